@@ -1,0 +1,75 @@
+#include "platform/StringTable.h"
+
+#include <map>
+
+namespace {
+
+// Written for a Linux user: a port is a serial device such as /dev/ttyUSB0,
+// and the usual reason it cannot be opened is a missing cable or the
+// permissions of the device file.
+const std::map<int, std::string>& Texts() {
+    static const std::map<int, std::string> texts = {
+        {Ids::ConfirmWarning,
+         "This data was not read from the connected radio and may hold settings\n"
+         "that the radio does not expect.\n\nContinue?"},
+        {Ids::CloneDone, "Clone completed."},
+        {Ids::ReadFailed, "Read <- TR failed."},
+        {Ids::WriteFailed, "Write -> TR failed."},
+        {Ids::RadioNotIdentified, "The radio could not be identified."},
+        {Ids::WrongModelBox,
+         "The connected radio is not a QM-Z5 of a revision this program knows.\n\n"
+         "Nothing was transferred."},
+        {Ids::Cancelled, "Cancelled."},
+        {Ids::PortNotOpened, "The serial port could not be opened."},
+        {Ids::ReadDoneBox, "The radio's memory was read."},
+        {Ids::WriteDoneBox, "The data was written into the radio."},
+        {Ids::PortNotOpenedBox,
+         "The serial port %1 could not be opened.\n\n"
+         "- Is the cloning cable plugged into this computer?\n"
+         "- Is the right port chosen in the COM Port menu?\n"
+         "- Are you allowed to use the device? Your user must be in the group\n"
+         "  that owns it (often \"dialout\": see ls -l %1), then log in again.\n"
+         "- Is another program using the port?"},
+        {Ids::Reading, "Reading from the radio..."},
+        {Ids::Writing, "Writing to the radio..."},
+        {Ids::ReadModifiedQuestion1, "The data has been changed"},
+        {Ids::ReadModifiedQuestion2,
+         " and reading from the radio will replace it.\n\nRead from the radio?"},
+        {Ids::WriteQuestion,
+         "The data will be written into the radio and replace its memory.\n\n"
+         "Write to the radio?"},
+        {Ids::WrongVersion, "Model version mismatch."},
+        {Ids::NoAnswerBox,
+         "The radio did not answer as expected.\n\n"
+         "Check that the cloning cable is connected to the radio and to this\n"
+         "computer, that the radio is switched on, and try again."},
+        {Ids::SetupInstructions,
+         "Connect the radio to this computer with the cloning cable and switch\n"
+         "it on. Choose the port of the cable, then press OK: the program asks\n"
+         "the radio for its version and options and remembers them."},
+        {Ids::SetupPortLabel, "Port of the cloning cable:"},
+        {Ids::WrongVersionBox,
+         "The version of the connected radio differs from the version this\n"
+         "program was set up for, or the setup was never completed.\n\n"
+         "Run the setup again with the radio connected: start the program\n"
+         "with the option -S (or cpz5-cli setup)."},
+        {Ids::ProgressCaption, "Cloning"},
+    };
+    return texts;
+}
+
+}  // namespace
+
+std::string CStringTable::Get(int id) {
+    auto it = Texts().find(id);
+    return it == Texts().end() ? std::string() : it->second;
+}
+
+std::string CStringTable::Format(int id, const std::string& argument) {
+    std::string text = Get(id);
+    for (size_t at = text.find("%1"); at != std::string::npos;
+         at = text.find("%1", at + argument.size())) {
+        text.replace(at, 2, argument);
+    }
+    return text;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// A text file bound to a path and opened only for one job at a time: the
+// temporary clone text through which the document and the transfer move an
+// image. Lines end with "\n" when written; ReadLine accepts "\n" and "\r\n"
+// and gives the line without its end.
+//
+// Every operation reports failure by its result; none throws.
+class CTextFile {
+public:
+    CTextFile() = default;
+    explicit CTextFile(std::string path) : m_path(std::move(path)) {}
+    ~CTextFile() { Close(); }
+
+    CTextFile(const CTextFile&) = delete;
+    CTextFile& operator=(const CTextFile&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    void SetPath(std::string path);
+
+    // Creates or truncates the file and opens it for writing.
+    bool OpenForWrite();
+    // Opens the existing file for reading from its start.
+    bool OpenForRead();
+    bool IsOpen() const { return m_file != nullptr; }
+
+    // Writes text as it stands / text and "\n". False when not open or on a
+    // write error (the error stays and Close reports it too).
+    bool Write(const std::string& text);
+    bool WriteLine(const std::string& line) { return Write(line) && Write("\n"); }
+
+    // Reads the next line into line (without "\n" or "\r\n"); false at the
+    // end of the file or when not open. A line is never cut: lines of any
+    // length are read whole.
+    bool ReadLine(std::string& line);
+
+    // Flushes written data to the operating system; false on error.
+    bool Flush();
+    // Closes the file; false when a write or the close failed.
+    bool Close();
+
+private:
+    std::string m_path;
+    std::FILE* m_file = nullptr;
+    bool m_failed = false;
+};
