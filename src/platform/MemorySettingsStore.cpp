@@ -11,8 +11,7 @@ int CMemorySettingsStore::GetInt(const std::string& section, const std::string& 
     return ParseSettingsInt(it->second, defaultValue);
 }
 
-void CMemorySettingsStore::SetInt(const std::string& section, const std::string& name,
-                                  int value) {
+void CMemorySettingsStore::SetInt(const std::string& section, const std::string& name, int value) {
     m_values[{section, name}] = std::to_string(value);
 }
 

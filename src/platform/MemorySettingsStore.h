@@ -11,7 +11,7 @@
 // integer read of a non-number falls back to the default exactly as the
 // on-disk store does.
 class CMemorySettingsStore : public CSettingsStore {
-public:
+  public:
     int GetInt(const std::string& section, const std::string& name,
                int defaultValue) const override;
     void SetInt(const std::string& section, const std::string& name, int value) override;
@@ -24,6 +24,6 @@ public:
     // Removes every value.
     void Clear() { m_values.clear(); }
 
-private:
+  private:
     std::map<std::pair<std::string, std::string>, std::string> m_values;
 };

@@ -11,7 +11,7 @@
 // presses the first button would (IDOK for OK and OK/Cancel, IDYES for
 // Yes/No and Yes/No/Cancel).
 class CScriptedUserInterface : public CUserInterface {
-public:
+  public:
     struct SMessage {
         std::string text;
         std::string title;
@@ -47,7 +47,7 @@ public:
     int m_waitCursorCalls = 0;
     int m_cancelQueries = 0;
 
-private:
+  private:
     std::deque<int> m_answers;
     int m_cancelAtQuery = 0;
 };

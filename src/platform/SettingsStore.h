@@ -11,7 +11,7 @@
 // type gives the caller's default. Writes are kept by the store; when they
 // reach the disk is the store's business.
 class CSettingsStore {
-public:
+  public:
     virtual ~CSettingsStore() = default;
 
     virtual int GetInt(const std::string& section, const std::string& name,

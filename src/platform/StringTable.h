@@ -5,7 +5,7 @@
 // The program's message texts by resource number. An unknown number gives
 // the empty text.
 class CStringTable {
-public:
+  public:
     static std::string Get(int id);
 
     // The text with every "%1" replaced by argument.

@@ -10,7 +10,7 @@
 // Creation can fail (no temporary directory, disk full): then Path() is empty
 // and IsValid() is false; the owner reports that when it needs the file.
 class CTempFile {
-public:
+  public:
     explicit CTempFile(const std::string& prefix);
     ~CTempFile();
 
@@ -23,6 +23,6 @@ public:
     // The directory in which temporary files are made.
     static std::string Directory();
 
-private:
+  private:
     std::string m_path;
 };

@@ -19,7 +19,9 @@ const char* IconPrefix(unsigned style) {
     }
 }
 
-bool IsQuestion(unsigned buttons) { return buttons != MessageStyle::Ok; }
+bool IsQuestion(unsigned buttons) {
+    return buttons != MessageStyle::Ok;
+}
 
 int DeclineAnswer(unsigned buttons) {
     return buttons == MessageStyle::YesNo ? IDNO : IDCANCEL;
@@ -97,5 +99,6 @@ void CTerminalUserInterface::CloseProgress() {
 
 void CTerminalUserInterface::ShowRadioInformation(const std::string& model,
                                                   const std::string& comment) {
-    std::cout << "Model: " << model << "\n" << "Comment: " << comment << "\n";
+    std::cout << "Model: " << model << "\n"
+              << "Comment: " << comment << "\n";
 }

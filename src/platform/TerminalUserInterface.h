@@ -11,7 +11,7 @@
 // is answered as Cancel (or No). The progress of a transfer is a bar on
 // standard error when standard error is a terminal.
 class CTerminalUserInterface : public CUserInterface {
-public:
+  public:
     explicit CTerminalUserInterface(bool assumeYes);
 
     int MessageBox(const std::string& text, const std::string& title, unsigned style) override;
@@ -25,7 +25,7 @@ public:
     void Beep(EBeep) override {}
     void ShowRadioInformation(const std::string& model, const std::string& comment) override;
 
-private:
+  private:
     int Ask(unsigned buttons);
 
     bool m_assumeYes;

@@ -10,7 +10,7 @@
 //
 // Every operation reports failure by its result; none throws.
 class CTextFile {
-public:
+  public:
     CTextFile() = default;
     explicit CTextFile(std::string path) : m_path(std::move(path)) {}
     ~CTextFile() { Close(); }
@@ -42,7 +42,7 @@ public:
     // Closes the file; false when a write or the close failed.
     bool Close();
 
-private:
+  private:
     std::string m_path;
     std::FILE* m_file = nullptr;
     bool m_failed = false;

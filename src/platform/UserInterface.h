@@ -41,7 +41,7 @@ enum class EBeep {
 // All calls happen on the one user-interface thread. The caller owns the
 // port and keeps it alive as long as any object that was handed it.
 class CUserInterface {
-public:
+  public:
     virtual ~CUserInterface() = default;
 
     // Shows text in a modal box with the title and the style's buttons and

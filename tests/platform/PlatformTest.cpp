@@ -19,9 +19,16 @@ bool Exists(const std::string& path) {
 TEST(Settings, DamagedIntegersFallBackToTheDefault) {
     CMemorySettingsStore store;
     const std::pair<const char*, int> cases[] = {
-        {"12", 12},     {" -3 ", -3},     {"+7", 7},  {"", 99},
-        {"1x", 99},     {"abc", 99},      {"0x10", 99}, {"99999999999", 99},
-        {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
+        {"12", 12},
+        {" -3 ", -3},
+        {"+7", 7},
+        {"", 99},
+        {"1x", 99},
+        {"abc", 99},
+        {"0x10", 99},
+        {"99999999999", 99},
+        {"2147483647", 2147483647},
+        {"-2147483648", -2147483647 - 1},
     };
     for (const auto& [text, expected] : cases) {
         store.SetString("Window Position", "Width", text);
