@@ -1,0 +1,3 @@
+#include "model/BitNode.h"
+
+CPZ5_IMPLEMENT_CLASS(CBitNode, CNumNode)

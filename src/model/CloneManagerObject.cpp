@@ -1,0 +1,3 @@
+#include "model/CloneManagerObject.h"
+
+CPZ5_IMPLEMENT_CLASS(CCloneManagerObject, CObject)

@@ -1,0 +1,3 @@
+#include "model/EepromDataManager.h"
+
+CPZ5_IMPLEMENT_CLASS(CEepromDataManager, CCloneManagerObject)
