@@ -1,0 +1,228 @@
+#include "app/CloneSupportDoc.h"
+
+#include <atomic>
+
+#include "clone/CloneFileIoManager.h"
+#include "clone/CloneFileResult.h"
+#include "clone/CloneManager.h"
+#include "clone/LineReader.h"
+#include "clone/ModelManager.h"
+#include "clone/ReplacingFile.h"
+#include "clone/SettingsKeys.h"
+#include "model/EepromDataManager.h"
+#include "model/Node.h"
+#include "model/RadioDataManager.h"
+#include "platform/SettingsStore.h"
+#include "platform/TempFile.h"
+#include "platform/TextFile.h"
+
+namespace {
+
+constexpr const char* kTempFilePrefix = "~CP";
+constexpr SMemoryRange kBaseMemoryRange[] = {{0x0000, 0x0FFF}, {0xFFFF, 0xFFFF}};
+
+// Lines longer than any valid clone file line are cut when copied: they stay
+// too long for a header or data line, and a comment line stays a comment.
+constexpr std::size_t kCopiedLineLimit = CCloneFileIoManager::kMaxDataLineLength + 1;
+
+std::atomic<int> g_commandBusy{0};
+
+struct SOptionTest {
+    std::string_view name;
+    std::uint8_t mask;
+    std::uint8_t expected;
+};
+
+constexpr SOptionTest kOptionTests[] = {
+    {"DETOP_RXEXP", 0x04, 0x04},
+    {"DETOP_SCRM", 0x68, 0x68},
+    {"DETOP_ANI", 0x70, 0x50},
+};
+
+CNode* RootOf(CCloneManager& manager) {
+    CRadioDataManager* map = manager.GetRadioData();
+    return map != nullptr ? map->GetRoot() : nullptr;
+}
+
+std::string ResultWithDetail(const char* result, const std::string& detail) {
+    return detail.empty() ? std::string(result) : std::string(result) + ": " + detail;
+}
+
+}  // namespace
+
+CCloneSupportDoc::CCloneSupportDoc(CSettingsStore& settings, CUserInterface& ui)
+    : CDocument(ui), m_settings(settings) {}
+
+CCloneSupportDoc::~CCloneSupportDoc() {
+    if (m_manager != nullptr && CNode::GetActiveRoot() == RootOf(*m_manager)) {
+        CNode::SetActiveRoot(nullptr);
+    }
+    m_manager.reset();
+    m_tempFile.reset();
+}
+
+void CCloneSupportDoc::InitializeClone(std::unique_ptr<CCloneManager> manager) {
+    m_manager = std::move(manager);
+    m_manager->SetDocument(this);
+    m_manager->LinkComponents();
+    if (CModelManager* models = m_manager->GetModelManager()) {
+        models->SetVersion(m_settings.GetInt(SettingsKey::kModelSection, SettingsKey::kModelVer, 0),
+                           false);
+    }
+    m_manager->ResetToDefaults();
+    m_tempFile = std::make_unique<CTempFile>(kTempFilePrefix);
+    CNode::SetActiveRoot(RootOf(*m_manager));
+}
+
+bool CCloneSupportDoc::IsModified() {
+    if (CDocument::IsModified()) {
+        return true;
+    }
+    CNode* root = m_manager != nullptr ? RootOf(*m_manager) : nullptr;
+    return root != nullptr && root->IsModifiedTree();
+}
+
+void CCloneSupportDoc::SetModifiedFlag(bool modified) {
+    CDocument::SetModifiedFlag(modified);
+}
+
+std::span<const SMemoryRange> CCloneSupportDoc::GetMemoryRange() const {
+    return kBaseMemoryRange;
+}
+
+void CCloneSupportDoc::OnModelChanged() {
+    if (m_onModelChanged) {
+        m_onModelChanged();
+    }
+}
+
+void CCloneSupportDoc::OnModelReset() {
+    if (m_onModelReset) {
+        m_onModelReset();
+    }
+}
+
+int CCloneSupportDoc::HasModelOption(std::string_view name) const {
+    const CModelManager* models = m_manager != nullptr ? m_manager->GetModelManager() : nullptr;
+    const std::uint8_t options = models != nullptr ? models->GetModelInfo().GetOptionByte() : 0;
+    for (const SOptionTest& test : kOptionTests) {
+        if (test.name == name) {
+            return (options & test.mask) == test.expected ? 1 : 0;
+        }
+    }
+    return -1;
+}
+
+bool CCloneSupportDoc::TryEnterCommand() {
+    int free = 0;
+    return g_commandBusy.compare_exchange_strong(free, 1);
+}
+
+void CCloneSupportDoc::LeaveCommand() {
+    g_commandBusy = 0;
+}
+
+CDocument::SFileResult CCloneSupportDoc::OpenFile(const std::string& path) {
+    CWaitCursor wait(GetUserInterface());
+    std::string result = CopyIntoTempFile(path);
+    if (result == CloneFileResult::kOk) {
+        result = LoadTempFile();
+    }
+    if (result != CloneFileResult::kOk) {
+        return {false, result};
+    }
+    m_manager->LoadNodes();
+    SetModifiedFlag(false);
+    SetPathName(path);
+    return {true, result};
+}
+
+// The temporary file gets the lines of path with "\n" ends, whatever ends
+// they had (a file saved here has CR LF).
+std::string CCloneSupportDoc::CopyIntoTempFile(const std::string& path) {
+    CLineReader source(kCopiedLineLimit);
+    if (!source.Open(path)) {
+        return CloneFileResult::kCannotOpenFile;
+    }
+    if (m_tempFile == nullptr || !m_tempFile->IsValid()) {
+        return CloneFileResult::kError;
+    }
+    CTextFile temp(m_tempFile->Path());
+    if (!temp.OpenForWrite()) {
+        return CloneFileResult::kError;
+    }
+    std::string line;
+    bool written = true;
+    while (written && source.ReadLine(line)) {
+        written = temp.WriteLine(line);
+    }
+    written = temp.Close() && written;
+    if (source.HasError()) {
+        return CloneFileResult::kCannotOpenFile;
+    }
+    return written ? CloneFileResult::kOk : CloneFileResult::kError;
+}
+
+std::string CCloneSupportDoc::LoadTempFile() {
+    CCloneFileIoManager* files = m_manager->GetCloneFileIo();
+    CEepromDataManager* image = m_manager->GetMemoryImage();
+    if (files == nullptr || image == nullptr) {
+        return CloneFileResult::kError;
+    }
+    return files->Load(m_tempFile->Path(), *image);
+}
+
+CDocument::SFileResult CCloneSupportDoc::SaveFile(const std::string& path) {
+    CWaitCursor wait(GetUserInterface());
+    SFileResult result = StoreTempFile();
+    if (result.ok) {
+        result = CopyTempFileTo(path);
+    }
+    if (result.ok) {
+        SetModifiedFlag(false);
+        SetPathName(path);
+    }
+    return result;
+}
+
+// The nodes go into the image and the image, through the clone file writer,
+// into the temporary file.
+CDocument::SFileResult CCloneSupportDoc::StoreTempFile() {
+    CCloneFileIoManager* files = m_manager->GetCloneFileIo();
+    CEepromDataManager* image = m_manager->GetMemoryImage();
+    if (files == nullptr || image == nullptr || m_tempFile == nullptr || !m_tempFile->IsValid()) {
+        return {false, ResultWithDetail(CloneFileResult::kError, "no temporary file")};
+    }
+    m_manager->StoreNodes();
+    std::string result = files->Save(m_tempFile->Path(), GetMemoryRange(), *image);
+    if (result != CloneFileResult::kOk) {
+        return {false, ResultWithDetail(result.c_str(), "the temporary file " + m_tempFile->Path() +
+                                                            " could not be written")};
+    }
+    return {true, result};
+}
+
+// Every line of the temporary file, ended by CR LF, replaces the file at
+// path only when all of it reached the disk.
+CDocument::SFileResult CCloneSupportDoc::CopyTempFileTo(const std::string& path) {
+    CLineReader temp(SIZE_MAX);
+    if (!temp.Open(m_tempFile->Path())) {
+        return {false, ResultWithDetail(CloneFileResult::kError, "the temporary file is gone")};
+    }
+    CReplacingFile target(path);
+    if (!target.Open()) {
+        return {false, ResultWithDetail(CloneFileResult::kCannotOpenFile, target.Error())};
+    }
+    std::string line;
+    while (temp.ReadLine(line)) {
+        target.Write(line);
+        target.Write("\r\n");
+    }
+    if (temp.HasError()) {
+        return {false, ResultWithDetail(CloneFileResult::kError, "the temporary file")};
+    }
+    if (!target.Commit()) {
+        return {false, ResultWithDetail(CloneFileResult::kError, target.Error())};
+    }
+    return {true, CloneFileResult::kOk};
+}

@@ -1,0 +1,101 @@
+// CCloneSupportDoc: the document of one radio clone, independent of the radio
+// model. It owns the clone manager with all its components, loads and saves
+// clone files through a temporary text file ("~CP..." in the temporary
+// directory, removed with the document), tracks whether the data changed and
+// tells the views when the model changed.
+//
+// The settings store and the user-interface port are handed in and must
+// outlive the document. While a document lives, its node tree is the root of
+// CNode::ResolvePath (the last document made wins; a document that goes
+// clears it if it is still its own).
+//
+// Opening a file never damages the document: a file that does not read "OK"
+// leaves image, nodes, path name and modified flag as they were. Saving never
+// damages the file that was there: the new file replaces it only when all of
+// it has been written and flushed to the disk.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "app/Document.h"
+#include "clone/CloneDocument.h"
+#include "clone/MemoryRange.h"
+
+class CCloneManager;
+class CSettingsStore;
+class CTempFile;
+
+class CCloneSupportDoc : public CDocument, public CCloneDocument {
+  public:
+    ~CCloneSupportDoc() override;
+
+    CCloneManager& GetCloneManager() { return *m_manager; }
+    const CCloneManager& GetCloneManager() const { return *m_manager; }
+
+    // The document's modified flag, or else whether any node was modified.
+    bool IsModified() override;
+    // Sets the document's own flag only (the nodes keep theirs).
+    void SetModifiedFlag(bool modified) override;
+
+    // The message of a failed open is the clone file reader's result text
+    // ("CANNOT_OPEN_FILE", "FORMAT_ERROR", ...). Lines may end in LF or CR LF.
+    SFileResult OpenFile(const std::string& path) override;
+    // Writes the clone file with CR LF line ends. A failed save's message
+    // starts with the result text ("CANNOT_OPEN_FILE" when the file cannot be
+    // created, "ERROR" when writing failed, or the writer's result) and says
+    // what failed.
+    SFileResult SaveFile(const std::string& path) override;
+
+    // CCloneDocument
+    CUserInterface& UserInterface() override { return GetUserInterface(); }
+    CSettingsStore& Settings() override { return m_settings; }
+    // The base: 0x0000 to 0x0FFF.
+    std::span<const SMemoryRange> GetMemoryRange() const override;
+    void OnModelChanged() override;
+    void OnModelReset() override;
+
+    // The views' reactions to OnModelChanged and OnModelReset (the program
+    // installs them; without one nothing happens).
+    void SetModelChangedHandler(std::function<void()> handler) {
+        m_onModelChanged = std::move(handler);
+    }
+    void SetModelResetHandler(std::function<void()> handler) {
+        m_onModelReset = std::move(handler);
+    }
+
+    // The option test by name on the model information's option byte:
+    // "DETOP_RXEXP" bit 2; "DETOP_SCRM" bits 3, 5 and 6 all set; "DETOP_ANI"
+    // bits 4 and 6 set and bit 5 clear. 1 or 0; -1 for any other name.
+    int HasModelOption(std::string_view name) const;
+
+    // The process-wide command busy flag around every modal dialog, clone
+    // transfer and file command: TryEnterCommand sets it and answers true
+    // when it was free, answers false and changes nothing when it was set.
+    static bool TryEnterCommand();
+    static void LeaveCommand();
+
+  protected:
+    CCloneSupportDoc(CSettingsStore& settings, CUserInterface& ui);
+
+    // Takes the clone manager whose slots the model's document filled, makes
+    // itself its document, links the components, sets the model version from
+    // the settings ("ModelVer"), fills the image and nodes from that
+    // version's factory image and creates the temporary file.
+    void InitializeClone(std::unique_ptr<CCloneManager> manager);
+
+  private:
+    std::string CopyIntoTempFile(const std::string& path);
+    std::string LoadTempFile();
+    SFileResult StoreTempFile();
+    SFileResult CopyTempFileTo(const std::string& path);
+
+    CSettingsStore& m_settings;
+    std::unique_ptr<CCloneManager> m_manager;
+    std::unique_ptr<CTempFile> m_tempFile;
+    std::function<void()> m_onModelChanged;
+    std::function<void()> m_onModelReset;
+};

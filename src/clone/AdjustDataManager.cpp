@@ -1,0 +1,3 @@
+#include "clone/AdjustDataManager.h"
+
+CPZ5_IMPLEMENT_CLASS(CAdjustDataManager, CCloneManagerObject)

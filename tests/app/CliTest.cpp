@@ -1,0 +1,234 @@
+// cpz5-cli as a user runs it: the built program, with its own configuration
+// directory, on files in a scratch directory.
+#ifdef CPZ5_CLI_PATH
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <random>
+#include <sstream>
+
+#include "DocumentTestSupport.h"
+#include "clone/SettingsKeys.h"
+#include "clone/Z5DefaultDataManager.h"
+#include "model/ValueList.h"
+
+namespace {
+
+struct SRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class Cli : public CDocumentTest {
+  protected:
+    // Runs cpz5-cli with the arguments (shell words) and XDG_CONFIG_HOME in
+    // the scratch directory.
+    SRun Run(const std::string& arguments) {
+        const std::string command = "XDG_CONFIG_HOME='" + dir.File("config") + "' '" +
+                                    CPZ5_CLI_PATH + "' " + arguments + " >'" + dir.File("out") +
+                                    "' 2>'" + dir.File("err") + "' </dev/null";
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(dir.File("out")),
+                ReadFile(dir.File("err"))};
+    }
+    std::string Config() { return ReadFile(dir.File("config/Brel/CP-Z5.conf")); }
+
+    std::map<std::string, std::string> Dump(const std::string& file) {
+        SRun run = Run("dump " + file);
+        EXPECT_EQ(run.status, 0) << run.err;
+        std::map<std::string, std::string> texts;
+        for (const std::string& line : SplitLines(run.out, "\n")) {
+            std::size_t equals = line.find('=');
+            texts[line.substr(0, equals)] = line.substr(equals + 1);
+        }
+        return texts;
+    }
+};
+
+std::vector<std::uint8_t> BytesOfDataLines(const std::vector<std::string>& lines) {
+    std::vector<std::uint8_t> bytes;
+    for (std::size_t i = 2; i < lines.size(); ++i) {
+        for (std::size_t at = 6; at + 1 < lines[i].size(); at += 2) {
+            bytes.push_back(
+                static_cast<std::uint8_t>(std::stoul(lines[i].substr(at, 2), nullptr, 16)));
+        }
+    }
+    return bytes;
+}
+
+TEST_F(Cli, NewWritesTheFactoryImageOfTheVersion) {
+    SRun run = Run("new --version USA -o " + dir.File("f.cz5"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string text = ReadFile(dir.File("f.cz5"));
+    const std::vector<std::string> lines = SplitLines(text, "\r\n");
+    ASSERT_EQ(lines.size(), 124u);
+    EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
+    EXPECT_EQ(lines[0], "24680001");
+    EXPECT_EQ(lines[1], "#");
+    for (std::size_t i = 2; i < lines.size(); ++i) {
+        char prefix[8];
+        std::snprintf(prefix, sizeof prefix, "%04zX10", 16 * (i - 2));
+        EXPECT_EQ(lines[i].substr(0, 6), prefix);
+        EXPECT_EQ(lines[i].size(), 38u);
+    }
+    const auto& usa = CZ5DefaultDataManager::FactoryImage(2);
+    EXPECT_EQ(BytesOfDataLines(lines), std::vector<std::uint8_t>(usa.begin(), usa.end()));
+}
+
+TEST_F(Cli, DumpShowsEveryEmptyRecordAndTheFactorySettings) {
+    ASSERT_EQ(Run("new --version USA -o " + dir.File("f.cz5")).status, 0);
+    const auto texts = Dump(dir.File("f.cz5"));
+    int records = 0;
+    for (const auto& [path, text] : texts) {
+        if (path.size() > 7 && path.substr(path.size() - 7) == ".FreqRx") {
+            EXPECT_EQ(text, "146.01000") << path;
+            EXPECT_EQ(texts.at(path.substr(0, path.size() - 6) + "FreqOw"), "0.60000") << path;
+            ++records;
+        }
+    }
+    EXPECT_EQ(records, 107);
+    const std::pair<const char*, const char*> settingsTexts[] = {
+        {"Common.Beep", "ON"},        {"Common.Resume", "15 sec"},    {"Common.Repeater", "Dup"},
+        {"Common.PowSave", "Auto"},   {"Common.MicFunc", "Normal 1"}, {"Common.DialSel", "VOL"},
+        {"Common.AniTxCh", "OFF"},    {"Common.TOT", "OFF "},         {"DTMF.Speed", "100 msec"},
+        {"MCH.CH0.Clear", "OFF"},     {"MCH.CH1.Clear", "ON"},        {"MCH.CH0.Name", "-----"},
+        {"MCH.CH0.TONECode", "88.5"}, {"Common.CloneComment", ""},
+    };
+    for (const auto& [path, text] : settingsTexts) {
+        EXPECT_EQ(texts.at(path), text) << path;
+    }
+}
+
+TEST_F(Cli, DumpGetAndSetAgreeWithTheMemoryMap) {
+    const std::vector<std::uint8_t> bytes = RandomBytes(0x7A0, 41);
+    WriteFile(dir.File("r.cz5"), CloneText(bytes, "\n"));
+    CZ5Doc reference(settings, ui);
+    ASSERT_TRUE(reference.OpenFile(dir.File("r.cz5")).ok);
+    const auto expected = LeafTexts(reference);
+    EXPECT_EQ(Dump(dir.File("r.cz5")), expected);
+
+    // New values for a sample of leaves: choices drawn from the leaf's own
+    // texts, a frequency and texts for the others.
+    std::mt19937 random(5);
+    std::vector<std::pair<std::string, std::string>> assignments = {
+        {"MCH.CH12.FreqRx", "145.12500"},
+        {"MCH.CH12.Name", "ABC"},
+        {"DTMF.D3", "0123456789ABCDEF"},
+        {"Common.CloneComment", "hello radio"}};
+    for (const auto& [path, text] : expected) {
+        const CValueList* values = RootOf(reference).FindPath(path)->GetValuePart();
+        if (values != nullptr && !values->GetNames().empty() && random() % 40 == 0) {
+            auto name = values->GetNames().begin();
+            std::advance(name, random() % values->GetNames().size());
+            if (!name->first.empty()) {
+                assignments.emplace_back(path, name->first);
+            }
+        }
+    }
+    std::string arguments = "set " + dir.File("r.cz5");
+    std::string paths;
+    for (const auto& [path, text] : assignments) {
+        arguments += " '" + path + "=" + text + "'";
+        paths += " " + path;
+    }
+    SRun set = Run(arguments + " -o " + dir.File("s.cz5"));
+    ASSERT_EQ(set.status, 0) << set.err;
+
+    // What the document itself makes of the same edits (some leaves are
+    // normalised or not stored at all).
+    for (const auto& [path, text] : assignments) {
+        ASSERT_TRUE(RootOf(reference).FindPath(path)->SetText(text)) << path;
+    }
+    ASSERT_TRUE(reference.SaveFile(dir.File("t.cz5")).ok);
+    EXPECT_EQ(ReadFile(dir.File("s.cz5")), ReadFile(dir.File("t.cz5")));
+    CZ5Doc saved(settings, ui);
+    ASSERT_TRUE(saved.OpenFile(dir.File("t.cz5")).ok);
+    const auto savedTexts = LeafTexts(saved);
+    EXPECT_EQ(Dump(dir.File("s.cz5")), savedTexts);
+
+    SRun get = Run("get " + dir.File("s.cz5") + paths);
+    ASSERT_EQ(get.status, 0) << get.err;
+    const std::vector<std::string> got = SplitLines(get.out, "\n");
+    ASSERT_EQ(got.size(), assignments.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        EXPECT_EQ(got[i], savedTexts.at(assignments[i].first)) << assignments[i].first;
+    }
+    EXPECT_EQ(got[0], "145.12500");
+    EXPECT_EQ(got[3], "hello radio");
+    EXPECT_EQ(ReadFile(dir.File("r.cz5")), CloneText(bytes, "\n"));  // -o: input untouched
+}
+
+TEST_F(Cli, SetWithoutOutputSavesOverTheFile) {
+    ASSERT_EQ(Run("new -o " + dir.File("f.cz5")).status, 0);
+    ASSERT_EQ(Run("set " + dir.File("f.cz5") + " Common.Beep=OFF").status, 0);
+    EXPECT_EQ(Run("get " + dir.File("f.cz5") + " Common.Beep").out, "OFF\n");
+}
+
+struct SFailure {
+    const char* arguments;  // {F}, {DIR}, ... stand for scratch paths
+    int status;
+    const char* message;  // part of standard error
+};
+
+TEST_F(Cli, FailuresExitWithTheirStatusAndLeaveFilesAlone) {
+    ASSERT_EQ(Run("new -o " + dir.File("f.cz5")).status, 0);
+    WriteFile(dir.File("other.cz5"), "24690001\r\n#\r\n");
+    const std::string good = ReadFile(dir.File("f.cz5"));
+    const SFailure failures[] = {
+        {"", 64, "usage"},
+        {"frobnicate", 64, "unknown command"},
+        {"dump", 64, "usage"},
+        {"dump {F} --port COM1", 64, "unknown option --port"},
+        {"new", 64, "-o"},
+        {"new --version JPN -o {F}", 64, "unknown version JPN"},
+        {"get {F}", 64, "usage"},
+        {"get {F} MCH.CH100.FreqRx", 64, "no leaf MCH.CH100.FreqRx"},
+        {"get {F} MCH.CH1", 64, "no leaf MCH.CH1"},
+        {"set {F} Common.Beep", 64, "usage"},
+        {"set {F} Common.Beep=on", 64, "Common.Beep"},
+        {"set {F} Common.Nothing=1", 64, "no leaf Common.Nothing"},
+        {"dump {MISSING}", 2, "CANNOT_OPEN_FILE"},
+        {"dump {OTHER}", 2, "MISMATCH_MODEL"},
+        {"get {DIR} Common.Beep", 2, "CANNOT_OPEN_FILE"},
+        {"set {F} Common.Beep=OFF -o {DIR}/no/such.cz5", 2, "CANNOT_OPEN_FILE"},
+    };
+    for (const SFailure& failure : failures) {
+        std::string arguments = failure.arguments;
+        const std::pair<const char*, std::string> names[] = {{"{MISSING}", dir.File("missing.cz5")},
+                                                             {"{OTHER}", dir.File("other.cz5")},
+                                                             {"{DIR}", dir.Path()},
+                                                             {"{F}", dir.File("f.cz5")}};
+        for (const auto& [name, path] : names) {
+            for (std::size_t at; (at = arguments.find(name)) != std::string::npos;) {
+                arguments.replace(at, std::string(name).size(), path);
+            }
+        }
+        SRun run = Run(arguments);
+        EXPECT_EQ(run.status, failure.status) << failure.arguments;
+        EXPECT_NE(run.err.find(failure.message), std::string::npos)
+            << failure.arguments << ": " << run.err;
+        EXPECT_TRUE(run.out.empty()) << failure.arguments;
+        EXPECT_EQ(ReadFile(dir.File("f.cz5")), good) << failure.arguments;
+    }
+}
+
+TEST_F(Cli, TheVersionOptionIsForThisRunOnly) {
+    ASSERT_EQ(Run("new --version EUR -o " + dir.File("e.cz5")).status, 0);
+    EXPECT_EQ(Config().find("ModelVer"), std::string::npos);
+    EXPECT_NE(Config().find("Rxexp=0"), std::string::npos);
+
+    std::filesystem::create_directories(dir.File("config/Brel"));
+    WriteFile(dir.File("config/Brel/CP-Z5.conf"), "[Model]\nModelVer=1\nRxexp=1\n");
+    ASSERT_EQ(Run("new -o " + dir.File("s.cz5")).status, 0);
+    EXPECT_EQ(Run("get " + dir.File("s.cz5") + " MCH.CH0.FreqRx").out, "146.52000\n");
+    ASSERT_EQ(Run("new --version USA -o " + dir.File("u.cz5")).status, 0);
+    EXPECT_EQ(Run("get " + dir.File("u.cz5") + " MCH.CH0.FreqRx").out, "146.01000\n");
+    EXPECT_NE(Config().find("ModelVer=1"), std::string::npos);
+    EXPECT_NE(Config().find("Rxexp=1"), std::string::npos);
+}
+
+}  // namespace
+
+#endif  // CPZ5_CLI_PATH

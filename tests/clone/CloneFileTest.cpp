@@ -1,0 +1,196 @@
+// Clone files: what the writer puts on disk, and what the reader makes of
+// every kind of file, good or bad. A file that does not read "OK" never
+// changes the image.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "CloneTestSupport.h"
+#include "clone/CloneFileResult.h"
+#include "clone/Z5CloneFileIoManager.h"
+
+namespace {
+
+std::string DataLine(std::uint32_t address, const std::vector<std::uint8_t>& bytes) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%04X%02X", address, static_cast<unsigned>(bytes.size()));
+    std::string line = text;
+    for (std::uint8_t byte : bytes) {
+        std::snprintf(text, sizeof text, "%02X", byte);
+        line += text;
+    }
+    return line;
+}
+
+const std::string kHeader = "24680001\n#\n";
+
+struct SReadCase {
+    const char* name;
+    std::string content;
+    const char* result;
+};
+
+std::vector<SReadCase> ReadCases() {
+    const std::string line = DataLine(0x010, std::vector<std::uint8_t>(16, 0xA5));
+    std::string garbage = kHeader;
+    for (std::uint8_t byte : RandomBytes(4000, 7)) {
+        garbage.push_back(static_cast<char>(byte));
+    }
+    return {
+        {"only the header", "24680001\n", "OK"},
+        {"header, comment and data", kHeader + line + "\n", "OK"},
+        {"CR LF line ends", "24680001\r\n#\r\n" + line + "\r\n", "OK"},
+        {"no line end at the end", kHeader + line, "OK"},
+        {"comment between data lines", kHeader + line + "\n# note\n" + line + "\n", "OK"},
+        {"comment line of any length", kHeader + "#" + std::string(100000, 'x') + "\n", "OK"},
+        {"lower-case digits", kHeader + "0010" + "02" + "abcd\n", "OK"},
+        {"other revision", "24680002\n", "MISMATCH_REVISION"},
+        {"other model", "24690001\n", "MISMATCH_MODEL"},
+        {"hexadecimal letter in the header", "2468000A\n", "FORMAT_ERROR"},
+        {"short header", "2468001\n", "FORMAT_ERROR"},
+        {"header with a trailing space", "24680001 \n", "FORMAT_ERROR"},
+        {"empty file", "", "FORMAT_ERROR"},
+        {"no header", line + "\n" + line + "\n", "FORMAT_ERROR"},
+        {"blank line between data lines", kHeader + line + "\n\n" + line + "\n", "FORMAT_ERROR"},
+        {"data line of 7 characters", kHeader + "0000010\n", "FORMAT_ERROR"},
+        {"letter G in a data line", kHeader + "0000010G\n", "FORMAT_ERROR"},
+        {"count 16 with 15 bytes", kHeader + line.substr(0, line.size() - 2) + "\n",
+         "FORMAT_ERROR"},
+        {"longest count with one byte too many",
+         kHeader + "0000FF" + std::string(2 * 256, '0') + "\n", "FORMAT_ERROR"},
+        {"data line of 100,000 characters", kHeader + std::string(100000, '0') + "\n",
+         "FORMAT_ERROR"},
+        {"binary garbage", garbage, "FORMAT_ERROR"},
+        {"NUL in a data line", kHeader + std::string("00000100", 8) + '\0' + "\n", "FORMAT_ERROR"},
+        {"address past the image", kHeader + "07A00100\n", "DATA_OVERFLOW"},
+        {"line running past the image",
+         kHeader + DataLine(0x790, std::vector<std::uint8_t>(17, 0)) + "\n", "DATA_OVERFLOW"},
+        {"good lines, then a bad one", kHeader + line + "\n" + line + "\n0000", "FORMAT_ERROR"},
+    };
+}
+
+class CloneFileRead : public ::testing::Test {
+  protected:
+    std::string Load(const std::string& path) {
+        return rig.manager.GetCloneFileIo()->Load(path, rig.Image());
+    }
+    std::string LoadContent(const std::string& content) {
+        WriteFile(dir.File("in.cz5"), content);
+        return Load(dir.File("in.cz5"));
+    }
+
+    CScratchDir dir;
+    CZ5CloneRig rig{2};
+};
+
+TEST_F(CloneFileRead, EveryFileGivesItsResultAndOnlyOkChangesTheImage) {
+    for (const SReadCase& test : ReadCases()) {
+        CZ5CloneRig fresh(2);
+        const std::vector<std::uint8_t> before = fresh.Bytes();
+        WriteFile(dir.File("case.cz5"), test.content);
+        EXPECT_EQ(fresh.manager.GetCloneFileIo()->Load(dir.File("case.cz5"), fresh.Image()),
+                  test.result)
+            << test.name;
+        if (std::string(test.result) != "OK") {
+            EXPECT_EQ(fresh.Bytes(), before) << test.name;
+        }
+    }
+}
+
+TEST_F(CloneFileRead, DataLinesStoreTheirBytesAndLeaveOtherAddresses) {
+    const std::vector<std::uint8_t> before = rig.Bytes();
+    ASSERT_EQ(LoadContent(kHeader + "0012" + "03" + "a1b2c3\n" + "079F01EE\n"), "OK");
+    std::vector<std::uint8_t> expected = before;
+    expected[0x12] = 0xA1;
+    expected[0x13] = 0xB2;
+    expected[0x14] = 0xC3;
+    expected[0x79F] = 0xEE;
+    EXPECT_EQ(rig.Bytes(), expected);
+}
+
+TEST_F(CloneFileRead, AnyRevisionIsAcceptedWhenNoneIsExpected) {
+    rig.manager.GetModelManager()->GetModelInfo().SetRevision(0);
+    EXPECT_EQ(LoadContent("24689999\n"), "OK");
+    EXPECT_EQ(LoadContent("24690000\n"), "MISMATCH_MODEL");
+}
+
+TEST_F(CloneFileRead, WhatIsNoReadableFileCannotBeOpened) {
+    const std::vector<std::uint8_t> before = rig.Bytes();
+    EXPECT_EQ(Load(dir.File("missing.cz5")), "CANNOT_OPEN_FILE");
+    EXPECT_EQ(Load(dir.Path()), "CANNOT_OPEN_FILE");
+    EXPECT_EQ(Load("/dev/zero"), "CANNOT_OPEN_FILE");
+    EXPECT_EQ(rig.Bytes(), before);
+}
+
+class CloneFileWrite : public ::testing::Test {
+  protected:
+    std::string Save(const std::string& path) {
+        return rig.manager.GetCloneFileIo()->Save(path, CFakeCloneDocument::kRange, rig.Image());
+    }
+
+    CScratchDir dir;
+    CZ5CloneRig rig{1};
+};
+
+TEST_F(CloneFileWrite, AQmZ5FileHasHeaderCommentAnd122UpperCaseDataLines) {
+    rig.Leaf("MCH.CH0.Name").SetText("ab");
+    rig.manager.StoreNodes();
+    ASSERT_EQ(Save(dir.File("out.cz5")), "OK");
+    const std::string text = ReadFile(dir.File("out.cz5"));
+    EXPECT_EQ(text.find('\r'), std::string::npos);
+    const std::vector<std::string> lines = SplitLines(text, "\n");
+    ASSERT_EQ(lines.size(), 124u);
+    EXPECT_EQ(lines[0], "24680001");
+    EXPECT_EQ(lines[1], "#");
+    for (std::uint32_t i = 0; i < 122; ++i) {
+        const std::uint32_t address = 16 * i;
+        std::vector<std::uint8_t> bytes(rig.Image().Data() + address,
+                                        rig.Image().Data() + address + 16);
+        EXPECT_EQ(lines[2 + i], DataLine(address, bytes));
+    }
+    EXPECT_NE(lines[2].find("4142202020"), std::string::npos);  // "AB   ", upper-case hex
+}
+
+TEST_F(CloneFileWrite, SavedRandomImageReadsBackByteForByte) {
+    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+        std::vector<std::uint8_t> random = RandomBytes(0x7A0, seed);
+        rig.Image().Write(0, random.data(), 0x7A0);
+        ASSERT_EQ(Save(dir.File("random.cz5")), "OK");
+        CZ5CloneRig other(3);
+        ASSERT_EQ(other.manager.GetCloneFileIo()->Load(dir.File("random.cz5"), other.Image()),
+                  "OK");
+        EXPECT_EQ(other.Bytes(), rig.Bytes()) << "seed " << seed;
+    }
+}
+
+TEST_F(CloneFileWrite, RangesBreakAtLineWidthAndEndAtTheEndPair) {
+    const SMemoryRange ranges[] = {{0x005, 0x014}, {0x7A0, 0x7A0}, {0x000, 0x000}};
+    CCloneFileIoManager& files = *rig.manager.GetCloneFileIo();
+    rig.manager.GetCloneFileIo()->Save(dir.File("x.cz5"), ranges, rig.Image());
+    std::vector<std::string> lines = SplitLines(ReadFile(dir.File("x.cz5")), "\n");
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[2].substr(0, 6), "00050B");
+    EXPECT_EQ(lines[2].size(), 6u + 2 * 11);
+    EXPECT_EQ(lines[3].substr(0, 6), "001005");
+    EXPECT_EQ(files.GetLineCount(), 122u);
+}
+
+TEST_F(CloneFileWrite, TheCommentIsCutTo16CharactersAndStaysOnItsLine) {
+    rig.Leaf("Common.CloneComment").SetText("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    EXPECT_EQ(rig.manager.GetCloneFileIo()->GetComment(), "ABCDEFGHIJKLMNOP");
+
+    rig.Leaf("Common.CloneComment").SetText("two\nlines\r\x01");
+    ASSERT_EQ(Save(dir.File("c.cz5")), "OK");
+    const std::vector<std::string> lines = SplitLines(ReadFile(dir.File("c.cz5")), "\n");
+    ASSERT_EQ(lines.size(), 124u);
+    EXPECT_EQ(lines[1].substr(0, 10), "#two lines");
+    EXPECT_EQ(rig.manager.GetCloneFileIo()->Load(dir.File("c.cz5"), rig.Image()), "OK");
+}
+
+TEST_F(CloneFileWrite, AFileThatCannotBeWrittenIsNoSuccess) {
+    EXPECT_EQ(Save(dir.File("no/such/dir.cz5")), "CANNOT_OPEN_FILE");
+    EXPECT_EQ(Save(dir.Path()), "CANNOT_OPEN_FILE");
+    EXPECT_EQ(Save("/dev/full"), "ERROR");
+}
+
+}  // namespace

@@ -1,0 +1,63 @@
+#include "CliOptions.h"
+
+#include <algorithm>
+
+namespace {
+
+const SCliOptionSpec* FindSpec(std::span<const SCliOptionSpec> accepted, std::string_view name) {
+    auto it = std::find_if(accepted.begin(), accepted.end(),
+                           [name](const SCliOptionSpec& spec) { return spec.name == name; });
+    return it != accepted.end() ? &*it : nullptr;
+}
+
+bool LooksLikeOption(const std::string& argument) {
+    return argument.size() > 1 && argument[0] == '-';
+}
+
+}  // namespace
+
+bool CCliOptions::Fail(std::string error) {
+    m_error = std::move(error);
+    return false;
+}
+
+bool CCliOptions::Parse(std::span<const std::string> arguments,
+                        std::span<const SCliOptionSpec> accepted) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (!LooksLikeOption(argument)) {
+            m_positionals.push_back(argument);
+            continue;
+        }
+        std::size_t equals = argument.find('=');
+        std::string name = argument.substr(0, equals);
+        const SCliOptionSpec* spec = FindSpec(accepted, name);
+        if (spec == nullptr) {
+            return Fail("unknown option " + name);
+        }
+        if (Has(name)) {
+            return Fail("option " + name + " given twice");
+        }
+        if (!spec->takesValue) {
+            if (equals != std::string::npos) {
+                return Fail("option " + name + " takes no value");
+            }
+            m_values[name] = "";
+        } else if (equals != std::string::npos) {
+            m_values[name] = argument.substr(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            m_values[name] = arguments[++i];
+        } else {
+            return Fail("option " + name + " needs a value");
+        }
+    }
+    return true;
+}
+
+std::optional<std::string> CCliOptions::Value(std::string_view name) const {
+    auto it = m_values.find(std::string(name));
+    if (it == m_values.end()) {
+        return std::nullopt;
+    }
+    return it->second;
+}

@@ -1,0 +1,39 @@
+// CCliOptions: one cpz5-cli command line after the command name: positional
+// arguments and the options the command accepts.
+//
+// An option takes a value ("-o FILE", "--version USA", also "--version=USA")
+// or is a flag ("--yes"). Anything that begins with "-" and is not one of
+// the accepted options is an error; so is an option without its value or
+// given twice.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct SCliOptionSpec {
+    std::string_view name;  // "-o", "--version", "--yes"
+    bool takesValue;
+};
+
+class CCliOptions {
+  public:
+    // Parses arguments; false with Error() set when they break the rules.
+    bool Parse(std::span<const std::string> arguments, std::span<const SCliOptionSpec> accepted);
+    const std::string& Error() const { return m_error; }
+
+    const std::vector<std::string>& Positionals() const { return m_positionals; }
+    // The value of an option, or none when it was not given.
+    std::optional<std::string> Value(std::string_view name) const;
+    bool Has(std::string_view name) const { return m_values.count(std::string(name)) != 0; }
+
+  private:
+    bool Fail(std::string error);
+
+    std::vector<std::string> m_positionals;
+    std::map<std::string, std::string> m_values;
+    std::string m_error;
+};

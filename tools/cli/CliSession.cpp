@@ -1,0 +1,60 @@
+#include "CliSession.h"
+
+#include <iostream>
+
+#include "CliExit.h"
+#include "app/Z5Doc.h"
+#include "clone/SettingsKeys.h"
+#include "clone/Z5ModelInfo.h"
+
+CCliSession::CCliSession(CSettingsStore& userSettings, bool assumeYes)
+    : m_settings(userSettings), m_ui(assumeYes) {}
+
+CCliSession::~CCliSession() = default;
+
+bool CCliSession::ApplyVersionOption(const CCliOptions& options) {
+    std::optional<std::string> name = options.Value("--version");
+    if (!name) {
+        return true;
+    }
+    std::optional<std::int32_t> version = CZ5ModelInfo().ValueOf(*name);
+    if (name->empty() || !version) {
+        Report("unknown version " + *name + " (GEN, SEA, USA or EUR)");
+        return false;
+    }
+    m_settings.Override(SettingsKey::kModelSection, SettingsKey::kModelVer, *version);
+    return true;
+}
+
+CZ5Doc& CCliSession::Document() {
+    if (m_document == nullptr) {
+        m_document = std::make_unique<CZ5Doc>(m_settings, m_ui);
+    }
+    return *m_document;
+}
+
+bool CCliSession::Open(const std::string& path) {
+    CDocument::SFileResult result = Document().OpenFile(path);
+    if (!result.ok) {
+        Report(path + ": " + result.message);
+    }
+    return result.ok;
+}
+
+bool CCliSession::Save(const std::string& path) {
+    CDocument::SFileResult result = Document().SaveFile(path);
+    if (!result.ok) {
+        Report(path + ": " + result.message);
+    }
+    return result.ok;
+}
+
+void CCliSession::Report(const std::string& message) {
+    std::cerr << "cpz5-cli: " << message << '\n';
+}
+
+int CCliSession::UsageError(const std::string& message) const {
+    Report(message);
+    std::cerr << "usage: " << m_usage << '\n';
+    return CliExit::kUsage;
+}

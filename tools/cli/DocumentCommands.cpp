@@ -1,0 +1,148 @@
+#include "DocumentCommands.h"
+
+#include <iostream>
+#include <utility>
+#include <vector>
+
+#include "CliExit.h"
+#include "CliSession.h"
+#include "LeafPaths.h"
+#include "app/Z5Doc.h"
+#include "clone/CloneManager.h"
+#include "model/Node.h"
+#include "model/RadioDataManager.h"
+
+namespace DocumentCommands {
+
+const SCliOptionSpec kNewOptions[2] = {{"-o", true}, {"--version", true}};
+const SCliOptionSpec kDumpOptions[1] = {{"--version", true}};
+const SCliOptionSpec kSetOptions[2] = {{"-o", true}, {"--version", true}};
+
+namespace {
+
+CNode& RootOf(CCliSession& session) {
+    return *session.Document().GetCloneManager().GetRadioData()->GetRoot();
+}
+
+// Opens the clone file named by the first positional argument, after the
+// run's --version took effect. Returns the exit status to stop with, or
+// kOk to go on.
+int OpenFirstFile(CCliSession& session, const CCliOptions& options) {
+    if (!session.ApplyVersionOption(options)) {
+        return CliExit::kUsage;
+    }
+    return session.Open(options.Positionals().front()) ? CliExit::kOk : CliExit::kFileError;
+}
+
+// The leaves named by the positional arguments from the second on; reports
+// the first path that names no leaf.
+bool FindLeaves(CCliSession& session, const std::vector<std::string>& paths,
+                std::vector<CNode*>& leaves) {
+    for (std::size_t i = 1; i < paths.size(); ++i) {
+        CNode* leaf = FindLeaf(RootOf(session), paths[i]);
+        if (leaf == nullptr) {
+            CCliSession::Report("no leaf " + paths[i]);
+            return false;
+        }
+        leaves.push_back(leaf);
+    }
+    return true;
+}
+
+using Assignment = std::pair<std::string, std::string>;
+
+// "PATH=TEXT" arguments from the second positional argument on.
+bool ParseAssignments(const std::vector<std::string>& arguments,
+                      std::vector<Assignment>& assignments) {
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        std::size_t equals = arguments[i].find('=');
+        if (equals == std::string::npos) {
+            return false;
+        }
+        assignments.emplace_back(arguments[i].substr(0, equals), arguments[i].substr(equals + 1));
+    }
+    return true;
+}
+
+// Sets each leaf from its text; a path that names no leaf or a text the leaf
+// does not take (an unknown choice, a frequency outside the range) stops
+// with a usage error before anything is saved.
+int ApplyAssignments(CCliSession& session, const std::vector<Assignment>& assignments) {
+    for (const auto& [path, text] : assignments) {
+        CNode* leaf = FindLeaf(RootOf(session), path);
+        if (leaf == nullptr) {
+            CCliSession::Report("no leaf " + path);
+            return CliExit::kUsage;
+        }
+        if (!leaf->SetText(text)) {
+            CCliSession::Report(path + ": \"" + text + "\" is not a value of this leaf");
+            return CliExit::kUsage;
+        }
+    }
+    return CliExit::kOk;
+}
+
+}  // namespace
+
+int New(CCliSession& session, const CCliOptions& options) {
+    std::optional<std::string> output = options.Value("-o");
+    if (!options.Positionals().empty() || !output) {
+        return session.UsageError("new writes one file, named by -o");
+    }
+    if (!session.ApplyVersionOption(options)) {
+        return CliExit::kUsage;
+    }
+    return session.Save(*output) ? CliExit::kOk : CliExit::kFileError;
+}
+
+int Dump(CCliSession& session, const CCliOptions& options) {
+    if (options.Positionals().size() != 1) {
+        return session.UsageError("dump reads one file");
+    }
+    if (int status = OpenFirstFile(session, options); status != CliExit::kOk) {
+        return status;
+    }
+    ForEachLeaf(RootOf(session), [](const std::string& path, CNode& leaf) {
+        std::cout << path << '=' << leaf.GetText() << '\n';
+    });
+    std::cout.flush();
+    return CliExit::kOk;
+}
+
+int Get(CCliSession& session, const CCliOptions& options) {
+    const std::vector<std::string>& arguments = options.Positionals();
+    if (arguments.size() < 2) {
+        return session.UsageError("get needs a file and at least one path");
+    }
+    if (int status = OpenFirstFile(session, options); status != CliExit::kOk) {
+        return status;
+    }
+    std::vector<CNode*> leaves;
+    if (!FindLeaves(session, arguments, leaves)) {
+        return CliExit::kUsage;
+    }
+    for (CNode* leaf : leaves) {
+        std::cout << leaf->GetText() << '\n';
+    }
+    std::cout.flush();
+    return CliExit::kOk;
+}
+
+int Set(CCliSession& session, const CCliOptions& options) {
+    const std::vector<std::string>& arguments = options.Positionals();
+    std::vector<Assignment> assignments;
+    if (arguments.size() < 2 || !ParseAssignments(arguments, assignments)) {
+        return session.UsageError("set needs a file and at least one PATH=TEXT");
+    }
+    if (int status = OpenFirstFile(session, options); status != CliExit::kOk) {
+        return status;
+    }
+    if (int status = ApplyAssignments(session, assignments); status != CliExit::kOk) {
+        return status;
+    }
+    session.Document().SetModifiedFlag(true);
+    return session.Save(options.Value("-o").value_or(arguments.front())) ? CliExit::kOk
+                                                                         : CliExit::kFileError;
+}
+
+}  // namespace DocumentCommands

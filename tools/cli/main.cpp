@@ -1,0 +1,55 @@
+// cpz5-cli: the QM-Z5 clone commands from a shell. See PrintUsage.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "CliCommands.h"
+#include "CliExit.h"
+#include "CliSession.h"
+#include "UserSettings.h"
+
+namespace {
+
+void PrintUsage(std::ostream& out) {
+    out << "usage:\n";
+    for (const SCliCommand& command : CliCommands()) {
+        out << "  " << command.usage << '\n';
+    }
+    out << "\nFILE is a clone file (.cz5). PATH is a dotted leaf path such as MCH.CH12.FreqRx,\n"
+           "Common.Beep, DTMF.D3 or PGR.C4.Code; dump lists them all. --version replaces the\n"
+           "model version of the settings for this run.\n"
+           "Exit status: 0 success, 2 a clone file could not be read or written, 64 usage.\n";
+}
+
+bool IsHelp(const std::string& argument) {
+    return argument == "--help" || argument == "-h" || argument == "help";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (arguments.empty()) {
+        PrintUsage(std::cerr);
+        return CliExit::kUsage;
+    }
+    if (IsHelp(arguments.front())) {
+        PrintUsage(std::cout);
+        return CliExit::kOk;
+    }
+    const SCliCommand* command = FindCliCommand(arguments.front());
+    if (command == nullptr) {
+        CCliSession::Report("unknown command " + arguments.front());
+        PrintUsage(std::cerr);
+        return CliExit::kUsage;
+    }
+    CCliOptions options;
+    const std::span<const std::string> rest(arguments.begin() + 1, arguments.end());
+    const bool parsed = options.Parse(rest, command->options);
+    // The settings store outlives the session: the document writes the
+    // model options back when the session ends.
+    std::unique_ptr<CSettingsStore> settings = MakeUserSettingsStore();
+    CCliSession session(*settings, options.Has("--yes"));
+    session.SetUsage(std::string(command->usage));
+    return parsed ? command->run(session, options) : session.UsageError(options.Error());
+}
