@@ -99,6 +99,10 @@ void CTerminalUserInterface::CloseProgress() {
 
 void CTerminalUserInterface::ShowRadioInformation(const std::string& model,
                                                   const std::string& comment) {
+    std::string text = comment;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
+        text.pop_back();
+    }
     std::cout << "Model: " << model << "\n"
-              << "Comment: " << comment << "\n";
+              << "Comment: " << text << "\n";
 }
