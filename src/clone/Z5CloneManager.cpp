@@ -2,6 +2,7 @@
 
 #include "clone/Z5AdjustDataManager.h"
 #include "clone/Z5CloneFileIoManager.h"
+#include "clone/Z5CloneRsIoManager.h"
 #include "clone/Z5DefaultDataManager.h"
 #include "clone/Z5ModelManager.h"
 #include "model/Z5EepromDataManager.h"
@@ -23,7 +24,7 @@ const SComponentRow kComponents[] = {
     {EComponent::Adjust, &CZ5AdjustDataManager::kRuntimeClass},
     {EComponent::RadioData, &CZ5RadioDataManager::kRuntimeClass},
     {EComponent::ModelManager, &CZ5ModelManager::kRuntimeClass},
-    {EComponent::SerialTransfer, nullptr},
+    {EComponent::SerialTransfer, &CZ5CloneRsIoManager::kRuntimeClass},
     {EComponent::CloneFile, &CZ5CloneFileIoManager::kRuntimeClass},
 };
 

@@ -1,0 +1,463 @@
+#include "clone/CloneRsEngine.h"
+
+#include <algorithm>
+#include <thread>
+
+#include "clone/FrameCodec.h"
+#include "clone/PortName.h"
+#include "platform/StringTable.h"
+#include "platform/TextFile.h"
+#include "platform/UserInterface.h"
+
+namespace {
+
+constexpr std::size_t kMinimumHeaderLine = 8;
+constexpr std::size_t kReplyPrefix = 7;  // destination, source, command, code, revision
+constexpr std::uint16_t kEndFrameLength = 12;
+constexpr std::uint16_t kWriteResultLength = 4;
+
+std::string Trim(const std::string& text) {
+    constexpr const char* kSpace = " \t\r\n\v\f";
+    std::size_t first = text.find_first_not_of(kSpace);
+    if (first == std::string::npos) {
+        return {};
+    }
+    std::size_t last = text.find_last_not_of(kSpace);
+    return text.substr(first, last - first + 1);
+}
+
+CByteString HighLowBytes(std::uint16_t value) {
+    CByteString bytes;
+    bytes << static_cast<std::uint8_t>(value >> 8) << static_cast<std::uint8_t>(value & 0xFF);
+    return bytes;
+}
+
+std::uint16_t WordAt(const CByteString& frame, std::uint16_t index) {
+    return static_cast<std::uint16_t>(frame.At(index) << 8 | frame.At(index + 1));
+}
+
+}  // namespace
+
+const CCloneRsEngine::SDispatchRow CCloneRsEngine::kDispatchTable[] = {
+    {EOrigin::Echo, CFrameCodec::kInformationRequest, &CCloneRsEngine::OnInformationRequestEcho},
+    {EOrigin::Echo, CFrameCodec::kReadRequest, &CCloneRsEngine::OnReadRequestEcho},
+    {EOrigin::Echo, CFrameCodec::kWriteRequest, &CCloneRsEngine::OnWriteRequestEcho},
+    {EOrigin::Echo, CFrameCodec::kDataFrame, &CCloneRsEngine::OnDataFrameEcho},
+    {EOrigin::Echo, CFrameCodec::kEndFrame, &CCloneRsEngine::OnEndFrameEcho},
+    {EOrigin::Radio, CFrameCodec::kInformationReply, &CCloneRsEngine::OnModelInformation},
+    {EOrigin::Radio, CFrameCodec::kDataFrame, &CCloneRsEngine::OnDataFrame},
+    {EOrigin::Radio, CFrameCodec::kEndFrame, &CCloneRsEngine::OnEndFrame},
+    {EOrigin::Radio, CFrameCodec::kWriteResult, &CCloneRsEngine::OnWriteResult},
+};
+
+CCloneRsEngine::CCloneRsEngine(CUserInterface& ui, const CSettingsStore* settings)
+    : CCommPort(nullptr, settings), m_ui(ui) {
+    m_informationArgument << std::uint8_t{0x00} << std::uint8_t{0x00};
+    SetModelCode(0);
+    SetRevision(0);
+}
+
+CCloneRsEngine::~CCloneRsEngine() {
+    Close();
+}
+
+void CCloneRsEngine::SetModelCode(std::uint16_t code) {
+    m_modelCodeBytes = HighLowBytes(code);
+}
+
+void CCloneRsEngine::SetRevision(std::uint16_t revision) {
+    m_revisionBytes = HighLowBytes(revision);
+}
+
+void CCloneRsEngine::Beep(bool success) {
+    m_ui.Beep(success ? EBeep::Success : EBeep::Failure);
+}
+
+// ---- the three jobs -------------------------------------------------------
+
+int CCloneRsEngine::CloneInformation() {
+    m_writing = false;
+    return Run(kJobInformation);
+}
+
+int CCloneRsEngine::CloneRead() {
+    m_ui.SetStatusText(CStringTable::Get(Ids::Reading));
+    if (m_cloneFile == nullptr || !m_cloneFile->OpenForWrite()) {
+        m_status = kStatusFileError;
+        return kResultFailure;
+    }
+    CByteString header;
+    header << m_modelCodeBytes << m_revisionBytes;
+    m_cloneFile->WriteLine(CFrameCodec::ToHex(header.Data(), header.GetLength()));
+    m_cloneFile->WriteLine("#");
+    m_writing = false;
+    int result = Run(kJobRead);
+    bool fileWritten = m_cloneFile->Flush();
+    fileWritten = m_cloneFile->Close() && fileWritten;
+    if (result == kResultSuccess && !fileWritten) {
+        m_status = kStatusFileError;
+        return kResultFailure;
+    }
+    return result;
+}
+
+int CCloneRsEngine::CloneWrite() {
+    m_ui.SetStatusText(CStringTable::Get(Ids::Writing));
+    m_writeLineTotal = CountCloneFileLines();
+    std::string firstLine;
+    if (m_cloneFile == nullptr || !m_cloneFile->OpenForRead() || !ReadTrimmedLine(firstLine) ||
+        firstLine.size() < kMinimumHeaderLine) {
+        if (m_cloneFile != nullptr) {
+            m_cloneFile->Close();
+        }
+        return kResultBadFile;
+    }
+    m_writing = true;
+    int result = Run(kJobWrite);
+    m_cloneFile->Close();
+    return result;
+}
+
+std::uint32_t CCloneRsEngine::CountCloneFileLines() {
+    std::uint32_t count = 0;
+    if (m_cloneFile == nullptr || !m_cloneFile->OpenForRead()) {
+        return count;
+    }
+    std::string line;
+    while (ReadTrimmedLine(line)) {
+        if (line[0] != '#') {
+            ++count;
+        }
+    }
+    m_cloneFile->Close();
+    return count;
+}
+
+// ---- a run ------------------------------------------------------------------
+
+int CCloneRsEngine::Run(std::uint16_t job) {
+    ResetRun(job);
+    if (job == kJobRead || job == kJobWrite) {
+        m_progressDlg = std::make_unique<CCloneProgressDlg>(m_ui);
+    }
+    if (!Open(CPortName::ComName(m_portNumber), kLineBaudRate)) {
+        m_progressDlg.reset();
+        return kResultPortNotOpened;
+    }
+    Pause(m_timing.requestPause);
+    DiscardInput();  // whatever came before the request is not the radio's answer
+    SendFrame(RequestBody());
+    Pause(m_timing.requestPause);
+    StartReceiving();
+    while (m_status == kStatusRunning) {
+        PumpLine();
+        UpdateProgress();
+        CheckTimeout();
+    }
+    int result = ResultOf(m_status);
+    m_frameComplete = false;
+    Close();
+    if (m_progressDlg) {
+        Pause(m_timing.closePause);
+        m_progressDlg.reset();
+    }
+    return result;
+}
+
+void CCloneRsEngine::BeginRun(std::uint16_t job, bool writing) {
+    m_writing = writing;
+    ResetRun(job);
+    m_lastSentBody = RequestBody();
+    StartReceiving();
+}
+
+void CCloneRsEngine::ResetRun(std::uint16_t job) {
+    m_job = job;
+    m_status = kStatusRunning;
+    m_frameComplete = false;
+    m_endSent = false;
+    m_receiver.Reset();
+}
+
+void CCloneRsEngine::StartReceiving() {
+    m_timeoutCode = kStatusNoEcho;
+    m_lastFrameTime = Clock::now();
+    m_nextProgressQuery = m_lastFrameTime;
+    m_frameCounter = 0;
+    m_status = kStatusRunning;
+}
+
+CByteString CCloneRsEngine::RequestBody() const {
+    CByteString payload;
+    switch (m_job) {
+        case kJobRead:
+            payload << m_modelCodeBytes << m_revisionBytes;
+            return CFrameCodec::ComputerBody(CFrameCodec::kReadRequest, payload);
+        case kJobWrite:
+            payload << m_modelCodeBytes << m_revisionBytes;
+            return CFrameCodec::ComputerBody(CFrameCodec::kWriteRequest, payload);
+        default:
+            payload << m_modelCodeBytes << m_informationArgument;
+            return CFrameCodec::ComputerBody(CFrameCodec::kInformationRequest, payload);
+    }
+}
+
+void CCloneRsEngine::SendFrame(const CByteString& body) {
+    m_lastSentBody = body;
+    m_outgoingFrame = CFrameCodec::Wrap(body);
+    // A failed write is not a status of its own: its echo never comes, and
+    // the time-out (or the lost line) ends the run.
+    Write(m_outgoingFrame.Data(), m_outgoingFrame.GetLength());
+}
+
+void CCloneRsEngine::DiscardInput() {
+    std::uint8_t buffer[kMaxReadCount];
+    std::size_t count = 0;
+    while (Read(buffer, sizeof buffer, count)) {
+    }
+}
+
+void CCloneRsEngine::PumpLine() {
+    if (!WaitForInput(std::max(m_timing.progressInterval, 1))) {
+        if (IsLineLost()) {
+            m_status = kStatusLineLost;
+        }
+        return;
+    }
+    std::uint8_t buffer[kMaxReadCount];
+    std::size_t count = 0;
+    if (Read(buffer, sizeof buffer, count)) {
+        Receive(buffer, count);
+    } else if (IsLineLost()) {
+        m_status = kStatusLineLost;
+    }
+}
+
+void CCloneRsEngine::Receive(const std::uint8_t* bytes, std::size_t count) {
+    for (std::size_t i = 0; i < count && m_status == kStatusRunning; ++i) {
+        switch (m_receiver.Receive(bytes[i])) {
+            case CFrameReceiver::EResult::None:
+                break;
+            case CFrameReceiver::EResult::Overlong:
+                Fail();
+                break;
+            case CFrameReceiver::EResult::Frame:
+                m_frameComplete = true;
+                if (Dispatch(m_receiver.GetFrame())) {
+                    m_lastFrameTime = Clock::now();
+                }
+                m_frameComplete = false;
+                break;
+        }
+    }
+}
+
+void CCloneRsEngine::UpdateProgress() {
+    if (!m_progressDlg) {
+        return;
+    }
+    Clock::time_point now = Clock::now();
+    if (m_status == kStatusRunning && now < m_nextProgressQuery) {
+        return;
+    }
+    m_nextProgressQuery = now + std::chrono::milliseconds(m_timing.progressInterval);
+    m_progressDlg->SetProgress(Percent());
+    if (m_status == kStatusRunning && m_progressDlg->IsCancelled()) {
+        m_status = kStatusCancelled;
+    }
+}
+
+int CCloneRsEngine::Percent() const {
+    std::uint32_t total = m_job == kJobRead ? m_readLineTotal : m_writeLineTotal;
+    if (m_frameCounter == 0 || total == 0) {
+        return 0;
+    }
+    std::uint32_t percent = static_cast<std::uint32_t>(m_frameCounter) * 100 / total;
+    return static_cast<int>(std::min<std::uint32_t>(percent - percent % 10, 100));
+}
+
+void CCloneRsEngine::CheckTimeout() {
+    if (m_status == kStatusRunning &&
+        Clock::now() - m_lastFrameTime > std::chrono::milliseconds(m_timing.frameTimeout)) {
+        m_status = m_timeoutCode;
+    }
+}
+
+void CCloneRsEngine::Pause(int milliseconds) const {
+    if (milliseconds > 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    }
+}
+
+int CCloneRsEngine::ResultOf(int status) {
+    switch (status) {
+        case kStatusFinished:
+            return kResultSuccess;
+        case kStatusCancelled:
+            return kResultCancelled;
+        default:
+            return kResultFailure;
+    }
+}
+
+// ---- dispatch of a complete frame ------------------------------------------
+
+CCloneRsEngine::EOrigin CCloneRsEngine::OriginOf(const CByteString& frame) {
+    if (frame.At(0) == CFrameCodec::kRadio && frame.At(1) == CFrameCodec::kComputer) {
+        return EOrigin::Echo;
+    }
+    if (frame.At(0) == CFrameCodec::kComputer || frame.At(1) == CFrameCodec::kRadio) {
+        return EOrigin::Radio;
+    }
+    return EOrigin::Other;
+}
+
+bool CCloneRsEngine::Dispatch(const CByteString& frame) {
+    if (frame.GetLength() < CFrameCodec::kHeaderLength) {
+        return false;
+    }
+    EOrigin origin = OriginOf(frame);
+    if (origin == EOrigin::Other) {
+        return false;
+    }
+    for (const SDispatchRow& row : kDispatchTable) {
+        if (row.origin == origin && row.command == frame.At(2)) {
+            (this->*row.handler)(frame);
+            break;
+        }
+    }
+    return true;
+}
+
+bool CCloneRsEngine::CheckEcho(const CByteString& frame) {
+    if (frame.IsDifferent(m_lastSentBody)) {
+        Fail();
+        return false;
+    }
+    return true;
+}
+
+void CCloneRsEngine::OnInformationRequestEcho(const CByteString& frame) {
+    CheckEcho(frame);
+    m_timeoutCode = kStatusNoAnswer;
+}
+
+void CCloneRsEngine::OnReadRequestEcho(const CByteString& frame) {
+    CheckEcho(frame);
+    m_timeoutCode = kStatusNoAnswer;
+    m_frameCounter = 0;
+}
+
+void CCloneRsEngine::OnWriteRequestEcho(const CByteString& frame) {
+    Pause(m_timing.firstDataPause);
+    m_frameCounter = 0;
+    SendNextDataFrame(frame);
+}
+
+void CCloneRsEngine::OnDataFrameEcho(const CByteString& frame) {
+    SendNextDataFrame(frame);
+}
+
+void CCloneRsEngine::OnEndFrameEcho(const CByteString& frame) {
+    if (!CheckEcho(frame)) {
+        return;
+    }
+    if (m_writing) {
+        m_endSent = true;
+    } else {
+        m_status = kStatusFinished;
+    }
+}
+
+void CCloneRsEngine::OnModelInformation(const CByteString& frame) {
+    if (m_job != kJobInformation || frame.GetLength() < kReplyPrefix) {
+        return Fail();
+    }
+    const std::uint8_t* data = frame.Data() + kReplyPrefix;
+    std::size_t dataLength = frame.GetLength() - kReplyPrefix;
+    if (std::any_of(data, data + dataLength,
+                    [](std::uint8_t byte) { return byte >= CFrameCodec::kFirstControlByte; })) {
+        return Fail();
+    }
+    m_modelInfo.modelCode = WordAt(frame, 3);
+    m_modelInfo.revision = WordAt(frame, 5);
+    m_modelInfo.dataLength = static_cast<std::uint16_t>(dataLength);
+    m_modelInfo.data.fill(0);
+    std::copy(data, data + dataLength, m_modelInfo.data.begin());
+    m_status = kStatusFinished;
+}
+
+void CCloneRsEngine::OnDataFrame(const CByteString& frame) {
+    std::string line;
+    if (m_job != kJobRead || !CFrameCodec::DataLineOfFrame(frame, line)) {
+        return Fail();
+    }
+    ++m_frameCounter;
+    if (m_cloneFile == nullptr || !m_cloneFile->WriteLine(line)) {
+        m_status = kStatusFileError;
+    }
+}
+
+void CCloneRsEngine::OnEndFrame(const CByteString& frame) {
+    std::string_view text = frame.AsText().substr(CFrameCodec::kHeaderLength);
+    if (m_job != kJobRead || frame.GetLength() != kEndFrameLength ||
+        text != CFrameCodec::kEndText) {
+        return Fail();
+    }
+    // A frame lost on the line would leave its addresses as they were.
+    if (m_frameCounter < m_readLineTotal) {
+        return Fail();
+    }
+    m_status = kStatusFinished;
+    m_frameCounter = static_cast<std::uint16_t>(m_readLineTotal);
+}
+
+void CCloneRsEngine::OnWriteResult(const CByteString& frame) {
+    // Only the answer to a complete write counts: a result before the end
+    // frame (the radio refusing a frame) ends the write as failed.
+    if (m_job != kJobWrite || !m_writing || !m_endSent || frame.GetLength() < kWriteResultLength) {
+        return Fail();
+    }
+    m_status = frame.At(3) == 0x00 ? kStatusFinished : kStatusProtocolError;
+}
+
+// ---- writing: the data lines of the clone file ---------------------------
+
+void CCloneRsEngine::SendNextDataFrame(const CByteString& echo) {
+    if (!CheckEcho(echo)) {
+        return;
+    }
+    std::string line;
+    if (NextDataLine(line)) {
+        CByteString body;
+        if (!CFrameCodec::FrameOfDataLine(line, body)) {
+            m_status = kStatusFileError;
+            return;
+        }
+        SendFrame(body);
+        ++m_frameCounter;
+    } else {
+        SendFrame(
+            CFrameCodec::ComputerBody(CFrameCodec::kEndFrame, CByteString(CFrameCodec::kEndText)));
+        m_frameCounter = static_cast<std::uint16_t>(m_writeLineTotal);
+    }
+    m_timeoutCode = kStatusNoEcho;
+}
+
+bool CCloneRsEngine::ReadTrimmedLine(std::string& line) {
+    std::string raw;
+    if (m_cloneFile == nullptr || !m_cloneFile->ReadLine(raw)) {
+        return false;
+    }
+    line = Trim(raw);
+    return !line.empty();
+}
+
+bool CCloneRsEngine::NextDataLine(std::string& line) {
+    while (ReadTrimmedLine(line)) {
+        if (line[0] != '#') {
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,310 @@
+#include "clone/CloneRsIoManager.h"
+
+#include <algorithm>
+
+#include "clone/CloneDocument.h"
+#include "clone/CloneManager.h"
+#include "clone/CloneRsEngine.h"
+#include "clone/ModelCheck.h"
+#include "clone/ModelInfo.h"
+#include "clone/PortName.h"
+#include "platform/MemorySettingsStore.h"
+#include "platform/StringTable.h"
+#include "platform/TempFile.h"
+#include "platform/TextFile.h"
+#include "platform/UserInterface.h"
+
+CPZ5_IMPLEMENT_CLASS(CCloneRsIoManager, CCloneManagerObject)
+
+namespace {
+
+constexpr const char* kPortSection = "CommPort";
+constexpr const char* kPortNumber = "PortNumber";
+constexpr int kDefaultPortNumber = 1;
+
+// The port of a transfer without a document: nobody to ask, nothing shown;
+// every question is declined.
+class CSilentUserInterface : public CUserInterface {
+  public:
+    int MessageBox(const std::string&, const std::string&, unsigned style) override {
+        return (style & MessageStyle::ButtonMask) == MessageStyle::YesNo ? IDNO : IDCANCEL;
+    }
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    void SetStatusText(const std::string&) override {}
+    void OpenProgress(const std::string&) override {}
+    void SetProgress(int) override {}
+    bool IsProgressCancelled() override { return false; }
+    void CloseProgress() override {}
+    void Beep(EBeep) override {}
+    void ShowRadioInformation(const std::string&, const std::string&) override {}
+};
+
+// What the user is shown for a result of one command: a status text and,
+// unless box is 0, a message box with the icon.
+struct SResultMessage {
+    int status;
+    int box;
+    unsigned icon;
+};
+
+struct SResultRow {
+    int result;
+    SResultMessage read;
+    SResultMessage write;
+    SResultMessage information;
+};
+
+constexpr unsigned kError = MessageStyle::IconError;
+constexpr SResultMessage kNotIdentified = {Ids::RadioNotIdentified, Ids::NoAnswerBox, kError};
+constexpr SResultMessage kWrongModel = {Ids::RadioNotIdentified, Ids::WrongModelBox, kError};
+constexpr SResultMessage kWrongVersion = {Ids::WrongVersion, Ids::WrongVersionBox, kError};
+constexpr SResultMessage kPortFailed = {Ids::PortNotOpened, Ids::PortNotOpenedBox, kError};
+
+// The information command shows its window on success, not a message.
+constexpr SResultRow kResultTable[] = {
+    {CCloneRsIoManager::kResultSuccess,
+     {Ids::CloneDone, 0, 0},
+     {Ids::CloneDone, Ids::WriteDoneBox, MessageStyle::IconNone},
+     {0, 0, 0}},
+    {CCloneRsIoManager::kResultCancelled,
+     {Ids::Cancelled, 0, 0},
+     {Ids::Cancelled, 0, 0},
+     kNotIdentified},
+    {CCloneRsIoManager::kResultWrongModel, kWrongModel, kWrongModel, kWrongModel},
+    {CCloneRsIoManager::kResultWrongVersion, kWrongVersion, kWrongVersion, kWrongVersion},
+    {CCloneRsIoManager::kResultPortNotOpened, kPortFailed, kPortFailed, kPortFailed},
+};
+
+// Every other result is a failure of the line or the radio.
+constexpr SResultRow kFailureRow = {CCloneRsIoManager::kResultFailure,
+                                    {Ids::ReadFailed, Ids::NoAnswerBox, kError},
+                                    {Ids::WriteFailed, Ids::NoAnswerBox, kError},
+                                    kNotIdentified};
+
+const SResultRow& RowOf(int result) {
+    auto row = std::find_if(std::begin(kResultTable), std::end(kResultTable),
+                            [result](const SResultRow& r) { return r.result == result; });
+    return row == std::end(kResultTable) ? kFailureRow : *row;
+}
+
+const SResultMessage& MessageOf(const SResultRow& row, CCloneRsIoManager::EJob job) {
+    switch (job) {
+        case CCloneRsIoManager::EJob::Read:
+            return row.read;
+        case CCloneRsIoManager::EJob::Write:
+            return row.write;
+        default:
+            return row.information;
+    }
+}
+
+}  // namespace
+
+CCloneRsIoManager::CCloneRsIoManager() = default;
+
+CCloneRsIoManager::~CCloneRsIoManager() {
+    if (m_engine && m_settings != nullptr) {
+        m_settings->SetInt(kPortSection, kPortNumber, static_cast<int>(m_engine->GetPortNumber()));
+    }
+    if (m_tempFile) {
+        m_tempFile->Close();
+    }
+}
+
+void CCloneRsIoManager::Initialize() {
+    TakeDocumentServices();
+    Attach(nullptr);
+}
+
+void CCloneRsIoManager::TakeDocumentServices() {
+    if (CCloneDocument* document = Document()) {
+        m_ui = &document->UserInterface();
+        m_settings = &document->Settings();
+        return;
+    }
+    m_silentUi = std::make_unique<CSilentUserInterface>();
+    m_ownSettings = std::make_unique<CMemorySettingsStore>();
+    m_ui = m_silentUi.get();
+    m_settings = m_ownSettings.get();
+}
+
+void CCloneRsIoManager::Attach(std::unique_ptr<CModelInfo> info) {
+    m_radioInfo = info ? std::move(info) : std::make_unique<CModelInfo>();
+    m_tempName = std::make_unique<CTempFile>("cl");
+    m_tempFile = std::make_unique<CTextFile>(m_tempName->Path());
+    m_engine = std::make_unique<CCloneRsEngine>(*m_ui, m_settings);
+    m_engine->SetReadLineTotal(256);
+    int port = m_settings->GetInt(kPortSection, kPortNumber, kDefaultPortNumber);
+    m_engine->SetPortNumber(static_cast<std::uint32_t>(port));
+    m_engine->SetModelCode(static_cast<std::uint16_t>(m_radioInfo->GetModelCode()));
+    m_engine->SetRevision(static_cast<std::uint16_t>(m_radioInfo->GetRevision()));
+}
+
+void CCloneRsIoManager::SetPortNumber(std::uint32_t number) {
+    m_engine->SetPortNumber(number);
+}
+
+std::uint32_t CCloneRsIoManager::GetPortNumber() const {
+    return m_engine->GetPortNumber();
+}
+
+const std::string& CCloneRsIoManager::GetTempPath() const {
+    return m_tempName->Path();
+}
+
+CCloneDocument* CCloneRsIoManager::Document() const {
+    return GetOwner() != nullptr ? GetOwner()->GetDocument() : nullptr;
+}
+
+CModelInfo* CCloneRsIoManager::GetDocumentInfo() {
+    return m_radioInfo.get();
+}
+
+CModelInfo* CCloneRsIoManager::GetRadioInfo() {
+    return m_radioInfo.get();
+}
+
+std::string CCloneRsIoManager::LoadTempFile(const std::string&) {
+    return "OK";
+}
+
+std::string CCloneRsIoManager::SaveTempFile(const std::string&) {
+    return "OK";
+}
+
+int CCloneRsIoManager::CheckRadio(const CModelInfo& document, const CModelInfo& radio) {
+    return CModelCheck::Check(document, radio);
+}
+
+void CCloneRsIoManager::ShowInformation(const CModelInfo& radio) {
+    Ui().ShowRadioInformation("QM-XXX  X.X  XXX", radio.GetText());
+}
+
+template <class Fn>
+int CCloneRsIoManager::WithWaitCursor(Fn fn) {
+    Ui().BeginWaitCursor();
+    int result = fn();
+    Ui().EndWaitCursor();
+    return result;
+}
+
+int CCloneRsIoManager::Identify() {
+    m_engine->SetModelCode(static_cast<std::uint16_t>(GetDocumentInfo()->GetModelCode()));
+    m_engine->SetRevision(0);
+    m_tempFile->Close();
+    m_engine->SetCloneFile(m_tempFile.get());
+    int result = WithWaitCursor([this] { return m_engine->CloneInformation(); });
+
+    const CCloneRsEngine::SModelInfo& answer = m_engine->GetModelInfo();
+    CModelInfo& radio = *GetRadioInfo();
+    radio.SetModelCode(answer.modelCode);
+    radio.SetRevision(answer.revision);
+    for (std::size_t i = 0; i < radio.GetDataCapacity(); ++i) {
+        radio.SetDataByte(i, i < answer.dataLength ? answer.data[i] : 0);
+    }
+    radio.UpdateFromData();
+
+    if (result != kResultSuccess) {
+        return result;
+    }
+    return CheckRadio(*GetDocumentInfo(), radio);
+}
+
+void CCloneRsIoManager::AddressRadio() {
+    const CModelInfo& radio = *GetRadioInfo();
+    m_engine->SetModelCode(static_cast<std::uint16_t>(radio.GetModelCode()));
+    m_engine->SetRevision(static_cast<std::uint16_t>(radio.GetRevision()));
+    CCloneRsEngine::SModelInfo record;
+    record.modelCode = static_cast<std::uint16_t>(radio.GetModelCode());
+    record.revision = static_cast<std::uint16_t>(radio.GetRevision());
+    record.dataLength = static_cast<std::uint16_t>(
+        std::min(radio.GetDataLength(), CCloneRsEngine::kModelDataCapacity));
+    std::copy_n(radio.GetData(), record.dataLength, record.data.begin());
+    m_engine->SetModelInfo(record);
+}
+
+std::string CCloneRsIoManager::PortDevice() const {
+    std::string device = CPortName(m_settings).ResolveNumber(m_engine->GetPortNumber());
+    return device.empty() ? CPortName::ComName(m_engine->GetPortNumber()) : device;
+}
+
+void CCloneRsIoManager::ReportResult(EJob job, int result) {
+    m_engine->Beep(result == kResultSuccess);
+    const SResultMessage& message = MessageOf(RowOf(result), job);
+    if (message.status != 0) {
+        Ui().SetStatusText(CStringTable::Get(message.status));
+    }
+    if (message.box != 0) {
+        Ui().MessageBox(CStringTable::Format(message.box, PortDevice()),
+                        CCloneDocument::kMessageTitle, MessageStyle::Ok | message.icon);
+    }
+}
+
+namespace {
+
+// The results a caller can tell apart; every other engine result is a failure.
+int Normalized(int result) {
+    return &RowOf(result) == &kFailureRow ? CCloneRsIoManager::kResultFailure : result;
+}
+
+}  // namespace
+
+int CCloneRsIoManager::ReadFromRadio() {
+    if (Document() != nullptr && Document()->IsModified()) {
+        std::string question = CStringTable::Get(Ids::ReadModifiedQuestion1) + "," +
+                               CStringTable::Get(Ids::ReadModifiedQuestion2);
+        int answer = Ui().MessageBox(question, CCloneDocument::kMessageTitle,
+                                     MessageStyle::OkCancel | MessageStyle::IconQuestion);
+        if (answer != IDOK) {
+            return kResultCancelled;
+        }
+    }
+    int result = Identify();
+    if (result == kResultSuccess) {
+        AddressRadio();
+        result = WithWaitCursor([this] { return m_engine->CloneRead(); });
+    }
+    // A read that cannot be loaded is a failed read: the document keeps its data.
+    if (result == kResultSuccess && LoadTempFile(m_tempName->Path()) != "OK") {
+        result = kResultFailure;
+    }
+    result = Normalized(result);
+    ReportResult(EJob::Read, result);
+    return result;
+}
+
+int CCloneRsIoManager::WriteToRadio() {
+    int answer =
+        Ui().MessageBox(CStringTable::Get(Ids::WriteQuestion), CCloneDocument::kMessageTitle,
+                        MessageStyle::OkCancel | MessageStyle::IconQuestion);
+    if (answer != IDOK) {
+        return kResultCancelled;
+    }
+    int result = Identify();
+    if (result == kResultSuccess) {
+        AddressRadio();
+        // A clone file that could not be written must never reach the radio.
+        if (SaveTempFile(m_tempName->Path()) != "OK") {
+            result = kResultFailure;
+        } else {
+            m_engine->SetCloneFile(m_tempFile.get());
+            result = WithWaitCursor([this] { return m_engine->CloneWrite(); });
+        }
+    }
+    result = Normalized(result);
+    ReportResult(EJob::Write, result);
+    return result;
+}
+
+int CCloneRsIoManager::ShowRadioInformation() {
+    int result = Normalized(Identify());
+    if (result == kResultSuccess) {
+        AddressRadio();
+        m_engine->Beep(true);
+        ShowInformation(*GetRadioInfo());
+        return result;
+    }
+    ReportResult(EJob::Information, result);
+    return result;
+}

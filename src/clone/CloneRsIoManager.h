@@ -1,0 +1,122 @@
+// CCloneRsIoManager: the clone manager's serial transfer, behind the Clone
+// menu: Read <- TR, Write -> TR and Information.
+//
+// Every command first identifies the radio (the model information request)
+// and checks it against the document's model information, then moves the
+// image through a temporary clone text file ("cl...") with the transfer
+// engine, and reports the outcome: a beep, a status text and a message box
+// chosen by the result (kResult* below).
+//
+// What it shows and asks goes through the document's user-interface port;
+// the port number lives in the settings ("PortNumber" of "CommPort"): read
+// when the transfer is set up, written back when it is destroyed. Both are
+// taken from the document when the clone manager links its components;
+// without a document nothing is asked (every question is declined) and the
+// settings are the transfer's own.
+//
+// The image is never left half-changed: a read that does not complete and
+// load leaves the document as it was; a write always restores the image it
+// prepared for the radio.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "model/CloneManagerObject.h"
+
+class CCloneDocument;
+class CCloneRsEngine;
+class CModelInfo;
+class CSettingsStore;
+class CTempFile;
+class CTextFile;
+class CUserInterface;
+
+class CCloneRsIoManager : public CCloneManagerObject {
+    CPZ5_DECLARE_CLASS(CCloneRsIoManager)
+  public:
+    static constexpr int kResultSuccess = 0;
+    static constexpr int kResultCancelled = 1;
+    static constexpr int kResultFailure = 77;
+    static constexpr int kResultWrongModel = 85;
+    static constexpr int kResultWrongVersion = 90;
+    static constexpr int kResultPortNotOpened = 91;
+
+    // The three commands, as the result messages tell them apart.
+    enum class EJob { Read, Write, Information };
+
+    CCloneRsIoManager();
+    ~CCloneRsIoManager() override;
+
+    // Takes the document's port and settings, then Attach with a plain model
+    // information.
+    void Initialize() override;
+
+    // Keeps info as the radio's model information (a plain one when
+    // nullptr), makes the temporary clone file and the engine, whose port
+    // number becomes the setting "PortNumber" (default 1).
+    virtual void Attach(std::unique_ptr<CModelInfo> info);
+
+    void SetPortNumber(std::uint32_t number);
+    std::uint32_t GetPortNumber() const;
+
+    // The commands; each returns its result code.
+    virtual int ReadFromRadio();
+    virtual int WriteToRadio();
+    virtual int ShowRadioInformation();
+
+    // The document's model information (the model manager's) and the
+    // radio's, as the last identification filled it.
+    virtual CModelInfo* GetDocumentInfo();
+    virtual CModelInfo* GetRadioInfo();
+
+    // The engine of the transfer (tests shorten its pauses).
+    CCloneRsEngine& GetEngine() { return *m_engine; }
+    const std::string& GetTempPath() const;
+
+  protected:
+    // The image from and into the temporary file: the clone file manager's
+    // Load and Save. Both return the reader's or writer's result text; the
+    // base moves nothing and answers "OK".
+    virtual std::string LoadTempFile(const std::string& path);
+    virtual std::string SaveTempFile(const std::string& path);
+
+    // The model check of an identification: kResultSuccess, or
+    // kResultWrongModel (model code or revision), or kResultWrongVersion.
+    // The base checks model and revision only.
+    virtual int CheckRadio(const CModelInfo& document, const CModelInfo& radio);
+
+    // The information window of the radio.
+    virtual void ShowInformation(const CModelInfo& radio);
+
+    // Identifies the radio; kResultSuccess when it answered and passed the
+    // model check.
+    int Identify();
+    // The beep, the status text and the message box of a result.
+    void ReportResult(EJob job, int result);
+    // Runs fn with the wait cursor shown.
+    template <class Fn>
+    int WithWaitCursor(Fn fn);
+    // The engine's model code, revision and model record := the radio's.
+    void AddressRadio();
+
+    CUserInterface& Ui() { return *m_ui; }
+    CSettingsStore& Settings() { return *m_settings; }
+    CCloneDocument* Document() const;
+    CTextFile& TempFile() { return *m_tempFile; }
+
+  private:
+    void TakeDocumentServices();
+    std::string PortDevice() const;
+
+    std::unique_ptr<CUserInterface> m_silentUi;
+    std::unique_ptr<CSettingsStore> m_ownSettings;
+    CUserInterface* m_ui = nullptr;
+    CSettingsStore* m_settings = nullptr;
+
+    std::unique_ptr<CModelInfo> m_radioInfo;
+    std::unique_ptr<CTempFile> m_tempName;
+    std::unique_ptr<CTextFile> m_tempFile;
+    std::unique_ptr<CCloneRsEngine> m_engine;
+};

@@ -1,0 +1,91 @@
+#include "clone/CommPortSetup.h"
+
+#include <array>
+
+#include "clone/CloneRsEngine.h"
+#include "clone/PortName.h"
+#include "clone/SettingsKeys.h"
+#include "clone/Z5ModelInfo.h"
+#include "platform/SettingsStore.h"
+#include "platform/StringTable.h"
+#include "platform/UserInterface.h"
+
+namespace {
+
+constexpr const char* kPortSection = "CommPort";
+constexpr const char* kPortNumber = "PortNumber";
+constexpr const char* kMessageTitle = "CP-Z5";
+constexpr std::size_t kOptionByteIndex = CZ5ModelInfo::kOptionByteIndex;
+
+// The settings of the option byte: value name, first bit, bit count.
+struct SOptionSetting {
+    const char* name;
+    unsigned shift;
+    unsigned mask;
+};
+constexpr std::array<SOptionSetting, 6> kOptionSettings = {{
+    {SettingsKey::kModelVer, 0, 0x3},
+    {SettingsKey::kRxexp, 2, 0x1},
+    {SettingsKey::kScrambler, 3, 0x1},
+    {SettingsKey::kAni, 4, 0x1},
+    {SettingsKey::kOp0, 5, 0x1},
+    {SettingsKey::kOp1, 6, 0x1},
+}};
+
+}  // namespace
+
+CCommPortSetup::CCommPortSetup(CSettingsStore& settings, CUserInterface& ui)
+    : m_settings(settings), m_ui(ui) {}
+
+int CCommPortSetup::InitialPort() const {
+    return m_settings.GetInt(kPortSection, kPortNumber, 1);
+}
+
+void CCommPortSetup::WriteModelSettings(CSettingsStore& settings, unsigned optionByte) {
+    settings.SetInt(SettingsKey::kModelSection, SettingsKey::kSetup, 1);
+    for (const SOptionSetting& option : kOptionSettings) {
+        settings.SetInt(SettingsKey::kModelSection, option.name,
+                        static_cast<int>((optionByte >> option.shift) & option.mask));
+    }
+}
+
+bool CCommPortSetup::Identify(int port) {
+    CCloneRsEngine engine(m_ui, &m_settings);
+    engine.SetPortNumber(static_cast<std::uint32_t>(port));
+    engine.SetModelCode(static_cast<std::uint16_t>(CZ5ModelInfo::kModelCode));
+    engine.SetRevision(static_cast<std::uint16_t>(CZ5ModelInfo::kRevision));
+    m_ui.BeginWaitCursor();
+    const int result = engine.CloneInformation();
+    m_ui.EndWaitCursor();
+    const CCloneRsEngine::SModelInfo& reply = engine.GetModelInfo();
+    // Only a QM-Z5 that sent its option byte may set the program up.
+    const bool isRadio = result == CCloneRsEngine::kResultSuccess &&
+                         reply.modelCode == CZ5ModelInfo::kModelCode &&
+                         reply.dataLength > kOptionByteIndex;
+    engine.Beep(isRadio);
+    m_lastResult = result == CCloneRsEngine::kResultSuccess ? 0 : CCloneRsEngine::kResultFailure;
+    if (result == CCloneRsEngine::kResultPortNotOpened) {
+        m_lastResult = result;
+        const std::string device = CPortName(&m_settings).ResolveNumber(port);
+        ReportFailure(Ids::PortNotOpened, Ids::PortNotOpenedBox, device.c_str());
+        return false;
+    }
+    if (result == CCloneRsEngine::kResultSuccess && !isRadio) {
+        m_lastResult = 85;
+        ReportFailure(Ids::RadioNotIdentified, Ids::WrongModelBox, "");
+        return false;
+    }
+    if (!isRadio) {
+        ReportFailure(Ids::RadioNotIdentified, Ids::NoAnswerBox, "");
+        return false;
+    }
+    WriteModelSettings(m_settings, reply.data[kOptionByteIndex]);
+    m_settings.SetInt(kPortSection, kPortNumber, port);
+    return true;
+}
+
+void CCommPortSetup::ReportFailure(int statusText, int boxText, const char* argument) {
+    m_ui.SetStatusText(CStringTable::Get(statusText));
+    m_ui.MessageBox(CStringTable::Format(boxText, argument), kMessageTitle,
+                    MessageStyle::Ok | MessageStyle::IconExclamation);
+}

@@ -1,0 +1,38 @@
+// CZ5CloneRsIoManager: the serial transfer of the QM-Z5.
+//
+// Around the common commands it reads 122 data lines, checks the radio's
+// model version against the document's (and that the first-start setup was
+// done), moves the image through the clone file manager, adjusts it, clears
+// the channels the version may not hold before a write (on a copy: the
+// document keeps them), and takes the radio's option byte into the
+// document's model information after every successful command.
+#pragma once
+
+#include "clone/CloneRsIoManager.h"
+
+class CEepromDataManager;
+
+class CZ5CloneRsIoManager : public CCloneRsIoManager {
+    CPZ5_DECLARE_CLASS(CZ5CloneRsIoManager)
+  public:
+    // Attach with a QM-Z5 model information (no version known yet).
+    void Initialize() override;
+
+    int ReadFromRadio() override;
+    int WriteToRadio() override;
+    int ShowRadioInformation() override;
+
+    CModelInfo* GetDocumentInfo() override;
+
+  protected:
+    std::string LoadTempFile(const std::string& path) override;
+    std::string SaveTempFile(const std::string& path) override;
+    int CheckRadio(const CModelInfo& document, const CModelInfo& radio) override;
+    void ShowInformation(const CModelInfo& radio) override;
+
+  private:
+    // The document's option byte := the radio's, and the version with it.
+    void TakeRadioOptions();
+    // The image as the radio should receive it, then the backup restored.
+    int WritePreparedImage();
+};

@@ -1,0 +1,278 @@
+// The engine's receiver and dispatcher, fed the bytes of a line without a
+// port: every answer a radio or a bad cable can give.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "TransportFixture.h"
+
+namespace transport_test {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Engine = CCloneRsEngine;
+
+Bytes operator+(Bytes a, const Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+Bytes Text(const std::string& text) {
+    return Bytes(text.begin(), text.end());
+}
+
+Bytes Frame(const Bytes& body) {
+    return Bytes{0xFE, 0xFE} + body + Bytes{0xFD};
+}
+
+// Frames as the radio sends them.
+Bytes FromRadio(std::uint8_t command, const Bytes& payload) {
+    return Frame(Bytes{0xEF, 0xEE, command} + payload);
+}
+Bytes DataFrame(const std::string& hex) {
+    return FromRadio(0xE4, Text(hex));
+}
+Bytes EndFrame(const std::string& text = "Brel Inc.") {
+    return FromRadio(0xE5, Text(text));
+}
+Bytes WriteResult(std::uint8_t result) {
+    return FromRadio(0xE6, {result});
+}
+Bytes InformationReply(const Bytes& data) {
+    return FromRadio(0xE1, Bytes{0x24, 0x68, 0x00, 0x01} + data);
+}
+
+// Echoes of the computer's frames.
+Bytes Echo(std::uint8_t command, const Bytes& payload) {
+    return Frame(Bytes{0xEE, 0xEF, command} + payload);
+}
+const Bytes kReadEcho = Echo(0xE2, {0x24, 0x68, 0x00, 0x01});
+const Bytes kWriteEcho = Echo(0xE3, {0x24, 0x68, 0x00, 0x01});
+const Bytes kInformationEcho = Echo(0xE0, {0x24, 0x68, 0x00, 0x00});
+
+// The address 0x0010 with the bytes 0x41 0x42: sum 0x95, checksum 0x6B.
+const std::string kGoodData = "00100241426B";
+const std::string kGoodLine = "0010024142";
+
+// An engine whose frames go nowhere but into a list.
+class CFedEngine : public CCloneRsEngine {
+  public:
+    using CCloneRsEngine::CCloneRsEngine;
+    bool Write(const std::uint8_t* bytes, std::size_t count) override {
+        sent.emplace_back(bytes, bytes + count);
+        return true;
+    }
+    void Feed(const Bytes& bytes) { Receive(bytes.data(), bytes.size()); }
+    std::vector<Bytes> sent;
+};
+
+class FeedTest : public TransportTest {
+  protected:
+    FeedTest() {
+        m_fed.SetModelCode(0x2468);
+        m_fed.SetRevision(1);
+        m_fed.SetCloneFile(&m_file);
+        m_fed.SetTiming(FastTiming());
+    }
+    void BeginRead(std::uint32_t expectedFrames) {
+        m_fed.SetReadLineTotal(expectedFrames);
+        ASSERT_TRUE(m_file.OpenForWrite());
+        m_fed.BeginRun(Engine::kJobRead, false);
+    }
+    std::vector<std::string> Lines() {
+        m_file.Close();
+        return CloneFileLines();
+    }
+    // A write of the clone file's lines after its header.
+    void BeginWrite(const std::vector<std::string>& lines) {
+        WriteCloneFile(lines);
+        ASSERT_TRUE(m_file.OpenForRead());
+        std::string header;
+        m_file.ReadLine(header);
+        m_fed.BeginRun(Engine::kJobWrite, true);
+    }
+    // The echo of the last frame sent, as the line returns it.
+    Bytes LastSent() const { return m_fed.sent.empty() ? Bytes{} : m_fed.sent.back(); }
+
+    CFedEngine m_fed{m_ui, nullptr};
+};
+
+struct SReadCase {
+    const char* name;
+    Bytes line;
+    int status;
+    std::vector<std::string> lines;
+};
+
+class ReadLineTest : public FeedTest, public ::testing::WithParamInterface<SReadCase> {};
+
+TEST_P(ReadLineTest, TakesEveryGoodFrameOnceAndStopsAtTheFirstBadOne) {
+    BeginRead(2);
+    m_fed.Feed(kReadEcho + GetParam().line);
+    EXPECT_EQ(m_fed.GetStatus(), GetParam().status);
+    EXPECT_EQ(Lines(), GetParam().lines);
+}
+
+const Bytes kNoise = {0x00, 0x12, 0xEF, 0xEE, 0xE4, 0x30, 0xFD};
+
+INSTANTIATE_TEST_SUITE_P(
+    RadioAnswers, ReadLineTest,
+    ::testing::Values(
+        SReadCase{"GoodFrame", DataFrame(kGoodData), Engine::kStatusRunning, {kGoodLine}},
+        SReadCase{
+            "LowerCaseDigits", DataFrame("00100241426b"), Engine::kStatusRunning, {kGoodLine}},
+        SReadCase{"AllFramesThenEnd",
+                  DataFrame(kGoodData) + DataFrame(kGoodData) + EndFrame(),
+                  Engine::kStatusFinished,
+                  {kGoodLine, kGoodLine}},
+        SReadCase{"JunkBeforeTheFrame",
+                  kNoise + DataFrame(kGoodData),
+                  Engine::kStatusRunning,
+                  {kGoodLine}},
+        SReadCase{"StrayEndAfterTheFrame",
+                  DataFrame(kGoodData) + Bytes{0xFD, 0xFD},
+                  Engine::kStatusRunning,
+                  {kGoodLine}},
+        SReadCase{"EndWithoutStart",
+                  Bytes{0xEF, 0xEE, 0xE4} + Text(kGoodData) + Bytes{0xFD},
+                  Engine::kStatusRunning,
+                  {}},
+        SReadCase{"ShortFramesAreNoise",
+                  Frame({}) + Frame({0xEF}) + Frame({0xEF, 0xEE}) + Frame({0x01, 0x02, 0x03}),
+                  Engine::kStatusRunning,
+                  {}},
+        SReadCase{"BadChecksum", DataFrame("00100241426C"), Engine::kStatusProtocolError, {}},
+        SReadCase{"CountMismatch", DataFrame("00100341426A"), Engine::kStatusProtocolError, {}},
+        SReadCase{"NoData", DataFrame("001000F0"), Engine::kStatusProtocolError, {}},
+        SReadCase{"NotHexadecimal", DataFrame("0010024G426B"), Engine::kStatusProtocolError, {}},
+        SReadCase{"OddDigits", DataFrame("00100241426B0"), Engine::kStatusProtocolError, {}},
+        SReadCase{"CommandOnly", FromRadio(0xE4, {}), Engine::kStatusProtocolError, {}},
+        SReadCase{"WrongEndText",
+                  DataFrame(kGoodData) + DataFrame(kGoodData) + EndFrame("Brel Inc!"),
+                  Engine::kStatusProtocolError,
+                  {kGoodLine, kGoodLine}},
+        SReadCase{"EndBeforeAllFrames",
+                  DataFrame(kGoodData) + EndFrame(),
+                  Engine::kStatusProtocolError,
+                  {kGoodLine}},
+        SReadCase{"ReplyOfAnotherJob",
+                  InformationReply(Bytes(22, 0x20)),
+                  Engine::kStatusProtocolError,
+                  {}},
+        SReadCase{"WriteResultInARead", WriteResult(0x00), Engine::kStatusProtocolError, {}},
+        SReadCase{"FrameLongerThanTheBuffer",
+                  FromRadio(0xE4, Bytes(300, '0')) + DataFrame(kGoodData),
+                  Engine::kStatusProtocolError,
+                  {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FeedTest, AnEchoThatDiffersFromTheRequestEndsTheRead) {
+    BeginRead(1);
+    m_fed.Feed(Echo(0xE2, {0x24, 0x68, 0x00, 0x02}));
+    EXPECT_EQ(m_fed.GetStatus(), Engine::kStatusProtocolError);
+}
+
+struct SInformationCase {
+    const char* name;
+    Bytes line;
+    int status;
+};
+
+class InformationLineTest : public FeedTest,
+                            public ::testing::WithParamInterface<SInformationCase> {};
+
+TEST_P(InformationLineTest, AcceptsOnlyAWellFormedReply) {
+    m_fed.BeginRun(Engine::kJobInformation, false);
+    m_fed.Feed(kInformationEcho + GetParam().line);
+    EXPECT_EQ(m_fed.GetStatus(), GetParam().status);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RadioAnswers, InformationLineTest,
+    ::testing::Values(
+        SInformationCase{"Good", InformationReply(Bytes(22, 0x41)), Engine::kStatusFinished},
+        SInformationCase{"ControlByte", InformationReply(Bytes(21, 0x41) + Bytes{0xF0}),
+                         Engine::kStatusProtocolError},
+        SInformationCase{"TooShort", FromRadio(0xE1, {0x24, 0x68, 0x00}),
+                         Engine::kStatusProtocolError},
+        SInformationCase{"DataFrameInstead", DataFrame(kGoodData), Engine::kStatusProtocolError}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FeedTest, TheInformationReplyFillsTheRecord) {
+    m_fed.BeginRun(Engine::kJobInformation, false);
+    m_fed.Feed(kInformationEcho + FromRadio(0xE1, {0x12, 0x34, 0x00, 0x07, 0x41, 0x42, 0x43}));
+    const Engine::SModelInfo& info = m_fed.GetModelInfo();
+    EXPECT_EQ(info.modelCode, 0x1234);
+    EXPECT_EQ(info.revision, 7);
+    ASSERT_EQ(info.dataLength, 3);
+    EXPECT_EQ(std::string(info.data.begin(), info.data.begin() + 3), "ABC");
+}
+
+// ---- writing -----------------------------------------------------------------
+
+const std::string kLine0 = "000002AABB";
+const std::string kLine1 = "000202CCDD";
+
+Bytes DataEcho(const std::string& line, std::uint8_t checksum) {
+    const char digits[] = "0123456789ABCDEF";
+    std::string text = line + digits[checksum >> 4] + digits[checksum & 0xF];
+    return Echo(0xE4, Text(text));
+}
+// Checksums: 0x00+0x00+0x02+0xAA+0xBB = 0x167 -> 0x99; 0x00+0x02+0x02+0xCC+0xDD = 0x1AD -> 0x53.
+const Bytes kEcho0 = DataEcho(kLine0, 0x99);
+const Bytes kEcho1 = DataEcho(kLine1, 0x53);
+const Bytes kEndEcho = Echo(0xE5, Text("Brel Inc."));
+
+TEST_F(FeedTest, AWriteSendsEachLineOnItsEchoThenTheEndFrame) {
+    BeginWrite({"24680001", "#", kLine0, "#skipped", kLine1});
+    m_fed.Feed(kWriteEcho);
+    ASSERT_EQ(m_fed.sent.size(), 1u);
+    EXPECT_EQ(LastSent(), kEcho0);
+    m_fed.Feed(kEcho0 + Bytes{0xFD, 0xFD});  // stray 0xFD after the echo
+    ASSERT_EQ(m_fed.sent.size(), 2u);
+    EXPECT_EQ(LastSent(), kEcho1);
+    m_fed.Feed(kEcho1);
+    EXPECT_EQ(LastSent(), kEndEcho);
+    m_fed.Feed(kEndEcho);
+    EXPECT_EQ(m_fed.GetStatus(), Engine::kStatusRunning);
+    m_fed.Feed(WriteResult(0x00));
+    EXPECT_EQ(m_fed.GetStatus(), Engine::kStatusFinished);
+    EXPECT_EQ(m_fed.sent.size(), 3u);
+}
+
+struct SWriteCase {
+    const char* name;
+    Bytes line;
+    int status;
+};
+
+class WriteLineTest : public FeedTest, public ::testing::WithParamInterface<SWriteCase> {};
+
+TEST_P(WriteLineTest, EndsAtTheFirstWrongAnswer) {
+    BeginWrite({"24680001", "#", kLine0, kLine1});
+    m_fed.Feed(kWriteEcho + GetParam().line);
+    EXPECT_EQ(m_fed.GetStatus(), GetParam().status);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    RadioAnswers, WriteLineTest,
+    ::testing::Values(
+        SWriteCase{"Accepted", kEcho0 + kEcho1 + kEndEcho + WriteResult(0x00),
+                   Engine::kStatusFinished},
+        SWriteCase{"Refused", kEcho0 + kEcho1 + kEndEcho + WriteResult(0x01),
+                   Engine::kStatusProtocolError},
+        SWriteCase{"RefusedBeforeTheEnd", kEcho0 + WriteResult(0x01), Engine::kStatusProtocolError},
+        SWriteCase{"AcceptedBeforeTheEnd", kEcho0 + WriteResult(0x00),
+                   Engine::kStatusProtocolError},
+        SWriteCase{"ResultWithoutByte", kEcho0 + kEcho1 + kEndEcho + FromRadio(0xE6, {}),
+                   Engine::kStatusProtocolError},
+        SWriteCase{"EchoDiffers", DataEcho(kLine0, 0x98), Engine::kStatusProtocolError},
+        SWriteCase{"EchoRepeated", kEcho0 + kEcho0, Engine::kStatusProtocolError},
+        SWriteCase{"DataFrameFromTheRadio", DataFrame(kGoodData), Engine::kStatusProtocolError}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace transport_test
