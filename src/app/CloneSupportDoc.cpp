@@ -5,6 +5,7 @@
 #include "clone/CloneFileIoManager.h"
 #include "clone/CloneFileResult.h"
 #include "clone/CloneManager.h"
+#include "clone/CloneRsIoManager.h"
 #include "clone/LineReader.h"
 #include "clone/ModelManager.h"
 #include "clone/ReplacingFile.h"
@@ -225,4 +226,40 @@ CDocument::SFileResult CCloneSupportDoc::CopyTempFileTo(const std::string& path)
         return {false, ResultWithDetail(CloneFileResult::kError, target.Error())};
     }
     return {true, CloneFileResult::kOk};
+}
+
+CCloneRsIoManager* CCloneSupportDoc::SerialTransfer() const {
+    return dynamic_cast<CCloneRsIoManager*>(m_manager->GetSerialTransfer());
+}
+
+void CCloneSupportDoc::OnComPort(unsigned number) {
+    if (CCloneRsIoManager* transfer = SerialTransfer()) {
+        transfer->SetPortNumber(number);
+    }
+}
+
+bool CCloneSupportDoc::IsComPortChecked(unsigned number) const {
+    CCloneRsIoManager* transfer = SerialTransfer();
+    return transfer != nullptr && transfer->GetPortNumber() == number;
+}
+
+int CCloneSupportDoc::RunGuarded(int (CCloneRsIoManager::*command)()) {
+    CCloneRsIoManager* transfer = SerialTransfer();
+    if (transfer == nullptr) {
+        return CCloneRsIoManager::kResultFailure;
+    }
+    if (!TryEnterCommand()) {
+        return kCommandBusy;
+    }
+    int result = (transfer->*command)();
+    LeaveCommand();
+    return result;
+}
+
+int CCloneSupportDoc::OnCloneRead() { return RunGuarded(&CCloneRsIoManager::ReadFromRadio); }
+
+int CCloneSupportDoc::OnCloneWrite() { return RunGuarded(&CCloneRsIoManager::WriteToRadio); }
+
+int CCloneSupportDoc::OnCloneInformation() {
+    return RunGuarded(&CCloneRsIoManager::ShowRadioInformation);
 }

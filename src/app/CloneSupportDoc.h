@@ -26,6 +26,7 @@
 #include "clone/MemoryRange.h"
 
 class CCloneManager;
+class CCloneRsIoManager;
 class CSettingsStore;
 class CTempFile;
 
@@ -78,6 +79,20 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
     static bool TryEnterCommand();
     static void LeaveCommand();
 
+    // The COM Port commands: the serial transfer's port number becomes
+    // number (1 to 4); the menu item of a port is checked while it is the
+    // transfer's port. Not guarded.
+    void OnComPort(unsigned number);
+    bool IsComPortChecked(unsigned number) const;
+
+    // The Clone commands Read <- TR, Write -> TR and Information..., each
+    // guarded by the busy flag. The result is the transfer's result code, or
+    // kCommandBusy when another command is running (nothing was done).
+    static constexpr int kCommandBusy = -1;
+    int OnCloneRead();
+    int OnCloneWrite();
+    int OnCloneInformation();
+
   protected:
     CCloneSupportDoc(CSettingsStore& settings, CUserInterface& ui);
 
@@ -88,6 +103,9 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
     void InitializeClone(std::unique_ptr<CCloneManager> manager);
 
   private:
+    CCloneRsIoManager* SerialTransfer() const;
+    int RunGuarded(int (CCloneRsIoManager::*command)());
+
     std::string CopyIntoTempFile(const std::string& path);
     std::string LoadTempFile();
     SFileResult StoreTempFile();

@@ -69,12 +69,8 @@ TEST(CloneManager, ComponentsAreCreatedByRecordAndLinked) {
     CZ5CloneRig rig(3);
     for (std::size_t slot = 0; slot < CCloneManagerTemplate::kComponentCount; ++slot) {
         CCloneManagerObject* component = rig.manager.GetComponent(static_cast<EComponent>(slot));
-        if (static_cast<EComponent>(slot) == EComponent::SerialTransfer) {
-            EXPECT_EQ(component, nullptr);
-        } else {
-            ASSERT_NE(component, nullptr) << slot;
-            EXPECT_EQ(component->GetOwner(), &rig.manager) << slot;
-        }
+        ASSERT_NE(component, nullptr) << slot;
+        EXPECT_EQ(component->GetOwner(), &rig.manager) << slot;
     }
     const auto& eur = CZ5DefaultDataManager::FactoryImage(3);
     EXPECT_EQ(rig.Bytes(), std::vector<std::uint8_t>(eur.begin(), eur.end()));

@@ -1,0 +1,103 @@
+#include "TransferCommands.h"
+
+#include <optional>
+#include <string>
+
+#include "CliExit.h"
+#include "CliSession.h"
+#include "app/Z5Doc.h"
+#include "clone/CommPortSetup.h"
+#include "clone/PortName.h"
+
+namespace TransferCommands {
+
+const SCliOptionSpec kPortOptions[1] = {{"--port", true}};
+const SCliOptionSpec kReadOptions[2] = {{"--port", true}, {"-o", true}};
+const SCliOptionSpec kWriteOptions[2] = {{"--port", true}, {"--yes", false}};
+
+namespace {
+
+constexpr const char* kPortSection = "CommPort";
+constexpr const char* kPortNumber = "PortNumber";
+
+// The port number a --port value means: n of "COMn"; for a device path the
+// port number in the settings, bound to that device for this run (so that
+// the port the user chose in the program stays as it was).
+std::optional<unsigned> PortNumberOf(CCliSession& session, const std::string& port) {
+    if (std::optional<unsigned> number = CPortName::ParseComNumber(port)) {
+        return number;
+    }
+    if (port.find('/') == std::string::npos) {
+        return std::nullopt;
+    }
+    int stored = session.Settings().GetInt(kPortSection, kPortNumber, 1);
+    unsigned number = stored >= 1 ? static_cast<unsigned>(stored) : 1u;
+    CPortName::Bind(number, port);
+    return number;
+}
+
+// The port of --port, or a usage error.
+std::optional<unsigned> RequirePort(CCliSession& session, const CCliOptions& options) {
+    std::optional<std::string> port = options.Value("--port");
+    std::optional<unsigned> number = port ? PortNumberOf(session, *port) : std::nullopt;
+    if (!number) {
+        session.UsageError(port ? "--port takes COMn or a device path, not " + *port
+                                : "the radio's port is named by --port (COMn or a device)");
+    }
+    return number;
+}
+
+// Runs a clone command of the document on the port of --port.
+int RunOnPort(CCliSession& session, const CCliOptions& options, int (CZ5Doc::*command)()) {
+    std::optional<unsigned> port = RequirePort(session, options);
+    if (!port) {
+        return CliExit::kUsage;
+    }
+    session.Document().OnComPort(*port);
+    return (session.Document().*command)();
+}
+
+}  // namespace
+
+int Setup(CCliSession& session, const CCliOptions& options) {
+    if (!options.Positionals().empty()) {
+        return session.UsageError("setup takes no file");
+    }
+    std::optional<unsigned> port = RequirePort(session, options);
+    if (!port) {
+        return CliExit::kUsage;
+    }
+    CCommPortSetup setup(session.Settings(), session.UserInterface());
+    return setup.Identify(static_cast<int>(*port)) ? CliExit::kOk : setup.LastResult();
+}
+
+int Info(CCliSession& session, const CCliOptions& options) {
+    if (!options.Positionals().empty()) {
+        return session.UsageError("info takes no file");
+    }
+    return RunOnPort(session, options, &CZ5Doc::OnCloneInformation);
+}
+
+int Read(CCliSession& session, const CCliOptions& options) {
+    std::optional<std::string> output = options.Value("-o");
+    if (!options.Positionals().empty() || !output) {
+        return session.UsageError("read writes one file, named by -o");
+    }
+    int result = RunOnPort(session, options, &CZ5Doc::OnCloneRead);
+    if (result != CliExit::kOk) {
+        return result;
+    }
+    return session.Save(*output) ? CliExit::kOk : CliExit::kFileError;
+}
+
+int Write(CCliSession& session, const CCliOptions& options) {
+    if (options.Positionals().size() != 1) {
+        return session.UsageError("write sends one file");
+    }
+    if (!session.Open(options.Positionals().front())) {
+        return CliExit::kFileError;
+    }
+    return RunOnPort(session, options, &CZ5Doc::OnCloneWrite);
+}
+
+}  // namespace TransferCommands
