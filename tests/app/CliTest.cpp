@@ -3,11 +3,11 @@
 #ifdef CPZ5_CLI_PATH
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <random>
 #include <sstream>
 
+#include "../support/CliRun.h"
 #include "DocumentTestSupport.h"
 #include "clone/SettingsKeys.h"
 #include "clone/Z5DefaultDataManager.h"
@@ -15,28 +15,13 @@
 
 namespace {
 
-struct SRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 class Cli : public CDocumentTest {
   protected:
-    // Runs cpz5-cli with the arguments (shell words) and XDG_CONFIG_HOME in
-    // the scratch directory.
-    SRun Run(const std::string& arguments) {
-        const std::string command = "XDG_CONFIG_HOME='" + dir.File("config") + "' '" +
-                                    CPZ5_CLI_PATH + "' " + arguments + " >'" + dir.File("out") +
-                                    "' 2>'" + dir.File("err") + "' </dev/null";
-        const int raw = std::system(command.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(dir.File("out")),
-                ReadFile(dir.File("err"))};
-    }
+    SCliRun Run(const std::string& arguments) { return RunCli(dir.Path(), arguments); }
     std::string Config() { return ReadFile(dir.File("config/Brel/CP-Z5.conf")); }
 
     std::map<std::string, std::string> Dump(const std::string& file) {
-        SRun run = Run("dump " + file);
+        SCliRun run = Run("dump " + file);
         EXPECT_EQ(run.status, 0) << run.err;
         std::map<std::string, std::string> texts;
         for (const std::string& line : SplitLines(run.out, "\n")) {
@@ -59,7 +44,7 @@ std::vector<std::uint8_t> BytesOfDataLines(const std::vector<std::string>& lines
 }
 
 TEST_F(Cli, NewWritesTheFactoryImageOfTheVersion) {
-    SRun run = Run("new --version USA -o " + dir.File("f.cz5"));
+    SCliRun run = Run("new --version USA -o " + dir.File("f.cz5"));
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string text = ReadFile(dir.File("f.cz5"));
     const std::vector<std::string> lines = SplitLines(text, "\r\n");
@@ -68,7 +53,7 @@ TEST_F(Cli, NewWritesTheFactoryImageOfTheVersion) {
     EXPECT_EQ(lines[0], "24680001");
     EXPECT_EQ(lines[1], "#");
     for (std::size_t i = 2; i < lines.size(); ++i) {
-        char prefix[8];
+        char prefix[32];
         std::snprintf(prefix, sizeof prefix, "%04zX10", 16 * (i - 2));
         EXPECT_EQ(lines[i].substr(0, 6), prefix);
         EXPECT_EQ(lines[i].size(), 38u);
@@ -133,7 +118,7 @@ TEST_F(Cli, DumpGetAndSetAgreeWithTheMemoryMap) {
         arguments += " '" + path + "=" + text + "'";
         paths += " " + path;
     }
-    SRun set = Run(arguments + " -o " + dir.File("s.cz5"));
+    SCliRun set = Run(arguments + " -o " + dir.File("s.cz5"));
     ASSERT_EQ(set.status, 0) << set.err;
 
     // What the document itself makes of the same edits (some leaves are
@@ -148,7 +133,7 @@ TEST_F(Cli, DumpGetAndSetAgreeWithTheMemoryMap) {
     const auto savedTexts = LeafTexts(saved);
     EXPECT_EQ(Dump(dir.File("s.cz5")), savedTexts);
 
-    SRun get = Run("get " + dir.File("s.cz5") + paths);
+    SCliRun get = Run("get " + dir.File("s.cz5") + paths);
     ASSERT_EQ(get.status, 0) << get.err;
     const std::vector<std::string> got = SplitLines(get.out, "\n");
     ASSERT_EQ(got.size(), assignments.size());
@@ -205,7 +190,7 @@ TEST_F(Cli, FailuresExitWithTheirStatusAndLeaveFilesAlone) {
                 arguments.replace(at, std::string(name).size(), path);
             }
         }
-        SRun run = Run(arguments);
+        SCliRun run = Run(arguments);
         EXPECT_EQ(run.status, failure.status) << failure.arguments;
         EXPECT_NE(run.err.find(failure.message), std::string::npos)
             << failure.arguments << ": " << run.err;

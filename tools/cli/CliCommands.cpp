@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "CsvCommands.h"
+#include "DiffCommand.h"
 #include "DocumentCommands.h"
+#include "TransferCommands.h"
 
 namespace {
 
@@ -15,6 +18,19 @@ const SCliCommand kCommands[] = {
      &DocumentCommands::Get},
     {"set", "cpz5-cli set [--version GEN|SEA|USA|EUR] FILE PATH=TEXT... [-o OUT]",
      DocumentCommands::kSetOptions, &DocumentCommands::Set},
+    {"setup", "cpz5-cli setup --port PORT", TransferCommands::kPortOptions,
+     &TransferCommands::Setup},
+    {"info", "cpz5-cli info --port PORT", TransferCommands::kPortOptions, &TransferCommands::Info},
+    {"read", "cpz5-cli read --port PORT -o FILE", TransferCommands::kReadOptions,
+     &TransferCommands::Read},
+    {"write", "cpz5-cli write --port PORT FILE [--yes]", TransferCommands::kWriteOptions,
+     &TransferCommands::Write},
+    {"export-csv", "cpz5-cli export-csv [--version GEN|SEA|USA|EUR] FILE [-o OUT.csv]",
+     CsvCommands::kExportOptions, &CsvCommands::ExportCsv},
+    {"import-csv",
+     "cpz5-cli import-csv [--version GEN|SEA|USA|EUR] FILE IN.csv [-o OUT] [--skip-bad]",
+     CsvCommands::kImportOptions, &CsvCommands::ImportCsv},
+    {"diff", "cpz5-cli diff A B", {}, &DiffCommand::Run},
 };
 
 }  // namespace

@@ -17,8 +17,11 @@ void PrintUsage(std::ostream& out) {
     }
     out << "\nFILE is a clone file (.cz5). PATH is a dotted leaf path such as MCH.CH12.FreqRx,\n"
            "Common.Beep, DTMF.D3 or PGR.C4.Code; dump lists them all. --version replaces the\n"
-           "model version of the settings for this run.\n"
-           "Exit status: 0 success, 2 a clone file could not be read or written, 64 usage.\n";
+           "model version of the settings for this run (import-csv takes only channels\n"
+           "that version may receive).\n"
+           "Exit status: 0 success, 2 a file could not be read or written, 64 usage;\n"
+           "import-csv: 65 the CSV file has bad rows and nothing was imported;\n"
+           "diff: 1 the files differ.\n";
 }
 
 bool IsHelp(const std::string& argument) {

@@ -1,0 +1,34 @@
+// Texts of the channel CSV layout: exact decimal numbers (frequencies in MHz
+// with six decimals, tones in Hz with one), trimming and letter-case-blind
+// comparison. Independent of the C locale.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ChannelCsvText {
+
+// text without leading and trailing spaces and tabs.
+std::string_view Trim(std::string_view text);
+
+// text with ASCII capital letters made small.
+std::string LowerCase(std::string_view text);
+
+// a equals b with ASCII letter case ignored.
+bool EqualsNoCase(std::string_view a, std::string_view b);
+
+// A decimal number without sign or exponent ("145.5", "145.012500", ".5",
+// "88") as an integer in units of 10^-decimals: ParseScaled("145.0125", 6)
+// is 145012500. None when the text is no such number, has more than 9
+// digits before the point, or has a non-zero digit beyond the given
+// decimals (it would not be a whole number of units).
+std::optional<std::int64_t> ParseScaled(std::string_view text, int decimals);
+
+// value in units of 10^-decimals as a decimal text with exactly decimals
+// digits after the point: FormatScaled(145012500, 6) is "145.012500".
+// value must not be negative.
+std::string FormatScaled(std::int64_t value, int decimals);
+
+}  // namespace ChannelCsvText

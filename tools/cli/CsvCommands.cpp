@@ -1,0 +1,90 @@
+#include "CsvCommands.h"
+
+#include <iostream>
+
+#include "CliExit.h"
+#include "CliSession.h"
+#include "app/Z5Doc.h"
+#include "clone/ChannelCsv.h"
+
+namespace CsvCommands {
+
+const SCliOptionSpec kExportOptions[2] = {{"-o", true}, {"--version", true}};
+const SCliOptionSpec kImportOptions[3] = {{"-o", true}, {"--skip-bad", false}, {"--version", true}};
+
+namespace {
+
+// Opens the clone file named first, after --version took effect. Returns
+// the exit status to stop with, or kOk to go on.
+int OpenCloneFile(CCliSession& session, const CCliOptions& options) {
+    if (!session.ApplyVersionOption(options)) {
+        return CliExit::kUsage;
+    }
+    return session.Open(options.Positionals().front()) ? CliExit::kOk : CliExit::kFileError;
+}
+
+CChannelCsv ChannelsOf(CCliSession& session) {
+    return CChannelCsv(session.Document().GetCloneManager());
+}
+
+void ReportProblems(const std::string& csvPath, const SChannelCsvImport& result,
+                    const std::string& prefix) {
+    for (const SCsvProblem& problem : result.problems) {
+        CCliSession::Report(csvPath + ": " + prefix + problem.Describe());
+    }
+}
+
+}  // namespace
+
+int ExportCsv(CCliSession& session, const CCliOptions& options) {
+    if (options.Positionals().size() != 1) {
+        return session.UsageError("export-csv reads one clone file");
+    }
+    if (int status = OpenCloneFile(session, options); status != CliExit::kOk) {
+        return status;
+    }
+    std::optional<std::string> output = options.Value("-o");
+    if (!output) {
+        std::cout << ChannelsOf(session).Export();
+        std::cout.flush();
+        return std::cout ? CliExit::kOk : CliExit::kFileError;
+    }
+    std::string error;
+    if (!ChannelsOf(session).ExportToFile(*output, error)) {
+        CCliSession::Report(error);
+        return CliExit::kFileError;
+    }
+    return CliExit::kOk;
+}
+
+int ImportCsv(CCliSession& session, const CCliOptions& options) {
+    const std::vector<std::string>& arguments = options.Positionals();
+    if (arguments.size() != 2) {
+        return session.UsageError("import-csv needs a clone file and a CSV file");
+    }
+    if (int status = OpenCloneFile(session, options); status != CliExit::kOk) {
+        return status;
+    }
+    const CChannelCsv::EBadRows badRows = options.Has("--skip-bad")
+                                              ? CChannelCsv::EBadRows::kSkip
+                                              : CChannelCsv::EBadRows::kRefuseAll;
+    const std::string& csvPath = arguments[1];
+    const SChannelCsvImport result = ChannelsOf(session).ImportFile(csvPath, badRows);
+    switch (result.status) {
+        case SChannelCsvImport::EStatus::kCannotRead:
+            ReportProblems(csvPath, result, "");
+            return CliExit::kFileError;
+        case SChannelCsvImport::EStatus::kRefused:
+            ReportProblems(csvPath, result, "");
+            CCliSession::Report(csvPath + ": nothing imported");
+            return kBadCsv;
+        case SChannelCsvImport::EStatus::kImported:
+            break;
+    }
+    ReportProblems(csvPath, result, "skipped ");
+    session.Document().SetModifiedFlag(true);
+    return session.Save(options.Value("-o").value_or(arguments.front())) ? CliExit::kOk
+                                                                         : CliExit::kFileError;
+}
+
+}  // namespace CsvCommands
