@@ -1,0 +1,291 @@
+#include "app/CloneSoftMainFrm.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+#include <QToolBar>
+
+#include "app/CloneStatusBar.h"
+#include "app/CommandTable.h"
+#include "app/ToolbarIcons.h"
+#include "platform/SettingsStore.h"
+#include "ui/CommandIds.h"
+
+namespace {
+
+constexpr const char* kProgramTitle = "CP-Z5";
+
+// Commands whose menu item carries a check mark.
+constexpr int kCheckable[] = {Cmd::ViewToolbar,   Cmd::ViewStatusBar, Cmd::Com1,
+                              Cmd::Com2,          Cmd::Com3,          Cmd::Com4,
+                              Cmd::ModelVersion0, Cmd::ModelVersion1, Cmd::ModelVersion2,
+                              Cmd::ModelVersion3, Cmd::ModelVersion4};
+
+bool IsCheckable(int id) {
+    return std::find(std::begin(kCheckable), std::end(kCheckable), id) != std::end(kCheckable);
+}
+
+QList<QKeySequence> KeysOf(const SCommandDef& command) {
+    QList<QKeySequence> keys;
+    for (const QString& key : QString::fromLatin1(command.keys).split(u';', Qt::SkipEmptyParts)) {
+        keys.append(QKeySequence(key));
+    }
+    return keys;
+}
+
+QList<QRect> AvailableScreens() {
+    QList<QRect> screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen()) {
+        screens.append(primary->availableGeometry());
+    }
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen()) {
+            screens.append(screen->availableGeometry());
+        }
+    }
+    return screens;
+}
+
+QString RecentFileText(int index, const std::string& path) {
+    return QStringLiteral("&%1 %2").arg(index + 1).arg(QString::fromStdString(path));
+}
+
+}  // namespace
+
+CCloneSoftMainFrm::CCloneSoftMainFrm(CSettingsStore& settings, QWidget* parent)
+    : QMainWindow(parent),
+      m_settings(settings),
+      m_placement(CWindowPlacement::Load(settings)),
+      m_router([this] {
+          return std::vector<CCommandTarget*>{ListPane(), m_documentTarget, this,
+                                              m_applicationTarget};
+      }),
+      m_updateTimer(new QTimer(this)) {
+    setObjectName(QStringLiteral("CCloneSoftMainFrm"));
+    setWindowIcon(CToolbarIcons::ProgramIcon());
+    setMinimumSize(CWindowPlacement::kMinWidth, CWindowPlacement::kMinHeight);
+    SetDocumentTitle(QStringLiteral("Untitled"));
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    m_statusBar = new CCloneStatusBar(this);
+    setStatusBar(m_statusBar);
+    RegisterFrameCommands();
+    LoadBarState();
+    PlaceWindow();
+    connect(m_updateTimer, &QTimer::timeout, this, &CCloneSoftMainFrm::UpdateCommands);
+    m_updateTimer->start(kUpdateIntervalMs);
+}
+
+CCloneSoftMainFrm::~CCloneSoftMainFrm() = default;
+
+void CCloneSoftMainFrm::SetCommandTargets(CCommandTarget* documentTarget,
+                                          CCommandTarget* applicationTarget) {
+    m_documentTarget = documentTarget;
+    m_applicationTarget = applicationTarget;
+    UpdateCommands();
+}
+
+void CCloneSoftMainFrm::SetCloseQuestion(std::function<bool()> question) {
+    m_closeQuestion = std::move(question);
+}
+
+void CCloneSoftMainFrm::SetDocumentTitle(const QString& title) {
+    setWindowTitle(title + QStringLiteral(" - ") + QLatin1String(kProgramTitle));
+}
+
+QAction* CCloneSoftMainFrm::Action(int id) const {
+    auto it = m_actions.find(id);
+    return it != m_actions.end() ? it->second : nullptr;
+}
+
+bool CCloneSoftMainFrm::RunCommand(int id) {
+    const bool ran = m_router.Route(id);
+    UpdateCommands();
+    return ran;
+}
+
+void CCloneSoftMainFrm::UpdateCommands() {
+    for (const auto& [id, action] : m_actions) {
+        const SCommandState state = m_router.Query(id);
+        action->setEnabled(state.enabled);
+        if (action->isCheckable()) {
+            action->setChecked(state.checked);
+        }
+    }
+}
+
+void CCloneSoftMainFrm::CreateActions() {
+    for (const SCommandDef& command : CCommandTable::Commands()) {
+        auto* action = new QAction(QString::fromLatin1(command.text), this);
+        action->setObjectName(QStringLiteral("cmd%1").arg(command.id));
+        action->setShortcuts(KeysOf(command));
+        action->setStatusTip(QString::fromLatin1(command.prompt));
+        action->setIcon(CToolbarIcons::Icon(command.id));
+        action->setIconVisibleInMenu(false);
+        action->setCheckable(IsCheckable(command.id));
+        const int id = command.id;
+        connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+        // Accelerators work wherever the focus is in the window.
+        addAction(action);
+        m_actions[id] = action;
+    }
+}
+
+void CCloneSoftMainFrm::FillMenu(QMenu* menu, std::span<const int> items) const {
+    for (const int id : items) {
+        if (id == 0) {
+            menu->addSeparator();
+            continue;
+        }
+        if (id == Cmd::FileMruFirst) {
+            for (int entry = Cmd::FileMruFirst; entry <= Cmd::FileMruLast; ++entry) {
+                menu->addAction(Action(entry));
+            }
+            continue;
+        }
+        menu->addAction(Action(id));
+    }
+}
+
+void CCloneSoftMainFrm::CreateMenus() {
+    for (const SMenuDef& menuDef : CCommandTable::MenuBar()) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(menuDef.title));
+        FillMenu(menu, menuDef.items);
+        connect(menu, &QMenu::aboutToShow, this, &CCloneSoftMainFrm::UpdateCommands);
+        if (menuDef.items.front() == Cmd::FileNewMenu) {
+            m_fileMenu = menu;
+        }
+        if (menuDef.items.front() == Cmd::PgrMemory) {
+            menu->addSeparator();
+            QMenu* models = menu->addMenu(QString::fromLatin1(CCommandTable::ModelMenu().title));
+            FillMenu(models, CCommandTable::ModelMenu().items);
+            connect(models, &QMenu::aboutToShow, this, &CCloneSoftMainFrm::UpdateCommands);
+        }
+    }
+    SetRecentFiles({});
+}
+
+std::unique_ptr<QMenu> CCloneSoftMainFrm::MakeContextMenu() const {
+    auto menu = std::make_unique<QMenu>();
+    menu->setObjectName(QString::number(CCommandTable::kContextMenuId));
+    FillMenu(menu.get(), CCommandTable::ContextMenu().items);
+    return menu;
+}
+
+void CCloneSoftMainFrm::CreateToolBar() {
+    m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolBar->setObjectName(QStringLiteral("128"));
+    m_toolBar->setIconSize(QSize(16, 16));
+    for (const int id : CCommandTable::Toolbar()) {
+        if (id == 0) {
+            m_toolBar->addSeparator();
+        } else {
+            m_toolBar->addAction(Action(id));
+        }
+    }
+}
+
+void CCloneSoftMainFrm::SetRecentFiles(const std::vector<std::string>& paths) {
+    m_recentFiles = paths;
+    for (int entry = 0; entry <= Cmd::FileMruLast - Cmd::FileMruFirst; ++entry) {
+        QAction* action = Action(Cmd::FileMruFirst + entry);
+        const bool used = entry < static_cast<int>(paths.size());
+        action->setText(used ? RecentFileText(entry, paths[entry])
+                             : QString::fromLatin1(
+                                   CCommandTable::Find(action->objectName().mid(3).toInt())->text));
+        // With no file the first entry stands as the disabled "Recent File".
+        action->setVisible(used || entry == 0);
+    }
+}
+
+void CCloneSoftMainFrm::RegisterFrameCommands() {
+    HandleCommand(
+        Cmd::ViewToolbar, [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); },
+        [this] { return Checked(m_toolBar->isVisibleTo(this)); });
+    HandleCommand(
+        Cmd::ViewStatusBar, [this] { m_statusBar->setVisible(!m_statusBar->isVisible()); },
+        [this] { return Checked(m_statusBar->isVisibleTo(this)); });
+    HandleCommand(Cmd::AppExit, [this] { close(); });
+    HandleCommand(Cmd::CommonSetting, [this] { OnCommonSetting(0); });
+    HandleCommand(Cmd::DtmfAutodial, [this] { OnDtmfAutodial(0); });
+    HandleCommand(Cmd::PgrMemory, [this] { OnPgrMemory(0); });
+    HandleCommand(Cmd::NextPane, [this] { FocusNextPane(true); });
+    HandleCommand(Cmd::PrevPane, [this] { FocusNextPane(false); });
+}
+
+void CCloneSoftMainFrm::FocusNextPane(bool) {}
+
+void CCloneSoftMainFrm::OnCommonSetting(int) {
+    QMessageBox::information(this, QLatin1String(kProgramTitle), QStringLiteral("Common Setting"));
+}
+
+void CCloneSoftMainFrm::OnDtmfAutodial(int) {
+    QMessageBox::information(this, QLatin1String(kProgramTitle), QStringLiteral("DTMF Autodial"));
+}
+
+void CCloneSoftMainFrm::OnPgrMemory(int) {
+    QMessageBox::information(this, QLatin1String(kProgramTitle), QStringLiteral("PGR Memory"));
+}
+
+void CCloneSoftMainFrm::PlaceWindow() {
+    const QRect place = CWindowPlacement::FitWindow(m_placement.normal, AvailableScreens());
+    move(place.topLeft());
+    resize(place.size());
+    m_normalPlace = place;
+}
+
+void CCloneSoftMainFrm::RememberNormalPlace() {
+    if (isVisible() && !isMaximized() && !isMinimized() && !isFullScreen()) {
+        m_normalPlace = QRect(pos(), size());
+    }
+}
+
+void CCloneSoftMainFrm::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    RememberNormalPlace();
+}
+
+void CCloneSoftMainFrm::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    RememberNormalPlace();
+}
+
+int CCloneSoftMainFrm::ShowCommand() const {
+    if (isMaximized()) {
+        return CWindowPlacement::kShowMaximized;
+    }
+    return isMinimized() ? CWindowPlacement::kShowMinimized : CWindowPlacement::kShowNormal;
+}
+
+void CCloneSoftMainFrm::SaveWindowState() {
+    CWindowPlacement::Save(m_settings, m_normalPlace, ShowCommand(), TreePaneWidth(), PaneHeight());
+    SaveBarState();
+}
+
+void CCloneSoftMainFrm::LoadBarState() {
+    const std::string state = m_settings.GetString(kBarStateSection, "State", "");
+    if (!state.empty()) {
+        restoreState(QByteArray::fromBase64(QByteArray::fromStdString(state)));
+    }
+    m_statusBar->setVisible(m_settings.GetInt(kBarStateSection, "StatusBar", 1) != 0);
+}
+
+void CCloneSoftMainFrm::SaveBarState() {
+    m_settings.SetString(kBarStateSection, "State", saveState().toBase64().toStdString());
+    m_settings.SetInt(kBarStateSection, "StatusBar", m_statusBar->isVisibleTo(this) ? 1 : 0);
+}
+
+void CCloneSoftMainFrm::closeEvent(QCloseEvent* event) {
+    if (m_closeQuestion && !m_closeQuestion()) {
+        event->ignore();
+        return;
+    }
+    SaveWindowState();
+    event->accept();
+}

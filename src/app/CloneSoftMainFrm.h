@@ -1,0 +1,127 @@
+// CCloneSoftMainFrm: the main window of the program, independent of the radio
+// model: menus, toolbar and status bar made from the command table, the
+// command routing, and the window's place and bars kept in the settings.
+//
+// Every command is a QAction named "cmd" + its number. A command runs through
+// the router (shown list -> document commands -> this frame -> application);
+// the router also decides whether each command is enabled and checked: the
+// frame asks it before a menu opens and on a short timer for the toolbar.
+//
+// The settings store and the targets handed in are not owned and must
+// outlive the frame.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "app/CommandRouter.h"
+#include "app/WindowPlacement.h"
+#include "ui/CommandTarget.h"
+
+class CCloneStatusBar;
+class CSettingsStore;
+class QMenu;
+class QTimer;
+class QToolBar;
+
+class CCloneSoftMainFrm : public QMainWindow, public CCommandTarget {
+    Q_OBJECT
+  public:
+    static constexpr const char* kBarStateSection = "ToolBarState-Summary";
+    static constexpr int kUpdateIntervalMs = 250;
+
+    explicit CCloneSoftMainFrm(CSettingsStore& settings, QWidget* parent = nullptr);
+    ~CCloneSoftMainFrm() override;
+
+    // The targets after the shown list: the document's commands and the
+    // application's. Either may be nullptr.
+    void SetCommandTargets(CCommandTarget* documentTarget, CCommandTarget* applicationTarget);
+
+    // Asked before the window closes (the save question); false keeps it
+    // open. Without one the window always closes.
+    void SetCloseQuestion(std::function<bool()> question);
+
+    // The window title: "<document title> - CP-Z5".
+    void SetDocumentTitle(const QString& title);
+
+    // The action of command id, or nullptr.
+    QAction* Action(int id) const;
+    // Asks the router about every command and updates the actions.
+    void UpdateCommands();
+    // Runs command id through the router; false when it was not run.
+    bool RunCommand(int id);
+
+    // The recent files shown under "Recent File" (the newest first).
+    void SetRecentFiles(const std::vector<std::string>& paths);
+
+    // Whether the window opens maximised (read at construction).
+    bool IsMaximizedAtStart() const { return m_placement.maximized; }
+    // The place the window had when it was last neither maximised nor
+    // minimised.
+    QRect NormalPlace() const { return m_normalPlace; }
+
+    CCloneStatusBar* StatusBar() const { return m_statusBar; }
+    QToolBar* ToolBar() const { return m_toolBar; }
+
+    // The menu built from a menu of the command table (context menu 1000).
+    std::unique_ptr<QMenu> MakeContextMenu() const;
+
+    // The settings windows of the View menu (Common Setting, DTMF Autodial,
+    // PGR Memory), opened on the given page; the menu commands open page 0.
+    // The base only shows a box with the window's name; the model's frame
+    // opens its windows.
+    virtual void OnCommonSetting(int page);
+    virtual void OnDtmfAutodial(int page);
+    virtual void OnPgrMemory(int page);
+
+  protected:
+    // The first target of the chain: the shown list, or nullptr.
+    virtual CCommandTarget* ListPane() const { return nullptr; }
+    // The width of the tree pane and the height of the panes, for the
+    // settings at close.
+    virtual int TreePaneWidth() const { return m_placement.treeWidth; }
+    virtual int PaneHeight() const { return 0; }
+    // Focus moves between the panes (F6, Shift+F6).
+    virtual void FocusNextPane(bool forward);
+
+    const SWindowPlacement& StoredPlacement() const { return m_placement; }
+    CSettingsStore& Settings() const { return m_settings; }
+
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void RegisterFrameCommands();
+    void FillMenu(QMenu* menu, std::span<const int> items) const;
+    void FillRecentFileMenu(QMenu* menu);
+    void PlaceWindow();
+    void RememberNormalPlace();
+    void SaveWindowState();
+    void LoadBarState();
+    void SaveBarState();
+    int ShowCommand() const;
+
+    CSettingsStore& m_settings;
+    SWindowPlacement m_placement;
+    QRect m_normalPlace;
+    CCommandRouter m_router;
+    CCommandTarget* m_documentTarget = nullptr;
+    CCommandTarget* m_applicationTarget = nullptr;
+    std::function<bool()> m_closeQuestion;
+    std::map<int, QAction*> m_actions;
+    std::vector<std::string> m_recentFiles;
+    QMenu* m_fileMenu = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    CCloneStatusBar* m_statusBar = nullptr;
+    QTimer* m_updateTimer = nullptr;
+};

@@ -1,0 +1,133 @@
+#include "app/CommandTable.h"
+
+#include <array>
+
+#include "ui/CommandIds.h"
+
+namespace {
+
+using namespace Cmd;
+
+constexpr SCommandDef kCommands[] = {
+    {FileNewMenu, "New", "Ctrl+N", "Start new data: the factory settings of the radio's version"},
+    {FileOpen, "Open...", "Ctrl+O", "Open a clone file"},
+    {FileSave, "Save", "Ctrl+S", "Save the data to its clone file"},
+    {FileSaveAs, "Save As...", "", "Save the data to a new clone file"},
+    {FilePrint, "Print", "Ctrl+P", "Print the data"},
+    {FileMruFirst, "Recent File", "", "Open this clone file"},
+    {FileMruFirst + 1, "Recent File", "", "Open this clone file"},
+    {FileMruFirst + 2, "Recent File", "", "Open this clone file"},
+    {FileMruLast, "Recent File", "", "Open this clone file"},
+    {AppExit, "Exit", "", "Quit the program"},
+    {EditMemory, "Edit Memory...\tEnter", "", "Edit the selected channel"},
+    {EditCopy, "Copy", "Ctrl+C;Ctrl+Ins", "Copy the selected channel"},
+    {EditPaste, "Paste", "Ctrl+V;Shift+Ins", "Paste a copied channel onto the selected one"},
+    {EditClear, "Clear", "", "Clear the selected channel"},
+    {EditDelete, "Delete", "Del", "Delete the selected channel and move the ones below up"},
+    {EditInsert, "Insert", "Ins", "Insert an empty channel and move the ones below down"},
+    {EditCut, "Cut", "Ctrl+X;Shift+Del", ""},
+    {EditUndo, "Undo", "Ctrl+Z;Alt+Backspace", ""},
+    {PgrMemory, "PGR Memory...", "", "Edit the pager codes"},
+    {DtmfAutodial, "DTMF Autodial...", "", "Edit the DTMF autodial memories"},
+    {CommonSetting, "Common Setting...", "", "Edit the radio's common settings"},
+    {ViewToolbar, "Toolbar", "", "Show or hide the toolbar"},
+    {ViewStatusBar, "Status Bar", "", "Show or hide the status bar"},
+    {ModelVersion0, "GEN", "", "Use the data of the GEN version (the data is reset)"},
+    {ModelVersion1, "SEA", "", "Use the data of the SEA version (the data is reset)"},
+    {ModelVersion2, "USA", "", "Use the data of the USA version (the data is reset)"},
+    {ModelVersion3, "EUR", "", "Use the data of the EUR version (the data is reset)"},
+    {ModelVersion4, "No version", "", "Use the data of no particular version (the data is reset)"},
+    {Com1, "COM1", "", "Clone through serial port COM1"},
+    {Com2, "COM2", "", "Clone through serial port COM2"},
+    {Com3, "COM3", "", "Clone through serial port COM3"},
+    {Com4, "COM4", "", "Clone through serial port COM4"},
+    {CloneRead, "Read <- TR", "", "Read the radio's memory"},
+    {CloneWrite, "Write -> TR", "", "Write the data into the radio"},
+    {CloneInformation, "Information...", "", "Show the connected radio's version and options"},
+    {HelpContents, "Contents", "F1", "Show the user manual"},
+    {AppAbout, "About CP-Z5...", "", "Show the program's version"},
+    {NextPane, "Next Pane", "F6", ""},
+    {PrevPane, "Previous Pane", "Shift+F6", ""},
+};
+
+constexpr int kFileMenu[] = {FileNewMenu, FileOpen, FileSave,     FileSaveAs, 0,
+                             FilePrint,   0,        FileMruFirst, 0,          AppExit};
+constexpr int kEditMenu[] = {EditMemory, 0,         EditCopy,   EditPaste,
+                             0,          EditClear, EditDelete, EditInsert};
+constexpr int kViewMenu[] = {PgrMemory, DtmfAutodial, CommonSetting, 0, ViewToolbar, ViewStatusBar};
+constexpr int kComMenu[] = {Com1, Com2, Com3, Com4};
+constexpr int kCloneMenu[] = {CloneRead, CloneWrite, 0, CloneInformation};
+constexpr int kHelpMenu[] = {HelpContents, 0, AppAbout};
+
+constexpr SMenuDef kMenuBar[] = {
+    {"&File", kFileMenu},    {"&Edit", kEditMenu},   {"&View", kViewMenu},
+    {"&COM Port", kComMenu}, {"&Clone", kCloneMenu}, {"&Help", kHelpMenu},
+};
+
+constexpr int kModelVersions[] = {ModelVersion0, ModelVersion1, ModelVersion2, ModelVersion3,
+                                  ModelVersion4};
+constexpr SMenuDef kModelMenu = {"&Model", kModelVersions};
+
+constexpr int kContextItems[] = {EditMemory, 0,         EditCopy,   EditPaste,
+                                 0,          EditClear, EditDelete, EditInsert};
+constexpr SMenuDef kContextMenu = {"", kContextItems};
+
+constexpr int kToolbar[] = {FileNewMenu,
+                            FileOpen,
+                            FileSave,
+                            FilePrint,
+                            0,
+                            EditMemory,
+                            EditCopy,
+                            EditPaste,
+                            EditClear,
+                            0,
+                            PgrMemory,
+                            DtmfAutodial,
+                            CommonSetting,
+                            0,
+                            Com1,
+                            Com2,
+                            Com3,
+                            Com4,
+                            0,
+                            CloneRead,
+                            CloneWrite,
+                            CloneInformation,
+                            0,
+                            HelpContents};
+
+}  // namespace
+
+std::span<const SCommandDef> CCommandTable::Commands() {
+    return kCommands;
+}
+
+const SCommandDef* CCommandTable::Find(int id) {
+    for (const SCommandDef& command : kCommands) {
+        if (command.id == id) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+std::span<const SMenuDef> CCommandTable::MenuBar() {
+    return kMenuBar;
+}
+
+const SMenuDef& CCommandTable::ModelMenu() {
+    return kModelMenu;
+}
+
+const SMenuDef& CCommandTable::ContextMenu() {
+    return kContextMenu;
+}
+
+std::span<const int> CCommandTable::Toolbar() {
+    return kToolbar;
+}
+
+std::span<const int> CCommandTable::ModelVersionCommands() {
+    return kModelVersions;
+}

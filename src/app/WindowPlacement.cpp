@@ -1,0 +1,85 @@
+#include "app/WindowPlacement.h"
+
+#include <algorithm>
+
+#include "platform/SettingsStore.h"
+
+namespace {
+
+// How much of a window must lie on a screen for the user to reach it: its
+// top edge (the title bar) over this width and height.
+constexpr int kReachableWidth = 100;
+constexpr int kReachableHeight = 30;
+constexpr int kHomeOffset = 5;
+// Stored numbers are cut to this magnitude before any geometry is made of
+// them, so that no sum of them overflows.
+constexpr int kCoordinateLimit = 1 << 20;
+
+int StoredInt(const CSettingsStore& settings, const char* name, int defaultValue) {
+    return std::clamp(settings.GetInt(CWindowPlacement::kSection, name, defaultValue),
+                      -kCoordinateLimit, kCoordinateLimit);
+}
+
+bool IsReachable(const QRect& window, const QRect& screen) {
+    const QRect titleBar(window.left(), window.top(), window.width(), kReachableHeight);
+    const QRect visible = titleBar.intersected(screen);
+    return visible.width() >= std::min(kReachableWidth, window.width()) &&
+           visible.height() >= kReachableHeight;
+}
+
+// The size kept within the minimum and, where the screen is larger than
+// the minimum, within the screen.
+QSize FitSize(const QSize& wanted, const QRect& screen) {
+    int width = std::max(wanted.width(), CWindowPlacement::kMinWidth);
+    int height = std::max(wanted.height(), CWindowPlacement::kMinHeight);
+    if (screen.isValid()) {
+        width = std::min(width, std::max(screen.width(), CWindowPlacement::kMinWidth));
+        height = std::min(height, std::max(screen.height(), CWindowPlacement::kMinHeight));
+    }
+    return {width, height};
+}
+
+}  // namespace
+
+SWindowPlacement CWindowPlacement::Load(const CSettingsStore& settings) {
+    SWindowPlacement placement;
+    const QRect defaults = placement.normal;
+    placement.normal = QRect(StoredInt(settings, "Left", defaults.left()),
+                             StoredInt(settings, "Top", defaults.top()),
+                             StoredInt(settings, "Width", defaults.width()),
+                             StoredInt(settings, "Height", defaults.height()));
+    placement.maximized = settings.GetInt(kSection, "CmdShow", 5) == kShowMaximized;
+    placement.treeWidth = StoredInt(settings, "SplitterV", placement.treeWidth);
+    return placement;
+}
+
+void CWindowPlacement::Save(CSettingsStore& settings, const QRect& normal, int showCommand,
+                            int treeWidth, int splitterHeight) {
+    settings.SetInt(kSection, "SplitterV", treeWidth);
+    settings.SetInt(kSection, "SplitterH", splitterHeight);
+    settings.SetInt(kSection, "Left", normal.left());
+    settings.SetInt(kSection, "Top", normal.top());
+    settings.SetInt(kSection, "Width", normal.width());
+    settings.SetInt(kSection, "Height", normal.height());
+    settings.SetInt(kSection, "CmdShow", showCommand);
+}
+
+QRect CWindowPlacement::FitWindow(const QRect& wanted, const QList<QRect>& screens) {
+    // QRect(left, top, width, height) with nonsense sizes: rebuild from parts.
+    const QPoint wantedTopLeft(wanted.left(), wanted.top());
+    for (const QRect& screen : screens) {
+        const QRect window(wantedTopLeft, FitSize(wanted.size(), screen));
+        if (IsReachable(window, screen)) {
+            return window;
+        }
+    }
+    const QRect home = screens.isEmpty() ? QRect() : screens.first();
+    const QPoint corner = home.isValid() ? home.topLeft() + QPoint(kHomeOffset, kHomeOffset)
+                                         : QPoint(kHomeOffset, kHomeOffset);
+    return {corner, FitSize(wanted.size(), home)};
+}
+
+int CWindowPlacement::FitTreeWidth(int treeWidth, int splitterWidth) {
+    const int widest = std::max(kMinPane, splitterWidth - kMinPane);
+    return std::clamp(treeWidth, kMinPane, widest);
+}

@@ -1,0 +1,50 @@
+// CWindowPlacement: the main window's place and layout as kept in section
+// "Window Position" of the settings, and how a stored place is fitted onto
+// the screens that exist now.
+//
+// Stored values may be anything (hand-edited, another monitor, an old
+// version): Fit always gives a window of at least the minimum size that lies
+// on a screen with its top edge reachable, and a tree pane that leaves room
+// for the list.
+#pragma once
+
+#include <QList>
+#include <QRect>
+
+class CSettingsStore;
+
+struct SWindowPlacement {
+    QRect normal{5, 5, 500, 300};  // the window's normal (not maximised) place
+    bool maximized = false;        // "CmdShow" 3
+    int treeWidth = 180;           // "SplitterV"
+};
+
+class CWindowPlacement {
+  public:
+    static constexpr const char* kSection = "Window Position";
+    static constexpr int kMinWidth = 400;
+    static constexpr int kMinHeight = 200;
+    static constexpr int kShowMaximized = 3;
+    static constexpr int kShowMinimized = 2;
+    static constexpr int kShowNormal = 1;
+    // The narrowest a pane of the splitter is made at start.
+    static constexpr int kMinPane = 24;
+
+    // The stored values, defaults where missing; not fitted.
+    static SWindowPlacement Load(const CSettingsStore& settings);
+
+    // Writes, in this order, "SplitterV", "SplitterH", "Left", "Top", "Width",
+    // "Height", "CmdShow".
+    static void Save(CSettingsStore& settings, const QRect& normal, int showCommand, int treeWidth,
+                     int splitterHeight);
+
+    // The window's place fitted onto screens (their available areas; the
+    // first is the primary screen): at least the minimum size, at most the
+    // screen's, moved onto the primary screen at (5,5) from its corner when
+    // it would not be reachable where it was.
+    static QRect FitWindow(const QRect& wanted, const QList<QRect>& screens);
+
+    // A tree width that leaves both panes at least kMinPane wide in a
+    // splitter of the given width.
+    static int FitTreeWidth(int treeWidth, int splitterWidth);
+};

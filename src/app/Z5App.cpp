@@ -1,0 +1,278 @@
+#include "app/Z5App.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStatusBar>
+#include <filesystem>
+
+#include "app/AboutDlg.h"
+#include "app/CommandLineInfo.h"
+#include "app/DataCommands.h"
+#include "app/HelpWindow.h"
+#include "app/Z5Doc.h"
+#include "app/Z5MainFrame.h"
+#include "clone/CloneManager.h"
+#include "clone/CommPortSetup.h"
+#include "clone/DefaultDataManager.h"
+#include "clone/ModelManager.h"
+#include "clone/PortName.h"
+#include "clone/SettingsKeys.h"
+#include "platform/SettingsStore.h"
+#include "ui/CommPortSetupDlg.h"
+#include "ui/CommandIds.h"
+
+namespace {
+
+constexpr const char* kMessageTitle = "CP-Z5";
+constexpr const char* kOpenFailed = "The file could not be opened as a QM-Z5 clone file.\n\n";
+constexpr const char* kNoHelp = "The user manual (CP-Z5.html) was not found beside the program.";
+constexpr const char* kReady = "Ready";
+
+// Letter case does not tell files apart here, as on the radio's home
+// platform.
+bool SameFileName(const std::string& a, const std::string& b) {
+    return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) == 0;
+}
+
+// A name without an extension gets ".cz5".
+std::string WithExtension(const QString& path) {
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) {
+        return path.toStdString();
+    }
+    return (path + QLatin1String(CZ5App::kFileExtension)).toStdString();
+}
+
+// Runs a command under the busy flag; does nothing while another runs.
+template <class Body>
+void Guarded(Body body) {
+    if (!CCloneSupportDoc::TryEnterCommand()) {
+        return;
+    }
+    body();
+    CCloneSupportDoc::LeaveCommand();
+}
+
+}  // namespace
+
+CZ5App::CZ5App(CSettingsStore& settings) : m_settings(settings), m_recentFiles(settings) {
+    m_openPrompt = [this] { return AskOpenPath(); };
+    RegisterCommands();
+}
+
+CZ5App::~CZ5App() {
+    if (m_help != nullptr) {
+        delete m_help.data();
+    }
+    m_ui.SetMainWindow(nullptr);
+    m_frame.reset();
+    m_dataCommands.reset();
+    m_document.reset();
+}
+
+bool CZ5App::IsSetupNeeded(const CCommandLineInfo& commandLine) const {
+    return commandLine.IsSetupRequested() ||
+           m_settings.GetInt(SettingsKey::kModelSection, SettingsKey::kSetup, 0) == 0;
+}
+
+bool CZ5App::InitInstance(const CCommandLineInfo& commandLine) {
+    if (IsSetupNeeded(commandLine)) {
+        RunSetup();
+    }
+    CDocument::CWaitCursor wait(m_ui);
+    CreateDocument();
+    CreateMainFrame();
+    if (m_frame->IsMaximizedAtStart()) {
+        m_frame->showMaximized();
+    } else {
+        m_frame->show();
+    }
+    m_frame->statusBar()->showMessage(QString::fromLatin1(kReady));
+    return true;
+}
+
+void CZ5App::RunSetup() {
+    CCommPortSetup setup(m_settings, m_ui);
+    const CPortName ports(&m_settings);
+    CCommPortSetupDlg dialog(
+        setup.InitialPort(), [&ports](int port) { return ports.ResolveNumber(port); },
+        [&setup](int port) { return setup.Identify(port); });
+    dialog.exec();
+}
+
+void CZ5App::CreateDocument() {
+    m_document = std::make_unique<CZ5Doc>(m_settings, m_ui);
+    m_document->SetSaveNamePrompt([this] { return AskSavePath(); });
+    m_document->SetModelChangedHandler([this] { OnModelChanged(); });
+    m_document->SetModelResetHandler([this] { OnModelReset(); });
+    m_dataCommands = std::make_unique<CDataCommands>(*m_document, [this] { OnFileSaved(); });
+}
+
+void CZ5App::CreateMainFrame() {
+    m_frame = std::make_unique<CZ5MainFrame>(m_settings, *this);
+    m_frame->SetCommandTargets(m_dataCommands.get(), this);
+    m_frame->SetCloseQuestion([this] { return m_document->CanCloseFrame(); });
+    m_frame->SetModifiedHandler([this] { m_document->SetModifiedFlag(true); });
+    m_frame->SetRecentFiles(m_recentFiles.Entries());
+    m_ui.SetMainWindow(m_frame.get());
+    ShowDocument();
+}
+
+void CZ5App::SetSavePrompt(FilePrompt prompt) {
+    if (m_document != nullptr) {
+        m_document->SetSaveNamePrompt(std::move(prompt));
+    }
+}
+
+void CZ5App::RegisterCommands() {
+    HandleCommand(Cmd::FileNewMenu, [this] { OnFileNewMenu(); });
+    HandleCommand(Cmd::FileNew, [this] { Guarded([this] { OnFileNew(); }); });
+    HandleCommand(Cmd::FileOpen, [this] { Guarded([this] { OnFileOpen(); }); });
+    for (int id = Cmd::FileMruFirst; id <= Cmd::FileMruLast; ++id) {
+        const int index = id - Cmd::FileMruFirst;
+        HandleCommand(
+            id, [this, index] { Guarded([this, index] { OnOpenRecentFile(index); }); },
+            [this, index] {
+                return Enabled(index < static_cast<int>(m_recentFiles.Entries().size()));
+            });
+    }
+    HandleCommand(Cmd::HelpContents, [this] { OnHelpContents(); });
+    HandleCommand(Cmd::AppAbout, [this] { OnAppAbout(); });
+}
+
+void CZ5App::OnFileNewMenu() {
+    if (!m_document->SaveModified()) {
+        return;
+    }
+    CCloneManager& manager = m_document->GetCloneManager();
+    if (manager.GetDefaultData() != nullptr && manager.GetModelManager() != nullptr) {
+        manager.GetDefaultData()->CopyAll(manager.GetModelManager()->GetVersion());
+    }
+    manager.LoadNodes();
+    m_document->SetModifiedFlag(false);
+    m_frame->RunCommand(Cmd::FileNew);
+}
+
+// The document starts over without a file.
+void CZ5App::OnFileNew() {
+    if (!m_document->SaveModified()) {
+        return;
+    }
+    m_document->SetPathName("");
+    m_document->SetTitle("Untitled");
+    m_document->SetModifiedFlag(false);
+    ShowDocument();
+}
+
+void CZ5App::OnFileOpen() {
+    const std::string path = m_openPrompt ? m_openPrompt() : std::string();
+    if (!path.empty()) {
+        OpenDocumentFile(path);
+    }
+}
+
+void CZ5App::OnOpenRecentFile(int index) {
+    if (index < 0 || index >= static_cast<int>(m_recentFiles.Entries().size())) {
+        return;
+    }
+    const std::string path = m_recentFiles.Entries()[index];
+    if (!OpenDocumentFile(path)) {
+        m_recentFiles.Remove(index);
+        m_frame->SetRecentFiles(m_recentFiles.Entries());
+    }
+}
+
+bool CZ5App::OpenDocumentFile(const std::string& path) {
+    if (!m_document->GetPathName().empty() && SameFileName(path, m_document->GetPathName())) {
+        m_ui.MessageBox(kAlreadyOpen, kMessageTitle,
+                        MessageStyle::Ok | MessageStyle::IconInformation);
+        return true;
+    }
+    if (!m_document->SaveModified()) {
+        return false;
+    }
+    const CDocument::SFileResult result = m_document->OpenFile(path);
+    if (!result.ok) {
+        m_ui.MessageBox(kOpenFailed + path, kMessageTitle,
+                        MessageStyle::Ok | MessageStyle::IconError);
+        std::error_code error;
+        return std::filesystem::exists(path, error);
+    }
+    m_recentFiles.Add(m_document->GetPathName());
+    m_frame->SetRecentFiles(m_recentFiles.Entries());
+    ShowDocument();
+    return true;
+}
+
+void CZ5App::OnFileSaved() {
+    m_recentFiles.Add(m_document->GetPathName());
+    m_frame->SetRecentFiles(m_recentFiles.Entries());
+    m_frame->SetDocumentTitle(QString::fromStdString(m_document->GetTitle()));
+}
+
+void CZ5App::ShowDocument() {
+    m_frame->SetDocumentTitle(QString::fromStdString(m_document->GetTitle()));
+    m_frame->RefreshList();
+}
+
+// A clone read or the Information command brought the radio's options: the
+// grids may gain or lose their "Scrambler" column.
+void CZ5App::OnModelChanged() {
+    if (m_frame != nullptr) {
+        m_frame->RebuildTree();
+    }
+}
+
+// A new model version replaced the data: as after New.
+void CZ5App::OnModelReset() {
+    m_document->SetPathName("");
+    m_document->SetTitle("Untitled");
+    if (m_frame != nullptr) {
+        m_frame->RebuildTree();
+        ShowDocument();
+    }
+}
+
+void CZ5App::OnHelpContents() {
+    if (m_help == nullptr) {
+        auto* help = new CHelpWindow(m_frame.get());
+        help->setAttribute(Qt::WA_DeleteOnClose);
+        if (!help->Load()) {
+            delete help;
+            m_ui.MessageBox(kNoHelp, kMessageTitle,
+                            MessageStyle::Ok | MessageStyle::IconExclamation);
+            return;
+        }
+        m_help = help;
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+void CZ5App::OnAppAbout() {
+    CAboutDlg about(m_frame.get());
+    about.exec();
+}
+
+int CZ5App::HasModelOption(const std::string& name) const {
+    return m_document != nullptr ? m_document->HasModelOption(name) : 0;
+}
+
+int CZ5App::GetModelVersion() const {
+    const CModelManager* models =
+        m_document != nullptr ? m_document->GetCloneManager().GetModelManager() : nullptr;
+    return models != nullptr ? models->GetVersion() : 4;
+}
+
+std::string CZ5App::AskOpenPath() const {
+    return QFileDialog::getOpenFileName(
+               m_frame.get(), QStringLiteral("Open"), QString(),
+               QString::fromLatin1(kFileFilter) + QStringLiteral(";;All files (*)"))
+        .toStdString();
+}
+
+std::string CZ5App::AskSavePath() const {
+    return WithExtension(QFileDialog::getSaveFileName(
+        m_frame.get(), QStringLiteral("Save As"), QString::fromStdString(m_document->GetPathName()),
+        QString::fromLatin1(kFileFilter)));
+}

@@ -1,0 +1,99 @@
+// CZ5App: the desktop program: it runs the first-start setup when the radio
+// was never identified (or -S asks for it), makes the one document and the
+// main window, and owns the commands of the program as a whole: New, Open,
+// the recent files, Help and About.
+//
+// The settings store is not owned and must outlive the program object. The
+// program keeps exactly one document for its whole run; New and Open re-use
+// it. Only one copy of the program runs per user: main() checks that (see
+// CInstanceLock) before the program object is made.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/QtUserInterface.h"
+#include "app/RecentFileList.h"
+#include "ui/CommandTarget.h"
+#include "ui/ModelOptions.h"
+
+class CCommandLineInfo;
+class CDataCommands;
+class CHelpWindow;
+class CSettingsStore;
+class CZ5Doc;
+class CZ5MainFrame;
+
+class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
+    Q_OBJECT
+  public:
+    static constexpr const char* kFileFilter = "QM-Z5 clone files (*.cz5)";
+    static constexpr const char* kFileExtension = ".cz5";
+    static constexpr const char* kAlreadyOpen = "The file already opened.";
+
+    // Asks the user for a file name ("" when cancelled).
+    using FilePrompt = std::function<std::string()>;
+
+    explicit CZ5App(CSettingsStore& settings);
+    ~CZ5App() override;
+
+    // The start: the setup window when needed, then the document and the main
+    // window, shown maximised when it was maximised at the last close. False
+    // when the program cannot start.
+    bool InitInstance(const CCommandLineInfo& commandLine);
+
+    // Opens a clone file into the document. The file that is open already
+    // (names compared without regard to case) is not opened again: the user
+    // is told so. When the file cannot be read the document keeps its data,
+    // its file name and its modified state. True unless the file does not
+    // exist or the user cancelled the save question.
+    bool OpenDocumentFile(const std::string& path);
+
+    // New of the menu: after the save question, the factory data of the
+    // current model version.
+    void OnFileNewMenu();
+
+    CZ5MainFrame* MainFrame() const { return m_frame.get(); }
+    CZ5Doc* Document() const { return m_document.get(); }
+    CQtUserInterface& UserInterface() { return m_ui; }
+    const CRecentFileList& RecentFiles() const { return m_recentFiles; }
+
+    // The file dialogs; tests replace them.
+    void SetOpenPrompt(FilePrompt prompt) { m_openPrompt = std::move(prompt); }
+    void SetSavePrompt(FilePrompt prompt);
+
+    int HasModelOption(const std::string& name) const override;
+    int GetModelVersion() const override;
+
+    // Whether the setup window must run at start.
+    bool IsSetupNeeded(const CCommandLineInfo& commandLine) const;
+
+  private:
+    void RunSetup();
+    void CreateDocument();
+    void CreateMainFrame();
+    void RegisterCommands();
+    void OnFileNew();
+    void OnFileOpen();
+    void OnOpenRecentFile(int index);
+    void OnHelpContents();
+    void OnAppAbout();
+    void OnModelChanged();
+    void OnModelReset();
+    void ShowDocument();
+    void OnFileSaved();
+    std::string AskOpenPath() const;
+    std::string AskSavePath() const;
+
+    CSettingsStore& m_settings;
+    CQtUserInterface m_ui;
+    CRecentFileList m_recentFiles;
+    std::unique_ptr<CZ5Doc> m_document;
+    std::unique_ptr<CDataCommands> m_dataCommands;
+    std::unique_ptr<CZ5MainFrame> m_frame;
+    QPointer<CHelpWindow> m_help;
+    FilePrompt m_openPrompt;
+};

@@ -1,0 +1,128 @@
+#include "app/Z5MainFrame.h"
+
+#include <QMenu>
+#include <QSplitter>
+
+#include "app/CloneSupportDoc.h"
+#include "app/WindowPlacement.h"
+#include "app/Z5ListFrame.h"
+#include "app/Z5TreeView.h"
+#include "ui/ListSheet.h"
+#include "ui/ModelOptions.h"
+
+CZ5MainFrame::CZ5MainFrame(CSettingsStore& settings, const CModelOptions& model, QWidget* parent)
+    : CCloneSoftMainFrm(settings, parent),
+      m_model(model),
+      m_splitter(new QSplitter(Qt::Horizontal, this)),
+      m_tree(new CZ5TreeView(m_splitter)),
+      m_listFrame(new CZ5ListFrame(*this, settings, m_splitter)) {
+    setObjectName(QStringLiteral("CZ5MainFrame"));
+    m_splitter->setObjectName(QStringLiteral("Splitter"));
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({StoredPlacement().treeWidth, width()});
+    setCentralWidget(m_splitter);
+    connect(m_tree, &CZ5TreeView::AreaChosen, this, &CZ5MainFrame::ShowArea);
+    connect(m_tree, &CZ5TreeView::FocusListRequested, this, &CZ5MainFrame::FocusList);
+    RebuildTree();
+    FocusList();
+}
+
+CZ5MainFrame::~CZ5MainFrame() = default;
+
+void CZ5MainFrame::RebuildTree() {
+    m_tree->RebuildTree();
+}
+
+void CZ5MainFrame::ShowArea(int area) {
+    m_listFrame->ShowArea(area);
+    UpdateCommands();
+}
+
+bool CZ5MainFrame::RunDataDialog(const std::function<bool()>& dialog) {
+    if (!CCloneSupportDoc::TryEnterCommand()) {
+        return false;
+    }
+    const bool accepted = dialog();
+    if (accepted) {
+        if (m_markModified) {
+            m_markModified();
+        }
+        RefreshList();
+    }
+    CCloneSupportDoc::LeaveCommand();
+    return accepted;
+}
+
+void CZ5MainFrame::RefreshList() {
+    if (CListSheet* list = ShownList()) {
+        list->RefreshAll();
+    }
+}
+
+CListSheet* CZ5MainFrame::ShownList() const {
+    return m_listFrame->ActiveSheet();
+}
+
+int CZ5MainFrame::GetListArea() const {
+    return m_listFrame->GetListArea();
+}
+
+void CZ5MainFrame::FocusTree() {
+    m_tree->setFocus(Qt::OtherFocusReason);
+}
+
+void CZ5MainFrame::FocusList() {
+    m_listFrame->FocusList();
+}
+
+void CZ5MainFrame::FocusNextPane(bool) {
+    // Two panes: either direction goes to the other one.
+    if (m_tree->hasFocus()) {
+        FocusList();
+    } else {
+        FocusTree();
+    }
+}
+
+void CZ5MainFrame::ShowContextMenu(int, const QPoint& globalPos) {
+    activateWindow();
+    UpdateCommands();
+    std::unique_ptr<QMenu> menu = MakeContextMenu();
+    menu->exec(globalPos);
+}
+
+int CZ5MainFrame::HasModelOption(const std::string& name) const {
+    return m_model.HasModelOption(name);
+}
+
+int CZ5MainFrame::GetModelVersion() const {
+    return m_model.GetModelVersion();
+}
+
+CCommandTarget* CZ5MainFrame::ListPane() const {
+    return ShownList();
+}
+
+int CZ5MainFrame::TreePaneWidth() const {
+    return m_splitter->sizes().value(0);
+}
+
+int CZ5MainFrame::PaneHeight() const {
+    return m_splitter->height();
+}
+
+// The splitter gets its stored tree width once the window has its size,
+// kept so that both panes stay usable.
+void CZ5MainFrame::showEvent(QShowEvent* event) {
+    CCloneSoftMainFrm::showEvent(event);
+    if (m_splitterPlaced) {
+        return;
+    }
+    m_splitterPlaced = true;
+    const int total = m_splitter->width() - m_splitter->handleWidth();
+    const int tree = CWindowPlacement::FitTreeWidth(StoredPlacement().treeWidth, total);
+    m_splitter->setSizes({tree, total - tree});
+    FocusList();
+}

@@ -1,0 +1,70 @@
+// CZ5MainFrame: the main window of the QM-Z5: the tree of memory areas on the
+// left and the list frame with the channel grids on the right, in a splitter
+// whose tree width is kept in the settings.
+//
+// The frame answers the grids' questions: the focus moves between tree and
+// list, the context menu, and the model options (from the CModelOptions
+// handed in, which must outlive the frame).
+#pragma once
+
+#include <functional>
+
+#include "app/CloneSoftMainFrm.h"
+#include "ui/ListSheetHost.h"
+
+class CListSheet;
+class CModelOptions;
+class CZ5ListFrame;
+class CZ5TreeView;
+class QSplitter;
+
+class CZ5MainFrame : public CCloneSoftMainFrm, public CListSheetHost {
+    Q_OBJECT
+  public:
+    CZ5MainFrame(CSettingsStore& settings, const CModelOptions& model, QWidget* parent = nullptr);
+    ~CZ5MainFrame() override;
+
+    // Refills the tree of areas; the shown area stays shown (re-made for
+    // the model's options).
+    void RebuildTree();
+    // Shows area 1..3 in the list frame; -1 does nothing.
+    void ShowArea(int area);
+    // Re-reads every row of the shown list.
+    void RefreshList();
+
+    // What marks the document modified (the application installs it).
+    void SetModifiedHandler(std::function<void()> handler) { m_markModified = std::move(handler); }
+
+    // Runs a settings window of the View menu the common way: nothing while
+    // another command runs (busy flag); dialog runs the window modally and
+    // answers true for OK; after OK the document is marked modified and the
+    // shown list re-reads its rows. Returns dialog's answer (false when busy).
+    bool RunDataDialog(const std::function<bool()>& dialog);
+
+    CZ5TreeView* TreeView() const { return m_tree; }
+    CZ5ListFrame* ListFrame() const { return m_listFrame; }
+    QSplitter* Splitter() const { return m_splitter; }
+    CListSheet* ShownList() const;
+
+    int GetListArea() const override;
+    void FocusTree() override;
+    void FocusList() override;
+    void ShowContextMenu(int menuId, const QPoint& globalPos) override;
+    int HasModelOption(const std::string& name) const override;
+    int GetModelVersion() const override;
+
+  protected:
+    CCommandTarget* ListPane() const override;
+    int TreePaneWidth() const override;
+    int PaneHeight() const override;
+    void FocusNextPane(bool forward) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    const CModelOptions& m_model;
+    QSplitter* m_splitter;
+    CZ5TreeView* m_tree;
+    CZ5ListFrame* m_listFrame;
+    std::function<void()> m_markModified;
+    bool m_splitterPlaced = false;
+};

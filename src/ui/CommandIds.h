@@ -1,0 +1,60 @@
+// The program's command numbers. Menus, toolbar buttons and accelerators
+// carry these numbers (a command's action is named "cmd" + number), and every
+// command target answers by them.
+#pragma once
+
+namespace Cmd {
+// File
+constexpr int FileNewMenu = 32786;  // New of the menu and Ctrl+N: fresh factory data
+constexpr int FileNew = 57600;      // the application's New
+constexpr int FileOpen = 57601;
+constexpr int FileSave = 57603;
+constexpr int FileSaveAs = 57604;
+constexpr int FilePrint = 57607;
+constexpr int FileMruFirst = 57616;  // "Recent File": the first of four entries
+constexpr int FileMruLast = 57619;
+constexpr int AppExit = 57665;
+
+// Edit
+constexpr int EditMemory = 32771;
+constexpr int EditCopy = 57634;
+constexpr int EditPaste = 57637;
+constexpr int EditClear = 57632;
+constexpr int EditDelete = 32812;
+constexpr int EditInsert = 32804;
+constexpr int EditCut = 57635;   // accelerator only: swallowed
+constexpr int EditUndo = 57643;  // accelerator only: swallowed
+
+// View
+constexpr int PgrMemory = 166;
+constexpr int DtmfAutodial = 156;
+constexpr int CommonSetting = 32779;
+constexpr int ViewToolbar = 59392;
+constexpr int ViewStatusBar = 59393;
+
+// Model versions 0 to 4 ("GEN", "SEA", "USA", "EUR", none)
+constexpr int ModelVersion0 = 32800;
+constexpr int ModelVersion1 = 32801;
+constexpr int ModelVersion2 = 32773;
+constexpr int ModelVersion3 = 32778;
+constexpr int ModelVersion4 = 32777;
+
+// COM Port
+constexpr int Com1 = 32790;
+constexpr int Com2 = 32791;
+constexpr int Com3 = 32792;
+constexpr int Com4 = 32793;
+
+// Clone
+constexpr int CloneRead = 32774;
+constexpr int CloneWrite = 32775;
+constexpr int CloneInformation = 32776;
+
+// Help
+constexpr int HelpContents = 57667;
+constexpr int AppAbout = 57664;
+
+// Window
+constexpr int NextPane = 57680;
+constexpr int PrevPane = 57681;
+}  // namespace Cmd

@@ -1,0 +1,283 @@
+#include "ui/ListSheet.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <algorithm>
+#include <string>
+
+#include "platform/SettingsStore.h"
+#include "ui/CommandIds.h"
+#include "ui/ListSheetHost.h"
+
+namespace {
+
+std::string WidthValueName(int column) {
+    return "Width" + std::to_string(column);
+}
+
+}  // namespace
+
+CListSheet::CListSheet(const ListSheetDef& def, CListSheetHost& host, CSettingsStore& settings,
+                       QWidget* parent)
+    : CListViewExs(parent),
+      m_def(def),
+      m_host(host),
+      m_settings(settings),
+      m_widthScale(std::max(1.0, fontMetrics().horizontalAdvance(QLatin1Char('0')) /
+                                     static_cast<double>(kReferenceDigitWidth))) {
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) { SaveColumnWidth(column, width); });
+    RegisterEditCommands();
+    Reset(def.rowCount, 0, def.columnCount);
+}
+
+CListSheet::~CListSheet() = default;
+
+void CListSheet::RefreshRow(int) {}
+void CListSheet::EditItem() {}
+void CListSheet::CopyItem() {}
+void CListSheet::ClearRow(int) {}
+void CListSheet::ClearItem() {}
+void CListSheet::PasteItem() {}
+void CListSheet::DeleteItem() {}
+void CListSheet::InsertItem() {}
+
+bool CListSheet::ClipboardHasData() const {
+    return false;
+}
+
+QString CListSheet::GetTitle() const {
+    switch (m_host.GetListArea()) {
+        case kAreaMemory:
+            return QStringLiteral("Memory CH");
+        case kAreaScanEdge:
+            return QStringLiteral("Program scan edge");
+        case kAreaCall:
+            return QStringLiteral("Call");
+        default:
+            return QString::fromUtf8(m_def.title);
+    }
+}
+
+void CListSheet::RegisterEditCommands() {
+    const auto rowSelected = [this] { return SelectedRow() >= 0; };
+    // Editing needs an editable sheet; Edit Memory too, so that a sheet
+    // without editors offers none.
+    HandleCommand(
+        Cmd::EditMemory, [this] { RunAndRefocus(&CListSheet::EditItem); },
+        [=, this] { return Enabled(rowSelected() && m_editable); });
+    HandleCommand(
+        Cmd::EditCopy, [this] { RunAndRefocus(&CListSheet::CopyItem); },
+        [=, this] { return Enabled(rowSelected() && m_editable); });
+    HandleCommand(
+        Cmd::EditPaste, [this] { RunAndRefocus(&CListSheet::PasteItem); },
+        [=, this] { return Enabled(ClipboardHasData() && rowSelected() && m_editable); });
+    HandleCommand(
+        Cmd::EditClear, [this] { RunAndRefocus(&CListSheet::ClearItem); },
+        [this] { return Enabled(CanClearDeleteInsert()); });
+    HandleCommand(
+        Cmd::EditDelete, [this] { RunAndRefocus(&CListSheet::DeleteItem); },
+        [this] { return Enabled(CanClearDeleteInsert()); });
+    HandleCommand(
+        Cmd::EditInsert, [this] { RunAndRefocus(&CListSheet::InsertItem); },
+        [this] { return Enabled(CanClearDeleteInsert()); });
+    // The accelerators of Cut and Undo are taken and do nothing.
+    HandleCommand(Cmd::EditCut, [] {});
+    HandleCommand(Cmd::EditUndo, [] {});
+}
+
+void CListSheet::RunAndRefocus(void (CListSheet::*operation)()) {
+    (this->*operation)();
+    m_host.FocusList();
+}
+
+// The call channel cannot be cleared, deleted or moved.
+bool CListSheet::CanClearDeleteInsert() const {
+    return m_host.GetListArea() != kAreaCall && SelectedRow() >= 0 && m_editable;
+}
+
+int CListSheet::ScaledWidth(int width) const {
+    return static_cast<int>(width * m_widthScale + 0.5);
+}
+
+int CListSheet::StoredColumnWidth(int column) const {
+    const ListColumnDef& def = m_def.columns[column];
+    const int stored = m_settings.GetInt(m_def.registrySection, WidthValueName(column),
+                                         ScaledWidth(def.defaultWidth));
+    return std::min(std::max(stored, ScaledWidth(def.minWidth)), ScaledWidth(def.maxWidth));
+}
+
+void CListSheet::SaveColumnWidth(int column, int width) {
+    if (!m_resetting) {
+        m_settings.SetInt(m_def.registrySection, WidthValueName(column), width);
+    }
+}
+
+void CListSheet::Reset(int rows, int channelOffset, int columns) {
+    const int remembered = SelectedRow();
+    const int columnCount = std::clamp(columns, 0, static_cast<int>(m_def.columns.size()));
+    m_channelOffset = channelOffset;
+    m_resetting = true;
+    std::vector<int> widths;
+    for (int column = 0; column < columnCount; ++column) {
+        widths.push_back(StoredColumnWidth(column));
+    }
+    RebuildColumns(m_def.columns.first(static_cast<size_t>(columnCount)), widths);
+    InsertEmptyRows(rows);
+    m_resetting = false;
+    m_currentColumn = std::clamp(m_currentColumn, 1, std::max(1, columnCount - 1));
+    SelectRow(remembered >= 0 && remembered < GetItemCount() ? remembered : 0);
+}
+
+void CListSheet::RefreshAll() {
+    for (int row = 0; row < GetItemCount(); ++row) {
+        RefreshRow(row);
+    }
+    viewport()->update();
+    const int selected = SelectedRow();
+    if (selected >= 0) {
+        scrollTo(model()->index(selected, 0));
+    }
+}
+
+void CListSheet::RedrawRow(int row) {
+    RefreshRow(row);
+    viewport()->update(QRect(0, rowViewportPosition(row), viewport()->width(), rowHeight(row)));
+}
+
+void CListSheet::SelectRow(int row) {
+    if (row < 0 || row >= GetItemCount()) {
+        return;
+    }
+    const QModelIndex index = model()->index(row, 0);
+    selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+}
+
+int CListSheet::SelectedRow() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    int first = -1;
+    for (const QModelIndex& index : rows) {
+        if (first < 0 || index.row() < first) {
+            first = index.row();
+        }
+    }
+    return first;
+}
+
+// Tab leaves the grid for the tree instead of moving between cells.
+bool CListSheet::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            m_host.FocusTree();
+            return true;
+        }
+    }
+    return CListViewExs::event(event);
+}
+
+void CListSheet::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (SelectedRow() >= 0 && m_editable) {
+                EditItem();
+            }
+            m_host.FocusList();
+            return;
+        case Qt::Key_Left:
+            MoveCurrentColumn(-1);
+            return;
+        case Qt::Key_Right:
+            MoveCurrentColumn(+1);
+            return;
+        default:
+            CListViewExs::keyPressEvent(event);
+    }
+}
+
+// Columns 1..last wrap around; the row label is never current.
+void CListSheet::MoveCurrentColumn(int step) {
+    const int last = GetColumnCount() - 1;
+    if (last < 1) {
+        return;
+    }
+    int column = m_currentColumn + step;
+    if (column < 1) {
+        column = last;
+    } else if (column > last) {
+        column = 1;
+    }
+    m_currentColumn = column;
+    const int selected = SelectedRow();
+    if (selected >= 0) {
+        RedrawRow(selected);
+    }
+}
+
+void CListSheet::SetCurrentColumnAt(int x) {
+    const int column = columnAt(x);
+    if (column >= 0) {
+        m_currentColumn = std::max(column, 1);
+    }
+}
+
+// Every button press selects the row under the pointer first; a press below
+// the last row is swallowed, and a right press never reaches the grid.
+// Returns true when the press was taken here.
+bool CListSheet::HandleButtonPress(QMouseEvent* event) {
+    if (!hasFocus()) {
+        m_host.FocusList();
+    }
+    const int row = rowAt(event->position().toPoint().y());
+    if (row < 0) {
+        return true;
+    }
+    SelectRow(row);
+    if (event->button() == Qt::LeftButton) {
+        SetCurrentColumnAt(event->position().toPoint().x());
+        RedrawRow(row);
+        return false;
+    }
+    return true;
+}
+
+void CListSheet::mousePressEvent(QMouseEvent* event) {
+    if (!HandleButtonPress(event)) {
+        CListViewExs::mousePressEvent(event);
+    }
+}
+
+void CListSheet::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (HandleButtonPress(event)) {
+        return;
+    }
+    if (m_editable) {
+        EditItem();
+    }
+    m_host.FocusList();
+}
+
+void CListSheet::contextMenuEvent(QContextMenuEvent* event) {
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        SetCurrentColumnAt(event->pos().x());
+    } else {
+        at = mapToGlobal(QPoint(0, 0));
+    }
+    if (SelectedRow() >= 0 && m_def.contextMenuId != 0) {
+        m_host.ShowContextMenu(m_def.contextMenuId, at);
+    }
+}
+
+void CListSheet::showEvent(QShowEvent* event) {
+    CListViewExs::showEvent(event);
+    if (!m_shownOnce && GetItemCount() > 0) {
+        m_shownOnce = true;
+        scrollTo(model()->index(0, 0));
+    }
+}

@@ -1,0 +1,36 @@
+// Helpers of the GUI tests: answering the modal windows a command opens,
+// waiting for events, and screenshots into the build folder.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <ostream>
+#include <string>
+
+// QStrings in test failures as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace guitest {
+
+// Runs answer on the next modal window as soon as it opens (polling the
+// event loop), e.g. to press one of its buttons. answer gets the window.
+void AnswerNextModal(std::function<void(QWidget*)> answer);
+
+// Presses the button with the given object name ("1" OK, "2" Cancel) or,
+// for a message box, the standard button with that text ("&Yes", "OK").
+void PressButton(QWidget* window, const QString& nameOrText);
+
+// Lets pending events run for about milliseconds.
+void ProcessEvents(int milliseconds = 20);
+
+// Saves a picture of widget as <build>/screenshots/<name>.png; returns the
+// path ("" when it could not be written).
+std::string SaveScreenshot(QWidget* widget, const std::string& name);
+
+// The text of a message box window, "" for another window.
+QString MessageText(QWidget* window);
+
+}  // namespace guitest

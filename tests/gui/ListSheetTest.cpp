@@ -1,0 +1,201 @@
+// The grid base: column widths from the settings within each column's
+// limits, the selection across a re-make, the current column, the keyboard
+// and mouse rules and the enable rules of the Edit commands.
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPoint>
+#include <QTest>
+#include <array>
+
+#include "GuiTestSupport.h"
+#include "platform/MemorySettingsStore.h"
+#include "ui/CommandIds.h"
+#include "ui/ListSheet.h"
+#include "ui/ListSheetHost.h"
+
+namespace {
+
+constexpr std::array<ListColumnDef, 4> kColumns = {{
+    {"No", EColumnAlign::Right, 30, 20, 200, kDefaultColour, kDefaultColour, 3},
+    {"Wide", EColumnAlign::Right, 80, 45, 200, kDefaultColour, kDefaultColour, 7},
+    {"Low", EColumnAlign::Left, 34, 35, 200, kDefaultColour, kDefaultColour, 3},
+    {"Mid", EColumnAlign::Center, 50, 40, 120, 0xFF0000, 0x00FF00, 4},
+}};
+const ListSheetDef kDef = {"Test", 10, 4, "Column_Test", 1000, kColumns};
+
+class CFakeHost : public CListSheetHost {
+  public:
+    int GetListArea() const override { return area; }
+    void FocusTree() override { ++treeFocusRequests; }
+    void FocusList() override { ++listFocusRequests; }
+    void ShowContextMenu(int, const QPoint&) override { ++contextMenus; }
+    int HasModelOption(const std::string&) const override { return 0; }
+    int GetModelVersion() const override { return 0; }
+
+    int area = kAreaMemory;
+    int treeFocusRequests = 0;
+    int listFocusRequests = 0;
+    int contextMenus = 0;
+};
+
+class CCountingSheet : public CListSheet {
+  public:
+    using CListSheet::CListSheet;
+    void EditItem() override { ++edits; }
+    void RefreshRow(int row) override {
+        SetCellText(row, 0, QString::number(row));
+        ++refreshes;
+    }
+    int edits = 0;
+    int refreshes = 0;
+};
+
+class ListSheetTest : public testing::Test {
+  protected:
+    CMemorySettingsStore settings;
+    CFakeHost host;
+};
+
+TEST(ListViewExsFitText, CutsFromTheEndAndAppendsDots) {
+    const QFontMetrics metrics(QFont{});
+    const QString text = QStringLiteral("145.00000(!)");
+    const int full = metrics.horizontalAdvance(text);
+    bool cut = true;
+    EXPECT_EQ(CListViewExs::FitText(metrics, text, full + 12, 12, &cut), text);
+    EXPECT_FALSE(cut);
+
+    const QString shorter = CListViewExs::FitText(metrics, text, full, 12, &cut);
+    EXPECT_TRUE(cut);
+    EXPECT_TRUE(shorter.endsWith(QStringLiteral("...")));
+    EXPECT_TRUE(text.startsWith(shorter.chopped(3)));
+    EXPECT_LE(metrics.horizontalAdvance(shorter) + 12, full);
+
+    // However narrow the cell, one character is left.
+    EXPECT_EQ(CListViewExs::FitText(metrics, text, 1, 12, &cut), QStringLiteral("1..."));
+}
+
+TEST_F(ListSheetTest, StoredWidthsAreKeptWithinTheColumnLimits) {
+    settings.SetInt("Column_Test", "Width0", 5);       // below the minimum
+    settings.SetInt("Column_Test", "Width1", 100000);  // above the maximum
+    settings.SetInt("Column_Test", "Width3", -7);
+    CListSheet sheet(kDef, host, settings);
+    const auto width = [&](int column) { return sheet.horizontalHeader()->sectionSize(column); };
+    EXPECT_EQ(width(0), sheet.ScaledWidth(20));
+    EXPECT_EQ(width(1), sheet.ScaledWidth(200));
+    EXPECT_EQ(width(2), sheet.ScaledWidth(35));  // default 34 lies below the minimum 35
+    EXPECT_EQ(width(3), sheet.ScaledWidth(40));
+    EXPECT_GE(sheet.WidthScale(), 1.0);
+    // Making the sheet writes nothing back.
+    EXPECT_EQ(settings.GetInt("Column_Test", "Width1", 0), 100000);
+}
+
+TEST_F(ListSheetTest, ADraggedDividerIsRemembered) {
+    CListSheet sheet(kDef, host, settings);
+    sheet.horizontalHeader()->resizeSection(2, 77);
+    EXPECT_EQ(settings.GetInt("Column_Test", "Width2", 0), 77);
+}
+
+TEST_F(ListSheetTest, ResetKeepsTheSelectedRowWhileItExists) {
+    CListSheet sheet(kDef, host, settings);
+    EXPECT_EQ(sheet.SelectedRow(), 0);
+    sheet.SelectRow(5);
+    sheet.Reset(8, 0, 3);
+    EXPECT_EQ(sheet.SelectedRow(), 5);
+    EXPECT_EQ(sheet.GetItemCount(), 8);
+    EXPECT_EQ(sheet.GetColumnCount(), 3);
+    sheet.Reset(3, 0, 4);
+    EXPECT_EQ(sheet.SelectedRow(), 0);
+    // Rows that do not exist cannot be selected.
+    sheet.SelectRow(3);
+    sheet.SelectRow(-1);
+    EXPECT_EQ(sheet.SelectedRow(), 0);
+    // More columns than the definition has are not made.
+    sheet.Reset(3, 0, 99);
+    EXPECT_EQ(sheet.GetColumnCount(), 4);
+}
+
+TEST_F(ListSheetTest, LeftAndRightMoveTheCurrentColumnAroundTheDataColumns) {
+    CListSheet sheet(kDef, host, settings);
+    EXPECT_EQ(sheet.GetCurrentColumn(), 1);
+    QTest::keyClick(&sheet, Qt::Key_Left);
+    EXPECT_EQ(sheet.GetCurrentColumn(), 3);
+    QTest::keyClick(&sheet, Qt::Key_Right);
+    EXPECT_EQ(sheet.GetCurrentColumn(), 1);
+    QTest::keyClick(&sheet, Qt::Key_Right);
+    EXPECT_EQ(sheet.GetCurrentColumn(), 2);
+}
+
+TEST_F(ListSheetTest, TabGoesToTheTreeAndEnterEdits) {
+    CCountingSheet sheet(kDef, host, settings);
+    QTest::keyClick(&sheet, Qt::Key_Tab);
+    EXPECT_EQ(host.treeFocusRequests, 1);
+    QTest::keyClick(&sheet, Qt::Key_Return);
+    EXPECT_EQ(sheet.edits, 1);
+    sheet.clearSelection();
+    QTest::keyClick(&sheet, Qt::Key_Return);
+    EXPECT_EQ(sheet.edits, 1) << "Enter without a selected row edits nothing";
+}
+
+TEST_F(ListSheetTest, AClickBelowTheLastRowChangesNothing) {
+    CCountingSheet sheet(kDef, host, settings);
+    sheet.resize(400, 600);
+    sheet.show();
+    sheet.Reset(3, 0, 4);
+    sheet.SelectRow(1);
+    const QPoint below(20, sheet.rowViewportPosition(2) + sheet.rowHeight(2) + 40);
+    QTest::mouseClick(sheet.viewport(), Qt::LeftButton, {}, below);
+    EXPECT_EQ(sheet.SelectedRow(), 1);
+    const QPoint onRow2(sheet.columnViewportPosition(3) + 5, sheet.rowViewportPosition(2) + 2);
+    QTest::mouseClick(sheet.viewport(), Qt::LeftButton, {}, onRow2);
+    EXPECT_EQ(sheet.SelectedRow(), 2);
+    EXPECT_EQ(sheet.GetCurrentColumn(), 3);
+    QTest::mouseDClick(sheet.viewport(), Qt::LeftButton, {}, onRow2);
+    EXPECT_EQ(sheet.edits, 1);
+}
+
+// Which Edit commands are enabled: (area, row selected) -> expected for
+// Edit Memory, Copy, Paste, Clear, Delete, Insert.
+TEST_F(ListSheetTest, EditCommandsFollowSelectionAndArea) {
+    struct SCase {
+        int area;
+        bool selected;
+        std::array<bool, 6> enabled;
+    };
+    const SCase cases[] = {
+        {kAreaMemory, true, {true, true, false, true, true, true}},
+        {kAreaMemory, false, {false, false, false, false, false, false}},
+        {kAreaCall, true, {true, true, false, false, false, false}},
+        {kAreaScanEdge, true, {true, true, false, true, true, true}},
+    };
+    const int commands[] = {Cmd::EditMemory, Cmd::EditCopy,   Cmd::EditPaste,
+                            Cmd::EditClear,  Cmd::EditDelete, Cmd::EditInsert};
+    CListSheet sheet(kDef, host, settings);
+    for (const SCase& c : cases) {
+        host.area = c.area;
+        if (c.selected) {
+            sheet.SelectRow(0);
+        } else {
+            sheet.clearSelection();
+        }
+        for (size_t i = 0; i < std::size(commands); ++i) {
+            SCommandState state;
+            ASSERT_TRUE(sheet.OnUpdateCommand(commands[i], state));
+            EXPECT_EQ(state.enabled, c.enabled[i])
+                << "area " << c.area << " selected " << c.selected << " command " << commands[i];
+        }
+    }
+}
+
+TEST_F(ListSheetTest, RefreshAllRewritesEveryRow) {
+    CCountingSheet sheet(kDef, host, settings);
+    sheet.RefreshAll();
+    EXPECT_EQ(sheet.refreshes, 10);
+    EXPECT_EQ(sheet.GetCellText(9, 0), QStringLiteral("9"));
+    EXPECT_EQ(sheet.GetCellText(10, 0), QString());
+}
+
+}  // namespace
