@@ -13,6 +13,8 @@ constexpr SCommandDef kCommands[] = {
     {FileOpen, "Open...", "Ctrl+O", "Open a clone file"},
     {FileSave, "Save", "Ctrl+S", "Save the data to its clone file"},
     {FileSaveAs, "Save As...", "", "Save the data to a new clone file"},
+    {FileImportCsv, "Import CSV...", "", "Read memory channels from a CSV channel list"},
+    {FileExportCsv, "Export CSV...", "", "Write the memory channels as a CSV channel list"},
     {FilePrint, "Print", "Ctrl+P", "Print the data"},
     {FileMruFirst, "Recent File", "", "Open this clone file"},
     {FileMruFirst + 1, "Recent File", "", "Open this clone file"},
@@ -50,8 +52,9 @@ constexpr SCommandDef kCommands[] = {
     {PrevPane, "Previous Pane", "Shift+F6", ""},
 };
 
-constexpr int kFileMenu[] = {FileNewMenu, FileOpen, FileSave,     FileSaveAs, 0,
-                             FilePrint,   0,        FileMruFirst, 0,          AppExit};
+constexpr int kFileMenu[] = {
+    FileNewMenu, FileOpen,  FileSave, FileSaveAs,   0, FileImportCsv, FileExportCsv,
+    0,           FilePrint, 0,        FileMruFirst, 0, AppExit};
 constexpr int kEditMenu[] = {EditMemory, 0,         EditCopy,   EditPaste,
                              0,          EditClear, EditDelete, EditInsert};
 constexpr int kViewMenu[] = {PgrMemory, DtmfAutodial, CommonSetting, 0, ViewToolbar, ViewStatusBar};

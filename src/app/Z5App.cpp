@@ -1,5 +1,7 @@
 #include "app/Z5App.h"
 
+#include "app/CsvCommands.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStatusBar>
@@ -7,6 +9,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/CommandLineInfo.h"
+#include "app/CsvCommands.h"
 #include "app/DataCommands.h"
 #include "app/HelpWindow.h"
 #include "app/Z5Doc.h"
@@ -105,6 +108,8 @@ void CZ5App::CreateDocument() {
     m_document->SetModelChangedHandler([this] { OnModelChanged(); });
     m_document->SetModelResetHandler([this] { OnModelReset(); });
     m_dataCommands = std::make_unique<CDataCommands>(*m_document, [this] { OnFileSaved(); });
+    m_csvCommands = std::make_unique<CCsvCommands>(*m_document, m_ui);
+    SetCsvPrompts([this] { return AskCsvPath(false); }, [this] { return AskCsvPath(true); });
 }
 
 void CZ5App::CreateMainFrame() {
@@ -135,6 +140,10 @@ void CZ5App::RegisterCommands() {
                 return Enabled(index < static_cast<int>(m_recentFiles.Entries().size()));
             });
     }
+    HandleCommand(Cmd::FileImportCsv,
+                  [this] { m_frame->RunDataDialog([this] { return m_csvCommands->Import(); }); });
+    HandleCommand(Cmd::FileExportCsv,
+                  [this] { m_frame->RunDataDialog([this] { return m_csvCommands->Export(); }); });
     HandleCommand(Cmd::HelpContents, [this] { OnHelpContents(); });
     HandleCommand(Cmd::AppAbout, [this] { OnAppAbout(); });
 }
@@ -275,4 +284,22 @@ std::string CZ5App::AskSavePath() const {
     return WithExtension(QFileDialog::getSaveFileName(
         m_frame.get(), QStringLiteral("Save As"), QString::fromStdString(m_document->GetPathName()),
         QString::fromLatin1(kFileFilter)));
+}
+
+void CZ5App::SetCsvPrompts(FilePrompt importPrompt, FilePrompt exportPrompt) {
+    m_csvCommands->SetImportPrompt(std::move(importPrompt));
+    m_csvCommands->SetExportPrompt(std::move(exportPrompt));
+}
+
+std::string CZ5App::AskCsvPath(bool save) const {
+    const QString filter =
+        QString::fromLatin1(CCsvCommands::kFileFilter) + QStringLiteral(";;All files (*)");
+    if (save) {
+        return QFileDialog::getSaveFileName(m_frame.get(), QStringLiteral("Export CSV"), QString(),
+                                            filter)
+            .toStdString();
+    }
+    return QFileDialog::getOpenFileName(m_frame.get(), QStringLiteral("Import CSV"), QString(),
+                                        filter)
+        .toStdString();
 }

@@ -21,6 +21,7 @@
 #include "ui/ModelOptions.h"
 
 class CCommandLineInfo;
+class CCsvCommands;
 class CDataCommands;
 class CHelpWindow;
 class CSettingsStore;
@@ -64,6 +65,8 @@ class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
     // The file dialogs; tests replace them.
     void SetOpenPrompt(FilePrompt prompt) { m_openPrompt = std::move(prompt); }
     void SetSavePrompt(FilePrompt prompt);
+    // The CSV file dialogs of Import CSV... and Export CSV....
+    void SetCsvPrompts(FilePrompt importPrompt, FilePrompt exportPrompt);
 
     int HasModelOption(const std::string& name) const override;
     int GetModelVersion() const override;
@@ -87,12 +90,14 @@ class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
     void OnFileSaved();
     std::string AskOpenPath() const;
     std::string AskSavePath() const;
+    std::string AskCsvPath(bool save) const;
 
     CSettingsStore& m_settings;
     CQtUserInterface m_ui;
     CRecentFileList m_recentFiles;
     std::unique_ptr<CZ5Doc> m_document;
     std::unique_ptr<CDataCommands> m_dataCommands;
+    std::unique_ptr<CCsvCommands> m_csvCommands;
     std::unique_ptr<CZ5MainFrame> m_frame;
     QPointer<CHelpWindow> m_help;
     FilePrompt m_openPrompt;

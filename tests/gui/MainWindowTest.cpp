@@ -60,8 +60,8 @@ class MainWindowTest : public testing::Test {
 TEST_F(MainWindowTest, MenusHoldTheirCommandsInOrder) {
     const std::vector<std::pair<QString, QStringList>> expected = {
         {"&File",
-         {"cmd32786", "cmd57601", "cmd57603", "cmd57604", "-", "cmd57607", "-", "cmd57616", "-",
-          "cmd57665"}},
+         {"cmd32786", "cmd57601", "cmd57603", "cmd57604", "-", "cmd32950", "cmd32951", "-",
+          "cmd57607", "-", "cmd57616", "-", "cmd57665"}},
         {"&Edit",
          {"cmd32771", "-", "cmd57634", "cmd57637", "-", "cmd57632", "cmd32812", "cmd32804"}},
         {"&View", {"cmd166", "cmd156", "cmd32779", "-", "cmd59392", "cmd59393", "-", "menu"}},

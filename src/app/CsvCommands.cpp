@@ -1,0 +1,68 @@
+#include "app/CsvCommands.h"
+
+#include "app/Z5Doc.h"
+#include "clone/ChannelCsv.h"
+#include "clone/CloneDocument.h"
+#include "platform/UserInterface.h"
+
+namespace {
+
+// How many bad rows a message lists before it only counts the rest.
+constexpr std::size_t kListedProblems = 12;
+
+std::string ListOf(const std::vector<SCsvProblem>& problems) {
+    std::string text;
+    for (std::size_t i = 0; i < problems.size() && i < kListedProblems; ++i) {
+        text += problems[i].Describe() + "\n";
+    }
+    if (problems.size() > kListedProblems) {
+        text += "... and " + std::to_string(problems.size() - kListedProblems) + " more\n";
+    }
+    return text;
+}
+
+}  // namespace
+
+CCsvCommands::CCsvCommands(CZ5Doc& document, CUserInterface& ui) : m_document(document), m_ui(ui) {}
+
+bool CCsvCommands::Import() {
+    const std::string path = m_importPrompt ? m_importPrompt() : std::string();
+    if (path.empty()) {
+        return false;
+    }
+    CChannelCsv csv(m_document.GetCloneManager());
+    SChannelCsvImport result = csv.ImportFile(path, CChannelCsv::EBadRows::kRefuseAll);
+    using EStatus = SChannelCsvImport::EStatus;
+    if (result.status == EStatus::kCannotRead) {
+        m_ui.MessageBox(path + " could not be read.\n\n" + ListOf(result.problems),
+                        CCloneDocument::kMessageTitle, MessageStyle::Ok | MessageStyle::IconError);
+        return false;
+    }
+    if (result.status == EStatus::kRefused) {
+        const std::string question = "These rows of " + path + " cannot go into the radio:\n\n" +
+                                     ListOf(result.problems) +
+                                     "\nImport the other rows and skip these?";
+        if (m_ui.MessageBox(question, CCloneDocument::kMessageTitle,
+                            MessageStyle::YesNo | MessageStyle::IconExclamation) != IDYES) {
+            return false;
+        }
+        result = csv.ImportFile(path, CChannelCsv::EBadRows::kSkip);
+    }
+    m_ui.SetStatusText(std::to_string(result.imported.size()) + " channels imported.");
+    return result.status == EStatus::kImported && !result.imported.empty();
+}
+
+bool CCsvCommands::Export() {
+    const std::string path = m_exportPrompt ? m_exportPrompt() : std::string();
+    if (path.empty()) {
+        return false;
+    }
+    std::string error;
+    if (!CChannelCsv(m_document.GetCloneManager()).ExportToFile(path, error)) {
+        m_ui.MessageBox(error, CCloneDocument::kMessageTitle,
+                        MessageStyle::Ok | MessageStyle::IconError);
+        return false;
+    }
+    m_ui.SetStatusText("Memory channels exported to " + path + ".");
+    return false;
+}

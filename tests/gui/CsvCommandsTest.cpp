@@ -1,0 +1,82 @@
+// File > Import CSV... and Export CSV... as the user meets them: the file
+// chosen, the bad rows shown, the choice to skip them.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "app/CsvCommands.h"
+#include "app/Z5Doc.h"
+#include "model/Node.h"
+#include "platform/MemorySettingsStore.h"
+#include "platform/ScriptedUserInterface.h"
+#include "platform/TempFile.h"
+
+namespace {
+
+class CsvCommandsTest : public ::testing::Test {
+  protected:
+    CsvCommandsTest() {
+        commands.SetImportPrompt([this] { return m_csv.Path(); });
+        commands.SetExportPrompt([this] { return m_csv.Path(); });
+    }
+    void WriteCsv(const std::string& text) { std::ofstream(m_csv.Path()) << text; }
+    const std::string& CsvPath() const { return m_csv.Path(); }
+    static std::string Text(const std::string& path) { return CNode::ResolvePath(path)->GetText(); }
+
+    static CMemorySettingsStore UsaSettings() {
+        CMemorySettingsStore usa;
+        usa.SetInt("Model", "ModelVer", 2);  // 144 to 148 MHz
+        return usa;
+    }
+
+    CMemorySettingsStore settings = UsaSettings();
+    CScriptedUserInterface ui;
+    CZ5Doc document{settings, ui};
+    CCsvCommands commands{document, ui};
+
+  private:
+    CTempFile m_csv{"csv"};
+};
+
+constexpr const char* kListWithABadRow =
+    "Location,Name,Frequency\n"
+    "3,LOCAL,146.520000\n"
+    "4,FAR,430.000000\n";
+
+TEST_F(CsvCommandsTest, BadRowsAreShownAndNothingArrivesUnlessTheUserSkipsThem) {
+    WriteCsv(kListWithABadRow);
+    ui.QueueAnswer(IDNO);
+    EXPECT_FALSE(commands.Import());
+    ASSERT_EQ(ui.m_messages.size(), 1u);
+    EXPECT_NE(ui.m_messages[0].text.find("line 3"), std::string::npos) << ui.m_messages[0].text;
+    EXPECT_EQ(Text("MCH.CH3.Clear"), "ON");
+
+    ui.QueueAnswer(IDYES);
+    EXPECT_TRUE(commands.Import());
+    EXPECT_EQ(Text("MCH.CH3.Clear"), "OFF");
+    EXPECT_EQ(Text("MCH.CH3.FreqRx"), "146.52000");
+    EXPECT_EQ(Text("MCH.CH4.Clear"), "ON");
+}
+
+TEST_F(CsvCommandsTest, ExportWritesTheChannelsAndChangesNothing) {
+    EXPECT_FALSE(commands.Export());
+    EXPECT_TRUE(ui.m_messages.empty());
+    std::ifstream in(CsvPath());
+    std::string header;
+    std::getline(in, header);
+    EXPECT_EQ(header.rfind("Location,Name,Frequency,Duplex,Offset,Tone", 0), 0u);
+    EXPECT_FALSE(document.IsModified());
+}
+
+TEST_F(CsvCommandsTest, CancelledOrUnreadableFilesChangeNothing) {
+    commands.SetImportPrompt([] { return std::string(); });
+    EXPECT_FALSE(commands.Import());
+    EXPECT_TRUE(ui.m_messages.empty());
+
+    commands.SetImportPrompt([] { return std::string("/nonexistent/list.csv"); });
+    EXPECT_FALSE(commands.Import());
+    ASSERT_EQ(ui.m_messages.size(), 1u);
+    EXPECT_EQ(ui.m_messages[0].style, MessageStyle::Ok | MessageStyle::IconError);
+}
+
+}  // namespace
