@@ -250,15 +250,16 @@ int Normalized(int result) {
 
 }  // namespace
 
+bool CCloneRsIoManager::AskOkCancel(const std::string& question) {
+    return Ui().MessageBox(question, CCloneDocument::kMessageTitle,
+                           MessageStyle::OkCancel | MessageStyle::IconQuestion) == IDOK;
+}
+
 int CCloneRsIoManager::ReadFromRadio() {
-    if (Document() != nullptr && Document()->IsModified()) {
-        std::string question = CStringTable::Get(Ids::ReadModifiedQuestion1) + "," +
-                               CStringTable::Get(Ids::ReadModifiedQuestion2);
-        int answer = Ui().MessageBox(question, CCloneDocument::kMessageTitle,
-                                     MessageStyle::OkCancel | MessageStyle::IconQuestion);
-        if (answer != IDOK) {
-            return kResultCancelled;
-        }
+    if (Document() != nullptr && Document()->IsModified() &&
+        !AskOkCancel(CStringTable::Get(Ids::ReadModifiedQuestion1) + "," +
+                     CStringTable::Get(Ids::ReadModifiedQuestion2))) {
+        return kResultCancelled;
     }
     int result = Identify();
     if (result == kResultSuccess) {
@@ -275,10 +276,7 @@ int CCloneRsIoManager::ReadFromRadio() {
 }
 
 int CCloneRsIoManager::WriteToRadio() {
-    int answer =
-        Ui().MessageBox(CStringTable::Get(Ids::WriteQuestion), CCloneDocument::kMessageTitle,
-                        MessageStyle::OkCancel | MessageStyle::IconQuestion);
-    if (answer != IDOK) {
+    if (!AskOkCancel(CStringTable::Get(Ids::WriteQuestion))) {
         return kResultCancelled;
     }
     int result = Identify();

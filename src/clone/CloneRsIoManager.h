@@ -95,6 +95,8 @@ class CCloneRsIoManager : public CCloneManagerObject {
     int Identify();
     // The beep, the status text and the message box of a result.
     void ReportResult(EJob job, int result);
+    // Asks question with OK and Cancel; true for OK.
+    bool AskOkCancel(const std::string& question);
     // Runs fn with the wait cursor shown.
     template <class Fn>
     int WithWaitCursor(Fn fn);

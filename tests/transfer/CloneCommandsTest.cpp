@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "../support/EngineTiming.h"
 #include "app/Z5Doc.h"
 #include "clone/CloneFileIoManager.h"
 #include "clone/CloneManager.h"
@@ -56,22 +57,12 @@ struct SBench {
         settings.SetInt("Model", "Setup", 1);
         settings.SetInt("Model", "ModelVer", kUsa);
         document = std::make_unique<CZ5Doc>(settings, ui);
-        Transfer().GetEngine().SetTiming(Fast());
+        Transfer().GetEngine().SetTiming(FastEngineTiming());
         Transfer().SetPortNumber(1);
     }
     ~SBench() {
         document.reset();
         CPortName::Bind(1, "");
-    }
-
-    static CCloneRsEngine::STiming Fast() {
-        CCloneRsEngine::STiming timing;
-        timing.requestPause = 0;
-        timing.firstDataPause = 0;
-        timing.closePause = 0;
-        timing.frameTimeout = 400;
-        timing.progressInterval = 10;
-        return timing;
     }
 
     CZ5CloneRsIoManager& Transfer() {

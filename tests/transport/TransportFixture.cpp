@@ -62,13 +62,7 @@ bool SameMemory(const CImageBuffer& a, const CImageBuffer& b) {
 }
 
 CCloneRsEngine::STiming FastTiming() {
-    CCloneRsEngine::STiming timing;
-    timing.requestPause = 0;
-    timing.firstDataPause = 0;
-    timing.closePause = 0;
-    timing.frameTimeout = 400;
-    timing.progressInterval = 10;
-    return timing;
+    return FastEngineTiming();
 }
 
 TransportTest::TransportTest() {

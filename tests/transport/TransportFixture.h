@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/EngineTiming.h"
 #include "clone/CloneRsEngine.h"
 #include "model/ImageBuffer.h"
 #include "platform/MemorySettingsStore.h"
