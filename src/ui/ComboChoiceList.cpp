@@ -1,0 +1,33 @@
+#include "ui/ComboChoiceList.h"
+
+#include <QComboBox>
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+void CComboChoiceList::Clear() {
+    m_combo.clear();
+}
+
+void CComboChoiceList::AddText(std::string_view text) {
+    m_combo.addItem(FromUtf8(text));
+}
+
+int CComboChoiceList::FindTextNoCase(std::string_view text) const {
+    const QString wanted = FromUtf8(text);
+    for (int index = 0; index < m_combo.count(); ++index) {
+        if (m_combo.itemText(index).compare(wanted, Qt::CaseInsensitive) == 0) {
+            return index;
+        }
+    }
+    return -1;
+}
+
+void CComboChoiceList::Select(int index) {
+    m_combo.setCurrentIndex(index);
+}

@@ -1,0 +1,52 @@
+#include "ui/Z5CommonPropSheet.h"
+
+#include <QDialogButtonBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "ui/DialogButtons.h"
+#include "ui/ModelOptions.h"
+#include "ui/Z5CommonEditAniDlg.h"
+#include "ui/Z5CommonEditDlg.h"
+#include "ui/Z5CommonEditScrmDlg.h"
+
+namespace {
+
+constexpr const char* kScramblerOption = "DETOP_SCRM";
+constexpr const char* kAniOption = "DETOP_ANI";
+
+}  // namespace
+
+CZ5CommonPropSheet::CZ5CommonPropSheet(const CModelOptions& model, int page, QWidget* parent)
+    : QDialog(parent), m_tabs(new QTabWidget(this)) {
+    setWindowTitle(QString::fromUtf8(kCaption));
+    AddPage(new CZ5CommonEditDlg(model.GetModelVersion()), "Common");
+    if (model.HasModelOption(kScramblerOption) == 1) {
+        AddPage(new CZ5CommonEditScrmDlg, "Scrambler");
+    }
+    if (model.HasModelOption(kAniOption) == 1) {
+        AddPage(new CZ5CommonEditAniDlg, "ANI");
+    }
+    if (page >= 0 && page < m_tabs->count()) {
+        m_tabs->setCurrentIndex(page);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(m_tabs);
+    layout->addWidget(MakeOkCancelButtons(*this));
+}
+
+CZ5CommonPropSheet::~CZ5CommonPropSheet() = default;
+
+void CZ5CommonPropSheet::accept() {
+    for (CSettingsPage* page : m_pages) {
+        page->Store();
+    }
+    QDialog::accept();
+}
+
+void CZ5CommonPropSheet::AddPage(CSettingsPage* page, const char* title) {
+    m_tabs->addTab(page, QString::fromUtf8(title));
+    m_pages.push_back(page);
+}
