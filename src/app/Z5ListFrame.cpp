@@ -81,6 +81,14 @@ int CZ5ListFrame::GetModelVersion() const {
     return m_outer.GetModelVersion();
 }
 
+void CZ5ListFrame::MarkModified() {
+    m_outer.MarkModified();
+}
+
+CUserInterface* CZ5ListFrame::UserInterface() const {
+    return m_outer.UserInterface();
+}
+
 void CZ5ListFrame::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     PlaceActiveView();

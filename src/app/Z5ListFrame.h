@@ -41,6 +41,8 @@ class CZ5ListFrame : public QWidget, public CListSheetHost {
     void ShowContextMenu(int menuId, const QPoint& globalPos) override;
     int HasModelOption(const std::string& name) const override;
     int GetModelVersion() const override;
+    void MarkModified() override;
+    CUserInterface* UserInterface() const override;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -9,6 +9,9 @@
 #include "app/Z5TreeView.h"
 #include "ui/ListSheet.h"
 #include "ui/ModelOptions.h"
+#include "ui/Z5CommonPropSheet.h"
+#include "ui/Z5DtmfAutodialDlg.h"
+#include "ui/Z5PgrMemoryDlg.h"
 
 CZ5MainFrame::CZ5MainFrame(CSettingsStore& settings, const CModelOptions& model, QWidget* parent)
     : CCloneSoftMainFrm(settings, parent),
@@ -25,11 +28,14 @@ CZ5MainFrame::CZ5MainFrame(CSettingsStore& settings, const CModelOptions& model,
     setCentralWidget(m_splitter);
     connect(m_tree, &CZ5TreeView::AreaChosen, this, &CZ5MainFrame::ShowArea);
     connect(m_tree, &CZ5TreeView::FocusListRequested, this, &CZ5MainFrame::FocusList);
+    m_gridQuestions.SetMainWindow(this);
     RebuildTree();
     FocusList();
 }
 
-CZ5MainFrame::~CZ5MainFrame() = default;
+CZ5MainFrame::~CZ5MainFrame() {
+    m_gridQuestions.SetMainWindow(nullptr);
+}
 
 void CZ5MainFrame::RebuildTree() {
     m_tree->RebuildTree();
@@ -91,6 +97,30 @@ void CZ5MainFrame::ShowContextMenu(int, const QPoint& globalPos) {
     UpdateCommands();
     std::unique_ptr<QMenu> menu = MakeContextMenu();
     menu->exec(globalPos);
+}
+
+void CZ5MainFrame::MarkModified() {
+    if (m_markModified) {
+        m_markModified();
+    }
+}
+
+CUserInterface* CZ5MainFrame::UserInterface() const {
+    return &m_gridQuestions;
+}
+
+void CZ5MainFrame::OnPgrMemory(int) {
+    RunDataDialog([this] { return CZ5PgrMemoryDlg(this).exec() == QDialog::Accepted; });
+}
+
+void CZ5MainFrame::OnCommonSetting(int page) {
+    RunDataDialog([this, page] {
+        return CZ5CommonPropSheet(m_model, page, this).exec() == QDialog::Accepted;
+    });
+}
+
+void CZ5MainFrame::OnDtmfAutodial(int) {
+    RunDataDialog([this] { return CZ5DtmfAutodialDlg(this).exec() == QDialog::Accepted; });
 }
 
 int CZ5MainFrame::HasModelOption(const std::string& name) const {

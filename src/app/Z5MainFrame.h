@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "app/CloneSoftMainFrm.h"
+#include "app/QtUserInterface.h"
 #include "ui/ListSheetHost.h"
 
 class CListSheet;
@@ -52,6 +53,17 @@ class CZ5MainFrame : public CCloneSoftMainFrm, public CListSheetHost {
     void ShowContextMenu(int menuId, const QPoint& globalPos) override;
     int HasModelOption(const std::string& name) const override;
     int GetModelVersion() const override;
+    // The grids' edits mark the document modified (the installed handler);
+    // their questions are asked over this window.
+    void MarkModified() override;
+    CUserInterface* UserInterface() const override;
+
+    // PGR Memory...: the PGR memory dialog, run as RunDataDialog runs.
+    void OnPgrMemory(int page) override;
+    // Common Setting... and DTMF Autodial...: the common settings sheet
+    // (opened on page) and the DTMF autodial dialog, run the same way.
+    void OnCommonSetting(int page) override;
+    void OnDtmfAutodial(int page) override;
 
   protected:
     CCommandTarget* ListPane() const override;
@@ -66,5 +78,6 @@ class CZ5MainFrame : public CCloneSoftMainFrm, public CListSheetHost {
     CZ5TreeView* m_tree;
     CZ5ListFrame* m_listFrame;
     std::function<void()> m_markModified;
+    mutable CQtUserInterface m_gridQuestions;
     bool m_splitterPlaced = false;
 };

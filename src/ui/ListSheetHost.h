@@ -4,6 +4,7 @@
 
 #include "ui/ModelOptions.h"
 
+class CUserInterface;
 class QPoint;
 
 // The channel areas a sheet can show.
@@ -21,4 +22,13 @@ class CListSheetHost : public CModelOptions {
     // Shows the context menu with the given resource number at a screen
     // position; its commands reach the shown sheet through the main window.
     virtual void ShowContextMenu(int menuId, const QPoint& globalPos) = 0;
+
+    // Marks the open document modified after a sheet changed its data. The
+    // base does nothing.
+    virtual void MarkModified() {}
+
+    // The user-interface port for a sheet's questions and wait cursor, not
+    // owned; nullptr when there is none: then every question counts as
+    // answered No.
+    virtual CUserInterface* UserInterface() const { return nullptr; }
 };

@@ -2,10 +2,17 @@
 
 #include <array>
 #include <cstdio>
+#include <optional>
 
+#include "app/CloneSupportDoc.h"
+#include "app/Document.h"
+#include "clone/ChannelClipRecord.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
+#include "platform/UserInterface.h"
+#include "ui/ChannelClipboard.h"
 #include "ui/ListSheetHost.h"
+#include "ui/Z5ChEditDlg.h"
 
 namespace {
 
@@ -118,14 +125,48 @@ constexpr std::array<SBand, 4> kBands = {{
 }};
 constexpr SBand kReceiverLimits = {136000000, 174000000};
 
+constexpr const char* kMessageTitle = "CP-Z5";
+constexpr const char* kDeleteQuestion = "Delete CH ?";
+constexpr const char* kOverflowQuestion = "CH overflow\nLast channel will be deleted.";
+
+// What a cleared channel holds: "Clear" on and these leaves set from text.
+// The other leaves keep their values; the channel edit dialog writes fresh
+// ones when it opens a cleared channel.
+struct SLeafText {
+    const char* leaf;
+    const char* text;
+};
+constexpr std::array<SLeafText, 12> kClearedChannel = {{
+    {"FreqRx", ""},
+    {"FreqOw", "0.00000"},
+    {"Duplex", "OFF"},
+    {"TONESet", "OFF"},
+    {"TONECode", "67.0"},
+    {"TSQLCode", "67.0"},
+    {"DTCSCode", "023"},
+    {"ANISet", "OFF"},
+    {"Skip", "OFF"},
+    {"TXInhibit", "OFF"},
+    {"SCRMSet", "OFF"},
+    {"Name", ""},
+}};
+
+// What a channel carries when Delete or Insert moves it, taken by value so
+// that nothing is rounded (a 6.25 kHz frequency stays as it is). "DupRev"
+// moves with its channel: left behind it would reverse another channel's
+// transmit and receive frequencies. "Ref" and "RefOw" follow from the
+// frequencies.
+constexpr std::array<const char*, 17> kMovedValues = {
+    "Clear",    "FreqRx",   "FreqOw",    "Duplex",  "DupRev",   "TONESet",
+    "TONECode", "TSQLCode", "DTCSCode",  "DTCSInv", "ANISet",   "ANICode",
+    "Skip",     "TXPower",  "TXInhibit", "SCRMSet", "SCRMCode",
+};
+
 }  // namespace
 
 CZ5ChListSheet::CZ5ChListSheet(int area, CListSheetHost& host, CSettingsStore& settings,
                                QWidget* parent)
-    : CListSheet(kDefinition, host, settings, parent), m_area(IsArea(area) ? area : kAreaMemory) {
-    // Channels are shown here; their editors are not part of this sheet yet.
-    SetEditable(false);
-}
+    : CListSheet(kDefinition, host, settings, parent), m_area(IsArea(area) ? area : kAreaMemory) {}
 
 CZ5ChListSheet::~CZ5ChListSheet() = default;
 
@@ -192,4 +233,116 @@ void CZ5ChListSheet::RefreshRow(int row) {
         }
         SetCellText(row, column, QString::fromStdString(kCellTexts[column - 1](view)));
     }
+}
+
+CNode* CZ5ChListSheet::ChannelNode(int row) const {
+    return row >= 0 && row < GetItemCount() ? CNode::ResolvePath(ChannelPath(row)) : nullptr;
+}
+
+bool CZ5ChListSheet::IsCleared(int row) const {
+    return GetNodeValue(ChannelNode(row), "Clear") != 0;
+}
+
+void CZ5ChListSheet::EditItem() {
+    const int row = SelectedRow();
+    if (row < 0 || !CCloneSupportDoc::TryEnterCommand()) {
+        return;
+    }
+    CZ5ChEditDlg dialog(ChannelPath(row), m_area, Host().HasModelOption("DETOP_SCRM") == 1, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        Host().MarkModified();
+        RedrawRow(row);
+    }
+    CCloneSupportDoc::LeaveCommand();
+}
+
+void CZ5ChListSheet::CopyItem() {
+    if (const CNode* channel = ChannelNode(SelectedRow())) {
+        CChannelClipboard::Put(ChannelClipRecord::FromChannel(*channel));
+    }
+}
+
+bool CZ5ChListSheet::ClipboardHasData() const {
+    return CChannelClipboard::HasRecord();
+}
+
+void CZ5ChListSheet::PasteItem() {
+    const int row = SelectedRow();
+    CNode* channel = ChannelNode(row);
+    const std::optional<ChannelClipRecord> record = CChannelClipboard::Get();
+    if (channel == nullptr || !record) {
+        return;
+    }
+    record->WriteTo(*channel, m_area == kAreaMemory);
+    RedrawRow(row);
+    Host().MarkModified();
+}
+
+void CZ5ChListSheet::ClearRow(int row) {
+    CNode* channel = ChannelNode(row);
+    if (channel == nullptr) {
+        return;
+    }
+    SetNodeText(channel, "Clear", "ON");
+    for (const SLeafText& cleared : kClearedChannel) {
+        SetNodeText(channel, cleared.leaf, cleared.text);
+    }
+    RedrawRow(row);
+    Host().MarkModified();
+}
+
+void CZ5ChListSheet::ClearItem() {
+    ClearRow(SelectedRow());
+}
+
+bool CZ5ChListSheet::AskYes(const char* question, unsigned icon) const {
+    CUserInterface* ui = Host().UserInterface();
+    return ui != nullptr &&
+           ui->MessageBox(question, kMessageTitle, MessageStyle::YesNo | icon) == IDYES;
+}
+
+void CZ5ChListSheet::MoveChannel(int from, int to) {
+    const CNode* source = ChannelNode(from);
+    CNode* target = ChannelNode(to);
+    if (source == nullptr || target == nullptr) {
+        return;
+    }
+    for (const char* leaf : kMovedValues) {
+        SetNodeValue(target, leaf, GetNodeValue(source, leaf));
+    }
+    SetNodeString(target, "Name", GetNodeString(source, "Name"));
+}
+
+// Moves channel row + step onto row for every row from first up to (not
+// including) end, then clears clearedRow.
+void CZ5ChListSheet::ShiftChannels(int first, int end, int step, int clearedRow) {
+    std::optional<CDocument::CWaitCursor> wait;
+    if (CUserInterface* ui = Host().UserInterface()) {
+        wait.emplace(*ui);
+    }
+    for (int row = first; row != end; row += step) {
+        MoveChannel(row + step, row);
+    }
+    ClearRow(clearedRow);
+    RefreshAll();
+    Host().MarkModified();
+}
+
+void CZ5ChListSheet::DeleteItem() {
+    const int selected = SelectedRow();
+    const int rows = GetItemCount();
+    if (selected < 0 ||
+        (!IsCleared(selected) && !AskYes(kDeleteQuestion, MessageStyle::IconExclamation))) {
+        return;
+    }
+    ShiftChannels(selected, rows - 1, +1, rows - 1);
+}
+
+void CZ5ChListSheet::InsertItem() {
+    const int selected = SelectedRow();
+    const int last = GetItemCount() - 1;
+    if (selected < 0 || (!IsCleared(last) && !AskYes(kOverflowQuestion, MessageStyle::IconNone))) {
+        return;
+    }
+    ShiftChannels(last, selected, -1, selected);
 }

@@ -4,6 +4,18 @@
 // a cleared channel shows only its row label, a receive frequency outside the
 // radio's band is marked "(!)", and the "Scrambler" column exists only when
 // the radio has the scrambler unit.
+//
+// Editing: Edit Memory opens the channel edit dialog for the selected row
+// (under the command busy flag); Copy puts the channel on the system
+// clipboard as a ChannelClipRecord and Paste writes such a record onto the
+// selected channel (program scan edges and the call channel never take
+// "Skip"); Clear empties a channel; Delete moves the channels below the
+// selected one up by one and clears the last, Insert moves them down and
+// clears the selected one. Delete asks "Delete CH ?" before it removes a
+// channel in use, Insert "CH overflow\nLast channel will be deleted."
+// before it pushes out a last channel in use; without an answer Yes nothing
+// changes. A moved channel keeps every field, its reverse setting included.
+// Every change marks the document modified through the host.
 #pragma once
 
 #include <string>
@@ -38,8 +50,24 @@ class CZ5ChListSheet : public CListSheet {
     // with or without the receive range extension unit.
     static bool IsInBand(long long hertz, int version, bool rxExpansion);
 
+    // The channel node of a row, or nullptr.
+    CNode* ChannelNode(int row) const;
+
     void RefreshRow(int row) override;
+    void EditItem() override;
+    void CopyItem() override;
+    void ClearRow(int row) override;
+    void ClearItem() override;
+    void PasteItem() override;
+    void DeleteItem() override;
+    void InsertItem() override;
+    bool ClipboardHasData() const override;
 
   private:
+    bool IsCleared(int row) const;
+    bool AskYes(const char* question, unsigned icon) const;
+    void MoveChannel(int from, int to);
+    void ShiftChannels(int first, int end, int step, int clearedRow);
+
     const int m_area;
 };

@@ -1,0 +1,396 @@
+#include "ui/Z5ChEditDlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <span>
+#include <utility>
+
+#include "clone/ChannelEditRules.h"
+#include "model/ChoiceList.h"
+#include "model/Node.h"
+#include "model/NodeAccess.h"
+#include "ui/ComboChoiceList.h"
+#include "ui/DialogButtons.h"
+#include "ui/LineEditFilter.h"
+#include "ui/ListSheetHost.h"
+
+namespace {
+
+constexpr int kFreqRxId = 1053;
+constexpr int kFreqOwId = 1066;
+constexpr int kNameId = 1058;
+
+// The drop-down lists: control, leaf and the values offered.
+struct SChoiceControl {
+    int id;
+    const char* leaf;
+    int first;
+    int last;
+};
+constexpr SChoiceControl kDuplexList = {1055, "Duplex", 0, 2};
+constexpr SChoiceControl kToneList = {1063, "TONECode", 0, 49};
+constexpr SChoiceControl kTsqlList = {1072, "TSQLCode", 0, 49};
+constexpr SChoiceControl kDtcsList = {1073, "DTCSCode", 0, 103};
+constexpr SChoiceControl kAniCodeList = {1065, "ANICode", 0, 7};
+constexpr SChoiceControl kScrmCodeList = {1067, "SCRMCode", 1, 255};
+constexpr SChoiceControl kChoiceLists[] = {kDuplexList, kToneList,    kTsqlList,
+                                           kDtcsList,   kAniCodeList, kScrmCodeList};
+
+// The check boxes and the value leaves they show.
+struct SCheckControl {
+    int id;
+    const char* leaf;
+};
+constexpr SCheckControl kReverseCheck = {1078, "DupRev"};
+constexpr SCheckControl kInverseCheck = {1074, "DTCSInv"};
+constexpr SCheckControl kSkipCheck = {1075, "Skip"};
+constexpr SCheckControl kLowPowerCheck = {1076, "TXPower"};
+constexpr SCheckControl kInhibitCheck = {1077, "TXInhibit"};
+constexpr SCheckControl kCheckBoxes[] = {kReverseCheck, kInverseCheck, kSkipCheck, kLowPowerCheck,
+                                         kInhibitCheck};
+
+// A set of radio buttons for one choice leaf: button i stands for texts[i].
+// When no button is on, the last text is stored.
+struct SRadioChoice {
+    int id;
+    const char* text;
+};
+constexpr SRadioChoice kToneSetButtons[] = {
+    {1088, "OFF"}, {1089, "TONE"}, {1090, "TSQL"}, {1091, "DTCS"}};
+constexpr SRadioChoice kAniSetButtons[] = {{1080, "OFF"}, {1081, "CSQL"}, {1083, "PGR"}};
+constexpr SRadioChoice kScrmSetButtons[] = {{1085, "OFF"}, {1086, "ON"}};
+
+// Labels and group boxes.
+constexpr int kNameLabel = 1112;
+constexpr int kDuplexLabel = 1113;
+constexpr int kOffsetLabel = 1114;
+constexpr int kScramblerGroup = 1115;
+constexpr int kScrmCodeLabel = 1116;
+constexpr int kToneGroup = 1117;
+constexpr int kPagerGroup = 1118;
+constexpr int kSkipLabel = 1119;
+constexpr int kLowPowerLabel = 1120;
+constexpr int kInhibitLabel = 1121;
+
+// Every control that a typed frequency enables, with its label.
+constexpr std::initializer_list<int> kFieldControls = {kFreqOwId,
+                                                       kDuplexList.id,
+                                                       kReverseCheck.id,
+                                                       kNameId,
+                                                       1088,
+                                                       1089,
+                                                       1090,
+                                                       1091,
+                                                       kToneList.id,
+                                                       kTsqlList.id,
+                                                       kDtcsList.id,
+                                                       kInverseCheck.id,
+                                                       1080,
+                                                       1081,
+                                                       1083,
+                                                       kAniCodeList.id,
+                                                       kSkipCheck.id,
+                                                       kLowPowerCheck.id,
+                                                       kInhibitCheck.id,
+                                                       1085,
+                                                       1086,
+                                                       kScrmCodeList.id,
+                                                       kNameLabel,
+                                                       kDuplexLabel,
+                                                       kOffsetLabel,
+                                                       kScramblerGroup,
+                                                       kScrmCodeLabel,
+                                                       kToneGroup,
+                                                       kPagerGroup,
+                                                       kSkipLabel,
+                                                       kLowPowerLabel,
+                                                       kInhibitLabel};
+constexpr std::initializer_list<int> kSkipControls = {kSkipCheck.id, kSkipLabel};
+constexpr std::initializer_list<int> kScramblerControls = {kScrmCodeList.id, 1085, 1086,
+                                                           kScramblerGroup, kScrmCodeLabel};
+
+QString Named(int id) {
+    return QString::number(id);
+}
+
+template <class Widget>
+Widget* Identified(Widget* widget, int id) {
+    widget->setObjectName(Named(id));
+    return widget;
+}
+
+// The buttons of a radio choice in a row; the button whose text the leaf
+// shows is on.
+template <std::size_t N>
+QHBoxLayout* MakeRadioRow(QWidget* parent, std::array<QRadioButton*, N>& buttons,
+                          std::span<const SRadioChoice, N> choices) {
+    auto* row = new QHBoxLayout;
+    for (std::size_t i = 0; i < N; ++i) {
+        buttons[i] = Identified(new QRadioButton(QString::fromLatin1(choices[i].text), parent),
+                                choices[i].id);
+        row->addWidget(buttons[i]);
+    }
+    return row;
+}
+
+template <std::size_t N>
+void LoadRadioChoice(const CNode* channel, const char* leaf,
+                     const std::array<QRadioButton*, N>& buttons,
+                     std::span<const SRadioChoice, N> choices) {
+    const std::string text = GetNodeText(channel, leaf);
+    for (std::size_t i = 0; i < N; ++i) {
+        buttons[i]->setChecked(text == choices[i].text);
+    }
+}
+
+template <std::size_t N>
+void StoreRadioChoice(CNode* channel, const char* leaf, const std::array<QRadioButton*, N>& buttons,
+                      std::span<const SRadioChoice, N> choices) {
+    std::size_t chosen = N - 1;
+    for (std::size_t i = 0; i + 1 < N; ++i) {
+        if (buttons[i]->isChecked()) {
+            chosen = i;
+            break;
+        }
+    }
+    SetNodeText(channel, leaf, choices[chosen].text);
+}
+
+// The name as stored: letters in upper case, every other character as it
+// is (a name read from the radio may hold characters that cannot be typed).
+std::string UpperCase(const QString& name) {
+    std::string text = name.toStdString();
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+CZ5ChEditDlg::CZ5ChEditDlg(std::string channelPath, int area, bool scrambler, QWidget* parent)
+    : QDialog(parent),
+      m_path(std::move(channelPath)),
+      m_area(area),
+      m_scrambler(scrambler),
+      m_channel(CNode::ResolvePath(m_path)) {
+    setObjectName(Named(kResourceId));
+    setWindowTitle(QStringLiteral("Edit Memory"));
+
+    auto* columns = new QGridLayout;
+    columns->addWidget(MakeFrequencyGroup(), 0, 0);
+    columns->addWidget(MakeToneGroup(), 0, 1);
+    columns->addWidget(MakePagerGroup(), 1, 0);
+    columns->addWidget(MakeOptionsGroup(), 1, 1);
+    columns->addWidget(MakeScramblerGroup(), 2, 0, 1, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(columns);
+    layout->addWidget(MakeOkCancelButtons(*this));
+
+    for (const SChoiceControl& list : kChoiceLists) {
+        if (auto* combo = findChild<QComboBox*>(Named(list.id))) {
+            CComboChoiceList choices(*combo);
+            FillChoiceList(m_channel, list.leaf, choices, list.first, list.last, true);
+        }
+    }
+    LoadControls();
+    connect(m_freqRx, &QLineEdit::textChanged, this, &CZ5ChEditDlg::ApplyEnablingRule);
+    connect(m_name, &QLineEdit::textEdited, this,
+            [this] { FilterLineEdit(*m_name, ChannelEditRules::kChannelNameCharacters); });
+    for (QRadioButton* button : m_toneSet) {
+        connect(button, &QRadioButton::clicked, this, &CZ5ChEditDlg::ApplyOptionRule);
+    }
+    ApplyEnablingRule();
+}
+
+CZ5ChEditDlg::~CZ5ChEditDlg() = default;
+
+QWidget* CZ5ChEditDlg::MakeFrequencyGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Memory"), this);
+    auto* form = new QFormLayout(group);
+    m_freqRx = Identified(new QLineEdit(group), kFreqRxId);
+    m_freqOw = Identified(new QLineEdit(group), kFreqOwId);
+    m_name = Identified(new QLineEdit(group), kNameId);
+    m_name->setMaxLength(static_cast<int>(ChannelEditRules::kChannelNameLength));
+
+    auto* duplex = new QHBoxLayout;
+    duplex->addWidget(MakeChoiceList(kDuplexList.id));
+    duplex->addWidget(MakeCheckBox(kReverseCheck.id, QStringLiteral("Reverse")));
+    form->addRow(QStringLiteral("Frequency (MHz)"), m_freqRx);
+    form->addRow(MakeLabel(kDuplexLabel, QStringLiteral("Duplex")), duplex);
+    form->addRow(MakeLabel(kOffsetLabel, QStringLiteral("Offset (MHz)")), m_freqOw);
+    form->addRow(MakeLabel(kNameLabel, QStringLiteral("Name")), m_name);
+    return group;
+}
+
+QWidget* CZ5ChEditDlg::MakeToneGroup() {
+    auto* group = Identified(new QGroupBox(QStringLiteral("Tone"), this), kToneGroup);
+    auto* layout = new QVBoxLayout(group);
+    layout->addLayout(MakeRadioRow<4>(group, m_toneSet, kToneSetButtons));
+    auto* form = new QFormLayout;
+    auto* dtcs = new QHBoxLayout;
+    dtcs->addWidget(MakeChoiceList(kDtcsList.id));
+    dtcs->addWidget(MakeCheckBox(kInverseCheck.id, QStringLiteral("Inverse")));
+    form->addRow(QStringLiteral("RPT tone (Hz)"), MakeChoiceList(kToneList.id));
+    form->addRow(QStringLiteral("CTCSS (Hz)"), MakeChoiceList(kTsqlList.id));
+    form->addRow(QStringLiteral("DTCS"), dtcs);
+    layout->addLayout(form);
+    return group;
+}
+
+QWidget* CZ5ChEditDlg::MakePagerGroup() {
+    auto* group = Identified(new QGroupBox(QStringLiteral("PGR"), this), kPagerGroup);
+    auto* layout = new QVBoxLayout(group);
+    layout->addLayout(MakeRadioRow<3>(group, m_aniSet, kAniSetButtons));
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("PGR CH"), MakeChoiceList(kAniCodeList.id));
+    layout->addLayout(form);
+    return group;
+}
+
+QWidget* CZ5ChEditDlg::MakeOptionsGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Options"), this);
+    auto* form = new QFormLayout(group);
+    form->addRow(MakeLabel(kSkipLabel, QStringLiteral("Skip")),
+                 MakeCheckBox(kSkipCheck.id, QString()));
+    form->addRow(MakeLabel(kLowPowerLabel, QStringLiteral("Low power")),
+                 MakeCheckBox(kLowPowerCheck.id, QString()));
+    form->addRow(MakeLabel(kInhibitLabel, QStringLiteral("TX inhibit")),
+                 MakeCheckBox(kInhibitCheck.id, QString()));
+    return group;
+}
+
+QWidget* CZ5ChEditDlg::MakeScramblerGroup() {
+    auto* group = Identified(new QGroupBox(QStringLiteral("Scrambler"), this), kScramblerGroup);
+    auto* layout = new QHBoxLayout(group);
+    layout->addLayout(MakeRadioRow<2>(group, m_scrmSet, kScrmSetButtons));
+    layout->addSpacing(24);
+    layout->addWidget(MakeLabel(kScrmCodeLabel, QStringLiteral("Code")));
+    layout->addWidget(MakeChoiceList(kScrmCodeList.id));
+    layout->addStretch();
+    return group;
+}
+
+// The list is filled from its leaf once every control exists.
+QComboBox* CZ5ChEditDlg::MakeChoiceList(int id) {
+    auto* combo = Identified(new QComboBox(this), id);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return combo;
+}
+
+QCheckBox* CZ5ChEditDlg::MakeCheckBox(int id, const QString& text) {
+    return Identified(new QCheckBox(text, this), id);
+}
+
+QLabel* CZ5ChEditDlg::MakeLabel(int id, const QString& text) {
+    return Identified(new QLabel(text, this), id);
+}
+
+void CZ5ChEditDlg::LoadControls() {
+    if (m_channel != nullptr && GetNodeValue(m_channel, "Clear") != 0) {
+        ChannelEditRules::WriteFreshChannel(*m_channel);
+    } else {
+        m_loadedFreqRx = QString::fromStdString(GetNodeFreq(m_channel, "FreqRx"));
+    }
+    m_freqRx->setText(m_loadedFreqRx);
+    m_loadedFreqOw = QString::fromStdString(GetNodeFreq(m_channel, "FreqOw"));
+    m_freqOw->setText(m_loadedFreqOw);
+    m_name->setText(QString::fromStdString(GetNodeString(m_channel, "Name")));
+    for (const SChoiceControl& list : kChoiceLists) {
+        auto* combo = findChild<QComboBox*>(Named(list.id));
+        combo->setCurrentIndex(
+            combo->findText(QString::fromStdString(GetNodeText(m_channel, list.leaf))));
+    }
+    for (const SCheckControl& check : kCheckBoxes) {
+        findChild<QCheckBox*>(Named(check.id))
+            ->setChecked(GetNodeValue(m_channel, check.leaf) != 0);
+    }
+    LoadRadioChoice<4>(m_channel, "TONESet", m_toneSet, kToneSetButtons);
+    LoadRadioChoice<3>(m_channel, "ANISet", m_aniSet, kAniSetButtons);
+    LoadRadioChoice<2>(m_channel, "SCRMSet", m_scrmSet, kScrmSetButtons);
+}
+
+bool CZ5ChEditDlg::HasFrequency() const {
+    return !m_freqRx->text().isEmpty();
+}
+
+void CZ5ChEditDlg::SetControlsEnabled(std::initializer_list<int> ids, bool enabled) {
+    for (const int id : ids) {
+        if (auto* control = findChild<QWidget*>(Named(id))) {
+            control->setEnabled(enabled);
+        }
+    }
+}
+
+void CZ5ChEditDlg::ApplyEnablingRule() {
+    SetControlsEnabled(kFieldControls, HasFrequency() || m_area == kAreaCall);
+    ApplyOptionRule();
+}
+
+void CZ5ChEditDlg::ApplyOptionRule() {
+    SetControlsEnabled(kSkipControls, HasFrequency() && m_area == kAreaMemory);
+    SetControlsEnabled(kScramblerControls, HasFrequency() && m_scrambler);
+    for (const int id : kScramblerControls) {
+        if (auto* control = findChild<QWidget*>(Named(id))) {
+            control->setVisible(m_scrambler);
+        }
+    }
+}
+
+void CZ5ChEditDlg::StoreFrequency(const char* leaf, const QLineEdit& edit, const QString& loaded) {
+    if (edit.text() != loaded || loaded.isEmpty()) {
+        SetNodeFreq(m_channel, leaf, edit.text().toStdString());
+    }
+}
+
+void CZ5ChEditDlg::accept() {
+    if (m_channel == nullptr) {
+        QDialog::accept();
+        return;
+    }
+    const auto listText = [this](const SChoiceControl& list) {
+        return findChild<QComboBox*>(Named(list.id))->currentText().toStdString();
+    };
+    const auto storeCheck = [this](const SCheckControl& check) {
+        SetNodeValue(m_channel, check.leaf,
+                     findChild<QCheckBox*>(Named(check.id))->isChecked() ? 1 : 0);
+    };
+    SetNodeText(m_channel, "Clear", HasFrequency() || m_area == kAreaCall ? "OFF" : "ON");
+    StoreFrequency("FreqRx", *m_freqRx, m_loadedFreqRx);
+    StoreFrequency("FreqOw", *m_freqOw, m_loadedFreqOw);
+    SetNodeText(m_channel, kDuplexList.leaf, listText(kDuplexList));
+    storeCheck(kReverseCheck);
+    SetNodeString(m_channel, "Name", UpperCase(m_name->text()));
+
+    StoreRadioChoice<4>(m_channel, "TONESet", m_toneSet, kToneSetButtons);
+    for (const SChoiceControl& list : {kToneList, kTsqlList, kDtcsList}) {
+        SetNodeText(m_channel, list.leaf, listText(list));
+    }
+    storeCheck(kInverseCheck);
+
+    StoreRadioChoice<3>(m_channel, "ANISet", m_aniSet, kAniSetButtons);
+    SetNodeText(m_channel, kAniCodeList.leaf, listText(kAniCodeList));
+    for (const SCheckControl& check : {kSkipCheck, kLowPowerCheck, kInhibitCheck}) {
+        storeCheck(check);
+    }
+
+    StoreRadioChoice<2>(m_channel, "SCRMSet", m_scrmSet, kScrmSetButtons);
+    SetNodeText(m_channel, kScrmCodeList.leaf, listText(kScrmCodeList));
+    if (GetNodeText(m_channel, kScrmCodeList.leaf) == "00") {
+        SetNodeText(m_channel, kScrmCodeList.leaf, "01");
+    }
+    QDialog::accept();
+}

@@ -1,0 +1,116 @@
+// What the editing tests share: a QM-Z5 data tree as the active root with
+// every channel cleared, a host that records what the grid asks of it, and
+// ways to program channels and answer modal dialogs.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "model/Node.h"
+#include "model/NodeAccess.h"
+#include "model/Z5RadioDataManager.h"
+#include "platform/MemorySettingsStore.h"
+#include "platform/ScriptedUserInterface.h"
+#include "ui/ListSheetHost.h"
+
+class CEditingHost : public CListSheetHost {
+  public:
+    int GetListArea() const override { return area; }
+    void FocusTree() override {}
+    void FocusList() override {}
+    void ShowContextMenu(int, const QPoint&) override {}
+    int HasModelOption(const std::string& name) const override {
+        if (name == "DETOP_SCRM") {
+            return scrambler ? 1 : 0;
+        }
+        return name == "DETOP_RXEXP" || name == "DETOP_ANI" ? 0 : -1;
+    }
+    int GetModelVersion() const override { return 0; }
+    void MarkModified() override { ++modifiedMarks; }
+    CUserInterface* UserInterface() const override { return &ui; }
+
+    int area = kAreaMemory;
+    bool scrambler = true;
+    int modifiedMarks = 0;
+    mutable CScriptedUserInterface ui;
+};
+
+class EditingTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        map.Initialize();
+        CNode::SetActiveRoot(map.GetRoot());
+    }
+    void TearDown() override { CNode::SetActiveRoot(nullptr); }
+
+    static CNode* Node(const std::string& path) { return CNode::ResolvePath(path); }
+
+    static std::string Text(const std::string& path) {
+        const CNode* node = Node(path);
+        return node != nullptr ? node->GetText() : "<missing>";
+    }
+
+    // Puts a channel in use with the given leaf texts (after a base set).
+    static CNode* Program(const std::string& path, const char* frequency,
+                          const std::map<std::string, std::string>& leaves = {}) {
+        CNode* channel = Node(path);
+        SetNodeText(channel, "Clear", "OFF");
+        SetNodeFreq(channel, "FreqRx", frequency);
+        for (const auto& [leaf, text] : leaves) {
+            SetNodeText(channel, leaf, text);
+        }
+        return channel;
+    }
+
+    // Every leaf of a channel as text.
+    static std::map<std::string, std::string> Leaves(const std::string& path) {
+        std::map<std::string, std::string> texts;
+        for (const CNode* leaf : Node(path)->GetChildren()) {
+            texts[leaf->GetName()] = leaf->GetText();
+        }
+        return texts;
+    }
+
+    // Each path (below prefix) shows its text.
+    static void ExpectTexts(const std::string& prefix,
+                            const std::map<std::string, std::string>& expected) {
+        for (const auto& [path, text] : expected) {
+            EXPECT_EQ(Text(prefix + path), text) << prefix << path;
+        }
+    }
+
+    CZ5RadioDataManager map;
+    CMemorySettingsStore settings;
+    CEditingHost host;
+};
+
+// Runs answer on the next modal dialog as soon as it shows. The watch ends
+// with that dialog; the returned timer may be deleted to end it before.
+inline QTimer* AnswerNextDialog(std::function<void(QDialog&)> answer) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            answer(*dialog);
+        }
+    });
+    timer->start();
+    return timer;
+}
+
+// The control named id below parent.
+template <class T>
+T* Control(const QWidget& parent, int id) {
+    T* control = parent.findChild<T*>(QString::number(id));
+    EXPECT_NE(control, nullptr) << "control " << id;
+    return control;
+}
