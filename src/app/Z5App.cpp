@@ -12,6 +12,9 @@
 #include "app/CsvCommands.h"
 #include "app/DataCommands.h"
 #include "app/HelpWindow.h"
+#include "app/PrintFramePane.h"
+#include "app/PrintJob.h"
+#include "app/PrintSelectDlg.h"
 #include "app/Z5Doc.h"
 #include "app/Z5MainFrame.h"
 #include "clone/CloneManager.h"
@@ -67,6 +70,8 @@ CZ5App::~CZ5App() {
         delete m_help.data();
     }
     m_ui.SetMainWindow(nullptr);
+    m_printDialog.reset();
+    m_printPane.reset();
     m_frame.reset();
     m_dataCommands.reset();
     m_document.reset();
@@ -119,6 +124,9 @@ void CZ5App::CreateMainFrame() {
     m_frame->SetModifiedHandler([this] { m_document->SetModifiedFlag(true); });
     m_frame->SetRecentFiles(m_recentFiles.Entries());
     m_ui.SetMainWindow(m_frame.get());
+    m_printPane = std::make_unique<CPrintFramePane>(*m_frame);
+    m_printDialog =
+        std::make_unique<CPrintSelectDlg>(m_settings, m_ui, *this, *m_printPane, m_frame.get());
     ShowDocument();
 }
 
@@ -144,6 +152,7 @@ void CZ5App::RegisterCommands() {
                   [this] { m_frame->RunDataDialog([this] { return m_csvCommands->Import(); }); });
     HandleCommand(Cmd::FileExportCsv,
                   [this] { m_frame->RunDataDialog([this] { return m_csvCommands->Export(); }); });
+    HandleCommand(Cmd::FilePrint, [this] { Guarded([this] { OnFilePrint(); }); });
     HandleCommand(Cmd::HelpContents, [this] { OnHelpContents(); });
     HandleCommand(Cmd::AppAbout, [this] { OnAppAbout(); });
 }
@@ -256,6 +265,13 @@ void CZ5App::OnHelpContents() {
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
+}
+
+// The chosen sections go to the printer when the dialog ends with OK.
+void CZ5App::OnFilePrint() {
+    if (m_printDialog->exec() == QDialog::Accepted && m_printDialog->Job().JobCount() > 0) {
+        m_printDialog->Job().Run(m_frame.get());
+    }
 }
 
 void CZ5App::OnAppAbout() {

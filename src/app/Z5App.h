@@ -1,7 +1,7 @@
 // CZ5App: the desktop program: it runs the first-start setup when the radio
 // was never identified (or -S asks for it), makes the one document and the
 // main window, and owns the commands of the program as a whole: New, Open,
-// the recent files, Help and About.
+// the recent files, Print, Help and About.
 //
 // The settings store is not owned and must outlive the program object. The
 // program keeps exactly one document for its whole run; New and Open re-use
@@ -24,6 +24,8 @@ class CCommandLineInfo;
 class CCsvCommands;
 class CDataCommands;
 class CHelpWindow;
+class CPrintFramePane;
+class CPrintSelectDlg;
 class CSettingsStore;
 class CZ5Doc;
 class CZ5MainFrame;
@@ -61,6 +63,9 @@ class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
     CZ5Doc* Document() const { return m_document.get(); }
     CQtUserInterface& UserInterface() { return m_ui; }
     const CRecentFileList& RecentFiles() const { return m_recentFiles; }
+    // The print selection dialog, kept for the whole run (nullptr before the
+    // main window exists).
+    CPrintSelectDlg* PrintDialog() const { return m_printDialog.get(); }
 
     // The file dialogs; tests replace them.
     void SetOpenPrompt(FilePrompt prompt) { m_openPrompt = std::move(prompt); }
@@ -84,6 +89,7 @@ class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
     void OnOpenRecentFile(int index);
     void OnHelpContents();
     void OnAppAbout();
+    void OnFilePrint();
     void OnModelChanged();
     void OnModelReset();
     void ShowDocument();
@@ -99,6 +105,8 @@ class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
     std::unique_ptr<CDataCommands> m_dataCommands;
     std::unique_ptr<CCsvCommands> m_csvCommands;
     std::unique_ptr<CZ5MainFrame> m_frame;
+    std::unique_ptr<CPrintFramePane> m_printPane;
+    std::unique_ptr<CPrintSelectDlg> m_printDialog;
     QPointer<CHelpWindow> m_help;
     FilePrompt m_openPrompt;
 };

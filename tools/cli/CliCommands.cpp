@@ -5,6 +5,9 @@
 #include "CsvCommands.h"
 #include "DiffCommand.h"
 #include "DocumentCommands.h"
+#if CPZ5_PRINT
+#include "PrintCommand.h"
+#endif
 #include "TransferCommands.h"
 
 namespace {
@@ -18,6 +21,10 @@ const SCliCommand kCommands[] = {
      &DocumentCommands::Get},
     {"set", "cpz5-cli set [--version GEN|SEA|USA|EUR] FILE PATH=TEXT... [-o OUT]",
      DocumentCommands::kSetOptions, &DocumentCommands::Set},
+#if CPZ5_PRINT
+    {"print", "cpz5-cli print FILE -o OUT.pdf [--sections all|common,dtmf,pgr,mch,pch,cch]",
+     PrintCommand::kOptions, &PrintCommand::Run},
+#endif
     {"setup", "cpz5-cli setup --port PORT", TransferCommands::kPortOptions,
      &TransferCommands::Setup},
     {"info", "cpz5-cli info --port PORT", TransferCommands::kPortOptions, &TransferCommands::Info},

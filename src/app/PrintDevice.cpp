@@ -1,0 +1,303 @@
+#include "app/PrintDevice.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFontMetrics>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <algorithm>
+
+#include "platform/SettingsStore.h"
+
+namespace {
+
+constexpr std::size_t kProfileLength = 64;
+constexpr int kFullScale = 100;
+constexpr double kUnitsPerInch = 254.0;  // 0.1 mm
+constexpr int kUnitsPerMillimetre = 10;
+constexpr int kScreenDotsPerInch = 96;
+constexpr int kTextPoints = 2;    // body font: 2 x scale tenths of a point
+constexpr int kHeaderPoints = 4;  // header font: 4 x scale tenths of a point
+constexpr int kRuleWidth = 5;     // the header and footer rules, 0.5 mm
+constexpr int kRuleInset = 10;    // 1 mm inside the header and footer lines
+constexpr int kBoxInsetY = 1;
+constexpr int kBoxInsetX = 2;
+constexpr const char* kFontFace = "Arial";
+
+// The text up to the first of the stop characters (or the end); text loses
+// it and the stop character.
+std::string TakeField(std::string& text, const char* stops) {
+    const std::size_t end = text.find_first_of(stops);
+    std::string field = text.substr(0, end);
+    text = end == std::string::npos ? std::string() : text.substr(end + 1);
+    return field;
+}
+
+QRect ToQRect(const SPrintRect& rect) {
+    return QRect(QPoint(std::min(rect.left, rect.right), std::min(rect.top, rect.bottom)),
+                 QPoint(std::max(rect.left, rect.right) - 1, std::max(rect.top, rect.bottom) - 1));
+}
+
+Qt::Alignment HorizontalAlignment(int alignment) {
+    switch (alignment & 3) {
+        case kPrintRight:
+            return Qt::AlignRight;
+        case kPrintCenter:
+            return Qt::AlignHCenter;
+        default:
+            return Qt::AlignLeft;
+    }
+}
+
+int LineHeightOf(const QFontMetrics& metrics) {
+    return metrics.height() + metrics.leading();
+}
+
+// The metrics of font on printer (logical units), or on the screen without
+// one.
+QFontMetrics MetricsOn(const QFont& font, QPrinter* printer) {
+    return printer != nullptr ? QFontMetrics(font, printer) : QFontMetrics(font);
+}
+
+}  // namespace
+
+CPrintDevice::SPrinterNames CPrintDevice::ParseProfileDevice(const std::string& entry) {
+    std::string rest = entry.substr(0, kProfileLength);
+    SPrinterNames names;
+    names.device = TakeField(rest, ",");
+    names.driver = TakeField(rest, ", ");
+    names.port = TakeField(rest, ", ");
+    if (names.device.empty() || names.driver.empty() || names.port.empty()) {
+        return {};
+    }
+    return names;
+}
+
+CPrintDevice::CPrintDevice(const CSettingsStore& settings) {
+    SPrinterNames names;
+    if (settings.Contains(kProfileSection, kProfileDevice)) {
+        names = ParseProfileDevice(settings.GetString(kProfileSection, kProfileDevice, ""));
+    } else if (const QPrinterInfo system = QPrinterInfo::defaultPrinter(); !system.isNull()) {
+        names = {system.printerName().toStdString(), kSystemDriver,
+                 system.printerName().toStdString()};
+    }
+    if (names.device.empty()) {
+        return;
+    }
+    m_printer = OpenPrinter(names);
+    if (m_printer != nullptr) {
+        m_names = names;
+        m_scale = kFullScale;
+    }
+}
+
+CPrintDevice::~CPrintDevice() {
+    if (m_painter.isActive()) {
+        AbortJob();
+    }
+}
+
+std::unique_ptr<QPrinter> CPrintDevice::OpenPrinter(const SPrinterNames& names) const {
+    if (names.driver == kPdfDriver) {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setPageSize(QPageSize(QPageSize::A4));
+        printer->setOutputFileName(QString::fromStdString(names.port));
+        return printer;
+    }
+    const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(names.device));
+    if (info.isNull()) {
+        return nullptr;
+    }
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+unsigned CPrintDevice::SetPrintScale(int percent) {
+    if (m_printer == nullptr) {
+        return kScaleNoPrinter;
+    }
+    if (percent <= 0) {
+        return kScaleRejected;
+    }
+    const int previous = m_scale;
+    m_scale = percent;
+    return static_cast<unsigned>(previous);
+}
+
+bool CPrintDevice::SelectPrinter(const std::string& device, const std::string& driver,
+                                 const std::string& port, const QPrinter& settings) {
+    if (device.empty() || driver.empty() || port.empty() || IsJobRunning()) {
+        return false;
+    }
+    const SPrinterNames names{device, driver, port};
+    std::unique_ptr<QPrinter> printer = OpenPrinter(names);
+    if (printer == nullptr) {
+        return false;
+    }
+    printer->setPageLayout(settings.pageLayout());
+    printer->setCopyCount(settings.copyCount());
+    printer->setCollateCopies(settings.collateCopies());
+    printer->setDuplex(settings.duplex());
+    printer->setColorMode(settings.colorMode());
+    m_printer = std::move(printer);
+    m_names = names;
+    if (m_scale == 0) {
+        m_scale = kFullScale;
+    }
+    return true;
+}
+
+void CPrintDevice::SetMargins(int left, int top, int right, int bottom) {
+    m_margins = {left, top, right, bottom};
+}
+
+int CPrintDevice::FontHeight(int pointTenths) {
+    return pointTenths * kScreenDotsPerInch / 720;
+}
+
+QFont CPrintDevice::MakeFont(int pointsAtFullScale) const {
+    QFont font(QString::fromLatin1(kFontFace));
+    font.setPixelSize(std::max(1, FontHeight(pointsAtFullScale * m_scale)));
+    return font;
+}
+
+bool CPrintDevice::StartJob(const std::string& documentName) {
+    if (m_printer == nullptr || IsJobRunning()) {
+        return false;
+    }
+    m_printer->setDocName(QString::fromStdString(documentName));
+    m_printer->setFullPage(true);
+    m_cancelled = false;
+    m_pagesStarted = 0;
+    if (!m_painter.begin(m_printer.get())) {
+        return false;
+    }
+    m_textFont = MakeFont(kTextPoints);
+    SetUpPage();
+    return true;
+}
+
+bool CPrintDevice::IsJobRunning() const {
+    return m_painter.isActive();
+}
+
+// 0.1 mm per logical unit from the paper's top left corner, and the body
+// font.
+void CPrintDevice::SetUpPage() {
+    const double scale = m_printer->resolution() / kUnitsPerInch;
+    m_painter.resetTransform();
+    m_painter.scale(scale, scale);
+    m_painter.setFont(m_textFont);
+}
+
+SPrintRect CPrintDevice::PrintableRect() const {
+    if (m_printer == nullptr) {
+        return {};
+    }
+    const QRectF paper = m_printer->pageLayout().fullRect(QPageLayout::Millimeter);
+    const int width = static_cast<int>(paper.width() * kUnitsPerMillimetre + 0.5);
+    const int height = static_cast<int>(paper.height() * kUnitsPerMillimetre + 0.5);
+    return {m_margins.left * kUnitsPerMillimetre, m_margins.top * kUnitsPerMillimetre,
+            width - m_margins.right * kUnitsPerMillimetre,
+            height - m_margins.bottom * kUnitsPerMillimetre};
+}
+
+void CPrintDevice::EndJob() {
+    if (IsJobRunning()) {
+        m_painter.end();
+    }
+}
+
+void CPrintDevice::AbortJob() {
+    if (!IsJobRunning()) {
+        return;
+    }
+    m_printer->abort();
+    m_painter.end();
+    const QString file = m_printer->outputFileName();
+    if (!file.isEmpty()) {
+        QFile::remove(file);
+    }
+}
+
+int CPrintDevice::LineHeight() const {
+    return LineHeightOf(MetricsOn(m_textFont, m_printer.get()));
+}
+
+int CPrintDevice::CharWidth(char character) const {
+    return MetricsOn(m_textFont, m_printer.get()).horizontalAdvance(QLatin1Char(character));
+}
+
+int CPrintDevice::StartPrintPage() {
+    if (!IsJobRunning()) {
+        return 0;
+    }
+    if (m_pagesStarted > 0 && !m_printer->newPage()) {
+        return 0;
+    }
+    ++m_pagesStarted;
+    SetUpPage();
+    return 1;
+}
+
+// The place where the spooler would call the abort procedure: pending
+// events run, and a cancelled job fails here.
+int CPrintDevice::EndPrintPage() {
+    QCoreApplication::processEvents();
+    return IsJobRunning() && !m_cancelled ? 1 : -1;
+}
+
+int CPrintDevice::PageHeaderDepth() const {
+    const QFont font = MakeFont(kHeaderPoints);
+    return 2 * (LineHeightOf(MetricsOn(font, m_printer.get())) + kRuleWidth);
+}
+
+void CPrintDevice::DrawHeaderText(int left, int top, int height, const std::string& text,
+                                  bool rightAligned) {
+    if (text.empty()) {
+        return;
+    }
+    const QString line = QString::fromStdString(text);
+    const int width = m_painter.fontMetrics().horizontalAdvance(line);
+    const int x = rightAligned ? left - width : left;
+    m_painter.drawText(QRect(x, top, width, height), Qt::AlignLeft | Qt::AlignVCenter, line);
+}
+
+void CPrintDevice::PrintPageHeader(SPrintRect& rect, const std::string& title,
+                                   const std::string& revision, const std::string& bottomLeft,
+                                   const std::string& bottomRight) {
+    const int direction = LineDirection();
+    m_painter.save();
+    m_painter.setFont(MakeFont(kHeaderPoints));
+    const int height = LineHeightOf(m_painter.fontMetrics());
+    const int h = height * direction;
+    DrawHeaderText(rect.left, rect.top, height, title, false);
+    DrawHeaderText(rect.right, rect.top, height, revision, true);
+    DrawHeaderText(rect.left, rect.bottom - h, height, bottomLeft, false);
+    DrawHeaderText(rect.right, rect.bottom - h, height, bottomRight, true);
+
+    m_painter.setPen(QPen(Qt::black, kRuleWidth, Qt::SolidLine, Qt::FlatCap));
+    const int d = kRuleInset * direction;
+    m_painter.drawLine(rect.left, rect.top + h + d, rect.right, rect.top + h + d);
+    m_painter.drawLine(rect.left, rect.bottom - h - d, rect.right, rect.bottom - h - d);
+    m_painter.restore();
+
+    const int depth = 2 * (h + kRuleWidth * direction);
+    rect.top += depth;
+    rect.bottom -= depth;
+}
+
+void CPrintDevice::PrintBoxedText(const SPrintRect& rect, const std::string& text, int alignment) {
+    const int inY = kBoxInsetY * LineDirection();
+    const SPrintRect inner{rect.left + kBoxInsetX, rect.top + inY, rect.right - kBoxInsetX,
+                           rect.bottom - inY};
+    m_painter.setFont(m_textFont);
+    m_painter.drawText(ToQRect(inner),
+                       static_cast<int>(HorizontalAlignment(alignment) | Qt::AlignVCenter) |
+                           Qt::TextSingleLine | Qt::TextDontClip,
+                       QString::fromStdString(text));
+    m_painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(ToQRect(rect));
+}

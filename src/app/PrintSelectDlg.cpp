@@ -1,0 +1,127 @@
+#include "app/PrintSelectDlg.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/PrintDevice.h"
+#include "app/PrintJob.h"
+#include "platform/SettingsStore.h"
+#include "ui/DialogButtons.h"
+
+namespace {
+
+constexpr std::size_t kEverything = 0;
+
+}  // namespace
+
+// The boxes in the order their sections are printed; "everything" first.
+const std::array<CPrintSelectDlg::SBox, 7> CPrintSelectDlg::kBoxes{{
+    {1074, "All", "All", 1, CPrintJob::kEverything},
+    {1075, "Common Setting", "Common", 0, CPrintJob::kCommon},
+    {1076, "DTMF Autodial", "Dtmf", 0, CPrintJob::kDtmf},
+    {1106, "PGR Memory", "Pgr", 0, CPrintJob::kPgr},
+    {1107, "Memory CH", "Mch", 0, CPrintJob::kMemoryList},
+    {1108, "Program scan edge", "Pch", 0, CPrintJob::kScanEdgeList},
+    {1109, "Call", "Cch", 0, CPrintJob::kCallList},
+}};
+
+CPrintSelectDlg::CPrintSelectDlg(CSettingsStore& settings, CUserInterface& ui,
+                                 const CModelOptions& model, CPrintListPane& lists, QWidget* parent)
+    : QDialog(parent),
+      m_settings(settings),
+      m_job(
+          std::make_unique<CPrintJob>(std::make_unique<CPrintDevice>(settings), ui, model, lists)) {
+    setObjectName(QString::number(kResourceId));
+    setWindowTitle(QStringLiteral("Print"));
+    auto* layout = new QVBoxLayout(this);
+    for (std::size_t index = 0; index < kBoxes.size(); ++index) {
+        auto* box = new QCheckBox(QString::fromLatin1(kBoxes[index].text), this);
+        box->setObjectName(QString::number(kBoxes[index].controlId));
+        connect(box, &QCheckBox::clicked, this, &CPrintSelectDlg::UpdateControls);
+        m_checks[index] = box;
+        layout->addWidget(box, 0, Qt::AlignLeft);
+    }
+    auto* setup = new QPushButton(QStringLiteral("Printer Setup..."), this);
+    setup->setObjectName(QString::number(kSetupId));
+    connect(setup, &QPushButton::clicked, this, &CPrintSelectDlg::OnPrinterSetup);
+    layout->addWidget(setup, 0, Qt::AlignLeft);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(*this);
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    layout->addWidget(buttons);
+    m_job->Printer().SetMargins(kMarginLeft, kMarginTop, kMarginRight, kMarginBottom);
+    ReadSettings();
+}
+
+CPrintSelectDlg::~CPrintSelectDlg() = default;
+
+void CPrintSelectDlg::ReadSettings() {
+    for (std::size_t index = 0; index < kBoxes.size(); ++index) {
+        const SBox& box = kBoxes[index];
+        m_checks[index]->setChecked(m_settings.GetInt(kSection, box.setting, box.defaultValue) !=
+                                    0);
+    }
+    UpdateControls();
+}
+
+void CPrintSelectDlg::UpdateControls() {
+    const bool everything = m_checks[kEverything]->isChecked();
+    bool any = false;
+    for (std::size_t index = 0; index < kBoxes.size(); ++index) {
+        any = any || m_checks[index]->isChecked();
+        if (index != kEverything) {
+            m_checks[index]->setEnabled(!everything);
+        }
+    }
+    m_ok->setEnabled(any);
+}
+
+int CPrintSelectDlg::exec() {
+    ReadSettings();
+    raise();
+    activateWindow();
+    return QDialog::exec();
+}
+
+void CPrintSelectDlg::accept() {
+    for (std::size_t index = 0; index < kBoxes.size(); ++index) {
+        m_settings.SetInt(kSection, kBoxes[index].setting, m_checks[index]->isChecked() ? 1 : 0);
+    }
+    m_job->ClearJobs();
+    if (m_checks[kEverything]->isChecked()) {
+        m_job->AddJob(CPrintJob::kEverything);
+    } else {
+        for (std::size_t index = kEverything + 1; index < kBoxes.size(); ++index) {
+            if (m_checks[index]->isChecked()) {
+                m_job->AddJob(kBoxes[index].section);
+            }
+        }
+    }
+    QDialog::accept();
+}
+
+// The system's print dialog for the printer and its page settings only:
+// every page, no page ranges, no selection, no printing to a file.
+void CPrintSelectDlg::OnPrinterSetup() {
+    CPrintDevice& device = m_job->Printer();
+    QPrinter printer(QPrinter::HighResolution);
+    if (device.Printer() != nullptr && device.DriverName() != CPrintDevice::kPdfDriver) {
+        printer.setPrinterName(device.Printer()->printerName());
+        printer.setPageLayout(device.Printer()->pageLayout());
+    }
+    QPrintDialog dialog(&printer, this);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const std::string name = printer.printerName().toStdString();
+    if (device.SelectPrinter(name, CPrintDevice::kSystemDriver, name, printer)) {
+        device.SetMargins(kMarginLeft, kMarginTop, kMarginRight, kMarginBottom);
+    }
+}

@@ -1,0 +1,71 @@
+// CPrintSelectDlg: the dialog "Print" (resource 27000) that chooses what to
+// print: everything ("1074") or any of the common settings ("1075"), the
+// DTMF autodial memories ("1076"), the PGR memories ("1106") and the three
+// channel lists ("1107", "1108", "1109"). While "everything" is checked the
+// six others are disabled (keeping their checks); OK ("1") is enabled while
+// any box is checked. The boxes are kept in the settings section "Print".
+// "Printer Setup..." ("27107") runs the system's print dialog; a printer
+// chosen there stays the job's printer for as long as the dialog exists.
+//
+// The dialog owns its print job (and so the printer device); the program
+// keeps one dialog for its whole run. The settings store, the
+// user-interface port, the model options and the list pane are not owned
+// and must outlive the dialog.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <memory>
+
+class CModelOptions;
+class CPrintJob;
+class CPrintListPane;
+class CSettingsStore;
+class CUserInterface;
+class QCheckBox;
+class QPushButton;
+
+class CPrintSelectDlg : public QDialog {
+    Q_OBJECT
+  public:
+    static constexpr int kResourceId = 27000;
+    static constexpr int kSetupId = 27107;
+    static constexpr const char* kSection = "Print";
+    // The page margins in millimetres that every job uses.
+    static constexpr int kMarginLeft = 15;
+    static constexpr int kMarginTop = 15;
+    static constexpr int kMarginRight = 0;
+    static constexpr int kMarginBottom = 0;
+
+    CPrintSelectDlg(CSettingsStore& settings, CUserInterface& ui, const CModelOptions& model,
+                    CPrintListPane& lists, QWidget* parent = nullptr);
+    ~CPrintSelectDlg() override;
+
+    CPrintJob& Job() { return *m_job; }
+
+    // Runs the dialog; after OK the job list holds the chosen sections.
+    // Returns the dialog's result (QDialog::Accepted for OK).
+    int exec() override;
+
+  public slots:
+    void accept() override;
+
+  private:
+    struct SBox {
+        int controlId;
+        const char* text;
+        const char* setting;
+        int defaultValue;
+        int section;
+    };
+    static const std::array<SBox, 7> kBoxes;
+
+    void ReadSettings();
+    void UpdateControls();
+    void OnPrinterSetup();
+
+    CSettingsStore& m_settings;
+    std::unique_ptr<CPrintJob> m_job;
+    std::array<QCheckBox*, 7> m_checks{};
+    QPushButton* m_ok = nullptr;
+};

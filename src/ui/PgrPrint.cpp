@@ -1,0 +1,30 @@
+#include "ui/PgrPrint.h"
+
+#include <string>
+
+#include "model/Node.h"
+#include "model/NodeAccess.h"
+#include "ui/PrintBoxedLines.h"
+
+namespace {
+
+// Where the three boxes of a line end, in widths of "W".
+constexpr int kLabelEndInW = 15;
+constexpr int kSkipEndInW = kLabelEndInW + 9;
+constexpr int kCodeEndInW = kSkipEndInW + 9;
+constexpr const char* kNoSkip = "---";
+
+}  // namespace
+
+void CPgrPrint::Print(CPrintCanvas& canvas, int left, int top) {
+    CPrintBoxedLines lines(canvas, left, top);
+    lines.Line({{kLabelEndInW, " "}, {kSkipEndInW, " "}, {kCodeEndInW, " "}});
+    for (int index = 0; index < kMemoryCount; ++index) {
+        const std::string name = "C" + std::to_string(index);
+        const CNode* memory = CNode::ResolvePath("PGR." + name);
+        const std::string skip = index == 0 ? kNoSkip : GetNodeText(memory, "Skip");
+        lines.Line({{kLabelEndInW, name},
+                    {kSkipEndInW, skip},
+                    {kCodeEndInW, GetNodeText(memory, "Code")}});
+    }
+}

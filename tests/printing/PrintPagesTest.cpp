@@ -1,0 +1,167 @@
+// The printed pages, read back from PDF files: which sections print, in which
+// order, with which frame; how the channel lists are paged; and the jobs that
+// must print nothing.
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <regex>
+
+#include "PrintTestSupport.h"
+#include "app/PrintStatusDlg.h"
+#include "support/CliRun.h"
+#include "ui/ChListPrint.h"
+
+namespace {
+
+// The row labels ("00".."99") at the start of the lines of a page.
+std::vector<std::string> RowLabels(const std::string& page) {
+    static const std::regex label(R"(^\s*([0-9][0-9A-B])\s)", std::regex::multiline);
+    std::vector<std::string> labels;
+    for (auto it = std::sregex_iterator(page.begin(), page.end(), label);
+         it != std::sregex_iterator(); ++it) {
+        labels.push_back((*it)[1]);
+    }
+    return labels;
+}
+
+TEST_F(CPrintTest, EverythingPrintsTheSettingsThenTheThreeLists) {
+    lists.scrambler = true;
+    lists.ani = true;
+    ASSERT_EQ(Print({CPrintJob::kEverything}), CPrintJob::EResult::kPrinted);
+
+    std::vector<std::string> titles = Titles(PdfPages(pdf));
+    titles.erase(std::unique(titles.begin(), titles.end()), titles.end());
+    const std::vector<std::string> expected = {"Common Setting", "DTMF Autodial",     "PGR Memory",
+                                               "Memory CH",      "Program scan edge", "Call"};
+    EXPECT_EQ(titles, expected);
+    EXPECT_TRUE(ui.m_messages.empty());
+}
+
+TEST_F(CPrintTest, EveryPageCarriesTheRevisionAndTheMaker) {
+    ASSERT_EQ(Print({CPrintJob::kEverything}), CPrintJob::EResult::kPrinted);
+    const std::vector<std::string> pages = PdfPages(pdf);
+    ASSERT_FALSE(pages.empty());
+    for (const std::string& page : pages) {
+        EXPECT_NE(page.find("CP-Z5 Revision.1.0"), std::string::npos) << page;
+        EXPECT_NE(page.find("Brel Inc."), std::string::npos) << page;
+    }
+}
+
+TEST_F(CPrintTest, CommonAloneBringsThePageOfTheFittedOption) {
+    lists.scrambler = true;
+    ASSERT_EQ(Print({CPrintJob::kCommon}), CPrintJob::EResult::kPrinted);
+    const std::vector<std::string> pages = PdfPages(pdf);
+    EXPECT_EQ(Titles(pages), (std::vector<std::string>{"Common Setting", "Scrambler Setting"}));
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_NE(pages[1].find("Synchronous Capture"), std::string::npos);
+}
+
+TEST_F(CPrintTest, SettingsPagesShowTheValuesOfTheNodes) {
+    CNode::ResolvePath("DTMF.D3")->SetText("12EF");
+    CNode::ResolvePath("PGR.C4.Code")->SetText("321");
+    CNode::ResolvePath("Common.CloneComment")->SetText("FIELD DAY");
+    ASSERT_EQ(Print({CPrintJob::kCommon, CPrintJob::kDtmf, CPrintJob::kPgr}),
+              CPrintJob::EResult::kPrinted);
+    const std::vector<std::string> pages = PdfPages(pdf);
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_TRUE(std::regex_search(pages[0], std::regex(R"(Comment\s+FIELD DAY)")));
+    EXPECT_TRUE(std::regex_search(pages[1], std::regex(R"(D3\s+12EF)")));
+    EXPECT_TRUE(std::regex_search(pages[2], std::regex(R"(C4\s+\S+\s+321)")));
+}
+
+TEST_F(CPrintTest, TheMemoryListIsPagedByTheRowsThatFitUnderTheHeader) {
+    ASSERT_EQ(Print({CPrintJob::kMemoryList}), CPrintJob::EResult::kPrinted);
+    const std::vector<std::string> pages = PdfPages(pdf);
+    ASSERT_FALSE(pages.empty());
+
+    // Every row once, in order, over the pages.
+    std::vector<std::string> printed;
+    for (const std::string& page : pages) {
+        const std::vector<std::string> labels = RowLabels(page);
+        printed.insert(printed.end(), labels.begin(), labels.end());
+    }
+    ASSERT_EQ(printed.size(), 100u);
+    EXPECT_EQ(printed.front(), "00");
+    EXPECT_EQ(printed.back(), "99");
+
+    // A page holds as many rows as fit, with the line of column titles,
+    // between the page header and the footer.
+    CPrintDevice device(settings);
+    device.SetMargins(15, 15, 0, 0);
+    ASSERT_TRUE(device.StartJob("measure"));
+    const SPrintRect rect = device.PrintableRect();
+    const int room = (rect.bottom - rect.top) - 2 * device.PageHeaderDepth();
+    const int perPage = static_cast<int>(RowLabels(pages.front()).size());
+    device.AbortJob();
+    EXPECT_LE((perPage + 1) * device.LineHeight(), room);
+    EXPECT_GT((perPage + 2) * device.LineHeight(), room);
+    EXPECT_EQ(static_cast<int>(pages.size()), (100 + perPage - 1) / perPage);
+}
+
+TEST_F(CPrintTest, AListPrintsWhileShownAndTheShownListComesBack) {
+    lists.ShowArea(1);
+    lists.shown.clear();
+    ASSERT_EQ(Print({CPrintJob::kCallList}), CPrintJob::EResult::kPrinted);
+    EXPECT_EQ(lists.shown, (std::vector<int>{3, 1}));
+    EXPECT_EQ(lists.ShownArea(), 1);
+    EXPECT_EQ(Titles(PdfPages(pdf)), std::vector<std::string>{"Call"});
+}
+
+TEST_F(CPrintTest, WithoutAPrinterTheUserIsToldAndNothingPrints) {
+    for (const char* entry : {"QM PDF,PDF", "", "QM PDF"}) {
+        ui.m_messages.clear();
+        UsePrinterEntry(entry);
+        EXPECT_EQ(Print({CPrintJob::kEverything}), CPrintJob::EResult::kNoPrinter) << entry;
+        ASSERT_EQ(ui.m_messages.size(), 1u) << entry;
+        EXPECT_EQ(ui.m_messages[0].text,
+                  "There is no printer.\nBefore you can print, you need to install a printer.");
+        EXPECT_FALSE(std::filesystem::exists(pdf));
+    }
+}
+
+TEST_F(CPrintTest, APrinterThatCannotStartTheDocumentIsNoPrinter) {
+    UsePrinterEntry("QM PDF,PDF," + folder + "/missing/out.pdf");
+    EXPECT_EQ(Print({CPrintJob::kPgr}), CPrintJob::EResult::kNoPrinter);
+    EXPECT_EQ(ui.m_messages.size(), 1u);
+}
+
+TEST_F(CPrintTest, CancelDropsTheJob) {
+    QWidget owner;
+    bool ownerWasDisabled = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* status = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QString::number(CPrintStatusDlg::kResourceId)) {
+                status = window;
+            }
+        }
+        ASSERT_NE(status, nullptr);
+        ownerWasDisabled = !owner.isEnabled();
+        status->findChild<QPushButton*>(QStringLiteral("2"))->click();
+    });
+    std::unique_ptr<CPrintJob> job = MakeJob();
+    job->AddJob(CPrintJob::kEverything);
+    lists.shown.clear();
+    EXPECT_EQ(job->Run(&owner), CPrintJob::EResult::kCancelled);
+    EXPECT_TRUE(ownerWasDisabled);
+    EXPECT_TRUE(owner.isEnabled());
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    EXPECT_TRUE(lists.shown.empty()) << "the job stopped after its first page";
+}
+
+TEST_F(CPrintTest, TheCommandLineToolPrintsTheChosenSections) {
+    const std::string clone = folder + "/radio.cz5";
+    ASSERT_EQ(RunCli(folder, "new -o radio.cz5").status, 0);
+    const SCliRun run = RunCli(folder, "print radio.cz5 -o cli.pdf --sections pgr,dtmf");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Titles(PdfPages(folder + "/cli.pdf")),
+              (std::vector<std::string>{"DTMF Autodial", "PGR Memory"}));
+
+    EXPECT_EQ(RunCli(folder, "print radio.cz5 -o x.pdf --sections pgr,fax").status, 64);
+    EXPECT_EQ(RunCli(folder, "print radio.cz5").status, 64);
+    EXPECT_EQ(RunCli(folder, "print nothing.cz5 -o x.pdf").status, 2);
+    EXPECT_FALSE(std::filesystem::exists(folder + "/x.pdf"));
+}
+
+}  // namespace

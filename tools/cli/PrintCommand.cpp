@@ -1,0 +1,135 @@
+#include "PrintCommand.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <array>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "CliExit.h"
+#include "CliSession.h"
+#include "app/PrintJob.h"
+#include "app/PrintSelectDlg.h"
+#include "app/PrintSheetPane.h"
+#include "app/Z5Doc.h"
+#include "platform/MemorySettingsStore.h"
+
+namespace PrintCommand {
+
+const SCliOptionSpec kOptions[3] = {{"-o", true}, {"--sections", true}, {"--version", true}};
+
+namespace {
+
+struct SSectionName {
+    const char* name;
+    int code;
+};
+
+// In the order the print dialog adds them.
+constexpr std::array<SSectionName, 7> kSectionNames{{
+    {"all", CPrintJob::kEverything},
+    {"common", CPrintJob::kCommon},
+    {"dtmf", CPrintJob::kDtmf},
+    {"pgr", CPrintJob::kPgr},
+    {"mch", CPrintJob::kMemoryList},
+    {"pch", CPrintJob::kScanEdgeList},
+    {"cch", CPrintJob::kCallList},
+}};
+
+// The section codes of a comma-separated list, in the dialog's order; none
+// when a name is unknown.
+std::optional<std::vector<int>> ParseSections(const std::string& list) {
+    std::vector<bool> chosen(kSectionNames.size(), false);
+    std::stringstream names(list);
+    std::string name;
+    while (std::getline(names, name, ',')) {
+        bool known = false;
+        for (std::size_t index = 0; index < kSectionNames.size(); ++index) {
+            if (name == kSectionNames[index].name) {
+                chosen[index] = known = true;
+            }
+        }
+        if (!known) {
+            return std::nullopt;
+        }
+    }
+    if (chosen[0]) {
+        return std::vector<int>{CPrintJob::kEverything};
+    }
+    std::vector<int> codes;
+    for (std::size_t index = 1; index < kSectionNames.size(); ++index) {
+        if (chosen[index]) {
+            codes.push_back(kSectionNames[index].code);
+        }
+    }
+    return codes;
+}
+
+// The widgets of printing run on the offscreen platform when no display is
+// there to show them.
+void ChoosePlatform() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+
+// Qt's warnings about the offscreen platform are no news for a script; its
+// critical messages still reach standard error.
+void QuietWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        qt_message_output(type, context, message);
+    }
+}
+
+int Print(CCliSession& session, const std::vector<int>& sections, const std::string& output) {
+    ChoosePlatform();
+    qInstallMessageHandler(QuietWarnings);
+    static int argc = 1;
+    static char name[] = "cpz5-cli";
+    static char* argv[] = {name, nullptr};
+    QApplication application(argc, argv);
+
+    CPrintSheetPane lists(session.Document(), session.Settings());
+    // The PDF printer is chosen by name, not from the settings, so that the
+    // output may be any path.
+    CMemorySettingsStore noPrinter;
+    noPrinter.SetString(CPrintDevice::kProfileSection, CPrintDevice::kProfileDevice, "");
+    CPrintJob job(std::make_unique<CPrintDevice>(noPrinter), session.UserInterface(), lists, lists);
+    QPrinter pageSettings(QPrinter::HighResolution);
+    job.Printer().SelectPrinter("PDF", CPrintDevice::kPdfDriver, output, pageSettings);
+    job.Printer().SetMargins(CPrintSelectDlg::kMarginLeft, CPrintSelectDlg::kMarginTop,
+                             CPrintSelectDlg::kMarginRight, CPrintSelectDlg::kMarginBottom);
+    for (int code : sections) {
+        job.AddJob(code);
+    }
+    return job.Run(nullptr) == CPrintJob::EResult::kPrinted ? CliExit::kOk : CliExit::kFileError;
+}
+
+}  // namespace
+
+int Run(CCliSession& session, const CCliOptions& options) {
+    if (options.Positionals().size() != 1) {
+        return session.UsageError("print reads one clone file");
+    }
+    const std::optional<std::string> output = options.Value("-o");
+    if (!output || output->empty()) {
+        return session.UsageError("print needs -o OUT.pdf");
+    }
+    const std::optional<std::vector<int>> sections =
+        ParseSections(options.Value("--sections").value_or("all"));
+    if (!sections || sections->empty()) {
+        return session.UsageError("unknown section in --sections");
+    }
+    if (!session.ApplyVersionOption(options)) {
+        return CliExit::kUsage;
+    }
+    if (!session.Open(options.Positionals().front())) {
+        return CliExit::kFileError;
+    }
+    return Print(session, *sections, *output);
+}
+
+}  // namespace PrintCommand
