@@ -11,7 +11,9 @@
 namespace {
 
 void PrintUsage(std::ostream& out) {
-    out << "usage:\n";
+    out << "Usage: cpz5-cli COMMAND [ARGUMENT]...\n"
+           "The QM-Z5 clone file and radio commands from a shell.\n\n"
+           "Commands:\n";
     for (const SCliCommand& command : CliCommands()) {
         out << "  " << command.usage << '\n';
     }
@@ -21,11 +23,19 @@ void PrintUsage(std::ostream& out) {
            "that version may receive).\n"
            "Exit status: 0 success, 2 a file could not be read or written, 64 usage;\n"
            "import-csv: 65 the CSV file has bad rows and nothing was imported;\n"
-           "diff: 1 the files differ.\n";
+           "diff: 1 the files differ; setup, info, read, write: the transfer's result\n"
+           "(1 cancelled, 77 failure, 85 wrong model, 90 wrong version, 91 port failed).\n"
+           "cpz5-cli --help shows this text, cpz5-cli --version the program's version.\n";
 }
 
 bool IsHelp(const std::string& argument) {
     return argument == "--help" || argument == "-h" || argument == "help";
+}
+
+// "--version" in place of a command; inside a command it names a model
+// version instead.
+bool IsVersionRequest(const std::string& argument) {
+    return argument == "--version";
 }
 
 }  // namespace
@@ -38,6 +48,10 @@ int main(int argc, char** argv) {
     }
     if (IsHelp(arguments.front())) {
         PrintUsage(std::cout);
+        return CliExit::kOk;
+    }
+    if (IsVersionRequest(arguments.front())) {
+        std::cout << "cpz5-cli " << CPZ5_VERSION << '\n';
         return CliExit::kOk;
     }
     const SCliCommand* command = FindCliCommand(arguments.front());

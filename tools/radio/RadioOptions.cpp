@@ -152,6 +152,7 @@ CPZ5_COM1=<path>). The radio runs until it is interrupted (Ctrl-C, SIGTERM).
       stall-after=K  after K data frames of a read or write the radio stops
                      answering until the next request (the echo goes on)
   --help                     show this text
+  --version                  on its own: show the program's version
 
 The radio echoes every byte it receives (the cable is one wire), answers the
 model information request (model 0x2468, revision 1, 22 identity bytes), sends

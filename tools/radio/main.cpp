@@ -56,12 +56,23 @@ sigset_t BlockStopSignals() {
     return signals;
 }
 
+// "--version" alone asks for the program's version; with a value it names
+// the radio's model version.
+bool IsVersionRequest(const std::vector<std::string>& arguments) {
+    return arguments.size() == 1 && arguments.front() == "--version";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (IsVersionRequest(arguments)) {
+        std::cout << "cpz5-radio " << CPZ5_VERSION << "\n";
+        return 0;
+    }
     SRadioOptions options;
     std::string error;
-    if (!SRadioOptions::Parse(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
+    if (!SRadioOptions::Parse(arguments, options, error)) {
         return Complain(error + " (--help shows the options)", kExitUsage);
     }
     if (options.help) {
