@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "../support/FakeModelOptions.h"
 #include "app/Z5Doc.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
@@ -19,13 +20,7 @@
 class CFakeModelOptions : public CModelOptions {
   public:
     int HasModelOption(const std::string& name) const override {
-        if (name == "DETOP_SCRM") {
-            return scrambler ? 1 : 0;
-        }
-        if (name == "DETOP_ANI") {
-            return ani ? 1 : 0;
-        }
-        return name == "DETOP_RXEXP" ? 0 : -1;
+        return FakeModelOption(name, scrambler, ani);
     }
     int GetModelVersion() const override { return version; }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/FakeModelOptions.h"
 #include "app/PrintDevice.h"
 #include "app/PrintJob.h"
 #include "app/PrintSheetPane.h"
@@ -26,13 +27,7 @@ class CTestSheetPane : public CPrintSheetPane {
     using CPrintSheetPane::CPrintSheetPane;
 
     int HasModelOption(const std::string& name) const override {
-        if (name == "DETOP_SCRM") {
-            return scrambler ? 1 : 0;
-        }
-        if (name == "DETOP_ANI") {
-            return ani ? 1 : 0;
-        }
-        return name == "DETOP_RXEXP" ? 0 : -1;
+        return FakeModelOption(name, scrambler, ani);
     }
     void ShowArea(int area) override {
         shown.push_back(area);
