@@ -31,7 +31,9 @@ namespace {
 
 constexpr const char* kMessageTitle = "CP-Z5";
 constexpr const char* kOpenFailed = "The file could not be opened as a QM-Z5 clone file.\n\n";
-constexpr const char* kNoHelp = "The user manual (CP-Z5.html) was not found beside the program.";
+constexpr const char* kNoHelp =
+    "The user manual (CP-Z5.html) was found neither beside the program nor in its\n"
+    "share/cpz5 folder.";
 constexpr const char* kReady = "Ready";
 
 // Letter case does not tell files apart here, as on the radio's home
