@@ -13,12 +13,13 @@
 #include "app/CloneStatusBar.h"
 #include "app/CommandTable.h"
 #include "app/ToolbarIcons.h"
+#include "clone/CloneDocument.h"
 #include "platform/SettingsStore.h"
 #include "ui/CommandIds.h"
 
 namespace {
 
-constexpr const char* kProgramTitle = "CP-Z5";
+constexpr const char* kProgramTitle = CCloneDocument::kMessageTitle;
 
 // Commands whose menu item carries a check mark.
 constexpr int kCheckable[] = {Cmd::ViewToolbar,   Cmd::ViewStatusBar, Cmd::Com1,

@@ -1,9 +1,10 @@
 #include "app/Document.h"
 
+#include "clone/CloneDocument.h"
 #include "platform/UserInterface.h"
 
 namespace {
-constexpr const char* kMessageTitle = "CP-Z5";
+constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
 constexpr const char* kSaveQuestion = "Save changes to %s?";
 constexpr const char* kSaveFailed = "The file could not be saved.\n\n";
 

@@ -5,6 +5,7 @@
 
 #include "app/PrintListPane.h"
 #include "app/PrintStatusDlg.h"
+#include "clone/CloneDocument.h"
 #include "platform/UserInterface.h"
 #include "ui/ChListPrint.h"
 #include "ui/CommonSettingPrint.h"
@@ -16,7 +17,7 @@
 namespace {
 
 constexpr int kFullScale = 100;
-constexpr const char* kMessageTitle = "CP-Z5";
+constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
 constexpr int kFirstListSection = CPrintJob::kMemoryList;
 constexpr int kLastListSection = CPrintJob::kCallList;
 

@@ -5,10 +5,11 @@
 #include <QVBoxLayout>
 
 #include "app/PrintDevice.h"
+#include "clone/CloneDocument.h"
 
 namespace {
 
-constexpr const char* kTitle = "CP-Z5";
+constexpr const char* kTitle = CCloneDocument::kMessageTitle;
 constexpr int kCancelId = 2;
 
 }  // namespace

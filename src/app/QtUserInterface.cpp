@@ -7,12 +7,13 @@
 #include <QThread>
 #include <array>
 
+#include "clone/CloneDocument.h"
 #include "ui/CloneProgressWindow.h"
 #include "ui/InformationDlg.h"
 
 namespace {
 
-constexpr const char* kDefaultTitle = "CP-Z5";
+constexpr const char* kDefaultTitle = CCloneDocument::kMessageTitle;
 
 struct SButtonSet {
     unsigned style;

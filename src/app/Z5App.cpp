@@ -1,6 +1,7 @@
 #include "app/Z5App.h"
 
 #include "app/CsvCommands.h"
+#include "clone/CloneDocument.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -29,7 +30,7 @@
 
 namespace {
 
-constexpr const char* kMessageTitle = "CP-Z5";
+constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
 constexpr const char* kOpenFailed = "The file could not be opened as a QM-Z5 clone file.\n\n";
 constexpr const char* kNoHelp =
     "The user manual (CP-Z5.html) was found neither beside the program nor in its\n"

@@ -12,20 +12,6 @@ namespace {
 
 constexpr SMemoryRange kZ5MemoryRange[] = {{0x0000, 0x079F}, {0xFFFF, 0xFFFF}};
 
-// The settings of section "Model" that make the option byte, with the bit
-// each one's value is shifted to.
-struct SOptionSetting {
-    const char* name;
-    int shift;
-    bool writtenBack;
-};
-
-constexpr SOptionSetting kOptionSettings[] = {
-    {SettingsKey::kModelVer, 0, false}, {SettingsKey::kRxexp, 2, true},
-    {SettingsKey::kScrambler, 3, true}, {SettingsKey::kAni, 4, true},
-    {SettingsKey::kOp0, 5, true},       {SettingsKey::kOp1, 6, true},
-};
-
 }  // namespace
 
 CZ5CloneSupportDoc::CZ5CloneSupportDoc(CSettingsStore& settings, CUserInterface& ui)
@@ -50,7 +36,7 @@ std::span<const SMemoryRange> CZ5CloneSupportDoc::GetMemoryRange() const {
 
 void CZ5CloneSupportDoc::ReadOptionsFromSettings() {
     std::uint8_t options = 0;
-    for (const SOptionSetting& setting : kOptionSettings) {
+    for (const SettingsKey::SOptionSetting& setting : SettingsKey::kOptionSettings) {
         const int value = Settings().GetInt(SettingsKey::kModelSection, setting.name, 0);
         options =
             static_cast<std::uint8_t>(options + (static_cast<unsigned>(value) << setting.shift));
@@ -63,10 +49,10 @@ void CZ5CloneSupportDoc::ReadOptionsFromSettings() {
 void CZ5CloneSupportDoc::WriteOptionsToSettings() {
     const CModelInfo& info = GetCloneManager().GetModelManager()->GetModelInfo();
     const std::uint8_t options = info.GetDataByte(CZ5ModelInfo::kOptionByteIndex);
-    for (const SOptionSetting& setting : kOptionSettings) {
+    for (const SettingsKey::SOptionSetting& setting : SettingsKey::kOptionSettings) {
         if (setting.writtenBack) {
             Settings().SetInt(SettingsKey::kModelSection, setting.name,
-                              (options >> setting.shift) & 1);
+                              static_cast<int>((options >> setting.shift) & setting.mask));
         }
     }
 }

@@ -8,6 +8,7 @@
 #include "clone/ModelCheck.h"
 #include "clone/ModelInfo.h"
 #include "clone/PortName.h"
+#include "clone/SettingsKeys.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/StringTable.h"
 #include "platform/TempFile.h"
@@ -17,10 +18,6 @@
 CPZ5_IMPLEMENT_CLASS(CCloneRsIoManager, CCloneManagerObject)
 
 namespace {
-
-constexpr const char* kPortSection = "CommPort";
-constexpr const char* kPortNumber = "PortNumber";
-constexpr int kDefaultPortNumber = 1;
 
 // The port of a transfer without a document: nobody to ask, nothing shown;
 // every question is declined.
@@ -105,7 +102,8 @@ CCloneRsIoManager::CCloneRsIoManager() = default;
 
 CCloneRsIoManager::~CCloneRsIoManager() {
     if (m_engine && m_settings != nullptr) {
-        m_settings->SetInt(kPortSection, kPortNumber, static_cast<int>(m_engine->GetPortNumber()));
+        m_settings->SetInt(SettingsKey::kCommPortSection, SettingsKey::kPortNumber,
+                           static_cast<int>(m_engine->GetPortNumber()));
     }
     if (m_tempFile) {
         m_tempFile->Close();
@@ -135,7 +133,8 @@ void CCloneRsIoManager::Attach(std::unique_ptr<CModelInfo> info) {
     m_tempFile = std::make_unique<CTextFile>(m_tempName->Path());
     m_engine = std::make_unique<CCloneRsEngine>(*m_ui, m_settings);
     m_engine->SetReadLineTotal(256);
-    int port = m_settings->GetInt(kPortSection, kPortNumber, kDefaultPortNumber);
+    int port = m_settings->GetInt(SettingsKey::kCommPortSection, SettingsKey::kPortNumber,
+                                  SettingsKey::kDefaultPortNumber);
     m_engine->SetPortNumber(static_cast<std::uint32_t>(port));
     m_engine->SetModelCode(static_cast<std::uint16_t>(m_radioInfo->GetModelCode()));
     m_engine->SetRevision(static_cast<std::uint16_t>(m_radioInfo->GetRevision()));

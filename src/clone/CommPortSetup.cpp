@@ -1,7 +1,6 @@
 #include "clone/CommPortSetup.h"
 
-#include <array>
-
+#include "clone/CloneDocument.h"
 #include "clone/CloneRsEngine.h"
 #include "clone/PortName.h"
 #include "clone/SettingsKeys.h"
@@ -12,25 +11,7 @@
 
 namespace {
 
-constexpr const char* kPortSection = "CommPort";
-constexpr const char* kPortNumber = "PortNumber";
-constexpr const char* kMessageTitle = "CP-Z5";
 constexpr std::size_t kOptionByteIndex = CZ5ModelInfo::kOptionByteIndex;
-
-// The settings of the option byte: value name, first bit, bit count.
-struct SOptionSetting {
-    const char* name;
-    unsigned shift;
-    unsigned mask;
-};
-constexpr std::array<SOptionSetting, 6> kOptionSettings = {{
-    {SettingsKey::kModelVer, 0, 0x3},
-    {SettingsKey::kRxexp, 2, 0x1},
-    {SettingsKey::kScrambler, 3, 0x1},
-    {SettingsKey::kAni, 4, 0x1},
-    {SettingsKey::kOp0, 5, 0x1},
-    {SettingsKey::kOp1, 6, 0x1},
-}};
 
 }  // namespace
 
@@ -38,12 +19,13 @@ CCommPortSetup::CCommPortSetup(CSettingsStore& settings, CUserInterface& ui)
     : m_settings(settings), m_ui(ui) {}
 
 int CCommPortSetup::InitialPort() const {
-    return m_settings.GetInt(kPortSection, kPortNumber, 1);
+    return m_settings.GetInt(SettingsKey::kCommPortSection, SettingsKey::kPortNumber,
+                             SettingsKey::kDefaultPortNumber);
 }
 
 void CCommPortSetup::WriteModelSettings(CSettingsStore& settings, unsigned optionByte) {
     settings.SetInt(SettingsKey::kModelSection, SettingsKey::kSetup, 1);
-    for (const SOptionSetting& option : kOptionSettings) {
+    for (const SettingsKey::SOptionSetting& option : SettingsKey::kOptionSettings) {
         settings.SetInt(SettingsKey::kModelSection, option.name,
                         static_cast<int>((optionByte >> option.shift) & option.mask));
     }
@@ -80,12 +62,12 @@ bool CCommPortSetup::Identify(int port) {
         return false;
     }
     WriteModelSettings(m_settings, reply.data[kOptionByteIndex]);
-    m_settings.SetInt(kPortSection, kPortNumber, port);
+    m_settings.SetInt(SettingsKey::kCommPortSection, SettingsKey::kPortNumber, port);
     return true;
 }
 
 void CCommPortSetup::ReportFailure(int statusText, int boxText, const char* argument) {
     m_ui.SetStatusText(CStringTable::Get(statusText));
-    m_ui.MessageBox(CStringTable::Format(boxText, argument), kMessageTitle,
+    m_ui.MessageBox(CStringTable::Format(boxText, argument), CCloneDocument::kMessageTitle,
                     MessageStyle::Ok | MessageStyle::IconExclamation);
 }

@@ -14,11 +14,13 @@
 #include <optional>
 #include <string>
 
+#include "clone/SettingsKeys.h"
+
 class CSettingsStore;
 
 class CPortName {
   public:
-    static constexpr const char* kSection = "CommPort";
+    static constexpr const char* kSection = SettingsKey::kCommPortSection;
     static constexpr const char* kEnvironmentPrefix = "CPZ5_";
     static constexpr const char* kDefaultDevicePrefix = "/dev/ttyUSB";
 

@@ -7,6 +7,7 @@
 #include "app/CloneSupportDoc.h"
 #include "app/Document.h"
 #include "clone/ChannelClipRecord.h"
+#include "clone/CloneDocument.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "platform/UserInterface.h"
@@ -125,7 +126,7 @@ constexpr std::array<SBand, 4> kBands = {{
 }};
 constexpr SBand kReceiverLimits = {136000000, 174000000};
 
-constexpr const char* kMessageTitle = "CP-Z5";
+constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
 constexpr const char* kDeleteQuestion = "Delete CH ?";
 constexpr const char* kOverflowQuestion = "CH overflow\nLast channel will be deleted.";
 
