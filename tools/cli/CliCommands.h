@@ -13,7 +13,7 @@ class CCliSession;
 struct SCliCommand {
     std::string_view name;
     std::string_view usage;
-    std::span<const SCliOptionSpec> options;
+    std::span<const SCliOptionDef> options;
     int (*run)(CCliSession& session, const CCliOptions& options);
 };
 

@@ -4,9 +4,9 @@
 
 namespace {
 
-const SCliOptionSpec* FindSpec(std::span<const SCliOptionSpec> accepted, std::string_view name) {
+const SCliOptionDef* FindAccepted(std::span<const SCliOptionDef> accepted, std::string_view name) {
     auto it = std::find_if(accepted.begin(), accepted.end(),
-                           [name](const SCliOptionSpec& spec) { return spec.name == name; });
+                           [name](const SCliOptionDef& option) { return option.name == name; });
     return it != accepted.end() ? &*it : nullptr;
 }
 
@@ -22,7 +22,7 @@ bool CCliOptions::Fail(std::string error) {
 }
 
 bool CCliOptions::Parse(std::span<const std::string> arguments,
-                        std::span<const SCliOptionSpec> accepted) {
+                        std::span<const SCliOptionDef> accepted) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (!LooksLikeOption(argument)) {
@@ -31,14 +31,14 @@ bool CCliOptions::Parse(std::span<const std::string> arguments,
         }
         std::size_t equals = argument.find('=');
         std::string name = argument.substr(0, equals);
-        const SCliOptionSpec* spec = FindSpec(accepted, name);
-        if (spec == nullptr) {
+        const SCliOptionDef* option = FindAccepted(accepted, name);
+        if (option == nullptr) {
             return Fail("unknown option " + name);
         }
         if (Has(name)) {
             return Fail("option " + name + " given twice");
         }
-        if (!spec->takesValue) {
+        if (!option->takesValue) {
             if (equals != std::string::npos) {
                 return Fail("option " + name + " takes no value");
             }

@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-struct SCliOptionSpec {
+struct SCliOptionDef {
     std::string_view name;  // "-o", "--version", "--yes"
     bool takesValue;
 };
@@ -22,7 +22,7 @@ struct SCliOptionSpec {
 class CCliOptions {
   public:
     // Parses arguments; false with Error() set when they break the rules.
-    bool Parse(std::span<const std::string> arguments, std::span<const SCliOptionSpec> accepted);
+    bool Parse(std::span<const std::string> arguments, std::span<const SCliOptionDef> accepted);
     const std::string& Error() const { return m_error; }
 
     const std::vector<std::string>& Positionals() const { return m_positionals; }

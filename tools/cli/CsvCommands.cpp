@@ -9,8 +9,8 @@
 
 namespace CsvCommands {
 
-const SCliOptionSpec kExportOptions[2] = {{"-o", true}, {"--version", true}};
-const SCliOptionSpec kImportOptions[3] = {{"-o", true}, {"--skip-bad", false}, {"--version", true}};
+const SCliOptionDef kExportOptions[2] = {{"-o", true}, {"--version", true}};
+const SCliOptionDef kImportOptions[3] = {{"-o", true}, {"--skip-bad", false}, {"--version", true}};
 
 namespace {
 

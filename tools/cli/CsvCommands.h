@@ -13,8 +13,8 @@ namespace CsvCommands {
 // was imported.
 inline constexpr int kBadCsv = 65;
 
-extern const SCliOptionSpec kExportOptions[2];
-extern const SCliOptionSpec kImportOptions[3];
+extern const SCliOptionDef kExportOptions[2];
+extern const SCliOptionDef kImportOptions[3];
 
 // export-csv FILE [-o OUT.csv]: the channels in use of FILE, to OUT.csv or
 // standard output.

@@ -14,9 +14,9 @@
 
 namespace DocumentCommands {
 
-const SCliOptionSpec kNewOptions[2] = {{"-o", true}, {"--version", true}};
-const SCliOptionSpec kDumpOptions[1] = {{"--version", true}};
-const SCliOptionSpec kSetOptions[2] = {{"-o", true}, {"--version", true}};
+const SCliOptionDef kNewOptions[2] = {{"-o", true}, {"--version", true}};
+const SCliOptionDef kDumpOptions[1] = {{"--version", true}};
+const SCliOptionDef kSetOptions[2] = {{"-o", true}, {"--version", true}};
 
 namespace {
 

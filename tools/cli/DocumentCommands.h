@@ -9,9 +9,9 @@
 class CCliSession;
 
 namespace DocumentCommands {
-extern const SCliOptionSpec kNewOptions[2];
-extern const SCliOptionSpec kDumpOptions[1];
-extern const SCliOptionSpec kSetOptions[2];
+extern const SCliOptionDef kNewOptions[2];
+extern const SCliOptionDef kDumpOptions[1];
+extern const SCliOptionDef kSetOptions[2];
 
 int New(CCliSession& session, const CCliOptions& options);
 int Dump(CCliSession& session, const CCliOptions& options);

@@ -18,7 +18,7 @@
 
 namespace PrintCommand {
 
-const SCliOptionSpec kOptions[3] = {{"-o", true}, {"--sections", true}, {"--version", true}};
+const SCliOptionDef kOptions[3] = {{"-o", true}, {"--sections", true}, {"--version", true}};
 
 namespace {
 

@@ -9,7 +9,7 @@ class CCliSession;
 
 namespace PrintCommand {
 
-extern const SCliOptionSpec kOptions[3];
+extern const SCliOptionDef kOptions[3];
 
 // print FILE -o OUT.pdf [--sections all|common,dtmf,pgr,mch,pch,cch]: the
 // chosen sections (default all) in the print dialog's order. Exit status 0,

@@ -8,17 +8,15 @@
 #include "app/Z5Doc.h"
 #include "clone/CommPortSetup.h"
 #include "clone/PortName.h"
+#include "clone/SettingsKeys.h"
 
 namespace TransferCommands {
 
-const SCliOptionSpec kPortOptions[1] = {{"--port", true}};
-const SCliOptionSpec kReadOptions[2] = {{"--port", true}, {"-o", true}};
-const SCliOptionSpec kWriteOptions[2] = {{"--port", true}, {"--yes", false}};
+const SCliOptionDef kPortOptions[1] = {{"--port", true}};
+const SCliOptionDef kReadOptions[2] = {{"--port", true}, {"-o", true}};
+const SCliOptionDef kWriteOptions[2] = {{"--port", true}, {"--yes", false}};
 
 namespace {
-
-constexpr const char* kPortSection = "CommPort";
-constexpr const char* kPortNumber = "PortNumber";
 
 // The port number a --port value means: n of "COMn"; for a device path the
 // port number in the settings, bound to that device for this run (so that
@@ -30,7 +28,8 @@ std::optional<unsigned> PortNumberOf(CCliSession& session, const std::string& po
     if (port.find('/') == std::string::npos) {
         return std::nullopt;
     }
-    int stored = session.Settings().GetInt(kPortSection, kPortNumber, 1);
+    int stored = session.Settings().GetInt(SettingsKey::kCommPortSection, SettingsKey::kPortNumber,
+                                           SettingsKey::kDefaultPortNumber);
     unsigned number = stored >= 1 ? static_cast<unsigned>(stored) : 1u;
     CPortName::Bind(number, port);
     return number;

@@ -9,9 +9,9 @@
 class CCliSession;
 
 namespace TransferCommands {
-extern const SCliOptionSpec kPortOptions[1];
-extern const SCliOptionSpec kReadOptions[2];
-extern const SCliOptionSpec kWriteOptions[2];
+extern const SCliOptionDef kPortOptions[1];
+extern const SCliOptionDef kReadOptions[2];
+extern const SCliOptionDef kWriteOptions[2];
 
 int Setup(CCliSession& session, const CCliOptions& options);
 int Info(CCliSession& session, const CCliOptions& options);
