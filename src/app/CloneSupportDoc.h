@@ -42,13 +42,18 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
     // Sets the document's own flag only (the nodes keep theirs).
     void SetModifiedFlag(bool modified) override;
 
-    // The message of a failed open is the clone file reader's result text
-    // ("CANNOT_OPEN_FILE", "FORMAT_ERROR", ...). Lines may end in LF or CR LF.
+    // The message of a failed open starts with the clone file reader's
+    // result text ("CANNOT_OPEN_FILE", "FORMAT_ERROR", ...), followed by the
+    // cause where the system gave one ("CANNOT_OPEN_FILE: Permission denied",
+    // "CANNOT_OPEN_FILE: is a directory"). Lines may end in LF or CR LF. A
+    // file with fewer data lines than the image needs opens over the factory
+    // image of the model version, and the user is warned (status bar and
+    // message box) how many lines it held.
     SFileResult OpenFile(const std::string& path) override;
     // Writes the clone file with CR LF line ends. A failed save's message
     // starts with the result text ("CANNOT_OPEN_FILE" when the file cannot be
-    // created, "ERROR" when writing failed, or the writer's result) and says
-    // what failed.
+    // created or is refused, see ReplacingFile.h; "ERROR" when writing
+    // failed, or the writer's result) and says what failed and why.
     SFileResult SaveFile(const std::string& path) override;
 
     // CCloneDocument
@@ -106,10 +111,14 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
     CCloneRsIoManager* SerialTransfer() const;
     int RunGuarded(int (CCloneRsIoManager::*command)());
 
-    std::string CopyIntoTempFile(const std::string& path);
-    std::string LoadTempFile();
+    SFileResult CopyIntoTempFile(const std::string& path);
+    SFileResult LoadTempFile();
+    void WarnIfCutShort(const std::string& path);
     SFileResult StoreTempFile();
     SFileResult CopyTempFileTo(const std::string& path);
+    std::string TempFileProblem(const std::string& reason) const;
+    SFileResult TempFileFailed(const std::string& reason) const;
+    SFileResult NoTempFile() const;
 
     CSettingsStore& m_settings;
     std::unique_ptr<CCloneManager> m_manager;

@@ -1,12 +1,14 @@
 #include "app/Document.h"
 
 #include "clone/CloneDocument.h"
+#include "clone/ReplacingFile.h"
 #include "platform/UserInterface.h"
 
 namespace {
 constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
 constexpr const char* kSaveQuestion = "Save changes to %s?";
 constexpr const char* kSaveFailed = "The file could not be saved.\n\n";
+constexpr const char* kOfferSaveAs = "\n\nSave under another name?";
 
 std::string WithName(const char* text, const std::string& name) {
     std::string result = text;
@@ -52,9 +54,28 @@ bool CDocument::DoFileSaveAs() {
 
 bool CDocument::SaveAndReport(const std::string& path) {
     SFileResult result = SaveFile(path);
-    if (!result.ok) {
-        m_ui.MessageBox(kSaveFailed + result.message, kMessageTitle,
-                        MessageStyle::Ok | MessageStyle::IconError);
+    if (result.ok) {
+        return true;
     }
-    return result.ok;
+    const std::string text = kSaveFailed + result.message;
+    if (!IsRefusedTarget(path)) {
+        m_ui.MessageBox(text, kMessageTitle, MessageStyle::Ok | MessageStyle::IconError);
+        return false;
+    }
+    return m_ui.MessageBox(text + kOfferSaveAs, kMessageTitle,
+                           MessageStyle::YesNo | MessageStyle::IconExclamation) == IDYES &&
+           DoFileSaveAs();
+}
+
+// A file that saving may never replace (read-only, not a regular file,
+// several hard links): another name is the way out.
+bool CDocument::IsRefusedTarget(const std::string& path) {
+    switch (CReplacingFile::CheckTarget(path).problem) {
+        case CReplacingFile::ETargetProblem::kNotRegularFile:
+        case CReplacingFile::ETargetProblem::kReadOnly:
+        case CReplacingFile::ETargetProblem::kHardLinks:
+            return true;
+        default:
+            return false;
+    }
 }

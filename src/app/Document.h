@@ -69,7 +69,9 @@ class CDocument {
     virtual bool CanCloseFrame() { return SaveModified(); }
 
     // Saves to the document's file, or asks for a name when it has none;
-    // Save As always asks. True when saved; a failure is shown to the user.
+    // Save As always asks. True when saved; a failure is shown to the user,
+    // and when the file is one that is never replaced (read-only, not a
+    // regular file, several hard links) the user is offered Save As.
     bool DoFileSave();
     bool DoFileSaveAs();
 
@@ -82,10 +84,13 @@ class CDocument {
     CUserInterface& GetUserInterface() { return m_ui; }
 
   protected:
-    // Saves to path and shows a failure in a message box.
+    // Saves to path and shows a failure in a message box (offering Save As
+    // where another name is the only way).
     bool SaveAndReport(const std::string& path);
 
   private:
+    static bool IsRefusedTarget(const std::string& path);
+
     CUserInterface& m_ui;
     std::string m_pathName;
     std::string m_title = "Untitled";

@@ -213,7 +213,7 @@ bool CZ5App::OpenDocumentFile(const std::string& path) {
     }
     const CDocument::SFileResult result = m_document->OpenFile(path);
     if (!result.ok) {
-        m_ui.MessageBox(kOpenFailed + path, kMessageTitle,
+        m_ui.MessageBox(kOpenFailed + path + "\n\n" + result.message, kMessageTitle,
                         MessageStyle::Ok | MessageStyle::IconError);
         std::error_code error;
         return std::filesystem::exists(path, error);

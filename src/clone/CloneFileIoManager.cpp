@@ -146,7 +146,9 @@ std::string CCloneFileIoManager::Load(const std::string& path, CImageBuffer& ima
 std::string CCloneFileIoManager::WriteCloneFile(const std::string& path,
                                                 std::span<const SMemoryRange> ranges) {
     CTextFile file(path);
+    m_failureReason.clear();
     if (!file.OpenForWrite()) {
+        m_failureReason = file.Error();
         return CloneFileResult::kCannotOpenFile;
     }
     bool written = file.WriteLine(FormatHeader(m_modelCode, m_revision)) &&
@@ -158,6 +160,7 @@ std::string CCloneFileIoManager::WriteCloneFile(const std::string& path,
         written = WriteRange(file, range);
     }
     bool closed = file.Close();
+    m_failureReason = file.Error();
     return written && closed ? CloneFileResult::kOk : CloneFileResult::kError;
 }
 
@@ -196,11 +199,16 @@ std::string CCloneFileIoManager::ReadLines(const std::string& path) {
     // One character more than the longest valid line, so that every longer
     // line is still seen as too long; comment lines of any length are skipped.
     CLineReader reader(kMaxDataLineLength + 1);
+    m_failureReason.clear();
+    m_dataLinesRead = 0;
+    m_covered.assign(m_imageSize, false);
     if (!reader.Open(path)) {
+        m_failureReason = reader.Error();
         return CloneFileResult::kCannotOpenFile;
     }
     std::string line;
     if (!reader.ReadLine(line)) {
+        m_failureReason = reader.Error();
         return reader.HasError() ? CloneFileResult::kError : CloneFileResult::kFormatError;
     }
     std::string result = CheckHeader(line);
@@ -212,6 +220,7 @@ std::string CCloneFileIoManager::ReadLines(const std::string& path) {
         }
     }
     if (result == CloneFileResult::kOk && reader.HasError()) {
+        m_failureReason = reader.Error();
         result = CloneFileResult::kError;
     }
     if (result == CloneFileResult::kOk && !IsComplete()) {
@@ -258,6 +267,15 @@ std::string CCloneFileIoManager::StoreDataLine(const std::string& line) {
     for (std::uint32_t i = 0; i < count; ++i) {
         SetByte(address + i,
                 static_cast<std::uint8_t>(ParseHex(line, kLinePrefixLength + 2 * i, 2)));
+        if (address + i < m_covered.size()) {
+            m_covered[address + i] = true;
+        }
     }
+    ++m_dataLinesRead;
     return CloneFileResult::kOk;
+}
+
+bool CCloneFileIoManager::CoveredWholeImage() const {
+    return m_covered.size() == m_imageSize &&
+           std::find(m_covered.begin(), m_covered.end(), false) == m_covered.end();
 }

@@ -62,6 +62,16 @@ class CCloneFileIoManager : public CCloneFileIo, public CCloneManagerObject {
                      const CImageBuffer& image) override;
     std::string Load(const std::string& path, CImageBuffer& image) override;
 
+    // Why the last read or write failed, in the system's words ("No space
+    // left on device", "is a directory"); "" when the failure was the file's
+    // content or nothing failed.
+    const std::string& GetFailureReason() const { return m_failureReason; }
+    // Of the last read: how many data lines it stored, and whether they
+    // covered every byte of the image (a file cut short does not; the bytes
+    // it does not mention keep what the image held).
+    std::uint32_t GetDataLinesRead() const { return m_dataLinesRead; }
+    bool CoveredWholeImage() const;
+
   protected:
     void Configure(std::uint32_t modelCode, std::uint32_t revision, std::uint32_t imageSize);
     void SetComment(std::string comment) { m_comment = std::move(comment); }
@@ -84,4 +94,7 @@ class CCloneFileIoManager : public CCloneFileIo, public CCloneManagerObject {
     std::string m_comment;
     std::vector<std::uint8_t> m_storage;
     CImageBuffer m_working;
+    std::string m_failureReason;
+    std::uint32_t m_dataLinesRead = 0;
+    std::vector<bool> m_covered;
 };

@@ -2,8 +2,12 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
+
+#include "platform/FileCleanup.h"
 
 std::string CTempFile::Directory() {
     const char* dir = std::getenv("TMPDIR");
@@ -14,19 +18,26 @@ std::string CTempFile::Directory() {
 }
 
 CTempFile::CTempFile(const std::string& prefix) {
-    std::string pattern = Directory() + "/" + prefix + "XXXXXX";
+    const std::string directory = Directory();
+    std::string pattern = directory + "/" + prefix + std::to_string(::getpid()) + "-XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
-    int fd = mkstemp(name.data());  // mode 0600
+    // No signal may come between the creation and the registration.
+    CFileCleanup::CSignalsHeld held;
+    int fd = ::mkstemp(name.data());  // mode 0600
     if (fd < 0) {
+        m_error = directory + ": " + std::strerror(errno);
         return;
     }
-    close(fd);
+    ::close(fd);
     m_path = name.data();
+    m_cleanupSlot = CFileCleanup::Register(m_path);
 }
 
 CTempFile::~CTempFile() {
     if (!m_path.empty()) {
-        unlink(m_path.c_str());
+        CFileCleanup::CSignalsHeld held;
+        ::unlink(m_path.c_str());
+        CFileCleanup::Unregister(m_cleanupSlot);
     }
 }

@@ -5,12 +5,19 @@
 // A uniquely named, initially empty file in the temporary directory
 // ($TMPDIR, else /tmp), readable and writable by the user only, whose name
 // starts with the given prefix ("~CP" for the document, "cl" for the
-// transfer). The file is removed when the object is destroyed.
+// transfer) followed by the process id and a unique part ("~CP4711-a8Xk2Q"),
+// so that a later start can tell whether its owner still runs (see
+// FileCleanup.h). The file is removed when the object is destroyed, and also
+// when the program is ended by SIGINT, SIGTERM or SIGHUP.
 //
 // Creation can fail (no temporary directory, disk full): then Path() is empty
-// and IsValid() is false; the owner reports that when it needs the file.
+// and IsValid() is false, and Error() says why; the owner reports that when
+// it needs the file.
 class CTempFile {
   public:
+    static constexpr const char* kDocumentPrefix = "~CP";
+    static constexpr const char* kTransferPrefix = "cl";
+
     explicit CTempFile(const std::string& prefix);
     ~CTempFile();
 
@@ -19,10 +26,14 @@ class CTempFile {
 
     bool IsValid() const { return !m_path.empty(); }
     const std::string& Path() const { return m_path; }
+    // Why the file could not be made, e.g. "/tmp: No space left on device".
+    const std::string& Error() const { return m_error; }
 
     // The directory in which temporary files are made.
     static std::string Directory();
 
   private:
     std::string m_path;
+    std::string m_error;
+    int m_cleanupSlot = -1;
 };

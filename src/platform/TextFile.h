@@ -8,7 +8,9 @@
 // image. Lines end with "\n" when written; ReadLine accepts "\n" and "\r\n"
 // and gives the line without its end.
 //
-// Every operation reports failure by its result; none throws.
+// Only regular files are opened: a directory, device, FIFO or socket at the
+// path is refused, so nothing ever waits. Every operation reports failure by
+// its result; none throws, and Error() says why in the system's words.
 class CTextFile {
   public:
     CTextFile() = default;
@@ -42,8 +44,18 @@ class CTextFile {
     // Closes the file; false when a write or the close failed.
     bool Close();
 
+    // Why the last open or write failed: the system's words ("No space left
+    // on device") or "is a directory" / "is not a regular file"; "" when
+    // nothing failed.
+    const std::string& Error() const { return m_error; }
+
   private:
+    bool Open(int flags, const char* mode);
+    bool Refuse(const char* reason);
+    void Failed();
+
     std::string m_path;
     std::FILE* m_file = nullptr;
+    std::string m_error;
     bool m_failed = false;
 };

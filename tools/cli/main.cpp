@@ -7,6 +7,7 @@
 #include "CliExit.h"
 #include "CliSession.h"
 #include "UserSettings.h"
+#include "platform/FileCleanup.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ bool IsVersionRequest(const std::string& argument) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    CFileCleanup::Start();
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (arguments.empty()) {
         PrintUsage(std::cerr);

@@ -20,6 +20,7 @@
 #include "app/CommandLineInfo.h"
 #include "app/InstanceLock.h"
 #include "app/Z5App.h"
+#include "platform/FileCleanup.h"
 #include "platform/QtSettingsStore.h"
 
 namespace {
@@ -127,6 +128,7 @@ int main(int argc, char** argv) {
     if (std::optional<int> status = AnswerInformationRequest(argc, argv)) {
         return *status;
     }
+    CFileCleanup::Start();
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brel"));
     QApplication::setApplicationName(QStringLiteral("CP-Z5"));
