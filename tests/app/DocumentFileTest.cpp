@@ -2,10 +2,14 @@
 // document as it was, a failed save leaves the file on disk as it was, and
 // saved files always open again.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include "DocumentTestSupport.h"
 #include "clone/SettingsKeys.h"
+#include "clone/Z5DefaultDataManager.h"
 
 namespace {
 
@@ -54,8 +58,14 @@ TEST_F(DocumentFiles, AFailedOpenLeavesTheDocumentAsItWas) {
         EXPECT_FALSE(result.ok) << file.name;
         EXPECT_EQ(result.message, file.result) << file.name;
     }
-    for (const std::string& path : {dir.File("missing.cz5"), dir.Path()}) {
-        EXPECT_EQ(document->OpenFile(path).message, "CANNOT_OPEN_FILE") << path;
+    ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
+    const std::pair<std::string, const char*> unreadable[] = {
+        {dir.File("missing.cz5"), "CANNOT_OPEN_FILE: No such file or directory"},
+        {dir.Path(), "CANNOT_OPEN_FILE: is a directory"},
+        {dir.File("fifo"), "CANNOT_OPEN_FILE: is not a regular file"},
+    };
+    for (const auto& [path, message] : unreadable) {
+        EXPECT_EQ(document->OpenFile(path).message, message) << path;
     }
     EXPECT_EQ(ImageOf(*document), image);
     EXPECT_EQ(LeafTexts(*document), texts);
@@ -154,6 +164,86 @@ TEST_F(DocumentFiles, SavingReplacesTheWholeFileAndKeepsItsPermissionsAndLinks) 
     struct stat status {};
     ASSERT_EQ(::stat(target.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0640u);
+}
+
+// What the file does not hold comes from the factory image, not from the
+// file that was open before, and the user is told.
+TEST_F(DocumentFiles, AFileCutShortOpensOverTheFactoryImageWithAWarning) {
+    OpenEditedRandomFile();
+    const std::vector<std::uint8_t> bytes = RandomBytes(0x7A0, 13);
+    const std::string text = CloneText(bytes, "\r\n");
+    std::size_t end = 0;
+    for (int line = 0; line < 2 + 60; ++line) {
+        end = text.find("\r\n", end) + 2;
+    }
+    WriteFile(dir.File("short.cz5"), text.substr(0, end));
+    ASSERT_TRUE(document->OpenFile(dir.File("short.cz5")).ok);
+
+    const auto& factory = CZ5DefaultDataManager::FactoryImage(2);
+    std::vector<std::uint8_t> expected(bytes.begin(), bytes.begin() + 60 * 16);
+    expected.insert(expected.end(), factory.begin() + 60 * 16, factory.end());
+    EXPECT_EQ(ImageOf(*document), expected);
+    const std::string warning = dir.File("short.cz5") +
+                                " holds only 60 of the 122 data lines of a full clone file; the "
+                                "rest is factory data.";
+    ASSERT_FALSE(ui.m_statusTexts.empty());
+    EXPECT_EQ(ui.m_statusTexts.back(), warning);
+    ASSERT_EQ(ui.m_messages.size(), 1u);
+    EXPECT_EQ(ui.m_messages[0].text, warning);
+    EXPECT_EQ(ui.m_messages[0].style, MessageStyle::Ok | MessageStyle::IconExclamation);
+
+    ASSERT_TRUE(document->OpenFile(dir.File("good.cz5")).ok);
+    EXPECT_EQ(ui.m_messages.size(), 1u);  // a whole file opens without a word
+}
+
+TEST_F(DocumentFiles, AReadOnlyFileIsNotSavedOverAndSaveAsIsOffered) {
+    OpenEditedRandomFile();
+    const std::string before = ReadFile(dir.File("good.cz5"));
+    ASSERT_EQ(::chmod(dir.File("good.cz5").c_str(), 0444), 0);
+    document->SetSaveNamePrompt([this] { return dir.File("copy.cz5"); });
+
+    ui.QueueAnswer(IDNO);
+    EXPECT_FALSE(document->OnFileSave());
+    ASSERT_EQ(ui.m_messages.size(), 1u);
+    EXPECT_NE(ui.m_messages[0].text.find(dir.File("good.cz5") + " is read-only"), std::string::npos)
+        << ui.m_messages[0].text;
+    EXPECT_NE(ui.m_messages[0].text.find("Save under another name?"), std::string::npos);
+    EXPECT_EQ(ui.m_messages[0].style, MessageStyle::YesNo | MessageStyle::IconExclamation);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("copy.cz5")));
+
+    ui.QueueAnswer(IDYES);
+    EXPECT_TRUE(document->OnFileSave());
+    EXPECT_EQ(ReadFile(dir.File("good.cz5")), before);
+    EXPECT_EQ(document->GetPathName(), dir.File("copy.cz5"));
+    EXPECT_FALSE(document->IsModified());
+    CZ5Doc again(settings, ui);
+    ASSERT_TRUE(again.OpenFile(dir.File("copy.cz5")).ok);
+    EXPECT_EQ(RootOf(again).FindPath("MCH.CH3.Name")->GetText(), "EDIT");
+}
+
+// A temporary folder that takes no more data: the message says why.
+TEST_F(DocumentFiles, ATemporaryFileThatCannotBeWrittenIsNamedWithTheCause) {
+    WriteFile(dir.File("in.cz5"), CloneText(RandomBytes(0x7A0, 17), "\r\n"));
+    struct rlimit old {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    struct rlimit small = old;
+    small.rlim_cur = 1000;
+    void (*oldHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const CDocument::SFileResult saved = document->SaveFile(dir.File("out.cz5"));
+    const CDocument::SFileResult opened = document->OpenFile(dir.File("in.cz5"));
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    const std::vector<std::string> temp = FilesStartingWith("~CP");
+    ASSERT_EQ(temp.size(), 1u);
+    const std::string expected =
+        "ERROR: the temporary file " + temp[0] + " could not be written: File too large";
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.message, expected);
+    EXPECT_FALSE(opened.ok);
+    EXPECT_EQ(opened.message, expected);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("out.cz5")));
 }
 
 TEST_F(DocumentFiles, TheSaveQuestionComesOnlyForChangedData) {

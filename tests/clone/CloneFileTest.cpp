@@ -3,6 +3,8 @@
 // changes the image.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 
 #include "CloneTestSupport.h"
@@ -114,12 +116,40 @@ TEST_F(CloneFileRead, AnyRevisionIsAcceptedWhenNoneIsExpected) {
     EXPECT_EQ(LoadContent("24690000\n"), "MISMATCH_MODEL");
 }
 
-TEST_F(CloneFileRead, WhatIsNoReadableFileCannotBeOpened) {
+// A FIFO is refused before it is opened: nothing waits for a writer.
+TEST_F(CloneFileRead, WhatIsNoReadableFileCannotBeOpenedAndTheCauseIsKept) {
     const std::vector<std::uint8_t> before = rig.Bytes();
-    EXPECT_EQ(Load(dir.File("missing.cz5")), "CANNOT_OPEN_FILE");
-    EXPECT_EQ(Load(dir.Path()), "CANNOT_OPEN_FILE");
-    EXPECT_EQ(Load("/dev/zero"), "CANNOT_OPEN_FILE");
+    ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
+    const std::pair<std::string, const char*> files[] = {
+        {dir.File("missing.cz5"), "No such file or directory"},
+        {dir.Path(), "is a directory"},
+        {"/dev/zero", "is not a regular file"},
+        {dir.File("fifo"), "is not a regular file"},
+    };
+    for (const auto& [path, cause] : files) {
+        EXPECT_EQ(Load(path), "CANNOT_OPEN_FILE") << path;
+        EXPECT_EQ(rig.manager.GetCloneFileIo()->GetFailureReason(), cause) << path;
+    }
     EXPECT_EQ(rig.Bytes(), before);
+}
+
+TEST_F(CloneFileRead, AFileCutShortReadsOkAndTellsHowManyLinesItHad) {
+    const std::vector<std::uint8_t> bytes = RandomBytes(0x7A0, 5);
+    std::string text = "24680001\n#\n";
+    for (std::uint32_t address = 0; address < 60 * 16; address += 16) {
+        text += DataLine(address, {bytes.begin() + address, bytes.begin() + address + 16}) + "\n";
+    }
+    const CCloneFileIoManager& files = *rig.manager.GetCloneFileIo();
+    EXPECT_EQ(LoadContent(text), "OK");
+    EXPECT_EQ(files.GetDataLinesRead(), 60u);
+    EXPECT_FALSE(files.CoveredWholeImage());
+    // Lines of any width count by the bytes they cover.
+    for (std::uint32_t address = 60 * 16; address < 0x7A0; address += 8) {
+        text += DataLine(address, {bytes.begin() + address, bytes.begin() + address + 8}) + "\n";
+    }
+    EXPECT_EQ(LoadContent(text), "OK");
+    EXPECT_TRUE(files.CoveredWholeImage());
+    EXPECT_EQ(rig.Bytes(), bytes);
 }
 
 class CloneFileWrite : public ::testing::Test {
@@ -187,10 +217,16 @@ TEST_F(CloneFileWrite, TheCommentIsCutTo16CharactersAndStaysOnItsLine) {
     EXPECT_EQ(rig.manager.GetCloneFileIo()->Load(dir.File("c.cz5"), rig.Image()), "OK");
 }
 
-TEST_F(CloneFileWrite, AFileThatCannotBeWrittenIsNoSuccess) {
-    EXPECT_EQ(Save(dir.File("no/such/dir.cz5")), "CANNOT_OPEN_FILE");
-    EXPECT_EQ(Save(dir.Path()), "CANNOT_OPEN_FILE");
-    EXPECT_EQ(Save("/dev/full"), "ERROR");
+TEST_F(CloneFileWrite, AFileThatCannotBeWrittenIsNoSuccessAndTheCauseIsKept) {
+    const std::pair<std::string, const char*> files[] = {
+        {dir.File("no/such/dir.cz5"), "No such file or directory"},
+        {dir.Path(), "is a directory"},
+        {"/dev/full", "is not a regular file"},
+    };
+    for (const auto& [path, cause] : files) {
+        EXPECT_EQ(Save(path), "CANNOT_OPEN_FILE") << path;
+        EXPECT_EQ(rig.manager.GetCloneFileIo()->GetFailureReason(), cause) << path;
+    }
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
 
+#include "platform/FileCleanup.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/StringTable.h"
 #include "platform/TempFile.h"
@@ -44,7 +47,7 @@ TEST(TempFile, IsPrivateNamedByPrefixAndRemovedAtTheEnd) {
         CTempFile file("~CP");
         ASSERT_TRUE(file.IsValid());
         path = file.Path();
-        EXPECT_NE(path.find("/~CP"), std::string::npos);
+        EXPECT_NE(path.find("/~CP" + std::to_string(getpid()) + "-"), std::string::npos);
         struct stat info;
         ASSERT_EQ(stat(path.c_str(), &info), 0);
         EXPECT_EQ(info.st_mode & 0777, 0600u);
@@ -84,6 +87,75 @@ TEST(TextFile, ReadsLinesEndedByLfOrCrLfAndKeepsLongLinesWhole) {
     EXPECT_EQ(lines[1], "#");
     EXPECT_EQ(lines[2].size(), 5000u);
     EXPECT_EQ(lines[3], "last");
+}
+
+// The document's and the transfer's temporary files of processes that are
+// gone; nothing else in the folder is touched.
+TEST(TempFile, LeftoversOfDeadProcessesOfThisUserGoAtTheNextStart) {
+    char pattern[] = "/tmp/cpz5-platform-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const std::string dir = pattern;
+    pid_t child = fork();
+    if (child == 0) {
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+    const std::string gone = std::to_string(child);
+    const std::string self = std::to_string(getpid());
+    const std::vector<std::string> removed = {"~CP" + gone + "-a1b2c3", "cl" + gone + "-XyZ0aB"};
+    std::vector<std::string> kept = {"~CP" + self + "-a1b2c3", "~CP" + gone + "-a1b2", "~CPa1b2c3",
+                                     "other" + gone + "-a1b2c3", "target"};
+    for (const std::string& name : removed) {
+        std::ofstream(dir + "/" + name) << "x";
+    }
+    for (const std::string& name : kept) {
+        std::ofstream(dir + "/" + name) << "x";
+    }
+    // A link is never followed, nor removed.
+    ASSERT_EQ(symlink((dir + "/target").c_str(), (dir + "/cl" + gone + "-link00").c_str()), 0);
+    kept.push_back("cl" + gone + "-link00");
+    if (geteuid() == 0) {  // another user's file stays
+        std::ofstream(dir + "/~CP" + gone + "-theirs") << "x";
+        ASSERT_EQ(chown((dir + "/~CP" + gone + "-theirs").c_str(), 12345, 12345), 0);
+        kept.push_back("~CP" + gone + "-theirs");
+    }
+    const char* old = std::getenv("TMPDIR");
+    const std::string saved = old != nullptr ? old : "";
+    setenv("TMPDIR", dir.c_str(), 1);
+    CFileCleanup::Start();
+    old != nullptr ? setenv("TMPDIR", saved.c_str(), 1) : unsetenv("TMPDIR");
+    for (const std::string& name : removed) {
+        EXPECT_FALSE(Exists(dir + "/" + name)) << name;
+    }
+    for (const std::string& name : kept) {
+        struct stat info;
+        EXPECT_EQ(lstat((dir + "/" + name).c_str(), &info), 0) << name;
+        unlink((dir + "/" + name).c_str());
+    }
+    rmdir(dir.c_str());
+}
+
+// Nothing waits on a FIFO and no device is written to; the cause is named.
+TEST(TextFile, WhatIsNoRegularFileIsRefusedWithItsCause) {
+    char pattern[] = "/tmp/cpz5-platform-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const std::string dir = pattern;
+    ASSERT_EQ(mkfifo((dir + "/fifo").c_str(), 0600), 0);
+    const std::pair<std::string, const char*> paths[] = {
+        {dir + "/fifo", "is not a regular file"},
+        {"/dev/null", "is not a regular file"},
+        {dir, "is a directory"},
+        {dir + "/no/file", "No such file or directory"},
+    };
+    for (const auto& [path, cause] : paths) {
+        CTextFile file(path);
+        EXPECT_FALSE(file.OpenForRead()) << path;
+        EXPECT_EQ(file.Error(), cause) << path;
+        EXPECT_FALSE(file.OpenForWrite()) << path;
+        EXPECT_EQ(file.Error(), cause) << path;
+    }
+    unlink((dir + "/fifo").c_str());
+    rmdir(dir.c_str());
 }
 
 TEST(TextFile, OperationsOnAClosedOrUnopenableFileFail) {

@@ -1,0 +1,226 @@
+// Saving over a target: only an ordinary file of this user is replaced, and
+// then whole, with its owner, group and mode; anything else is refused with
+// its reason and left exactly as it was. Files in the making never outlive
+// the program.
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "CloneTestSupport.h"
+#include "clone/ReplacingFile.h"
+#include "platform/FileCleanup.h"
+#include "platform/TempFile.h"
+
+namespace {
+
+using EProblem = CReplacingFile::ETargetProblem;
+
+bool IsRoot() {
+    return ::geteuid() == 0;
+}
+
+std::vector<std::string> NamesIn(const std::string& directory) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool Replace(const std::string& target, const std::string& data, std::string& error) {
+    CReplacingFile file(target);
+    bool done = file.Open();
+    if (done) {
+        file.Write(data);
+        done = file.Commit();
+    }
+    error = file.Error();
+    return done;
+}
+
+// A process id that no process has any more: a child that has ended and
+// been waited for.
+pid_t GoneProcessId() {
+    pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+void MakeSocket(const std::string& path) {
+    int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path.c_str());
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0) << path;
+    ::close(fd);
+}
+
+struct SSpecialTarget {
+    const char* name;
+    mode_t kind;
+    const char* reason;
+};
+
+TEST(SavingRule, TargetsThatAreNoRegularFileAreRefusedAndLeftAsTheyAre) {
+    CScratchDir dir;
+    const SSpecialTarget targets[] = {
+        {"fifo", S_IFIFO, "is a FIFO, not a regular file"},
+        {"socket", S_IFSOCK, "is a socket, not a regular file"},
+        {"folder", S_IFDIR, "is a directory"},
+        {"device", S_IFCHR, "is a device, not a regular file"},
+    };
+    for (const SSpecialTarget& target : targets) {
+        const std::string path = dir.File(target.name);
+        if (target.kind == S_IFIFO) {
+            ASSERT_EQ(::mkfifo(path.c_str(), 0666), 0);
+        } else if (target.kind == S_IFSOCK) {
+            MakeSocket(path);
+        } else if (target.kind == S_IFDIR) {
+            std::filesystem::create_directory(path);
+        } else if (!IsRoot() || ::mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
+            continue;  // only root makes a device node (like /dev/null)
+        }
+        const std::vector<std::string> before = NamesIn(dir.Path());
+        std::string error;
+        EXPECT_FALSE(Replace(path, "new data", error)) << target.name;
+        EXPECT_EQ(error, path + " " + target.reason);
+        EXPECT_EQ(CReplacingFile::CheckTarget(path).problem, EProblem::kNotRegularFile)
+            << target.name;
+        struct stat status {};
+        ASSERT_EQ(::lstat(path.c_str(), &status), 0);
+        EXPECT_EQ(status.st_mode & S_IFMT, target.kind) << target.name;
+        EXPECT_EQ(NamesIn(dir.Path()), before) << target.name;
+    }
+}
+
+TEST(SavingRule, ATargetThatTurnsIntoAFifoBeforeCommitIsNotReplaced) {
+    CScratchDir dir;
+    const std::string path = dir.File("t.cz5");
+    CReplacingFile file(path);
+    ASSERT_TRUE(file.Open());
+    ASSERT_EQ(::mkfifo(path.c_str(), 0666), 0);
+    file.Write("new");
+    EXPECT_FALSE(file.Commit());
+    EXPECT_EQ(file.Problem(), EProblem::kNotRegularFile);
+    EXPECT_TRUE(std::filesystem::is_fifo(path));
+    EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"t.cz5"});
+}
+
+TEST(SavingRule, AReadOnlyTargetIsRefusedEvenForRootAndNothingIsWritten) {
+    CScratchDir dir;
+    const std::string path = dir.File("ro.cz5");
+    WriteFile(path, "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    std::string error;
+    EXPECT_FALSE(Replace(path, "new", error));
+    EXPECT_EQ(error, path + " is read-only");
+    EXPECT_EQ(CReplacingFile::CheckTarget(path).problem, EProblem::kReadOnly);
+    EXPECT_EQ(ReadFile(path), "old");
+    EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"ro.cz5"});
+}
+
+TEST(SavingRule, TheNewFileKeepsOwnerGroupAndModeOfTheOldOne) {
+    CScratchDir dir;
+    const std::string path = dir.File("kept.cz5");
+    WriteFile(path, "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0604), 0);
+    // As root, the file of another user stays that user's.
+    const uid_t owner = IsRoot() ? 12345 : ::geteuid();
+    const gid_t group = IsRoot() ? 23456 : ::getegid();
+    if (IsRoot()) {
+        ASSERT_EQ(::chown(path.c_str(), owner, group), 0);
+    }
+    std::string error;
+    ASSERT_TRUE(Replace(path, "new", error)) << error;
+    struct stat status {};
+    ASSERT_EQ(::stat(path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, owner);
+    EXPECT_EQ(status.st_gid, group);
+    EXPECT_EQ(status.st_mode & 07777, 0604u);
+    EXPECT_EQ(ReadFile(path), "new");
+
+    // A new file gets the usual permissions of this user's new files.
+    const mode_t mask = ::umask(022);
+    ASSERT_TRUE(Replace(dir.File("fresh.cz5"), "new", error)) << error;
+    ::umask(mask);
+    ASSERT_EQ(::stat(dir.File("fresh.cz5").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0644u);
+    EXPECT_EQ(status.st_uid, ::geteuid());
+}
+
+TEST(SavingRule, AFileWithSeveralHardLinksIsRefusedSoTheLinksStayOneFile) {
+    CScratchDir dir;
+    const std::string path = dir.File("a.cz5");
+    WriteFile(path, "old");
+    ASSERT_EQ(::link(path.c_str(), dir.File("b.cz5").c_str()), 0);
+    std::string error;
+    EXPECT_FALSE(Replace(dir.File("b.cz5"), "new", error));
+    EXPECT_EQ(error,
+              dir.File("b.cz5") + " has 2 hard links; replacing it would part it from the others");
+    EXPECT_TRUE(std::filesystem::equivalent(path, dir.File("b.cz5")));
+    EXPECT_EQ(ReadFile(path), "old");
+    EXPECT_EQ(NamesIn(dir.Path()), (std::vector<std::string>{"a.cz5", "b.cz5"}));
+}
+
+TEST(SavingRule, NewFilesADeadRunLeftBesideTheTargetGoWithTheNextSave) {
+    CScratchDir dir;
+    const std::string gone = std::to_string(GoneProcessId());
+    const std::string self = std::to_string(::getpid());
+    WriteFile(dir.File("t.cz5.~" + gone + "-0"), "left by a killed run");
+    WriteFile(dir.File("t.cz5.~" + self + "-7"), "of a running save");
+    WriteFile(dir.File("u.cz5.~" + gone + "-0"), "beside another file");
+    WriteFile(dir.File("t.cz5.~" + gone + "-x"), "not named as ours");
+    WriteFile(dir.File("kept"), "named by a link");
+    std::filesystem::create_symlink(dir.File("kept"), dir.File("t.cz5.~" + gone + "-1"));
+
+    std::string error;
+    ASSERT_TRUE(Replace(dir.File("t.cz5"), "new", error)) << error;
+    std::vector<std::string> kept = {"kept",
+                                     "t.cz5",
+                                     "t.cz5.~" + gone + "-1",
+                                     "t.cz5.~" + gone + "-x",
+                                     "t.cz5.~" + self + "-7",
+                                     "u.cz5.~" + gone + "-0"};
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(NamesIn(dir.Path()), kept);
+    EXPECT_EQ(ReadFile(dir.File("kept")), "named by a link");
+}
+
+// The child makes the document's temporary file and starts a save, then is
+// ended by the signal; neither file may stay, and the target stays as it
+// was.
+TEST(SavingRule, TheStopSignalsRemoveTemporaryAndNewFiles) {
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        CScratchDir dir;
+        WriteFile(dir.File("t.cz5"), "old");
+        pid_t child = ::fork();
+        if (child == 0) {
+            ::setenv("TMPDIR", dir.Path().c_str(), 1);
+            CFileCleanup::Start();
+            CTempFile temp(CTempFile::kDocumentPrefix);
+            CReplacingFile file(dir.File("t.cz5"));
+            if (temp.IsValid() && file.Open() && NamesIn(dir.Path()).size() == 3) {
+                ::kill(::getpid(), signal);
+            }
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+        EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"t.cz5"}) << signal;
+        EXPECT_EQ(ReadFile(dir.File("t.cz5")), "old");
+    }
+}
+
+}  // namespace
