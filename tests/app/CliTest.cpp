@@ -4,8 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <iostream>
 #include <random>
 #include <sstream>
+#include <thread>
 
 #include "../support/CliRun.h"
 #include "DocumentTestSupport.h"
@@ -19,6 +28,36 @@ class Cli : public CDocumentTest {
   protected:
     SCliRun Run(const std::string& arguments) { return RunCli(dir.Path(), arguments); }
     std::string Config() { return ReadFile(dir.File("config/Brel/CP-Z5.conf")); }
+
+    // Starts "cpz5-cli set old.cz5 Common.CloneComment=NEW -o target" and
+    // kills it with SIGKILL after delay unless it ended before; true when it
+    // ended by itself.
+    bool SaveKilledAfter(const std::string& target, std::chrono::microseconds delay) {
+        const std::string config = dir.File("config");
+        const std::string source = dir.File("old.cz5");
+        pid_t child = ::fork();
+        if (child == 0) {
+            ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+            int null = ::open("/dev/null", O_RDWR);
+            ::dup2(null, 0);
+            ::dup2(null, 1);
+            ::dup2(null, 2);
+            ::execl(CPZ5_CLI_PATH, CPZ5_CLI_PATH, "set", source.c_str(), "Common.CloneComment=NEW",
+                    "-o", target.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        int status = 0;
+        const auto end = std::chrono::steady_clock::now() + delay;
+        while (::waitpid(child, &status, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() >= end) {
+                ::kill(child, SIGKILL);
+                ::waitpid(child, &status, 0);
+                return false;
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
 
     std::map<std::string, std::string> Dump(const std::string& file) {
         SCliRun run = Run("dump " + file);
@@ -160,6 +199,9 @@ struct SFailure {
 TEST_F(Cli, FailuresExitWithTheirStatusAndLeaveFilesAlone) {
     ASSERT_EQ(Run("new -o " + dir.File("f.cz5")).status, 0);
     WriteFile(dir.File("other.cz5"), "24690001\r\n#\r\n");
+    ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
+    WriteFile(dir.File("ro.cz5"), "protected");
+    ASSERT_EQ(::chmod(dir.File("ro.cz5").c_str(), 0444), 0);
     const std::string good = ReadFile(dir.File("f.cz5"));
     const SFailure failures[] = {
         {"", 64, "usage"},
@@ -174,15 +216,20 @@ TEST_F(Cli, FailuresExitWithTheirStatusAndLeaveFilesAlone) {
         {"set {F} Common.Beep", 64, "usage"},
         {"set {F} Common.Beep=on", 64, "Common.Beep"},
         {"set {F} Common.Nothing=1", 64, "no leaf Common.Nothing"},
-        {"dump {MISSING}", 2, "CANNOT_OPEN_FILE"},
+        {"dump {MISSING}", 2, "missing.cz5: CANNOT_OPEN_FILE: No such file or directory"},
         {"dump {OTHER}", 2, "MISMATCH_MODEL"},
-        {"get {DIR} Common.Beep", 2, "CANNOT_OPEN_FILE"},
-        {"set {F} Common.Beep=OFF -o {DIR}/no/such.cz5", 2, "CANNOT_OPEN_FILE"},
+        {"get {DIR} Common.Beep", 2, "CANNOT_OPEN_FILE: is a directory"},
+        {"dump {FIFO}", 2, "fifo: CANNOT_OPEN_FILE: is not a regular file"},
+        {"set {F} Common.Beep=OFF -o {DIR}/no/such.cz5", 2, "No such file or directory"},
+        {"set {F} Common.Beep=OFF -o {FIFO}", 2, "fifo is a FIFO, not a regular file"},
+        {"set {F} Common.Beep=OFF -o {RO}", 2, "ro.cz5 is read-only"},
     };
     for (const SFailure& failure : failures) {
         std::string arguments = failure.arguments;
         const std::pair<const char*, std::string> names[] = {{"{MISSING}", dir.File("missing.cz5")},
                                                              {"{OTHER}", dir.File("other.cz5")},
+                                                             {"{FIFO}", dir.File("fifo")},
+                                                             {"{RO}", dir.File("ro.cz5")},
                                                              {"{DIR}", dir.Path()},
                                                              {"{F}", dir.File("f.cz5")}};
         for (const auto& [name, path] : names) {
@@ -196,6 +243,67 @@ TEST_F(Cli, FailuresExitWithTheirStatusAndLeaveFilesAlone) {
             << failure.arguments << ": " << run.err;
         EXPECT_TRUE(run.out.empty()) << failure.arguments;
         EXPECT_EQ(ReadFile(dir.File("f.cz5")), good) << failure.arguments;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.File("fifo")));
+    EXPECT_EQ(ReadFile(dir.File("ro.cz5")), "protected");
+}
+
+TEST_F(Cli, AFileCutShortIsReadWithAWarningOnStandardError) {
+    ASSERT_EQ(Run("new -o " + dir.File("f.cz5")).status, 0);
+    const std::vector<std::string> lines = SplitLines(ReadFile(dir.File("f.cz5")), "\r\n");
+    std::string text;
+    for (std::size_t i = 0; i < 2 + 60; ++i) {
+        text += lines[i] + "\r\n";
+    }
+    WriteFile(dir.File("short.cz5"), text);
+    SCliRun run = Run("get " + dir.File("short.cz5") + " Common.Beep");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "ON\n");
+    EXPECT_NE(run.err.find("warning: " + dir.File("short.cz5") +
+                           " holds only 60 of the 122 data lines of a full clone file; the rest "
+                           "is factory data."),
+              std::string::npos)
+        << run.err;
+}
+
+// cpz5-cli killed with SIGKILL at any moment of a save: the target holds the
+// old or the new file, never a mix, and the next start and save leave no
+// temporary or half-made file of ours behind.
+TEST_F(Cli, SavesKilledAtAnyMomentLeaveTheOldOrTheNewFileAndNoDebris) {
+    const std::string target = dir.File("t.cz5");
+    ASSERT_EQ(Run("new -o " + dir.File("old.cz5")).status, 0);
+    ASSERT_EQ(
+        Run("set " + dir.File("old.cz5") + " Common.CloneComment=NEW -o " + dir.File("new.cz5"))
+            .status,
+        0);
+    const std::string oldText = ReadFile(dir.File("old.cz5"));
+    const std::string newText = ReadFile(dir.File("new.cz5"));
+    ASSERT_NE(oldText, newText);
+
+    const auto start = std::chrono::steady_clock::now();
+    SaveKilledAfter(target, std::chrono::hours(1));
+    const auto whole = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - start);
+    ASSERT_EQ(ReadFile(target), newText);
+
+    std::mt19937 random(2026);
+    std::uniform_int_distribution<long> moment(0, whole.count() * 6 / 5);
+    int whole_runs = 0;
+    for (int run = 0; run < 120; ++run) {
+        WriteFile(target, oldText);
+        whole_runs += SaveKilledAfter(target, std::chrono::microseconds(moment(random))) ? 1 : 0;
+        const std::string text = ReadFile(target);
+        ASSERT_TRUE(text == oldText || text == newText) << "run " << run;
+    }
+    std::cout << whole_runs << " of 120 saves ended before the kill\n";
+
+    ASSERT_EQ(Run("set " + dir.File("old.cz5") + " Common.CloneComment=NEW -o " + target).status,
+              0);
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_FALSE(name.rfind("~CP", 0) == 0 || name.rfind("cl", 0) == 0 ||
+                     name.find(".~") != std::string::npos)
+            << name;
     }
 }
 
