@@ -38,7 +38,6 @@ class CLineReader {
 
   private:
     void Keep(std::string& line, char c);
-    bool Refuse(const char* reason);
 
     const std::size_t m_maxKept;
     std::FILE* m_file = nullptr;

@@ -21,44 +21,47 @@ void CTextFile::SetPath(std::string path) {
 }
 
 bool CTextFile::OpenForWrite() {
-    return Open(O_WRONLY | O_CREAT | O_TRUNC, "wb");
+    return Open(true);
 }
 
 bool CTextFile::OpenForRead() {
-    return Open(O_RDONLY, "rb");
+    return Open(false);
+}
+
+bool CTextFile::Open(bool forWrite) {
+    Close();
+    m_failed = false;
+    m_file = OpenRegularFile(m_path, forWrite, m_error);
+    return m_file != nullptr;
 }
 
 // Whatever is not a regular file is refused before it is opened (nothing
 // waits on a FIFO, no device is touched); a name that changed in between is
 // caught by the check of what was opened, which O_NONBLOCK lets happen.
-bool CTextFile::Open(int flags, const char* mode) {
-    Close();
-    m_failed = false;
-    m_error.clear();
+std::FILE* CTextFile::OpenRegularFile(const std::string& path, bool forWrite, std::string& error) {
+    error.clear();
     struct stat status {};
-    if (::stat(m_path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
-        return Refuse(NotRegularReason(status.st_mode));
+    if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        error = NotRegularReason(status.st_mode);
+        return nullptr;
     }
-    int fd = ::open(m_path.c_str(), flags | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
+    const int flags = forWrite ? O_WRONLY | O_CREAT | O_TRUNC : O_RDONLY;
+    int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
     if (fd < 0) {
-        return Refuse(std::strerror(errno));
+        error = std::strerror(errno);
+        return nullptr;
     }
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return Refuse(NotRegularReason(status.st_mode));
+        error = NotRegularReason(status.st_mode);
+        return nullptr;
     }
-    m_file = ::fdopen(fd, mode);
-    if (m_file == nullptr) {
-        const int error = errno;
+    std::FILE* file = ::fdopen(fd, forWrite ? "wb" : "rb");
+    if (file == nullptr) {
+        error = std::strerror(errno);
         ::close(fd);
-        return Refuse(std::strerror(error));
     }
-    return true;
-}
-
-bool CTextFile::Refuse(const char* reason) {
-    m_error = reason;
-    return false;
+    return file;
 }
 
 bool CTextFile::Write(const std::string& text) {

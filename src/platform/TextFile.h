@@ -49,9 +49,12 @@ class CTextFile {
     // nothing failed.
     const std::string& Error() const { return m_error; }
 
+    // Opens path as a stream ("rb", or "wb" created or truncated) when it is
+    // a regular file; else nullptr, and error says why (see Error).
+    static std::FILE* OpenRegularFile(const std::string& path, bool forWrite, std::string& error);
+
   private:
-    bool Open(int flags, const char* mode);
-    bool Refuse(const char* reason);
+    bool Open(bool forWrite);
     void Failed();
 
     std::string m_path;

@@ -130,6 +130,37 @@ TEST(SavingRule, AReadOnlyTargetIsRefusedEvenForRootAndNothingIsWritten) {
     EXPECT_EQ(NamesIn(dir.Path()), std::vector<std::string>{"ro.cz5"});
 }
 
+// An ordinary user in a folder open to all: the folder would allow the
+// rename, but the file is not theirs to write.
+TEST(SavingRule, AFileTheUserMayNotWriteIsReadOnlyToThemWhateverTheFolderAllows) {
+    if (!IsRoot()) {
+        GTEST_SKIP() << "needs root to act as another user";
+    }
+    CScratchDir dir;
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
+    const std::string root = dir.File("root.cz5");
+    const std::string own = dir.File("own.cz5");
+    WriteFile(root, "root's");
+    WriteFile(own, "own");
+    ASSERT_EQ(::chmod(root.c_str(), 0644), 0);
+    ASSERT_EQ(::chmod(own.c_str(), 0444), 0);
+    ASSERT_EQ(::chown(own.c_str(), 65534, 65534), 0);
+    pid_t child = ::fork();
+    if (child == 0) {
+        std::string error;
+        const bool refused = ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
+                             !Replace(root, "new", error) && error == root + " is read-only" &&
+                             !Replace(own, "new", error) && error == own + " is read-only";
+        ::_exit(refused ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(ReadFile(root), "root's");
+    EXPECT_EQ(ReadFile(own), "own");
+    EXPECT_EQ(NamesIn(dir.Path()), (std::vector<std::string>{"own.cz5", "root.cz5"}));
+}
+
 TEST(SavingRule, TheNewFileKeepsOwnerGroupAndModeOfTheOldOne) {
     CScratchDir dir;
     const std::string path = dir.File("kept.cz5");
