@@ -8,7 +8,7 @@
 bool CLineReader::Open(const std::string& path) {
     Close();
     m_error = false;
-    m_file = CTextFile::OpenRegularFile(path, false, m_openError);
+    m_file = CTextFile::OpenRegularFile(path, false, m_errorText);
     return m_file != nullptr;
 }
 
@@ -28,7 +28,7 @@ bool CLineReader::ReadLine(std::string& line) {
     int c = std::getc(m_file);
     if (c == EOF) {
         m_error = std::ferror(m_file) != 0;
-        m_openError = m_error ? std::strerror(errno) : "";
+        m_errorText = m_error ? std::strerror(errno) : "";
         return false;
     }
     // A carriage return is held back until the next character shows whether
@@ -45,7 +45,7 @@ bool CLineReader::ReadLine(std::string& line) {
     }
     m_error = c == EOF && std::ferror(m_file) != 0;
     if (m_error) {
-        m_openError = std::strerror(errno);
+        m_errorText = std::strerror(errno);
     }
     return !m_error;
 }

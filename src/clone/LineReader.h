@@ -1,10 +1,12 @@
 // CLineReader: reads a clone text file line by line, whatever it holds.
 //
 // Only regular files are opened (a directory, a device, a FIFO or a socket is
-// refused before it is opened), so reading always comes to an end. A line is given without its end:
-// "\n", or "\r\n" (one carriage return before the line feed, or before the end of the file, is
-// dropped). Of a longer line only the first maxKept characters are kept and the rest is read and
-// dropped; WasCut() tells. Bytes of any value, NUL included, are kept as they are.
+// refused before it is opened), so reading always comes to an end. A line is
+// given without its end: "\n", or "\r\n" (one carriage return before the
+// line feed, or before the end of the file, is dropped). Of a longer line
+// only the first maxKept characters are kept and the rest is read and
+// dropped; WasCut() tells. Bytes of any value, NUL included, are kept as they
+// are.
 #pragma once
 
 #include <cstddef>
@@ -34,14 +36,14 @@ class CLineReader {
     // Why Open or the last read failed, in the system's words ("No such file
     // or directory", "Permission denied") or "is a directory" / "is not a
     // regular file"; "" when nothing failed.
-    const std::string& Error() const { return m_openError; }
+    const std::string& Error() const { return m_errorText; }
 
   private:
     void Keep(std::string& line, char c);
 
     const std::size_t m_maxKept;
     std::FILE* m_file = nullptr;
-    std::string m_openError;
+    std::string m_errorText;
     bool m_cut = false;
     bool m_error = false;
 };
