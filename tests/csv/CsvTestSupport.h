@@ -98,13 +98,12 @@ class CRandomChannels {
         }
     }
 
-    // Up to 5 characters a name may hold as stored: upper case, no trailing
-    // space.
+    // Up to 5 of the characters the radio holds in a name (a space to DEL;
+    // it reads small letters as capitals), commas and quotes included.
     std::string RandomName() {
-        constexpr std::string_view kCharacters = " +-*/=_<>():0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
         std::string name;
         for (int i = Between(0, 5); i > 0; --i) {
-            name += kCharacters[static_cast<std::size_t>(Between(0, kCharacters.size() - 1))];
+            name += static_cast<char>(Between(0x20, 0x7F));
         }
         return name;
     }
