@@ -387,6 +387,12 @@ void Choices(const CChannelCsvRow& row, const SChannelCsvLimits& limits, SChanne
             continue;
         }
         plan.SetValue(column.leaf, *value);
+        // A word the radio has no own setting for (Skip "P", priority scan).
+        if (column.codeChoice == nullptr &&
+            !EqualsNoCase(CsvWordFor(column.words, *choice), text)) {
+            plan.warnings.push_back(std::string(column.header) + " " + Quoted(text) +
+                                    " is stored as " + Quoted(CsvWordFor(column.words, *choice)));
+        }
     }
 }
 

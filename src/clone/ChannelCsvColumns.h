@@ -30,7 +30,8 @@
 //   DtcsCode, empty or that code (the radio has one code for both
 //   directions; with another Tone the column means nothing).
 // - CrossMode "", "Tone->Tone" or "DTCS->DTCS" (no cross modes); Mode "" or
-//   "FM". Skip "", "S" (skipped) or "P" (scanned). Power "Low" is low power,
+//   "FM". Skip "", "S" (skipped) or "P" (scanned; the radio has no priority
+//   scan, a warning says so). Power "Low" is low power,
 //   every other text high. TStep, Comment and the digital-voice columns are
 //   not read. Words are compared with letter case ignored.
 // - Name: the first 5 characters of printable ASCII, in upper case; a name

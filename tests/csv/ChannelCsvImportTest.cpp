@@ -13,9 +13,7 @@ namespace {
 using EStatus = SChannelCsvImport::EStatus;
 using EBadRows = CChannelCsv::EBadRows;
 
-const std::string kHeader =
-    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
-    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\n";
+const std::string kHeader = std::string(kCommonLayoutHeader) + "\n";
 
 // A good row of the layout for channel location at 145.500 MHz.
 std::vector<std::string> GoodRow(int location) {

@@ -15,10 +15,6 @@ namespace {
 
 using EStatus = SChannelCsvImport::EStatus;
 using EBadRows = CChannelCsv::EBadRows;
-
-const std::string kCommonHeader =
-    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
-    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE";
 const std::string kOwnHeader = "TXInhibit,InhibitedDuplex,DupRev,ANISet,ANICode,SCRMSet,SCRMCode";
 
 std::vector<SCsvRecord> Records(const std::string& text) {
@@ -63,7 +59,7 @@ TEST_F(ChannelCsvInterchange, TransmitInhibitIsDuplexOffAndTheOwnColumnsFollowTh
     for (const std::string& field : records[0].fields) {
         header += (header.empty() ? "" : ",") + field;
     }
-    EXPECT_EQ(header, kCommonHeader + "," + kOwnHeader);
+    EXPECT_EQ(header, std::string(kCommonLayoutHeader) + "," + kOwnHeader);
 
     const auto row = [&records](const char* location) {
         return *std::find_if(records.begin(), records.end(),
@@ -151,7 +147,7 @@ TEST_F(ChannelCsvInterchange, TheSeparatorIsFoundFromTheHeaderRow) {
 }
 
 struct SWarningCase {
-    std::string row;  // Location,Name,Frequency,Offset
+    std::string row;  // Location,Name,Frequency,Offset,Skip
     const char* leaf;
     const char* stored;
     const char* warning;  // "" for none
@@ -170,11 +166,13 @@ TEST_F(ChannelCsvInterchange, ValuesStoredOtherwiseAreWarnedOfWithTheirLine) {
          "Frequency 145.006300 MHz is stored as 145.006250 MHz"},
         {"7,A,145.5,0.6001", "FreqOw", "0.60000", "Offset 0.600100 MHz is stored as 0.600000 MHz"},
         {"7,A,145.00625,0", "FreqRx", "145.00625", ""},
+        {"7,A,145.5,0,P", "Skip", "OFF", "Skip \"P\" is stored as \"\""},
+        {"7,A,145.5,0,s", "Skip", "ON", ""},
     };
     for (const SWarningCase& c : cases) {
         SCOPED_TRACE(c.row);
         const SChannelCsvImport result =
-            Import("Location,Name,Frequency,Offset\n\n6,SIX,145.0,0\n" + c.row + "\n");
+            Import("Location,Name,Frequency,Offset,Skip\n\n6,SIX,145.0,0\n" + c.row + "\n");
         ASSERT_EQ(result.status, EStatus::kImported) << result.problems[0].Describe();
         EXPECT_EQ(result.imported, (std::vector<int>{6, 7}));
         EXPECT_EQ(Text(7, c.leaf), c.stored);

@@ -7,6 +7,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <string_view>
 
 #include "../clone/CloneTestSupport.h"
 #include "clone/ChannelCsv.h"
@@ -14,6 +15,11 @@
 #include "model/Node.h"
 
 inline constexpr int kMemoryChannels = 100;
+
+// The header of the common channel-list layout other programs read.
+inline constexpr std::string_view kCommonLayoutHeader =
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE";
 
 // A receive band the version keeps on a write to the radio (no option).
 struct SBand {
