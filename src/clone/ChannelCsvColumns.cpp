@@ -300,7 +300,7 @@ void Name(const CChannelCsvRow& row, const SChannelCsvLimits&, SChannelPlan& pla
         return;
     }
     plan.warnings.push_back("Name " + Quoted(*text) + " is stored as " + Quoted(*plan.name) +
-                            " (at most 5 characters of printable ASCII)");
+                            " (at most 5 ASCII characters, no control characters)");
 }
 
 // A column that must hold one of a few texts and writes no leaf.

@@ -31,11 +31,12 @@
 //   directions; with another Tone the column means nothing).
 // - CrossMode "", "Tone->Tone" or "DTCS->DTCS" (no cross modes); Mode "" or
 //   "FM". Skip "", "S" (skipped) or "P" (scanned; the radio has no priority
-//   scan, a warning says so). Power "Low" is low power,
-//   every other text high. TStep, Comment and the digital-voice columns are
-//   not read. Words are compared with letter case ignored.
-// - Name: the first 5 characters of printable ASCII, in upper case; a name
-//   that loses more than its letter case is stored with a warning.
+//   scan, a warning says so). Power "Low" is low power, every other text
+//   high. TStep, Comment and the digital-voice columns are not read. Words
+//   are compared with letter case ignored.
+// - Name: the first 5 characters that are ASCII and no control characters,
+//   in upper case; a name that loses more than its letter case is stored
+//   with a warning.
 // - The columns of this program: the leaf's choice texts; ANISet "ANI" and
 //   SCRMCode "00" are refused (the radio keeps neither). TXInhibit does not
 //   count when Duplex is "off".
