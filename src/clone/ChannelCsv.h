@@ -9,8 +9,8 @@
 //
 // Import finds the separator from the header row: ",", ";" or a tab,
 // whichever gives the Location and Frequency columns. It checks every row
-// before it changes anything. A row that cannot be
-// imported is reported with its line number and all its reasons. By default
+// before it changes anything. A row that cannot be imported is reported
+// with its line number and all its reasons. By default
 // one bad row refuses the whole file; with EBadRows::kSkip the good rows are
 // imported and the bad ones listed. A later row with the Location of an
 // earlier one is bad. An imported row replaces the channel at its Location

@@ -1,13 +1,15 @@
 // CCsvReader: splits comma-separated text into records, as spreadsheets
 // write it.
 //
-// Fields are separated by "," (or the separator given: spreadsheets in
-// countries with a decimal comma write ";", others a tab); a record ends at a line end (LF, CR LF
-// or a lone CR) outside quotes. A field that starts with '"' is quoted: it runs to the next '"'
-// that is not doubled, may hold commas and line ends, and "" in it stands for one '"'. A '"' inside
-// an unquoted field is an ordinary character. A line end inside a quoted field reads as LF,
-// whatever it was. A UTF-8 byte-order mark at the start of the text is skipped. Bytes are passed
-// through as they are (no character set conversion).
+// Fields are separated by "," or the separator given (spreadsheets in
+// countries with a decimal comma write ";", others a tab); a record ends at
+// a line end (LF, CR LF or a lone CR) outside quotes. A field that starts
+// with '"' is quoted: it runs to the next '"' that is not doubled, may hold
+// separators and line ends, and "" in it stands for one '"'. A '"' inside an
+// unquoted field is an ordinary character. A line end inside a quoted field
+// reads as LF, whatever it was. A UTF-8 byte-order mark at the start of the
+// text is skipped. Bytes are passed through as they are (no character set
+// conversion).
 //
 // Malformed quoting does not stop the reader: the record gets an error text
 // and reading goes on after it. A quoted field that is never closed takes the
