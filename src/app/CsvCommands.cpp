@@ -3,6 +3,8 @@
 #include "app/Z5Doc.h"
 #include "clone/ChannelCsv.h"
 #include "clone/CloneDocument.h"
+#include "clone/SettingsKeys.h"
+#include "platform/SettingsStore.h"
 #include "platform/UserInterface.h"
 
 namespace {
@@ -31,6 +33,8 @@ bool CCsvCommands::Import() {
         return false;
     }
     CChannelCsv csv(m_document.GetCloneManager());
+    csv.SetVersionUnknown(
+        !m_document.Settings().Contains(SettingsKey::kModelSection, SettingsKey::kModelVer));
     SChannelCsvImport result = csv.ImportFile(path, CChannelCsv::EBadRows::kRefuseAll);
     using EStatus = SChannelCsvImport::EStatus;
     if (result.status == EStatus::kCannotRead) {
@@ -49,6 +53,12 @@ bool CCsvCommands::Import() {
         result = csv.ImportFile(path, CChannelCsv::EBadRows::kSkip);
     }
     m_ui.SetStatusText(std::to_string(result.imported.size()) + " channels imported.");
+    if (!result.warnings.empty()) {
+        m_ui.MessageBox("Some values of " + path + " were stored otherwise than written:\n\n" +
+                            ListOf(result.warnings),
+                        CCloneDocument::kMessageTitle,
+                        MessageStyle::Ok | MessageStyle::IconInformation);
+    }
     return result.status == EStatus::kImported && !result.imported.empty();
 }
 

@@ -4,7 +4,9 @@
 //
 // Import checks every row first. When some rows are bad the user sees them
 // by line number and chooses between importing the good rows and importing
-// nothing. Export writes the channels in use.
+// nothing. Values stored otherwise than the file says them (names cut or
+// cleaned, frequencies rounded to the raster) are listed afterwards. Export
+// writes the channels in use.
 //
 // The document and the user-interface port are not owned and must outlive
 // this object. The file prompts answer "" when the user cancels.

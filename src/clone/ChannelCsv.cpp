@@ -1,10 +1,13 @@
 #include "clone/ChannelCsv.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <map>
-#include <memory>
 #include <optional>
 
 #include "clone/ChannelCsvColumns.h"
@@ -24,8 +27,8 @@ namespace {
 constexpr const char* kChannelArea = "MCH";
 constexpr std::uint8_t kExtendedRangeOption = 0x04;
 
-// The leaves no column of the layout speaks for; an imported row keeps them
-// on a channel in use.
+// The leaves only the columns of this program speak for; an imported row
+// without them keeps them on a channel in use.
 constexpr const char* kLeavesOutsideLayout[] = {"DupRev",  "TXInhibit", "ANISet",
                                                 "ANICode", "SCRMSet",   "SCRMCode"};
 
@@ -98,6 +101,7 @@ void ReadRows(CCsvReader& reader, const CChannelCsvRow::Columns& columns,
             }
         }
         if (reasons.empty()) {
+            plan.line = record.line;
             plans.push_back(std::move(plan));
         } else {
             problems.push_back({record.line, JoinReasons(reasons)});
@@ -126,29 +130,103 @@ void Apply(CNode& channel, const SChannelPlan& plan) {
     SetNodeValue(&channel, "Clear", 0);
 }
 
+class CFileDescriptor {
+  public:
+    explicit CFileDescriptor(int fd) : m_fd(fd) {}
+    ~CFileDescriptor() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    CFileDescriptor(const CFileDescriptor&) = delete;
+    CFileDescriptor& operator=(const CFileDescriptor&) = delete;
+    int Get() const { return m_fd; }
+
+  private:
+    int m_fd;
+};
+
+// What a file that is not a regular file is, for the message.
+const char* KindOf(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return "a folder";
+    }
+    if (S_ISFIFO(mode)) {
+        return "a FIFO";
+    }
+    if (S_ISSOCK(mode)) {
+        return "a socket";
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return "a device";
+    }
+    return "not a regular file";
+}
+
+std::string TooLarge(const std::string& path) {
+    return path + ": larger than " + std::to_string(CChannelCsv::kMaxFileSize) +
+           " bytes, not a channel list";
+}
+
+// Opened without waiting (a FIFO with no writer would block an ordinary
+// open) and refused unless it is a regular file, before anything is read.
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                         &std::fclose);
-    if (file == nullptr) {
+    CFileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat status {};
+    if (file.Get() < 0 || ::fstat(file.Get(), &status) != 0) {
         error = path + ": " + std::strerror(errno);
+        return std::nullopt;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        error = path + ": " + KindOf(status.st_mode) + ", not a channel list file";
+        return std::nullopt;
+    }
+    if (static_cast<std::size_t>(status.st_size) > CChannelCsv::kMaxFileSize) {
+        error = TooLarge(path);
         return std::nullopt;
     }
     std::string text;
     char buffer[16384];
-    std::size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-        if (text.size() + count > CChannelCsv::kMaxFileSize) {
-            error = path + ": larger than " + std::to_string(CChannelCsv::kMaxFileSize) +
-                    " bytes, not a channel list";
+    while (true) {
+        const ssize_t count = ::read(file.Get(), buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            error = path + ": " + std::strerror(errno);
             return std::nullopt;
         }
-        text.append(buffer, count);
+        if (count == 0) {
+            return text;
+        }
+        if (text.size() + static_cast<std::size_t>(count) > CChannelCsv::kMaxFileSize) {
+            error = TooLarge(path);
+            return std::nullopt;
+        }
+        text.append(buffer, static_cast<std::size_t>(count));
     }
-    if (std::ferror(file.get()) != 0) {
-        error = path + ": " + std::strerror(errno);
-        return std::nullopt;
+}
+
+constexpr char kSeparators[] = {',', ';', '\t'};
+
+// The first separator whose header row has every column an import needs;
+// "," when none has.
+char SeparatorOf(std::string_view text) {
+    for (char separator : kSeparators) {
+        CCsvReader reader(text, separator);
+        SCsvRecord header;
+        if (!NextRow(reader, header) || !header.error.empty()) {
+            continue;
+        }
+        const CChannelCsvRow::Columns columns = CChannelCsvRow::ColumnsOf(header);
+        const CChannelCsvRow row(columns, header);
+        if (std::all_of(std::begin(ChannelCsvColumns::kRequiredHeaders),
+                        std::end(ChannelCsvColumns::kRequiredHeaders),
+                        [&row](std::string_view required) { return row.Has(required); })) {
+            return separator;
+        }
     }
-    return text;
+    return kSeparators[0];
 }
 
 }  // namespace
@@ -176,7 +254,7 @@ SChannelCsvImport CChannelCsv::Import(std::string_view text, EBadRows badRows) {
     if (area == nullptr || Channel(*area, 0) == nullptr) {
         return Refusal(0, "the data has no memory channels");
     }
-    CCsvReader reader(text);
+    CCsvReader reader(text, SeparatorOf(text));
     SCsvRecord header;
     if (!NextRow(reader, header)) {
         return Refusal(0, "the file is empty: no header row");
@@ -193,7 +271,9 @@ SChannelCsvImport CChannelCsv::Import(std::string_view text, EBadRows badRows) {
     }
     SChannelCsvImport result;
     Plans plans;
-    ReadRows(reader, columns, LimitsOf(m_manager, *area), plans, result.problems);
+    SChannelCsvLimits limits = LimitsOf(m_manager, *area);
+    limits.wholeRange = m_versionUnknown;
+    ReadRows(reader, columns, limits, plans, result.problems);
     if (!result.problems.empty() && badRows == EBadRows::kRefuseAll) {
         result.status = SChannelCsvImport::EStatus::kRefused;
         return result;
@@ -201,6 +281,9 @@ SChannelCsvImport CChannelCsv::Import(std::string_view text, EBadRows badRows) {
     for (const SChannelPlan& plan : plans) {
         Apply(*Channel(*area, plan.location), plan);
         result.imported.push_back(plan.location);
+        for (const std::string& warning : plan.warnings) {
+            result.warnings.push_back({plan.line, warning});
+        }
     }
     result.status = SChannelCsvImport::EStatus::kImported;
     return result;

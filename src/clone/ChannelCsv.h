@@ -7,20 +7,24 @@
 //
 // Export: one row per channel in use ("Clear" off), by channel number.
 //
-// Import checks every row before it changes anything. A row that cannot be
-// imported is reported with its line number and all its reasons. By default
+// Import finds the separator from the header row: ",", ";" or a tab,
+// whichever gives the Location and Frequency columns. It checks every row
+// before it changes anything. A row that cannot be imported is reported
+// with its line number and all its reasons. By default
 // one bad row refuses the whole file; with EBadRows::kSkip the good rows are
 // imported and the bad ones listed. A later row with the Location of an
 // earlier one is bad. An imported row replaces the channel at its Location
 // and puts it in use; channels that no row names stay as they were.
 //
-// Replacing a channel: the leaves the layout has a column for take the
-// row's values, or the fresh-channel values of the channel editors where the
-// row leaves the field empty or the file lacks the column. The leaves the
-// layout cannot express (duplex reverse, transmit inhibit, ANI and scrambler
-// settings) keep their values on a channel that was in use, so a list taken
-// out to a spreadsheet and brought back loses nothing; a channel that was
-// cleared gets the fresh-channel values for them.
+// Replacing a channel: the leaves the file has a column for take the row's
+// values, or the fresh-channel values of the channel editors where the row
+// leaves the field empty or the file lacks the column. The leaves only this
+// program's own columns express (duplex reverse, transmit inhibit, ANI and
+// scrambler settings) keep their values on a channel that was in use when
+// the file lacks those columns (a list of another program) or leaves them
+// empty; a channel that was cleared gets the fresh-channel values for them.
+// A value stored otherwise than the file says it (a name cut or cleaned, a
+// frequency rounded to the raster) is listed as a warning with its line.
 //
 // Importing does not mark the document modified: the caller does (and
 // refreshes its views) when the result says channels were written.
@@ -50,6 +54,7 @@ struct SChannelCsvImport {
     EStatus status = EStatus::kRefused;
     std::vector<int> imported;  // Locations written, in file order
     std::vector<SCsvProblem> problems;
+    std::vector<SCsvProblem> warnings;  // of the rows written
 };
 
 class CChannelCsv {
@@ -64,6 +69,10 @@ class CChannelCsv {
     // byte bit 2) that decide which frequencies may be imported.
     explicit CChannelCsv(CCloneManager& manager) : m_manager(manager) {}
 
+    // With no version known (the setup never ran), frequencies are judged
+    // against all the radio can receive, not the model version's band.
+    void SetVersionUnknown(bool unknown) { m_versionUnknown = unknown; }
+
     // The header row and one row per channel in use, lines ending in CR LF.
     std::string Export() const;
     SChannelCsvImport Import(std::string_view text, EBadRows badRows);
@@ -71,10 +80,12 @@ class CChannelCsv {
     // Export into the file at path, which is replaced whole or not at all.
     // False with error set when it could not be written.
     bool ExportToFile(const std::string& path, std::string& error) const;
-    // Import of the file at path (kCannotRead when it cannot be read or is
-    // larger than kMaxFileSize).
+    // Import of the file at path (kCannotRead when it cannot be read, is no
+    // regular file or is larger than kMaxFileSize; a FIFO or device is
+    // refused before anything is read from it).
     SChannelCsvImport ImportFile(const std::string& path, EBadRows badRows);
 
   private:
     CCloneManager& m_manager;
+    bool m_versionUnknown = false;
 };

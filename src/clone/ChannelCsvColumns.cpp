@@ -5,7 +5,6 @@
 
 #include "clone/ChannelCsvRow.h"
 #include "clone/ChannelCsvText.h"
-#include "clone/ChannelEditRules.h"
 #include "clone/Z5AdjustDataManager.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
@@ -14,6 +13,7 @@
 using ChannelCsvText::EqualsNoCase;
 using ChannelCsvText::FormatScaled;
 using ChannelCsvText::ParseScaled;
+using ChannelCsvText::TrimEnd;
 
 namespace ChannelCsvColumns {
 namespace {
@@ -23,6 +23,10 @@ using Reasons = std::vector<std::string>;
 constexpr int kMegahertzDecimals = 6;  // frequencies in the file: MHz, 1 Hz resolution
 constexpr int kToneDecimals = 1;       // tones: Hz with one decimal
 constexpr std::size_t kDtcsDigits = 3;
+constexpr std::size_t kNameLength = 5;
+constexpr unsigned char kFirstNameByte = 0x20;  // the bytes a name in the radio can hold
+constexpr unsigned char kLastNameByte = 0x7F;
+constexpr int kMarketVersions = 4;  // GEN, SEA, USA, EUR
 // The steps the radio stores frequencies in (12.5 kHz channels are 6.25 kHz
 // multiples): a frequency on neither cannot be stored exactly.
 constexpr std::int64_t kNarrowRaster = 5'000;
@@ -40,7 +44,9 @@ struct SWord {
 constexpr SWord kToneModes[] = {{"", "OFF"}, {"Tone", "TONE"}, {"TSQL", "TSQL"}, {"DTCS", "DTCS"}};
 constexpr SWord kPolarities[] = {{"NN", "Normal"}, {"RR", "Inverse"}};
 constexpr SWord kSkips[] = {{"", "OFF"}, {"S", "ON"}, {"P", "OFF"}};
-constexpr SWord kDuplexes[] = {{"", "OFF"}, {"-", "-Dup"}, {"+", "+Dup"}, {"off", "OFF"}};
+constexpr SWord kDuplexes[] = {{"", "OFF"}, {"-", "-Dup"}, {"+", "+Dup"}};
+// Duplex "off" is a receive-only channel; the column "InhibitedDuplex" keeps
+// the direction it would transmit in.
 constexpr std::string_view kInhibitedDuplex = "off";
 constexpr std::string_view kSplitDuplex = "split";
 
@@ -97,11 +103,25 @@ std::string StepText(const CNode& channel) {
     return GetNodeValue(&channel, "FreqRx") % kNarrowRaster == 0 ? "5.00" : "6.25";
 }
 
+bool TransmitInhibited(const CNode& channel) {
+    return GetNodeValue(&channel, "TXInhibit") != 0;
+}
+
+std::string DuplexText(const CNode& channel) {
+    return TransmitInhibited(channel) ? std::string(kInhibitedDuplex)
+                                      : CsvWordFor(kDuplexes, LeafText(channel, "Duplex"));
+}
+
+std::string InhibitedDuplexText(const CNode& channel) {
+    return TransmitInhibited(channel) ? CsvWordFor(kDuplexes, LeafText(channel, "Duplex"))
+                                      : std::string();
+}
+
 constexpr SExportColumn kExportColumns[] = {
     {"Location", [](const CNode&, int location) { return std::to_string(location); }},
     {"Name", [](const CNode& c, int) { return GetNodeString(&c, "Name"); }},
     {"Frequency", [](const CNode& c, int) { return FrequencyText(c, "FreqRx"); }},
-    {"Duplex", [](const CNode& c, int) { return CsvWordFor(kDuplexes, LeafText(c, "Duplex")); }},
+    {"Duplex", [](const CNode& c, int) { return DuplexText(c); }},
     {"Offset", [](const CNode& c, int) { return FrequencyText(c, "FreqOw"); }},
     {"Tone", [](const CNode& c, int) { return CsvWordFor(kToneModes, LeafText(c, "TONESet")); }},
     {"rToneFreq", [](const CNode& c, int) { return LeafText(c, "TONECode"); }},
@@ -120,6 +140,14 @@ constexpr SExportColumn kExportColumns[] = {
     {"RPT1CALL", [](const CNode&, int) { return std::string(); }},
     {"RPT2CALL", [](const CNode&, int) { return std::string(); }},
     {"DVCODE", [](const CNode&, int) { return std::string(); }},
+    // Columns of this program for what the common layout cannot say.
+    {"TXInhibit", [](const CNode& c, int) { return LeafText(c, "TXInhibit"); }},
+    {"InhibitedDuplex", [](const CNode& c, int) { return InhibitedDuplexText(c); }},
+    {"DupRev", [](const CNode& c, int) { return LeafText(c, "DupRev"); }},
+    {"ANISet", [](const CNode& c, int) { return LeafText(c, "ANISet"); }},
+    {"ANICode", [](const CNode& c, int) { return LeafText(c, "ANICode"); }},
+    {"SCRMSet", [](const CNode& c, int) { return LeafText(c, "SCRMSet"); }},
+    {"SCRMCode", [](const CNode& c, int) { return LeafText(c, "SCRMCode"); }},
 };
 
 // ---- import: frequencies ------------------------------------------------------
@@ -128,39 +156,63 @@ bool OnRaster(std::int64_t hertz) {
     return hertz % kNarrowRaster == 0 || hertz % kFineRaster == 0;
 }
 
+// The raster frequency nearest to hertz (the lower one of two as near).
+std::int64_t NearestOnRaster(std::int64_t hertz) {
+    std::int64_t nearest = 0;
+    for (std::int64_t step : {kNarrowRaster, kFineRaster}) {
+        for (std::int64_t candidate : {hertz / step * step, (hertz / step + 1) * step}) {
+            const std::int64_t distance = candidate > hertz ? candidate - hertz : hertz - candidate;
+            const std::int64_t best = nearest > hertz ? nearest - hertz : hertz - nearest;
+            if (distance < best || (distance == best && candidate < nearest)) {
+                nearest = candidate;
+            }
+        }
+    }
+    return nearest;
+}
+
+bool VersionKnown(const SChannelCsvLimits& limits) {
+    return !limits.wholeRange && limits.version >= 0 && limits.version < kMarketVersions;
+}
+
+// A known version: what a write to the radio keeps. Otherwise all the radio
+// can receive (the version 0 band does not count with the range option).
 bool MayReceive(const SChannelCsvLimits& limits, std::int64_t hertz) {
+    const bool known = VersionKnown(limits);
     return hertz > 0 && FitsLeaf(limits, "FreqRx", hertz) &&
-           CZ5AdjustDataManager::MayKeepFrequency(limits.version, static_cast<std::uint32_t>(hertz),
-                                                  limits.extendedRange);
+           CZ5AdjustDataManager::MayKeepFrequency(known ? limits.version : 0,
+                                                  static_cast<std::uint32_t>(hertz),
+                                                  limits.extendedRange || !known);
 }
 
 // The frequency in the column, or none (with the reason) when it is no
-// number of MHz or off the raster.
+// number of MHz. A frequency off the raster is rounded to it, with a warning.
 std::optional<std::int64_t> ReadFrequency(const CChannelCsvRow& row, std::string_view header,
-                                          Reasons& reasons) {
+                                          Reasons& reasons, Reasons& warnings) {
     const std::string_view text = row.Trimmed(header);
     std::optional<std::int64_t> hertz = ParseScaled(text, kMegahertzDecimals);
     if (!hertz) {
         reasons.push_back(std::string(header) + " " + Quoted(text) + " is not a number of MHz");
     } else if (!OnRaster(*hertz)) {
-        reasons.push_back(std::string(header) + " " + Megahertz(*hertz) +
-                          " is not on the radio's 5 kHz or 6.25 kHz raster");
-        hertz.reset();
+        const std::int64_t rounded = NearestOnRaster(*hertz);
+        warnings.push_back(std::string(header) + " " + Megahertz(*hertz) + " is stored as " +
+                           Megahertz(rounded) + ", on the radio's 5 kHz or 6.25 kHz raster");
+        hertz = rounded;
     }
     return hertz;
 }
 
 void Frequency(const CChannelCsvRow& row, const SChannelCsvLimits& limits, SChannelPlan& plan,
                Reasons& reasons) {
-    std::optional<std::int64_t> hertz = ReadFrequency(row, "Frequency", reasons);
+    std::optional<std::int64_t> hertz = ReadFrequency(row, "Frequency", reasons, plan.warnings);
     if (!hertz) {
         return;
     }
     if (!MayReceive(limits, *hertz)) {
-        std::string version =
-            limits.versionName.empty() ? "" : " (version " + limits.versionName + ")";
+        const std::string range =
+            VersionKnown(limits) ? " (version " + limits.versionName + ")" : " (136 to 174 MHz)";
         reasons.push_back("Frequency " + Megahertz(*hertz) +
-                          " is outside the receive range of the radio" + version);
+                          " is outside the receive range of the radio" + range);
         return;
     }
     plan.SetValue("FreqRx", static_cast<std::int32_t>(*hertz));
@@ -170,7 +222,7 @@ void Frequency(const CChannelCsvRow& row, const SChannelCsvLimits& limits, SChan
 // difference as a duplex offset in the direction of the transmit frequency.
 void SplitToOffset(const CChannelCsvRow& row, std::int64_t& offset, std::string_view& choice) {
     Reasons ignored;  // a bad receive frequency is reported by its own rule
-    const std::int64_t receive = ReadFrequency(row, "Frequency", ignored).value_or(offset);
+    const std::int64_t receive = ReadFrequency(row, "Frequency", ignored, ignored).value_or(offset);
     choice = offset > receive ? "+Dup" : offset < receive ? "-Dup" : "OFF";
     offset = offset > receive ? offset - receive : receive - offset;
 }
@@ -179,13 +231,17 @@ void DuplexAndOffset(const CChannelCsvRow& row, const SChannelCsvLimits& limits,
                      Reasons& reasons) {
     const std::string_view duplex = row.Trimmed("Duplex");
     const bool split = EqualsNoCase(duplex, kSplitDuplex);
-    const SWord* word = FindCsvWord(kDuplexes, duplex);
+    const bool inhibited = EqualsNoCase(duplex, kInhibitedDuplex);
+    const std::string_view direction = inhibited ? row.Trimmed("InhibitedDuplex") : duplex;
+    const SWord* word = FindCsvWord(kDuplexes, direction);
     if (word == nullptr && !split) {
-        reasons.push_back("Duplex " + Quoted(duplex) + " is not \"\", +, -, split or off");
+        reasons.push_back(inhibited
+                              ? "InhibitedDuplex " + Quoted(direction) + " is not \"\", + or -"
+                              : "Duplex " + Quoted(duplex) + " is not \"\", +, -, split or off");
     }
     std::optional<std::int64_t> offset = std::int64_t{0};
     if (!row.Trimmed("Offset").empty()) {
-        offset = ReadFrequency(row, "Offset", reasons);
+        offset = ReadFrequency(row, "Offset", reasons, plan.warnings);
     }
     if (!offset || (word == nullptr && !split)) {
         return;
@@ -201,7 +257,7 @@ void DuplexAndOffset(const CChannelCsvRow& row, const SChannelCsvLimits& limits,
     }
     plan.SetValue("FreqOw", static_cast<std::int32_t>(*offset));
     plan.SetValue("Duplex", ChoiceValue(limits, "Duplex", choice).value_or(0));
-    if (EqualsNoCase(duplex, kInhibitedDuplex)) {
+    if (inhibited) {
         plan.SetValue("TXInhibit", 1);
     }
 }
@@ -220,10 +276,31 @@ void Location(const CChannelCsvRow& row, const SChannelCsvLimits& limits, SChann
     plan.location = static_cast<int>(*number);
 }
 
-void Name(const CChannelCsvRow& row, const SChannelCsvLimits&, SChannelPlan& plan, Reasons&) {
-    if (std::optional<std::string_view> name = row.Field("Name")) {
-        plan.name = ChannelEditRules::ChannelNameForRadio(*name);
+// The name as the radio holds it: its first characters that are ASCII and
+// no control characters, letters in upper case, no trailing spaces.
+std::string NameForRadio(std::string_view text) {
+    std::string name;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= kFirstNameByte && byte <= kLastNameByte && name.size() < kNameLength) {
+            name += c;
+        }
     }
+    return ChannelCsvText::UpperCase(TrimEnd(name));
+}
+
+// A name is stored in upper case; anything else it loses is said.
+void Name(const CChannelCsvRow& row, const SChannelCsvLimits&, SChannelPlan& plan, Reasons&) {
+    std::optional<std::string_view> text = row.Field("Name");
+    if (!text) {
+        return;
+    }
+    plan.name = NameForRadio(*text);
+    if (EqualsNoCase(*plan.name, TrimEnd(*text))) {
+        return;
+    }
+    plan.warnings.push_back("Name " + Quoted(*text) + " is stored as " + Quoted(*plan.name) +
+                            " (at most 5 ASCII characters, no control characters)");
 }
 
 // A column that must hold one of a few texts and writes no leaf.
@@ -310,6 +387,12 @@ void Choices(const CChannelCsvRow& row, const SChannelCsvLimits& limits, SChanne
             continue;
         }
         plan.SetValue(column.leaf, *value);
+        // A word the radio has no own setting for (Skip "P", priority scan).
+        if (column.codeChoice == nullptr &&
+            !EqualsNoCase(CsvWordFor(column.words, *choice), text)) {
+            plan.warnings.push_back(std::string(column.header) + " " + Quoted(text) +
+                                    " is stored as " + Quoted(CsvWordFor(column.words, *choice)));
+        }
     }
 }
 
@@ -328,6 +411,52 @@ void ReceiveDtcs(const CChannelCsvRow& row, const SChannelCsvLimits&, SChannelPl
     }
 }
 
+// A column of this program: the choice text of a leaf, in any letter case.
+struct SLeafColumn {
+    std::string_view header;  // also the leaf's name
+    std::int32_t lowest;
+    std::int32_t highest;
+    std::string_view complaint;
+};
+
+constexpr std::string_view kOnOff = "is not ON or OFF";
+constexpr SLeafColumn kLeafColumns[] = {
+    {"TXInhibit", 0, 1, kOnOff},
+    {"DupRev", 0, 1, kOnOff},
+    {"ANISet", 0, 2, "is not OFF, CSQL or PGR"},
+    {"ANICode", 0, 7, "is not an ANI code of the radio (C0 to C6 or CP)"},
+    {"SCRMSet", 0, 1, kOnOff},
+    {"SCRMCode", 1, 255, "is not a scrambler code from 01 to FF"},
+};
+
+std::string ChoiceText(std::string_view header, std::string_view text) {
+    std::string choice = ChannelCsvText::UpperCase(text);
+    if (header == "SCRMCode" && choice.size() == 1) {
+        choice.insert(0, 1, '0');  // a spreadsheet dropped the leading zero
+    }
+    return choice;
+}
+
+void LeafColumns(const CChannelCsvRow& row, const SChannelCsvLimits& limits, SChannelPlan& plan,
+                 Reasons& reasons) {
+    // Duplex "off" says transmit inhibit, whatever its own column says.
+    const bool inhibited = EqualsNoCase(row.Trimmed("Duplex"), kInhibitedDuplex);
+    for (const SLeafColumn& column : kLeafColumns) {
+        const std::string_view text = row.Trimmed(column.header);
+        if (text.empty() || (inhibited && column.header == "TXInhibit")) {
+            continue;
+        }
+        std::optional<std::int32_t> value =
+            ChoiceValue(limits, column.header, ChoiceText(column.header, text));
+        if (!value || *value < column.lowest || *value > column.highest) {
+            reasons.push_back(std::string(column.header) + " " + Quoted(text) + " " +
+                              std::string(column.complaint));
+            continue;
+        }
+        plan.SetValue(column.header, *value);
+    }
+}
+
 void Power(const CChannelCsvRow& row, const SChannelCsvLimits& limits, SChannelPlan& plan,
            Reasons&) {
     const std::string_view text = row.Trimmed("Power");
@@ -340,8 +469,8 @@ void Power(const CChannelCsvRow& row, const SChannelCsvLimits& limits, SChannelP
 using Rule = void (*)(const CChannelCsvRow& row, const SChannelCsvLimits& limits,
                       SChannelPlan& plan, Reasons& reasons);
 
-constexpr Rule kRules[] = {&Location, &Frequency,   &DuplexAndOffset, &Name,
-                           &Choices,  &ReceiveDtcs, &Checks,          &Power};
+constexpr Rule kRules[] = {&Location,    &Frequency, &DuplexAndOffset, &Name,       &Choices,
+                           &ReceiveDtcs, &Checks,    &Power,           &LeafColumns};
 
 }  // namespace
 

@@ -15,6 +15,10 @@ char LowerCaseChar(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+char UpperCaseChar(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 std::int64_t DigitsValue(std::string_view digits) {
     std::int64_t value = 0;
     for (char c : digits) {
@@ -34,10 +38,21 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
+std::string_view TrimEnd(std::string_view text) {
+    const std::size_t last = text.find_last_not_of(" \t");
+    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
 std::string LowerCase(std::string_view text) {
     std::string lower(text);
     std::transform(lower.begin(), lower.end(), lower.begin(), LowerCaseChar);
     return lower;
+}
+
+std::string UpperCase(std::string_view text) {
+    std::string upper(text);
+    std::transform(upper.begin(), upper.end(), upper.begin(), UpperCaseChar);
+    return upper;
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
@@ -47,7 +62,7 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 }
 
 std::optional<std::int64_t> ParseScaled(std::string_view text, int decimals) {
-    const std::size_t point = text.find('.');
+    const std::size_t point = text.find_first_of(".,");
     std::string_view whole = text.substr(0, point);
     std::string_view fraction =
         point == std::string_view::npos ? std::string_view() : text.substr(point + 1);

@@ -13,17 +13,23 @@ namespace ChannelCsvText {
 // text without leading and trailing spaces and tabs.
 std::string_view Trim(std::string_view text);
 
+// text without trailing spaces and tabs.
+std::string_view TrimEnd(std::string_view text);
+
 // text with ASCII capital letters made small.
 std::string LowerCase(std::string_view text);
+// text with ASCII small letters made capital.
+std::string UpperCase(std::string_view text);
 
 // a equals b with ASCII letter case ignored.
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
 // A decimal number without sign or exponent ("145.5", "145.012500", ".5",
-// "88") as an integer in units of 10^-decimals: ParseScaled("145.0125", 6)
-// is 145012500. None when the text is no such number, has more than 9
-// digits before the point, or has a non-zero digit beyond the given
-// decimals (it would not be a whole number of units).
+// "88"; a decimal comma as in "145,5" counts as the point) as an integer in
+// units of 10^-decimals: ParseScaled("145.0125", 6) is 145012500. None when
+// the text is no such number, has more than 9 digits before the point, or
+// has a non-zero digit beyond the given decimals (it would not be a whole
+// number of units).
 std::optional<std::int64_t> ParseScaled(std::string_view text, int decimals);
 
 // value in units of 10^-decimals as a decimal text with exactly decimals

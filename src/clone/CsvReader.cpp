@@ -6,7 +6,6 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr char kQuote = '"';
-constexpr char kSeparator = ',';
 
 bool IsLineEndChar(char c) {
     return c == '\n' || c == '\r';
@@ -19,7 +18,8 @@ bool SCsvRecord::IsBlank() const {
                        [](const std::string& field) { return field.empty(); });
 }
 
-CCsvReader::CCsvReader(std::string_view text) : m_text(text) {
+CCsvReader::CCsvReader(std::string_view text, char separator)
+    : m_text(text), m_separator(separator) {
     if (m_text.starts_with(kByteOrderMark)) {
         m_at = kByteOrderMark.size();
     }
@@ -48,7 +48,7 @@ void CCsvReader::ReadQuoted(std::string& field, SCsvRecord& record) {
                 continue;
             }
             ++m_at;
-            if (!AtEnd() && m_text[m_at] != kSeparator && !IsLineEndChar(m_text[m_at]) &&
+            if (!AtEnd() && m_text[m_at] != m_separator && !IsLineEndChar(m_text[m_at]) &&
                 record.error.empty()) {
                 record.error = "text after the closing quote of a field";
             }
@@ -69,7 +69,7 @@ void CCsvReader::ReadQuoted(std::string& field, SCsvRecord& record) {
 
 void CCsvReader::ReadUnquoted(std::string& field) {
     const std::size_t start = m_at;
-    while (!AtEnd() && m_text[m_at] != kSeparator && !IsLineEndChar(m_text[m_at])) {
+    while (!AtEnd() && m_text[m_at] != m_separator && !IsLineEndChar(m_text[m_at])) {
         ++m_at;
     }
     field.append(m_text.substr(start, m_at - start));

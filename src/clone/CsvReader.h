@@ -1,13 +1,15 @@
 // CCsvReader: splits comma-separated text into records, as spreadsheets
 // write it.
 //
-// Fields are separated by ","; a record ends at a line end (LF, CR LF or a
-// lone CR) outside quotes. A field that starts with '"' is quoted: it runs to
-// the next '"' that is not doubled, may hold commas and line ends, and "" in
-// it stands for one '"'. A '"' inside an unquoted field is an ordinary
-// character. A line end inside a quoted field reads as LF, whatever it was.
-// A UTF-8 byte-order mark at the start of the text is skipped.
-// Bytes are passed through as they are (no character set conversion).
+// Fields are separated by "," or the separator given (spreadsheets in
+// countries with a decimal comma write ";", others a tab); a record ends at
+// a line end (LF, CR LF or a lone CR) outside quotes. A field that starts
+// with '"' is quoted: it runs to the next '"' that is not doubled, may hold
+// separators and line ends, and "" in it stands for one '"'. A '"' inside an
+// unquoted field is an ordinary character. A line end inside a quoted field
+// reads as LF, whatever it was. A UTF-8 byte-order mark at the start of the
+// text is skipped. Bytes are passed through as they are (no character set
+// conversion).
 //
 // Malformed quoting does not stop the reader: the record gets an error text
 // and reading goes on after it. A quoted field that is never closed takes the
@@ -32,7 +34,7 @@ struct SCsvRecord {
 
 class CCsvReader {
   public:
-    explicit CCsvReader(std::string_view text);
+    explicit CCsvReader(std::string_view text, char separator = ',');
 
     // Reads the next record into record; false (record unchanged) at the end
     // of the text. Text after the last line end that holds no character makes
@@ -47,6 +49,7 @@ class CCsvReader {
     void ReadUnquoted(std::string& field);
 
     std::string_view m_text;
+    char m_separator;
     std::size_t m_at = 0;
     int m_line = 1;
 };

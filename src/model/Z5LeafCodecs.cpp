@@ -315,8 +315,9 @@ void DecodePagerCode(const CImageBuffer& image, const LeafRow& row, RecordPlace 
     leaf->SetText(code);
 }
 
-// Writes the three code digits (missing ones as 0) and keeps the fourth
-// nibble, which holds the skip flag.
+// Writes the three code digits and keeps the fourth nibble, which holds the
+// skip flag. A shorter code gets leading zeros, as the PGR dialog gives it:
+// "12" is 012.
 void EncodePagerCode(CImageBuffer& image, const LeafRow& row, RecordPlace place,
                      const CNode& record) {
     const CNode* leaf = LeafOf(record, row);
@@ -324,7 +325,7 @@ void EncodePagerCode(CImageBuffer& image, const LeafRow& row, RecordPlace place,
         return;
     }
     std::string code = leaf->GetText().substr(0, kPagerDigits);
-    code.resize(kPagerDigits, '0');
+    code.insert(0, kPagerDigits - code.size(), '0');
     const std::uint32_t address = place.address + row.offset;
     const std::uint8_t skip = image.GetByte(address + 1) & 0x0F;
     WriteNibbles(image, address, code);

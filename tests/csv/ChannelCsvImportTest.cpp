@@ -13,9 +13,7 @@ namespace {
 using EStatus = SChannelCsvImport::EStatus;
 using EBadRows = CChannelCsv::EBadRows;
 
-const std::string kHeader =
-    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
-    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\n";
+const std::string kHeader = std::string(kCommonLayoutHeader) + "\n";
 
 // A good row of the layout for channel location at 145.500 MHz.
 std::vector<std::string> GoodRow(int location) {
@@ -82,14 +80,14 @@ class ChannelCsvImport : public ::testing::Test {
 
 TEST_F(ChannelCsvImport, ABadRowRefusesTheFileAndNamesItsLine) {
     const std::string csv = kHeader + Line(GoodRow(1)) + Line(GoodRow(2)) +
-                            RowWith({{"Location", "3"}, {"Frequency", "145.503000"}});
+                            RowWith({{"Location", "3"}, {"Frequency", "147.000000"}});
     const auto before = MemoryChannelTexts(rig.Root());
 
     const SChannelCsvImport refused = Import(csv);
     EXPECT_EQ(refused.status, EStatus::kRefused);
     ASSERT_EQ(refused.problems.size(), 1u);
     EXPECT_EQ(refused.problems[0].line, 4);
-    EXPECT_NE(refused.problems[0].reason.find("raster"), std::string::npos);
+    EXPECT_NE(refused.problems[0].reason.find("receive range"), std::string::npos);
     EXPECT_EQ(refused.problems[0].Describe().rfind("line 4: ", 0), 0u);
     EXPECT_TRUE(refused.imported.empty());
     EXPECT_EQ(MemoryChannelTexts(rig.Root()), before);
@@ -117,17 +115,13 @@ TEST_F(ChannelCsvImport, ValuesTheRadioCannotHoldAreBadRows) {
         {{{"Location", "100"}}, "channel number from 0 to 99"},
         {{{"Location", "-1"}}, "channel number"},
         {{{"Location", ""}}, "channel number"},
-        {{{"Frequency", "145.0037"}}, "raster"},
         {{{"Frequency", "145.0.0"}}, "not a number of MHz"},
         {{{"Frequency", ""}}, "not a number of MHz"},
         {{{"Frequency", "147.000000"}}, "outside the receive range of the radio (version GEN)"},
         {{{"Frequency", "0"}}, "receive range"},
         {{{"Frequency", "446.00625"}}, "receive range"},
-        {{{"Frequency", "145.003125"}}, "raster"},
         {{{"Frequency", "1e2"}}, "not a number"},
         {{{"Offset", "100.000000"}}, "more than the radio can set"},
-        {{{"Offset", "0.6001"}}, "raster"},
-        {{{"Offset", "0.6025"}}, "raster"},
         {{{"Offset", "-0.6"}}, "not a number"},
         {{{"Duplex", "x"}}, "Duplex \"x\""},
         {{{"Duplex", "split"}, {"Offset", "440.000000"}}, "more than the radio can set"},
@@ -210,7 +204,8 @@ TEST_F(ChannelCsvImport, ColumnsSetTheLeavesTheRadioHas) {
         {{{"Skip", "P"}}, "Skip", "OFF"},
         {{{"Power", "Low"}}, "TXPower", "Low"},
         {{{"Power", "5.0W"}}, "TXPower", "High"},
-        {{{"Name", "ab.c-defg"}}, "Name", "ABC-D"},
+        {{{"Name", "ab.c-defg"}}, "Name", "AB.C-"},
+        {{{"Name", "a\"b"}}, "Name", "A\"B"},
         {{{"Name", ""}}, "Name", ""},
         {{{"Mode", "fm"}, {"CrossMode", "DTCS->DTCS"}}, "Clear", "OFF"},
         {{{"TStep", "nonsense"}}, "Clear", "OFF"},
@@ -285,7 +280,7 @@ TEST_F(ChannelCsvImport, AFileWithoutTheNeededColumnsIsRefusedWhole) {
 
 // What "range" means: the frequencies a write to the radio keeps (136 to
 // 174 MHz and the version's band, or all of 136 to 174 MHz with the
-// receive-range option); with no version known, anything the leaf holds.
+// receive-range option); with no version known, all of 136 to 174 MHz.
 TEST(ChannelCsvRange, IsWhatAWriteToTheRadioKeeps) {
     struct SCase {
         std::uint8_t options;  // version in bits 0-1, bit 2 the receive-range option
@@ -312,13 +307,16 @@ TEST(ChannelCsvRange, IsWhatAWriteToTheRadioKeeps) {
     }
     CZ5CloneRig noVersion(4);
     EXPECT_EQ(CChannelCsv(noVersion.manager)
-                  .Import("Location,Frequency\n1,199.99\n2,0.005\n", EBadRows::kRefuseAll)
+                  .Import("Location,Frequency\n1,136\n2,174\n", EBadRows::kRefuseAll)
                   .imported,
               (std::vector<int>{1, 2}));
-    EXPECT_EQ(CChannelCsv(noVersion.manager)
-                  .Import("Location,Frequency\n1,200.0", EBadRows::kRefuseAll)
-                  .status,
-              EStatus::kRefused);
+    for (const char* outside : {"135.995", "174.005", "199.99", "0.005"}) {
+        EXPECT_EQ(CChannelCsv(noVersion.manager)
+                      .Import("Location,Frequency\n1," + std::string(outside), EBadRows::kRefuseAll)
+                      .status,
+                  EStatus::kRefused)
+            << outside;
+    }
 }
 
 // A list saved by a spreadsheet: byte-order mark, CR LF, its own column
@@ -339,7 +337,7 @@ TEST_F(ChannelCsvImport, ASpreadsheetExportWithItsOwnColumnsImports) {
     CNode& north = MemoryChannel(sea.Root(), 12);
     CNode& simplex = MemoryChannel(sea.Root(), 13);
     const std::pair<CNode*, std::pair<const char*, const char*>> expected[] = {
-        {&north, {"Name", "RPT N"}},         {&north, {"FreqRx", "145.60000"}},
+        {&north, {"Name", "RPT,"}},          {&north, {"FreqRx", "145.60000"}},
         {&north, {"Duplex", "-Dup"}},        {&north, {"FreqOw", "0.60000"}},
         {&north, {"TONESet", "DTCS"}},       {&north, {"DTCSCode", "023"}},
         {&north, {"TXPower", "Low"}},        {&simplex, {"Name", "SIMPL"}},

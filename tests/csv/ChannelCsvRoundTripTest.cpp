@@ -70,4 +70,44 @@ TEST_F(ChannelCsvRoundTrip, RandomChannelsOfEveryVersion) {
     }
 }
 
+// Into a fresh file with fresh settings (no version known): every leaf of
+// every channel comes back, those only this program's columns carry and
+// 6.25 kHz frequencies anywhere in 136 to 174 MHz included. The list's
+// channels are put into a file that began as the same fresh file, so the
+// two files must read alike leaf for leaf.
+TEST_F(ChannelCsvRoundTrip, RandomChannelsIntoAFreshFileWithFreshSettings) {
+    constexpr SBand kWholeRange = {136'000'000, 174'000'000};
+    for (std::uint32_t seed = 21; seed <= 28; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        CMemorySettingsStore fresh;
+        CZ5Doc source(fresh, ui);
+        CRandomChannels random(seed);
+        for (int location = 0; location < kMemoryChannels; ++location) {
+            if (random.Between(0, 3) != 0) {
+                CNode& channel = MemoryChannel(RootOf(source), location);
+                random.FillLayoutLeaves(channel, kWholeRange);
+                random.FillOtherLeaves(channel);
+                channel.GetChild("Clear")->SetValue(0);
+            }
+        }
+        ASSERT_TRUE(source.SaveFile(dir.File("a.cz5")).ok);
+        CZ5Doc exported(fresh, ui);
+        ASSERT_TRUE(exported.OpenFile(dir.File("a.cz5")).ok);
+        const std::string csv = CChannelCsv(exported.GetCloneManager()).Export();
+
+        CZ5Doc target(fresh, ui);
+        CChannelCsv channels(target.GetCloneManager());
+        channels.SetVersionUnknown(true);
+        const SChannelCsvImport result = channels.Import(csv, CChannelCsv::EBadRows::kRefuseAll);
+        ASSERT_EQ(result.status, SChannelCsvImport::EStatus::kImported)
+            << (result.problems.empty() ? "" : result.problems[0].Describe());
+        EXPECT_TRUE(result.warnings.empty()) << result.warnings[0].Describe();
+        ASSERT_TRUE(target.SaveFile(dir.File("b.cz5")).ok);
+
+        CZ5Doc reread(fresh, ui);
+        ASSERT_TRUE(reread.OpenFile(dir.File("b.cz5")).ok);
+        EXPECT_EQ(LeafTexts(reread), LeafTexts(exported));
+    }
+}
+
 }  // namespace

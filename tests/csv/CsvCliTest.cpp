@@ -2,9 +2,11 @@
 #ifdef CPZ5_CLI_PATH
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "../app/DocumentTestSupport.h"
 #include "../support/CliRun.h"
+#include "CsvTestSupport.h"
 
 namespace {
 
@@ -77,6 +79,89 @@ TEST_F(CsvCli, FilesThatCannotBeReadAndBadCommandLines) {
     for (const auto& [arguments, status] : cases) {
         EXPECT_EQ(Run(arguments).status, status) << arguments;
     }
+}
+
+// Files with random channels in every leaf, 6.25 kHz frequencies anywhere
+// the radio receives included, go through export-csv and import-csv into a
+// fresh file, with settings that never saw the setup: diff finds nothing.
+// The random file began as the fresh file, so the channels it does not use
+// are alike in both.
+TEST_F(CsvCli, ARoundTripIntoAFreshFileLosesNothing) {
+    ASSERT_EQ(Run("new -o fresh.cz5").status, 0);
+    for (std::uint32_t seed = 1; seed <= 3; ++seed) {
+        SCOPED_TRACE(seed);
+        CMemorySettingsStore fresh;
+        CZ5Doc source(fresh, ui);
+        ASSERT_TRUE(source.OpenFile(dir.File("fresh.cz5")).ok);
+        CRandomChannels random(seed);
+        for (int location = 0; location < kMemoryChannels; ++location) {
+            if (random.Between(0, 3) != 0) {
+                CNode& channel = MemoryChannel(RootOf(source), location);
+                random.FillLayoutLeaves(channel, {136'000'000, 174'000'000});
+                random.FillOtherLeaves(channel);
+                channel.GetChild("Clear")->SetValue(0);
+            }
+        }
+        ASSERT_TRUE(source.SaveFile(dir.File("a.cz5")).ok);
+
+        ASSERT_EQ(Run("export-csv a.cz5 -o a.csv").status, 0);
+        const SCliRun import = Run("import-csv fresh.cz5 a.csv -o b.cz5");
+        EXPECT_EQ(import.status, 0) << import.err;
+        EXPECT_EQ(import.err, "");
+        const SCliRun diff = Run("diff a.cz5 b.cz5");
+        EXPECT_EQ(diff.status, 0);
+        EXPECT_EQ(diff.out.substr(0, 1000), "");
+    }
+}
+
+// Settings that never saw the setup name no version: the USA factory
+// channel at 146.01 MHz goes into a fresh file; --version GEN refuses it.
+TEST_F(CsvCli, WithNoVersionKnownTheWholeRangeCounts) {
+    ASSERT_EQ(Run("new --version USA -o usa.cz5").status, 0);
+    ASSERT_EQ(Run("export-csv usa.cz5 -o usa.csv").status, 0);
+    ASSERT_NE(ReadFile(dir.File("usa.csv")).find("\r\n0,-----,146.010000,"), std::string::npos);
+    ASSERT_EQ(Run("new -o fresh.cz5").status, 0);
+
+    EXPECT_EQ(Run("import-csv --version GEN fresh.cz5 usa.csv").status, 65);
+    const SCliRun import = Run("import-csv fresh.cz5 usa.csv -o b.cz5");
+    EXPECT_EQ(import.status, 0) << import.err;
+    EXPECT_EQ(Run("get b.cz5 MCH.CH0.FreqRx").out, "146.01000\n");
+}
+
+TEST_F(CsvCli, ASpreadsheetListImportsAndWhatItLosesIsSaid) {
+    ASSERT_EQ(Run("new --version USA -o a.cz5").status, 0);
+    WriteFile(dir.File("in.csv"),
+              "Location;Name;Frequency;Duplex;Offset\r\n"
+              "10;Zürich;147,0;+;0,6\r\n"
+              "11;HOME;146,5031;;\r\n");
+    const SCliRun import = Run("import-csv a.cz5 in.csv -o b.cz5");
+    EXPECT_EQ(import.status, 0) << import.err;
+    EXPECT_NE(import.err.find("in.csv: warning: line 2: Name \"Zürich\" is stored as \"ZRICH\""),
+              std::string::npos)
+        << import.err;
+    EXPECT_NE(import.err.find("in.csv: warning: line 3: Frequency 146.503100 MHz is stored as "
+                              "146.505000 MHz"),
+              std::string::npos);
+    EXPECT_EQ(Run("get b.cz5 MCH.CH10.Name MCH.CH10.FreqRx MCH.CH10.FreqOw MCH.CH11.FreqRx").out,
+              "ZRICH\n147.00000\n0.60000\n146.50500\n");
+}
+
+TEST_F(CsvCli, AFifoAsTheListEndsAtOnceAndChangesNothing) {
+    ASSERT_EQ(Run("new -o a.cz5").status, 0);
+    ASSERT_EQ(::mkfifo(dir.File("list.csv").c_str(), 0600), 0);
+    const std::string original = ReadFile(dir.File("a.cz5"));
+    const SCliRun import = Run("import-csv a.cz5 list.csv");
+    EXPECT_EQ(import.status, 2);
+    EXPECT_EQ(import.err, "cpz5-cli: list.csv: a FIFO, not a channel list file\n");
+    EXPECT_EQ(ReadFile(dir.File("a.cz5")), original);
+}
+
+// Set from the command line, a short pager code gets the leading zeros the
+// PGR dialog gives it.
+TEST_F(CsvCli, AShortPagerCodeIsStoredWithLeadingZeros) {
+    ASSERT_EQ(Run("new -o a.cz5").status, 0);
+    ASSERT_EQ(Run("set a.cz5 PGR.C2.Code=12 PGR.C3.Code=5").status, 0);
+    EXPECT_EQ(Run("get a.cz5 PGR.C2.Code PGR.C3.Code").out, "012\n005\n");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <string_view>
 
 #include "../clone/CloneTestSupport.h"
 #include "clone/ChannelCsv.h"
@@ -14,6 +15,11 @@
 #include "model/Node.h"
 
 inline constexpr int kMemoryChannels = 100;
+
+// The header of the common channel-list layout other programs read.
+inline constexpr std::string_view kCommonLayoutHeader =
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE";
 
 // A receive band the version keeps on a write to the radio (no option).
 struct SBand {
@@ -98,13 +104,12 @@ class CRandomChannels {
         }
     }
 
-    // Up to 5 characters a name may hold as stored: upper case, no trailing
-    // space.
+    // Up to 5 of the characters the radio holds in a name (a space to DEL;
+    // it reads small letters as capitals), commas and quotes included.
     std::string RandomName() {
-        constexpr std::string_view kCharacters = " +-*/=_<>():0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
         std::string name;
         for (int i = Between(0, 5); i > 0; --i) {
-            name += kCharacters[static_cast<std::size_t>(Between(0, kCharacters.size() - 1))];
+            name += static_cast<char>(Between(0x20, 0x7F));
         }
         return name;
     }

@@ -58,6 +58,18 @@ TEST_F(CsvCommandsTest, BadRowsAreShownAndNothingArrivesUnlessTheUserSkipsThem) 
     EXPECT_EQ(Text("MCH.CH4.Clear"), "ON");
 }
 
+TEST_F(CsvCommandsTest, ValuesStoredOtherwiseAreListedAfterTheImport) {
+    WriteCsv("Location;Name;Frequency\n3;ZÜRICH;146,5031\n");
+    EXPECT_TRUE(commands.Import());
+    ASSERT_EQ(ui.m_messages.size(), 1u);
+    EXPECT_EQ(ui.m_messages[0].style, MessageStyle::Ok | MessageStyle::IconInformation);
+    for (const char* warning : {"line 2: Name \"ZÜRICH\" is stored as \"ZRICH\"",
+                                "line 2: Frequency 146.503100 MHz is stored as 146.505000 MHz"}) {
+        EXPECT_NE(ui.m_messages[0].text.find(warning), std::string::npos) << ui.m_messages[0].text;
+    }
+    EXPECT_EQ(Text("MCH.CH3.FreqRx"), "146.50500");
+}
+
 TEST_F(CsvCommandsTest, ExportWritesTheChannelsAndChangesNothing) {
     EXPECT_FALSE(commands.Export());
     EXPECT_TRUE(ui.m_messages.empty());

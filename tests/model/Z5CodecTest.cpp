@@ -201,6 +201,19 @@ TEST_F(Z5MapTest, PagerCodesAreThreeDecimalDigitsAndASkipNibble) {
     EXPECT_EQ(image.GetByte(0x75D), 0x38);
 }
 
+// A code set as text (cpz5-cli set, a script) is stored as the PGR dialog
+// stores what was typed: a short code gets leading zeros.
+TEST_F(Z5MapTest, ShortPagerCodesGetLeadingZeros) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"12", "012"}, {"7", "007"}, {"", "000"}, {"123", "123"}, {"4567", "456"}};
+    for (const auto& [typed, stored] : cases) {
+        SetNodeString(&At("PGR.C2"), "Code", typed);
+        Encode();
+        Decode();
+        EXPECT_EQ(GetNodeText(&At("PGR.C2"), "Code"), stored) << typed;
+    }
+}
+
 // Values the radio does not use are read as the nearest it does and stored
 // in the normal form.
 TEST_F(Z5MapTest, ImageValuesOutsideTheMapAreNormalised) {

@@ -6,6 +6,7 @@
 #include "CliSession.h"
 #include "app/Z5Doc.h"
 #include "clone/ChannelCsv.h"
+#include "clone/SettingsKeys.h"
 
 namespace CsvCommands {
 
@@ -27,11 +28,16 @@ CChannelCsv ChannelsOf(CCliSession& session) {
     return CChannelCsv(session.Document().GetCloneManager());
 }
 
-void ReportProblems(const std::string& csvPath, const SChannelCsvImport& result,
-                    const std::string& prefix) {
-    for (const SCsvProblem& problem : result.problems) {
-        CCliSession::Report(csvPath + ": " + prefix + problem.Describe());
+void ReportProblems(const std::vector<SCsvProblem>& problems, const std::string& prefix) {
+    for (const SCsvProblem& problem : problems) {
+        CCliSession::Report(prefix + problem.Describe());
     }
+}
+
+// Neither the setup nor --version named a version: frequencies are judged
+// against all the radio receives rather than the default version's band.
+bool VersionUnknown(CCliSession& session) {
+    return !session.Settings().Contains(SettingsKey::kModelSection, SettingsKey::kModelVer);
 }
 
 }  // namespace
@@ -69,19 +75,22 @@ int ImportCsv(CCliSession& session, const CCliOptions& options) {
                                               ? CChannelCsv::EBadRows::kSkip
                                               : CChannelCsv::EBadRows::kRefuseAll;
     const std::string& csvPath = arguments[1];
-    const SChannelCsvImport result = ChannelsOf(session).ImportFile(csvPath, badRows);
+    CChannelCsv channels = ChannelsOf(session);
+    channels.SetVersionUnknown(VersionUnknown(session));
+    const SChannelCsvImport result = channels.ImportFile(csvPath, badRows);
     switch (result.status) {
         case SChannelCsvImport::EStatus::kCannotRead:
-            ReportProblems(csvPath, result, "");
+            ReportProblems(result.problems, "");  // the reason names the file
             return CliExit::kFileError;
         case SChannelCsvImport::EStatus::kRefused:
-            ReportProblems(csvPath, result, "");
+            ReportProblems(result.problems, csvPath + ": ");
             CCliSession::Report(csvPath + ": nothing imported");
             return kBadCsv;
         case SChannelCsvImport::EStatus::kImported:
             break;
     }
-    ReportProblems(csvPath, result, "skipped ");
+    ReportProblems(result.problems, csvPath + ": skipped ");
+    ReportProblems(result.warnings, csvPath + ": warning: ");
     session.Document().SetModifiedFlag(true);
     return session.Save(options.Value("-o").value_or(arguments.front())) ? CliExit::kOk
                                                                          : CliExit::kFileError;

@@ -21,7 +21,10 @@ extern const SCliOptionDef kImportOptions[3];
 int ExportCsv(CCliSession& session, const CCliOptions& options);
 // import-csv FILE IN.csv [-o OUT] [--skip-bad]: the rows of IN.csv into
 // FILE's channels, saved to OUT or over FILE. Bad rows are listed on
-// standard error; without --skip-bad one bad row stops the import.
+// standard error; without --skip-bad one bad row stops the import. Values
+// stored otherwise than the list says them are listed as warnings. With no
+// version set up and no --version, frequencies may lie anywhere in 136 to
+// 174 MHz.
 int ImportCsv(CCliSession& session, const CCliOptions& options);
 
 }  // namespace CsvCommands
