@@ -23,6 +23,7 @@
 #include "clone/DefaultDataManager.h"
 #include "clone/ModelManager.h"
 #include "clone/PortName.h"
+#include "clone/ReadHistory.h"
 #include "clone/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "ui/CommPortSetupDlg.h"
@@ -115,6 +116,7 @@ void CZ5App::CreateDocument() {
     m_document->SetSaveNamePrompt([this] { return AskSavePath(); });
     m_document->SetModelChangedHandler([this] { OnModelChanged(); });
     m_document->SetModelResetHandler([this] { OnModelReset(); });
+    m_document->EnableReadHistory(CReadHistory::DefaultFolder());
     m_dataCommands = std::make_unique<CDataCommands>(*m_document, [this] { OnFileSaved(); });
     m_csvCommands = std::make_unique<CCsvCommands>(*m_document, m_ui);
     SetCsvPrompts([this] { return AskCsvPath(false); }, [this] { return AskCsvPath(true); });

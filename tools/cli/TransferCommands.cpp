@@ -2,19 +2,24 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "CliExit.h"
 #include "CliSession.h"
+#include "OverriddenSettings.h"
+#include "app/DocWriteSafeguard.h"
 #include "app/Z5Doc.h"
 #include "clone/CommPortSetup.h"
 #include "clone/PortName.h"
+#include "clone/ReadHistory.h"
 #include "clone/SettingsKeys.h"
 
 namespace TransferCommands {
 
 const SCliOptionDef kPortOptions[1] = {{"--port", true}};
 const SCliOptionDef kReadOptions[2] = {{"--port", true}, {"-o", true}};
-const SCliOptionDef kWriteOptions[2] = {{"--port", true}, {"--yes", false}};
+const SCliOptionDef kWriteOptions[4] = {
+    {"--port", true}, {"--yes", false}, {"--verify", false}, {"--backup", false}};
 
 namespace {
 
@@ -46,12 +51,14 @@ std::optional<unsigned> RequirePort(CCliSession& session, const CCliOptions& opt
     return number;
 }
 
-// Runs a clone command of the document on the port of --port.
+// Runs a clone command of the document on the port of --port. Every read
+// is kept in the radio history.
 int RunOnPort(CCliSession& session, const CCliOptions& options, int (CZ5Doc::*command)()) {
     std::optional<unsigned> port = RequirePort(session, options);
     if (!port) {
         return CliExit::kUsage;
     }
+    session.Document().EnableReadHistory(CReadHistory::DefaultFolder());
     session.Document().OnComPort(*port);
     return (session.Document().*command)();
 }
@@ -95,6 +102,15 @@ int Write(CCliSession& session, const CCliOptions& options) {
     }
     if (!session.Open(options.Positionals().front())) {
         return CliExit::kFileError;
+    }
+    // The flags switch the safeguards on for this run; the settings may
+    // have them on already.
+    auto* settings = dynamic_cast<COverriddenSettings*>(&session.Settings());
+    for (const auto& [flag, setting] : {std::pair{"--verify", CDocWriteSafeguard::kVerify},
+                                        std::pair{"--backup", CDocWriteSafeguard::kBackup}}) {
+        if (options.Has(flag) && settings != nullptr) {
+            settings->Override(CReadHistory::kSection, setting, 1);
+        }
     }
     return RunOnPort(session, options, &CZ5Doc::OnCloneWrite);
 }
