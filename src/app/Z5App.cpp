@@ -13,6 +13,7 @@
 #include "app/CsvCommands.h"
 #include "app/DataCommands.h"
 #include "app/HelpWindow.h"
+#include "app/HistoryCommands.h"
 #include "app/PrintFramePane.h"
 #include "app/PrintJob.h"
 #include "app/PrintSelectDlg.h"
@@ -119,6 +120,10 @@ void CZ5App::CreateDocument() {
     m_document->EnableReadHistory(CReadHistory::DefaultFolder());
     m_dataCommands = std::make_unique<CDataCommands>(*m_document, [this] { OnFileSaved(); });
     m_csvCommands = std::make_unique<CCsvCommands>(*m_document, m_ui);
+    m_historyCommands = std::make_unique<CHistoryCommands>(*m_document, m_settings, m_ui);
+    m_historyCommands->Register([this](int id, Runner run, Updater update) {
+        HandleCommand(id, std::move(run), std::move(update));
+    });
     SetCsvPrompts([this] { return AskCsvPath(false); }, [this] { return AskCsvPath(true); });
 }
 
@@ -129,6 +134,7 @@ void CZ5App::CreateMainFrame() {
     m_frame->SetModifiedHandler([this] { m_document->SetModifiedFlag(true); });
     m_frame->SetRecentFiles(m_recentFiles.Entries());
     m_ui.SetMainWindow(m_frame.get());
+    m_historyCommands->SetFrame(m_frame.get());
     m_printPane = std::make_unique<CPrintFramePane>(*m_frame);
     m_printDialog =
         std::make_unique<CPrintSelectDlg>(m_settings, m_ui, *this, *m_printPane, m_frame.get());
