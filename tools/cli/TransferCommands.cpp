@@ -3,9 +3,11 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "CliExit.h"
 #include "CliSession.h"
+#include "FleetTransfer.h"
 #include "OverriddenSettings.h"
 #include "app/DocWriteSafeguard.h"
 #include "app/Z5Doc.h"
@@ -17,15 +19,12 @@
 namespace TransferCommands {
 
 const SCliOptionDef kPortOptions[1] = {{"--port", true}};
-const SCliOptionDef kReadOptions[2] = {{"--port", true}, {"-o", true}};
+const SCliOptionDef kReadOptions[2] = {{"--port", true, true}, {"-o", true}};
 const SCliOptionDef kWriteOptions[4] = {
-    {"--port", true}, {"--yes", false}, {"--verify", false}, {"--backup", false}};
+    {"--port", true, true}, {"--yes", false}, {"--verify", false}, {"--backup", false}};
 
-namespace {
-
-// The port number a --port value means: n of "COMn"; for a device path the
-// port number in the settings, bound to that device for this run (so that
-// the port the user chose in the program stays as it was).
+// A device is bound to the port number of the settings so that the port the
+// user chose in the program stays as it was.
 std::optional<unsigned> PortNumberOf(CCliSession& session, const std::string& port) {
     if (std::optional<unsigned> number = CPortName::ParseComNumber(port)) {
         return number;
@@ -39,6 +38,8 @@ std::optional<unsigned> PortNumberOf(CCliSession& session, const std::string& po
     CPortName::Bind(number, port);
     return number;
 }
+
+namespace {
 
 // The port of --port, or a usage error.
 std::optional<unsigned> RequirePort(CCliSession& session, const CCliOptions& options) {
@@ -89,6 +90,10 @@ int Read(CCliSession& session, const CCliOptions& options) {
     if (!options.Positionals().empty() || !output) {
         return session.UsageError("read writes one file, named by -o");
     }
+    const std::vector<std::string> ports = options.Values("--port");
+    if (ports.size() > 1) {
+        return FleetTransfer::Run(session, FleetTransfer::EJob::Read, ports, *output);
+    }
     int result = RunOnPort(session, options, &CZ5Doc::OnCloneRead);
     if (result != CliExit::kOk) {
         return result;
@@ -100,9 +105,6 @@ int Write(CCliSession& session, const CCliOptions& options) {
     if (options.Positionals().size() != 1) {
         return session.UsageError("write sends one file");
     }
-    if (!session.Open(options.Positionals().front())) {
-        return CliExit::kFileError;
-    }
     // The flags switch the safeguards on for this run; the settings may
     // have them on already.
     auto* settings = dynamic_cast<COverriddenSettings*>(&session.Settings());
@@ -111,6 +113,14 @@ int Write(CCliSession& session, const CCliOptions& options) {
         if (options.Has(flag) && settings != nullptr) {
             settings->Override(CReadHistory::kSection, setting, 1);
         }
+    }
+    const std::vector<std::string> ports = options.Values("--port");
+    if (ports.size() > 1) {
+        return FleetTransfer::Run(session, FleetTransfer::EJob::Write, ports,
+                                  options.Positionals().front());
+    }
+    if (!session.Open(options.Positionals().front())) {
+        return CliExit::kFileError;
     }
     return RunOnPort(session, options, &CZ5Doc::OnCloneWrite);
 }
