@@ -1,9 +1,14 @@
 #include "clone/ReadHistory.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -122,16 +127,24 @@ int CReadHistory::KeepSetting(const CSettingsStore& settings) {
     return std::clamp(settings.GetInt(kSection, kKeep, kDefaultKeep), 1, kMaxKeep);
 }
 
+// Reserves the name by creating it empty, so that reads stored at the same
+// time by several processes never take the same name; the entry's data then
+// replaces the empty file whole.
 std::string CReadHistory::NewEntryPath(const std::string& stem) const {
-    std::string path = m_folder + "/" + stem + kExtension;
-    std::error_code error;
-    for (unsigned n = 2; fs::symlink_status(path, error).type() != fs::file_type::not_found; ++n) {
-        if (n > 1000) {
+    constexpr unsigned kMostInOneSecond = 1000;
+    for (unsigned n = 1; n <= kMostInOneSecond; ++n) {
+        const std::string path =
+            m_folder + "/" + stem + (n > 1 ? "_" + std::to_string(n) : std::string()) + kExtension;
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return path;
+        }
+        if (errno != EEXIST) {
             return "";
         }
-        path = m_folder + "/" + stem + "_" + std::to_string(n) + kExtension;
     }
-    return path;
+    return "";
 }
 
 std::string CReadHistory::Store(const std::string& source, const std::string& version,
@@ -151,8 +164,20 @@ std::string CReadHistory::Store(const std::string& source, const std::string& ve
     const std::string path = NewEntryPath(Stamp(when) + "_" + NamePart(version, "unknown") + "_" +
                                           NamePart(identity, "radio"));
     if (path.empty()) {
-        return m_folder + ": too many entries of one second";
+        return m_folder + ": no new file can be made there (" + std::strerror(errno) + ")";
     }
+    const std::string failure = WriteEntry(reader, source, path);
+    if (!failure.empty()) {
+        std::error_code ignored;
+        fs::remove(path, ignored);
+        return failure;
+    }
+    RemoveBeyondLimit();
+    return "";
+}
+
+std::string CReadHistory::WriteEntry(CLineReader& reader, const std::string& source,
+                                     const std::string& path) const {
     CReplacingFile entry(path);
     if (!entry.Open()) {
         return entry.Error();
@@ -165,11 +190,7 @@ std::string CReadHistory::Store(const std::string& source, const std::string& ve
     if (reader.HasError()) {
         return source + ": read error";
     }
-    if (!entry.Commit()) {
-        return entry.Error();
-    }
-    RemoveBeyondLimit();
-    return "";
+    return entry.Commit() ? "" : entry.Error();
 }
 
 std::vector<SHistoryEntry> CReadHistory::Entries() const {

@@ -5,8 +5,8 @@
 // An entry is named after the read: "20261208-194012_USA_IDENTITY.cz5" (UTC
 // date and time, the radio's model version and its identity text reduced to
 // letters, digits and '-'); a second read in the same second gets "_2",
-// "_3"... before ".cz5". Files of any other name in the folder are foreign:
-// they are never listed, counted or removed.
+// "_3"... before ".cz5", also when several processes store at once. Files of any other name in the
+// folder are foreign: they are never listed, counted or removed.
 //
 // At most Keep entries stay (setting "Keep" of section "History", default
 // 50): after storing one, the oldest beyond the limit are removed. An entry is
@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+class CLineReader;
 class CSettingsStore;
 
 // One entry of the history, as its name tells it.
@@ -58,6 +59,8 @@ class CReadHistory {
 
   private:
     std::string NewEntryPath(const std::string& stem) const;
+    std::string WriteEntry(CLineReader& reader, const std::string& source,
+                           const std::string& path) const;
     void RemoveBeyondLimit() const;
 
     const std::string m_folder;

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "clone/ReadHistory.h"
 #include "platform/MemorySettingsStore.h"
@@ -72,6 +73,21 @@ TEST_F(ReadHistoryTest, TheOldestGoBeyondTheLimitAndForeignFilesStay) {
         EXPECT_TRUE(fs::exists(m_folder + "/" + name)) << name;
     }
     EXPECT_TRUE(fs::is_directory(m_folder + "/20261208-000000_USA_DIR.cz5"));
+}
+
+TEST_F(ReadHistoryTest, ReadsStoredAtOnceInTheSameSecondAllStay) {
+    constexpr int kReads = 8;
+    std::vector<std::thread> threads;
+    std::vector<std::string> results(kReads);
+    for (int i = 0; i < kReads; ++i) {
+        threads.emplace_back(
+            [&, i] { results[i] = CReadHistory(m_folder, 50).Store(m_source, "USA", "R", kNoon); });
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    EXPECT_EQ(results, std::vector<std::string>(kReads, ""));
+    EXPECT_EQ(CReadHistory(m_folder, 50).Entries().size(), static_cast<std::size_t>(kReads));
 }
 
 TEST_F(ReadHistoryTest, AFolderOrSourceThatCannotBeUsedIsReportedAndLeavesNothing) {
