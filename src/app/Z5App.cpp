@@ -16,6 +16,7 @@
 #include "app/HistoryCommands.h"
 #include "app/PrintFramePane.h"
 #include "app/PrintJob.h"
+#include "app/PrintPreviewDlg.h"
 #include "app/PrintSelectDlg.h"
 #include "app/Z5Doc.h"
 #include "app/Z5MainFrame.h"
@@ -164,6 +165,9 @@ void CZ5App::RegisterCommands() {
     HandleCommand(Cmd::FileExportCsv,
                   [this] { m_frame->RunDataDialog([this] { return m_csvCommands->Export(); }); });
     HandleCommand(Cmd::FilePrint, [this] { Guarded([this] { OnFilePrint(); }); });
+    HandleCommand(Cmd::FilePrintPreview, [this] {
+        Guarded([this] { CPrintPreviewDlg::Run(*m_printDialog, m_ui, m_frame.get()); });
+    });
     HandleCommand(Cmd::HelpContents, [this] { OnHelpContents(); });
     HandleCommand(Cmd::AppAbout, [this] { OnAppAbout(); });
 }
