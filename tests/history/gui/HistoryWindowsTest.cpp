@@ -8,12 +8,15 @@
 #include <sstream>
 
 #include "../../support/CliRun.h"
+#include "app/CommandLineInfo.h"
 #include "app/CompareDlg.h"
 #include "app/DocWriteSafeguard.h"
 #include "app/HistoryCommands.h"
 #include "app/HistoryDlg.h"
 #include "app/OtherFileDoc.h"
+#include "app/Z5App.h"
 #include "app/Z5Doc.h"
+#include "app/Z5MainFrame.h"
 #include "clone/CloneManager.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
@@ -21,6 +24,7 @@
 #include "platform/ScriptedUserInterface.h"
 #include "platform/TempFile.h"
 #include "ui/CommandIds.h"
+#include "ui/ListSheet.h"
 
 namespace {
 
@@ -130,6 +134,36 @@ TEST(OtherFileDocTest, ChannelsInUseCountsTheMemoryChannelsNotCleared) {
         {"PCH.CH100.Clear", "OFF"}, {"MCH.CH3.Name", "OFF"}, {"Common.Clear", "OFF"},
     };
     EXPECT_EQ(COtherFileDoc::ChannelsInUse(texts), 2);
+}
+
+}  // namespace
+
+namespace {
+
+class GoToTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        settings.SetInt("Model", "Setup", 1);
+        program.UserInterface().SetBeepWaits(false);
+        ASSERT_TRUE(program.InitInstance(CCommandLineInfo({})));
+    }
+
+    CMemorySettingsStore settings;
+    CZ5App program{settings};
+};
+
+TEST_F(GoToTest, ADifferingChannelValueShowsItsListWithItsRowChosen) {
+    const struct {
+        const char* path;
+        int area;
+        int row;
+    } cases[] = {{"MCH.CH12.FreqRx", 1, 12}, {"PCH.CH3.Clear", 2, 3}, {"CCH.CH0.Name", 3, 0}};
+    for (const auto& c : cases) {
+        program.HistoryCommands()->GoTo(c.path);
+        EXPECT_EQ(program.MainFrame()->GetListArea(), c.area) << c.path;
+        ASSERT_NE(program.MainFrame()->ShownList(), nullptr);
+        EXPECT_EQ(program.MainFrame()->ShownList()->SelectedRow(), c.row) << c.path;
+    }
 }
 
 }  // namespace
