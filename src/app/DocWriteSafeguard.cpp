@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/CommandHold.h"
 #include "app/Z5Doc.h"
 #include "clone/CloneFileIoManager.h"
 #include "clone/CloneManager.h"
@@ -46,23 +47,6 @@ int Normalized(int result) {
             return Transfer::kResultFailure;
     }
 }
-
-// Releases the command busy flag at the end of a scope that took it.
-class CCommandHold {
-  public:
-    CCommandHold() : m_held(CCloneSupportDoc::TryEnterCommand()) {}
-    ~CCommandHold() {
-        if (m_held) {
-            CCloneSupportDoc::LeaveCommand();
-        }
-    }
-    CCommandHold(const CCommandHold&) = delete;
-    CCommandHold& operator=(const CCommandHold&) = delete;
-    bool Held() const { return m_held; }
-
-  private:
-    const bool m_held;
-};
 
 std::string Listed(const std::vector<std::string>& lines) {
     std::string text;

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <filesystem>
 
+#include "app/CommandHold.h"
 #include "app/CompareDlg.h"
 #include "app/DocWriteSafeguard.h"
 #include "app/HistoryDlg.h"
@@ -21,16 +22,6 @@
 #include "ui/ListSheet.h"
 
 namespace {
-
-// Runs body while holding the command busy flag; nothing when busy.
-template <class Body>
-void Guarded(Body body) {
-    if (!CCloneSupportDoc::TryEnterCommand()) {
-        return;
-    }
-    body();
-    CCloneSupportDoc::LeaveCommand();
-}
 
 // The list area (1..3) of a channel area, the settings window of the others.
 struct SAreaTarget {
@@ -112,11 +103,10 @@ std::string CHistoryCommands::AskComparePath() const {
 
 void CHistoryCommands::CompareWith(const std::string& path, const std::string& name) {
     std::string chosen;
-    Guarded([&] {
+    if (CCommandHold hold; hold.Held()) {
         const COtherFileDoc::SLeaves other = COtherFileDoc::Read(m_settings, m_ui, path);
         if (!other.ok) {
-            m_ui.MessageBox(path + "\n\n" + other.message, CCloneDocument::kMessageTitle,
-                            MessageStyle::Ok | MessageStyle::IconError);
+            TellNotOpened(path, other.message);
             return;
         }
         m_document.GetCloneManager().StoreNodes();
@@ -126,7 +116,7 @@ void CHistoryCommands::CompareWith(const std::string& path, const std::string& n
                            m_frame);
         dialog.exec();
         chosen = dialog.ChosenPath();
-    });
+    }
     if (!chosen.empty()) {
         GoTo(chosen);
     }
@@ -135,8 +125,7 @@ void CHistoryCommands::CompareWith(const std::string& path, const std::string& n
 void CHistoryCommands::ShowHistory() {
     std::string path;
     CHistoryDlg::EChoice choice = CHistoryDlg::EChoice::None;
-    std::string time;
-    Guarded([&] {
+    if (CCommandHold hold; hold.Held()) {
         const std::string folder = m_document.GetHistoryFolder();
         std::vector<CHistoryDlg::SRow> rows;
         const std::vector<SHistoryEntry> entries = CReadHistory(folder, 1).Entries();
@@ -150,12 +139,17 @@ void CHistoryCommands::ShowHistory() {
         dialog.exec();
         choice = dialog.Choice();
         path = dialog.ChosenPath();
-    });
+    }
     if (choice == CHistoryDlg::EChoice::Open) {
         OpenAsNewData(path);
     } else if (choice == CHistoryDlg::EChoice::Compare) {
         CompareWith(path, "the read of " + std::filesystem::path(path).stem().string());
     }
+}
+
+void CHistoryCommands::TellNotOpened(const std::string& path, const std::string& result) {
+    m_ui.MessageBox(path + "\n\n" + result, CCloneDocument::kMessageTitle,
+                    MessageStyle::Ok | MessageStyle::IconError);
 }
 
 // The read becomes the data of an untitled document, so that saving never
@@ -166,8 +160,7 @@ void CHistoryCommands::OpenAsNewData(const std::string& path) {
     }
     const CDocument::SFileResult result = m_document.OpenFile(path);
     if (!result.ok) {
-        m_ui.MessageBox(path + "\n\n" + result.message, CCloneDocument::kMessageTitle,
-                        MessageStyle::Ok | MessageStyle::IconError);
+        TellNotOpened(path, result.message);
         return;
     }
     if (m_frame != nullptr) {

@@ -46,6 +46,7 @@ class CHistoryCommands {
     void Toggle(const char* setting);
     bool IsOn(const char* setting) const;
     void OpenAsNewData(const std::string& path);
+    void TellNotOpened(const std::string& path, const std::string& result);
     std::string AskComparePath() const;
 
     CZ5Doc& m_document;
