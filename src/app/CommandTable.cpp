@@ -16,6 +16,10 @@ constexpr SCommandDef kCommands[] = {
     {FileImportCsv, "Import CSV...", "", "Read memory channels from a CSV channel list"},
     {FileExportCsv, "Export CSV...", "", "Write the memory channels as a CSV channel list"},
     {FilePrint, "Print", "Ctrl+P", "Print the data"},
+    {FilePrintPreview, "Print Pre&view...", "", "Show the pages that Print would print"},
+    {FileCompare, "Compare &With...", "",
+     "List the values that differ between the data and another clone file"},
+    {FileHistory, "Radio &History...", "", "Open or compare a read kept from the radio"},
     {FileMruFirst, "Recent File", "", "Open this clone file"},
     {FileMruFirst + 1, "Recent File", "", "Open this clone file"},
     {FileMruFirst + 2, "Recent File", "", "Open this clone file"},
@@ -46,6 +50,10 @@ constexpr SCommandDef kCommands[] = {
     {CloneRead, "Read <- TR", "", "Read the radio's memory"},
     {CloneWrite, "Write -> TR", "", "Write the data into the radio"},
     {CloneInformation, "Information...", "", "Show the connected radio's version and options"},
+    {CloneBackup, "Back &up before writing", "",
+     "Read the radio and keep the read in the radio history before every write"},
+    {CloneVerify, "&Verify after writing", "",
+     "Read the radio back after every write and name what it holds differently"},
     {HelpContents, "Contents", "F1", "Show the user manual"},
     {AppAbout, "About CP-Z5...", "", "Show the program's version"},
     {NextPane, "Next Pane", "F6", ""},
@@ -53,13 +61,15 @@ constexpr SCommandDef kCommands[] = {
 };
 
 constexpr int kFileMenu[] = {
-    FileNewMenu, FileOpen,  FileSave, FileSaveAs,   0, FileImportCsv, FileExportCsv,
-    0,           FilePrint, 0,        FileMruFirst, 0, AppExit};
+    FileNewMenu,      FileOpen, FileSave,     FileSaveAs,  0,      FileImportCsv,
+    FileExportCsv,    0,        FileCompare,  FileHistory, 0,      FilePrint,
+    FilePrintPreview, 0,        FileMruFirst, 0,           AppExit};
 constexpr int kEditMenu[] = {EditMemory, 0,         EditCopy,   EditPaste,
                              0,          EditClear, EditDelete, EditInsert};
 constexpr int kViewMenu[] = {PgrMemory, DtmfAutodial, CommonSetting, 0, ViewToolbar, ViewStatusBar};
 constexpr int kComMenu[] = {Com1, Com2, Com3, Com4};
-constexpr int kCloneMenu[] = {CloneRead, CloneWrite, 0, CloneInformation};
+constexpr int kCloneMenu[] = {CloneRead, CloneWrite,      0, CloneBackup, CloneVerify,
+                              0,         CloneInformation};
 constexpr int kHelpMenu[] = {HelpContents, 0, AppAbout};
 
 constexpr SMenuDef kMenuBar[] = {

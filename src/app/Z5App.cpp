@@ -13,8 +13,10 @@
 #include "app/CsvCommands.h"
 #include "app/DataCommands.h"
 #include "app/HelpWindow.h"
+#include "app/HistoryCommands.h"
 #include "app/PrintFramePane.h"
 #include "app/PrintJob.h"
+#include "app/PrintPreviewDlg.h"
 #include "app/PrintSelectDlg.h"
 #include "app/Z5Doc.h"
 #include "app/Z5MainFrame.h"
@@ -23,6 +25,7 @@
 #include "clone/DefaultDataManager.h"
 #include "clone/ModelManager.h"
 #include "clone/PortName.h"
+#include "clone/ReadHistory.h"
 #include "clone/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "ui/CommPortSetupDlg.h"
@@ -115,8 +118,13 @@ void CZ5App::CreateDocument() {
     m_document->SetSaveNamePrompt([this] { return AskSavePath(); });
     m_document->SetModelChangedHandler([this] { OnModelChanged(); });
     m_document->SetModelResetHandler([this] { OnModelReset(); });
+    m_document->EnableReadHistory(CReadHistory::DefaultFolder());
     m_dataCommands = std::make_unique<CDataCommands>(*m_document, [this] { OnFileSaved(); });
     m_csvCommands = std::make_unique<CCsvCommands>(*m_document, m_ui);
+    m_historyCommands = std::make_unique<CHistoryCommands>(*m_document, m_settings, m_ui);
+    m_historyCommands->Register([this](int id, Runner run, Updater update) {
+        HandleCommand(id, std::move(run), std::move(update));
+    });
     SetCsvPrompts([this] { return AskCsvPath(false); }, [this] { return AskCsvPath(true); });
 }
 
@@ -127,6 +135,7 @@ void CZ5App::CreateMainFrame() {
     m_frame->SetModifiedHandler([this] { m_document->SetModifiedFlag(true); });
     m_frame->SetRecentFiles(m_recentFiles.Entries());
     m_ui.SetMainWindow(m_frame.get());
+    m_historyCommands->SetFrame(m_frame.get());
     m_printPane = std::make_unique<CPrintFramePane>(*m_frame);
     m_printDialog =
         std::make_unique<CPrintSelectDlg>(m_settings, m_ui, *this, *m_printPane, m_frame.get());
@@ -156,6 +165,9 @@ void CZ5App::RegisterCommands() {
     HandleCommand(Cmd::FileExportCsv,
                   [this] { m_frame->RunDataDialog([this] { return m_csvCommands->Export(); }); });
     HandleCommand(Cmd::FilePrint, [this] { Guarded([this] { OnFilePrint(); }); });
+    HandleCommand(Cmd::FilePrintPreview, [this] {
+        Guarded([this] { CPrintPreviewDlg::Run(*m_printDialog, m_ui, m_frame.get()); });
+    });
     HandleCommand(Cmd::HelpContents, [this] { OnHelpContents(); });
     HandleCommand(Cmd::AppAbout, [this] { OnAppAbout(); });
 }

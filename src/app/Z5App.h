@@ -24,6 +24,7 @@ class CCommandLineInfo;
 class CCsvCommands;
 class CDataCommands;
 class CHelpWindow;
+class CHistoryCommands;
 class CPrintFramePane;
 class CPrintSelectDlg;
 class CSettingsStore;
@@ -66,6 +67,8 @@ class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
     // The print selection dialog, kept for the whole run (nullptr before the
     // main window exists).
     CPrintSelectDlg* PrintDialog() const { return m_printDialog.get(); }
+    // Compare With..., Radio History... and the Clone menu's write checks.
+    CHistoryCommands* HistoryCommands() const { return m_historyCommands.get(); }
 
     // The file dialogs; tests replace them.
     void SetOpenPrompt(FilePrompt prompt) { m_openPrompt = std::move(prompt); }
@@ -104,6 +107,7 @@ class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
     std::unique_ptr<CZ5Doc> m_document;
     std::unique_ptr<CDataCommands> m_dataCommands;
     std::unique_ptr<CCsvCommands> m_csvCommands;
+    std::unique_ptr<CHistoryCommands> m_historyCommands;
     std::unique_ptr<CZ5MainFrame> m_frame;
     std::unique_ptr<CPrintFramePane> m_printPane;
     std::unique_ptr<CPrintSelectDlg> m_printDialog;

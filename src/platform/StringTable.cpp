@@ -54,6 +54,24 @@ const std::map<int, std::string>& Texts() {
          "Run the setup again with the radio connected: start the program\n"
          "with the option -S (or cpz5-cli setup)."},
         {Ids::ProgressCaption, "Cloning"},
+
+        // The radio history, the backup before a write and the check after it.
+        {Ids::HistoryNotStored,
+         "The read succeeded, but it could not be kept in the radio history:\n%1\n\n"
+         "Reads are not kept until this is solved; this message is not shown\n"
+         "again in this session."},
+        {Ids::BackingUp, "Backing up the radio before writing..."},
+        {Ids::BackupFailed, "Backup failed: nothing was written."},
+        {Ids::BackupFailedBox,
+         "The radio's memory could not be read and kept before the write:\n%1\n\n"
+         "Nothing was written into the radio."},
+        {Ids::Verifying, "Reading the radio back to check the write..."},
+        {Ids::Verified, "Written and checked: the radio holds what was sent."},
+        {Ids::VerifyFailed, "Check after writing failed: the radio holds other data."},
+        {Ids::VerifyFailedBox, "The write ended, but the radio does not hold what was sent:\n\n%1"},
+        {Ids::VerifyReadFailedBox,
+         "The write ended, but the radio could not be read back to check it.\n\n"
+         "Read it again or write once more."},
     };
     return texts;
 }

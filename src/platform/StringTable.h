@@ -36,4 +36,15 @@ constexpr int SetupInstructions = 2062;
 constexpr int SetupPortLabel = 2064;
 constexpr int WrongVersionBox = 2066;
 constexpr int ProgressCaption = 10002;
+
+// The radio history, the backup before a write and the check after it.
+constexpr int HistoryNotStored = 2900;
+constexpr int BackingUp = 2901;
+constexpr int BackupFailed = 2902;
+constexpr int BackupFailedBox = 2903;
+constexpr int Verifying = 2904;
+constexpr int Verified = 2905;
+constexpr int VerifyFailed = 2906;
+constexpr int VerifyFailedBox = 2907;
+constexpr int VerifyReadFailedBox = 2908;
 }  // namespace Ids

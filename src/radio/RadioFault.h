@@ -16,6 +16,9 @@
 //   stall-after=K  after K data frames of a read or write (sent or stored),
 //                  the radio stops answering until the next request; the
 //                  cable's echo goes on.
+//   wrong-byte=A   a write is accepted, but the byte at address A (decimal or
+//                  0x.. hex, below 0x7A0) is stored with its lowest bit
+//                  flipped; every other byte is stored as sent.
 // A value type.
 #pragma once
 
@@ -24,10 +27,11 @@
 
 class CRadioFault {
   public:
-    enum class EKind { None, Silent, NoEcho, BadChecksum, WriteNak, Noise, StallAfter };
+    enum class EKind { None, Silent, NoEcho, BadChecksum, WriteNak, Noise, StallAfter, WrongByte };
 
     CRadioFault() = default;
-    CRadioFault(EKind kind, unsigned stallAfter = 0) : m_kind(kind), m_stallAfter(stallAfter) {}
+    // parameter: K of stall-after=K, A of wrong-byte=A.
+    CRadioFault(EKind kind, unsigned parameter = 0) : m_kind(kind), m_stallAfter(parameter) {}
 
     // The fault a --fault text names; nothing for an unknown text.
     static std::optional<CRadioFault> Parse(const std::string& text);
@@ -38,6 +42,8 @@ class CRadioFault {
     bool Is(EKind kind) const { return m_kind == kind; }
     // K of stall-after=K.
     unsigned StallAfter() const { return m_stallAfter; }
+    // A of wrong-byte=A.
+    unsigned WrongByteAddress() const { return m_stallAfter; }
 
   private:
     EKind m_kind = EKind::None;

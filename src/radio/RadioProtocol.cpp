@@ -247,6 +247,10 @@ void CRadioProtocol::TakeEndFrame(const std::vector<std::uint8_t>& body,
         return;
     }
     m_memory = m_sessionCopy;
+    if (m_fault.Is(CRadioFault::EKind::WrongByte)) {
+        const std::uint32_t address = m_fault.WrongByteAddress();
+        m_memory.SetByte(address, static_cast<std::uint8_t>(m_memory.GetByte(address) ^ 0x01));
+    }
     ++m_counters.writesCompleted;
     AnswerWriteResult(kAccepted, line);
 }

@@ -17,6 +17,11 @@ constexpr int FileMruFirst = 57616;  // "Recent File": the first of four entries
 constexpr int FileMruLast = 57619;
 constexpr int AppExit = 57665;
 
+// File: comparing, the radio history, the preview (our own numbers)
+constexpr int FileCompare = 32960;       // Compare With...: another clone file
+constexpr int FileHistory = 32961;       // Radio History...: the kept reads
+constexpr int FilePrintPreview = 32962;  // the pages Print would print
+
 // Edit
 constexpr int EditMemory = 32771;
 constexpr int EditCopy = 57634;
@@ -51,6 +56,10 @@ constexpr int Com4 = 32793;
 constexpr int CloneRead = 32774;
 constexpr int CloneWrite = 32775;
 constexpr int CloneInformation = 32776;
+
+// Clone: the checks around a write (our own numbers)
+constexpr int CloneBackup = 32963;  // back the radio up before writing
+constexpr int CloneVerify = 32964;  // read the radio back after writing
 
 // Help
 constexpr int HelpContents = 57667;

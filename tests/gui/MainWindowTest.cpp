@@ -61,12 +61,12 @@ TEST_F(MainWindowTest, MenusHoldTheirCommandsInOrder) {
     const std::vector<std::pair<QString, QStringList>> expected = {
         {"&File",
          {"cmd32786", "cmd57601", "cmd57603", "cmd57604", "-", "cmd32950", "cmd32951", "-",
-          "cmd57607", "-", "cmd57616", "-", "cmd57665"}},
+          "cmd32960", "cmd32961", "-", "cmd57607", "cmd32962", "-", "cmd57616", "-", "cmd57665"}},
         {"&Edit",
          {"cmd32771", "-", "cmd57634", "cmd57637", "-", "cmd57632", "cmd32812", "cmd32804"}},
         {"&View", {"cmd166", "cmd156", "cmd32779", "-", "cmd59392", "cmd59393", "-", "menu"}},
         {"&COM Port", {"cmd32790", "cmd32791", "cmd32792", "cmd32793"}},
-        {"&Clone", {"cmd32774", "cmd32775", "-", "cmd32776"}},
+        {"&Clone", {"cmd32774", "cmd32775", "-", "cmd32963", "cmd32964", "-", "cmd32776"}},
         {"&Help", {"cmd57667", "-", "cmd57664"}},
     };
     const QList<QAction*> menus = Frame().menuBar()->actions();

@@ -26,7 +26,8 @@ inline std::string ReadWholeFile(const std::string& path) {
 // Runs cpz5-cli with arguments (shell words) in directory.
 inline SCliRun RunCli(const std::string& directory, const std::string& arguments) {
     const std::string command = "cd '" + directory + "' && XDG_CONFIG_HOME='" + directory +
-                                "/config' '" CPZ5_CLI_PATH "' " + arguments + " >'" + directory +
+                                "/config' XDG_DATA_HOME='" + directory +
+                                "/data' '" CPZ5_CLI_PATH "' " + arguments + " >'" + directory +
                                 "/out' 2>'" + directory + "/err' </dev/null";
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWholeFile(directory + "/out"),

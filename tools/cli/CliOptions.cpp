@@ -35,7 +35,7 @@ bool CCliOptions::Parse(std::span<const std::string> arguments,
         if (option == nullptr) {
             return Fail("unknown option " + name);
         }
-        if (Has(name)) {
+        if (Has(name) && !option->repeatable) {
             return Fail("option " + name + " given twice");
         }
         if (!option->takesValue) {
@@ -43,15 +43,22 @@ bool CCliOptions::Parse(std::span<const std::string> arguments,
                 return Fail("option " + name + " takes no value");
             }
             m_values[name] = "";
-        } else if (equals != std::string::npos) {
-            m_values[name] = argument.substr(equals + 1);
-        } else if (i + 1 < arguments.size()) {
-            m_values[name] = arguments[++i];
-        } else {
+            continue;
+        }
+        if (equals == std::string::npos && i + 1 >= arguments.size()) {
             return Fail("option " + name + " needs a value");
         }
+        const std::string value =
+            equals != std::string::npos ? argument.substr(equals + 1) : arguments[++i];
+        m_values.emplace(name, value);
+        m_repeated[name].push_back(value);
     }
     return true;
+}
+
+std::vector<std::string> CCliOptions::Values(std::string_view name) const {
+    auto it = m_repeated.find(std::string(name));
+    return it != m_repeated.end() ? it->second : std::vector<std::string>();
 }
 
 std::optional<std::string> CCliOptions::Value(std::string_view name) const {

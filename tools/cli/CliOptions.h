@@ -4,7 +4,7 @@
 // An option takes a value ("-o FILE", "--version USA", also "--version=USA")
 // or is a flag ("--yes"). Anything that begins with "-" and is not one of
 // the accepted options is an error; so is an option without its value or
-// given twice.
+// given twice, unless it is repeatable.
 #pragma once
 
 #include <map>
@@ -17,6 +17,7 @@
 struct SCliOptionDef {
     std::string_view name;  // "-o", "--version", "--yes"
     bool takesValue;
+    bool repeatable = false;  // may be given more than once ("--port P1 --port P2")
 };
 
 class CCliOptions {
@@ -26,8 +27,11 @@ class CCliOptions {
     const std::string& Error() const { return m_error; }
 
     const std::vector<std::string>& Positionals() const { return m_positionals; }
-    // The value of an option, or none when it was not given.
+    // The value of an option (the first of a repeatable one), or none when it
+    // was not given.
     std::optional<std::string> Value(std::string_view name) const;
+    // Every value of an option, in the order given.
+    std::vector<std::string> Values(std::string_view name) const;
     bool Has(std::string_view name) const { return m_values.count(std::string(name)) != 0; }
 
   private:
@@ -35,5 +39,6 @@ class CCliOptions {
 
     std::vector<std::string> m_positionals;
     std::map<std::string, std::string> m_values;
+    std::map<std::string, std::vector<std::string>> m_repeated;
     std::string m_error;
 };

@@ -1,33 +1,19 @@
 #include "DiffCommand.h"
 
 #include <iostream>
-#include <map>
-#include <utility>
 #include <vector>
 
 #include "CliExit.h"
 #include "CliSession.h"
-#include "LeafPaths.h"
 #include "app/Z5Doc.h"
 #include "clone/CloneManager.h"
+#include "model/LeafComparison.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
 
 namespace DiffCommand {
 
 namespace {
-
-using LeafTexts = std::vector<std::pair<std::string, std::string>>;
-
-// Every leaf's path and text, in tree order.
-LeafTexts TextsOf(CZ5Doc& document) {
-    LeafTexts texts;
-    ForEachLeaf(*document.GetCloneManager().GetRadioData()->GetRoot(),
-                [&texts](const std::string& path, CNode& leaf) {
-                    texts.emplace_back(path, leaf.GetText());
-                });
-    return texts;
-}
 
 bool OpenInto(CZ5Doc& document, const std::string& path) {
     CDocument::SFileResult result = document.OpenFile(path);
@@ -37,30 +23,19 @@ bool OpenInto(CZ5Doc& document, const std::string& path) {
     return result.ok;
 }
 
-// Prints the differences in the order of a; a leaf only one side has shows
-// "(none)" on the other. Returns whether any was found.
-bool PrintDifferences(const LeafTexts& a, const LeafTexts& b) {
-    std::map<std::string, std::string> textOfB(b.begin(), b.end());
-    bool different = false;
-    for (const auto& [path, text] : a) {
-        auto other = textOfB.find(path);
-        const std::string otherText = other != textOfB.end() ? other->second : "(none)";
-        if (other == textOfB.end() || other->second != text) {
-            std::cout << path << ": " << text << " -> " << otherText << '\n';
-            different = true;
-        }
-        if (other != textOfB.end()) {
-            textOfB.erase(other);
-        }
-    }
-    for (const auto& [path, text] : b) {
-        if (textOfB.count(path) != 0) {
-            std::cout << path << ": (none) -> " << text << '\n';
-            different = true;
-        }
+LeafComparison::LeafTexts TextsOf(CZ5Doc& document) {
+    return LeafComparison::TextsOf(*document.GetCloneManager().GetRadioData()->GetRoot());
+}
+
+// Prints one line a difference; a leaf only one side has shows "(none)" on
+// the other. Returns whether any was found.
+bool PrintDifferences(const std::vector<LeafComparison::SDifference>& differences) {
+    for (const LeafComparison::SDifference& difference : differences) {
+        std::cout << difference.path << ": " << difference.first.value_or("(none)") << " -> "
+                  << difference.second.value_or("(none)") << '\n';
     }
     std::cout.flush();
-    return different;
+    return !differences.empty();
 }
 
 }  // namespace
@@ -75,7 +50,9 @@ int Run(CCliSession& session, const CCliOptions& options) {
     if (!OpenInto(first, files[0]) || !OpenInto(second, files[1])) {
         return CliExit::kFileError;
     }
-    return PrintDifferences(TextsOf(first), TextsOf(second)) ? kDifferent : CliExit::kOk;
+    return PrintDifferences(LeafComparison::Compare(TextsOf(first), TextsOf(second)))
+               ? kDifferent
+               : CliExit::kOk;
 }
 
 }  // namespace DiffCommand

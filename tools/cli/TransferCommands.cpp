@@ -2,25 +2,29 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "CliExit.h"
 #include "CliSession.h"
+#include "FleetTransfer.h"
+#include "OverriddenSettings.h"
+#include "app/DocWriteSafeguard.h"
 #include "app/Z5Doc.h"
 #include "clone/CommPortSetup.h"
 #include "clone/PortName.h"
+#include "clone/ReadHistory.h"
 #include "clone/SettingsKeys.h"
 
 namespace TransferCommands {
 
 const SCliOptionDef kPortOptions[1] = {{"--port", true}};
-const SCliOptionDef kReadOptions[2] = {{"--port", true}, {"-o", true}};
-const SCliOptionDef kWriteOptions[2] = {{"--port", true}, {"--yes", false}};
+const SCliOptionDef kReadOptions[2] = {{"--port", true, true}, {"-o", true}};
+const SCliOptionDef kWriteOptions[4] = {
+    {"--port", true, true}, {"--yes", false}, {"--verify", false}, {"--backup", false}};
 
-namespace {
-
-// The port number a --port value means: n of "COMn"; for a device path the
-// port number in the settings, bound to that device for this run (so that
-// the port the user chose in the program stays as it was).
+// A device is bound to the port number of the settings so that the port the
+// user chose in the program stays as it was.
 std::optional<unsigned> PortNumberOf(CCliSession& session, const std::string& port) {
     if (std::optional<unsigned> number = CPortName::ParseComNumber(port)) {
         return number;
@@ -35,6 +39,8 @@ std::optional<unsigned> PortNumberOf(CCliSession& session, const std::string& po
     return number;
 }
 
+namespace {
+
 // The port of --port, or a usage error.
 std::optional<unsigned> RequirePort(CCliSession& session, const CCliOptions& options) {
     std::optional<std::string> port = options.Value("--port");
@@ -46,12 +52,14 @@ std::optional<unsigned> RequirePort(CCliSession& session, const CCliOptions& opt
     return number;
 }
 
-// Runs a clone command of the document on the port of --port.
+// Runs a clone command of the document on the port of --port. Every read
+// is kept in the radio history.
 int RunOnPort(CCliSession& session, const CCliOptions& options, int (CZ5Doc::*command)()) {
     std::optional<unsigned> port = RequirePort(session, options);
     if (!port) {
         return CliExit::kUsage;
     }
+    session.Document().EnableReadHistory(CReadHistory::DefaultFolder());
     session.Document().OnComPort(*port);
     return (session.Document().*command)();
 }
@@ -82,6 +90,10 @@ int Read(CCliSession& session, const CCliOptions& options) {
     if (!options.Positionals().empty() || !output) {
         return session.UsageError("read writes one file, named by -o");
     }
+    const std::vector<std::string> ports = options.Values("--port");
+    if (ports.size() > 1) {
+        return FleetTransfer::Run(session, FleetTransfer::EJob::Read, ports, *output);
+    }
     int result = RunOnPort(session, options, &CZ5Doc::OnCloneRead);
     if (result != CliExit::kOk) {
         return result;
@@ -92,6 +104,20 @@ int Read(CCliSession& session, const CCliOptions& options) {
 int Write(CCliSession& session, const CCliOptions& options) {
     if (options.Positionals().size() != 1) {
         return session.UsageError("write sends one file");
+    }
+    // The flags switch the safeguards on for this run; the settings may
+    // have them on already.
+    auto* settings = dynamic_cast<COverriddenSettings*>(&session.Settings());
+    for (const auto& [flag, setting] : {std::pair{"--verify", CDocWriteSafeguard::kVerify},
+                                        std::pair{"--backup", CDocWriteSafeguard::kBackup}}) {
+        if (options.Has(flag) && settings != nullptr) {
+            settings->Override(CReadHistory::kSection, setting, 1);
+        }
+    }
+    const std::vector<std::string> ports = options.Values("--port");
+    if (ports.size() > 1) {
+        return FleetTransfer::Run(session, FleetTransfer::EJob::Write, ports,
+                                  options.Positionals().front());
     }
     if (!session.Open(options.Positionals().front())) {
         return CliExit::kFileError;

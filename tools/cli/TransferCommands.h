@@ -1,8 +1,14 @@
 // The cpz5-cli commands that talk to the radio over the cloning cable:
 // setup, info, read, write. Each exits with the transfer's result code
 // (CliExit.h), 2 when the clone file cannot be read or written, 64 for a bad
-// command line.
+// command line; write --verify exits 94 when the radio holds other data than
+// was sent, write --backup 95 when the backup could not be kept. Every read
+// (a backup too) is kept in the radio history. read and write take --port
+// more than once for several radios at once (FleetTransfer.h).
 #pragma once
+
+#include <optional>
+#include <string>
 
 #include "CliOptions.h"
 
@@ -11,7 +17,12 @@ class CCliSession;
 namespace TransferCommands {
 extern const SCliOptionDef kPortOptions[1];
 extern const SCliOptionDef kReadOptions[2];
-extern const SCliOptionDef kWriteOptions[2];
+extern const SCliOptionDef kWriteOptions[4];
+
+// The port number a --port value means: n of "COMn"; for a device path the
+// port number in the settings, bound to that device for this run. None for
+// anything else.
+std::optional<unsigned> PortNumberOf(CCliSession& session, const std::string& port);
 
 int Setup(CCliSession& session, const CCliOptions& options);
 int Info(CCliSession& session, const CCliOptions& options);

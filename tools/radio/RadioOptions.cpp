@@ -151,6 +151,9 @@ CPZ5_COM1=<path>). The radio runs until it is interrupted (Ctrl-C, SIGTERM).
                      frame it echoes; a correct receiver survives them
       stall-after=K  after K data frames of a read or write the radio stops
                      answering until the next request (the echo goes on)
+      wrong-byte=A   a write is accepted but the byte at address A (decimal or
+                     0x.. hex, up to 0x79F) is stored with its lowest bit
+                     flipped
   --help                     show this text
   --version                  on its own: show the program's version
 

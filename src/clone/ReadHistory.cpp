@@ -1,0 +1,221 @@
+#include "clone/ReadHistory.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "clone/LineReader.h"
+#include "clone/ReplacingFile.h"
+#include "platform/SettingsStore.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kExtension = ".cz5";
+constexpr std::size_t kStampLength = 15;  // "YYYYMMDD-HHMMSS"
+constexpr std::size_t kMaxNamePart = 32;
+// A clone file line is far shorter; a longer one is cut, as files are read.
+constexpr std::size_t kLineLimit = 1024;
+
+// Letters, digits and '-' of text (others become '-'), at most kMaxNamePart.
+std::string NamePart(const std::string& text, const char* empty) {
+    std::string part;
+    for (unsigned char c : text) {
+        if (part.size() == kMaxNamePart) {
+            break;
+        }
+        const bool plain = std::isalnum(c) != 0 && c < 0x80;
+        if (plain || (!part.empty() && part.back() != '-')) {
+            part.push_back(plain ? static_cast<char>(c) : '-');
+        }
+    }
+    while (!part.empty() && part.back() == '-') {
+        part.pop_back();
+    }
+    return part.empty() ? empty : part;
+}
+
+std::string Stamp(std::time_t when) {
+    std::tm utc{};
+    gmtime_r(&when, &utc);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &utc);
+    return text;
+}
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(),
+                                        [](unsigned char c) { return std::isdigit(c) != 0; });
+}
+
+// "20261208-194012" as "2026-12-08 19:40:12 UTC"; "" when it is not a stamp.
+std::string ReadableStamp(std::string_view stamp) {
+    if (stamp.size() != kStampLength || stamp[8] != '-' || !AllDigits(stamp.substr(0, 8)) ||
+        !AllDigits(stamp.substr(9))) {
+        return "";
+    }
+    std::string text(stamp.substr(0, 4));
+    text += "-" + std::string(stamp.substr(4, 2)) + "-" + std::string(stamp.substr(6, 2)) + " ";
+    text += std::string(stamp.substr(9, 2)) + ":" + std::string(stamp.substr(11, 2)) + ":" +
+            std::string(stamp.substr(13, 2)) + " UTC";
+    return text;
+}
+
+// The entry a file name stands for; false for a foreign name.
+bool ParseName(const std::string& name, SHistoryEntry& entry) {
+    const std::string extension = kExtension;
+    if (name.size() <= extension.size() ||
+        name.compare(name.size() - extension.size(), extension.size(), extension) != 0) {
+        return false;
+    }
+    std::vector<std::string> parts;
+    std::string_view rest(name.data(), name.size() - extension.size());
+    for (std::size_t at = rest.find('_'); at != std::string_view::npos; at = rest.find('_')) {
+        parts.emplace_back(rest.substr(0, at));
+        rest.remove_prefix(at + 1);
+    }
+    parts.emplace_back(rest);
+    if (parts.size() < 3 || parts.size() > 4 || parts[1].empty() || parts[2].empty()) {
+        return false;
+    }
+    entry.time = ReadableStamp(parts[0]);
+    entry.version = parts[1];
+    entry.identity = parts[2];
+    entry.sequence = 1;
+    if (parts.size() == 4) {
+        const std::string& number = parts[3];
+        auto [end, error] =
+            std::from_chars(number.data(), number.data() + number.size(), entry.sequence);
+        if (error != std::errc() || end != number.data() + number.size() || entry.sequence < 2) {
+            return false;
+        }
+    }
+    return !entry.time.empty();
+}
+
+std::string StampOf(const SHistoryEntry& entry) {
+    return fs::path(entry.path).filename().string().substr(0, kStampLength);
+}
+
+}  // namespace
+
+CReadHistory::CReadHistory(std::string folder, int keep)
+    : m_folder(std::move(folder)), m_keep(std::max(keep, 1)) {}
+
+std::string CReadHistory::DefaultFolder() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data != nullptr && data[0] == '/') {
+        return std::string(data) + "/cpz5/history";
+    }
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] == '/') {
+        return std::string(home) + "/.local/share/cpz5/history";
+    }
+    return "";
+}
+
+int CReadHistory::KeepSetting(const CSettingsStore& settings) {
+    return std::clamp(settings.GetInt(kSection, kKeep, kDefaultKeep), 1, kMaxKeep);
+}
+
+// Reserves the name by creating it empty, so that reads stored at the same
+// time by several processes never take the same name; the entry's data then
+// replaces the empty file whole.
+std::string CReadHistory::NewEntryPath(const std::string& stem) const {
+    constexpr unsigned kMostInOneSecond = 1000;
+    for (unsigned n = 1; n <= kMostInOneSecond; ++n) {
+        const std::string path =
+            m_folder + "/" + stem + (n > 1 ? "_" + std::to_string(n) : std::string()) + kExtension;
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return path;
+        }
+        if (errno != EEXIST) {
+            return "";
+        }
+    }
+    return "";
+}
+
+std::string CReadHistory::Store(const std::string& source, const std::string& version,
+                                const std::string& identity, std::time_t when) {
+    if (m_folder.empty()) {
+        return "no folder for the history (neither XDG_DATA_HOME nor HOME is set)";
+    }
+    std::error_code error;
+    fs::create_directories(m_folder, error);
+    if (error) {
+        return m_folder + ": " + error.message();
+    }
+    CLineReader reader(kLineLimit);
+    if (!reader.Open(source)) {
+        return source + ": cannot be read";
+    }
+    const std::string path = NewEntryPath(Stamp(when) + "_" + NamePart(version, "unknown") + "_" +
+                                          NamePart(identity, "radio"));
+    if (path.empty()) {
+        return m_folder + ": no new file can be made there (" + std::strerror(errno) + ")";
+    }
+    const std::string failure = WriteEntry(reader, source, path);
+    if (!failure.empty()) {
+        std::error_code ignored;
+        fs::remove(path, ignored);
+        return failure;
+    }
+    RemoveBeyondLimit();
+    return "";
+}
+
+std::string CReadHistory::WriteEntry(CLineReader& reader, const std::string& source,
+                                     const std::string& path) const {
+    CReplacingFile entry(path);
+    if (!entry.Open()) {
+        return entry.Error();
+    }
+    std::string line;
+    while (reader.ReadLine(line)) {
+        entry.Write(line);
+        entry.Write("\r\n");
+    }
+    if (reader.HasError()) {
+        return source + ": read error";
+    }
+    return entry.Commit() ? "" : entry.Error();
+}
+
+std::vector<SHistoryEntry> CReadHistory::Entries() const {
+    std::vector<SHistoryEntry> entries;
+    std::error_code error;
+    for (fs::directory_iterator it(m_folder, error), end; !error && it != end;
+         it.increment(error)) {
+        SHistoryEntry entry;
+        if (it->is_regular_file(error) && ParseName(it->path().filename().string(), entry)) {
+            entry.path = it->path().string();
+            entries.push_back(std::move(entry));
+        }
+    }
+    std::sort(entries.begin(), entries.end(), [](const SHistoryEntry& a, const SHistoryEntry& b) {
+        const std::string stampA = StampOf(a), stampB = StampOf(b);
+        return stampA != stampB ? stampA < stampB : a.sequence < b.sequence;
+    });
+    return entries;
+}
+
+void CReadHistory::RemoveBeyondLimit() const {
+    const std::vector<SHistoryEntry> entries = Entries();
+    const std::size_t keep = static_cast<std::size_t>(m_keep);
+    for (std::size_t i = 0; i + keep < entries.size(); ++i) {
+        std::error_code error;
+        fs::remove(entries[i].path, error);
+    }
+}

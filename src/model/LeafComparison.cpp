@@ -1,0 +1,60 @@
+#include "model/LeafComparison.h"
+
+#include <map>
+
+#include "model/Node.h"
+
+namespace LeafComparison {
+
+namespace {
+
+void AddLeaves(CNode& node, const std::string& path, LeafTexts& texts) {
+    if (node.GetChildren().empty()) {
+        texts.emplace_back(path, node.GetText());
+        return;
+    }
+    for (CNode* child : node.GetChildren()) {
+        AddLeaves(*child, path + "." + child->GetName(), texts);
+    }
+}
+
+}  // namespace
+
+LeafTexts TextsOf(CNode& root) {
+    LeafTexts texts;
+    for (CNode* area : root.GetChildren()) {
+        AddLeaves(*area, area->GetName(), texts);
+    }
+    return texts;
+}
+
+std::vector<SDifference> Compare(const LeafTexts& first, const LeafTexts& second) {
+    std::map<std::string, const std::string*> onlySecond;
+    for (const auto& [path, text] : second) {
+        onlySecond.emplace(path, &text);
+    }
+    std::vector<SDifference> differences;
+    for (const auto& [path, text] : first) {
+        auto other = onlySecond.find(path);
+        if (other == onlySecond.end()) {
+            differences.push_back({path, text, std::nullopt});
+            continue;
+        }
+        if (*other->second != text) {
+            differences.push_back({path, text, *other->second});
+        }
+        onlySecond.erase(other);
+    }
+    for (const auto& [path, text] : second) {
+        if (onlySecond.count(path) != 0) {
+            differences.push_back({path, std::nullopt, text});
+        }
+    }
+    return differences;
+}
+
+std::string AreaOf(const std::string& path) {
+    return path.substr(0, path.find('.'));
+}
+
+}  // namespace LeafComparison

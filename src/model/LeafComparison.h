@@ -1,0 +1,35 @@
+// The comparison of two data trees leaf by leaf, as the user sees them: every
+// leaf's dotted path (MCH.CH12.FreqRx) and display text, and the leaves whose
+// texts differ. The command-line diff, the Compare With... window and the
+// check after a write all use it, so they always agree.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class CNode;
+
+namespace LeafComparison {
+
+// Path and text of every leaf below root, in tree order (areas in the root's
+// order, channels and memories by index, leaves as the memory map made them).
+using LeafTexts = std::vector<std::pair<std::string, std::string>>;
+LeafTexts TextsOf(CNode& root);
+
+// A leaf whose text differs; a side without the leaf has no text.
+struct SDifference {
+    std::string path;
+    std::optional<std::string> first;
+    std::optional<std::string> second;
+};
+
+// The differences in the order of first, then the leaves only second has, in
+// its order.
+std::vector<SDifference> Compare(const LeafTexts& first, const LeafTexts& second);
+
+// The area of a path: "MCH" of "MCH.CH12.FreqRx".
+std::string AreaOf(const std::string& path);
+
+}  // namespace LeafComparison

@@ -1,0 +1,72 @@
+// cpz5-cli keeps its reads in the history of its data folder and fails a
+// checked write with a status of its own, naming the value.
+#ifdef CPZ5_CLI_PATH
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "../support/CliRun.h"
+#include "HistoryBench.h"
+#include "clone/ReadHistory.h"
+
+namespace history_test {
+namespace {
+
+class CliHistoryTest : public ::testing::Test {
+  protected:
+    ~CliHistoryTest() override {
+        if (m_radio) {
+            m_radio->Stop();
+        }
+        std::filesystem::remove_all(m_dir);
+    }
+
+    SCliRun Run(const std::string& arguments, CRadioFault fault = {}) {
+        std::filesystem::create_directories(m_dir);
+        CVirtualRadio::SConfig config;
+        config.optionByte = kUsa;
+        config.fault = fault;
+        m_radio = std::make_unique<CVirtualRadio>(FactoryImage(), config);
+        EXPECT_TRUE(m_radio->Start()) << m_radio->Error();
+        const std::string port = " --port " + m_radio->SlavePath();
+        SCliRun run = RunCli(m_dir, "setup" + port);
+        if (run.status == 0) {
+            run = RunCli(m_dir, arguments + port);
+        }
+        m_radio->Stop();
+        return run;
+    }
+
+    size_t HistorySize() const {
+        return CReadHistory(m_dir + "/data/cpz5/history", 100).Entries().size();
+    }
+
+    const std::string m_dir = CTempFile::Directory() + "/cpz5-clih-" + std::to_string(::getpid());
+    std::unique_ptr<CVirtualRadio> m_radio;
+};
+
+TEST_F(CliHistoryTest, AReadIsKeptInTheDataFolder) {
+    const SCliRun run = Run("read -o a.cz5");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(HistorySize(), 1u);
+}
+
+TEST_F(CliHistoryTest, ACheckedWriteFailsWithItsOwnStatusNamingTheValue) {
+    ASSERT_EQ(Run("read -o a.cz5").status, 0);
+    ASSERT_EQ(RunCli(m_dir, "set a.cz5 MCH.CH12.Clear=OFF MCH.CH12.FreqRx=145.5").status, 0);
+
+    const SCliRun faithful = Run("write a.cz5 --yes --verify --backup");
+    EXPECT_EQ(faithful.status, 0) << faithful.err;
+    EXPECT_EQ(HistorySize(), 2u) << "the backup is kept too";
+
+    const SCliRun wrong = Run("write a.cz5 --yes --verify", *CRadioFault::Parse("wrong-byte=0xC0"));
+    EXPECT_EQ(wrong.status, 94) << wrong.err;
+    EXPECT_NE(wrong.err.find("MCH.CH12.FreqRx: sent 145.50000, radio holds"), std::string::npos)
+        << wrong.err;
+}
+
+}  // namespace
+}  // namespace history_test
+
+#endif

@@ -1,0 +1,111 @@
+// What the history tests share: a QM-Z5 document set up for a USA radio on
+// COM1, the virtual radio, and a history folder of the test's own.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "../support/EngineTiming.h"
+#include "app/Z5Doc.h"
+#include "clone/CloneManager.h"
+#include "clone/PortName.h"
+#include "clone/Z5CloneRsIoManager.h"
+#include "clone/Z5DefaultDataManager.h"
+#include "model/Node.h"
+#include "platform/MemorySettingsStore.h"
+#include "platform/ScriptedUserInterface.h"
+#include "platform/TempFile.h"
+#include "radio/VirtualRadio.h"
+
+namespace history_test {
+
+constexpr int kUsa = 2;
+
+inline CImageBuffer FactoryImage(int version = kUsa) {
+    const auto& table = CZ5DefaultDataManager::FactoryImage(version);
+    CImageBuffer image(static_cast<std::uint32_t>(table.size()));
+    image.Write(0, table.data(), image.GetSize());
+    return image;
+}
+
+inline bool SameImage(const CImageBuffer& a, const CImageBuffer& b) {
+    if (a.GetSize() != b.GetSize()) {
+        return false;
+    }
+    for (std::uint32_t i = 0; i < a.GetSize(); ++i) {
+        if (a.GetByte(i) != b.GetByte(i)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+inline std::string Text(const std::string& path) {
+    CNode* node = CNode::ResolvePath(path);
+    return node != nullptr ? node->GetText() : "<missing " + path + ">";
+}
+
+inline void SetText(const std::string& path, const std::string& text) {
+    CNode* node = CNode::ResolvePath(path);
+    ASSERT_NE(node, nullptr) << path;
+    node->SetText(text);
+}
+
+class HistoryBench : public ::testing::Test {
+  protected:
+    HistoryBench() {
+        std::filesystem::create_directories(m_dir);
+        m_settings.SetInt("Model", "Setup", 1);
+        m_settings.SetInt("Model", "ModelVer", kUsa);
+        m_document = std::make_unique<CZ5Doc>(m_settings, m_ui);
+        Transfer().GetEngine().SetTiming(FastEngineTiming());
+        Transfer().SetPortNumber(1);
+        m_document->EnableReadHistory(HistoryFolder());
+    }
+    ~HistoryBench() override {
+        m_document.reset();
+        if (m_radio) {
+            m_radio->Stop();
+        }
+        CPortName::Bind(1, "");
+        std::filesystem::remove_all(m_dir);
+    }
+
+    std::string HistoryFolder() const { return m_dir + "/history"; }
+
+    CZ5CloneRsIoManager& Transfer() {
+        return *dynamic_cast<CZ5CloneRsIoManager*>(
+            m_document->GetCloneManager().GetSerialTransfer());
+    }
+
+    CVirtualRadio& StartRadio(const CImageBuffer& memory, CRadioFault fault = {}) {
+        CVirtualRadio::SConfig config;
+        config.optionByte = kUsa;
+        config.fault = fault;
+        m_radio = std::make_unique<CVirtualRadio>(memory, config);
+        EXPECT_TRUE(m_radio->Start()) << m_radio->Error();
+        CPortName::Bind(1, m_radio->SlavePath());
+        return *m_radio;
+    }
+
+    // The messages shown, as their texts.
+    std::vector<std::string> MessageTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& message : m_ui.m_messages) {
+            texts.push_back(message.text);
+        }
+        return texts;
+    }
+
+    const std::string m_dir =
+        CTempFile::Directory() + "/cpz5-history-" + std::to_string(::getpid());
+    CMemorySettingsStore m_settings;
+    CScriptedUserInterface m_ui;
+    std::unique_ptr<CZ5Doc> m_document;
+    std::unique_ptr<CVirtualRadio> m_radio;
+};
+
+}  // namespace history_test

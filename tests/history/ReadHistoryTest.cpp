@@ -1,0 +1,141 @@
+// The history folder on its own: names, the limit, foreign files and
+// folders that cannot be used.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "clone/ReadHistory.h"
+#include "platform/MemorySettingsStore.h"
+#include "platform/TempFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::time_t kNoon = 1796731200;  // 2026-12-08 12:00:00 UTC
+
+class ReadHistoryTest : public ::testing::Test {
+  protected:
+    ReadHistoryTest() {
+        fs::create_directories(m_dir);
+        std::ofstream(m_source) << "24680001\n#\n000010FFFF\n";
+    }
+    ~ReadHistoryTest() override { fs::remove_all(m_dir); }
+
+    std::vector<std::string> Names(const CReadHistory& history) const {
+        std::vector<std::string> names;
+        for (const SHistoryEntry& entry : history.Entries()) {
+            names.push_back(fs::path(entry.path).filename().string());
+        }
+        return names;
+    }
+
+    const std::string m_dir = CTempFile::Directory() + "/cpz5-rh-" + std::to_string(::getpid());
+    const std::string m_source = m_dir + "/read.cz5";
+    const std::string m_folder = m_dir + "/history";
+};
+
+TEST_F(ReadHistoryTest, AnEntryIsNamedAfterTheReadAndHoldsTheFileWithCrLf) {
+    CReadHistory history(m_folder, 50);
+    ASSERT_EQ(history.Store(m_source, "USA", "QM-Z5 \xC3\xA4/x", kNoon), "");
+    ASSERT_EQ(history.Entries().size(), 1u);
+    const SHistoryEntry entry = history.Entries()[0];
+    EXPECT_EQ(fs::path(entry.path).filename(), "20261208-120000_USA_QM-Z5-x.cz5");
+    EXPECT_EQ(entry.time, "2026-12-08 12:00:00 UTC");
+    EXPECT_EQ(entry.version, "USA");
+    EXPECT_EQ(entry.identity, "QM-Z5-x");
+    std::ifstream in(entry.path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+              "24680001\r\n#\r\n000010FFFF\r\n");
+}
+
+TEST_F(ReadHistoryTest, TheOldestGoBeyondTheLimitAndForeignFilesStay) {
+    fs::create_directories(m_folder);
+    const std::string foreign[] = {"notes.txt", "20261208-000000_USA.cz5", "x_y_z.cz5",
+                                   "20261208-000000_USA_A_1.cz5", "20261208-000000_USA_A_x.cz5"};
+    for (const std::string& name : foreign) {
+        std::ofstream(m_folder + "/" + name) << "mine";
+    }
+    fs::create_directories(m_folder + "/20261208-000000_USA_DIR.cz5");
+
+    CReadHistory history(m_folder, 3);
+    for (int minute = 0; minute < 4; ++minute) {
+        ASSERT_EQ(history.Store(m_source, "USA", "R", kNoon + 60 * minute), "");
+    }
+    ASSERT_EQ(history.Store(m_source, "USA", "R", kNoon + 180), "");  // same second
+
+    EXPECT_EQ(Names(history),
+              (std::vector<std::string>{"20261208-120200_USA_R.cz5", "20261208-120300_USA_R.cz5",
+                                        "20261208-120300_USA_R_2.cz5"}));
+    for (const std::string& name : foreign) {
+        EXPECT_TRUE(fs::exists(m_folder + "/" + name)) << name;
+    }
+    EXPECT_TRUE(fs::is_directory(m_folder + "/20261208-000000_USA_DIR.cz5"));
+}
+
+TEST_F(ReadHistoryTest, ReadsStoredAtOnceInTheSameSecondAllStay) {
+    constexpr int kReads = 8;
+    std::vector<std::thread> threads;
+    std::vector<std::string> results(kReads);
+    for (int i = 0; i < kReads; ++i) {
+        threads.emplace_back(
+            [&, i] { results[i] = CReadHistory(m_folder, 50).Store(m_source, "USA", "R", kNoon); });
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    EXPECT_EQ(results, std::vector<std::string>(kReads, ""));
+    EXPECT_EQ(CReadHistory(m_folder, 50).Entries().size(), static_cast<std::size_t>(kReads));
+}
+
+TEST_F(ReadHistoryTest, AFolderOrSourceThatCannotBeUsedIsReportedAndLeavesNothing) {
+    std::ofstream(m_dir + "/file") << "not a folder";
+    struct SCase {
+        std::string folder;
+        std::string source;
+    } cases[] = {
+        {m_dir + "/file", m_source},          // the folder is a file
+        {m_dir + "/file/history", m_source},  // below a file
+        {"", m_source},                       // no folder known
+        {m_folder, m_dir + "/missing.cz5"},   // nothing to keep
+        {m_folder, m_dir},                    // a directory as source
+    };
+    for (const SCase& c : cases) {
+        CReadHistory history(c.folder, 50);
+        EXPECT_NE(history.Store(c.source, "USA", "R", kNoon), "") << c.folder << " " << c.source;
+        EXPECT_TRUE(history.Entries().empty());
+    }
+}
+
+TEST_F(ReadHistoryTest, TheLimitSettingIsKeptInItsRange) {
+    const struct {
+        bool set;
+        int value;
+        int keep;
+    } cases[] = {{false, 0, 50}, {true, 0, 1}, {true, -5, 1}, {true, 3, 3}, {true, 1 << 30, 10000}};
+    for (const auto& c : cases) {
+        CMemorySettingsStore settings;
+        if (c.set) {
+            settings.SetInt("History", "Keep", c.value);
+        }
+        EXPECT_EQ(CReadHistory::KeepSetting(settings), c.keep) << c.value;
+    }
+}
+
+TEST_F(ReadHistoryTest, TheDefaultFolderFollowsXdgDataHomeThenHome) {
+    const char* savedData = std::getenv("XDG_DATA_HOME");
+    const std::string data = savedData ? savedData : "";
+    setenv("XDG_DATA_HOME", "/data", 1);
+    EXPECT_EQ(CReadHistory::DefaultFolder(), "/data/cpz5/history");
+    setenv("XDG_DATA_HOME", "relative", 1);
+    EXPECT_EQ(CReadHistory::DefaultFolder().find("relative"), std::string::npos);
+    if (savedData) {
+        setenv("XDG_DATA_HOME", data.c_str(), 1);
+    } else {
+        unsetenv("XDG_DATA_HOME");
+    }
+}
+
+}  // namespace

@@ -1,0 +1,169 @@
+// The windows of comparing and of the radio history: what they list, and the
+// Clone menu's checks that switch the write safeguards.
+#include <gtest/gtest.h>
+
+#include <QTreeWidget>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "../../support/CliRun.h"
+#include "app/CommandLineInfo.h"
+#include "app/CompareDlg.h"
+#include "app/DocWriteSafeguard.h"
+#include "app/HistoryCommands.h"
+#include "app/HistoryDlg.h"
+#include "app/OtherFileDoc.h"
+#include "app/Z5App.h"
+#include "app/Z5Doc.h"
+#include "app/Z5MainFrame.h"
+#include "clone/CloneManager.h"
+#include "model/Node.h"
+#include "model/RadioDataManager.h"
+#include "platform/MemorySettingsStore.h"
+#include "platform/ScriptedUserInterface.h"
+#include "platform/TempFile.h"
+#include "ui/CommandIds.h"
+#include "ui/ListSheet.h"
+
+namespace {
+
+class HistoryWindowsTest : public ::testing::Test {
+  protected:
+    HistoryWindowsTest() { std::filesystem::create_directories(m_dir); }
+    ~HistoryWindowsTest() override { std::filesystem::remove_all(m_dir); }
+
+    void SetText(const std::string& path, const std::string& text) {
+        CNode* node = CNode::ResolvePath(path);
+        ASSERT_NE(node, nullptr) << path;
+        node->SetText(text);
+    }
+
+    LeafComparison::LeafTexts Texts() {
+        return LeafComparison::TextsOf(*m_document.GetCloneManager().GetRadioData()->GetRoot());
+    }
+
+    const std::string m_dir = CTempFile::Directory() + "/cpz5-hw-" + std::to_string(::getpid());
+    CMemorySettingsStore m_settings;
+    CScriptedUserInterface m_ui;
+    CZ5Doc m_document{m_settings, m_ui};
+};
+
+#ifdef CPZ5_CLI_PATH
+TEST_F(HistoryWindowsTest, TheCompareWindowListsExactlyTheLeavesThatTheCommandLineDiffLists) {
+    ASSERT_TRUE(m_document.SaveFile(m_dir + "/b.cz5").ok);
+    SetText("MCH.CH3.Clear", "OFF");
+    SetText("MCH.CH3.FreqRx", "146.52000");
+    SetText("PCH.CH1.Clear", "OFF");
+    SetText("Common.Beep", "OFF");
+    SetText("PGR.C2.Code", "123");
+    ASSERT_TRUE(m_document.SaveFile(m_dir + "/a.cz5").ok);
+
+    const COtherFileDoc::SLeaves other = COtherFileDoc::Read(m_settings, m_ui, m_dir + "/b.cz5");
+    ASSERT_TRUE(other.ok) << other.message;
+    EXPECT_NE(CNode::ResolvePath("MCH.CH3.FreqRx"), nullptr) << "the document stays the root";
+    CCompareDlg dialog(LeafComparison::Compare(Texts(), other.texts), QStringLiteral("b.cz5"));
+
+    const SCliRun run = RunCli(m_dir, "diff a.cz5 b.cz5");
+    std::vector<std::string> listed;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);) {
+        listed.push_back(line.substr(0, line.find(':')));
+    }
+    EXPECT_EQ(dialog.ListedPaths(), listed) << run.err;
+    EXPECT_GE(listed.size(), 4u);
+
+    std::vector<QString> groups;
+    for (int i = 0; i < dialog.Tree()->topLevelItemCount(); ++i) {
+        groups.push_back(dialog.Tree()->topLevelItem(i)->text(0));
+    }
+    EXPECT_NE(std::find(groups.begin(), groups.end(), QStringLiteral("Memory CH")), groups.end());
+    EXPECT_NE(std::find(groups.begin(), groups.end(), QStringLiteral("Common Setting")),
+              groups.end());
+#ifdef CPZ5_SCREENSHOT_DIR
+    dialog.show();
+    dialog.grab().save(QStringLiteral(CPZ5_SCREENSHOT_DIR "/compare.png"));
+#endif
+}
+#endif
+
+TEST_F(HistoryWindowsTest, TheHistoryWindowListsTheNewestFirstAndGivesTheChosenRead) {
+    std::vector<CHistoryDlg::SRow> rows = {
+        {"/h/new.cz5", "2026-12-08 19:00:00 UTC", "QM-Z5", "USA", 12},
+        {"/h/old.cz5", "2026-12-07 08:00:00 UTC", "QM-Z5", "EUR", -1},
+    };
+    CHistoryDlg dialog(rows, QStringLiteral("/h"));
+    ASSERT_EQ(dialog.Tree()->topLevelItemCount(), 2);
+    EXPECT_EQ(dialog.Tree()->topLevelItem(0)->text(3), QStringLiteral("12"));
+    EXPECT_EQ(dialog.Tree()->topLevelItem(1)->text(3), QStringLiteral("unreadable"));
+    EXPECT_EQ(dialog.ChosenPath(), "") << "nothing chosen yet";
+
+    dialog.ChooseRow(1, CHistoryDlg::EChoice::Compare);
+    EXPECT_EQ(dialog.Choice(), CHistoryDlg::EChoice::Compare);
+    EXPECT_EQ(dialog.ChosenPath(), "/h/old.cz5");
+#ifdef CPZ5_SCREENSHOT_DIR
+    dialog.show();
+    dialog.grab().save(QStringLiteral(CPZ5_SCREENSHOT_DIR "/history.png"));
+#endif
+}
+
+TEST_F(HistoryWindowsTest, TheCloneMenuChecksSwitchTheWriteSafeguards) {
+    CHistoryCommands commands(m_document, m_settings, m_ui);
+    std::map<int, std::pair<CCommandTarget::Runner, CCommandTarget::Updater>> handlers;
+    commands.Register([&](int id, CCommandTarget::Runner run, CCommandTarget::Updater update) {
+        handlers[id] = {std::move(run), std::move(update)};
+    });
+    for (const auto& [id, setting] : {std::pair{Cmd::CloneBackup, CDocWriteSafeguard::kBackup},
+                                      std::pair{Cmd::CloneVerify, CDocWriteSafeguard::kVerify}}) {
+        ASSERT_EQ(handlers.count(id), 1u);
+        auto& [run, update] = handlers[id];
+        EXPECT_FALSE(update().checked) << "off by default";
+        run();
+        EXPECT_TRUE(update().checked);
+        EXPECT_EQ(m_settings.GetInt("History", setting, 0), 1);
+        run();
+        EXPECT_EQ(m_settings.GetInt("History", setting, 1), 0);
+    }
+    EXPECT_EQ(handlers.count(Cmd::FileCompare), 1u);
+    EXPECT_EQ(handlers.count(Cmd::FileHistory), 1u);
+}
+
+TEST(OtherFileDocTest, ChannelsInUseCountsTheMemoryChannelsNotCleared) {
+    const LeafComparison::LeafTexts texts = {
+        {"MCH.CH1.Clear", "OFF"},   {"MCH.CH2.Clear", "ON"}, {"MCH.CH3.Clear", "OFF"},
+        {"PCH.CH100.Clear", "OFF"}, {"MCH.CH3.Name", "OFF"}, {"Common.Clear", "OFF"},
+    };
+    EXPECT_EQ(COtherFileDoc::ChannelsInUse(texts), 2);
+}
+
+}  // namespace
+
+namespace {
+
+class GoToTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        settings.SetInt("Model", "Setup", 1);
+        program.UserInterface().SetBeepWaits(false);
+        ASSERT_TRUE(program.InitInstance(CCommandLineInfo({})));
+    }
+
+    CMemorySettingsStore settings;
+    CZ5App program{settings};
+};
+
+TEST_F(GoToTest, ADifferingChannelValueShowsItsListWithItsRowChosen) {
+    const struct {
+        const char* path;
+        int area;
+        int row;
+    } cases[] = {{"MCH.CH12.FreqRx", 1, 12}, {"PCH.CH3.Clear", 2, 3}, {"CCH.CH0.Name", 3, 0}};
+    for (const auto& c : cases) {
+        program.HistoryCommands()->GoTo(c.path);
+        EXPECT_EQ(program.MainFrame()->GetListArea(), c.area) << c.path;
+        ASSERT_NE(program.MainFrame()->ShownList(), nullptr);
+        EXPECT_EQ(program.MainFrame()->ShownList()->SelectedRow(), c.row) << c.path;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,401 @@
+#include "FleetTransfer.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <optional>
+
+#include "CliExit.h"
+#include "CliSession.h"
+#include "TransferCommands.h"
+#include "app/DocWriteSafeguard.h"
+#include "app/Z5Doc.h"
+#include "clone/CloneDocument.h"
+#include "clone/CloneManager.h"
+#include "clone/CloneRsIoManager.h"
+#include "clone/ModelInfo.h"
+#include "clone/ReadHistory.h"
+#include "platform/UserInterface.h"
+
+namespace fs = std::filesystem;
+
+namespace FleetTransfer {
+
+namespace {
+
+using Transfer = CCloneRsIoManager;
+
+// What a port's process tells the tool, one line each: "P 45" progress,
+// "C caption" what it does now, "M text" a message, "I identity".
+class CPipeUserInterface : public CUserInterface {
+  public:
+    explicit CPipeUserInterface(int fd) : m_fd(fd) {}
+
+    void Send(char kind, const std::string& text) {
+        std::string line = std::string(1, kind) + " ";
+        for (char c : text) {
+            line += c == '\n' ? ' ' : c;
+        }
+        line += '\n';
+        for (std::size_t done = 0; done < line.size();) {
+            const ssize_t written = ::write(m_fd, line.data() + done, line.size() - done);
+            if (written <= 0) {
+                return;
+            }
+            done += static_cast<std::size_t>(written);
+        }
+    }
+
+    // The tool asked once for all radios: every question is answered yes.
+    int MessageBox(const std::string& text, const std::string&, unsigned style) override {
+        Send('M', text);
+        const unsigned buttons = style & MessageStyle::ButtonMask;
+        return buttons == MessageStyle::YesNo || buttons == MessageStyle::YesNoCancel ? IDYES
+                                                                                      : IDOK;
+    }
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    void SetStatusText(const std::string& text) override { Send('C', text); }
+    void OpenProgress(const std::string& caption) override { Send('C', caption); }
+    void SetProgress(int percent) override {
+        if (percent != m_percent) {
+            m_percent = percent;
+            Send('P', std::to_string(percent));
+        }
+    }
+    bool IsProgressCancelled() override { return false; }
+    void CloseProgress() override {}
+    void Beep(EBeep) override {}
+    void ShowRadioInformation(const std::string&, const std::string&) override {}
+
+  private:
+    const int m_fd;
+    int m_percent = -1;
+};
+
+struct SPort {
+    std::string name;
+    std::string target;  // the file to read into
+    bool duplicate = false;
+    pid_t pid = -1;
+    int fd = -1;
+    int percent = 0;
+    std::string doing;
+    std::string identity;
+    std::string message;
+    std::string pending;  // a line not yet complete
+    int status = -1;
+};
+
+// The same device however it is written.
+std::string Canonical(const std::string& port) {
+    std::error_code error;
+    const fs::path path =
+        port.find('/') != std::string::npos ? fs::weakly_canonical(port, error) : fs::path();
+    return error || path.empty() ? port : path.string();
+}
+
+// Runs in the port's own process; the result becomes its exit status.
+int RunPort(CCliSession& session, EJob job, const SPort& port, const std::string& file, int fd) {
+    CPipeUserInterface ui(fd);
+    const std::optional<unsigned> number = TransferCommands::PortNumberOf(session, port.name);
+    if (!number) {
+        ui.Send('M', port.name + " is no port (COMn or a device path)");
+        return CliExit::kUsage;
+    }
+    CZ5Doc document(session.Settings(), ui);
+    document.EnableReadHistory(CReadHistory::DefaultFolder());
+    document.OnComPort(*number);
+    if (job == EJob::Write && !document.OpenFile(file).ok) {
+        ui.Send('M', file + " cannot be read");
+        return CliExit::kFileError;
+    }
+    int result = job == EJob::Write ? document.OnCloneWrite() : document.OnCloneRead();
+    const auto* transfer =
+        dynamic_cast<const Transfer*>(document.GetCloneManager().GetSerialTransfer());
+    if (transfer != nullptr) {
+        ui.Send('I', const_cast<Transfer*>(transfer)->GetRadioInfo()->GetText());
+    }
+    if (job == EJob::Read && result == Transfer::kResultSuccess) {
+        const CDocument::SFileResult saved = document.SaveFile(port.target);
+        if (!saved.ok) {
+            ui.Send('M', port.target + ": " + saved.message);
+            result = CliExit::kFileError;
+        }
+    }
+    return result;
+}
+
+bool Start(CCliSession& session, EJob job, SPort& port, const std::string& file) {
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0) {
+        return false;
+    }
+    std::cout.flush();
+    std::cerr.flush();
+    const pid_t pid = ::fork();
+    if (pid < 0) {
+        ::close(pipeFds[0]);
+        ::close(pipeFds[1]);
+        return false;
+    }
+    if (pid == 0) {
+        ::close(pipeFds[0]);
+        // The tool shows what the port does; nothing of the process reaches
+        // the terminal on its own, and nothing is asked there.
+        const int null = ::open("/dev/null", O_RDWR);
+        ::dup2(null, STDIN_FILENO);
+        ::dup2(null, STDOUT_FILENO);
+        ::dup2(null, STDERR_FILENO);
+        ::_exit(RunPort(session, job, port, file, pipeFds[1]) & 0xFF);
+    }
+    ::close(pipeFds[1]);
+    port.pid = pid;
+    port.fd = pipeFds[0];
+    return true;
+}
+
+// The identity text as it can be shown: printable characters, trimmed.
+std::string Printable(const std::string& text) {
+    std::string shown;
+    for (unsigned char c : text) {
+        shown += c >= 0x20 && c < 0x7F ? static_cast<char>(c) : ' ';
+    }
+    const std::size_t first = shown.find_first_not_of(' ');
+    return first == std::string::npos
+               ? ""
+               : shown.substr(first, shown.find_last_not_of(' ') - first + 1);
+}
+
+void TakeLine(SPort& port, const std::string& line) {
+    if (line.size() < 2) {
+        return;
+    }
+    const std::string text = line.substr(2);
+    switch (line[0]) {
+        case 'P':
+            port.percent = std::atoi(text.c_str());
+            break;
+        case 'C':
+            port.doing = text;
+            break;
+        case 'M':
+            port.message = text;
+            break;
+        case 'I':
+            port.identity = Printable(text);
+            break;
+        default:
+            break;
+    }
+}
+
+// Reads what is there; false at the end of the port's output.
+bool Drain(SPort& port) {
+    char buffer[512];
+    const ssize_t count = ::read(port.fd, buffer, sizeof buffer);
+    if (count <= 0) {
+        return false;
+    }
+    port.pending.append(buffer, static_cast<std::size_t>(count));
+    for (std::size_t end = port.pending.find('\n'); end != std::string::npos;
+         end = port.pending.find('\n')) {
+        TakeLine(port, port.pending.substr(0, end));
+        port.pending.erase(0, end + 1);
+    }
+    return true;
+}
+
+std::string Cut(const std::string& text, std::size_t width) {
+    return text.size() <= width ? text : text.substr(0, width - 3) + "...";
+}
+
+class CProgressLines {
+  public:
+    explicit CProgressLines(bool shown) : m_shown(shown) {}
+
+    void Draw(const std::vector<SPort>& ports) {
+        if (!m_shown) {
+            return;
+        }
+        if (m_drawn) {
+            std::cerr << "\x1b[" << ports.size() << 'A';
+        }
+        for (const SPort& port : ports) {
+            constexpr int kBar = 20;
+            const int filled = port.percent * kBar / 100;
+            std::cerr << "\r\x1b[K" << Cut(port.name, 24)
+                      << std::string(25 - Cut(port.name, 24).size(), ' ') << '['
+                      << std::string(static_cast<std::size_t>(filled), '#')
+                      << std::string(static_cast<std::size_t>(kBar - filled), ' ') << "] ";
+            char percent[8];
+            std::snprintf(percent, sizeof percent, "%3d%% ", port.percent);
+            std::cerr << percent << Cut(port.duplicate ? "given twice" : port.doing, 40) << '\n';
+        }
+        std::cerr.flush();
+        m_drawn = true;
+    }
+
+  private:
+    const bool m_shown;
+    bool m_drawn = false;
+};
+
+void Watch(std::vector<SPort>& ports, CProgressLines& lines) {
+    using Clock = std::chrono::steady_clock;
+    auto lastDraw = Clock::now() - std::chrono::seconds(1);
+    for (;;) {
+        std::vector<pollfd> fds;
+        std::vector<SPort*> owners;
+        for (SPort& port : ports) {
+            if (port.fd >= 0) {
+                fds.push_back({port.fd, POLLIN, 0});
+                owners.push_back(&port);
+            }
+        }
+        if (fds.empty()) {
+            break;
+        }
+        ::poll(fds.data(), fds.size(), 200);
+        for (std::size_t i = 0; i < fds.size(); ++i) {
+            if ((fds[i].revents & (POLLIN | POLLHUP | POLLERR)) != 0 && !Drain(*owners[i])) {
+                ::close(owners[i]->fd);
+                owners[i]->fd = -1;
+            }
+        }
+        if (Clock::now() - lastDraw > std::chrono::milliseconds(100)) {
+            lines.Draw(ports);
+            lastDraw = Clock::now();
+        }
+    }
+    for (SPort& port : ports) {
+        int raw = 0;
+        if (port.pid > 0 && ::waitpid(port.pid, &raw, 0) == port.pid) {
+            port.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : Transfer::kResultFailure;
+            port.percent = port.status == 0 ? 100 : port.percent;
+        }
+    }
+    lines.Draw(ports);
+}
+
+std::string ResultText(const SPort& port) {
+    static const std::map<int, std::string> kTexts = {
+        {Transfer::kResultSuccess, "OK"},
+        {Transfer::kResultCancelled, "cancelled"},
+        {Transfer::kResultFailure, "failed: no answer or a bad answer"},
+        {Transfer::kResultWrongModel, "not a QM-Z5 of a known revision"},
+        {Transfer::kResultWrongVersion, "wrong model version"},
+        {Transfer::kResultPortNotOpened, "port could not be opened"},
+        {CDocWriteSafeguard::kResultNotVerified, "radio holds other data than sent"},
+        {CDocWriteSafeguard::kResultNotBackedUp, "backup could not be kept"},
+        {CliExit::kFileError, "clone file error"},
+        {CliExit::kUsage, "not a port"},
+    };
+    auto text = kTexts.find(port.status);
+    std::string result = text != kTexts.end() ? text->second : "failed";
+    result += " (" + std::to_string(port.status) + ")";
+    return port.duplicate ? result + "; given twice, done once" : result;
+}
+
+void PrintSummary(const std::vector<SPort>& ports) {
+    std::size_t portWidth = 4, radioWidth = 5;
+    for (const SPort& port : ports) {
+        portWidth = std::max(portWidth, port.name.size());
+        radioWidth = std::max(radioWidth, port.identity.size());
+    }
+    const auto row = [&](const std::string& port, const std::string& radio,
+                         const std::string& result) {
+        std::cout << port << std::string(portWidth + 2 - port.size(), ' ') << radio
+                  << std::string(radioWidth + 2 - radio.size(), ' ') << result << '\n';
+    };
+    row("PORT", "RADIO", "RESULT");
+    for (const SPort& port : ports) {
+        row(port.name, port.identity.empty() ? "-" : port.identity, ResultText(port));
+    }
+    for (const SPort& port : ports) {
+        if (port.status != 0 && !port.message.empty()) {
+            std::cout << port.name << ": " << port.message << '\n';
+        }
+    }
+    std::cout.flush();
+}
+
+std::string TargetFile(const std::string& directory, const std::string& port,
+                       std::map<std::string, int>& used) {
+    // "/dev/ttyUSB0" gives ttyUSB0.cz5, "/dev/pts/3" pts-3.cz5.
+    std::string stem = port.rfind("/dev/", 0) == 0 ? port.substr(5) : port;
+    for (char& c : stem) {
+        c = c == '/' ? '-' : c;
+    }
+    stem = stem.empty() || stem.find_first_not_of("-.") == std::string::npos ? "radio" : stem;
+    const int n = ++used[stem];
+    return directory + "/" + stem + (n > 1 ? "-" + std::to_string(n) : "") + ".cz5";
+}
+
+bool Confirm(CCliSession& session, EJob job, std::size_t radios) {
+    if (job != EJob::Write) {
+        return true;
+    }
+    const std::string question = "The data will be written into " + std::to_string(radios) +
+                                 " radios and replace their memory.\n\nWrite to the radios?";
+    return session.UserInterface().MessageBox(
+               question, CCloneDocument::kMessageTitle,
+               MessageStyle::OkCancel | MessageStyle::IconQuestion) == IDOK;
+}
+
+}  // namespace
+
+int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
+        const std::string& target) {
+    if (job == EJob::Read) {
+        std::error_code error;
+        fs::create_directories(target, error);
+        if (!fs::is_directory(target)) {
+            CCliSession::Report(target + ": not a directory for the reads");
+            return CliExit::kFileError;
+        }
+    } else if (!session.Open(target)) {
+        return CliExit::kFileError;
+    }
+    std::vector<SPort> ports;
+    std::map<std::string, std::size_t> seen;
+    std::map<std::string, int> usedNames;
+    for (const std::string& name : names) {
+        auto [first, fresh] = seen.emplace(Canonical(name), ports.size());
+        if (!fresh) {
+            ports[first->second].duplicate = true;
+            continue;
+        }
+        SPort port;
+        port.name = name;
+        port.target = job == EJob::Read ? TargetFile(target, name, usedNames) : "";
+        ports.push_back(std::move(port));
+    }
+    if (!Confirm(session, job, ports.size())) {
+        return Transfer::kResultCancelled;
+    }
+    for (SPort& port : ports) {
+        if (!Start(session, job, port, target)) {
+            port.status = Transfer::kResultFailure;
+            port.message = "no process could be started for this port";
+        }
+    }
+    CProgressLines lines(::isatty(STDERR_FILENO) != 0);
+    Watch(ports, lines);
+    PrintSummary(ports);
+    for (const SPort& port : ports) {
+        if (port.status != 0) {
+            return port.status;
+        }
+    }
+    return CliExit::kOk;
+}
+
+}  // namespace FleetTransfer
