@@ -3,9 +3,11 @@
 #include "app/CsvCommands.h"
 #include "clone/CloneDocument.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStatusBar>
+#include <QTimer>
 #include <filesystem>
 
 #include "app/AboutDlg.h"
@@ -36,6 +38,7 @@ constexpr const char* kNoHelp =
     "The user manual (CP-Z5.html) was found neither beside the program nor in its\n"
     "share/cpz5 folder.";
 constexpr const char* kReady = "Ready";
+constexpr int kOpenRetryMs = 200;
 
 // Letter case does not tell files apart here, as on the radio's home
 // platform.
@@ -65,6 +68,10 @@ void Guarded(Body body) {
 
 CZ5App::CZ5App(CSettingsStore& settings) : m_settings(settings), m_recentFiles(settings) {
     m_openPrompt = [this] { return AskOpenPath(); };
+    m_openRetry = new QTimer(this);
+    m_openRetry->setSingleShot(true);
+    m_openRetry->setInterval(kOpenRetryMs);
+    connect(m_openRetry, &QTimer::timeout, this, &CZ5App::OpenPendingFiles);
     RegisterCommands();
 }
 
@@ -98,6 +105,7 @@ bool CZ5App::InitInstance(const CCommandLineInfo& commandLine) {
         m_frame->show();
     }
     m_frame->statusBar()->showMessage(QString::fromLatin1(kReady));
+    OpenPendingFiles();
     return true;
 }
 
@@ -222,6 +230,40 @@ bool CZ5App::OpenDocumentFile(const std::string& path) {
     m_frame->SetRecentFiles(m_recentFiles.Entries());
     ShowDocument();
     return true;
+}
+
+void CZ5App::OpenRequestedFile(const std::string& path) {
+    m_pendingOpens.push_back(path);
+    RaiseMainWindow();
+    OpenPendingFiles();
+}
+
+// Opens the requested files one after the other, each under the busy flag as
+// File > Open; tries again a moment later while a dialog is open or another
+// command runs. Before the main window exists the start opens them.
+void CZ5App::OpenPendingFiles() {
+    while (m_frame != nullptr && !m_pendingOpens.empty()) {
+        if (QApplication::activeModalWidget() != nullptr || !CCloneSupportDoc::TryEnterCommand()) {
+            m_openRetry->start();
+            return;
+        }
+        const std::string path = m_pendingOpens.front();
+        m_pendingOpens.pop_front();
+        OpenDocumentFile(path);
+        CCloneSupportDoc::LeaveCommand();
+    }
+}
+
+void CZ5App::RaiseMainWindow() {
+    if (m_frame == nullptr) {
+        return;
+    }
+    if (m_frame->isMinimized()) {
+        m_frame->setWindowState(m_frame->windowState() & ~Qt::WindowMinimized);
+    }
+    m_frame->show();
+    m_frame->raise();
+    m_frame->activateWindow();
 }
 
 void CZ5App::OnFileSaved() {
