@@ -97,7 +97,17 @@ void CCloneSoftMainFrm::SetCloseQuestion(std::function<bool()> question) {
 }
 
 void CCloneSoftMainFrm::SetDocumentTitle(const QString& title) {
-    setWindowTitle(title + QStringLiteral(" - ") + QLatin1String(kProgramTitle));
+    m_documentTitle = title;
+    ShowTitle();
+}
+
+// "*" after the document's title marks unsaved changes; windowModified tells
+// the window system the same.
+void CCloneSoftMainFrm::ShowTitle() {
+    const bool modified = m_modifiedQuery && m_modifiedQuery();
+    setWindowModified(modified);
+    setWindowTitle(m_documentTitle + (modified ? QStringLiteral("*") : QString()) +
+                   QStringLiteral(" - ") + QLatin1String(kProgramTitle));
 }
 
 QAction* CCloneSoftMainFrm::Action(int id) const {
@@ -112,6 +122,7 @@ bool CCloneSoftMainFrm::RunCommand(int id) {
 }
 
 void CCloneSoftMainFrm::UpdateCommands() {
+    ShowTitle();
     for (const auto& [id, action] : m_actions) {
         const SCommandState state = m_router.Query(id);
         action->setEnabled(state.enabled);
@@ -239,6 +250,18 @@ void CCloneSoftMainFrm::PlaceWindow() {
     move(place.topLeft());
     resize(place.size());
     m_normalPlace = place;
+}
+
+void CCloneSoftMainFrm::PlaceFirstStart(const QSize& wanted, int treeWidth) {
+    const QList<QRect> screens = AvailableScreens();
+    if (screens.isEmpty()) {
+        return;
+    }
+    const QRect place = CWindowPlacement::FirstPlace(wanted, screens.first());
+    move(place.topLeft());
+    resize(place.size());
+    m_normalPlace = place;
+    m_placement.treeWidth = treeWidth;
 }
 
 void CCloneSoftMainFrm::RememberNormalPlace() {

@@ -132,6 +132,7 @@ void CZ5App::CreateMainFrame() {
     m_frame = std::make_unique<CZ5MainFrame>(m_settings, *this);
     m_frame->SetCommandTargets(m_dataCommands.get(), this);
     m_frame->SetCloseQuestion([this] { return m_document->CanCloseFrame(); });
+    m_frame->SetModifiedQuery([this] { return m_document->IsModified(); });
     m_frame->SetModifiedHandler([this] { m_document->SetModifiedFlag(true); });
     m_frame->SetRecentFiles(m_recentFiles.Entries());
     m_ui.SetMainWindow(m_frame.get());
