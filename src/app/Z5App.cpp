@@ -29,6 +29,7 @@
 #include "platform/SettingsStore.h"
 #include "ui/CommPortSetupDlg.h"
 #include "ui/CommandIds.h"
+#include "ui/DialogFocusOrder.h"
 
 namespace {
 
@@ -68,6 +69,7 @@ void Guarded(Body body) {
 
 CZ5App::CZ5App(CSettingsStore& settings) : m_settings(settings), m_recentFiles(settings) {
     m_openPrompt = [this] { return AskOpenPath(); };
+    CDialogFocusOrder::Install();
     m_openRetry = new QTimer(this);
     m_openRetry->setSingleShot(true);
     m_openRetry->setInterval(kOpenRetryMs);
