@@ -8,6 +8,7 @@
 #if CPZ5_PRINT
 #include "PrintCommand.h"
 #endif
+#include "PortsCommand.h"
 #include "TransferCommands.h"
 
 namespace {
@@ -25,6 +26,7 @@ const SCliCommand kCommands[] = {
     {"print", "cpz5-cli print FILE -o OUT.pdf [--sections all|common,dtmf,pgr,mch,pch,cch]",
      PrintCommand::kOptions, &PrintCommand::Run},
 #endif
+    {"ports", "cpz5-cli ports", {}, &PortsCommand::Run},
     {"setup", "cpz5-cli setup --port PORT", TransferCommands::kPortOptions,
      &TransferCommands::Setup},
     {"info", "cpz5-cli info --port PORT", TransferCommands::kPortOptions, &TransferCommands::Info},
