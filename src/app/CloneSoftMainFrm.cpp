@@ -9,11 +9,14 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
+#include <filesystem>
 
 #include "app/CloneStatusBar.h"
 #include "app/CommandTable.h"
 #include "app/ToolbarIcons.h"
 #include "clone/CloneDocument.h"
+#include "clone/PortName.h"
+#include "platform/SerialPortList.h"
 #include "platform/SettingsStore.h"
 #include "ui/CommandIds.h"
 
@@ -173,6 +176,9 @@ void CCloneSoftMainFrm::CreateMenus() {
         if (menuDef.items.front() == Cmd::FileNewMenu) {
             m_fileMenu = menu;
         }
+        if (menuDef.items.front() == Cmd::Com1) {
+            connect(menu, &QMenu::aboutToShow, this, &CCloneSoftMainFrm::ShowComPortDevices);
+        }
         if (menuDef.items.front() == Cmd::PgrMemory) {
             menu->addSeparator();
             QMenu* models = menu->addMenu(QString::fromLatin1(CCommandTable::ModelMenu().title));
@@ -200,6 +206,30 @@ void CCloneSoftMainFrm::CreateToolBar() {
         } else {
             m_toolBar->addAction(Action(id));
         }
+    }
+}
+
+// Each COMn item names, after its text, the device it stands for and what
+// that is (read again each time the menu opens, so a cable plugged in
+// meanwhile shows), or that the device is not there.
+void CCloneSoftMainFrm::ShowComPortDevices() {
+    const CPortName names(&m_settings);
+    const std::vector<SSerialPortInfo> found = CSerialPortList().List();
+    for (int id = Cmd::Com1; id <= Cmd::Com4; ++id) {
+        const std::string device = names.ResolveNumber(static_cast<unsigned>(id - Cmd::Com1 + 1));
+        std::string what = "not connected";
+        for (const SSerialPortInfo& port : found) {
+            if (device == port.device || device == port.stableName) {
+                what = port.Description();
+            }
+        }
+        std::error_code error;
+        if (what == "not connected" && !device.empty() && std::filesystem::exists(device, error)) {
+            what.clear();
+        }
+        Action(id)->setText(
+            QString::fromLatin1(CCommandTable::Find(id)->text) + QLatin1Char('\t') +
+            QString::fromStdString(device + (what.empty() ? "" : "  (" + what + ")")));
     }
 }
 

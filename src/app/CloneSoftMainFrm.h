@@ -59,6 +59,9 @@ class CCloneSoftMainFrm : public QMainWindow, public CCommandTarget {
     // Runs command id through the router; false when it was not run.
     bool RunCommand(int id);
 
+    // The COM Port menu's items with the devices they stand for now.
+    void ShowComPortDevices();
+
     // The recent files shown under "Recent File" (the newest first).
     void SetRecentFiles(const std::vector<std::string>& paths);
 

@@ -26,6 +26,7 @@
 #include "clone/ModelManager.h"
 #include "clone/PortName.h"
 #include "clone/SettingsKeys.h"
+#include "platform/SerialPortList.h"
 #include "platform/SettingsStore.h"
 #include "ui/CommPortSetupDlg.h"
 #include "ui/CommandIds.h"
@@ -117,6 +118,11 @@ void CZ5App::RunSetup() {
     CCommPortSetupDlg dialog(
         setup.InitialPort(), [&ports](int port) { return ports.ResolveNumber(port); },
         [&setup](int port) { return setup.Identify(port); });
+    dialog.SetPortFinder([] { return CSerialPortList().List(); },
+                         [this](int port, const std::string& device) {
+                             m_settings.SetString(SettingsKey::kCommPortSection,
+                                                  CPortName::ComName(port), device);
+                         });
     dialog.exec();
 }
 
