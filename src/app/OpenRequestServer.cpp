@@ -122,6 +122,10 @@ bool COpenRequestServer::Send(const QString& socketPath, const QString& filePath
         }
         QThread::msleep(kRetryMs);
     }
+    // The file name goes to a program of this user only.
+    if (!IsFromThisUser(socket)) {
+        return false;
+    }
     socket.write(request);
     const bool sent = socket.waitForBytesWritten(waitMs);
     socket.disconnectFromServer();

@@ -36,7 +36,8 @@ class COpenRequestServer : public QObject {
 
     // The request of a second start: sends the absolute form of filePath to
     // the program listening on socketPath, trying for up to waitMs while
-    // that program may still be starting. False when nobody took it.
+    // that program may still be starting. False when nobody took it or the
+    // listener is not a process of this user.
     static bool Send(const QString& socketPath, const QString& filePath, int waitMs = 10000);
 
     // The path a request's bytes name, "" when they are no acceptable path.
