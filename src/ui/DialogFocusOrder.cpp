@@ -105,6 +105,12 @@ void CollectInOrder(QWidget* container, QWidget* root, std::vector<QWidget*>& or
     }
 }
 
+void ChainTabOrder(const std::vector<QWidget*>& order) {
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
 bool IsField(const QWidget* widget) {
     return qobject_cast<const QPushButton*>(widget) == nullptr &&
            qobject_cast<const QTabBar*>(widget) == nullptr;
@@ -132,9 +138,7 @@ void CDialogFocusOrder::Install() {
 QWidget* CDialogFocusOrder::Apply(QWidget* root) {
     std::vector<QWidget*> order;
     CollectInOrder(root, root, order);
-    for (std::size_t i = 1; i < order.size(); ++i) {
-        QWidget::setTabOrder(order[i - 1], order[i]);
-    }
+    ChainTabOrder(order);
     auto first = std::find_if(order.begin(), order.end(), IsField);
     return first != order.end() ? *first : nullptr;
 }
@@ -155,9 +159,7 @@ bool CDialogFocusOrder::eventFilter(QObject* watched, QEvent* event) {
         widget->setProperty(kOrderedProperty, true);
         std::vector<QWidget*> order{sheet->tabBar()};
         CollectInOrder(widget, sheet->window(), order);
-        for (std::size_t i = 1; i < order.size(); ++i) {
-            QWidget::setTabOrder(order[i - 1], order[i]);
-        }
+        ChainTabOrder(order);
     }
     return false;
 }

@@ -119,6 +119,7 @@ TEST_F(ExecutableTest, UnknownOptionsAreUsageErrorsAndQtsOwnPass) {
         {{"--bogus"}, 64, true},
         {{"-x", "-platform", "offscreen"}, 64, true},
         {{"--open=x.cz5", "--virtual-radio=XYZ"}, 64, false},
+        {{"--open", "-odd.cz5", "--virtual-radio=XYZ"}, 64, false},
         {{"--help"}, 0, false},
         {{"--version"}, 0, false},
     };

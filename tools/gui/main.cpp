@@ -106,8 +106,7 @@ bool IsOneOf(std::string_view name, const std::array<std::string_view, N>& names
 }
 
 bool IsOwnOption(std::string_view argument) {
-    return argument == "-S" || argument == kOpenOption ||
-           argument.starts_with(std::string(kOpenOption) + "=") ||
+    return argument == "-S" || argument.starts_with(std::string(kOpenOption) + "=") ||
            argument == CCommandLineInfo::kVirtualRadioOption ||
            argument.starts_with(std::string(CCommandLineInfo::kVirtualRadioOption) + "=");
 }
