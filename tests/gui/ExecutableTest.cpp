@@ -94,7 +94,8 @@ TEST_F(ExecutableTest, ASecondStartHandsItsFileToTheFirstAndEnds) {
     std::ofstream(QDir(RunDir()).filePath("CPZ5 Open Request").toStdString()) << "";
 
     QProcess first;
-    Start(first, {"--open", a});
+    first.setWorkingDirectory(home.path());
+    Start(first, {"--open", "a.cz5"});
     ASSERT_TRUE(WaitForRecentFile(a, first)) << first.readAllStandardError().toStdString();
 
     QProcess second;

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
 #include <array>
 #include <cstdlib>
@@ -218,7 +219,9 @@ int RunProgram(QApplication& application, const CCommandLineInfo& commandLine,
         }
         if (program.InitInstance(commandLine)) {
             if (!openPath.empty()) {
-                program.OpenRequestedFile(openPath);
+                // The recent-file list keeps the whole path.
+                program.OpenRequestedFile(
+                    QFileInfo(QString::fromStdString(openPath)).absoluteFilePath().toStdString());
             }
             ReportShownWhenProbed();
             status = application.exec();
