@@ -6,7 +6,6 @@
 #include "clone/CloneFileResult.h"
 #include "clone/CloneManager.h"
 #include "clone/CloneRsIoManager.h"
-#include "clone/DefaultDataManager.h"
 #include "clone/LineReader.h"
 #include "clone/ModelManager.h"
 #include "clone/ReplacingFile.h"
@@ -17,11 +16,10 @@
 #include "platform/SettingsStore.h"
 #include "platform/TempFile.h"
 #include "platform/TextFile.h"
-#include "platform/UserInterface.h"
 
 namespace {
 
-constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
+constexpr const char* kTempFilePrefix = "~CP";
 constexpr SMemoryRange kBaseMemoryRange[] = {{0x0000, 0x0FFF}, {0xFFFF, 0xFFFF}};
 
 // Lines longer than any valid clone file line are cut when copied: they stay
@@ -51,11 +49,6 @@ std::string ResultWithDetail(const char* result, const std::string& detail) {
     return detail.empty() ? std::string(result) : std::string(result) + ": " + detail;
 }
 
-std::string CutShortWarning(const std::string& path, std::uint32_t lines, std::uint32_t needed) {
-    return path + " holds only " + std::to_string(lines) + " of the " + std::to_string(needed) +
-           " data lines of a full clone file; the rest is factory data.";
-}
-
 }  // namespace
 
 CCloneSupportDoc::CCloneSupportDoc(CSettingsStore& settings, CUserInterface& ui)
@@ -78,7 +71,7 @@ void CCloneSupportDoc::InitializeClone(std::unique_ptr<CCloneManager> manager) {
                            false);
     }
     m_manager->ResetToDefaults();
-    m_tempFile = std::make_unique<CTempFile>(CTempFile::kDocumentPrefix);
+    m_tempFile = std::make_unique<CTempFile>(kTempFilePrefix);
     CNode::SetActiveRoot(RootOf(*m_manager));
 }
 
@@ -132,33 +125,32 @@ void CCloneSupportDoc::LeaveCommand() {
 
 CDocument::SFileResult CCloneSupportDoc::OpenFile(const std::string& path) {
     CWaitCursor wait(GetUserInterface());
-    SFileResult result = CopyIntoTempFile(path);
-    if (result.ok) {
+    std::string result = CopyIntoTempFile(path);
+    if (result == CloneFileResult::kOk) {
         result = LoadTempFile();
     }
-    if (!result.ok) {
-        return result;
+    if (result != CloneFileResult::kOk) {
+        return {false, result};
     }
     m_manager->LoadNodes();
     SetModifiedFlag(false);
     SetPathName(path);
-    WarnIfCutShort(path);
-    return result;
+    return {true, result};
 }
 
 // The temporary file gets the lines of path with "\n" ends, whatever ends
 // they had (a file saved here has CR LF).
-CDocument::SFileResult CCloneSupportDoc::CopyIntoTempFile(const std::string& path) {
+std::string CCloneSupportDoc::CopyIntoTempFile(const std::string& path) {
     CLineReader source(kCopiedLineLimit);
     if (!source.Open(path)) {
-        return {false, ResultWithDetail(CloneFileResult::kCannotOpenFile, source.Error())};
+        return CloneFileResult::kCannotOpenFile;
     }
     if (m_tempFile == nullptr || !m_tempFile->IsValid()) {
-        return NoTempFile();
+        return CloneFileResult::kError;
     }
     CTextFile temp(m_tempFile->Path());
     if (!temp.OpenForWrite()) {
-        return TempFileFailed(temp.Error());
+        return CloneFileResult::kError;
     }
     std::string line;
     bool written = true;
@@ -167,44 +159,18 @@ CDocument::SFileResult CCloneSupportDoc::CopyIntoTempFile(const std::string& pat
     }
     written = temp.Close() && written;
     if (source.HasError()) {
-        return {false, ResultWithDetail(CloneFileResult::kCannotOpenFile, source.Error())};
+        return CloneFileResult::kCannotOpenFile;
     }
-    return written ? SFileResult{true, CloneFileResult::kOk} : TempFileFailed(temp.Error());
+    return written ? CloneFileResult::kOk : CloneFileResult::kError;
 }
 
-// The file is read over the factory image of the model version, so that what
-// a file cut short does not hold is factory data rather than what the
-// document held before; a file that does not read "OK" leaves the image as
-// it was.
-CDocument::SFileResult CCloneSupportDoc::LoadTempFile() {
+std::string CCloneSupportDoc::LoadTempFile() {
     CCloneFileIoManager* files = m_manager->GetCloneFileIo();
     CEepromDataManager* image = m_manager->GetMemoryImage();
     if (files == nullptr || image == nullptr) {
-        return {false, CloneFileResult::kError};
+        return CloneFileResult::kError;
     }
-    const CImageBuffer before(*image);
-    if (CDefaultDataManager* defaults = m_manager->GetDefaultData()) {
-        const CModelManager* models = m_manager->GetModelManager();
-        defaults->CopyAll(models != nullptr ? models->GetVersion() : 0);
-    }
-    const std::string result = files->Load(m_tempFile->Path(), *image);
-    if (result != CloneFileResult::kOk) {
-        image->Assign(before);
-        return {false, ResultWithDetail(result.c_str(), files->GetFailureReason())};
-    }
-    return {true, result};
-}
-
-void CCloneSupportDoc::WarnIfCutShort(const std::string& path) {
-    const CCloneFileIoManager* files = m_manager->GetCloneFileIo();
-    if (files == nullptr || files->CoveredWholeImage()) {
-        return;
-    }
-    const std::string warning =
-        CutShortWarning(path, files->GetDataLinesRead(), files->GetLineCount());
-    GetUserInterface().SetStatusText(warning);
-    GetUserInterface().MessageBox(warning, kMessageTitle,
-                                  MessageStyle::Ok | MessageStyle::IconExclamation);
+    return files->Load(m_tempFile->Path(), *image);
 }
 
 CDocument::SFileResult CCloneSupportDoc::SaveFile(const std::string& path) {
@@ -225,17 +191,14 @@ CDocument::SFileResult CCloneSupportDoc::SaveFile(const std::string& path) {
 CDocument::SFileResult CCloneSupportDoc::StoreTempFile() {
     CCloneFileIoManager* files = m_manager->GetCloneFileIo();
     CEepromDataManager* image = m_manager->GetMemoryImage();
-    if (files == nullptr || image == nullptr) {
-        return {false, CloneFileResult::kError};
-    }
-    if (m_tempFile == nullptr || !m_tempFile->IsValid()) {
-        return NoTempFile();
+    if (files == nullptr || image == nullptr || m_tempFile == nullptr || !m_tempFile->IsValid()) {
+        return {false, ResultWithDetail(CloneFileResult::kError, "no temporary file")};
     }
     m_manager->StoreNodes();
     std::string result = files->Save(m_tempFile->Path(), GetMemoryRange(), *image);
     if (result != CloneFileResult::kOk) {
-        return {false,
-                ResultWithDetail(result.c_str(), TempFileProblem(files->GetFailureReason()))};
+        return {false, ResultWithDetail(result.c_str(), "the temporary file " + m_tempFile->Path() +
+                                                            " could not be written")};
     }
     return {true, result};
 }
@@ -245,7 +208,7 @@ CDocument::SFileResult CCloneSupportDoc::StoreTempFile() {
 CDocument::SFileResult CCloneSupportDoc::CopyTempFileTo(const std::string& path) {
     CLineReader temp(SIZE_MAX);
     if (!temp.Open(m_tempFile->Path())) {
-        return {false, ResultWithDetail(CloneFileResult::kError, TempFileProblem(temp.Error()))};
+        return {false, ResultWithDetail(CloneFileResult::kError, "the temporary file is gone")};
     }
     CReplacingFile target(path);
     if (!target.Open()) {
@@ -257,27 +220,12 @@ CDocument::SFileResult CCloneSupportDoc::CopyTempFileTo(const std::string& path)
         target.Write("\r\n");
     }
     if (temp.HasError()) {
-        return {false, ResultWithDetail(CloneFileResult::kError, TempFileProblem(temp.Error()))};
+        return {false, ResultWithDetail(CloneFileResult::kError, "the temporary file")};
     }
     if (!target.Commit()) {
         return {false, ResultWithDetail(CloneFileResult::kError, target.Error())};
     }
     return {true, CloneFileResult::kOk};
-}
-
-std::string CCloneSupportDoc::TempFileProblem(const std::string& reason) const {
-    std::string text = "the temporary file " + m_tempFile->Path() + " could not be written";
-    return reason.empty() ? text : text + ": " + reason;
-}
-
-CDocument::SFileResult CCloneSupportDoc::TempFileFailed(const std::string& reason) const {
-    return {false, ResultWithDetail(CloneFileResult::kError, TempFileProblem(reason))};
-}
-
-CDocument::SFileResult CCloneSupportDoc::NoTempFile() const {
-    const std::string reason = m_tempFile != nullptr ? m_tempFile->Error() : std::string();
-    return {false, ResultWithDetail(CloneFileResult::kError,
-                                    "no temporary file could be made in " + reason)};
 }
 
 CCloneRsIoManager* CCloneSupportDoc::SerialTransfer() const {
