@@ -4,23 +4,61 @@
 # say so) and, from share/, the user manual where the desktop program's
 # Help > Contents finds it (<prefix>/share/cpz5/CP-Z5.html, beside
 # <prefix>/bin/cpz5), the desktop entry, the icons, the MIME type of clone
-# files (*.cz5) and the man pages. cpack builds a .deb of the same tree
-# under /usr; its dependencies come from dpkg-shlibdeps (dpkg-dev).
+# files (*.cz5) with its icon, the AppStream metainfo and the man pages
+# (compressed). /usr/share/doc/cpz5 holds the machine-readable copyright, the
+# compressed changelog and a link to the manual. cpack builds a .deb of the
+# same tree under /usr; its dependencies come from dpkg-shlibdeps (dpkg-dev).
+# scripts/check-package runs lintian and appstreamcli on it.
 include(GNUInstallDirs)
 
 set(cpz5_share ${PROJECT_SOURCE_DIR}/share)
+set(cpz5_compressed ${CMAKE_BINARY_DIR}/compressed)
 
-install(FILES ${cpz5_share}/man/cpz5-cli.1 ${cpz5_share}/man/cpz5-radio.1
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# gzip -9n: the best compression and no name or time stamp in the file, as
+# Debian wants for man pages and changelogs.
+function(cpz5_compressed_copy source output)
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${cpz5_compressed}
+    COMMAND sh -c "gzip -9nc \"$1\" > \"$2\"" sh ${source} ${output}
+    DEPENDS ${source}
+    COMMENT "Compressing ${source}"
+    VERBATIM)
+endfunction()
+
+set(cpz5_man_pages cpz5-cli cpz5-radio)
+if(TARGET cpz5)
+  list(APPEND cpz5_man_pages cpz5)
+endif()
+set(cpz5_compressed_files)
+foreach(page ${cpz5_man_pages})
+  cpz5_compressed_copy(${cpz5_share}/man/${page}.1 ${cpz5_compressed}/${page}.1.gz)
+  list(APPEND cpz5_compressed_files ${cpz5_compressed}/${page}.1.gz)
+  install(FILES ${cpz5_compressed}/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+cpz5_compressed_copy(${cpz5_share}/debian/changelog ${cpz5_compressed}/changelog.gz)
+list(APPEND cpz5_compressed_files ${cpz5_compressed}/changelog.gz)
+add_custom_target(cpz5_compressed_files ALL DEPENDS ${cpz5_compressed_files})
+
+set(cpz5_doc ${CMAKE_INSTALL_DATADIR}/doc/cpz5)
+install(FILES ${cpz5_share}/debian/copyright ${cpz5_compressed}/changelog.gz
+        DESTINATION ${cpz5_doc})
 
 if(TARGET cpz5)
   install(FILES ${cpz5_share}/CP-Z5.html DESTINATION ${CMAKE_INSTALL_DATADIR}/cpz5)
-  install(FILES ${cpz5_share}/man/cpz5.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  # The manual stays where Help > Contents finds it; the documentation folder
+  # links to it.
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/links)
+  file(CREATE_LINK ../../cpz5/CP-Z5.html ${CMAKE_BINARY_DIR}/links/CP-Z5.html SYMBOLIC)
+  install(FILES ${CMAKE_BINARY_DIR}/links/CP-Z5.html DESTINATION ${cpz5_doc})
+  install(FILES ${cpz5_share}/org.example.cpz5.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES ${cpz5_share}/cpz5.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
   install(FILES ${cpz5_share}/cpz5-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
           RENAME cpz5.xml)
   set(cpz5_icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
   install(FILES ${cpz5_share}/icons/cpz5.svg DESTINATION ${cpz5_icons}/scalable/apps)
+  install(FILES ${cpz5_share}/icons/application-x-cz5-clone.svg
+          DESTINATION ${cpz5_icons}/scalable/mimetypes)
   foreach(size 16 32 48 64 128 256)
     install(FILES ${cpz5_share}/icons/cpz5-${size}.png
             DESTINATION ${cpz5_icons}/${size}x${size}/apps RENAME cpz5.png)

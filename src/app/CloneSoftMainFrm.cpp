@@ -9,11 +9,14 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
+#include <filesystem>
 
 #include "app/CloneStatusBar.h"
 #include "app/CommandTable.h"
 #include "app/ToolbarIcons.h"
 #include "clone/CloneDocument.h"
+#include "clone/PortName.h"
+#include "platform/SerialPortList.h"
 #include "platform/SettingsStore.h"
 #include "ui/CommandIds.h"
 
@@ -97,7 +100,17 @@ void CCloneSoftMainFrm::SetCloseQuestion(std::function<bool()> question) {
 }
 
 void CCloneSoftMainFrm::SetDocumentTitle(const QString& title) {
-    setWindowTitle(title + QStringLiteral(" - ") + QLatin1String(kProgramTitle));
+    m_documentTitle = title;
+    ShowTitle();
+}
+
+// "*" after the document's title marks unsaved changes; windowModified tells
+// the window system the same.
+void CCloneSoftMainFrm::ShowTitle() {
+    const bool modified = m_modifiedQuery && m_modifiedQuery();
+    setWindowModified(modified);
+    setWindowTitle(m_documentTitle + (modified ? QStringLiteral("*") : QString()) +
+                   QStringLiteral(" - ") + QLatin1String(kProgramTitle));
 }
 
 QAction* CCloneSoftMainFrm::Action(int id) const {
@@ -112,6 +125,7 @@ bool CCloneSoftMainFrm::RunCommand(int id) {
 }
 
 void CCloneSoftMainFrm::UpdateCommands() {
+    ShowTitle();
     for (const auto& [id, action] : m_actions) {
         const SCommandState state = m_router.Query(id);
         action->setEnabled(state.enabled);
@@ -162,6 +176,9 @@ void CCloneSoftMainFrm::CreateMenus() {
         if (menuDef.items.front() == Cmd::FileNewMenu) {
             m_fileMenu = menu;
         }
+        if (menuDef.items.front() == Cmd::Com1) {
+            connect(menu, &QMenu::aboutToShow, this, &CCloneSoftMainFrm::ShowComPortDevices);
+        }
         if (menuDef.items.front() == Cmd::PgrMemory) {
             menu->addSeparator();
             QMenu* models = menu->addMenu(QString::fromLatin1(CCommandTable::ModelMenu().title));
@@ -189,6 +206,30 @@ void CCloneSoftMainFrm::CreateToolBar() {
         } else {
             m_toolBar->addAction(Action(id));
         }
+    }
+}
+
+// Each COMn item names, after its text, the device it stands for and what
+// that is (read again each time the menu opens, so a cable plugged in
+// meanwhile shows), or that the device is not there.
+void CCloneSoftMainFrm::ShowComPortDevices() {
+    const CPortName names(&m_settings);
+    const std::vector<SSerialPortInfo> found = CSerialPortList().List();
+    for (int id = Cmd::Com1; id <= Cmd::Com4; ++id) {
+        const std::string device = names.ResolveNumber(static_cast<unsigned>(id - Cmd::Com1 + 1));
+        std::string what = "not connected";
+        for (const SSerialPortInfo& port : found) {
+            if (device == port.device || device == port.stableName) {
+                what = port.Description();
+            }
+        }
+        std::error_code error;
+        if (what == "not connected" && !device.empty() && std::filesystem::exists(device, error)) {
+            what.clear();
+        }
+        Action(id)->setText(
+            QString::fromLatin1(CCommandTable::Find(id)->text) + QLatin1Char('\t') +
+            QString::fromStdString(device + (what.empty() ? "" : "  (" + what + ")")));
     }
 }
 
@@ -239,6 +280,18 @@ void CCloneSoftMainFrm::PlaceWindow() {
     move(place.topLeft());
     resize(place.size());
     m_normalPlace = place;
+}
+
+void CCloneSoftMainFrm::PlaceFirstStart(const QSize& wanted, int treeWidth) {
+    const QList<QRect> screens = AvailableScreens();
+    if (screens.isEmpty()) {
+        return;
+    }
+    const QRect place = CWindowPlacement::FirstPlace(wanted, screens.first());
+    move(place.topLeft());
+    resize(place.size());
+    m_normalPlace = place;
+    m_placement.treeWidth = treeWidth;
 }
 
 void CCloneSoftMainFrm::RememberNormalPlace() {

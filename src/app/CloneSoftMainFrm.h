@@ -47,8 +47,10 @@ class CCloneSoftMainFrm : public QMainWindow, public CCommandTarget {
     // open. Without one the window always closes.
     void SetCloseQuestion(std::function<bool()> question);
 
-    // The window title: "<document title> - CP-Z5".
+    // The window title: "<document title> - CP-Z5", with "*" after the
+    // document title while the query says the data has unsaved changes.
     void SetDocumentTitle(const QString& title);
+    void SetModifiedQuery(std::function<bool()> query) { m_modifiedQuery = std::move(query); }
 
     // The action of command id, or nullptr.
     QAction* Action(int id) const;
@@ -56,6 +58,9 @@ class CCloneSoftMainFrm : public QMainWindow, public CCommandTarget {
     void UpdateCommands();
     // Runs command id through the router; false when it was not run.
     bool RunCommand(int id);
+
+    // The COM Port menu's items with the devices they stand for now.
+    void ShowComPortDevices();
 
     // The recent files shown under "Recent File" (the newest first).
     void SetRecentFiles(const std::vector<std::string>& paths);
@@ -91,6 +96,9 @@ class CCloneSoftMainFrm : public QMainWindow, public CCommandTarget {
     virtual void FocusNextPane(bool forward);
 
     const SWindowPlacement& StoredPlacement() const { return m_placement; }
+    // Without a stored place: the window opens with the size wanted (cut to
+    // the primary screen) and a tree pane of treeWidth.
+    void PlaceFirstStart(const QSize& wanted, int treeWidth);
     CSettingsStore& Settings() const { return m_settings; }
 
     void closeEvent(QCloseEvent* event) override;
@@ -110,6 +118,7 @@ class CCloneSoftMainFrm : public QMainWindow, public CCommandTarget {
     void LoadBarState();
     void SaveBarState();
     int ShowCommand() const;
+    void ShowTitle();
 
     CSettingsStore& m_settings;
     SWindowPlacement m_placement;
@@ -118,6 +127,8 @@ class CCloneSoftMainFrm : public QMainWindow, public CCommandTarget {
     CCommandTarget* m_documentTarget = nullptr;
     CCommandTarget* m_applicationTarget = nullptr;
     std::function<bool()> m_closeQuestion;
+    std::function<bool()> m_modifiedQuery;
+    QString m_documentTitle;
     std::map<int, QAction*> m_actions;
     std::vector<std::string> m_recentFiles;
     QMenu* m_fileMenu = nullptr;

@@ -8,7 +8,7 @@
 
 struct SCommandDef {
     int id;
-    const char* text;
+    const char* text;    // "&" stands before the item's mnemonic letter
     const char* keys;    // Qt key sequences separated by ";" ("" none)
     const char* prompt;  // status-bar text while the item is pointed at
 };

@@ -35,8 +35,9 @@ bool CDocument::SaveModified() {
     if (!IsModified()) {
         return true;
     }
-    int answer = m_ui.MessageBox(WithName(kSaveQuestion, m_title), kMessageTitle,
-                                 MessageStyle::YesNoCancel | MessageStyle::IconExclamation);
+    int answer = m_ui.MessageBox(
+        WithName(kSaveQuestion, m_title), kMessageTitle,
+        MessageStyle::YesNoCancel | MessageStyle::IconExclamation | MessageStyle::SaveQuestion);
     if (answer == IDNO) {
         return true;
     }

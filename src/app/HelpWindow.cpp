@@ -1,7 +1,11 @@
 #include "app/HelpWindow.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -14,10 +18,34 @@ CHelpWindow::CHelpWindow(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
-    resize(640, 560);
+    FitOnScreen();
+}
+
+// The manual's usual size, smaller on a small screen, and placed on it.
+void CHelpWindow::FitOnScreen() {
+    constexpr int kWidth = 640;
+    constexpr int kHeight = 560;
+    constexpr int kMargin = 40;
+    const QScreen* shownOn = parentWidget() != nullptr ? parentWidget()->screen() : screen();
+    if (shownOn == nullptr) {
+        resize(kWidth, kHeight);
+        return;
+    }
+    const QRect room = shownOn->availableGeometry().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    const QSize size(std::min(kWidth, room.width()), std::min(kHeight, room.height()));
+    resize(size);
+    move(room.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 CHelpWindow::~CHelpWindow() = default;
+
+void CHelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
 QString CHelpWindow::FindHelpFile() {
     const QString directory = QCoreApplication::applicationDirPath();

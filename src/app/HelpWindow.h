@@ -1,6 +1,7 @@
 // CHelpWindow: the user manual of the program, the file CP-Z5.html beside
 // the executable (or in ../share/cpz5 of an installed program), in a window
-// of its own that stays open beside the main window.
+// of its own that stays open beside the main window. It fits on the screen
+// and closes with Escape.
 #pragma once
 
 #include <QString>
@@ -25,6 +26,11 @@ class CHelpWindow : public QWidget {
 
     QTextBrowser* Browser() const { return m_browser; }
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
+    void FitOnScreen();
+
     QTextBrowser* m_browser;
 };

@@ -2,25 +2,37 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 
-#include "platform/TempFile.h"
+namespace {
 
-std::string CInstanceLock::DefaultPath() {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime != nullptr && *runtime == '/') {
-        return std::string(runtime) + "/" + kLockName;
-    }
-    return CTempFile::Directory() + "/" + kLockName + " " + std::to_string(getuid());
+// Only a regular file of this user is a lock; a device, FIFO or someone
+// else's file planted under the name is left alone.
+bool IsOwnRegularFile(int fd) {
+    struct stat info {};
+    return fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == getuid();
 }
 
-CInstanceLock::CInstanceLock(const std::string& path)
-    : m_path(path.empty() ? DefaultPath() : path) {
-    const int fd = open(m_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+}  // namespace
+
+std::string CInstanceLock::PathIn(const std::string& folder) {
+    return folder.empty() ? std::string() : folder + "/" + kLockName;
+}
+
+CInstanceLock::CInstanceLock(const std::string& path) : m_path(path) {
+    if (m_path.empty()) {
+        return;
+    }
+    const int fd =
+        open(m_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0) {
+        return;
+    }
+    if (!IsOwnRegularFile(fd)) {
+        close(fd);
         return;
     }
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {

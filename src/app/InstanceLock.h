@@ -1,8 +1,9 @@
 // CInstanceLock: keeps a second copy of the program from running for the
 // same user. The first copy holds an advisory lock (flock) on the lock file
-// "CPZ5 APP Exclusive Mutex" in $XDG_RUNTIME_DIR, or, without it, in the
-// temporary directory with the user id in the file name. The lock goes with
-// the process, so a file left behind by a crashed run stops nobody.
+// "CPZ5 APP Exclusive Mutex" in the user's runtime folder (CRuntimeFolder),
+// which nobody else can write. The lock goes with the process, so a file
+// left behind by a crashed run stops nobody; a lock file that is not a
+// regular file of this user is never used.
 #pragma once
 
 #include <string>
@@ -11,15 +12,15 @@ class CInstanceLock {
   public:
     static constexpr const char* kLockName = "CPZ5 APP Exclusive Mutex";
 
-    // Takes the lock on the default path, or on path when it is not empty.
-    explicit CInstanceLock(const std::string& path = {});
+    // Takes the lock on the given lock file; an empty path takes none.
+    explicit CInstanceLock(const std::string& path);
     ~CInstanceLock();
 
     CInstanceLock(const CInstanceLock&) = delete;
     CInstanceLock& operator=(const CInstanceLock&) = delete;
 
     // True when this object holds the lock: no other copy runs. False when
-    // another copy holds it or the lock file could not be made (then the
+    // another copy holds it or the lock file could not be used (then the
     // program runs anyway; see IsAnotherInstance).
     bool IsHeld() const { return m_fd >= 0; }
     // True only when another process holds the lock.
@@ -27,8 +28,8 @@ class CInstanceLock {
 
     const std::string& Path() const { return m_path; }
 
-    // The lock file's default path.
-    static std::string DefaultPath();
+    // The lock file in the runtime folder folder ("" when folder is "").
+    static std::string PathIn(const std::string& folder);
 
   private:
     std::string m_path;

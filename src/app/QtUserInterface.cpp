@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QThread>
 #include <array>
@@ -109,6 +110,10 @@ int CQtUserInterface::MessageBox(const std::string& text, const std::string& tit
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(static_cast<QMessageBox::StandardButton>(
         (buttons.buttons & (QMessageBox::Ok | QMessageBox::Yes)).toInt()));
+    if ((style & MessageStyle::SaveQuestion) != 0 && buttons.style == MessageStyle::YesNoCancel) {
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Save"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("Do&n't Save"));
+    }
     // A box that opens during a wait shows the normal pointer.
     const bool waiting = m_waitDepth > 0;
     if (waiting) {

@@ -50,6 +50,7 @@ SWindowPlacement CWindowPlacement::Load(const CSettingsStore& settings) {
                              StoredInt(settings, "Height", defaults.height()));
     placement.maximized = settings.GetInt(kSection, "CmdShow", 5) == kShowMaximized;
     placement.treeWidth = StoredInt(settings, "SplitterV", placement.treeWidth);
+    placement.stored = settings.Contains(kSection, "Width");
     return placement;
 }
 
@@ -77,6 +78,12 @@ QRect CWindowPlacement::FitWindow(const QRect& wanted, const QList<QRect>& scree
     const QPoint corner = home.isValid() ? home.topLeft() + QPoint(kHomeOffset, kHomeOffset)
                                          : QPoint(kHomeOffset, kHomeOffset);
     return {corner, FitSize(wanted.size(), home)};
+}
+
+QRect CWindowPlacement::FirstPlace(const QSize& wanted, const QRect& screen) {
+    const QPoint corner = screen.topLeft() + QPoint(kHomeOffset, kHomeOffset);
+    const QRect room(corner, screen.size() - QSize(2 * kHomeOffset, 2 * kHomeOffset));
+    return {corner, FitSize(wanted, room)};
 }
 
 int CWindowPlacement::FitTreeWidth(int treeWidth, int splitterWidth) {

@@ -17,6 +17,7 @@ struct SWindowPlacement {
     QRect normal{5, 5, 500, 300};  // the window's normal (not maximised) place
     bool maximized = false;        // "CmdShow" 3
     int treeWidth = 180;           // "SplitterV"
+    bool stored = false;           // whether the settings held a place at all
 };
 
 class CWindowPlacement {
@@ -43,6 +44,11 @@ class CWindowPlacement {
     // screen's, moved onto the primary screen at (5,5) from its corner when
     // it would not be reachable where it was.
     static QRect FitWindow(const QRect& wanted, const QList<QRect>& screens);
+
+    // The place of a first start (no stored place) for a window that would
+    // like the size wanted: that size, cut to the screen, at (5,5) from the
+    // screen's corner.
+    static QRect FirstPlace(const QSize& wanted, const QRect& screen);
 
     // A tree width that leaves both panes at least kMinPane wide in a
     // splitter of the given width.

@@ -3,9 +3,11 @@
 #include "app/CsvCommands.h"
 #include "clone/CloneDocument.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStatusBar>
+#include <QTimer>
 #include <filesystem>
 
 #include "app/AboutDlg.h"
@@ -27,9 +29,11 @@
 #include "clone/PortName.h"
 #include "clone/ReadHistory.h"
 #include "clone/SettingsKeys.h"
+#include "platform/SerialPortList.h"
 #include "platform/SettingsStore.h"
 #include "ui/CommPortSetupDlg.h"
 #include "ui/CommandIds.h"
+#include "ui/DialogFocusOrder.h"
 
 namespace {
 
@@ -39,6 +43,7 @@ constexpr const char* kNoHelp =
     "The user manual (CP-Z5.html) was found neither beside the program nor in its\n"
     "share/cpz5 folder.";
 constexpr const char* kReady = "Ready";
+constexpr int kOpenRetryMs = 200;
 
 // Letter case does not tell files apart here, as on the radio's home
 // platform.
@@ -68,6 +73,11 @@ void Guarded(Body body) {
 
 CZ5App::CZ5App(CSettingsStore& settings) : m_settings(settings), m_recentFiles(settings) {
     m_openPrompt = [this] { return AskOpenPath(); };
+    CDialogFocusOrder::Install();
+    m_openRetry = new QTimer(this);
+    m_openRetry->setSingleShot(true);
+    m_openRetry->setInterval(kOpenRetryMs);
+    connect(m_openRetry, &QTimer::timeout, this, &CZ5App::OpenPendingFiles);
     RegisterCommands();
 }
 
@@ -101,6 +111,7 @@ bool CZ5App::InitInstance(const CCommandLineInfo& commandLine) {
         m_frame->show();
     }
     m_frame->statusBar()->showMessage(QString::fromLatin1(kReady));
+    OpenPendingFiles();
     return true;
 }
 
@@ -110,6 +121,11 @@ void CZ5App::RunSetup() {
     CCommPortSetupDlg dialog(
         setup.InitialPort(), [&ports](int port) { return ports.ResolveNumber(port); },
         [&setup](int port) { return setup.Identify(port); });
+    dialog.SetPortFinder([] { return CSerialPortList().List(); },
+                         [this](int port, const std::string& device) {
+                             m_settings.SetString(SettingsKey::kCommPortSection,
+                                                  CPortName::ComName(port), device);
+                         });
     dialog.exec();
 }
 
@@ -132,6 +148,7 @@ void CZ5App::CreateMainFrame() {
     m_frame = std::make_unique<CZ5MainFrame>(m_settings, *this);
     m_frame->SetCommandTargets(m_dataCommands.get(), this);
     m_frame->SetCloseQuestion([this] { return m_document->CanCloseFrame(); });
+    m_frame->SetModifiedQuery([this] { return m_document->IsModified(); });
     m_frame->SetModifiedHandler([this] { m_document->SetModifiedFlag(true); });
     m_frame->SetRecentFiles(m_recentFiles.Entries());
     m_ui.SetMainWindow(m_frame.get());
@@ -234,6 +251,40 @@ bool CZ5App::OpenDocumentFile(const std::string& path) {
     m_frame->SetRecentFiles(m_recentFiles.Entries());
     ShowDocument();
     return true;
+}
+
+void CZ5App::OpenRequestedFile(const std::string& path) {
+    m_pendingOpens.push_back(path);
+    RaiseMainWindow();
+    OpenPendingFiles();
+}
+
+// Opens the requested files one after the other, each under the busy flag as
+// File > Open; tries again a moment later while a dialog is open or another
+// command runs. Before the main window exists the start opens them.
+void CZ5App::OpenPendingFiles() {
+    while (m_frame != nullptr && !m_pendingOpens.empty()) {
+        if (QApplication::activeModalWidget() != nullptr || !CCloneSupportDoc::TryEnterCommand()) {
+            m_openRetry->start();
+            return;
+        }
+        const std::string path = m_pendingOpens.front();
+        m_pendingOpens.pop_front();
+        OpenDocumentFile(path);
+        CCloneSupportDoc::LeaveCommand();
+    }
+}
+
+void CZ5App::RaiseMainWindow() {
+    if (m_frame == nullptr) {
+        return;
+    }
+    if (m_frame->isMinimized()) {
+        m_frame->setWindowState(m_frame->windowState() & ~Qt::WindowMinimized);
+    }
+    m_frame->show();
+    m_frame->raise();
+    m_frame->activateWindow();
 }
 
 void CZ5App::OnFileSaved() {

@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -30,6 +31,7 @@ class CPrintSelectDlg;
 class CSettingsStore;
 class CZ5Doc;
 class CZ5MainFrame;
+class QTimer;
 
 class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
     Q_OBJECT
@@ -55,6 +57,12 @@ class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
     // its file name and its modified state. True unless the file does not
     // exist or the user cancelled the save question.
     bool OpenDocumentFile(const std::string& path);
+
+    // A file that a second start of the program was asked to open: the main
+    // window comes to the front and the file opens as File > Open opens it.
+    // Requests that come while a dialog is open or a command runs wait for
+    // it to end.
+    void OpenRequestedFile(const std::string& path);
 
     // New of the menu: after the save question, the factory data of the
     // current model version.
@@ -100,6 +108,8 @@ class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
     std::string AskOpenPath() const;
     std::string AskSavePath() const;
     std::string AskCsvPath(bool save) const;
+    void OpenPendingFiles();
+    void RaiseMainWindow();
 
     CSettingsStore& m_settings;
     CQtUserInterface m_ui;
@@ -113,4 +123,6 @@ class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
     std::unique_ptr<CPrintSelectDlg> m_printDialog;
     QPointer<CHelpWindow> m_help;
     FilePrompt m_openPrompt;
+    std::deque<std::string> m_pendingOpens;
+    QTimer* m_openRetry = nullptr;
 };

@@ -1,8 +1,13 @@
 #include "app/Z5MainFrame.h"
 
+#include <QHeaderView>
 #include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
 #include <QSplitter>
+#include <QToolBar>
 
+#include "app/CloneStatusBar.h"
 #include "app/CloneSupportDoc.h"
 #include "app/WindowPlacement.h"
 #include "app/Z5ListFrame.h"
@@ -30,7 +35,33 @@ CZ5MainFrame::CZ5MainFrame(CSettingsStore& settings, const CModelOptions& model,
     connect(m_tree, &CZ5TreeView::FocusListRequested, this, &CZ5MainFrame::FocusList);
     m_gridQuestions.SetMainWindow(this);
     RebuildTree();
+    if (!StoredPlacement().stored) {
+        OpenLargeEnough();
+    }
     FocusList();
+}
+
+// The first start shows every column of the grid, the whole labels of the
+// tree and kFirstStartRows rows, as far as the screen allows.
+void CZ5MainFrame::OpenLargeEnough() {
+    constexpr int kFirstStartRows = 20;
+    constexpr int kTreePadding = 8;
+    CListSheet* list = ShownList();
+    if (list == nullptr) {
+        return;
+    }
+    m_tree->expandAll();
+    m_tree->resizeColumnToContents(0);
+    const int tree = m_tree->columnWidth(0) + 2 * m_tree->frameWidth() + kTreePadding;
+    const int grid = list->horizontalHeader()->length() +
+                     (list->verticalHeader()->isVisible() ? list->verticalHeader()->width() : 0) +
+                     list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();
+    const int rows = list->horizontalHeader()->sizeHint().height() +
+                     kFirstStartRows * list->verticalHeader()->defaultSectionSize() +
+                     2 * list->frameWidth();
+    const int bars = menuBar()->sizeHint().height() + ToolBar()->sizeHint().height() +
+                     StatusBar()->sizeHint().height();
+    PlaceFirstStart(QSize(tree + m_splitter->handleWidth() + grid, bars + rows), tree);
 }
 
 CZ5MainFrame::~CZ5MainFrame() {

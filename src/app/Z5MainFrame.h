@@ -73,6 +73,8 @@ class CZ5MainFrame : public CCloneSoftMainFrm, public CListSheetHost {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void OpenLargeEnough();
+
     const CModelOptions& m_model;
     QSplitter* m_splitter;
     CZ5TreeView* m_tree;

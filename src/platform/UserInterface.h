@@ -16,6 +16,10 @@ constexpr unsigned IconQuestion = 0x20;
 constexpr unsigned IconExclamation = 0x30;
 constexpr unsigned IconInformation = 0x40;
 constexpr unsigned IconMask = 0xF0;
+
+// With YesNoCancel: the question whether to save changes, whose buttons a
+// window system may label Save, Don't Save and Cancel.
+constexpr unsigned SaveQuestion = 0x100;
 }  // namespace MessageStyle
 
 // The answer of a message box: the button that was pressed.

@@ -3,12 +3,16 @@
 // and the About box.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
 
@@ -18,6 +22,7 @@
 #include "app/HelpWindow.h"
 #include "app/IndicatorPane.h"
 #include "app/Z5App.h"
+#include "app/Z5Doc.h"
 #include "app/Z5MainFrame.h"
 #include "app/Z5TreeView.h"
 #include "platform/MemorySettingsStore.h"
@@ -65,7 +70,7 @@ TEST_F(MainWindowTest, MenusHoldTheirCommandsInOrder) {
         {"&Edit",
          {"cmd32771", "-", "cmd57634", "cmd57637", "-", "cmd57632", "cmd32812", "cmd32804"}},
         {"&View", {"cmd166", "cmd156", "cmd32779", "-", "cmd59392", "cmd59393", "-", "menu"}},
-        {"&COM Port", {"cmd32790", "cmd32791", "cmd32792", "cmd32793"}},
+        {"C&OM Port", {"cmd32790", "cmd32791", "cmd32792", "cmd32793"}},
         {"&Clone", {"cmd32774", "cmd32775", "-", "cmd32963", "cmd32964", "-", "cmd32776"}},
         {"&Help", {"cmd57667", "-", "cmd57664"}},
     };
@@ -78,8 +83,8 @@ TEST_F(MainWindowTest, MenusHoldTheirCommandsInOrder) {
     const QMenu* models = menus[2]->menu()->actions().back()->menu();
     EXPECT_EQ(ItemsOf(models),
               QStringList({"cmd32800", "cmd32801", "cmd32773", "cmd32778", "cmd32777"}));
-    EXPECT_EQ(Frame().Action(Cmd::CloneRead)->text(), "Read <- TR");
-    EXPECT_EQ(Frame().Action(Cmd::AppAbout)->text(), "About CP-Z5...");
+    EXPECT_EQ(Frame().Action(Cmd::CloneRead)->text(), "&Read <- TR");
+    EXPECT_EQ(Frame().Action(Cmd::AppAbout)->text(), "&About CP-Z5...");
     EXPECT_EQ(ItemsOf(Frame().MakeContextMenu().get()),
               QStringList({"cmd32771", "-", "cmd57634", "cmd57637", "-", "cmd57632", "cmd32812",
                            "cmd32804"}));
@@ -87,19 +92,79 @@ TEST_F(MainWindowTest, MenusHoldTheirCommandsInOrder) {
 
 TEST_F(MainWindowTest, KeysReachTheirCommands) {
     const std::pair<const char*, int> keys[] = {
-        {"Ctrl+N", Cmd::FileNewMenu}, {"Ctrl+O", Cmd::FileOpen},
-        {"Ctrl+S", Cmd::FileSave},    {"Ctrl+P", Cmd::FilePrint},
-        {"Ctrl+C", Cmd::EditCopy},    {"Ctrl+Ins", Cmd::EditCopy},
-        {"Ctrl+V", Cmd::EditPaste},   {"Shift+Ins", Cmd::EditPaste},
-        {"Ctrl+X", Cmd::EditCut},     {"Shift+Del", Cmd::EditCut},
-        {"Ctrl+Z", Cmd::EditUndo},    {"Alt+Backspace", Cmd::EditUndo},
-        {"Del", Cmd::EditDelete},     {"Ins", Cmd::EditInsert},
-        {"F1", Cmd::HelpContents},    {"F6", Cmd::NextPane},
-        {"Shift+F6", Cmd::PrevPane},
+        {"Ctrl+N", Cmd::FileNewMenu},      {"Ctrl+O", Cmd::FileOpen},
+        {"Ctrl+S", Cmd::FileSave},         {"Ctrl+P", Cmd::FilePrint},
+        {"Ctrl+C", Cmd::EditCopy},         {"Ctrl+Ins", Cmd::EditCopy},
+        {"Ctrl+V", Cmd::EditPaste},        {"Shift+Ins", Cmd::EditPaste},
+        {"Ctrl+X", Cmd::EditCut},          {"Shift+Del", Cmd::EditCut},
+        {"Ctrl+Z", Cmd::EditUndo},         {"Alt+Backspace", Cmd::EditUndo},
+        {"Del", Cmd::EditDelete},          {"Ins", Cmd::EditInsert},
+        {"F1", Cmd::HelpContents},         {"F6", Cmd::NextPane},
+        {"Shift+F6", Cmd::PrevPane},       {"Ctrl+Q", Cmd::AppExit},
+        {"Ctrl+Shift+S", Cmd::FileSaveAs},
     };
     for (const auto& [key, id] : keys) {
         EXPECT_TRUE(Frame().Action(id)->shortcuts().contains(QKeySequence(key))) << key;
     }
+}
+
+// The letter after "&" in a menu text, lower case; "" when there is none.
+QString MnemonicOf(const QString& text) {
+    const QKeySequence key = QKeySequence::mnemonic(text);
+    return key.isEmpty() ? QString() : key.toString().remove("Alt+").toLower();
+}
+
+// Every item of a menu (and of its submenus, each on its own) has a
+// mnemonic that no other item of the same menu has.
+void ExpectOwnMnemonics(const QList<QAction*>& items, const std::string& menu) {
+    QMap<QString, QString> taken;
+    for (const QAction* action : items) {
+        if (action->isSeparator() || !action->isVisible()) {
+            continue;
+        }
+        const std::string text = action->text().toStdString();
+        const QString letter = MnemonicOf(action->text());
+        EXPECT_FALSE(letter.isEmpty()) << menu << ": " << text << " has no mnemonic";
+        EXPECT_FALSE(taken.contains(letter))
+            << menu << ": " << text << " and " << taken.value(letter).toStdString() << " share Alt+"
+            << letter.toStdString();
+        taken.insert(letter, action->text());
+        if (action->menu() != nullptr) {
+            ExpectOwnMnemonics(action->menu()->actions(), text);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, EveryMenuAndItemHasItsOwnMnemonic) {
+    ExpectOwnMnemonics(Frame().menuBar()->actions(), "menu bar");
+    Frame().SetRecentFiles({"/a/one.cz5", "/b/two.cz5", "/c/three.cz5", "/d/four.cz5"});
+    ExpectOwnMnemonics(Frame().menuBar()->actions(), "menu bar");
+    ExpectOwnMnemonics(Frame().MakeContextMenu()->actions(), "context menu");
+}
+
+TEST_F(MainWindowTest, TheTitleMarksUnsavedChanges) {
+    EXPECT_EQ(Frame().windowTitle(), "Untitled - CP-Z5");
+    program.Document()->SetModifiedFlag(true);
+    Frame().UpdateCommands();
+    EXPECT_EQ(Frame().windowTitle(), "Untitled* - CP-Z5");
+    EXPECT_TRUE(Frame().isWindowModified());
+    program.Document()->SetModifiedFlag(false);
+    Frame().UpdateCommands();
+    EXPECT_FALSE(Frame().isWindowModified());
+}
+
+TEST_F(MainWindowTest, TheSaveQuestionNamesItsButtonsByWhatTheyDo) {
+    program.Document()->SetModifiedFlag(true);
+    QStringList buttons;
+    AnswerNextModal([&](QWidget* box) {
+        for (const QAbstractButton* button : box->findChildren<QAbstractButton*>()) {
+            buttons << button->text();
+        }
+        PressButton(box, "Cancel");
+    });
+    EXPECT_FALSE(program.Document()->SaveModified());
+    buttons.sort();
+    EXPECT_EQ(buttons, QStringList({"&Save", "Cancel", "Do&n't Save"}));
 }
 
 TEST_F(MainWindowTest, TheToolbarHasItsButtonsInOrder) {
@@ -146,6 +211,9 @@ TEST_F(MainWindowTest, HelpContentsShowsTheManual) {
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_TRUE(help->Browser()->toPlainText().contains("Read <- TR"));
+    EXPECT_TRUE(help->screen()->availableGeometry().contains(help->frameGeometry()));
+    QTest::keyClick(help->Browser(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
 }
 
 TEST_F(MainWindowTest, AboutShowsTheProgramAndItsRevision) {

@@ -95,6 +95,17 @@ TEST(WindowPlacement, EmptySettingsGiveTheDefaultPlace) {
     EXPECT_EQ(placement.treeWidth, 180);
 }
 
+TEST(WindowPlacement, AFirstStartGetsTheSizeItWantsWithinTheScreen) {
+    const QRect screen(0, 30, 1280, 770);
+    EXPECT_EQ(CWindowPlacement::FirstPlace(QSize(1100, 500), screen), QRect(5, 35, 1100, 500));
+    EXPECT_EQ(CWindowPlacement::FirstPlace(QSize(3000, 2000), screen), QRect(5, 35, 1270, 760));
+    EXPECT_EQ(CWindowPlacement::FirstPlace(QSize(10, 10), screen), QRect(5, 35, 400, 200));
+    CMemorySettingsStore settings;
+    EXPECT_FALSE(CWindowPlacement::Load(settings).stored);
+    settings.SetInt(CWindowPlacement::kSection, "Width", 600);
+    EXPECT_TRUE(CWindowPlacement::Load(settings).stored);
+}
+
 TEST(WindowPlacement, StoredPlacesAreFittedOntoAScreen) {
     const QList<QRect> screens = {QRect(0, 0, 1280, 1024), QRect(1280, 0, 1024, 768)};
     struct SCase {

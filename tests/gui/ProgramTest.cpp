@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMessageBox>
@@ -170,9 +171,13 @@ TEST_F(ProgramTest, AFirstStartOffersTheSetupThenOpensTheDefaultWindow) {
     EXPECT_TRUE(entries[3].startsWith("COM4"));
     EXPECT_FALSE(instructions.isEmpty());
 
-    EXPECT_EQ(Frame().pos(), QPoint(5, 5));
-    EXPECT_EQ(Frame().size(), QSize(500, 300));
-    EXPECT_EQ(TreeWidth(), 180);
+    // Large enough for every column and the tree's labels, within the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(Frame().pos(), screen.topLeft() + QPoint(5, 5));
+    EXPECT_TRUE(screen.contains(Frame().geometry()));
+    const bool allColumns = Shown()->horizontalHeader()->length() <= Shown()->viewport()->width();
+    EXPECT_TRUE(allColumns || Frame().width() == screen.width() - 10);
+    EXPECT_GE(Frame().TreeView()->viewport()->width(), Frame().TreeView()->columnWidth(0));
     EXPECT_FALSE(Frame().isMaximized());
     EXPECT_EQ(settings.GetInt("Model", "Setup", 0), 0) << "a cancelled setup comes again";
     EXPECT_EQ(Frame().windowTitle(), "Untitled - CP-Z5");
@@ -377,6 +382,36 @@ TEST_F(ProgramTest, TheOpenFileIsNotOpenedAgainWhateverTheLetterCase) {
     }
     ASSERT_EQ(boxes.texts.size(), before + 2);
     EXPECT_EQ(boxes.texts.back(), "The file already opened.");
+}
+
+// A file handed over by a second start: first the save question (Cancel
+// keeps everything), then, after a dialog that was open has closed, the file.
+TEST_F(ProgramTest, AHandedOverFileAsksToSaveFirstAndWaitsForAnOpenDialog) {
+    Start();
+    const std::string first = SavedFile("first.cz5");
+    const std::string second = SavedFile("second.cz5");
+    Document().SetModifiedFlag(true);
+    CBoxCloser boxes;
+    boxes.onBox = [](QMessageBox* box) { box->setDefaultButton(QMessageBox::Cancel); };
+    program->OpenRequestedFile(first);
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(boxes.texts[0].startsWith("Save changes to"));
+    EXPECT_EQ(Document().GetPathName(), second) << "cancelled: the document stays";
+    EXPECT_TRUE(Document().IsModified());
+
+    Document().SetModifiedFlag(false);
+    QDialog open(&Frame());
+    open.setModal(true);
+    open.show();
+    program->OpenRequestedFile(first);
+    ProcessEvents(300);
+    EXPECT_EQ(Document().GetPathName(), second) << "nothing opens under a modal dialog";
+    open.close();
+    for (int i = 0; i < 50 && Document().GetPathName() != first; ++i) {
+        ProcessEvents(20);
+    }
+    EXPECT_EQ(Document().GetPathName(), first);
+    EXPECT_TRUE(Frame().isVisible());
 }
 
 TEST_F(ProgramTest, SavedAndOpenedFilesBecomeRecentFiles) {

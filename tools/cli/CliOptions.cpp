@@ -21,6 +21,20 @@ bool CCliOptions::Fail(std::string error) {
     return false;
 }
 
+// The name under which an option is kept: the market option under its
+// accepted name whichever name it was given by.
+std::string CCliOptions::AcceptedName(std::string name) {
+    if (name == kMarketName) {
+        return std::string(kMarketOption);
+    }
+    if (name == kMarketOption) {
+        m_notice =
+            "--version VALUE is now --market VALUE; --version alone shows the "
+            "program's version";
+    }
+    return name;
+}
+
 bool CCliOptions::Parse(std::span<const std::string> arguments,
                         std::span<const SCliOptionDef> accepted) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -30,23 +44,24 @@ bool CCliOptions::Parse(std::span<const std::string> arguments,
             continue;
         }
         std::size_t equals = argument.find('=');
-        std::string name = argument.substr(0, equals);
+        const std::string given = argument.substr(0, equals);
+        const std::string name = AcceptedName(given);
         const SCliOptionDef* option = FindAccepted(accepted, name);
         if (option == nullptr) {
-            return Fail("unknown option " + name);
+            return Fail("unknown option " + given);
         }
         if (Has(name) && !option->repeatable) {
-            return Fail("option " + name + " given twice");
+            return Fail("option " + given + " given twice");
         }
         if (!option->takesValue) {
             if (equals != std::string::npos) {
-                return Fail("option " + name + " takes no value");
+                return Fail("option " + given + " takes no value");
             }
             m_values[name] = "";
             continue;
         }
         if (equals == std::string::npos && i + 1 >= arguments.size()) {
-            return Fail("option " + name + " needs a value");
+            return Fail("option " + given + " needs a value");
         }
         const std::string value =
             equals != std::string::npos ? argument.substr(equals + 1) : arguments[++i];

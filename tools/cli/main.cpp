@@ -1,5 +1,7 @@
 // cpz5-cli: the QM-Z5 clone commands from a shell. See PrintUsage.
+#include <algorithm>
 #include <iostream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,41 @@
 
 namespace {
 
+constexpr const char* kNotes =
+    "FILE is a clone file (.cz5). PATH is a dotted leaf path such as MCH.CH12.FreqRx,\n"
+    "Common.Beep, DTMF.D3 or PGR.C4.Code; dump lists them all. --market replaces the\n"
+    "radio's market version of the settings for this run (import-csv takes only\n"
+    "channels that version may receive); the old name --version VALUE still works.\n"
+    "PORT is COMn or a device path such as /dev/ttyUSB0.\n"
+    "Exit status: 0 success, 2 a file could not be read or written, 64 usage;\n"
+    "import-csv: 65 the CSV file has bad rows and nothing was imported;\n"
+    "diff: 1 the files differ; setup, info, read, write: the transfer's result\n"
+    "(1 cancelled, 77 failure, 85 wrong model, 90 wrong version, 91 port failed).\n";
+
+// What each command does, for "cpz5-cli COMMAND --help".
+struct SCommandHelp {
+    std::string_view name;
+    std::string_view text;
+};
+constexpr SCommandHelp kCommandHelp[] = {
+    {"new", "Writes the factory data of the market version to FILE, as Save would."},
+    {"dump", "Prints every leaf of FILE as PATH=TEXT, one a line, in tree order."},
+    {"get", "Prints the text of each PATH of FILE, one a line."},
+    {"set", "Sets each PATH to TEXT, then saves over FILE (or to OUT)."},
+    {"print", "Prints the chosen sections of FILE to the PDF file OUT.pdf."},
+    {"setup",
+     "Identifies the radio on PORT as the first-start setup does and\n"
+     "remembers its market version, options and port."},
+    {"info", "Shows the radio's model information (the Information command)."},
+    {"read", "Reads the radio's memory on PORT (Read <- TR) and saves it to FILE."},
+    {"write",
+     "Writes FILE into the radio on PORT (Write -> TR) after a question\n"
+     "that --yes answers."},
+    {"export-csv", "Writes the memory channels of FILE as a CSV channel list."},
+    {"import-csv", "Reads a CSV channel list into the memory channels of FILE."},
+    {"diff", "Lists the leaves that differ between two clone files."},
+};
+
 void PrintUsage(std::ostream& out) {
     out << "Usage: cpz5-cli COMMAND [ARGUMENT]...\n"
            "The QM-Z5 clone file and radio commands from a shell.\n\n"
@@ -18,23 +55,35 @@ void PrintUsage(std::ostream& out) {
     for (const SCliCommand& command : CliCommands()) {
         out << "  " << command.usage << '\n';
     }
-    out << "\nFILE is a clone file (.cz5). PATH is a dotted leaf path such as MCH.CH12.FreqRx,\n"
-           "Common.Beep, DTMF.D3 or PGR.C4.Code; dump lists them all. --version replaces the\n"
-           "model version of the settings for this run (import-csv takes only channels\n"
-           "that version may receive).\n"
-           "Exit status: 0 success, 2 a file could not be read or written, 64 usage;\n"
-           "import-csv: 65 the CSV file has bad rows and nothing was imported;\n"
-           "diff: 1 the files differ; setup, info, read, write: the transfer's result\n"
-           "(1 cancelled, 77 failure, 85 wrong model, 90 wrong version, 91 port failed).\n"
-           "cpz5-cli --help shows this text, cpz5-cli --version the program's version.\n";
+    out << '\n'
+        << kNotes
+        << "cpz5-cli --help shows this text, cpz5-cli COMMAND --help the help of one\n"
+           "command, cpz5-cli --version the program's version.\n";
+}
+
+void PrintCommandHelp(const SCliCommand& command) {
+    std::cout << "Usage: " << command.usage << '\n';
+    for (const SCommandHelp& help : kCommandHelp) {
+        if (help.name == command.name) {
+            std::cout << help.text << '\n';
+        }
+    }
+    std::cout << '\n' << kNotes;
 }
 
 bool IsHelp(const std::string& argument) {
     return argument == "--help" || argument == "-h" || argument == "help";
 }
 
-// "--version" in place of a command; inside a command it names a model
-// version instead.
+// "--help" or "-h" among a command's arguments.
+bool AsksForHelp(std::span<const std::string> arguments) {
+    return std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
+        return argument == "--help" || argument == "-h";
+    });
+}
+
+// "--version" in place of a command; inside a command with a value it is the
+// old name of --market.
 bool IsVersionRequest(const std::string& argument) {
     return argument == "--version";
 }
@@ -62,9 +111,16 @@ int main(int argc, char** argv) {
         PrintUsage(std::cerr);
         return CliExit::kUsage;
     }
-    CCliOptions options;
     const std::span<const std::string> rest(arguments.begin() + 1, arguments.end());
+    if (AsksForHelp(rest)) {
+        PrintCommandHelp(*command);
+        return CliExit::kOk;
+    }
+    CCliOptions options;
     const bool parsed = options.Parse(rest, command->options);
+    if (parsed && !options.Notice().empty()) {
+        CCliSession::Report(options.Notice());
+    }
     // The settings store outlives the session: the document writes the
     // model options back when the session ends.
     std::unique_ptr<CSettingsStore> settings = MakeUserSettingsStore();

@@ -1,16 +1,21 @@
 // cpz5: the desktop program (see kUsage).
 //
-// Only one copy runs per user: a second start ends at once, silently. A file
-// name alone on the command line is not opened: the program always starts
-// with new data. "--open FILE" (what the desktop entry passes for a
-// double-clicked clone file) opens FILE once the main window is up, the same
-// way as File > Open.
+// Only one copy runs per user: a second start ends at once, silently, after
+// handing its "--open FILE" to the running copy (COpenRequestServer), which
+// opens it. A file name alone on the command line is not opened: the program
+// always starts with new data. "--open FILE" (what the desktop entry passes
+// for a double-clicked clone file) opens FILE once the main window is up, the
+// same way as File > Open.
 //
 // With the environment variable CPZ5_STARTUP_PROBE set, the program prints
 // kShownMarker on stdout as soon as its main window is shown and its first
 // events are handled, then ends: bench/startup times the start with it.
+#include <unistd.h>
+
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
+#include <array>
 #include <cstdlib>
 #include <iostream>
 #include <optional>
@@ -19,9 +24,11 @@
 #include "VirtualRadioLink.h"
 #include "app/CommandLineInfo.h"
 #include "app/InstanceLock.h"
+#include "app/OpenRequestServer.h"
 #include "app/Z5App.h"
 #include "platform/FileCleanup.h"
 #include "platform/QtSettingsStore.h"
+#include "platform/RuntimeFolder.h"
 
 namespace {
 
@@ -46,7 +53,8 @@ files (.cz5), print them and write them back into the radio.
 
 Qt's own options (-platform NAME, -style NAME, ...) work as well.
 Settings: $XDG_CONFIG_HOME/Brel/CP-Z5.conf (default ~/.config/Brel/CP-Z5.conf).
-Only one copy runs per user; starting a second one does nothing.
+Only one copy runs per user; a second start hands its --open FILE to the
+running copy, which opens it, and ends.
 
 Exit status: 0 when the program ends normally, 1 when it cannot start,
 64 for a usage error.
@@ -67,6 +75,98 @@ std::optional<int> AnswerInformationRequest(int argc, char** argv) {
         }
     }
     return std::nullopt;
+}
+
+// Qt's own options that the program lets through: those that take a value,
+// then those that do not. Qt takes both "-name" and "--name".
+constexpr std::array<std::string_view, 15> kQtValueOptions = {"platform",
+                                                              "platformpluginpath",
+                                                              "platformtheme",
+                                                              "plugin",
+                                                              "qwindowgeometry",
+                                                              "geometry",
+                                                              "qwindowicon",
+                                                              "icon",
+                                                              "qwindowtitle",
+                                                              "title",
+                                                              "session",
+                                                              "style",
+                                                              "stylesheet",
+                                                              "display",
+                                                              "name"};
+constexpr std::array<std::string_view, 5> kQtFlagOptions = {"reverse", "widgetcount", "nograb",
+                                                            "dograb", "sync"};
+
+template <std::size_t N>
+bool IsOneOf(std::string_view name, const std::array<std::string_view, N>& names) {
+    for (std::string_view known : names) {
+        if (name == known) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsOwnOption(std::string_view argument) {
+    return argument == "-S" || argument.starts_with(std::string(kOpenOption) + "=") ||
+           argument == CCommandLineInfo::kVirtualRadioOption ||
+           argument.starts_with(std::string(CCommandLineInfo::kVirtualRadioOption) + "=");
+}
+
+// The first argument that is neither the program's option nor Qt's, "" when
+// all are known. A file name (anything not starting with "-") and the
+// switches after "/" pass.
+std::string UnknownOption(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        std::string_view argument(argv[i]);
+        if (argument.size() < 2 || argument[0] != '-' || IsOwnOption(argument)) {
+            continue;
+        }
+        if (argument == kOpenOption) {
+            ++i;
+            continue;
+        }
+        std::string_view name = argument.substr(argument.starts_with("--") ? 2 : 1);
+        if (IsOneOf(name, kQtValueOptions)) {
+            ++i;
+        } else if (!IsOneOf(name, kQtFlagOptions)) {
+            return std::string(argument);
+        }
+    }
+    return {};
+}
+
+// Whether "-platform NAME", QT_QPA_PLATFORM or a display server gives the
+// program somewhere to show its window.
+bool HasDisplay(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "-platform" || argument == "--platform") {
+            return true;
+        }
+    }
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+constexpr const char* kNoDisplay =
+    "cpz5: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set);\n"
+    "cpz5-cli works without one\n";
+
+// Qt ends the process when it cannot reach the display it was given; the
+// program says so and ends with status 1 instead of aborting.
+void ReportFatalStartMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    std::cerr << "cpz5: " << message.toStdString() << "\n";
+    if (type == QtFatalMsg) {
+        std::cerr << "cpz5: the window system could not be reached\n";
+        std::cerr.flush();
+        _exit(1);
+    }
 }
 
 struct SProgramArguments {
@@ -104,15 +204,25 @@ void ReportShownWhenProbed() {
     });
 }
 
+// Runs the program; requests of later starts come in on socketPath (none
+// when it is "").
 int RunProgram(QApplication& application, const CCommandLineInfo& commandLine,
-               const std::string& openPath) {
+               const std::string& openPath, const QString& socketPath) {
     CQtSettingsStore settings;
     int status = 1;
     {
         CZ5App program(settings);
+        COpenRequestServer requests;
+        if (!socketPath.isEmpty() && requests.Listen(socketPath)) {
+            QObject::connect(
+                &requests, &COpenRequestServer::OpenRequested, &program,
+                [&program](const QString& path) { program.OpenRequestedFile(path.toStdString()); });
+        }
         if (program.InitInstance(commandLine)) {
             if (!openPath.empty()) {
-                program.OpenDocumentFile(openPath);
+                // The recent-file list keeps the whole path.
+                program.OpenRequestedFile(
+                    QFileInfo(QString::fromStdString(openPath)).absoluteFilePath().toStdString());
             }
             ReportShownWhenProbed();
             status = application.exec();
@@ -122,22 +232,46 @@ int RunProgram(QApplication& application, const CCommandLineInfo& commandLine,
     return status;
 }
 
+// The second start: hands its file to the running copy and ends.
+int HandOver(const std::string& runtimeFolder, const std::string& openPath) {
+    if (openPath.empty()) {
+        return 0;
+    }
+    const QString socket = COpenRequestServer::PathIn(QString::fromStdString(runtimeFolder));
+    if (!COpenRequestServer::Send(socket, QString::fromStdString(openPath))) {
+        std::cerr << "cpz5: CP-Z5 already runs but did not take " << openPath << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (std::optional<int> status = AnswerInformationRequest(argc, argv)) {
         return *status;
     }
+    if (const std::string unknown = UnknownOption(argc, argv); !unknown.empty()) {
+        std::cerr << "cpz5: unknown option " << unknown << "\n\n" << kUsage;
+        return kUsageError;
+    }
+    if (!HasDisplay(argc, argv)) {
+        std::cerr << kNoDisplay;
+        return 1;
+    }
     CFileCleanup::Start();
+    const QtMessageHandler previousHandler = qInstallMessageHandler(ReportFatalStartMessage);
     QApplication application(argc, argv);
+    qInstallMessageHandler(previousHandler);
     QApplication::setOrganizationName(QStringLiteral("Brel"));
     QApplication::setApplicationName(QStringLiteral("CP-Z5"));
     QApplication::setApplicationVersion(QStringLiteral(CPZ5_VERSION));
 
     const SProgramArguments arguments = ProgramArguments();
-    const CInstanceLock instance;
+    const std::string runtimeFolder = CRuntimeFolder::Find();
+    const CInstanceLock instance(CInstanceLock::PathIn(runtimeFolder));
     if (instance.IsAnotherInstance()) {
-        return 0;
+        return HandOver(runtimeFolder, arguments.openPath);
     }
     const CCommandLineInfo commandLine(arguments.forCommandLineInfo);
     CVirtualRadioLink radio;
@@ -154,5 +288,8 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    return RunProgram(application, commandLine, arguments.openPath);
+    const QString socket = instance.IsHeld()
+                               ? COpenRequestServer::PathIn(QString::fromStdString(runtimeFolder))
+                               : QString();
+    return RunProgram(application, commandLine, arguments.openPath, socket);
 }

@@ -67,7 +67,8 @@ bool SetFault(const std::string& value, SRadioOptions& options) {
 }
 
 const SOption kOptions[] = {
-    {"--version", SetVersion},
+    {"--market", SetVersion},
+    {"--version", SetVersion},  // the old name of --market
     {"--options", SetOptionByte},
     {"--baud", SetBaudRate},
     {"--fault", SetFault},
@@ -125,12 +126,13 @@ A virtual QM-Z5 hand-held on a pseudo-terminal. The first line of output is
 "PTY <path>": open that path as the serial port (for example with
 CPZ5_COM1=<path>). The radio runs until it is interrupted (Ctrl-C, SIGTERM).
 
-  --version GEN|SEA|USA|EUR  model version (option byte bits 0-1; default GEN);
-                             the memory starts as that version's factory image
+  --market GEN|SEA|USA|EUR   market version (option byte bits 0-1; default GEN);
+                             the memory starts as that version's factory image;
+                             --version VERSION is its old name
   --options BYTE             the option byte (0 to 0x7F; decimal, 0x.. hex or
                              0.. octal): bits 0-1 version, bit 2 receive range
                              extension, bit 3 scrambler, bit 4 ANI, bits 5-6
-                             further options; --version overrides bits 0-1
+                             further options; --market overrides bits 0-1
   --image FILE               start from this clone file instead
   --save FILE                write the memory to this clone file after every
                              completed write
