@@ -1,13 +1,11 @@
 #include "clone/ChannelCsv.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <optional>
 
 #include "clone/ChannelCsvColumns.h"
@@ -21,6 +19,7 @@
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/RadioDataManager.h"
+#include "platform/TextFile.h"
 
 namespace {
 
@@ -130,81 +129,36 @@ void Apply(CNode& channel, const SChannelPlan& plan) {
     SetNodeValue(&channel, "Clear", 0);
 }
 
-class CFileDescriptor {
-  public:
-    explicit CFileDescriptor(int fd) : m_fd(fd) {}
-    ~CFileDescriptor() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    CFileDescriptor(const CFileDescriptor&) = delete;
-    CFileDescriptor& operator=(const CFileDescriptor&) = delete;
-    int Get() const { return m_fd; }
-
-  private:
-    int m_fd;
-};
-
-// What a file that is not a regular file is, for the message.
-const char* KindOf(mode_t mode) {
-    if (S_ISDIR(mode)) {
-        return "a folder";
-    }
-    if (S_ISFIFO(mode)) {
-        return "a FIFO";
-    }
-    if (S_ISSOCK(mode)) {
-        return "a socket";
-    }
-    if (S_ISCHR(mode) || S_ISBLK(mode)) {
-        return "a device";
-    }
-    return "not a regular file";
-}
-
 std::string TooLarge(const std::string& path) {
     return path + ": larger than " + std::to_string(CChannelCsv::kMaxFileSize) +
            " bytes, not a channel list";
 }
 
-// Opened without waiting (a FIFO with no writer would block an ordinary
-// open) and refused unless it is a regular file, before anything is read.
+// Refused unless it is a regular file, before it is opened (nothing waits on
+// a FIFO, no device is touched), and refused when it is too large to be a
+// channel list.
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string& error) {
-    CFileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    struct stat status {};
-    if (file.Get() < 0 || ::fstat(file.Get(), &status) != 0) {
-        error = path + ": " + std::strerror(errno);
-        return std::nullopt;
-    }
-    if (!S_ISREG(status.st_mode)) {
-        error = path + ": " + KindOf(status.st_mode) + ", not a channel list file";
-        return std::nullopt;
-    }
-    if (static_cast<std::size_t>(status.st_size) > CChannelCsv::kMaxFileSize) {
-        error = TooLarge(path);
+    std::string reason;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+        CTextFile::OpenRegularFile(path, false, reason), &std::fclose);
+    if (!file) {
+        error = path + (reason.rfind("is ", 0) == 0 ? " " : ": ") + reason;
         return std::nullopt;
     }
     std::string text;
     char buffer[16384];
-    while (true) {
-        const ssize_t count = ::read(file.Get(), buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count < 0) {
-            error = path + ": " + std::strerror(errno);
-            return std::nullopt;
-        }
-        if (count == 0) {
-            return text;
-        }
-        if (text.size() + static_cast<std::size_t>(count) > CChannelCsv::kMaxFileSize) {
+    while (std::size_t count = std::fread(buffer, 1, sizeof buffer, file.get())) {
+        if (text.size() + count > CChannelCsv::kMaxFileSize) {
             error = TooLarge(path);
             return std::nullopt;
         }
-        text.append(buffer, static_cast<std::size_t>(count));
+        text.append(buffer, count);
     }
+    if (std::ferror(file.get())) {
+        error = path + ": " + std::strerror(errno);
+        return std::nullopt;
+    }
+    return text;
 }
 
 constexpr char kSeparators[] = {',', ';', '\t'};

@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "model/Node.h"
-#include "model/TextFilter.h"
 
 namespace ChannelEditRules {
 namespace {
@@ -26,19 +25,7 @@ constexpr SFreshLeaf kFreshChannel[] = {
     {"SCRMSet", "OFF", 0},    {"SCRMCode", nullptr, 1},
 };
 
-char UpperCase(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 }  // namespace
-
-std::string ChannelNameForRadio(std::string_view text) {
-    std::string name(text);
-    KeepAllowed(name, kChannelNameCharacters);
-    std::transform(name.begin(), name.end(), name.begin(), UpperCase);
-    name.resize(std::min(name.size(), kChannelNameLength));
-    return name;
-}
 
 void WriteFreshChannel(CNode& channel) {
     for (const SFreshLeaf& fresh : kFreshChannel) {

@@ -26,10 +26,6 @@ inline constexpr std::string_view kChannelNameCharacters =
 // The characters the radio shows of a name.
 inline constexpr std::size_t kChannelNameLength = 5;
 
-// text without the characters a name may not hold, in upper case, cut to
-// kChannelNameLength characters.
-std::string ChannelNameForRadio(std::string_view text);
-
 // Writes the fresh-channel values into the leaves of channel (a channel node
 // such as MCH.CH12); leaves it lacks are skipped.
 void WriteFreshChannel(CNode& channel);

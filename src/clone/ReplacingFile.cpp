@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "platform/FileCleanup.h"
+#include "platform/TextFile.h"
 
 namespace {
 
@@ -37,22 +38,6 @@ std::string DirectoryOf(const std::string& path) {
 std::string BaseNameOf(const std::string& path) {
     std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-const char* KindOf(mode_t mode) {
-    if (S_ISDIR(mode)) {
-        return "is a directory";
-    }
-    if (S_ISFIFO(mode)) {
-        return "is a FIFO, not a regular file";
-    }
-    if (S_ISSOCK(mode)) {
-        return "is a socket, not a regular file";
-    }
-    if (S_ISCHR(mode) || S_ISBLK(mode)) {
-        return "is a device, not a regular file";
-    }
-    return "is not a regular file";
 }
 
 // Root may write anything, but a file without any write bit was protected
@@ -118,7 +103,8 @@ CReplacingFile::STargetCheck CReplacingFile::CheckTarget(const std::string& targ
         return {ETargetProblem::kUnreachable, path + ": " + std::strerror(errno)};
     }
     if (!S_ISREG(status.st_mode)) {
-        return {ETargetProblem::kNotRegularFile, path + " " + KindOf(status.st_mode)};
+        return {ETargetProblem::kNotRegularFile,
+                path + " " + CTextFile::NotRegularReason(status.st_mode)};
     }
     if (int reason = 0; IsReadOnly(path, status, reason)) {
         const char* what = reason == EROFS ? " is on a read-only file system" : " is read-only";

@@ -7,13 +7,21 @@
 #include <cerrno>
 #include <cstring>
 
-namespace {
-
-const char* NotRegularReason(mode_t mode) {
-    return S_ISDIR(mode) ? "is a directory" : "is not a regular file";
+const char* CTextFile::NotRegularReason(unsigned mode) {
+    if (S_ISDIR(mode)) {
+        return "is a directory";
+    }
+    if (S_ISFIFO(mode)) {
+        return "is a FIFO, not a regular file";
+    }
+    if (S_ISSOCK(mode)) {
+        return "is a socket, not a regular file";
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return "is a device, not a regular file";
+    }
+    return "is not a regular file";
 }
-
-}  // namespace
 
 void CTextFile::SetPath(std::string path) {
     Close();

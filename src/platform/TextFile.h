@@ -53,6 +53,11 @@ class CTextFile {
     // a regular file; else nullptr, and error says why (see Error).
     static std::FILE* OpenRegularFile(const std::string& path, bool forWrite, std::string& error);
 
+    // What a file of this mode is, when it is not a regular file, as the end
+    // of a sentence about it: "is a directory", "is a FIFO, not a regular
+    // file", "is a socket, ...", "is a device, ...".
+    static const char* NotRegularReason(unsigned mode);
+
   private:
     bool Open(bool forWrite);
     void Failed();

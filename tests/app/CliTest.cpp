@@ -219,7 +219,7 @@ TEST_F(Cli, FailuresExitWithTheirStatusAndLeaveFilesAlone) {
         {"dump {MISSING}", 2, "missing.cz5: CANNOT_OPEN_FILE: No such file or directory"},
         {"dump {OTHER}", 2, "MISMATCH_MODEL"},
         {"get {DIR} Common.Beep", 2, "CANNOT_OPEN_FILE: is a directory"},
-        {"dump {FIFO}", 2, "fifo: CANNOT_OPEN_FILE: is not a regular file"},
+        {"dump {FIFO}", 2, "fifo: CANNOT_OPEN_FILE: is a FIFO, not a regular file"},
         {"set {F} Common.Beep=OFF -o {DIR}/no/such.cz5", 2, "No such file or directory"},
         {"set {F} Common.Beep=OFF -o {FIFO}", 2, "fifo is a FIFO, not a regular file"},
         {"set {F} Common.Beep=OFF -o {RO}", 2, "ro.cz5 is read-only"},

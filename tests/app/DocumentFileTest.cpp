@@ -62,7 +62,7 @@ TEST_F(DocumentFiles, AFailedOpenLeavesTheDocumentAsItWas) {
     const std::pair<std::string, const char*> unreadable[] = {
         {dir.File("missing.cz5"), "CANNOT_OPEN_FILE: No such file or directory"},
         {dir.Path(), "CANNOT_OPEN_FILE: is a directory"},
-        {dir.File("fifo"), "CANNOT_OPEN_FILE: is not a regular file"},
+        {dir.File("fifo"), "CANNOT_OPEN_FILE: is a FIFO, not a regular file"},
     };
     for (const auto& [path, message] : unreadable) {
         EXPECT_EQ(document->OpenFile(path).message, message) << path;

@@ -123,8 +123,8 @@ TEST_F(CloneFileRead, WhatIsNoReadableFileCannotBeOpenedAndTheCauseIsKept) {
     const std::pair<std::string, const char*> files[] = {
         {dir.File("missing.cz5"), "No such file or directory"},
         {dir.Path(), "is a directory"},
-        {"/dev/zero", "is not a regular file"},
-        {dir.File("fifo"), "is not a regular file"},
+        {"/dev/zero", "is a device, not a regular file"},
+        {dir.File("fifo"), "is a FIFO, not a regular file"},
     };
     for (const auto& [path, cause] : files) {
         EXPECT_EQ(Load(path), "CANNOT_OPEN_FILE") << path;
@@ -221,7 +221,7 @@ TEST_F(CloneFileWrite, AFileThatCannotBeWrittenIsNoSuccessAndTheCauseIsKept) {
     const std::pair<std::string, const char*> files[] = {
         {dir.File("no/such/dir.cz5"), "No such file or directory"},
         {dir.Path(), "is a directory"},
-        {"/dev/full", "is not a regular file"},
+        {"/dev/full", "is a device, not a regular file"},
     };
     for (const auto& [path, cause] : files) {
         EXPECT_EQ(Save(path), "CANNOT_OPEN_FILE") << path;

@@ -194,13 +194,13 @@ TEST_F(ChannelCsvInterchange, AFifoOrAFolderIsRefusedAtOnce) {
     const std::string fifo = dir.File("list.csv");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const auto before = MemoryChannelTexts(rig.Root());
-    const std::pair<std::string, const char*> cases[] = {{fifo, "a FIFO"},
-                                                         {dir.Path(), "a folder"}};
+    const std::pair<std::string, const char*> cases[] = {{fifo, "is a FIFO"},
+                                                         {dir.Path(), "is a directory"}};
     for (const auto& [path, kind] : cases) {
         const SChannelCsvImport result = CChannelCsv(rig.manager).ImportFile(path, EBadRows::kSkip);
         EXPECT_EQ(result.status, EStatus::kCannotRead);
         ASSERT_EQ(result.problems.size(), 1u);
-        EXPECT_EQ(result.problems[0].reason.rfind(path + ": " + kind, 0), 0u)
+        EXPECT_EQ(result.problems[0].reason.rfind(path + " " + kind, 0), 0u)
             << result.problems[0].reason;
     }
     EXPECT_EQ(MemoryChannelTexts(rig.Root()), before);

@@ -152,7 +152,7 @@ TEST_F(CsvCli, AFifoAsTheListEndsAtOnceAndChangesNothing) {
     const std::string original = ReadFile(dir.File("a.cz5"));
     const SCliRun import = Run("import-csv a.cz5 list.csv");
     EXPECT_EQ(import.status, 2);
-    EXPECT_EQ(import.err, "cpz5-cli: list.csv: a FIFO, not a channel list file\n");
+    EXPECT_EQ(import.err, "cpz5-cli: list.csv is a FIFO, not a regular file\n");
     EXPECT_EQ(ReadFile(dir.File("a.cz5")), original);
 }
 

@@ -142,8 +142,8 @@ TEST(TextFile, WhatIsNoRegularFileIsRefusedWithItsCause) {
     const std::string dir = pattern;
     ASSERT_EQ(mkfifo((dir + "/fifo").c_str(), 0600), 0);
     const std::pair<std::string, const char*> paths[] = {
-        {dir + "/fifo", "is not a regular file"},
-        {"/dev/null", "is not a regular file"},
+        {dir + "/fifo", "is a FIFO, not a regular file"},
+        {"/dev/null", "is a device, not a regular file"},
         {dir, "is a directory"},
         {dir + "/no/file", "No such file or directory"},
     };
