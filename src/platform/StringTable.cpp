@@ -54,6 +54,12 @@ const std::map<int, std::string>& Texts() {
          "Run the setup again with the radio connected: start the program\n"
          "with the option -S (or cpz5-cli setup)."},
         {Ids::ProgressCaption, "Cloning"},
+        // Transfer failures on this computer.
+        {Ids::TempFileFailedBox,
+         "The radio answered, but the temporary clone file could not be used:\n"
+         "%1\n\n"
+         "Nothing in the document was changed. Check the free space and the\n"
+         "permissions of the temporary folder (TMPDIR), then try again."},
     };
     return texts;
 }

@@ -36,4 +36,6 @@ constexpr int SetupInstructions = 2062;
 constexpr int SetupPortLabel = 2064;
 constexpr int WrongVersionBox = 2066;
 constexpr int ProgressCaption = 10002;
+// Transfer failures on this computer, not on the line.
+constexpr int TempFileFailedBox = 2090;
 }  // namespace Ids
