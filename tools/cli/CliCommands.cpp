@@ -22,7 +22,9 @@ const SCliCommand kCommands[] = {
     {"set", "cpz5-cli set [--version GEN|SEA|USA|EUR] FILE PATH=TEXT... [-o OUT]",
      DocumentCommands::kSetOptions, &DocumentCommands::Set},
 #if CPZ5_PRINT
-    {"print", "cpz5-cli print FILE -o OUT.pdf [--sections all|common,dtmf,pgr,mch,pch,cch]",
+    {"print",
+     "cpz5-cli print FILE [-o OUT.pdf | --printer NAME] "
+     "[--sections all|common,dtmf,pgr,mch,pch,cch]",
      PrintCommand::kOptions, &PrintCommand::Run},
 #endif
     {"setup", "cpz5-cli setup --port PORT", TransferCommands::kPortOptions,
