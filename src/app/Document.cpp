@@ -55,6 +55,8 @@ bool CDocument::SaveAndReport(const std::string& path) {
     if (!result.ok) {
         m_ui.MessageBox(kSaveFailed + result.message, kMessageTitle,
                         MessageStyle::Ok | MessageStyle::IconError);
+    } else if (m_savedHandler) {
+        m_savedHandler();
     }
     return result.ok;
 }
