@@ -211,6 +211,28 @@ TEST_F(CPrintTest, TheCommandLineToolPrintsTheChosenSections) {
     EXPECT_EQ(unwritable.err.find("There is no printer"), std::string::npos);
 }
 
+// Killed at any moment, print -o leaves the old file or the whole new one,
+// never a part of it.
+TEST_F(CPrintTest, AKilledPrintLeavesTheOldFileOrTheWholeNewOne) {
+    ASSERT_EQ(RunCli(folder, "new -o radio.cz5").status, 0);
+    const std::string target = folder + "/kept.pdf";
+    for (int delay : {0, 100, 200, 300, 450, 600, 800, 1200}) {
+        std::ofstream(target) << "the old file";
+        // Its temporary files stay in the test's folder.
+        const std::string command = "cd '" + folder + "' && TMPDIR='" + folder +
+                                    "' XDG_CONFIG_HOME='" + folder +
+                                    "/config' '" CPZ5_CLI_PATH "' print radio.cz5 -o kept.pdf " +
+                                    ">/dev/null 2>&1 & sleep " + std::to_string(delay / 1000.0) +
+                                    "; kill -9 $! 2>/dev/null; wait";
+        ASSERT_NE(std::system(command.c_str()), -1);
+        const std::string content = ReadWholeFile(target);
+        const bool old = content == "the old file";
+        const bool whole = content.rfind("%PDF", 0) == 0 &&
+                           content.find("%%EOF", content.size() - 16) != std::string::npos;
+        EXPECT_TRUE(old || whole) << "after " << delay << " ms: " << content.size() << " bytes";
+    }
+}
+
 // Without -o the tool prints where the desktop program would: the printer of
 // the user's settings file, written by hand as "name,driver,port".
 TEST_F(CPrintTest, TheCommandLineToolPrintsToTheConfiguredPrinter) {
