@@ -2,11 +2,13 @@
 # every hardening feature on: _FORTIFY_SOURCE, the stack protector, format
 # checks, and a read-only relocation table bound at start-up (relro, now).
 # Only the hardening flags are taken; optimisation and debug information stay
-# those of the build type. Fortification needs an optimised build, so Debug
-# and sanitizer builds go without.
+# those of the build type. Fortification needs an optimised build, so only
+# the optimised build types take them by default, and never the sanitizer
+# builds.
 find_program(CPZ5_DPKG_BUILDFLAGS dpkg-buildflags)
 set(cpz5_hardening_default OFF)
-if(CPZ5_DPKG_BUILDFLAGS AND NOT CMAKE_BUILD_TYPE STREQUAL "Debug" AND NOT CPZ5_SANITIZE)
+if(CPZ5_DPKG_BUILDFLAGS AND CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$"
+   AND NOT CPZ5_SANITIZE)
   set(cpz5_hardening_default ON)
 endif()
 option(CPZ5_HARDENING "Build with Debian's hardening flags (dpkg-buildflags)" ${cpz5_hardening_default})
