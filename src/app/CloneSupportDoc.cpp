@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
 constexpr SMemoryRange kBaseMemoryRange[] = {{0x0000, 0x0FFF}, {0xFFFF, 0xFFFF}};
 
 // Lines longer than any valid clone file line are cut when copied: they stay

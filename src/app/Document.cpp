@@ -56,6 +56,9 @@ bool CDocument::DoFileSaveAs() {
 bool CDocument::SaveAndReport(const std::string& path) {
     SFileResult result = SaveFile(path);
     if (result.ok) {
+        if (m_savedHandler) {
+            m_savedHandler();
+        }
         return true;
     }
     const std::string text = kSaveFailed + result.message;

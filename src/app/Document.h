@@ -81,6 +81,10 @@ class CDocument {
         m_saveNamePrompt = std::move(prompt);
     }
 
+    // Runs after every successful save, whichever command or question
+    // asked for it (the program updates its recent files and title).
+    void SetSavedHandler(std::function<void()> handler) { m_savedHandler = std::move(handler); }
+
     CUserInterface& GetUserInterface() { return m_ui; }
 
   protected:
@@ -96,4 +100,5 @@ class CDocument {
     std::string m_title = "Untitled";
     bool m_modified = false;
     std::function<std::string()> m_saveNamePrompt;
+    std::function<void()> m_savedHandler;
 };

@@ -1,14 +1,18 @@
 #include "app/PrintDevice.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
+#include "clone/ReplacingFile.h"
 #include "platform/SettingsStore.h"
+#include "platform/TempFile.h"
 
 namespace {
 
@@ -24,6 +28,32 @@ constexpr int kRuleInset = 10;    // 1 mm inside the header and footer lines
 constexpr int kBoxInsetY = 1;
 constexpr int kBoxInsetX = 2;
 constexpr const char* kFontFace = "Arial";
+constexpr const char* kSpoolProgram = "lp";
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool ReadWholeFile(const std::string& path, std::string& data) {
+    std::ifstream in(path, std::ios::binary);
+    data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad() && in.is_open();
+}
+
+const char* SidesOf(QPrinter::DuplexMode duplex) {
+    switch (duplex) {
+        case QPrinter::DuplexLongSide:
+            return "sides=two-sided-long-edge";
+        case QPrinter::DuplexShortSide:
+            return "sides=two-sided-short-edge";
+        default:
+            return nullptr;
+    }
+}
 
 // The text up to the first of the stop characters (or the end); text loses
 // it and the stop character.
@@ -163,6 +193,7 @@ QFont CPrintDevice::MakeFont(int pointsAtFullScale) const {
 }
 
 bool CPrintDevice::StartJob(const std::string& documentName) {
+    m_error.clear();
     if (m_printer == nullptr || IsJobRunning()) {
         return false;
     }
@@ -170,12 +201,52 @@ bool CPrintDevice::StartJob(const std::string& documentName) {
     m_printer->setFullPage(true);
     m_cancelled = false;
     m_pagesStarted = 0;
-    if (!m_painter.begin(m_printer.get())) {
+    if ((!m_previewing && !OpenSpool(documentName)) || !m_painter.begin(Target())) {
+        DropSpool();
         return false;
     }
     m_textFont = MakeFont(kTextPoints);
     SetUpPage();
     return true;
+}
+
+// The job's PDF in the temporary folder and, for a PDF printer, the new file
+// beside the target, made first so that a folder that cannot be written is
+// told before anything is drawn.
+bool CPrintDevice::OpenSpool(const std::string& documentName) {
+    if (m_names.driver == kPdfDriver) {
+        m_target = std::make_unique<CReplacingFile>(m_names.port);
+        if (!m_target->Open()) {
+            return FailWith("The PDF file cannot be written into the folder " +
+                            FolderOf(m_names.port) + ".\n" + m_target->Error());
+        }
+    }
+    m_spoolFile = std::make_unique<CTempFile>(CTempFile::kSpoolPrefix);
+    if (!m_spoolFile->IsValid()) {
+        return FailWith("No temporary file can be made in " + CTempFile::Directory() + ".");
+    }
+    m_spool = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_spool->setOutputFormat(QPrinter::PdfFormat);
+    m_spool->setOutputFileName(QString::fromStdString(m_spoolFile->Path()));
+    m_spool->setPageLayout(m_printer->pageLayout());
+    m_spool->setDocName(QString::fromStdString(documentName));
+    m_spool->setFullPage(true);
+    return true;
+}
+
+bool CPrintDevice::FailWith(const std::string& error) {
+    m_error = error;
+    return false;
+}
+
+void CPrintDevice::DropSpool() {
+    m_spool.reset();
+    m_spoolFile.reset();
+    m_target.reset();
+}
+
+QPrinter* CPrintDevice::Target() const {
+    return m_spool != nullptr ? m_spool.get() : m_printer.get();
 }
 
 bool CPrintDevice::IsJobRunning() const {
@@ -185,7 +256,7 @@ bool CPrintDevice::IsJobRunning() const {
 // 0.1 mm per logical unit from the paper's top left corner, and the body
 // font.
 void CPrintDevice::SetUpPage() {
-    const double scale = m_printer->resolution() / kUnitsPerInch;
+    const double scale = Target()->resolution() / kUnitsPerInch;
     m_painter.resetTransform();
     m_painter.scale(scale, scale);
     m_painter.setFont(m_textFont);
@@ -203,37 +274,92 @@ SPrintRect CPrintDevice::PrintableRect() const {
             height - m_margins.bottom * kUnitsPerMillimetre};
 }
 
-void CPrintDevice::EndJob() {
-    if (IsJobRunning()) {
-        m_painter.end();
+bool CPrintDevice::EndJob() {
+    m_error.clear();
+    if (!IsJobRunning()) {
+        return false;
     }
+    const bool drawn = m_painter.end() && Target()->printerState() != QPrinter::Error;
+    const bool delivered =
+        drawn ? m_previewing || Deliver() : FailWith("The pages could not be made.");
+    DropSpool();
+    return delivered;
+}
+
+bool CPrintDevice::Deliver() {
+    if (m_names.driver != kPdfDriver) {
+        return SendToSystemPrinter();
+    }
+    std::string pdf;
+    if (!ReadWholeFile(m_spoolFile->Path(), pdf)) {
+        return FailWith("The pages could not be read back from " + m_spoolFile->Path() + ".");
+    }
+    m_target->Write(pdf);
+    return m_target->Commit() || FailWith(m_target->Error());
+}
+
+std::vector<std::string> CPrintDevice::SpoolCommand(const std::string& printer,
+                                                    const std::string& title,
+                                                    const QPrinter& settings,
+                                                    const std::string& file) {
+    std::vector<std::string> command = {kSpoolProgram,
+                                        "-d",
+                                        printer,
+                                        "-t",
+                                        title,
+                                        "-n",
+                                        std::to_string(std::max(1, settings.copyCount()))};
+    if (const char* sides = SidesOf(settings.duplex())) {
+        command.insert(command.end(), {"-o", sides});
+    }
+    if (settings.copyCount() > 1 && settings.collateCopies()) {
+        command.insert(command.end(), {"-o", "collate=true"});
+    }
+    command.insert(command.end(), {"--", file});
+    return command;
+}
+
+bool CPrintDevice::SendToSystemPrinter() {
+    const std::vector<std::string> command = SpoolCommand(
+        m_names.device, m_printer->docName().toStdString(), *m_printer, m_spoolFile->Path());
+    QStringList arguments;
+    for (auto it = command.begin() + 1; it != command.end(); ++it) {
+        arguments << QString::fromStdString(*it);
+    }
+    QProcess spooler;
+    spooler.setProcessChannelMode(QProcess::MergedChannels);
+    spooler.start(QString::fromStdString(command.front()), arguments);
+    const std::string failure =
+        "The job could not be sent to the printer " + m_names.device + ":\n";
+    if (!spooler.waitForStarted() || !spooler.waitForFinished(-1)) {
+        return FailWith(failure + command.front() + ": " + spooler.errorString().toStdString());
+    }
+    if (spooler.exitStatus() != QProcess::NormalExit || spooler.exitCode() != 0) {
+        return FailWith(failure + spooler.readAll().trimmed().toStdString());
+    }
+    return true;
 }
 
 void CPrintDevice::AbortJob() {
-    if (!IsJobRunning()) {
-        return;
+    if (IsJobRunning()) {
+        m_painter.end();
     }
-    m_printer->abort();
-    m_painter.end();
-    const QString file = m_printer->outputFileName();
-    if (!file.isEmpty()) {
-        QFile::remove(file);
-    }
+    DropSpool();
 }
 
 int CPrintDevice::LineHeight() const {
-    return LineHeightOf(MetricsOn(m_textFont, m_printer.get()));
+    return LineHeightOf(MetricsOn(m_textFont, Target()));
 }
 
 int CPrintDevice::CharWidth(char character) const {
-    return MetricsOn(m_textFont, m_printer.get()).horizontalAdvance(QLatin1Char(character));
+    return MetricsOn(m_textFont, Target()).horizontalAdvance(QLatin1Char(character));
 }
 
 int CPrintDevice::StartPrintPage() {
     if (!IsJobRunning()) {
         return 0;
     }
-    if (m_pagesStarted > 0 && !m_printer->newPage()) {
+    if (m_pagesStarted > 0 && !Target()->newPage()) {
         return 0;
     }
     ++m_pagesStarted;
@@ -250,7 +376,7 @@ int CPrintDevice::EndPrintPage() {
 
 int CPrintDevice::PageHeaderDepth() const {
     const QFont font = MakeFont(kHeaderPoints);
-    return 2 * (LineHeightOf(MetricsOn(font, m_printer.get())) + kRuleWidth);
+    return 2 * (LineHeightOf(MetricsOn(font, Target())) + kRuleWidth);
 }
 
 void CPrintDevice::DrawHeaderText(int left, int top, int height, const std::string& text,

@@ -10,6 +10,12 @@
 // the path given as its port. Without a printer DeviceName() is empty and
 // StartJob fails.
 //
+// Every job is drawn into a private temporary PDF file first, and only a
+// job that ends with EndJob leaves it: a PDF printer's file is then replaced
+// whole (CReplacingFile: a job that is cancelled, fails or is killed leaves
+// the old file as it was), a system printer gets the file as one print job
+// (lp). A cancelled job never reaches the printer.
+//
 // A job: StartJob, then for every page StartPrintPage ... EndPrintPage, then
 // EndJob or AbortJob. EndPrintPage lets pending window events run (so a
 // Cancel button can be pressed) and fails once Cancel() was called. The
@@ -21,10 +27,13 @@
 #include <QPainter>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/PrintCanvas.h"
 
+class CReplacingFile;
 class CSettingsStore;
+class CTempFile;
 class QPrinter;
 
 class CPrintDevice : public CPrintCanvas {
@@ -83,16 +92,32 @@ class CPrintDevice : public CPrintCanvas {
     SMargins GetMargins() const { return m_margins; }
 
     // Starts a document with the body font; clears the cancelled flag.
-    // False when there is no printer or it cannot be opened.
+    // False when there is no printer or it cannot be opened; Error() then
+    // says why when the reason is known (a PDF file whose folder cannot be
+    // written, no temporary folder).
     bool StartJob(const std::string& documentName);
     // The paper less the margins, in logical units. Valid during a job.
     SPrintRect PrintableRect() const;
-    // Ends the document: it goes to the printer (or the file).
-    void EndJob();
-    // Drops the document: nothing reaches the printer, and a PDF file being
-    // written is removed.
+    // Ends the document: it goes to the printer (or the file). False, with
+    // Error(), when it could not be delivered.
+    bool EndJob();
+    // Drops the document: nothing reaches the printer, and a PDF file the
+    // job would have replaced stays as it was.
     void AbortJob();
     bool IsJobRunning() const;
+    // Why the last StartJob or EndJob failed; empty when the reason is
+    // unknown or nothing failed.
+    const std::string& Error() const { return m_error; }
+
+    // The command line that hands a finished job's PDF file to the system
+    // printer: lp with the printer, title, copies and sides.
+    static std::vector<std::string> SpoolCommand(const std::string& printer,
+                                                 const std::string& title, const QPrinter& settings,
+                                                 const std::string& file);
+
+    // While previewing, a job draws straight onto the printer object, which
+    // a print preview has taken over: no spool file, nothing delivered.
+    void SetPreviewing(bool previewing) { m_previewing = previewing; }
 
     // The cancelled flag of the running job.
     void Cancel() { m_cancelled = true; }
@@ -115,16 +140,28 @@ class CPrintDevice : public CPrintCanvas {
 
   private:
     std::unique_ptr<QPrinter> OpenPrinter(const SPrinterNames& names) const;
+    // The printer being drawn on: the job's PDF while a job runs.
+    QPrinter* Target() const;
+    bool OpenSpool(const std::string& documentName);
+    bool Deliver();
+    bool SendToSystemPrinter();
+    void DropSpool();
+    bool FailWith(const std::string& error);
     QFont MakeFont(int pointsAtFullScale) const;
     void SetUpPage();
     void DrawHeaderText(int left, int top, int height, const std::string& text, bool rightAligned);
 
     SPrinterNames m_names;
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<CTempFile> m_spoolFile;    // the job's PDF
+    std::unique_ptr<QPrinter> m_spool;         // draws into it
+    std::unique_ptr<CReplacingFile> m_target;  // a PDF printer's file
+    std::string m_error;
     QPainter m_painter;
     int m_scale = 0;
     SMargins m_margins;
     QFont m_textFont;
     int m_pagesStarted = 0;
     bool m_cancelled = false;
+    bool m_previewing = false;
 };

@@ -119,7 +119,7 @@ CPrintJob::EResult CPrintJob::Run(QWidget* owner) {
     }
     m_printer->SetPrintScale(kFullScale);
     if (!m_printer->StartJob(kDocumentName)) {
-        return TellNoPrinter();
+        return m_printer->Error().empty() ? TellNoPrinter() : TellFailure();
     }
     bool failed = false;
     {
@@ -136,8 +136,18 @@ CPrintJob::EResult CPrintJob::Run(QWidget* owner) {
         m_printer->AbortJob();
         return m_printer->IsCancelled() ? EResult::kCancelled : EResult::kFailed;
     }
-    m_printer->EndJob();
+    if (!m_printer->EndJob()) {
+        return TellFailure();
+    }
     return EResult::kPrinted;
+}
+
+// A printer that exists but could not take the job: the reason, not "There
+// is no printer".
+CPrintJob::EResult CPrintJob::TellFailure() {
+    m_ui.MessageBox(m_printer->Error(), kMessageTitle,
+                    MessageStyle::Ok | MessageStyle::IconExclamation);
+    return EResult::kFailed;
 }
 
 bool CPrintJob::PrintSection(int code, const SPrintRect& rect) {

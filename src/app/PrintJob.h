@@ -59,8 +59,10 @@ class CPrintJob {
     const std::vector<int>& Jobs() const { return m_jobs; }
 
     // Prints the list at scale 100. Without a printer, or when the printer
-    // cannot start the document, the user is told there is no printer and
-    // nothing is printed. The status window is shown over owner (may be
+    // cannot start the document for an unknown reason, the user is told
+    // there is no printer and nothing is printed; a known reason (a folder
+    // that cannot be written, a print system that refused the job) is told
+    // as it is. The status window is shown over owner (may be
     // nullptr), which is disabled meanwhile. A cancelled or failed job is
     // dropped. The list area shown before is shown again afterwards.
     EResult Run(QWidget* owner);
@@ -72,6 +74,7 @@ class CPrintJob {
     bool PrintSettingsPage(int code, SPrintRect rect);
     bool PrintList(int area, const SPrintRect& rect);
     EResult TellNoPrinter();
+    EResult TellFailure();
 
     std::unique_ptr<CPrintDevice> m_printer;
     CUserInterface& m_ui;

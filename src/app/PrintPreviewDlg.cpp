@@ -10,7 +10,11 @@
 CPrintPreviewDlg::CPrintPreviewDlg(CPrintJob& job, QWidget* parent)
     : QPrintPreviewDialog(job.Printer().Printer(), parent) {
     setWindowTitle(QStringLiteral("Print Preview"));
-    connect(this, &QPrintPreviewDialog::paintRequested, this, [&job] { job.Run(nullptr); });
+    connect(this, &QPrintPreviewDialog::paintRequested, this, [&job] {
+        job.Printer().SetPreviewing(true);
+        job.Run(nullptr);
+        job.Printer().SetPreviewing(false);
+    });
     resize(800, 900);
 }
 

@@ -123,5 +123,8 @@ void CPrintSelectDlg::OnPrinterSetup() {
     const std::string name = printer.printerName().toStdString();
     if (device.SelectPrinter(name, CPrintDevice::kSystemDriver, name, printer)) {
         device.SetMargins(kMarginLeft, kMarginTop, kMarginRight, kMarginBottom);
+        // The next print, in this run or the next, starts on this printer.
+        m_settings.SetString(CPrintDevice::kProfileSection, CPrintDevice::kProfileDevice,
+                             name + "," + CPrintDevice::kSystemDriver + "," + name);
     }
 }

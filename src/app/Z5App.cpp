@@ -45,10 +45,19 @@ constexpr const char* kNoHelp =
 constexpr const char* kReady = "Ready";
 constexpr int kOpenRetryMs = 200;
 
-// Letter case does not tell files apart here, as on the radio's home
-// platform.
-bool SameFileName(const std::string& a, const std::string& b) {
-    return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) == 0;
+// The absolute, normalised form of path (relative to the working folder), so
+// that a name stays valid from any folder.
+std::string AbsolutePath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
+// Two names of one file: the same file on disk (links and relative names
+// resolved), or the same absolute name. Letter case tells files apart.
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) || AbsolutePath(a) == AbsolutePath(b);
 }
 
 // A name without an extension gets ".cz5".
@@ -135,6 +144,7 @@ void CZ5App::CreateDocument() {
     m_document->SetModelChangedHandler([this] { OnModelChanged(); });
     m_document->SetModelResetHandler([this] { OnModelReset(); });
     m_document->EnableReadHistory(CReadHistory::DefaultFolder());
+    m_document->SetSavedHandler([this] { OnFileSaved(); });
     m_dataCommands = std::make_unique<CDataCommands>(*m_document, [this] { OnFileSaved(); });
     m_csvCommands = std::make_unique<CCsvCommands>(*m_document, m_ui);
     m_historyCommands = std::make_unique<CHistoryCommands>(*m_document, m_settings, m_ui);
@@ -231,14 +241,15 @@ void CZ5App::OnOpenRecentFile(int index) {
     }
 }
 
-bool CZ5App::OpenDocumentFile(const std::string& path) {
-    if (!m_document->GetPathName().empty() && SameFileName(path, m_document->GetPathName())) {
+bool CZ5App::OpenDocumentFile(const std::string& name) {
+    const std::string path = AbsolutePath(name);
+    if (!m_document->GetPathName().empty() && SameFile(path, m_document->GetPathName())) {
         m_ui.MessageBox(kAlreadyOpen, kMessageTitle,
                         MessageStyle::Ok | MessageStyle::IconInformation);
         return true;
     }
     if (!m_document->SaveModified()) {
-        return false;
+        return true;  // cancelled: the file is still worth its recent entry
     }
     const CDocument::SFileResult result = m_document->OpenFile(path);
     if (!result.ok) {
@@ -289,6 +300,9 @@ void CZ5App::RaiseMainWindow() {
 
 void CZ5App::OnFileSaved() {
     m_recentFiles.Add(m_document->GetPathName());
+    if (m_frame == nullptr) {
+        return;
+    }
     m_frame->SetRecentFiles(m_recentFiles.Entries());
     m_frame->SetDocumentTitle(QString::fromStdString(m_document->GetTitle()));
 }

@@ -51,12 +51,13 @@ class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
     // when the program cannot start.
     bool InitInstance(const CCommandLineInfo& commandLine);
 
-    // Opens a clone file into the document. The file that is open already
-    // (names compared without regard to case) is not opened again: the user
-    // is told so. When the file cannot be read the document keeps its data,
-    // its file name and its modified state. True unless the file does not
-    // exist or the user cancelled the save question.
-    bool OpenDocumentFile(const std::string& path);
+    // Opens a clone file into the document under its absolute name. The file
+    // that is open already (the same file on disk, whatever name, link or
+    // relative path leads to it) is not opened again: the user is told so.
+    // When the file cannot be read the document keeps its data, its file
+    // name and its modified state. True unless the file does not exist (the
+    // user cancelling the save question keeps it too).
+    bool OpenDocumentFile(const std::string& name);
 
     // A file that a second start of the program was asked to open: the main
     // window comes to the front and the file opens as File > Open opens it.

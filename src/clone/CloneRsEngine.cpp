@@ -1,6 +1,8 @@
 #include "clone/CloneRsEngine.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <thread>
 
 #include "clone/FrameCodec.h"
@@ -80,10 +82,25 @@ int CCloneRsEngine::CloneInformation() {
     return Run(kJobInformation);
 }
 
+void CCloneRsEngine::FailFile(const std::string& reason) {
+    m_status = kStatusFileError;
+    m_fileError = reason;
+}
+
+// The clone file's own account of what failed, else the system's last word.
+void CCloneRsEngine::FailFileWithErrno() {
+    if (m_cloneFile != nullptr && !m_cloneFile->Error().empty()) {
+        return FailFile(m_cloneFile->Error());
+    }
+    FailFile(std::strerror(errno != 0 ? errno : EIO));
+}
+
 int CCloneRsEngine::CloneRead() {
     m_ui.SetStatusText(CStringTable::Get(Ids::Reading));
+    m_fileError.clear();
+    errno = 0;
     if (m_cloneFile == nullptr || !m_cloneFile->OpenForWrite()) {
-        m_status = kStatusFileError;
+        FailFileWithErrno();
         return kResultFailure;
     }
     CByteString header;
@@ -92,10 +109,11 @@ int CCloneRsEngine::CloneRead() {
     m_cloneFile->WriteLine("#");
     m_writing = false;
     int result = Run(kJobRead);
+    errno = 0;
     bool fileWritten = m_cloneFile->Flush();
     fileWritten = m_cloneFile->Close() && fileWritten;
     if (result == kResultSuccess && !fileWritten) {
-        m_status = kStatusFileError;
+        FailFileWithErrno();
         return kResultFailure;
     }
     return result;
@@ -103,13 +121,17 @@ int CCloneRsEngine::CloneRead() {
 
 int CCloneRsEngine::CloneWrite() {
     m_ui.SetStatusText(CStringTable::Get(Ids::Writing));
+    m_fileError.clear();
     m_writeLineTotal = CountCloneFileLines();
     std::string firstLine;
-    if (m_cloneFile == nullptr || !m_cloneFile->OpenForRead() || !ReadTrimmedLine(firstLine) ||
-        firstLine.size() < kMinimumHeaderLine) {
-        if (m_cloneFile != nullptr) {
-            m_cloneFile->Close();
-        }
+    errno = 0;
+    if (m_cloneFile == nullptr || !m_cloneFile->OpenForRead()) {
+        FailFileWithErrno();
+        return kResultBadFile;
+    }
+    if (!ReadTrimmedLine(firstLine) || firstLine.size() < kMinimumHeaderLine) {
+        m_cloneFile->Close();
+        FailFile("its first line is no model line");
         return kResultBadFile;
     }
     m_writing = true;
@@ -177,6 +199,7 @@ void CCloneRsEngine::ResetRun(std::uint16_t job) {
     m_frameComplete = false;
     m_endSent = false;
     m_receiver.Reset();
+    m_received.assign(job == kJobRead ? m_readImageSize : 0, false);
 }
 
 void CCloneRsEngine::StartReceiving() {
@@ -389,12 +412,13 @@ void CCloneRsEngine::OnModelInformation(const CByteString& frame) {
 
 void CCloneRsEngine::OnDataFrame(const CByteString& frame) {
     std::string line;
-    if (m_job != kJobRead || !CFrameCodec::DataLineOfFrame(frame, line)) {
+    if (m_job != kJobRead || !CFrameCodec::DataLineOfFrame(frame, line) || !CoverDataLine(line)) {
         return Fail();
     }
     ++m_frameCounter;
+    errno = 0;
     if (m_cloneFile == nullptr || !m_cloneFile->WriteLine(line)) {
-        m_status = kStatusFileError;
+        FailFileWithErrno();
     }
 }
 
@@ -405,20 +429,43 @@ void CCloneRsEngine::OnEndFrame(const CByteString& frame) {
         return Fail();
     }
     // A frame lost on the line would leave its addresses as they were.
-    if (m_frameCounter < m_readLineTotal) {
+    if (std::find(m_received.begin(), m_received.end(), false) != m_received.end()) {
         return Fail();
     }
     m_status = kStatusFinished;
     m_frameCounter = static_cast<std::uint16_t>(m_readLineTotal);
 }
 
+// Marks the addresses of a data line as received; false when any of them
+// lies outside the image.
+bool CCloneRsEngine::CoverDataLine(const std::string& line) {
+    std::vector<std::uint8_t> prefix;
+    if (!CFrameCodec::FromHex(std::string_view(line).substr(0, 6), prefix) || prefix.size() != 3) {
+        return false;
+    }
+    std::uint32_t address = static_cast<std::uint32_t>(prefix[0]) << 8 | prefix[1];
+    std::uint32_t end = address + prefix[2];
+    if (end > m_received.size()) {
+        return false;
+    }
+    std::fill(m_received.begin() + address, m_received.begin() + end, true);
+    return true;
+}
+
 void CCloneRsEngine::OnWriteResult(const CByteString& frame) {
-    // Only the answer to a complete write counts: a result before the end
-    // frame (the radio refusing a frame) ends the write as failed.
-    if (m_job != kJobWrite || !m_writing || !m_endSent || frame.GetLength() < kWriteResultLength) {
+    if (m_job != kJobWrite || !m_writing || frame.GetLength() < kWriteResultLength) {
         return Fail();
     }
-    m_status = frame.At(3) == 0x00 ? kStatusFinished : kStatusProtocolError;
+    bool accepted = frame.At(3) == 0x00;
+    // A refusal ends the write at once, whenever it comes; an acceptance
+    // counts only as the answer to the end frame (some radios acknowledge
+    // every data frame).
+    if (!accepted) {
+        return Fail();
+    }
+    if (m_endSent) {
+        m_status = kStatusFinished;
+    }
 }
 
 // ---- writing: the data lines of the clone file ---------------------------
@@ -431,8 +478,7 @@ void CCloneRsEngine::SendNextDataFrame(const CByteString& echo) {
     if (NextDataLine(line)) {
         CByteString body;
         if (!CFrameCodec::FrameOfDataLine(line, body)) {
-            m_status = kStatusFileError;
-            return;
+            return FailFile("it holds a line that is no data line: " + line.substr(0, 40));
         }
         SendFrame(body);
         ++m_frameCounter;

@@ -20,8 +20,9 @@
 // line. The status of the run's end (GetStatus) says why a run failed:
 // kStatusProtocolError (an echo that differs from what was sent, a data frame
 // with a bad checksum or count, a reply in the wrong job, a wrong end text, a
-// write result other than 0x00, a frame too long for the buffer, a read that
-// ended with frames missing), kStatusNoEcho or kStatusNoAnswer (no complete
+// write result other than 0x00, a frame too long for the buffer, a data frame
+// for addresses outside the image, a read that ended before every address of
+// the image arrived), kStatusNoEcho or kStatusNoAnswer (no complete
 // frame for the frame time-out, while waiting for an echo or for the radio),
 // kStatusLineLost (the device went away), kStatusFileError (the clone file
 // could not be written, or holds a line that is no data line).
@@ -38,6 +39,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "clone/CloneProgressDlg.h"
 #include "clone/CommPort.h"
@@ -69,6 +71,8 @@ class CCloneRsEngine : public CCommPort {
 
     static constexpr unsigned kLineBaudRate = 9600;
     static constexpr std::uint32_t kInitialReadLineTotal = 300;
+    // The radio's memory that a read must cover: addresses 0 to 0x79F.
+    static constexpr std::uint32_t kDefaultReadImageSize = 0x7A0;
     static constexpr std::size_t kModelDataCapacity = 258;
 
     // The radio's model information reply.
@@ -98,9 +102,12 @@ class CCloneRsEngine : public CCommPort {
     void SetRevision(std::uint16_t revision);
     // The clone file of the next read or write; nullptr for none.
     void SetCloneFile(CTextFile* file) { m_cloneFile = file; }
-    // The number of data frames a read expects: the progress bar's 100, and
-    // a read whose radio ends with fewer frames fails.
+    // The number of data frames a read expects: the progress bar's 100 only.
     void SetReadLineTotal(std::uint32_t total) { m_readLineTotal = total; }
+    // The size of the memory a read must cover: a read succeeds only when
+    // every address below it arrived, whatever the frames' sizes, order or
+    // repetitions; a data frame reaching beyond it fails the read.
+    void SetReadImageSize(std::uint32_t size) { m_readImageSize = size; }
 
     const SModelInfo& GetModelInfo() const { return m_modelInfo; }
     void SetModelInfo(const SModelInfo& info) { m_modelInfo = info; }
@@ -118,6 +125,9 @@ class CCloneRsEngine : public CCommPort {
     // The status the last run ended in, and its data frame count.
     int GetStatus() const { return m_status; }
     std::uint16_t GetFrameCounter() const { return m_frameCounter; }
+    // Why the clone file failed (kStatusFileError, kResultBadFile), in the
+    // system's words; empty when it did not.
+    const std::string& GetFileError() const { return m_fileError; }
 
     // Feeding the engine without a port (tests, fuzzing): BeginRun sets the
     // state of a run of job as it is just after its request was sent;
@@ -158,6 +168,8 @@ class CCloneRsEngine : public CCommPort {
     static EOrigin OriginOf(const CByteString& frame);
     bool CheckEcho(const CByteString& frame);
     void Fail() { m_status = kStatusProtocolError; }
+    void FailFile(const std::string& reason);
+    void FailFileWithErrno();
 
     void OnInformationRequestEcho(const CByteString& frame);
     void OnReadRequestEcho(const CByteString& frame);
@@ -169,6 +181,7 @@ class CCloneRsEngine : public CCommPort {
     void OnEndFrame(const CByteString& frame);
     void OnWriteResult(const CByteString& frame);
 
+    bool CoverDataLine(const std::string& line);
     void SendNextDataFrame(const CByteString& echo);
     bool ReadTrimmedLine(std::string& line);
     bool NextDataLine(std::string& line);
@@ -183,6 +196,8 @@ class CCloneRsEngine : public CCommPort {
     std::unique_ptr<CCloneProgressDlg> m_progressDlg;
     std::uint32_t m_writeLineTotal = 0;
     std::uint32_t m_readLineTotal = kInitialReadLineTotal;
+    std::uint32_t m_readImageSize = kDefaultReadImageSize;
+    std::vector<bool> m_received;  // per address of the image, in a read
     SModelInfo m_modelInfo;
     CFrameReceiver m_receiver;  // the receive buffer and the last frame
     CByteString m_outgoingFrame;
@@ -196,6 +211,7 @@ class CCloneRsEngine : public CCommPort {
     bool m_endSent = false;
     std::uint16_t m_frameCounter = 0;
     int m_status = kStatusRunning;
+    std::string m_fileError;
 
     Clock::time_point m_lastFrameTime;
     Clock::time_point m_nextProgressQuery;

@@ -228,15 +228,52 @@ std::string CCloneRsIoManager::PortDevice() const {
     return device.empty() ? CPortName::ComName(m_engine->GetPortNumber()) : device;
 }
 
+void CCloneRsIoManager::NoteLocalFailure(const std::string& reason) {
+    m_localFailure = reason.empty() ? "unknown error" : reason;
+}
+
+void CCloneRsIoManager::TakeEngineFileFailure(int result) {
+    if (result == CCloneRsEngine::kResultBadFile ||
+        (result == kResultFailure && m_engine->GetStatus() == CCloneRsEngine::kStatusFileError)) {
+        NoteLocalFailure(m_engine->GetFileError());
+    }
+}
+
+// The port's box with the cause of the failure after its first paragraph.
+std::string CCloneRsIoManager::WithPortCause(const std::string& box) const {
+    const int error = m_engine->GetOpenError();
+    if (error == 0) {
+        return box;
+    }
+    const std::string device =
+        m_engine->GetDevicePath().empty() ? PortDevice() : m_engine->GetDevicePath();
+    const std::string cause = "Reason: " + CCommPort::DescribeOpenError(device, error);
+    const std::size_t paragraph = box.find("\n\n");
+    if (paragraph == std::string::npos) {
+        return box + "\n\n" + cause;
+    }
+    return box.substr(0, paragraph) + "\n\n" + cause + box.substr(paragraph);
+}
+
 void CCloneRsIoManager::ReportResult(EJob job, int result) {
     m_engine->Beep(result == kResultSuccess);
     const SResultMessage& message = MessageOf(RowOf(result), job);
     if (message.status != 0) {
         Ui().SetStatusText(CStringTable::Get(message.status));
     }
-    if (message.box != 0) {
-        Ui().MessageBox(CStringTable::Format(message.box, PortDevice()),
-                        CCloneDocument::kMessageTitle, MessageStyle::Ok | message.icon);
+    std::string box;
+    if (result == kResultFailure && !m_localFailure.empty()) {
+        box = CStringTable::Format(Ids::TempFileFailedBox,
+                                   m_tempName->Path() + ": " + m_localFailure);
+    } else if (message.box != 0) {
+        box = CStringTable::Format(message.box, PortDevice());
+    }
+    if (result == kResultPortNotOpened) {
+        box = WithPortCause(box);
+    }
+    m_localFailure.clear();
+    if (!box.empty()) {
+        Ui().MessageBox(box, CCloneDocument::kMessageTitle, MessageStyle::Ok | message.icon);
     }
 }
 
@@ -264,10 +301,15 @@ int CCloneRsIoManager::ReadFromRadio() {
     if (result == kResultSuccess) {
         AddressRadio();
         result = WithWaitCursor([this] { return m_engine->CloneRead(); });
+        TakeEngineFileFailure(result);
     }
     // A read that cannot be loaded is a failed read: the document keeps its data.
-    if (result == kResultSuccess && LoadTempFile(m_tempName->Path()) != "OK") {
-        result = kResultFailure;
+    if (result == kResultSuccess) {
+        std::string loaded = LoadTempFile(m_tempName->Path());
+        if (loaded != "OK") {
+            NoteLocalFailure(loaded);
+            result = kResultFailure;
+        }
     }
     result = Normalized(result);
     ReportResult(EJob::Read, result);
@@ -282,11 +324,14 @@ int CCloneRsIoManager::WriteToRadio() {
     if (result == kResultSuccess) {
         AddressRadio();
         // A clone file that could not be written must never reach the radio.
-        if (SaveTempFile(m_tempName->Path()) != "OK") {
+        std::string saved = SaveTempFile(m_tempName->Path());
+        if (saved != "OK") {
+            NoteLocalFailure(saved);
             result = kResultFailure;
         } else {
             m_engine->SetCloneFile(m_tempFile.get());
             result = WithWaitCursor([this] { return m_engine->CloneWrite(); });
+            TakeEngineFileFailure(result);
         }
     }
     result = Normalized(result);

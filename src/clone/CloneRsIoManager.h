@@ -95,6 +95,12 @@ class CCloneRsIoManager : public CCloneManagerObject {
     int Identify();
     // The beep, the status text and the message box of a result.
     void ReportResult(EJob job, int result);
+    // Records a failure of the temporary clone file (not of the radio or
+    // the line) with its reason; ReportResult then names the file and the
+    // reason instead of blaming the cable.
+    void NoteLocalFailure(const std::string& reason);
+    // The engine's own file failure, if its last run had one.
+    void TakeEngineFileFailure(int result);
     // Asks question with OK and Cancel; true for OK.
     bool AskOkCancel(const std::string& question);
     // Runs fn with the wait cursor shown.
@@ -111,6 +117,7 @@ class CCloneRsIoManager : public CCloneManagerObject {
   private:
     void TakeDocumentServices();
     std::string PortDevice() const;
+    std::string WithPortCause(const std::string& box) const;
 
     std::unique_ptr<CUserInterface> m_silentUi;
     std::unique_ptr<CSettingsStore> m_ownSettings;
@@ -121,4 +128,5 @@ class CCloneRsIoManager : public CCloneManagerObject {
     std::unique_ptr<CTempFile> m_tempName;
     std::unique_ptr<CTextFile> m_tempFile;
     std::unique_ptr<CCloneRsEngine> m_engine;
+    std::string m_localFailure;  // the reason of a local failure, if any
 };

@@ -1,17 +1,21 @@
 #include "clone/CommPort.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "clone/PortName.h"
 #include "platform/UserInterface.h"
@@ -85,6 +89,7 @@ bool CCommPort::Open(const std::string& name, unsigned baudRate) {
     m_portName = name;
     m_baudRate = baudRate;
     m_lineLost = false;
+    m_openError = 0;
     m_handle = OpenPort(name, baudRate, kQueueSize);
     if (m_handle == kClosedHandle) {
         Close();
@@ -97,21 +102,18 @@ CCommPort::Handle CCommPort::OpenPort(const std::string& name, unsigned baudRate
                                       std::size_t /*queueSize*/) {
     m_devicePath = CPortName(m_settings).Resolve(name);
     if (m_devicePath.empty()) {
-        ReportError(kNotOpenText, ENOENT);
-        return kClosedHandle;
+        return FailOpen(kNotOpenText, ENOENT);
     }
     Handle handle = ::open(m_devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (handle < 0) {
-        ReportError(kNotOpenText, errno);
-        return kClosedHandle;
+        return FailOpen(kNotOpenText, errno);
     }
     // Nobody else may use the port while a transfer runs: the advisory lock
     // keeps out other programs that lock (and root), TIOCEXCL every other open.
     if (::flock(handle, LOCK_EX | LOCK_NB) != 0) {
-        int error = errno;
+        int error = errno == EWOULDBLOCK ? EBUSY : errno;
         CloseHandle(handle);
-        ReportError(kNotOpenText, error);
-        return kClosedHandle;
+        return FailOpen(kNotOpenText, error);
     }
     ::ioctl(handle, TIOCEXCL);
     if (!SetUpDevice(handle, baudRate)) {
@@ -121,15 +123,41 @@ CCommPort::Handle CCommPort::OpenPort(const std::string& name, unsigned baudRate
     return handle;
 }
 
+CCommPort::Handle CCommPort::FailOpen(const char* text, int error) {
+    m_openError = error;
+    ReportError(text, error);
+    return kClosedHandle;
+}
+
+std::string CCommPort::DescribeOpenError(const std::string& device, int error) {
+    std::string text = std::strerror(error);
+    struct stat status {};
+    if ((error == EACCES || error == EPERM) && ::stat(device.c_str(), &status) == 0) {
+        std::vector<char> buffer(16384);
+        group entry{};
+        group* found = nullptr;
+        if (::getgrgid_r(status.st_gid, &entry, buffer.data(), buffer.size(), &found) == 0 &&
+            found != nullptr && status.st_gid != 0) {
+            const std::string name = found->gr_name;
+            text += ".\nThe device belongs to the group \"" + name +
+                    "\". Join it with\n  sudo usermod -aG " + name +
+                    " $USER\nthen log out and in again";
+        }
+    }
+    return text + ".";
+}
+
 bool CCommPort::SetUpDevice(Handle handle, unsigned baudRate) {
     termios settings{};
     if (::tcgetattr(handle, &settings) != 0) {
+        m_openError = errno != 0 ? errno : ENOTTY;
         return false;  // not a terminal: silently refused
     }
     ::tcflush(handle, TCIOFLUSH);
     m_timeouts = kOpenTimeouts;
     std::optional<speed_t> speed = SpeedOf(baudRate);
     if (!speed) {
+        m_openError = EINVAL;
         ReportError(kInvalidSettingText, EINVAL);
         return false;
     }
@@ -137,6 +165,7 @@ bool CCommPort::SetUpDevice(Handle handle, unsigned baudRate) {
     ::cfsetispeed(&settings, *speed);
     ::cfsetospeed(&settings, *speed);
     if (::tcsetattr(handle, TCSANOW, &settings) != 0) {
+        m_openError = errno;
         ReportError(kInvalidSettingText, errno);
         return false;
     }

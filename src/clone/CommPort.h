@@ -93,6 +93,14 @@ class CCommPort {
     virtual bool WaitForInput(int milliseconds);
 
     bool IsLineLost() const { return m_lineLost; }
+    // Why the last Open failed, as an errno value (ENOENT no such device,
+    // EACCES permission denied, EBUSY in use, ENOTTY not a terminal, ...);
+    // 0 after a successful Open.
+    int GetOpenError() const { return m_openError; }
+    // The cause of an open failure of device in the system's words; for a
+    // permission failure also the group that owns the device and how to
+    // join it.
+    static std::string DescribeOpenError(const std::string& device, int error);
     // The name and rate of the last Open, and the device the name meant.
     const std::string& GetPortName() const { return m_portName; }
     unsigned GetBaudRate() const { return m_baudRate; }
@@ -118,6 +126,9 @@ class CCommPort {
     static constexpr STimeouts kReadTimeouts = {1000, 3000, 100, 3000};
 
     bool SetUpDevice(Handle handle, unsigned baudRate);
+    // Notes error as the reason of a failed open, reports text; the closed
+    // handle.
+    Handle FailOpen(const char* text, int error);
     bool WaitFor(short events, int milliseconds);
     // Moves count bytes by calls of move (given the count moved so far,
     // returning what read or write returns), waiting for events while the
@@ -134,4 +145,5 @@ class CCommPort {
     unsigned m_baudRate = kDefaultBaudRate;
     STimeouts m_timeouts = kOpenTimeouts;
     bool m_lineLost = false;
+    int m_openError = 0;
 };

@@ -47,8 +47,12 @@ int CZ5CloneRsIoManager::CheckRadio(const CModelInfo& document, const CModelInfo
     return CModelCheck::CheckWithVersion(document, radio, Settings());
 }
 
+std::string CZ5CloneRsIoManager::InformationComment(const std::string& identity) {
+    return identity.substr(0, identity.find('\0')) + "\n";
+}
+
 void CZ5CloneRsIoManager::ShowInformation(const CModelInfo& radio) {
-    Ui().ShowRadioInformation(radio.GetName(), radio.GetText() + "\n");
+    Ui().ShowRadioInformation(radio.GetName(), InformationComment(radio.GetText()));
 }
 
 void CZ5CloneRsIoManager::TakeRadioOptions() {
@@ -62,6 +66,7 @@ int CZ5CloneRsIoManager::ReadFromRadio() {
     if (CCloneFileIoManager* files = GetOwner()->GetCloneFileIo()) {
         GetEngine().SetReadLineTotal(files->GetLineCount());
     }
+    GetEngine().SetReadImageSize(kImageRanges[0].last + 1);
     int result = CCloneRsIoManager::ReadFromRadio();
     if (result != kResultSuccess) {
         return result;

@@ -1,12 +1,14 @@
 // CZ5CloneRsIoManager: the serial transfer of the QM-Z5.
 //
-// Around the common commands it reads 122 data lines, checks the radio's
+// Around the common commands it reads the whole image (0x000 to 0x79F), checks the radio's
 // model version against the document's (and that the first-start setup was
 // done), moves the image through the clone file manager, adjusts it, clears
 // the channels the version may not hold before a write (on a copy: the
 // document keeps them), and takes the radio's option byte into the
 // document's model information after every successful command.
 #pragma once
+
+#include <string>
 
 #include "clone/CloneRsIoManager.h"
 
@@ -23,6 +25,10 @@ class CZ5CloneRsIoManager : public CCloneRsIoManager {
     int ShowRadioInformation() override;
 
     CModelInfo* GetDocumentInfo() override;
+
+    // The comment of the information window: the identity text up to its
+    // first zero byte (the radio pads short texts with them), and one line end.
+    static std::string InformationComment(const std::string& identity);
 
   protected:
     std::string LoadTempFile(const std::string& path) override;

@@ -67,7 +67,8 @@ bool IsUniqueSuffix(std::string_view rest) {
 }  // namespace
 
 void CFileCleanup::Start() {
-    for (const char* prefix : {CTempFile::kDocumentPrefix, CTempFile::kTransferPrefix}) {
+    for (const char* prefix :
+         {CTempFile::kDocumentPrefix, CTempFile::kTransferPrefix, CTempFile::kSpoolPrefix}) {
         RemoveLeftovers(CTempFile::Directory(), prefix, IsUniqueSuffix);
     }
     for (int signal : kSignals) {

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 #include <QString>
+#include <QStringList>
+#include <QVariant>
 #include <cstdlib>
 
 #include "platform/SettingsText.h"
@@ -10,6 +12,16 @@ namespace {
 
 QString Key(const std::string& section, const std::string& name) {
     return QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(name);
+}
+
+// The INI reader takes an unquoted value with commas ("PDF,spool,PDF") as a
+// list of its parts; a setting is the text the user wrote, so the parts are
+// joined again.
+QString TextOf(const QVariant& value) {
+    if (value.typeId() == QMetaType::QStringList) {
+        return value.toStringList().join(QLatin1Char(','));
+    }
+    return value.toString();
 }
 
 }  // namespace
@@ -39,7 +51,7 @@ int CQtSettingsStore::GetInt(const std::string& section, const std::string& name
     if (!value.isValid()) {
         return defaultValue;
     }
-    return ParseSettingsInt(value.toString().toStdString(), defaultValue);
+    return ParseSettingsInt(TextOf(value).toStdString(), defaultValue);
 }
 
 void CQtSettingsStore::SetInt(const std::string& section, const std::string& name, int value) {
@@ -49,7 +61,7 @@ void CQtSettingsStore::SetInt(const std::string& section, const std::string& nam
 std::string CQtSettingsStore::GetString(const std::string& section, const std::string& name,
                                         const std::string& defaultValue) const {
     QVariant value = m_settings->value(Key(section, name));
-    return value.isValid() ? value.toString().toStdString() : defaultValue;
+    return value.isValid() ? TextOf(value).toStdString() : defaultValue;
 }
 
 void CQtSettingsStore::SetString(const std::string& section, const std::string& name,

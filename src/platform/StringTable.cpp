@@ -72,6 +72,13 @@ const std::map<int, std::string>& Texts() {
         {Ids::VerifyReadFailedBox,
          "The write ended, but the radio could not be read back to check it.\n\n"
          "Read it again or write once more."},
+
+        // Transfer failures on this computer.
+        {Ids::TempFileFailedBox,
+         "The radio answered, but the temporary clone file could not be used:\n"
+         "%1\n\n"
+         "Nothing in the document was changed. Check the free space and the\n"
+         "permissions of the temporary folder (TMPDIR), then try again."},
     };
     return texts;
 }

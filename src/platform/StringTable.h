@@ -47,4 +47,6 @@ constexpr int Verified = 2905;
 constexpr int VerifyFailed = 2906;
 constexpr int VerifyFailedBox = 2907;
 constexpr int VerifyReadFailedBox = 2908;
+// Transfer failures on this computer, not on the line.
+constexpr int TempFileFailedBox = 2090;
 }  // namespace Ids

@@ -17,6 +17,7 @@ class CTempFile {
   public:
     static constexpr const char* kDocumentPrefix = "~CP";
     static constexpr const char* kTransferPrefix = "cl";
+    static constexpr const char* kSpoolPrefix = "pr";  // a print job on its way
 
     explicit CTempFile(const std::string& prefix);
     ~CTempFile();

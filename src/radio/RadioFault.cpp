@@ -11,9 +11,15 @@ struct SFaultName {
 };
 
 constexpr SFaultName kFaultNames[] = {
-    {CRadioFault::EKind::None, "none"},          {CRadioFault::EKind::Silent, "silent"},
-    {CRadioFault::EKind::NoEcho, "no-echo"},     {CRadioFault::EKind::BadChecksum, "bad-checksum"},
-    {CRadioFault::EKind::WriteNak, "write-nak"}, {CRadioFault::EKind::Noise, "noise"},
+    {CRadioFault::EKind::None, "none"},
+    {CRadioFault::EKind::Silent, "silent"},
+    {CRadioFault::EKind::NoEcho, "no-echo"},
+    {CRadioFault::EKind::BadChecksum, "bad-checksum"},
+    {CRadioFault::EKind::WriteNak, "write-nak"},
+    {CRadioFault::EKind::Noise, "noise"},
+    {CRadioFault::EKind::LostAndRepeated, "lost-and-repeated"},
+    {CRadioFault::EKind::AckEveryFrame, "ack-every-frame"},
+    {CRadioFault::EKind::RefuseEarly, "refuse-early"},
 };
 
 // The faults that carry a number after their name and "=".

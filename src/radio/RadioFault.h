@@ -13,6 +13,13 @@
 //                  before every frame the radio sends come junk bytes below
 //                  0xF0 and a stray 0xFD (no 0xFE among them), and after
 //                  every frame it echoes comes a stray 0xFD.
+//   lost-and-repeated  in a read, the sixth data frame is never sent and the
+//                  seventh is sent twice: as many frames as a sound read, but
+//                  one part of the memory missing.
+//   ack-every-frame  in a write, the radio answers every data frame it stores
+//                  with the write result 0x00, before the end frame too.
+//   refuse-early   in a write, the radio refuses the third data frame at once
+//                  with the write result 0x01 and keeps its memory.
 //   stall-after=K  after K data frames of a read or write (sent or stored),
 //                  the radio stops answering until the next request; the
 //                  cable's echo goes on.
@@ -27,7 +34,19 @@
 
 class CRadioFault {
   public:
-    enum class EKind { None, Silent, NoEcho, BadChecksum, WriteNak, Noise, StallAfter, WrongByte };
+    enum class EKind {
+        None,
+        Silent,
+        NoEcho,
+        BadChecksum,
+        WriteNak,
+        Noise,
+        LostAndRepeated,
+        AckEveryFrame,
+        RefuseEarly,
+        StallAfter,
+        WrongByte
+    };
 
     CRadioFault() = default;
     // parameter: K of stall-after=K, A of wrong-byte=A.

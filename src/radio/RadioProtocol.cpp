@@ -25,6 +25,8 @@ constexpr std::uint8_t kIdentityTrailer[] = {0x11, 0x22, 0x33, 0x44, 0x55};
 // A frame head without its 0xFE pair, ended by a stray 0xFD.
 constexpr std::uint8_t kJunk[] = {0x00, 0xEF, 0xEE, 0xE4, 0x41, 0xFD};
 constexpr unsigned kBadChecksumFrame = 5;
+constexpr unsigned kLostFrame = 5;  // and the one after it comes twice
+constexpr unsigned kRefusedFrame = 2;
 constexpr std::uint8_t kAccepted = 0x00;
 constexpr std::uint8_t kRefused = 0x01;
 
@@ -76,8 +78,11 @@ std::vector<std::uint8_t> RadioBody(std::uint8_t command) {
 }  // namespace
 
 CRadioProtocol::CRadioProtocol(const CImageBuffer& memory, std::uint8_t optionByte,
-                               CRadioFault fault)
-    : m_memory(kMemorySize), m_sessionCopy(kMemorySize), m_fault(fault) {
+                               CRadioFault fault, std::size_t bytesPerFrame)
+    : m_memory(kMemorySize),
+      m_sessionCopy(kMemorySize),
+      m_fault(fault),
+      m_bytesPerFrame(std::clamp<std::size_t>(bytesPerFrame, 1, kMaxBytesPerFrame)) {
     SetMemory(memory);
     std::copy(kIdentityText.begin(), kIdentityText.end(), m_identity.begin());
     m_identity[kOptionBytePosition] = optionByte;
@@ -174,32 +179,46 @@ void CRadioProtocol::AnswerInformation(std::vector<std::uint8_t>& line) {
 
 void CRadioProtocol::AnswerRead(std::vector<std::uint8_t>& line) {
     unsigned frame = 0;
-    for (std::uint32_t address = 0; address < kMemorySize; address += kBytesPerFrame, ++frame) {
+    for (std::uint32_t address = 0; address < kMemorySize;
+         address += static_cast<std::uint32_t>(m_bytesPerFrame), ++frame) {
         if (IsStalled(frame)) {
             return;
         }
-        std::vector<std::uint8_t> record = {static_cast<std::uint8_t>(address >> 8),
-                                            static_cast<std::uint8_t>(address & 0xFF),
-                                            static_cast<std::uint8_t>(kBytesPerFrame)};
-        for (std::uint32_t i = 0; i < kBytesPerFrame; ++i) {
-            record.push_back(m_memory.GetByte(address + i));
+        bool lost = m_fault.Is(CRadioFault::EKind::LostAndRepeated) && frame == kLostFrame;
+        if (!lost) {
+            AnswerDataFrame(address, frame, line);
         }
-        std::uint8_t checksum = static_cast<std::uint8_t>(0x100 - SumOf(record));
-        if (m_fault.Is(CRadioFault::EKind::BadChecksum) && frame == kBadChecksumFrame) {
-            ++checksum;
+        if (m_fault.Is(CRadioFault::EKind::LostAndRepeated) && frame == kLostFrame + 1) {
+            AnswerDataFrame(address, frame, line);
         }
-        record.push_back(checksum);
-        std::vector<std::uint8_t> body = RadioBody(kData);
-        for (std::uint8_t byte : record) {
-            AppendHex(body, byte);
-        }
-        Answer(body, line);
-        ++m_counters.dataFramesSent;
     }
     std::vector<std::uint8_t> end = RadioBody(kEnd);
     end.insert(end.end(), kSignature.begin(), kSignature.end());
     Answer(end, line);
     ++m_counters.readsCompleted;
+}
+
+void CRadioProtocol::AnswerDataFrame(std::uint32_t address, unsigned frame,
+                                     std::vector<std::uint8_t>& line) {
+    std::uint32_t count =
+        std::min(static_cast<std::uint32_t>(m_bytesPerFrame), kMemorySize - address);
+    std::vector<std::uint8_t> record = {static_cast<std::uint8_t>(address >> 8),
+                                        static_cast<std::uint8_t>(address & 0xFF),
+                                        static_cast<std::uint8_t>(count)};
+    for (std::uint32_t i = 0; i < count; ++i) {
+        record.push_back(m_memory.GetByte(address + i));
+    }
+    std::uint8_t checksum = static_cast<std::uint8_t>(0x100 - SumOf(record));
+    if (m_fault.Is(CRadioFault::EKind::BadChecksum) && frame == kBadChecksumFrame) {
+        ++checksum;
+    }
+    record.push_back(checksum);
+    std::vector<std::uint8_t> body = RadioBody(kData);
+    for (std::uint8_t byte : record) {
+        AppendHex(body, byte);
+    }
+    Answer(body, line);
+    ++m_counters.dataFramesSent;
 }
 
 void CRadioProtocol::StartWrite() {
@@ -210,7 +229,8 @@ void CRadioProtocol::StartWrite() {
 
 void CRadioProtocol::TakeDataFrame(const std::vector<std::uint8_t>& body,
                                    std::vector<std::uint8_t>& line) {
-    if (!StoreDataFrame(body)) {
+    bool refused = m_fault.Is(CRadioFault::EKind::RefuseEarly) && m_sessionFrames == kRefusedFrame;
+    if (refused || !StoreDataFrame(body)) {
         AnswerWriteResult(kRefused, line);
         m_session = ESession::None;
         return;
@@ -219,6 +239,10 @@ void CRadioProtocol::TakeDataFrame(const std::vector<std::uint8_t>& body,
     ++m_counters.dataFramesStored;
     if (IsStalled(m_sessionFrames)) {
         m_session = ESession::None;
+        return;
+    }
+    if (m_fault.Is(CRadioFault::EKind::AckEveryFrame)) {
+        AnswerWriteResult(kAccepted, line);
     }
 }
 

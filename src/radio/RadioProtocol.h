@@ -8,8 +8,10 @@
 //   0xE0 model information request: the reply 0xE1 with model code 0x2468,
 //        revision 1 and the 22 identity bytes (identity text, option byte,
 //        five further bytes);
-//   0xE2 read request (for 0x2468 revision 1): one data frame of 16 bytes
-//        for each of 0x000 to 0x79F of its memory, then the end frame;
+//   0xE2 read request (for 0x2468 revision 1): data frames of the frame size
+//        (16 bytes unless set; the last one shorter where the size does not
+//        divide the memory) for 0x000 to 0x79F of its memory, then the end
+//        frame;
 //   0xE3 write request (for 0x2468 revision 1): a write session. Each data
 //        frame is checked (hexadecimal digits, checksum, count, address) and
 //        stored in a copy of the memory; a bad one is answered at once with
@@ -40,6 +42,8 @@ class CRadioProtocol {
     static constexpr std::size_t kIdentityTextLength = 16;
     static constexpr std::size_t kOptionBytePosition = 16;
     static constexpr std::size_t kBytesPerFrame = 16;
+    // The most data bytes a data frame of the computer's buffer can carry.
+    static constexpr std::size_t kMaxBytesPerFrame = 122;
 
     struct SCounters {
         unsigned dataFramesSent = 0;    // in read sessions
@@ -50,8 +54,10 @@ class CRadioProtocol {
     };
 
     // memory is copied; its first kMemorySize bytes are the radio's memory
-    // (bytes missing from a shorter image read as 0xFF).
-    CRadioProtocol(const CImageBuffer& memory, std::uint8_t optionByte, CRadioFault fault);
+    // (bytes missing from a shorter image read as 0xFF). bytesPerFrame: the
+    // data bytes of a read's frames, 1 to kMaxBytesPerFrame.
+    CRadioProtocol(const CImageBuffer& memory, std::uint8_t optionByte, CRadioFault fault,
+                   std::size_t bytesPerFrame = kBytesPerFrame);
 
     // Takes one byte from the computer; appends to line what goes back.
     void Receive(std::uint8_t byte, std::vector<std::uint8_t>& line);
@@ -68,6 +74,7 @@ class CRadioProtocol {
     void Answer(const std::vector<std::uint8_t>& body, std::vector<std::uint8_t>& line);
     void AnswerInformation(std::vector<std::uint8_t>& line);
     void AnswerRead(std::vector<std::uint8_t>& line);
+    void AnswerDataFrame(std::uint32_t address, unsigned frame, std::vector<std::uint8_t>& line);
     void StartWrite();
     void TakeDataFrame(const std::vector<std::uint8_t>& body, std::vector<std::uint8_t>& line);
     void TakeEndFrame(const std::vector<std::uint8_t>& body, std::vector<std::uint8_t>& line);
@@ -81,6 +88,7 @@ class CRadioProtocol {
     CImageBuffer m_sessionCopy;
     std::array<std::uint8_t, kIdentityLength> m_identity{};
     const CRadioFault m_fault;
+    const std::size_t m_bytesPerFrame;
     CRadioFrameParser m_parser;
     ESession m_session = ESession::None;
     unsigned m_sessionFrames = 0;

@@ -34,7 +34,8 @@ timespec TimespecUntil(COutputPacer::Clock::time_point due) {
 }  // namespace
 
 CVirtualRadio::CVirtualRadio(const CImageBuffer& memory, const SConfig& config)
-    : m_protocol(memory, config.optionByte, config.fault), m_pacer(config.baudRate) {}
+    : m_protocol(memory, config.optionByte, config.fault, config.bytesPerFrame),
+      m_pacer(config.baudRate) {}
 
 CVirtualRadio::~CVirtualRadio() {
     Stop();

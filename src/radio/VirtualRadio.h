@@ -35,6 +35,7 @@ class CVirtualRadio {
         std::uint8_t optionByte = 0;  // bits 0-1: the model version
         unsigned baudRate = 0;        // 0: not paced
         CRadioFault fault;
+        std::size_t bytesPerFrame = CRadioProtocol::kBytesPerFrame;  // of a read's data frames
     };
     using WriteCallback = std::function<void(const CImageBuffer& memory)>;
 

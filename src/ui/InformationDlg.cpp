@@ -23,7 +23,7 @@ CInformationDlg::CInformationDlg(const QString& model, const QString& comment, Q
     : QDialog(parent) {
     setObjectName(QStringLiteral("10005"));
     setWindowTitle(QStringLiteral("Information"));
-    auto* commentField = new QPlainTextEdit(comment + QLatin1Char('\n'), this);
+    auto* commentField = new QPlainTextEdit(comment, this);
     commentField->setObjectName(QStringLiteral("10100"));
     commentField->setReadOnly(true);
     commentField->setFixedHeight(commentField->fontMetrics().height() * 3);

@@ -3,8 +3,10 @@
 //
 // Checked besides memory safety: a read writes only well-formed data lines to
 // the clone file (address, count of at least 1, exactly count bytes, upper-case
-// digits); every frame the engine sends is one well-formed frame; a model
+// digits) inside the image, and a finished read covered the whole image;
+// every frame the engine sends is one well-formed frame; a model
 // information record holds only bytes below 0xF0.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -96,16 +98,26 @@ void FeedInChunks(CFuzzEngine& engine, const std::uint8_t* data, std::size_t siz
     }
 }
 
-void CheckReadFile(CTextFile& file) {
+// Every data line is well formed and inside the image; a finished read
+// covered every address of the image.
+void CheckReadFile(CTextFile& file, const CCloneRsEngine& engine, std::uint32_t imageSize) {
     file.Close();
     file.OpenForRead();
     std::string line;
     file.ReadLine(line);  // header
     file.ReadLine(line);  // "#"
+    std::vector<bool> covered(imageSize, false);
     while (file.ReadLine(line)) {
         RequireWellFormedDataLine(line);
+        unsigned address = static_cast<unsigned>(std::stoul(line.substr(0, 4), nullptr, 16));
+        unsigned count = static_cast<unsigned>(std::stoul(line.substr(4, 2), nullptr, 16));
+        Require(address + count <= imageSize);
+        std::fill(covered.begin() + address, covered.begin() + address + count, true);
     }
     file.Close();
+    if (engine.GetStatus() == CCloneRsEngine::kStatusFinished) {
+        Require(std::find(covered.begin(), covered.end(), false) == covered.end());
+    }
 }
 
 void CheckModelInfo(const CCloneRsEngine& engine) {
@@ -135,12 +147,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     engine.SetRevision(1);
     engine.SetCloneFile(&files.file);
     engine.SetReadLineTotal(data[1] % 8);
+    // A small image, so that reads can complete.
+    const std::uint32_t imageSize = 1 + data[1] % 32;
+    engine.SetReadImageSize(imageSize);
     switch (data[0] % 3) {
         case 0:
             files.file.OpenForWrite();
             engine.BeginRun(CCloneRsEngine::kJobRead, false);
             FeedInChunks(engine, data + 2, size - 2);
-            CheckReadFile(files.file);
+            CheckReadFile(files.file, engine, imageSize);
             break;
         case 1: {
             WriteSourceFile(files.file);

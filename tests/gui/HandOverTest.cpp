@@ -81,7 +81,8 @@ TEST_F(RuntimeFolderTest, APlantedOrOpenFolderIsPassedOver) {
         std::function<void()> plant;
     };
     const SCase cases[] = {
-        {"symbolic link to a folder", [&] { symlink(target.c_str(), first.c_str()); }},
+        {"symbolic link to a folder",
+         [&] { ASSERT_EQ(symlink(target.c_str(), first.c_str()), 0); }},
         {"regular file", [&] { std::ofstream(first) << "x"; }},
         {"folder others may write",
          [&] { mkdir(first.c_str(), 0777), chmod(first.c_str(), 0777); }},
@@ -110,8 +111,8 @@ TEST_F(RuntimeFolderTest, AnotherUsersFolderAndLockStopNobody) {
     mkdir(planted.c_str(), 0700);
     const std::string plantedLock = CInstanceLock::PathIn(planted);
     std::ofstream(plantedLock) << "";
-    chown(plantedLock.c_str(), kOtherUid, kOtherUid);
-    chown(planted.c_str(), kOtherUid, kOtherUid);
+    ASSERT_EQ(chown(plantedLock.c_str(), kOtherUid, kOtherUid), 0);
+    ASSERT_EQ(chown(planted.c_str(), kOtherUid, kOtherUid), 0);
     const CInstanceLock theirs(plantedLock);
 
     const std::string folder = CRuntimeFolder::Find();
@@ -128,7 +129,7 @@ TEST_F(RuntimeFolderTest, ALockFileThatIsNoRegularFileOfOursIsNotUsed) {
     EXPECT_FALSE(onFifo.IsHeld());
     EXPECT_FALSE(onFifo.IsAnotherInstance());
     unlink(lock.c_str());
-    symlink(tmp.filePath("target").toLocal8Bit().constData(), lock.c_str());
+    ASSERT_EQ(symlink(tmp.filePath("target").toLocal8Bit().constData(), lock.c_str()), 0);
     const CInstanceLock onLink(lock);
     EXPECT_FALSE(onLink.IsHeld());
     EXPECT_FALSE(QFile::exists(tmp.filePath("target")));

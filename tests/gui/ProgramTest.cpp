@@ -3,11 +3,13 @@
 // model version commands, a read from the virtual radio and the single
 // instance of the real executable.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QMessageBox>
@@ -371,17 +373,88 @@ TEST_F(ProgramTest, ABadFileLeavesTheOpenDocumentAsItWas) {
     EXPECT_TRUE(boxes.texts.back().contains("could not be opened"));
 }
 
-TEST_F(ProgramTest, TheOpenFileIsNotOpenedAgainWhateverTheLetterCase) {
+// Runs body with dir as the working folder.
+template <class Body>
+void InFolder(const QTemporaryDir& dir, Body body) {
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    body();
+    QDir::setCurrent(before);
+}
+
+TEST_F(ProgramTest, TheOpenFileIsKnownUnderEveryNameButLetterCaseTellsFilesApart) {
     Start();
-    const std::string path = SavedFile("Radio.cz5");
+    const std::string lower = SavedFile("a.cz5");
+    const std::string upper = SavedFile("A.cz5");
+    const std::string link = dir.filePath("link.cz5").toStdString();
+    ASSERT_EQ(symlink(lower.c_str(), link.c_str()), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
     CBoxCloser boxes;
-    ASSERT_TRUE(program->OpenDocumentFile(path));
+    ASSERT_TRUE(program->OpenDocumentFile(lower));
     const int before = boxes.texts.size();
-    for (const std::string& name : {path, dir.filePath("RADIO.CZ5").toStdString()}) {
-        EXPECT_TRUE(program->OpenDocumentFile(name));
-    }
-    ASSERT_EQ(boxes.texts.size(), before + 2);
+    InFolder(dir, [&] {
+        for (const std::string& name : {link, std::string("a.cz5"), std::string("sub/../a.cz5")}) {
+            EXPECT_TRUE(program->OpenDocumentFile(name)) << name;
+        }
+    });
+    ASSERT_EQ(boxes.texts.size(), before + 3);
     EXPECT_EQ(boxes.texts.back(), "The file already opened.");
+    EXPECT_EQ(Document().GetPathName(), lower);
+
+    EXPECT_TRUE(program->OpenDocumentFile(upper));
+    EXPECT_EQ(boxes.texts.size(), before + 3) << "A.cz5 is another file";
+    EXPECT_EQ(Document().GetPathName(), upper);
+}
+
+TEST_F(ProgramTest, ARelativeNameIsOpenedAndRememberedAbsolute) {
+    Start();
+    ASSERT_TRUE(QDir(dir.path()).mkdir("rel"));
+    const std::string absolute = SavedFile("rel/x.cz5");
+    SavedFile("other.cz5");  // the document is on another file now
+    InFolder(dir, [&] { EXPECT_TRUE(program->OpenDocumentFile("rel/x.cz5")); });
+    EXPECT_EQ(Document().GetPathName(), absolute);
+    EXPECT_EQ(settings.GetString("Recent File List", "File1", ""), absolute);
+}
+
+TEST_F(ProgramTest, CancelAtTheSaveQuestionKeepsTheRecentEntry) {
+    Start();
+    const std::string one = SavedFile("one.cz5");
+    const std::string two = SavedFile("two.cz5");
+    ASSERT_TRUE(program->OpenDocumentFile(one));
+    ASSERT_TRUE(program->OpenDocumentFile(two));
+    Document().SetModifiedFlag(true);
+    CBoxCloser boxes;
+    boxes.onBox = [](QMessageBox* box) { box->setDefaultButton(QMessageBox::Cancel); };
+
+    ASSERT_TRUE(Frame().RunCommand(Cmd::FileMruFirst + 1));  // one.cz5
+
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(boxes.texts[0].startsWith("Save changes"));
+    EXPECT_EQ(program->RecentFiles().Entries(), (std::vector<std::string>{two, one}));
+    EXPECT_EQ(Document().GetPathName(), two);
+    EXPECT_TRUE(Document().IsModified());
+}
+
+TEST_F(ProgramTest, ASaveFromTheQuestionBecomesARecentFileAndTheTitle) {
+    Start();
+    const std::string bad = dir.filePath("bad.cz5").toStdString();
+    std::ofstream(bad) << "this is not a clone file\n";
+    const std::string saved = dir.filePath("saved.cz5").toStdString();
+    program->SetSavePrompt([&] { return saved; });
+    Document().SetModifiedFlag(true);
+    CBoxCloser boxes;
+    boxes.onBox = [](QMessageBox* box) {
+        if (box->text().startsWith("Save changes")) {
+            box->setDefaultButton(QMessageBox::Yes);
+        }
+    };
+
+    EXPECT_TRUE(program->OpenDocumentFile(bad));  // saved first, then the open fails
+
+    EXPECT_EQ(Document().GetPathName(), saved);
+    EXPECT_FALSE(Document().IsModified());
+    EXPECT_EQ(settings.GetString("Recent File List", "File1", ""), saved);
+    EXPECT_EQ(Frame().windowTitle(), "saved.cz5 - CP-Z5");
 }
 
 // A file handed over by a second start: first the save question (Cancel

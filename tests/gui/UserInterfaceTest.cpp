@@ -124,10 +124,10 @@ TEST(QtUserInterface, TheInformationWindowShowsModelAndComment) {
         comment = window->findChild<QPlainTextEdit*>("10100")->toPlainText();
         PressButton(window, "1");
     });
-    ui.ShowRadioInformation("USA", "QM-Z5 USA  Rev.1");
+    ui.ShowRadioInformation("USA", "QM-Z5 USA  Rev.1\n");
     EXPECT_EQ(caption, "Information");
     EXPECT_EQ(model, "USA");
-    EXPECT_EQ(comment, "QM-Z5 USA  Rev.1\n");
+    EXPECT_EQ(comment, "QM-Z5 USA  Rev.1\n") << "the comment as given: one line end";
 }
 
 TEST(QtUserInterface, TheWaitCursorNests) {

@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(QtSettingsStore, ValuesSurviveAReopenUnderTheSpecsSectionNames) {
+TEST(QtSettingsStore, ValuesSurviveAReopenUnderTheProgramsSectionNames) {
     CTempFile file("settings");
     {
         CQtSettingsStore store(file.Path());
@@ -38,6 +38,29 @@ TEST(QtSettingsStore, HandEditedNonsenseGivesTheDefaults) {
     EXPECT_EQ(store.GetInt("Window Position", "Height", 300), -20);
     EXPECT_EQ(store.GetInt("Window Position", "Left", 5), 5);
     EXPECT_EQ(store.GetInt("Model", "Setup", 0), 0);
+}
+
+// A file written by hand holds values with commas unquoted; each is read as
+// the text that stands there, and what the program writes reads back the same.
+TEST(QtSettingsStore, ValuesWithCommasAreReadAsWritten) {
+    CTempFile file("settings");
+    {
+        std::ofstream out(file.Path());
+        out << "[windows]\ndevice=PDF,spool,PDF\nquoted=\"a,b\"\nplain=Office Laser\n"
+               "[Model]\nSetup=1,2\n";
+    }
+    {
+        CQtSettingsStore store(file.Path());
+        EXPECT_EQ(store.GetString("windows", "device", ""), "PDF,spool,PDF");
+        EXPECT_EQ(store.GetString("windows", "quoted", ""), "a,b");
+        EXPECT_EQ(store.GetString("windows", "plain", ""), "Office Laser");
+        EXPECT_EQ(store.GetInt("Model", "Setup", 7), 7);  // "1,2" is no number
+        store.SetString("windows", "written", "Laser,spool,Laser");
+        EXPECT_TRUE(store.Sync());
+    }
+    CQtSettingsStore store(file.Path());
+    EXPECT_EQ(store.GetString("windows", "written", ""), "Laser,spool,Laser");
+    EXPECT_EQ(store.GetString("windows", "device", ""), "PDF,spool,PDF");
 }
 
 TEST(QtSettingsStore, DefaultPathFollowsXdgConfigHome) {

@@ -2,9 +2,12 @@
 // order, with which frame; how the channel lists are paged; and the jobs that
 // must print nothing.
 #include <QApplication>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <regex>
 
 #include "PrintTestSupport.h"
@@ -120,13 +123,30 @@ TEST_F(CPrintTest, WithoutAPrinterTheUserIsToldAndNothingPrints) {
     }
 }
 
-TEST_F(CPrintTest, APrinterThatCannotStartTheDocumentIsNoPrinter) {
-    UsePrinterEntry("QM PDF,PDF," + folder + "/missing/out.pdf");
-    EXPECT_EQ(Print({CPrintJob::kPgr}), CPrintJob::EResult::kNoPrinter);
-    EXPECT_EQ(ui.m_messages.size(), 1u);
+// A PDF printer whose folder cannot take the file says which folder and why,
+// before anything is drawn.
+TEST_F(CPrintTest, AFolderThatCannotBeWrittenIsNamedWithTheReason) {
+    std::ofstream(folder + "/plain") << "a file, not a folder\n";
+    const struct {
+        std::string pdf;
+        std::string folderName;
+        std::string reason;
+    } cases[] = {{folder + "/missing/out.pdf", folder + "/missing", "No such file or directory"},
+                 {folder + "/plain/out.pdf", folder + "/plain", "Not a directory"}};
+    for (const auto& c : cases) {
+        ui.m_messages.clear();
+        UsePrinterEntry("QM PDF,PDF," + c.pdf);
+        EXPECT_EQ(Print({CPrintJob::kPgr}), CPrintJob::EResult::kFailed);
+        ASSERT_EQ(ui.m_messages.size(), 1u);
+        const std::string& text = ui.m_messages[0].text;
+        EXPECT_NE(text.find("folder " + c.folderName), std::string::npos) << text;
+        EXPECT_NE(text.find(c.reason), std::string::npos) << text;
+        EXPECT_EQ(text.find("There is no printer"), std::string::npos) << text;
+    }
 }
 
-TEST_F(CPrintTest, CancelDropsTheJob) {
+TEST_F(CPrintTest, CancelDropsTheJobAndKeepsTheOldFile) {
+    std::ofstream(pdf) << "the old file";
     QWidget owner;
     bool ownerWasDisabled = false;
     QTimer::singleShot(0, [&] {
@@ -146,8 +166,29 @@ TEST_F(CPrintTest, CancelDropsTheJob) {
     EXPECT_EQ(job->Run(&owner), CPrintJob::EResult::kCancelled);
     EXPECT_TRUE(ownerWasDisabled);
     EXPECT_TRUE(owner.isEnabled());
-    EXPECT_FALSE(std::filesystem::exists(pdf));
+    EXPECT_EQ(ReadWholeFile(pdf), "the old file");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                            std::filesystem::directory_iterator()),
+              1)
+        << "no new or partial file beside it";
     EXPECT_TRUE(lists.shown.empty()) << "the job stopped after its first page";
+}
+
+TEST_F(CPrintTest, AFinishedJobReplacesTheOldFile) {
+    std::ofstream(pdf) << "the old file";
+    ASSERT_EQ(Print({CPrintJob::kPgr}), CPrintJob::EResult::kPrinted);
+    EXPECT_EQ(Titles(PdfPages(pdf)), std::vector<std::string>{"PGR Memory"});
+}
+
+TEST(SpoolCommandTest, HandsTheFileToTheNamedPrinterWithItsCopies) {
+    QPrinter settings(QPrinter::HighResolution);
+    using Command = std::vector<std::string>;
+    EXPECT_EQ(CPrintDevice::SpoolCommand("Office", "CP-Z5", settings, "/tmp/prXYZ"),
+              (Command{"lp", "-d", "Office", "-t", "CP-Z5", "-n", "1", "--", "/tmp/prXYZ"}));
+    settings.setCopyCount(3);
+    settings.setCollateCopies(true);
+    EXPECT_EQ(CPrintDevice::SpoolCommand("-x", "t", settings, "f"),
+              (Command{"lp", "-d", "-x", "-t", "t", "-n", "3", "-o", "collate=true", "--", "f"}));
 }
 
 TEST_F(CPrintTest, TheCommandLineToolPrintsTheChosenSections) {
@@ -159,9 +200,53 @@ TEST_F(CPrintTest, TheCommandLineToolPrintsTheChosenSections) {
               (std::vector<std::string>{"DTMF Autodial", "PGR Memory"}));
 
     EXPECT_EQ(RunCli(folder, "print radio.cz5 -o x.pdf --sections pgr,fax").status, 64);
-    EXPECT_EQ(RunCli(folder, "print radio.cz5").status, 64);
+    EXPECT_EQ(RunCli(folder, "print radio.cz5 -o x.pdf --printer Office").status, 64);
     EXPECT_EQ(RunCli(folder, "print nothing.cz5 -o x.pdf").status, 2);
     EXPECT_FALSE(std::filesystem::exists(folder + "/x.pdf"));
+
+    const SCliRun unwritable = RunCli(folder, "print radio.cz5 -o nowhere/x.pdf");
+    EXPECT_EQ(unwritable.status, 2);
+    EXPECT_NE(unwritable.err.find("folder nowhere"), std::string::npos) << unwritable.err;
+    EXPECT_NE(unwritable.err.find("No such file or directory"), std::string::npos);
+    EXPECT_EQ(unwritable.err.find("There is no printer"), std::string::npos);
+}
+
+// Killed at any moment, print -o leaves the old file or the whole new one,
+// never a part of it.
+TEST_F(CPrintTest, AKilledPrintLeavesTheOldFileOrTheWholeNewOne) {
+    ASSERT_EQ(RunCli(folder, "new -o radio.cz5").status, 0);
+    const std::string target = folder + "/kept.pdf";
+    for (int delay : {0, 100, 200, 300, 450, 600, 800, 1200}) {
+        std::ofstream(target) << "the old file";
+        // Its temporary files stay in the test's folder.
+        const std::string command = "cd '" + folder + "' && TMPDIR='" + folder +
+                                    "' XDG_CONFIG_HOME='" + folder +
+                                    "/config' '" CPZ5_CLI_PATH "' print radio.cz5 -o kept.pdf " +
+                                    ">/dev/null 2>&1 & sleep " + std::to_string(delay / 1000.0) +
+                                    "; kill -9 $! 2>/dev/null; wait";
+        ASSERT_NE(std::system(command.c_str()), -1);
+        const std::string content = ReadWholeFile(target);
+        const bool old = content == "the old file";
+        const bool whole = content.rfind("%PDF", 0) == 0 &&
+                           content.find("%%EOF", content.size() - 16) != std::string::npos;
+        EXPECT_TRUE(old || whole) << "after " << delay << " ms: " << content.size() << " bytes";
+    }
+}
+
+// Without -o the tool prints where the desktop program would: the printer of
+// the user's settings file, written by hand as "name,driver,port".
+TEST_F(CPrintTest, TheCommandLineToolPrintsToTheConfiguredPrinter) {
+    ASSERT_EQ(RunCli(folder, "new -o radio.cz5").status, 0);
+    std::filesystem::create_directories(folder + "/config/Brel");
+    std::ofstream(folder + "/config/Brel/CP-Z5.conf")
+        << "[Model]\nSetup=1\n[windows]\ndevice=Office PDF,PDF," << folder << "/office.pdf\n";
+    const SCliRun run = RunCli(folder, "print radio.cz5 --sections pgr");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Titles(PdfPages(folder + "/office.pdf")), std::vector<std::string>{"PGR Memory"});
+
+    const SCliRun missing = RunCli(folder, "print radio.cz5 --printer cpz5-no-such-printer");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("There is no printer"), std::string::npos) << missing.err;
 }
 
 }  // namespace

@@ -3,7 +3,11 @@
 // user's answers and everything shown recorded by the scripted port.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -71,10 +75,11 @@ struct SBench {
     CEepromDataManager& Image() { return *document->GetCloneManager().GetMemoryImage(); }
 
     CVirtualRadio& StartRadio(const CImageBuffer& memory, std::uint8_t optionByte = kUsa,
-                              CRadioFault fault = {}) {
+                              CRadioFault fault = {}, std::size_t bytesPerFrame = 16) {
         CVirtualRadio::SConfig config;
         config.optionByte = optionByte;
         config.fault = fault;
+        config.bytesPerFrame = bytesPerFrame;
         radio = std::make_unique<CVirtualRadio>(memory, config);
         EXPECT_TRUE(radio->Start()) << radio->Error();
         CPortName::Bind(1, radio->SlavePath());
@@ -254,8 +259,11 @@ TEST_F(CloneCommandsTest, PortFailureNamesTheDevice) {
     CPortName::Bind(1, "/nonexistent/ttyCPZ5");
     EXPECT_EQ(document->OnCloneRead(), 91);
     ASSERT_EQ(ui.m_messages.size(), 1u);
-    EXPECT_NE(ui.m_messages[0].text.find("/nonexistent/ttyCPZ5 could not be opened"),
-              std::string::npos);
+    const std::string& text = ui.m_messages[0].text;
+    EXPECT_NE(text.find("/nonexistent/ttyCPZ5 could not be opened.\n\n"
+                        "Reason: No such file or directory.\n\n- Is the cloning cable"),
+              std::string::npos)
+        << text;
 }
 
 TEST_F(CloneCommandsTest, WithoutSetupEveryCommandFailsWithTheVersionMessage) {
@@ -315,6 +323,63 @@ TEST_F(CloneCommandsTest, AReadThatCannotBeLoadedIsAFailedReadAndChangesNothing)
     EXPECT_TRUE(std::equal(before.Data(), before.Data() + before.GetSize(), Image().Data()));
     EXPECT_EQ(ui.m_beeps.back(), EBeep::Failure);
     EXPECT_EQ(ui.m_statusTexts.back(), CStringTable::Get(Ids::ReadFailed));
+    EXPECT_NE(ui.m_messages.back().text.find(Transfer().GetTempPath() + ": "), std::string::npos);
+}
+
+TEST_F(CloneCommandsTest, AReadLoadsTheImageWhateverTheRadiosFrameSize) {
+    CImageBuffer memory = FactoryImage(kUsa);
+    memory.SetBit(0x6D0, 3, 0);
+    memory.SetWord(0x30, 29240, true);
+    StartRadio(memory, kUsa, {}, 32);
+    EXPECT_EQ(document->OnCloneRead(), 0);
+    EXPECT_EQ(Text("MCH.CH3.FreqRx"), "146.20000");
+    EXPECT_EQ(radio->Counters().dataFramesSent, 61u);
+}
+
+TEST_F(CloneCommandsTest, AReadWithAFrameLostAndAnotherRepeatedChangesNothing) {
+    StartRadio(FactoryImage(kUsa), kUsa, CRadioFault(CRadioFault::EKind::LostAndRepeated));
+    SetText("MCH.CH0.Name", "KEEP");
+    CImageBuffer before(Image());
+    document->SetModifiedFlag(false);
+
+    EXPECT_EQ(document->OnCloneRead(), 77);
+
+    EXPECT_EQ(Text("MCH.CH0.Name"), "KEEP");
+    EXPECT_TRUE(std::equal(before.Data(), before.Data() + before.GetSize(), Image().Data()));
+    EXPECT_FALSE(document->IsModified());
+    EXPECT_EQ(ui.m_messages.back().text, CStringTable::Get(Ids::NoAnswerBox));
+}
+
+TEST_F(CloneCommandsTest, AWriteToARadioThatAcknowledgesEveryFrameSucceeds) {
+    StartRadio(FactoryImage(kUsa), kUsa, CRadioFault(CRadioFault::EKind::AckEveryFrame));
+    SetText("Common.CloneComment", "EVERY ACK");
+    EXPECT_EQ(document->OnCloneWrite(), 0);
+    CImageBuffer received = radio->GetMemory();
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(received.Data() + 0x780), 9), "EVERY ACK");
+}
+
+// A failure on this computer names the temporary file and the reason; it
+// does not send the user to check the cable.
+TEST_F(CloneCommandsTest, ATemporaryFileThatCannotBeWrittenIsNamedWithItsReason) {
+    StartRadio(FactoryImage(kUsa));
+    const std::string path = Transfer().GetTempPath();
+    std::remove(path.c_str());
+    ASSERT_EQ(mkdir(path.c_str(), 0700), 0);  // a folder where the file should be
+
+    EXPECT_EQ(document->OnCloneRead(), 77);
+    rmdir(path.c_str());
+
+    ASSERT_EQ(ui.m_messages.size(), 1u);
+    const std::string& text = ui.m_messages[0].text;
+    EXPECT_NE(text.find(path + ": is a directory"), std::string::npos) << text;
+    EXPECT_EQ(text.find("cable"), std::string::npos) << text;
+    EXPECT_EQ(ui.m_statusTexts.back(), CStringTable::Get(Ids::ReadFailed));
+}
+
+TEST_F(CloneCommandsTest, InformationCommentEndsAtTheFirstZeroByteWithOneLineEnd) {
+    EXPECT_EQ(CZ5CloneRsIoManager::InformationComment("QM-Z5 VIRTUAL   "), "QM-Z5 VIRTUAL   \n");
+    EXPECT_EQ(CZ5CloneRsIoManager::InformationComment(std::string("SHORT\0\0\0X", 9)), "SHORT\n");
+    EXPECT_EQ(CZ5CloneRsIoManager::InformationComment(""), "\n");
 }
 
 TEST_F(CloneCommandsTest, BusyFlagKeepsASecondCommandOut) {

@@ -1,5 +1,6 @@
 // The serial port on a pseudo-terminal, and which device a port name means.
 #include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -50,6 +51,61 @@ TEST_F(CommPortTest, AMissingDeviceShowsNotOpenAndStaysClosed) {
     EXPECT_EQ(m_ui.m_messages[0].text, " not Open ");
     EXPECT_EQ(m_ui.m_messages[0].title, " COM Port Error    ");
     EXPECT_EQ(m_ui.m_messages[0].style, MessageStyle::Ok | MessageStyle::IconError);
+}
+
+// Each way a port can fail to open keeps its cause, as the system names it.
+TEST_F(CommPortTest, AFailedOpenKeepsItsCause) {
+    char folder[] = "/tmp/cpz5-port-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string file = std::string(folder) + "/not-a-tty";
+    close(open(file.c_str(), O_CREAT | O_WRONLY, 0600));
+    CCommPort holder(nullptr, &m_settings);
+    ASSERT_TRUE(holder.Open(m_pty.SlavePath(), 9600));
+
+    const struct {
+        std::string device;
+        int error;
+        const char* words;
+    } cases[] = {
+        {"/nonexistent/cpz5-tty", ENOENT, "No such file or directory"},
+        {file, ENOTTY, "Inappropriate ioctl for device"},
+        {folder, EISDIR, "Is a directory"},
+        {m_pty.SlavePath(), EBUSY, "Device or resource busy"},  // held by the other port
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.device);
+        CCommPort port(nullptr, &m_settings);
+        EXPECT_FALSE(port.Open(c.device, 9600));
+        EXPECT_EQ(port.GetOpenError(), c.error);
+        EXPECT_EQ(CCommPort::DescribeOpenError(c.device, c.error), std::string(c.words) + ".");
+    }
+    CCommPort port(nullptr, &m_settings);
+    holder.Close();
+    EXPECT_TRUE(port.Open(m_pty.SlavePath(), 9600));
+    EXPECT_EQ(port.GetOpenError(), 0);
+    unlink(file.c_str());
+    rmdir(folder);
+}
+
+// Permission denied names the group that owns the device and how to join it.
+TEST(CommPortError, PermissionDeniedNamesTheDevicesGroup) {
+    char path[] = "/tmp/cpz5-ttyXXXXXX";
+    int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    close(fd);
+    const group* owner = getuid() == 0 ? getgrnam("dialout") : getgrgid(getgid());
+    if (owner == nullptr || owner->gr_gid == 0) {
+        unlink(path);
+        GTEST_SKIP() << "no group to give the file";
+    }
+    const std::string name = owner->gr_name;
+    ASSERT_EQ(chown(path, static_cast<uid_t>(-1), owner->gr_gid), 0);
+    const std::string text = CCommPort::DescribeOpenError(path, EACCES);
+    unlink(path);
+    EXPECT_EQ(text.rfind("Permission denied.", 0), 0u) << text;
+    EXPECT_NE(text.find("group \"" + name + "\""), std::string::npos) << text;
+    EXPECT_NE(text.find("sudo usermod -aG " + name + " $USER"), std::string::npos) << text;
+    EXPECT_NE(text.find("log out and in again"), std::string::npos) << text;
 }
 
 TEST_F(CommPortTest, ARateTheLineCannotRunIsAnInvalidSetting) {

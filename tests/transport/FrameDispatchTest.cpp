@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "TransportFixture.h"
+#include "clone/FrameCodec.h"
 
 namespace transport_test {
 namespace {
@@ -57,6 +58,22 @@ const Bytes kInformationEcho = Echo(0xE0, {0x24, 0x68, 0x00, 0x00});
 const std::string kGoodData = "00100241426B";
 const std::string kGoodLine = "0010024142";
 
+// The payload of a data frame of count bytes 0xA5 at address, and its line.
+std::string Record(std::uint32_t address, std::uint32_t count) {
+    std::vector<std::uint8_t> bytes = {static_cast<std::uint8_t>(address >> 8),
+                                       static_cast<std::uint8_t>(address),
+                                       static_cast<std::uint8_t>(count)};
+    bytes.insert(bytes.end(), count, 0xA5);
+    bytes.push_back(CFrameCodec::Checksum(bytes.data(), bytes.size()));
+    return CFrameCodec::ToHex(bytes.data(), bytes.size());
+}
+std::string RecordLine(std::uint32_t address, std::uint32_t count) {
+    std::string record = Record(address, count);
+    return record.substr(0, record.size() - 2);
+}
+// The image of the read tests: 0x00 to 0x11, the last two bytes in kGoodData.
+constexpr std::uint32_t kImageSize = 0x12;
+
 // An engine whose frames go nowhere but into a list.
 class CFedEngine : public CCloneRsEngine {
   public:
@@ -77,8 +94,10 @@ class FeedTest : public TransportTest {
         m_fed.SetCloneFile(&m_file);
         m_fed.SetTiming(FastTiming());
     }
-    void BeginRead(std::uint32_t expectedFrames) {
-        m_fed.SetReadLineTotal(expectedFrames);
+    // A read of an image of imageSize bytes.
+    void BeginRead(std::uint32_t imageSize) {
+        m_fed.SetReadLineTotal(2);
+        m_fed.SetReadImageSize(imageSize);
         ASSERT_TRUE(m_file.OpenForWrite());
         m_fed.BeginRun(Engine::kJobRead, false);
     }
@@ -110,7 +129,7 @@ struct SReadCase {
 class ReadLineTest : public FeedTest, public ::testing::WithParamInterface<SReadCase> {};
 
 TEST_P(ReadLineTest, TakesEveryGoodFrameOnceAndStopsAtTheFirstBadOne) {
-    BeginRead(2);
+    BeginRead(kImageSize);
     m_fed.Feed(kReadEcho + GetParam().line);
     EXPECT_EQ(m_fed.GetStatus(), GetParam().status);
     EXPECT_EQ(Lines(), GetParam().lines);
@@ -125,9 +144,35 @@ INSTANTIATE_TEST_SUITE_P(
         SReadCase{
             "LowerCaseDigits", DataFrame("00100241426b"), Engine::kStatusRunning, {kGoodLine}},
         SReadCase{"AllFramesThenEnd",
-                  DataFrame(kGoodData) + DataFrame(kGoodData) + EndFrame(),
+                  DataFrame(Record(0, 16)) + DataFrame(kGoodData) + EndFrame(),
                   Engine::kStatusFinished,
-                  {kGoodLine, kGoodLine}},
+                  {RecordLine(0, 16), kGoodLine}},
+        SReadCase{
+            "FramesOfAnySizeInAnyOrder",
+            DataFrame(kGoodData) + DataFrame(Record(5, 11)) + DataFrame(Record(0, 5)) + EndFrame(),
+            Engine::kStatusFinished,
+            {kGoodLine, RecordLine(5, 11), RecordLine(0, 5)}},
+        SReadCase{"OneFrameCoveringTheImage",
+                  DataFrame(Record(0, kImageSize)) + EndFrame(),
+                  Engine::kStatusFinished,
+                  {RecordLine(0, kImageSize)}},
+        SReadCase{"ARepeatedFrameDoesNotStandForALostOne",
+                  DataFrame(Record(0, 16)) + DataFrame(Record(0, 16)) + EndFrame(),
+                  Engine::kStatusProtocolError,
+                  {RecordLine(0, 16), RecordLine(0, 16)}},
+        SReadCase{
+            "OverlappingFramesLeavingAGap",
+            DataFrame(Record(0, 8)) + DataFrame(Record(4, 8)) + DataFrame(kGoodData) + EndFrame(),
+            Engine::kStatusProtocolError,
+            {RecordLine(0, 8), RecordLine(4, 8), kGoodLine}},
+        SReadCase{"FrameReachingBeyondTheImage",
+                  DataFrame(Record(0x10, 3)),
+                  Engine::kStatusProtocolError,
+                  {}},
+        SReadCase{"FrameFarBeyondTheImage",
+                  DataFrame(Record(0xFFFF, 1)),
+                  Engine::kStatusProtocolError,
+                  {}},
         SReadCase{"JunkBeforeTheFrame",
                   kNoise + DataFrame(kGoodData),
                   Engine::kStatusRunning,
@@ -151,9 +196,9 @@ INSTANTIATE_TEST_SUITE_P(
         SReadCase{"OddDigits", DataFrame("00100241426B0"), Engine::kStatusProtocolError, {}},
         SReadCase{"CommandOnly", FromRadio(0xE4, {}), Engine::kStatusProtocolError, {}},
         SReadCase{"WrongEndText",
-                  DataFrame(kGoodData) + DataFrame(kGoodData) + EndFrame("Brel Inc!"),
+                  DataFrame(Record(0, 16)) + DataFrame(kGoodData) + EndFrame("Brel Inc!"),
                   Engine::kStatusProtocolError,
-                  {kGoodLine, kGoodLine}},
+                  {RecordLine(0, 16), kGoodLine}},
         SReadCase{"EndBeforeAllFrames",
                   DataFrame(kGoodData) + EndFrame(),
                   Engine::kStatusProtocolError,
@@ -265,8 +310,14 @@ INSTANTIATE_TEST_SUITE_P(
         SWriteCase{"Refused", kEcho0 + kEcho1 + kEndEcho + WriteResult(0x01),
                    Engine::kStatusProtocolError},
         SWriteCase{"RefusedBeforeTheEnd", kEcho0 + WriteResult(0x01), Engine::kStatusProtocolError},
-        SWriteCase{"AcceptedBeforeTheEnd", kEcho0 + WriteResult(0x00),
-                   Engine::kStatusProtocolError},
+        SWriteCase{"AcceptedBeforeTheEndWaitsForTheEnd", kEcho0 + WriteResult(0x00),
+                   Engine::kStatusRunning},
+        SWriteCase{
+            "AcceptedAfterEveryFrame",
+            kEcho0 + WriteResult(0x00) + kEcho1 + WriteResult(0x00) + kEndEcho + WriteResult(0x00),
+            Engine::kStatusFinished},
+        SWriteCase{"AcceptedThenRefusedBeforeTheEnd",
+                   kEcho0 + WriteResult(0x00) + WriteResult(0x02), Engine::kStatusProtocolError},
         SWriteCase{"ResultWithoutByte", kEcho0 + kEcho1 + kEndEcho + FromRadio(0xE6, {}),
                    Engine::kStatusProtocolError},
         SWriteCase{"EchoDiffers", DataEcho(kLine0, 0x98), Engine::kStatusProtocolError},

@@ -73,6 +73,31 @@ INSTANTIATE_TEST_SUITE_P(
                                    0}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The radio may send its memory in frames of any size: completeness is judged
+// by the addresses that arrived, not by the number of frames.
+TEST_F(TransportTest, AReadInFramesOfAnySizeCoversTheMemory) {
+    for (std::size_t size : {32u, 1u, 7u, 122u}) {
+        SCOPED_TRACE(size);
+        CVirtualRadio::SConfig config;
+        config.bytesPerFrame = size;
+        StartRadio(m_radioMemory, config);
+        EXPECT_EQ(m_engine.CloneRead(), Engine::kResultSuccess);
+        std::vector<std::string> lines = CloneFileLines();
+        EXPECT_EQ(lines.size(), 2 + (kMemorySize + size - 1) / size);
+        EXPECT_EQ(lines[2].size(), 6 + 2 * size);
+        EXPECT_EQ(m_ui.m_progress.back(), 100);
+    }
+}
+
+// As many frames as a sound read, one of them twice and one never: a part of
+// the memory is missing and the read must fail.
+TEST_F(TransportTest, AReadWithOneFrameLostAndAnotherRepeatedFails) {
+    CVirtualRadio& radio = StartRadio(CRadioFault(EKind::LostAndRepeated));
+    EXPECT_EQ(m_engine.CloneRead(), Engine::kResultFailure);
+    EXPECT_EQ(m_engine.GetStatus(), Engine::kStatusProtocolError);
+    EXPECT_EQ(radio.Counters().dataFramesSent, kDataLines);
+}
+
 TEST_F(TransportTest, CancelEndsAReadAndKeepsTheLinesSoFar) {
     CVirtualRadio::SConfig config;
     config.baudRate = 9600;  // slow enough to be cancelled in the middle
@@ -111,9 +136,15 @@ TEST_P(WriteTest, DeliversTheFileIntoTheRadiosMemoryByteForByte) {
 }
 
 // Noise puts a stray 0xFD after every echo: each echo must send exactly one
-// next frame.
-INSTANTIATE_TEST_SUITE_P(CleanAndNoisyLine, WriteTest, ::testing::Values(EKind::None, EKind::Noise),
-                         LineName);
+// next frame. A radio that acknowledges every data frame with 0x00 is
+// answered by the end frame only.
+INSTANTIATE_TEST_SUITE_P(LinesAndRadios, WriteTest,
+                         ::testing::Values(EKind::None, EKind::Noise, EKind::AckEveryFrame),
+                         [](const ::testing::TestParamInfo<EKind>& info) {
+                             return info.param == EKind::AckEveryFrame
+                                        ? std::string("AckEveryFrame")
+                                        : LineName(info);
+                         });
 
 struct SWriteFailure {
     const char* name;
@@ -139,6 +170,8 @@ INSTANTIATE_TEST_SUITE_P(
     RadioFaults, WriteFailureTest,
     ::testing::Values(SWriteFailure{"WriteResultNotZero", CRadioFault(EKind::WriteNak),
                                     Engine::kStatusProtocolError, kDataLines},
+                      SWriteFailure{"RefusedBeforeTheEnd", CRadioFault(EKind::RefuseEarly),
+                                    Engine::kStatusProtocolError, 2},
                       SWriteFailure{"NoEchoOfTheRequest", CRadioFault(EKind::NoEcho),
                                     Engine::kStatusNoEcho, 0},
                       SWriteFailure{"NoWriteResult", CRadioFault(EKind::StallAfter, 10),

@@ -81,7 +81,8 @@ TEST(RadioProtocol, RequestsForAnotherModelGetOnlyTheEcho) {
 
 TEST(RadioFault, ParsesWhatItWrites) {
     for (const char* text :
-         {"none", "silent", "no-echo", "bad-checksum", "write-nak", "noise", "stall-after=7"}) {
+         {"none", "silent", "no-echo", "bad-checksum", "write-nak", "noise", "lost-and-repeated",
+          "ack-every-frame", "refuse-early", "stall-after=7"}) {
         std::optional<CRadioFault> fault = CRadioFault::Parse(text);
         ASSERT_TRUE(fault) << text;
         EXPECT_EQ(fault->ToText(), text);

@@ -23,7 +23,9 @@ const SCliCommand kCommands[] = {
     {"set", "cpz5-cli set [--market GEN|SEA|USA|EUR] FILE PATH=TEXT... [-o OUT]",
      DocumentCommands::kSetOptions, &DocumentCommands::Set},
 #if CPZ5_PRINT
-    {"print", "cpz5-cli print FILE -o OUT.pdf [--sections all|common,dtmf,pgr,mch,pch,cch]",
+    {"print",
+     "cpz5-cli print FILE [-o OUT.pdf | --printer NAME] "
+     "[--sections all|common,dtmf,pgr,mch,pch,cch]",
      PrintCommand::kOptions, &PrintCommand::Run},
 #endif
     {"ports", "cpz5-cli ports", {}, &PortsCommand::Run},

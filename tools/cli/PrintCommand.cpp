@@ -18,7 +18,8 @@
 
 namespace PrintCommand {
 
-const SCliOptionDef kOptions[3] = {{"-o", true}, {"--sections", true}, {"--version", true}};
+const SCliOptionDef kOptions[4] = {
+    {"-o", true}, {"--printer", true}, {"--sections", true}, {"--version", true}};
 
 namespace {
 
@@ -84,7 +85,34 @@ void QuietWarnings(QtMsgType type, const QMessageLogContext& context, const QStr
     }
 }
 
-int Print(CCliSession& session, const std::vector<int>& sections, const std::string& output) {
+// Where the pages go: a PDF file, a system printer by name, or (neither
+// given) the printer of the settings, else the system's default printer.
+struct SDestination {
+    std::optional<std::string> pdf;
+    std::optional<std::string> printer;
+};
+
+std::unique_ptr<CPrintDevice> MakeDevice(CCliSession& session, const SDestination& destination) {
+    if (!destination.pdf && !destination.printer) {
+        return std::make_unique<CPrintDevice>(session.Settings());
+    }
+    // Chosen by name, not from the settings, so that the output may be any
+    // path or printer.
+    CMemorySettingsStore noPrinter;
+    noPrinter.SetString(CPrintDevice::kProfileSection, CPrintDevice::kProfileDevice, "");
+    auto device = std::make_unique<CPrintDevice>(noPrinter);
+    QPrinter pageSettings(QPrinter::HighResolution);
+    if (destination.pdf) {
+        device->SelectPrinter("PDF", CPrintDevice::kPdfDriver, *destination.pdf, pageSettings);
+    } else {
+        pageSettings.setPrinterName(QString::fromStdString(*destination.printer));
+        device->SelectPrinter(*destination.printer, CPrintDevice::kSystemDriver,
+                              *destination.printer, pageSettings);
+    }
+    return device;
+}
+
+int Print(CCliSession& session, const std::vector<int>& sections, const SDestination& destination) {
     ChoosePlatform();
     qInstallMessageHandler(QuietWarnings);
     static int argc = 1;
@@ -93,13 +121,7 @@ int Print(CCliSession& session, const std::vector<int>& sections, const std::str
     QApplication application(argc, argv);
 
     CPrintSheetPane lists(session.Document(), session.Settings());
-    // The PDF printer is chosen by name, not from the settings, so that the
-    // output may be any path.
-    CMemorySettingsStore noPrinter;
-    noPrinter.SetString(CPrintDevice::kProfileSection, CPrintDevice::kProfileDevice, "");
-    CPrintJob job(std::make_unique<CPrintDevice>(noPrinter), session.UserInterface(), lists, lists);
-    QPrinter pageSettings(QPrinter::HighResolution);
-    job.Printer().SelectPrinter("PDF", CPrintDevice::kPdfDriver, output, pageSettings);
+    CPrintJob job(MakeDevice(session, destination), session.UserInterface(), lists, lists);
     job.Printer().SetMargins(CPrintSelectDlg::kMarginLeft, CPrintSelectDlg::kMarginTop,
                              CPrintSelectDlg::kMarginRight, CPrintSelectDlg::kMarginBottom);
     for (int code : sections) {
@@ -114,9 +136,13 @@ int Run(CCliSession& session, const CCliOptions& options) {
     if (options.Positionals().size() != 1) {
         return session.UsageError("print reads one clone file");
     }
-    const std::optional<std::string> output = options.Value("-o");
-    if (!output || output->empty()) {
-        return session.UsageError("print needs -o OUT.pdf");
+    const SDestination destination{options.Value("-o"), options.Value("--printer")};
+    if ((destination.pdf && destination.pdf->empty()) ||
+        (destination.printer && destination.printer->empty())) {
+        return session.UsageError("-o and --printer need a name");
+    }
+    if (destination.pdf && destination.printer) {
+        return session.UsageError("print takes -o or --printer, not both");
     }
     const std::optional<std::vector<int>> sections =
         ParseSections(options.Value("--sections").value_or("all"));
@@ -129,7 +155,7 @@ int Run(CCliSession& session, const CCliOptions& options) {
     if (!session.Open(options.Positionals().front())) {
         return CliExit::kFileError;
     }
-    return Print(session, *sections, *output);
+    return Print(session, *sections, destination);
 }
 
 }  // namespace PrintCommand

@@ -1,5 +1,7 @@
 #include "RadioOptions.h"
 
+#include "radio/RadioProtocol.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <functional>
@@ -58,6 +60,15 @@ bool SetBaudRate(const std::string& value, SRadioOptions& options) {
     return false;
 }
 
+bool SetFrameSize(const std::string& value, SRadioOptions& options) {
+    std::optional<unsigned long> number = ParseNumber(value, CRadioProtocol::kMaxBytesPerFrame);
+    if (number && *number > 0) {
+        options.bytesPerFrame = static_cast<std::size_t>(*number);
+        return true;
+    }
+    return false;
+}
+
 bool SetFault(const std::string& value, SRadioOptions& options) {
     std::optional<CRadioFault> fault = CRadioFault::Parse(value);
     if (fault) {
@@ -71,6 +82,7 @@ const SOption kOptions[] = {
     {"--version", SetVersion},  // the old name of --market
     {"--options", SetOptionByte},
     {"--baud", SetBaudRate},
+    {"--frame-size", SetFrameSize},
     {"--fault", SetFault},
     {"--image", [](const std::string& v, SRadioOptions& o) { return !(o.imagePath = v).empty(); }},
     {"--save", [](const std::string& v, SRadioOptions& o) { return !(o.savePath = v).empty(); }},
@@ -139,6 +151,8 @@ CPZ5_COM1=<path>). The radio runs until it is interrupted (Ctrl-C, SIGTERM).
   --baud N                   pace every byte the radio sends, echoes too, as a
                              line of N baud would (N / 10 bytes a second);
                              without it the pseudo-terminal runs at full speed
+  --frame-size N             data bytes in each frame of a read (1 to 122,
+                             default 16; the last frame takes what is left)
   --fault FAULT              misbehave (default none):
       none           the radio and its cable work
       silent         the radio is off and the cable dead: nothing comes back,
@@ -151,6 +165,13 @@ CPZ5_COM1=<path>). The radio runs until it is interrupted (Ctrl-C, SIGTERM).
       noise          junk bytes (below 0xF0, no 0xFE) and a stray 0xFD before
                      every frame the radio sends, and a stray 0xFD after every
                      frame it echoes; a correct receiver survives them
+      lost-and-repeated  in a read, the sixth data frame is never sent and
+                     the seventh comes twice: as many frames as a good read,
+                     but part of the memory missing
+      ack-every-frame  in a write, every data frame stored is answered with
+                     the write result 0x00, not only the end frame
+      refuse-early   in a write, the third data frame is refused at once with
+                     the write result 0x01; the memory stays as it was
       stall-after=K  after K data frames of a read or write the radio stops
                      answering until the next request (the echo goes on)
       wrong-byte=A   a write is accepted but the byte at address A (decimal or
@@ -161,7 +182,7 @@ CPZ5_COM1=<path>). The radio runs until it is interrupted (Ctrl-C, SIGTERM).
 
 The radio echoes every byte it receives (the cable is one wire), answers the
 model information request (model 0x2468, revision 1, 22 identity bytes), sends
-its memory (0x000 to 0x79F, 16 bytes a frame) on a read request and stores a
+its memory (0x000 to 0x79F, 16 bytes a frame unless --frame-size) on a read request and stores a
 write after checking every frame. A bad write frame is answered at once with
 the write result 0x01.
 

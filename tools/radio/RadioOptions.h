@@ -1,6 +1,7 @@
 // SRadioOptions: the command line of cpz5-radio, parsed.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@ struct SRadioOptions {
     std::optional<int> version;  // overrides option byte bits 0-1
     unsigned baudRate = 0;
     CRadioFault fault;
+    std::size_t bytesPerFrame = 16;
     std::string imagePath;
     std::string savePath;
     bool help = false;

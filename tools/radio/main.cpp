@@ -87,6 +87,7 @@ int main(int argc, char** argv) {
     config.optionByte = options.EffectiveOptionByte();
     config.baudRate = options.baudRate;
     config.fault = options.fault;
+    config.bytesPerFrame = options.bytesPerFrame;
     CVirtualRadio radio(memory, config);
     SaveAfterWrites(radio, options.savePath, options.EffectiveVersion());
 
