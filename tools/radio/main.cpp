@@ -10,6 +10,7 @@
 #include "RadioOptions.h"
 #include "clone/Z5DefaultDataManager.h"
 #include "model/ImageBuffer.h"
+#include "platform/FileCleanup.h"
 #include "radio/VirtualRadio.h"
 
 namespace {
@@ -79,6 +80,7 @@ int main(int argc, char** argv) {
         std::cout << SRadioOptions::Usage();
         return 0;
     }
+    CFileCleanup::Start();
     CImageBuffer memory(CRadioProtocol::kMemorySize);
     if (!InitialMemory(options, memory, error)) {
         return Complain(options.imagePath + ": " + error, kExitFailure);
