@@ -17,6 +17,9 @@ constexpr std::size_t kMinimumHeaderLine = 8;
 constexpr std::size_t kReplyPrefix = 7;  // destination, source, command, code, revision
 constexpr std::uint16_t kEndFrameLength = 12;
 constexpr std::uint16_t kWriteResultLength = 4;
+constexpr unsigned kBitsPerByte = 10;  // start, eight data bits, stop
+// The longest a frame of unknown length gathers before it is read on.
+constexpr std::chrono::milliseconds kBurstWait{5};
 
 std::string Trim(const std::string& text) {
     constexpr const char* kSpace = " \t\r\n\v\f";
@@ -251,9 +254,56 @@ void CCloneRsEngine::PumpLine() {
     std::size_t count = 0;
     if (Read(buffer, sizeof buffer, count)) {
         Receive(buffer, count);
+        WaitForBurst();
     } else if (IsLineLost()) {
         m_status = kStatusLineLost;
     }
+}
+
+// A frame arrives a byte at a time; waking for each would keep the processor
+// busy for the whole transfer. While a frame is in progress, its bytes gather
+// in the port for a while and are then read at once.
+void CCloneRsEngine::WaitForBurst() const {
+    Clock::duration wait = BurstWait();
+    if (wait > Clock::duration::zero()) {
+        std::this_thread::sleep_for(wait);
+    }
+}
+
+// The echo of the last frame sent has a known length: its bytes gather until
+// one byte before its end, and poll then waits for the last one, so the echo
+// is handled as soon as it is complete. Other frames gather for at most
+// kBurstWait. The wait never passes the next look at the progress window or
+// the frame time-out.
+CCloneRsEngine::Clock::duration CCloneRsEngine::BurstWait() const {
+    if (m_status != kStatusRunning || !m_receiver.IsInFrame()) {
+        return Clock::duration::zero();
+    }
+    const CByteString& partial = m_receiver.GetPartialBody();
+    const CByteString& sent = m_lastSentBody;
+    Clock::duration wait = kBurstWait;
+    if (partial.GetLength() <= sent.GetLength() &&
+        std::equal(partial.Data(), partial.Data() + partial.GetLength(), sent.Data())) {
+        wait = LineTime(sent.GetLength() - partial.GetLength());
+    }
+    Clock::time_point now = Clock::now();
+    Clock::time_point limit =
+        std::min(m_lastFrameTime + std::chrono::milliseconds(m_timing.frameTimeout),
+                 now + std::chrono::milliseconds(m_timing.progressInterval));
+    if (m_progressDlg) {
+        limit = std::min(limit, m_nextProgressQuery);
+    }
+    return std::max(std::min(wait, limit - now), Clock::duration::zero());
+}
+
+// How long bytes take on the line at the port's speed.
+CCloneRsEngine::Clock::duration CCloneRsEngine::LineTime(std::size_t bytes) const {
+    unsigned baudRate = GetBaudRate();
+    if (baudRate == 0) {
+        return Clock::duration::zero();
+    }
+    return std::chrono::duration_cast<Clock::duration>(std::chrono::microseconds(
+        static_cast<std::int64_t>(bytes) * kBitsPerByte * 1000000 / baudRate));
 }
 
 void CCloneRsEngine::Receive(const std::uint8_t* bytes, std::size_t count) {

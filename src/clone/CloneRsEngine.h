@@ -158,6 +158,9 @@ class CCloneRsEngine : public CCommPort {
     void SendFrame(const CByteString& body);
     void DiscardInput();
     void PumpLine();
+    void WaitForBurst() const;
+    Clock::duration BurstWait() const;
+    Clock::duration LineTime(std::size_t bytes) const;
     void UpdateProgress();
     void CheckTimeout();
     int Percent() const;

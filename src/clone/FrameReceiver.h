@@ -34,6 +34,9 @@ class CFrameReceiver {
 
     // The body of the last frame that ended (empty before the first).
     const CByteString& GetFrame() const { return m_lastFrame; }
+    // Whether a frame has started and not ended yet, and its body so far.
+    bool IsInFrame() const { return m_inFrame; }
+    const CByteString& GetPartialBody() const { return m_receiveBuffer; }
 
   private:
     CByteString m_receiveBuffer;

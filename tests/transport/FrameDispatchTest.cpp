@@ -9,6 +9,7 @@
 
 #include "TransportFixture.h"
 #include "clone/FrameCodec.h"
+#include "clone/FrameReceiver.h"
 
 namespace transport_test {
 namespace {
@@ -324,6 +325,39 @@ INSTANTIATE_TEST_SUITE_P(
         SWriteCase{"EchoRepeated", kEcho0 + kEcho0, Engine::kStatusProtocolError},
         SWriteCase{"DataFrameFromTheRadio", DataFrame(kGoodData), Engine::kStatusProtocolError}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The engine lets the rest of a frame gather while one is in progress: the
+// receiver must tell exactly when that is, and what has come so far.
+TEST(FrameReceiverInProgress, TellsWhetherAFrameIsOpenAndItsBodySoFar) {
+    struct SCase {
+        const char* name;
+        Bytes line;
+        bool inFrame;
+        Bytes partial;
+    };
+    const SCase cases[] = {
+        {"Nothing", {}, false, {}},
+        {"Noise", {0x01, 0xFD}, false, {}},
+        {"Start", {0xFE}, true, {}},
+        {"StartAndBody", {0xFE, 0xFE, 0xEE, 0xEF}, true, {0xEE, 0xEF}},
+        {"Ended", {0xFE, 0xFE, 0xEE, 0xFD}, false, {}},
+        {"EndedThenNoise", {0xFE, 0xEE, 0xFD, 0x01, 0xFD}, false, {}},
+        {"RestartedByStart", {0xFE, 0xEE, 0xFE, 0x01}, true, {0x01}},
+        {"NextFrameStarted", {0xFE, 0xEE, 0xFD, 0xFE, 0xEF}, true, {0xEF}},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        CFrameReceiver receiver;
+        for (std::uint8_t byte : c.line) {
+            receiver.Receive(byte);
+        }
+        EXPECT_EQ(receiver.IsInFrame(), c.inFrame);
+        const CByteString& partial = receiver.GetPartialBody();
+        EXPECT_EQ(Bytes(partial.Data(), partial.Data() + partial.GetLength()), c.partial);
+        receiver.Reset();
+        EXPECT_FALSE(receiver.IsInFrame());
+    }
+}
 
 }  // namespace
 }  // namespace transport_test
