@@ -85,8 +85,15 @@ TEST_F(RuntimeFolderTest, APlantedOrOpenFolderIsPassedOver) {
          [&] { ASSERT_EQ(symlink(target.c_str(), first.c_str()), 0); }},
         {"regular file", [&] { std::ofstream(first) << "x"; }},
         {"folder others may write",
-         [&] { mkdir(first.c_str(), 0777), chmod(first.c_str(), 0777); }},
-        {"folder others may list", [&] { mkdir(first.c_str(), 0755), chmod(first.c_str(), 0755); }},
+         [&] {
+             ASSERT_EQ(mkdir(first.c_str(), 0777), 0);
+             ASSERT_EQ(chmod(first.c_str(), 0777), 0);
+         }},
+        {"folder others may list",
+         [&] {
+             ASSERT_EQ(mkdir(first.c_str(), 0755), 0);
+             ASSERT_EQ(chmod(first.c_str(), 0755), 0);
+         }},
     };
     for (const SCase& c : cases) {
         c.plant();
@@ -94,7 +101,9 @@ TEST_F(RuntimeFolderTest, APlantedOrOpenFolderIsPassedOver) {
         EXPECT_EQ(folder, second) << c.what;
         EXPECT_TRUE(CRuntimeFolder::IsPrivate(folder)) << c.what;
         QDir(QString::fromStdString(second)).removeRecursively();
-        unlink(first.c_str()) == 0 || rmdir(first.c_str()) == 0;
+        if (unlink(first.c_str()) != 0) {
+            rmdir(first.c_str());
+        }
     }
     QTemporaryDir open;
     chmod(open.path().toLocal8Bit().constData(), 0777);
