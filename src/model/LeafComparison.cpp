@@ -8,23 +8,30 @@ namespace LeafComparison {
 
 namespace {
 
-void AddLeaves(CNode& node, const std::string& path, LeafTexts& texts) {
+void VisitLeaves(CNode& node, const std::string& path,
+                 const std::function<void(const std::string&, CNode&)>& visit) {
     if (node.GetChildren().empty()) {
-        texts.emplace_back(path, node.GetText());
+        visit(path, node);
         return;
     }
     for (CNode* child : node.GetChildren()) {
-        AddLeaves(*child, path + "." + child->GetName(), texts);
+        VisitLeaves(*child, path + "." + child->GetName(), visit);
     }
 }
 
 }  // namespace
 
+void ForEachLeaf(CNode& root, const std::function<void(const std::string&, CNode&)>& visit) {
+    for (CNode* area : root.GetChildren()) {
+        VisitLeaves(*area, area->GetName(), visit);
+    }
+}
+
 LeafTexts TextsOf(CNode& root) {
     LeafTexts texts;
-    for (CNode* area : root.GetChildren()) {
-        AddLeaves(*area, area->GetName(), texts);
-    }
+    ForEachLeaf(root, [&texts](const std::string& path, CNode& leaf) {
+        texts.emplace_back(path, leaf.GetText());
+    });
     return texts;
 }
 

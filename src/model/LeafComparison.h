@@ -4,6 +4,7 @@
 // check after a write all use it, so they always agree.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -12,6 +13,10 @@
 class CNode;
 
 namespace LeafComparison {
+
+// Calls visit with the dotted path and node of every leaf (a node without
+// children) below root, in tree order.
+void ForEachLeaf(CNode& root, const std::function<void(const std::string&, CNode&)>& visit);
 
 // Path and text of every leaf below root, in tree order (areas in the root's
 // order, channels and memories by index, leaves as the memory map made them).

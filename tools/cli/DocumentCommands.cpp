@@ -9,6 +9,7 @@
 #include "LeafPaths.h"
 #include "app/Z5Doc.h"
 #include "clone/CloneManager.h"
+#include "model/LeafComparison.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
 
@@ -102,7 +103,7 @@ int Dump(CCliSession& session, const CCliOptions& options) {
     if (int status = OpenFirstFile(session, options); status != CliExit::kOk) {
         return status;
     }
-    ForEachLeaf(RootOf(session), [](const std::string& path, CNode& leaf) {
+    LeafComparison::ForEachLeaf(RootOf(session), [](const std::string& path, CNode& leaf) {
         std::cout << path << '=' << leaf.GetText() << '\n';
     });
     std::cout.flush();
