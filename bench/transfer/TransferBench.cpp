@@ -109,10 +109,12 @@ int main(int argc, char** argv) {
     double readPauses = (2 * timing.requestPause + timing.closePause) / 1000.0;
     double writePauses = readPauses + timing.firstDataPause / 1000.0;
     std::printf("virtual radio at %u baud (%.0f bytes a second)\n", baud, baud / kBitsPerByte);
-    SMeasurement read = Measure(radio, baud, readPauses, [&] { return engine.CloneRead(); });
+    SMeasurement read =
+        Measure(radio, baud, readPauses, [&] { return ExitStatusOf(engine.CloneRead()); });
     Print("read", read);
     // Writes back what was read.
-    SMeasurement write = Measure(radio, baud, writePauses, [&] { return engine.CloneWrite(); });
+    SMeasurement write =
+        Measure(radio, baud, writePauses, [&] { return ExitStatusOf(engine.CloneWrite()); });
     Print("write", write);
     return read.result == 0 && write.result == 0 ? 0 : 1;
 }

@@ -46,8 +46,13 @@ CNode* RootOf(CCloneManager& manager) {
     return map != nullptr ? map->GetRoot() : nullptr;
 }
 
-std::string ResultWithDetail(const char* result, const std::string& detail) {
-    return detail.empty() ? std::string(result) : std::string(result) + ": " + detail;
+std::string ResultWithDetail(ECloneFileResult result, const std::string& detail) {
+    const std::string text(CloneFileResultText(result));
+    return detail.empty() ? text : text + ": " + detail;
+}
+
+CDocument::SFileResult Succeeded() {
+    return {true, std::string(CloneFileResultText(ECloneFileResult::Ok))};
 }
 
 std::string CutShortWarning(const std::string& path, std::uint32_t lines, std::uint32_t needed) {
@@ -150,7 +155,7 @@ CDocument::SFileResult CCloneSupportDoc::OpenFile(const std::string& path) {
 CDocument::SFileResult CCloneSupportDoc::CopyIntoTempFile(const std::string& path) {
     CLineReader source(kCopiedLineLimit);
     if (!source.Open(path)) {
-        return {false, ResultWithDetail(CloneFileResult::kCannotOpenFile, source.Error())};
+        return {false, ResultWithDetail(ECloneFileResult::CannotOpenFile, source.Error())};
     }
     if (m_tempFile == nullptr || !m_tempFile->IsValid()) {
         return NoTempFile();
@@ -166,32 +171,32 @@ CDocument::SFileResult CCloneSupportDoc::CopyIntoTempFile(const std::string& pat
     }
     written = temp.Close() && written;
     if (source.HasError()) {
-        return {false, ResultWithDetail(CloneFileResult::kCannotOpenFile, source.Error())};
+        return {false, ResultWithDetail(ECloneFileResult::CannotOpenFile, source.Error())};
     }
-    return written ? SFileResult{true, CloneFileResult::kOk} : TempFileFailed(temp.Error());
+    return written ? Succeeded() : TempFileFailed(temp.Error());
 }
 
 // The file is read over the factory image of the model version, so that what
 // a file cut short does not hold is factory data rather than what the
-// document held before; a file that does not read "OK" leaves the image as
+// document held before; a file that does not read Ok leaves the image as
 // it was.
 CDocument::SFileResult CCloneSupportDoc::LoadTempFile() {
     CCloneFileIoManager* files = m_manager->GetCloneFileIo();
     CEepromDataManager* image = m_manager->GetMemoryImage();
     if (files == nullptr || image == nullptr) {
-        return {false, CloneFileResult::kError};
+        return {false, ResultWithDetail(ECloneFileResult::Error, "")};
     }
     const CImageBuffer before(*image);
     if (CDefaultDataManager* defaults = m_manager->GetDefaultData()) {
         const CModelManager* models = m_manager->GetModelManager();
         defaults->CopyAll(models != nullptr ? models->GetVersion() : 0);
     }
-    const std::string result = files->Load(m_tempFile->Path(), *image);
-    if (result != CloneFileResult::kOk) {
+    const ECloneFileResult result = files->Load(m_tempFile->Path(), *image);
+    if (result != ECloneFileResult::Ok) {
         image->Assign(before);
-        return {false, ResultWithDetail(result.c_str(), files->GetFailureReason())};
+        return {false, ResultWithDetail(result, files->GetFailureReason())};
     }
-    return {true, result};
+    return Succeeded();
 }
 
 void CCloneSupportDoc::WarnIfCutShort(const std::string& path) {
@@ -225,18 +230,17 @@ CDocument::SFileResult CCloneSupportDoc::StoreTempFile() {
     CCloneFileIoManager* files = m_manager->GetCloneFileIo();
     CEepromDataManager* image = m_manager->GetMemoryImage();
     if (files == nullptr || image == nullptr) {
-        return {false, CloneFileResult::kError};
+        return {false, ResultWithDetail(ECloneFileResult::Error, "")};
     }
     if (m_tempFile == nullptr || !m_tempFile->IsValid()) {
         return NoTempFile();
     }
     m_manager->StoreNodes();
-    std::string result = files->Save(m_tempFile->Path(), GetMemoryRange(), *image);
-    if (result != CloneFileResult::kOk) {
-        return {false,
-                ResultWithDetail(result.c_str(), TempFileProblem(files->GetFailureReason()))};
+    const ECloneFileResult result = files->Save(m_tempFile->Path(), GetMemoryRange(), *image);
+    if (result != ECloneFileResult::Ok) {
+        return {false, ResultWithDetail(result, TempFileProblem(files->GetFailureReason()))};
     }
-    return {true, result};
+    return Succeeded();
 }
 
 // Every line of the temporary file, ended by CR LF, replaces the file at
@@ -244,11 +248,11 @@ CDocument::SFileResult CCloneSupportDoc::StoreTempFile() {
 CDocument::SFileResult CCloneSupportDoc::CopyTempFileTo(const std::string& path) {
     CLineReader temp(SIZE_MAX);
     if (!temp.Open(m_tempFile->Path())) {
-        return {false, ResultWithDetail(CloneFileResult::kError, TempFileProblem(temp.Error()))};
+        return {false, ResultWithDetail(ECloneFileResult::Error, TempFileProblem(temp.Error()))};
     }
     CReplacingFile target(path);
     if (!target.Open()) {
-        return {false, ResultWithDetail(CloneFileResult::kCannotOpenFile, target.Error())};
+        return {false, ResultWithDetail(ECloneFileResult::CannotOpenFile, target.Error())};
     }
     std::string line;
     while (temp.ReadLine(line)) {
@@ -256,12 +260,12 @@ CDocument::SFileResult CCloneSupportDoc::CopyTempFileTo(const std::string& path)
         target.Write("\r\n");
     }
     if (temp.HasError()) {
-        return {false, ResultWithDetail(CloneFileResult::kError, TempFileProblem(temp.Error()))};
+        return {false, ResultWithDetail(ECloneFileResult::Error, TempFileProblem(temp.Error()))};
     }
     if (!target.Commit()) {
-        return {false, ResultWithDetail(CloneFileResult::kError, target.Error())};
+        return {false, ResultWithDetail(ECloneFileResult::Error, target.Error())};
     }
-    return {true, CloneFileResult::kOk};
+    return Succeeded();
 }
 
 std::string CCloneSupportDoc::TempFileProblem(const std::string& reason) const {
@@ -270,12 +274,12 @@ std::string CCloneSupportDoc::TempFileProblem(const std::string& reason) const {
 }
 
 CDocument::SFileResult CCloneSupportDoc::TempFileFailed(const std::string& reason) const {
-    return {false, ResultWithDetail(CloneFileResult::kError, TempFileProblem(reason))};
+    return {false, ResultWithDetail(ECloneFileResult::Error, TempFileProblem(reason))};
 }
 
 CDocument::SFileResult CCloneSupportDoc::NoTempFile() const {
     const std::string reason = m_tempFile != nullptr ? m_tempFile->Error() : std::string();
-    return {false, ResultWithDetail(CloneFileResult::kError,
+    return {false, ResultWithDetail(ECloneFileResult::Error,
                                     "no temporary file could be made in " + reason)};
 }
 
@@ -294,23 +298,27 @@ bool CCloneSupportDoc::IsComPortChecked(unsigned number) const {
     return transfer != nullptr && transfer->GetPortNumber() == number;
 }
 
-int CCloneSupportDoc::RunGuarded(int (CCloneRsIoManager::*command)()) {
+ECloneResult CCloneSupportDoc::RunGuarded(ECloneResult (CCloneRsIoManager::*command)()) {
     CCloneRsIoManager* transfer = SerialTransfer();
     if (transfer == nullptr) {
-        return CCloneRsIoManager::kResultFailure;
+        return ECloneResult::Failure;
     }
     if (!TryEnterCommand()) {
-        return kCommandBusy;
+        return ECloneResult::Busy;
     }
-    int result = (transfer->*command)();
+    const ECloneResult result = (transfer->*command)();
     LeaveCommand();
     return result;
 }
 
-int CCloneSupportDoc::OnCloneRead() { return RunGuarded(&CCloneRsIoManager::ReadFromRadio); }
+ECloneResult CCloneSupportDoc::OnCloneRead() {
+    return RunGuarded(&CCloneRsIoManager::ReadFromRadio);
+}
 
-int CCloneSupportDoc::OnCloneWrite() { return RunGuarded(&CCloneRsIoManager::WriteToRadio); }
+ECloneResult CCloneSupportDoc::OnCloneWrite() {
+    return RunGuarded(&CCloneRsIoManager::WriteToRadio);
+}
 
-int CCloneSupportDoc::OnCloneInformation() {
+ECloneResult CCloneSupportDoc::OnCloneInformation() {
     return RunGuarded(&CCloneRsIoManager::ShowRadioInformation);
 }

@@ -9,7 +9,7 @@
 // CNode::ResolvePath (the last document made wins; a document that goes
 // clears it if it is still its own).
 //
-// Opening a file never damages the document: a file that does not read "OK"
+// Opening a file never damages the document: a file that does not read Ok
 // leaves image, nodes, path name and modified flag as they were. Saving never
 // damages the file that was there: the new file replaces it only when all of
 // it has been written and flushed to the disk.
@@ -23,6 +23,7 @@
 
 #include "app/Document.h"
 #include "clone/CloneDocument.h"
+#include "clone/CloneResult.h"
 #include "clone/MemoryRange.h"
 
 class CCloneManager;
@@ -91,12 +92,11 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
     bool IsComPortChecked(unsigned number) const;
 
     // The Clone commands Read <- TR, Write -> TR and Information..., each
-    // guarded by the busy flag. The result is the transfer's result code, or
-    // kCommandBusy when another command is running (nothing was done).
-    static constexpr int kCommandBusy = -1;
-    int OnCloneRead();
-    int OnCloneWrite();
-    int OnCloneInformation();
+    // guarded by the busy flag. The result is the transfer's, or Busy when
+    // another command is running (nothing was done).
+    ECloneResult OnCloneRead();
+    ECloneResult OnCloneWrite();
+    ECloneResult OnCloneInformation();
 
   protected:
     CCloneSupportDoc(CSettingsStore& settings, CUserInterface& ui);
@@ -109,7 +109,7 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
 
   private:
     CCloneRsIoManager* SerialTransfer() const;
-    int RunGuarded(int (CCloneRsIoManager::*command)());
+    ECloneResult RunGuarded(ECloneResult (CCloneRsIoManager::*command)());
 
     SFileResult CopyIntoTempFile(const std::string& path);
     SFileResult LoadTempFile();

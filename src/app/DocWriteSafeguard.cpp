@@ -34,18 +34,10 @@ std::string Hex(unsigned value, int digits) {
     return text;
 }
 
-// The results a caller can tell apart, as the transfer gives them.
-int Normalized(int result) {
-    switch (result) {
-        case Transfer::kResultSuccess:
-        case Transfer::kResultCancelled:
-        case Transfer::kResultWrongModel:
-        case Transfer::kResultWrongVersion:
-        case Transfer::kResultPortNotOpened:
-            return result;
-        default:
-            return Transfer::kResultFailure;
-    }
+// The results a caller can tell apart, as the transfer gives them: a bad
+// clone file of the engine is a failure.
+ECloneResult Normalized(ECloneResult result) {
+    return result == ECloneResult::BadFile ? ECloneResult::Failure : result;
 }
 
 std::string Listed(const std::vector<std::string>& lines) {
@@ -72,15 +64,15 @@ bool CDocWriteSafeguard::IsOn(const char* setting) const {
     return m_document.Settings().GetInt(CReadHistory::kSection, setting, 0) != 0;
 }
 
-int CDocWriteSafeguard::Write() {
+ECloneResult CDocWriteSafeguard::Write() {
     if (IsOn(kBackup)) {
-        const int backup = BackUp();
-        if (backup != Transfer::kResultSuccess) {
+        const ECloneResult backup = BackUp();
+        if (backup != ECloneResult::Success) {
             return backup;
         }
     }
-    const int result = m_document.CZ5CloneSupportDoc::OnCloneWrite();
-    if (result != Transfer::kResultSuccess || !IsOn(kVerify)) {
+    const ECloneResult result = m_document.CZ5CloneSupportDoc::OnCloneWrite();
+    if (result != ECloneResult::Success || !IsOn(kVerify)) {
         return result;
     }
     return Verify();
@@ -89,15 +81,15 @@ int CDocWriteSafeguard::Write() {
 // The radio's memory into this object's clone file, the way the transfer
 // reads it: identify (model code and revision must be the document's), then
 // read. The engine is left without a clone file.
-int CDocWriteSafeguard::ReadRadio(std::string& version, std::string& identity) {
+ECloneResult CDocWriteSafeguard::ReadRadio(std::string& version, std::string& identity) {
     Transfer* transfer = dynamic_cast<Transfer*>(m_document.GetCloneManager().GetSerialTransfer());
     CCloneFileIoManager* files = m_document.GetCloneManager().GetCloneFileIo();
     if (transfer == nullptr || files == nullptr || !m_readName->IsValid()) {
-        return Transfer::kResultFailure;
+        return ECloneResult::Failure;
     }
     CCommandHold hold;
     if (!hold.Held()) {
-        return CCloneSupportDoc::kCommandBusy;
+        return ECloneResult::Busy;
     }
     CCloneRsEngine& engine = transfer->GetEngine();
     const CModelInfo& expected = *transfer->GetDocumentInfo();
@@ -105,13 +97,13 @@ int CDocWriteSafeguard::ReadRadio(std::string& version, std::string& identity) {
     engine.SetRevision(0);
     m_readFile->Close();
     engine.SetCloneFile(m_readFile.get());
-    int result = engine.CloneInformation();
+    ECloneResult result = engine.CloneInformation();
     const CCloneRsEngine::SModelInfo answer = engine.GetModelInfo();
-    if (result == Transfer::kResultSuccess && (answer.modelCode != expected.GetModelCode() ||
-                                               answer.revision != expected.GetRevision())) {
-        result = Transfer::kResultWrongModel;
+    if (result == ECloneResult::Success && (answer.modelCode != expected.GetModelCode() ||
+                                            answer.revision != expected.GetRevision())) {
+        result = ECloneResult::WrongModel;
     }
-    if (result == Transfer::kResultSuccess) {
+    if (result == ECloneResult::Success) {
         engine.SetModelCode(answer.modelCode);
         engine.SetRevision(answer.revision);
         engine.SetReadLineTotal(files->GetLineCount());
@@ -130,17 +122,17 @@ int CDocWriteSafeguard::ReadRadio(std::string& version, std::string& identity) {
     return Normalized(result);
 }
 
-int CDocWriteSafeguard::BackUp() {
+ECloneResult CDocWriteSafeguard::BackUp() {
     CUserInterface& ui = m_document.UserInterface();
     ui.SetStatusText(CStringTable::Get(Ids::BackingUp));
     std::string version, identity;
-    int result = ReadRadio(version, identity);
-    std::string failure = result == Transfer::kResultSuccess ? "" : "the radio could not be read";
-    if (result == Transfer::kResultSuccess) {
+    ECloneResult result = ReadRadio(version, identity);
+    std::string failure = result == ECloneResult::Success ? "" : "the radio could not be read";
+    if (result == ECloneResult::Success) {
         failure = m_document.KeepInHistory(m_readName->Path(), version, identity);
-        result = failure.empty() ? result : kResultNotBackedUp;
+        result = failure.empty() ? result : ECloneResult::NotBackedUp;
     }
-    if (result != Transfer::kResultSuccess && result != CCloneSupportDoc::kCommandBusy) {
+    if (result != ECloneResult::Success && result != ECloneResult::Busy) {
         ui.Beep(EBeep::Failure);
         ui.SetStatusText(CStringTable::Get(Ids::BackupFailed));
         ui.MessageBox(CStringTable::Format(Ids::BackupFailedBox, failure),
@@ -149,12 +141,12 @@ int CDocWriteSafeguard::BackUp() {
     return result;
 }
 
-int CDocWriteSafeguard::Verify() {
+ECloneResult CDocWriteSafeguard::Verify() {
     m_differences.clear();
     m_document.UserInterface().SetStatusText(CStringTable::Get(Ids::Verifying));
     std::string version, identity;
-    int result = ReadRadio(version, identity);
-    if (result == Transfer::kResultSuccess) {
+    ECloneResult result = ReadRadio(version, identity);
+    if (result == ECloneResult::Success) {
         CCloneManager& manager = m_document.GetCloneManager();
         CCloneFileIoManager& files = *manager.GetCloneFileIo();
         const auto& transfer = dynamic_cast<const Transfer&>(*manager.GetSerialTransfer());
@@ -164,12 +156,12 @@ int CDocWriteSafeguard::Verify() {
         for (std::uint32_t address = 0; address < sent.GetSize(); ++address) {
             held.SetByte(address, static_cast<std::uint8_t>(~sent.GetByte(address)));
         }
-        if (files.Load(transfer.GetTempPath(), sent) != "OK" ||
-            files.Load(m_readName->Path(), held) != "OK") {
-            result = Transfer::kResultFailure;
+        if (files.Load(transfer.GetTempPath(), sent) != ECloneFileResult::Ok ||
+            files.Load(m_readName->Path(), held) != ECloneFileResult::Ok) {
+            result = ECloneResult::Failure;
         } else {
             m_differences = Describe(sent, held);
-            result = m_differences.empty() ? result : kResultNotVerified;
+            result = m_differences.empty() ? result : ECloneResult::NotVerified;
         }
     }
     ReportVerify(result);
@@ -208,18 +200,18 @@ std::vector<std::string> CDocWriteSafeguard::Describe(const CImageBuffer& sent,
     return lines;
 }
 
-void CDocWriteSafeguard::ReportVerify(int result) {
+void CDocWriteSafeguard::ReportVerify(ECloneResult result) {
     CUserInterface& ui = m_document.UserInterface();
-    if (result == Transfer::kResultSuccess) {
+    if (result == ECloneResult::Success) {
         ui.SetStatusText(CStringTable::Get(Ids::Verified));
         return;
     }
-    if (result == CCloneSupportDoc::kCommandBusy) {
+    if (result == ECloneResult::Busy) {
         return;
     }
     ui.Beep(EBeep::Failure);
     ui.SetStatusText(CStringTable::Get(Ids::VerifyFailed));
-    const std::string text = result == kResultNotVerified
+    const std::string text = result == ECloneResult::NotVerified
                                  ? CStringTable::Format(Ids::VerifyFailedBox, Listed(m_differences))
                                  : CStringTable::Get(Ids::VerifyReadFailedBox);
     ui.MessageBox(text, CCloneDocument::kMessageTitle, MessageStyle::Ok | MessageStyle::IconError);

@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "clone/CloneResult.h"
+
 class CImageBuffer;
 class CTempFile;
 class CTextFile;
@@ -29,11 +31,6 @@ class CDocWriteSafeguard {
     static constexpr const char* kBackup = "BackupBeforeWrite";
     static constexpr const char* kVerify = "VerifyAfterWrite";
 
-    // Result codes besides the transfer's: the radio holds other data than
-    // the write sent; the backup could be read but not kept.
-    static constexpr int kResultNotVerified = 94;
-    static constexpr int kResultNotBackedUp = 95;
-
     // document must outlive this object.
     explicit CDocWriteSafeguard(CZ5Doc& document);
     ~CDocWriteSafeguard();
@@ -42,25 +39,26 @@ class CDocWriteSafeguard {
     CDocWriteSafeguard& operator=(const CDocWriteSafeguard&) = delete;
 
     // Write -> TR with the backup and the check the settings ask for; each
-    // reports its own outcome. The transfer's result code, or one of the
-    // codes above.
-    int Write();
+    // reports its own outcome. The transfer's result, or NotBackedUp (the
+    // backup could be read but not kept) or NotVerified (the radio holds
+    // other data than the write sent).
+    ECloneResult Write();
 
-    // Reads the radio and keeps the read in the history; kResultNotBackedUp
-    // when it was read but could not be kept.
-    int BackUp();
+    // Reads the radio and keeps the read in the history; NotBackedUp when it
+    // was read but could not be kept.
+    ECloneResult BackUp();
     // Reads the radio back and compares it with what the last write sent;
     // the differences are left in Differences().
-    int Verify();
+    ECloneResult Verify();
 
     // "MCH.CH12.FreqRx: sent 145.50000, radio holds 145.00000" a leaf; where
     // bytes differ but no leaf shows it, "0x0123: sent 0x41, radio holds 0x40".
     const std::vector<std::string>& Differences() const { return m_differences; }
 
   private:
-    int ReadRadio(std::string& version, std::string& identity);
+    ECloneResult ReadRadio(std::string& version, std::string& identity);
     std::vector<std::string> Describe(const CImageBuffer& sent, const CImageBuffer& held);
-    void ReportVerify(int result);
+    void ReportVerify(ECloneResult result);
     bool IsOn(const char* setting) const;
 
     CZ5Doc& m_document;

@@ -42,10 +42,10 @@ std::string CZ5Doc::KeepInHistory(const std::string& source, const std::string& 
     return history.Store(source, version, identity, std::time(nullptr));
 }
 
-int CZ5Doc::OnCloneRead() {
-    const int result = CZ5CloneSupportDoc::OnCloneRead();
+ECloneResult CZ5Doc::OnCloneRead() {
+    const ECloneResult result = CZ5CloneSupportDoc::OnCloneRead();
     auto* transfer = dynamic_cast<CCloneRsIoManager*>(GetCloneManager().GetSerialTransfer());
-    if (result != CCloneRsIoManager::kResultSuccess || !m_historyEnabled || transfer == nullptr) {
+    if (result != ECloneResult::Success || !m_historyEnabled || transfer == nullptr) {
         return result;
     }
     const CModelInfo& radio = *transfer->GetRadioInfo();
@@ -60,6 +60,6 @@ int CZ5Doc::OnCloneRead() {
     return result;
 }
 
-int CZ5Doc::OnCloneWrite() {
+ECloneResult CZ5Doc::OnCloneWrite() {
     return CDocWriteSafeguard(*this).Write();
 }

@@ -24,9 +24,9 @@ class CZ5Doc : public CZ5CloneSupportDoc {
 
     // Read <- TR; a successful read is also kept in the history. When that
     // fails the read still counts, and the user is told the first time only.
-    int OnCloneRead();
+    ECloneResult OnCloneRead();
     // Write -> TR with the backup and the check after it, as set.
-    int OnCloneWrite();
+    ECloneResult OnCloneWrite();
 
     // Reads are kept in folder from now on (CReadHistory; "" when no folder
     // could be found, which is reported as a failure to keep them).

@@ -3,7 +3,7 @@
 // A clone file is the radio's memory as lines of hexadecimal text: a header
 // of model code and revision ("%04X%04X"), a comment line ("#" and the
 // comment), then data lines of address, count and bytes ("%04X%02X" and
-// "%02X" per byte). Results are the texts of CloneFileResult.h.
+// "%02X" per byte). Results are those of CloneFileResult.h.
 //
 // Callers use Save and Load; the other operations serve the writer and reader
 // themselves and tests.
@@ -13,6 +13,7 @@
 #include <span>
 #include <string>
 
+#include "clone/CloneFileResult.h"
 #include "clone/MemoryRange.h"
 
 class CImageBuffer;
@@ -22,14 +23,14 @@ class CCloneFileIo {
     virtual ~CCloneFileIo() = default;
 
     // Writes the header, the comment line and the bytes of every range (see
-    // SMemoryRange) to path, creating or truncating the file. "OK",
-    // "CANNOT_OPEN_FILE" when the file cannot be created, "ERROR" when a write
+    // SMemoryRange) to path, creating or truncating the file. Ok,
+    // CannotOpenFile when the file cannot be created, Error when a write
     // fails (the file is then incomplete).
-    virtual std::string WriteCloneFile(const std::string& path,
-                                       std::span<const SMemoryRange> ranges) = 0;
-    // Reads path and stores its data lines; any result but "OK" may leave
+    virtual ECloneFileResult WriteCloneFile(const std::string& path,
+                                            std::span<const SMemoryRange> ranges) = 0;
+    // Reads path and stores its data lines; any result but Ok may leave
     // some lines stored (Load keeps the caller's image safe from that).
-    virtual std::string ReadCloneFile(const std::string& path) = 0;
+    virtual ECloneFileResult ReadCloneFile(const std::string& path) = 0;
 
     // Image size / line width, rounded up.
     virtual std::uint32_t GetLineCount() const = 0;
@@ -53,10 +54,10 @@ class CCloneFileIo {
 
     // Writes image (its ranges) to path as a clone file; the result of
     // WriteCloneFile.
-    virtual std::string Save(const std::string& path, std::span<const SMemoryRange> ranges,
-                             const CImageBuffer& image) = 0;
-    // Reads path; only when the result is "OK" does image take the file's
+    virtual ECloneFileResult Save(const std::string& path, std::span<const SMemoryRange> ranges,
+                                  const CImageBuffer& image) = 0;
+    // Reads path; only when the result is Ok does image take the file's
     // bytes (addresses the file does not mention keep theirs). On any other
     // result image is unchanged.
-    virtual std::string Load(const std::string& path, CImageBuffer& image) = 0;
+    virtual ECloneFileResult Load(const std::string& path, CImageBuffer& image) = 0;
 };

@@ -126,30 +126,31 @@ void CCloneFileIoManager::SetByte(std::uint32_t address, std::uint8_t value) {
     }
 }
 
-std::string CCloneFileIoManager::Save(const std::string& path, std::span<const SMemoryRange> ranges,
-                                      const CImageBuffer& image) {
+ECloneFileResult CCloneFileIoManager::Save(const std::string& path,
+                                           std::span<const SMemoryRange> ranges,
+                                           const CImageBuffer& image) {
     TakeModelFromOwner();
     m_working.Assign(image);
     return WriteCloneFile(path, ranges);
 }
 
-std::string CCloneFileIoManager::Load(const std::string& path, CImageBuffer& image) {
+ECloneFileResult CCloneFileIoManager::Load(const std::string& path, CImageBuffer& image) {
     TakeModelFromOwner();
     m_working.Assign(image);
-    std::string result = ReadCloneFile(path);
-    if (result == CloneFileResult::kOk) {
+    const ECloneFileResult result = ReadCloneFile(path);
+    if (result == ECloneFileResult::Ok) {
         image.Assign(m_working);
     }
     return result;
 }
 
-std::string CCloneFileIoManager::WriteCloneFile(const std::string& path,
-                                                std::span<const SMemoryRange> ranges) {
+ECloneFileResult CCloneFileIoManager::WriteCloneFile(const std::string& path,
+                                                     std::span<const SMemoryRange> ranges) {
     CTextFile file(path);
     m_failureReason.clear();
     if (!file.OpenForWrite()) {
         m_failureReason = file.Error();
-        return CloneFileResult::kCannotOpenFile;
+        return ECloneFileResult::CannotOpenFile;
     }
     bool written = file.WriteLine(FormatHeader(m_modelCode, m_revision)) &&
                    file.WriteLine(CommentLine(m_comment));
@@ -161,7 +162,7 @@ std::string CCloneFileIoManager::WriteCloneFile(const std::string& path,
     }
     bool closed = file.Close();
     m_failureReason = file.Error();
-    return written && closed ? CloneFileResult::kOk : CloneFileResult::kError;
+    return written && closed ? ECloneFileResult::Ok : ECloneFileResult::Error;
 }
 
 // Lines break at multiples of the line width, so a range that starts or ends
@@ -186,16 +187,16 @@ bool CCloneFileIoManager::WriteRange(CTextFile& file, const SMemoryRange& range)
     return true;
 }
 
-std::string CCloneFileIoManager::ReadCloneFile(const std::string& path) {
+ECloneFileResult CCloneFileIoManager::ReadCloneFile(const std::string& path) {
     SaveStorage();
-    std::string result = ReadLines(path);
-    if (result != CloneFileResult::kOk) {
+    const ECloneFileResult result = ReadLines(path);
+    if (result != ECloneFileResult::Ok) {
         RestoreStorage();
     }
     return result;
 }
 
-std::string CCloneFileIoManager::ReadLines(const std::string& path) {
+ECloneFileResult CCloneFileIoManager::ReadLines(const std::string& path) {
     // One character more than the longest valid line, so that every longer
     // line is still seen as too long; comment lines of any length are skipped.
     CLineReader reader(kMaxDataLineLength + 1);
@@ -204,27 +205,27 @@ std::string CCloneFileIoManager::ReadLines(const std::string& path) {
     m_covered.assign(m_imageSize, false);
     if (!reader.Open(path)) {
         m_failureReason = reader.Error();
-        return CloneFileResult::kCannotOpenFile;
+        return ECloneFileResult::CannotOpenFile;
     }
     std::string line;
     if (!reader.ReadLine(line)) {
         m_failureReason = reader.Error();
-        return reader.HasError() ? CloneFileResult::kError : CloneFileResult::kFormatError;
+        return reader.HasError() ? ECloneFileResult::Error : ECloneFileResult::FormatError;
     }
-    std::string result = CheckHeader(line);
-    while (result == CloneFileResult::kOk && reader.ReadLine(line)) {
+    ECloneFileResult result = CheckHeader(line);
+    while (result == ECloneFileResult::Ok && reader.ReadLine(line)) {
         if (line.empty()) {
-            result = CloneFileResult::kFormatError;
+            result = ECloneFileResult::FormatError;
         } else if (line[0] != '#') {
             result = StoreDataLine(line);
         }
     }
-    if (result == CloneFileResult::kOk && reader.HasError()) {
+    if (result == ECloneFileResult::Ok && reader.HasError()) {
         m_failureReason = reader.Error();
-        result = CloneFileResult::kError;
+        result = ECloneFileResult::Error;
     }
-    if (result == CloneFileResult::kOk && !IsComplete()) {
-        result = CloneFileResult::kNotEnoughData;
+    if (result == ECloneFileResult::Ok && !IsComplete()) {
+        result = ECloneFileResult::NotEnoughData;
     }
     return result;
 }
@@ -233,9 +234,9 @@ std::string CCloneFileIoManager::ReadLines(const std::string& path) {
 // code and revision from the left: a difference in the model code rejects the
 // file; a difference in the revision rejects it unless any revision is
 // expected (revision 0).
-std::string CCloneFileIoManager::CheckHeader(const std::string& line) const {
+ECloneFileResult CCloneFileIoManager::CheckHeader(const std::string& line) const {
     if (line.size() != kHeaderLength || !IsDecimalText(line)) {
-        return CloneFileResult::kFormatError;
+        return ECloneFileResult::FormatError;
     }
     const std::string expected = FormatHeader(m_modelCode, m_revision);
     for (std::size_t i = 0; i < kHeaderLength; ++i) {
@@ -243,25 +244,25 @@ std::string CCloneFileIoManager::CheckHeader(const std::string& line) const {
             continue;
         }
         if (i < kAddressDigits) {
-            return CloneFileResult::kMismatchModel;
+            return ECloneFileResult::MismatchModel;
         }
-        return m_revision == 0 ? CloneFileResult::kOk : CloneFileResult::kMismatchRevision;
+        return m_revision == 0 ? ECloneFileResult::Ok : ECloneFileResult::MismatchRevision;
     }
-    return CloneFileResult::kOk;
+    return ECloneFileResult::Ok;
 }
 
-std::string CCloneFileIoManager::StoreDataLine(const std::string& line) {
+ECloneFileResult CCloneFileIoManager::StoreDataLine(const std::string& line) {
     if (line.size() < kMinDataLineLength || line.size() > kMaxDataLineLength || !IsHexText(line)) {
-        return CloneFileResult::kFormatError;
+        return ECloneFileResult::FormatError;
     }
     const std::uint32_t address = ParseHex(line, 0, kAddressDigits);
     const std::uint32_t count = ParseHex(line, kAddressDigits, kCountDigits);
     if (line.size() != kLinePrefixLength + 2 * count) {
-        return CloneFileResult::kFormatError;
+        return ECloneFileResult::FormatError;
     }
     for (std::uint32_t i = 0; i < count; ++i) {
         if (!IsValidAddress(address + i)) {
-            return CloneFileResult::kDataOverflow;
+            return ECloneFileResult::DataOverflow;
         }
     }
     for (std::uint32_t i = 0; i < count; ++i) {
@@ -272,7 +273,7 @@ std::string CCloneFileIoManager::StoreDataLine(const std::string& line) {
         }
     }
     ++m_dataLinesRead;
-    return CloneFileResult::kOk;
+    return ECloneFileResult::Ok;
 }
 
 bool CCloneFileIoManager::CoveredWholeImage() const {

@@ -4,9 +4,9 @@
 // Reading and writing go through a working image: Save copies the caller's
 // image into it and writes it out; Load copies the caller's image into it,
 // reads the file over it and gives it back only when the whole file read
-// "OK". A file that is bad anywhere therefore never changes the caller's
+// Ok. A file that is bad anywhere therefore never changes the caller's
 // image. Files of any content (binary data, lines of any length, a directory
-// or device instead of a file) end in a result text, never in a crash.
+// or device instead of a file) end in a result, never in a crash.
 //
 // The model code and revision that Save writes and Load expects are taken
 // from the clone manager's model information when there is one.
@@ -37,9 +37,9 @@ class CCloneFileIoManager : public CCloneFileIo, public CCloneManagerObject {
     // Model code 0, revision 0, 1,024 bytes, 16 bytes a line, no comment.
     void Initialize() override;
 
-    std::string WriteCloneFile(const std::string& path,
-                               std::span<const SMemoryRange> ranges) override;
-    std::string ReadCloneFile(const std::string& path) override;
+    ECloneFileResult WriteCloneFile(const std::string& path,
+                                    std::span<const SMemoryRange> ranges) override;
+    ECloneFileResult ReadCloneFile(const std::string& path) override;
 
     std::uint32_t GetLineCount() const override;
     std::uint32_t GetModelCode() const override { return m_modelCode; }
@@ -58,9 +58,9 @@ class CCloneFileIoManager : public CCloneFileIo, public CCloneManagerObject {
 
     bool IsComplete() const override { return true; }
 
-    std::string Save(const std::string& path, std::span<const SMemoryRange> ranges,
-                     const CImageBuffer& image) override;
-    std::string Load(const std::string& path, CImageBuffer& image) override;
+    ECloneFileResult Save(const std::string& path, std::span<const SMemoryRange> ranges,
+                          const CImageBuffer& image) override;
+    ECloneFileResult Load(const std::string& path, CImageBuffer& image) override;
 
     // Why the last read or write failed, in the system's words ("No space
     // left on device", "is a directory"); "" when the failure was the file's
@@ -82,9 +82,9 @@ class CCloneFileIoManager : public CCloneFileIo, public CCloneManagerObject {
     const CImageBuffer& WorkingImage() const { return m_working; }
 
   private:
-    std::string CheckHeader(const std::string& line) const;
-    std::string StoreDataLine(const std::string& line);
-    std::string ReadLines(const std::string& path);
+    ECloneFileResult CheckHeader(const std::string& line) const;
+    ECloneFileResult StoreDataLine(const std::string& line);
+    ECloneFileResult ReadLines(const std::string& path);
     bool WriteRange(CTextFile& file, const SMemoryRange& range);
 
     std::uint32_t m_modelCode = 0;

@@ -80,13 +80,13 @@ void CCloneRsEngine::Beep(bool success) {
 
 // ---- the three jobs -------------------------------------------------------
 
-int CCloneRsEngine::CloneInformation() {
+ECloneResult CCloneRsEngine::CloneInformation() {
     m_writing = false;
     return Run(kJobInformation);
 }
 
 void CCloneRsEngine::FailFile(const std::string& reason) {
-    m_status = kStatusFileError;
+    m_status = EStatus::FileError;
     m_fileError = reason;
 }
 
@@ -98,31 +98,31 @@ void CCloneRsEngine::FailFileWithErrno() {
     FailFile(std::strerror(errno != 0 ? errno : EIO));
 }
 
-int CCloneRsEngine::CloneRead() {
+ECloneResult CCloneRsEngine::CloneRead() {
     m_ui.SetStatusText(CStringTable::Get(Ids::Reading));
     m_fileError.clear();
     errno = 0;
     if (m_cloneFile == nullptr || !m_cloneFile->OpenForWrite()) {
         FailFileWithErrno();
-        return kResultFailure;
+        return ECloneResult::Failure;
     }
     CByteString header;
     header << m_modelCodeBytes << m_revisionBytes;
     m_cloneFile->WriteLine(CFrameCodec::ToHex(header.Data(), header.GetLength()));
     m_cloneFile->WriteLine("#");
     m_writing = false;
-    int result = Run(kJobRead);
+    ECloneResult result = Run(kJobRead);
     errno = 0;
     bool fileWritten = m_cloneFile->Flush();
     fileWritten = m_cloneFile->Close() && fileWritten;
-    if (result == kResultSuccess && !fileWritten) {
+    if (result == ECloneResult::Success && !fileWritten) {
         FailFileWithErrno();
-        return kResultFailure;
+        return ECloneResult::Failure;
     }
     return result;
 }
 
-int CCloneRsEngine::CloneWrite() {
+ECloneResult CCloneRsEngine::CloneWrite() {
     m_ui.SetStatusText(CStringTable::Get(Ids::Writing));
     m_fileError.clear();
     m_writeLineTotal = CountCloneFileLines();
@@ -130,15 +130,15 @@ int CCloneRsEngine::CloneWrite() {
     errno = 0;
     if (m_cloneFile == nullptr || !m_cloneFile->OpenForRead()) {
         FailFileWithErrno();
-        return kResultBadFile;
+        return ECloneResult::BadFile;
     }
     if (!ReadTrimmedLine(firstLine) || firstLine.size() < kMinimumHeaderLine) {
         m_cloneFile->Close();
         FailFile("its first line is no model line");
-        return kResultBadFile;
+        return ECloneResult::BadFile;
     }
     m_writing = true;
-    int result = Run(kJobWrite);
+    ECloneResult result = Run(kJobWrite);
     m_cloneFile->Close();
     return result;
 }
@@ -160,26 +160,26 @@ std::uint32_t CCloneRsEngine::CountCloneFileLines() {
 
 // ---- a run ------------------------------------------------------------------
 
-int CCloneRsEngine::Run(std::uint16_t job) {
+ECloneResult CCloneRsEngine::Run(std::uint16_t job) {
     ResetRun(job);
     if (job == kJobRead || job == kJobWrite) {
         m_progressDlg = std::make_unique<CCloneProgressDlg>(m_ui);
     }
     if (!Open(CPortName::ComName(m_portNumber), kLineBaudRate)) {
         m_progressDlg.reset();
-        return kResultPortNotOpened;
+        return ECloneResult::PortNotOpened;
     }
     Pause(m_timing.requestPause);
     DiscardInput();  // whatever came before the request is not the radio's answer
     SendFrame(RequestBody());
     Pause(m_timing.requestPause);
     StartReceiving();
-    while (m_status == kStatusRunning) {
+    while (m_status == EStatus::Running) {
         PumpLine();
         UpdateProgress();
         CheckTimeout();
     }
-    int result = ResultOf(m_status);
+    const ECloneResult result = ResultOf(m_status);
     m_frameComplete = false;
     Close();
     if (m_progressDlg) {
@@ -198,7 +198,7 @@ void CCloneRsEngine::BeginRun(std::uint16_t job, bool writing) {
 
 void CCloneRsEngine::ResetRun(std::uint16_t job) {
     m_job = job;
-    m_status = kStatusRunning;
+    m_status = EStatus::Running;
     m_frameComplete = false;
     m_endSent = false;
     m_receiver.Reset();
@@ -206,11 +206,11 @@ void CCloneRsEngine::ResetRun(std::uint16_t job) {
 }
 
 void CCloneRsEngine::StartReceiving() {
-    m_timeoutCode = kStatusNoEcho;
+    m_timeoutCode = EStatus::NoEcho;
     m_lastFrameTime = Clock::now();
     m_nextProgressQuery = m_lastFrameTime;
     m_frameCounter = 0;
-    m_status = kStatusRunning;
+    m_status = EStatus::Running;
 }
 
 CByteString CCloneRsEngine::RequestBody() const {
@@ -246,7 +246,7 @@ void CCloneRsEngine::DiscardInput() {
 void CCloneRsEngine::PumpLine() {
     if (!WaitForInput(std::max(m_timing.progressInterval, 1))) {
         if (IsLineLost()) {
-            m_status = kStatusLineLost;
+            m_status = EStatus::LineLost;
         }
         return;
     }
@@ -256,7 +256,7 @@ void CCloneRsEngine::PumpLine() {
         Receive(buffer, count);
         WaitForBurst();
     } else if (IsLineLost()) {
-        m_status = kStatusLineLost;
+        m_status = EStatus::LineLost;
     }
 }
 
@@ -276,7 +276,7 @@ void CCloneRsEngine::WaitForBurst() const {
 // kBurstWait. The wait never passes the next look at the progress window or
 // the frame time-out.
 CCloneRsEngine::Clock::duration CCloneRsEngine::BurstWait() const {
-    if (m_status != kStatusRunning || !m_receiver.IsInFrame()) {
+    if (m_status != EStatus::Running || !m_receiver.IsInFrame()) {
         return Clock::duration::zero();
     }
     const CByteString& partial = m_receiver.GetPartialBody();
@@ -307,7 +307,7 @@ CCloneRsEngine::Clock::duration CCloneRsEngine::LineTime(std::size_t bytes) cons
 }
 
 void CCloneRsEngine::Receive(const std::uint8_t* bytes, std::size_t count) {
-    for (std::size_t i = 0; i < count && m_status == kStatusRunning; ++i) {
+    for (std::size_t i = 0; i < count && m_status == EStatus::Running; ++i) {
         switch (m_receiver.Receive(bytes[i])) {
             case CFrameReceiver::EResult::None:
                 break;
@@ -330,13 +330,13 @@ void CCloneRsEngine::UpdateProgress() {
         return;
     }
     Clock::time_point now = Clock::now();
-    if (m_status == kStatusRunning && now < m_nextProgressQuery) {
+    if (m_status == EStatus::Running && now < m_nextProgressQuery) {
         return;
     }
     m_nextProgressQuery = now + std::chrono::milliseconds(m_timing.progressInterval);
     m_progressDlg->SetProgress(Percent());
-    if (m_status == kStatusRunning && m_progressDlg->IsCancelled()) {
-        m_status = kStatusCancelled;
+    if (m_status == EStatus::Running && m_progressDlg->IsCancelled()) {
+        m_status = EStatus::Cancelled;
     }
 }
 
@@ -350,7 +350,7 @@ int CCloneRsEngine::Percent() const {
 }
 
 void CCloneRsEngine::CheckTimeout() {
-    if (m_status == kStatusRunning &&
+    if (m_status == EStatus::Running &&
         Clock::now() - m_lastFrameTime > std::chrono::milliseconds(m_timing.frameTimeout)) {
         m_status = m_timeoutCode;
     }
@@ -362,14 +362,14 @@ void CCloneRsEngine::Pause(int milliseconds) const {
     }
 }
 
-int CCloneRsEngine::ResultOf(int status) {
+ECloneResult CCloneRsEngine::ResultOf(EStatus status) {
     switch (status) {
-        case kStatusFinished:
-            return kResultSuccess;
-        case kStatusCancelled:
-            return kResultCancelled;
+        case EStatus::Finished:
+            return ECloneResult::Success;
+        case EStatus::Cancelled:
+            return ECloneResult::Cancelled;
         default:
-            return kResultFailure;
+            return ECloneResult::Failure;
     }
 }
 
@@ -412,12 +412,12 @@ bool CCloneRsEngine::CheckEcho(const CByteString& frame) {
 
 void CCloneRsEngine::OnInformationRequestEcho(const CByteString& frame) {
     CheckEcho(frame);
-    m_timeoutCode = kStatusNoAnswer;
+    m_timeoutCode = EStatus::NoAnswer;
 }
 
 void CCloneRsEngine::OnReadRequestEcho(const CByteString& frame) {
     CheckEcho(frame);
-    m_timeoutCode = kStatusNoAnswer;
+    m_timeoutCode = EStatus::NoAnswer;
     m_frameCounter = 0;
 }
 
@@ -438,7 +438,7 @@ void CCloneRsEngine::OnEndFrameEcho(const CByteString& frame) {
     if (m_writing) {
         m_endSent = true;
     } else {
-        m_status = kStatusFinished;
+        m_status = EStatus::Finished;
     }
 }
 
@@ -457,7 +457,7 @@ void CCloneRsEngine::OnModelInformation(const CByteString& frame) {
     m_modelInfo.dataLength = static_cast<std::uint16_t>(dataLength);
     m_modelInfo.data.fill(0);
     std::copy(data, data + dataLength, m_modelInfo.data.begin());
-    m_status = kStatusFinished;
+    m_status = EStatus::Finished;
 }
 
 void CCloneRsEngine::OnDataFrame(const CByteString& frame) {
@@ -482,7 +482,7 @@ void CCloneRsEngine::OnEndFrame(const CByteString& frame) {
     if (std::find(m_received.begin(), m_received.end(), false) != m_received.end()) {
         return Fail();
     }
-    m_status = kStatusFinished;
+    m_status = EStatus::Finished;
     m_frameCounter = static_cast<std::uint16_t>(m_readLineTotal);
 }
 
@@ -514,7 +514,7 @@ void CCloneRsEngine::OnWriteResult(const CByteString& frame) {
         return Fail();
     }
     if (m_endSent) {
-        m_status = kStatusFinished;
+        m_status = EStatus::Finished;
     }
 }
 
@@ -537,7 +537,7 @@ void CCloneRsEngine::SendNextDataFrame(const CByteString& echo) {
             CFrameCodec::ComputerBody(CFrameCodec::kEndFrame, CByteString(CFrameCodec::kEndText)));
         m_frameCounter = static_cast<std::uint16_t>(m_writeLineTotal);
     }
-    m_timeoutCode = kStatusNoEcho;
+    m_timeoutCode = EStatus::NoEcho;
 }
 
 bool CCloneRsEngine::ReadTrimmedLine(std::string& line) {

@@ -12,20 +12,18 @@
 // The line returns every byte sent (one wire), so the engine receives its own
 // frames and checks each against what it sent before it goes on.
 //
-// Results of a run: kResultSuccess, kResultCancelled (Cancel in the progress
+// Results of a run (ECloneResult): Success, Cancelled (Cancel in the progress
 // window; the radio is not told, and a read keeps the lines received so far),
-// kResultFailure (any protocol error, time-out or port failure during the
-// run), kResultPortNotOpened (the port could not be opened; nothing was sent);
-// CloneWrite gives kResultBadFile for a clone file without a usable first
-// line. The status of the run's end (GetStatus) says why a run failed:
-// kStatusProtocolError (an echo that differs from what was sent, a data frame
-// with a bad checksum or count, a reply in the wrong job, a wrong end text, a
-// write result other than 0x00, a frame too long for the buffer, a data frame
-// for addresses outside the image, a read that ended before every address of
-// the image arrived), kStatusNoEcho or kStatusNoAnswer (no complete
-// frame for the frame time-out, while waiting for an echo or for the radio),
-// kStatusLineLost (the device went away), kStatusFileError (the clone file
-// could not be written, or holds a line that is no data line).
+// Failure (any protocol error, time-out or port failure during the run),
+// PortNotOpened (the port could not be opened; nothing was sent); CloneWrite
+// gives BadFile for a clone file without a usable first line. The status of
+// the run's end (GetStatus) says why a run failed: ProtocolError (an echo that differs from what
+// was sent, a data frame with a bad checksum or count, a reply in the wrong job, a wrong end text,
+// a write result other than 0x00, a frame too long for the buffer, a data frame for addresses
+// outside the image, a read that ended before every address of the image arrived), NoEcho or
+// NoAnswer (no complete frame for the frame time-out, while waiting for an echo or for the radio),
+// LineLost (the device went away), FileError (the clone file could not be written, or holds a line
+// that is no data line).
 //
 // The port's error boxes are silenced: the caller reports the result. The
 // progress window (reads and writes), status texts and beeps go through the
@@ -42,6 +40,7 @@
 #include <vector>
 
 #include "clone/CloneProgressDlg.h"
+#include "clone/CloneResult.h"
 #include "clone/CommPort.h"
 #include "clone/FrameReceiver.h"
 #include "model/ByteString.h"
@@ -54,20 +53,17 @@ class CCloneRsEngine : public CCommPort {
     static constexpr std::uint16_t kJobWrite = 3;
     static constexpr std::uint16_t kJobInformation = 4;
 
-    static constexpr int kStatusRunning = 0;
-    static constexpr int kStatusCancelled = 1;
-    static constexpr int kStatusFinished = 2;
-    static constexpr int kStatusProtocolError = 80;
-    static constexpr int kStatusNoEcho = 81;
-    static constexpr int kStatusNoAnswer = 82;
-    static constexpr int kStatusLineLost = 83;
-    static constexpr int kStatusFileError = 84;
-
-    static constexpr int kResultSuccess = 0;
-    static constexpr int kResultCancelled = 1;
-    static constexpr int kResultFailure = 77;
-    static constexpr int kResultBadFile = 80;
-    static constexpr int kResultPortNotOpened = 91;
+    // Where a run stands; every status but Running ends it.
+    enum class EStatus {
+        Running,
+        Cancelled,
+        Finished,
+        ProtocolError,
+        NoEcho,
+        NoAnswer,
+        LineLost,
+        FileError,
+    };
 
     static constexpr unsigned kLineBaudRate = 9600;
     static constexpr std::uint32_t kInitialReadLineTotal = 300;
@@ -112,9 +108,9 @@ class CCloneRsEngine : public CCommPort {
     const SModelInfo& GetModelInfo() const { return m_modelInfo; }
     void SetModelInfo(const SModelInfo& info) { m_modelInfo = info; }
 
-    int CloneInformation();
-    int CloneRead();
-    int CloneWrite();
+    ECloneResult CloneInformation();
+    ECloneResult CloneRead();
+    ECloneResult CloneWrite();
 
     // The audible result signal.
     void Beep(bool success);
@@ -123,16 +119,16 @@ class CCloneRsEngine : public CCommPort {
     const STiming& GetTiming() const { return m_timing; }
 
     // The status the last run ended in, and its data frame count.
-    int GetStatus() const { return m_status; }
+    EStatus GetStatus() const { return m_status; }
     std::uint16_t GetFrameCounter() const { return m_frameCounter; }
-    // Why the clone file failed (kStatusFileError, kResultBadFile), in the
+    // Why the clone file failed (FileError, BadFile), in the
     // system's words; empty when it did not.
     const std::string& GetFileError() const { return m_fileError; }
 
     // Feeding the engine without a port (tests, fuzzing): BeginRun sets the
     // state of a run of job as it is just after its request was sent;
     // Receive then takes bytes of the line and handles every frame they
-    // complete, until the status is no longer kStatusRunning. Frames the
+    // complete, until the status is no longer Running. Frames the
     // engine sends go to Write. The clone file must be open as the job needs:
     // for writing (read job) or reading past its first line (write job).
     void BeginRun(std::uint16_t job, bool writing);
@@ -151,7 +147,7 @@ class CCloneRsEngine : public CCommPort {
     };
     static const SDispatchRow kDispatchTable[];
 
-    int Run(std::uint16_t job);
+    ECloneResult Run(std::uint16_t job);
     void ResetRun(std::uint16_t job);
     void StartReceiving();
     CByteString RequestBody() const;
@@ -165,12 +161,12 @@ class CCloneRsEngine : public CCommPort {
     void CheckTimeout();
     int Percent() const;
     void Pause(int milliseconds) const;
-    static int ResultOf(int status);
+    static ECloneResult ResultOf(EStatus status);
 
     bool Dispatch(const CByteString& frame);
     static EOrigin OriginOf(const CByteString& frame);
     bool CheckEcho(const CByteString& frame);
-    void Fail() { m_status = kStatusProtocolError; }
+    void Fail() { m_status = EStatus::ProtocolError; }
     void FailFile(const std::string& reason);
     void FailFileWithErrno();
 
@@ -209,11 +205,11 @@ class CCloneRsEngine : public CCommPort {
     CByteString m_revisionBytes;
     CByteString m_informationArgument;
     bool m_frameComplete = false;
-    int m_timeoutCode = kStatusNoEcho;
+    EStatus m_timeoutCode = EStatus::NoEcho;
     bool m_writing = false;
     bool m_endSent = false;
     std::uint16_t m_frameCounter = 0;
-    int m_status = kStatusRunning;
+    EStatus m_status = EStatus::Running;
     std::string m_fileError;
 
     Clock::time_point m_lastFrameTime;

@@ -37,62 +37,15 @@ class CSilentUserInterface : public CUserInterface {
     void ShowRadioInformation(const std::string&, const std::string&) override {}
 };
 
-// What the user is shown for a result of one command: a status text and,
-// unless box is 0, a message box with the icon.
-struct SResultMessage {
-    int status;
-    int box;
-    unsigned icon;
-};
-
-struct SResultRow {
-    int result;
-    SResultMessage read;
-    SResultMessage write;
-    SResultMessage information;
-};
-
-constexpr unsigned kError = MessageStyle::IconError;
-constexpr SResultMessage kNotIdentified = {Ids::RadioNotIdentified, Ids::NoAnswerBox, kError};
-constexpr SResultMessage kWrongModel = {Ids::RadioNotIdentified, Ids::WrongModelBox, kError};
-constexpr SResultMessage kWrongVersion = {Ids::WrongVersion, Ids::WrongVersionBox, kError};
-constexpr SResultMessage kPortFailed = {Ids::PortNotOpened, Ids::PortNotOpenedBox, kError};
-
-// The information command shows its window on success, not a message.
-constexpr SResultRow kResultTable[] = {
-    {CCloneRsIoManager::kResultSuccess,
-     {Ids::CloneDone, 0, 0},
-     {Ids::CloneDone, Ids::WriteDoneBox, MessageStyle::IconNone},
-     {0, 0, 0}},
-    {CCloneRsIoManager::kResultCancelled,
-     {Ids::Cancelled, 0, 0},
-     {Ids::Cancelled, 0, 0},
-     kNotIdentified},
-    {CCloneRsIoManager::kResultWrongModel, kWrongModel, kWrongModel, kWrongModel},
-    {CCloneRsIoManager::kResultWrongVersion, kWrongVersion, kWrongVersion, kWrongVersion},
-    {CCloneRsIoManager::kResultPortNotOpened, kPortFailed, kPortFailed, kPortFailed},
-};
-
-// Every other result is a failure of the line or the radio.
-constexpr SResultRow kFailureRow = {CCloneRsIoManager::kResultFailure,
-                                    {Ids::ReadFailed, Ids::NoAnswerBox, kError},
-                                    {Ids::WriteFailed, Ids::NoAnswerBox, kError},
-                                    kNotIdentified};
-
-const SResultRow& RowOf(int result) {
-    auto row = std::find_if(std::begin(kResultTable), std::end(kResultTable),
-                            [result](const SResultRow& r) { return r.result == result; });
-    return row == std::end(kResultTable) ? kFailureRow : *row;
-}
-
-const SResultMessage& MessageOf(const SResultRow& row, CCloneRsIoManager::EJob job) {
+const SCloneResultMessage& MessageOf(ECloneResult result, CCloneRsIoManager::EJob job) {
+    const SCloneResultTexts& texts = CloneResultTexts(result);
     switch (job) {
         case CCloneRsIoManager::EJob::Read:
-            return row.read;
+            return texts.read;
         case CCloneRsIoManager::EJob::Write:
-            return row.write;
+            return texts.write;
         default:
-            return row.information;
+            return texts.information;
     }
 }
 
@@ -164,15 +117,15 @@ CModelInfo* CCloneRsIoManager::GetRadioInfo() {
     return m_radioInfo.get();
 }
 
-std::string CCloneRsIoManager::LoadTempFile(const std::string&) {
-    return "OK";
+ECloneFileResult CCloneRsIoManager::LoadTempFile(const std::string&) {
+    return ECloneFileResult::Ok;
 }
 
-std::string CCloneRsIoManager::SaveTempFile(const std::string&) {
-    return "OK";
+ECloneFileResult CCloneRsIoManager::SaveTempFile(const std::string&) {
+    return ECloneFileResult::Ok;
 }
 
-int CCloneRsIoManager::CheckRadio(const CModelInfo& document, const CModelInfo& radio) {
+ECloneResult CCloneRsIoManager::CheckRadio(const CModelInfo& document, const CModelInfo& radio) {
     return CModelCheck::Check(document, radio);
 }
 
@@ -181,19 +134,19 @@ void CCloneRsIoManager::ShowInformation(const CModelInfo& radio) {
 }
 
 template <class Fn>
-int CCloneRsIoManager::WithWaitCursor(Fn fn) {
+ECloneResult CCloneRsIoManager::WithWaitCursor(Fn fn) {
     Ui().BeginWaitCursor();
-    int result = fn();
+    const ECloneResult result = fn();
     Ui().EndWaitCursor();
     return result;
 }
 
-int CCloneRsIoManager::Identify() {
+ECloneResult CCloneRsIoManager::Identify() {
     m_engine->SetModelCode(static_cast<std::uint16_t>(GetDocumentInfo()->GetModelCode()));
     m_engine->SetRevision(0);
     m_tempFile->Close();
     m_engine->SetCloneFile(m_tempFile.get());
-    int result = WithWaitCursor([this] { return m_engine->CloneInformation(); });
+    const ECloneResult result = WithWaitCursor([this] { return m_engine->CloneInformation(); });
 
     const CCloneRsEngine::SModelInfo& answer = m_engine->GetModelInfo();
     CModelInfo& radio = *GetRadioInfo();
@@ -204,7 +157,7 @@ int CCloneRsIoManager::Identify() {
     }
     radio.UpdateFromData();
 
-    if (result != kResultSuccess) {
+    if (result != ECloneResult::Success) {
         return result;
     }
     return CheckRadio(*GetDocumentInfo(), radio);
@@ -232,9 +185,10 @@ void CCloneRsIoManager::NoteLocalFailure(const std::string& reason) {
     m_localFailure = reason.empty() ? "unknown error" : reason;
 }
 
-void CCloneRsIoManager::TakeEngineFileFailure(int result) {
-    if (result == CCloneRsEngine::kResultBadFile ||
-        (result == kResultFailure && m_engine->GetStatus() == CCloneRsEngine::kStatusFileError)) {
+void CCloneRsIoManager::TakeEngineFileFailure(ECloneResult result) {
+    if (result == ECloneResult::BadFile ||
+        (result == ECloneResult::Failure &&
+         m_engine->GetStatus() == CCloneRsEngine::EStatus::FileError)) {
         NoteLocalFailure(m_engine->GetFileError());
     }
 }
@@ -255,20 +209,20 @@ std::string CCloneRsIoManager::WithPortCause(const std::string& box) const {
     return box.substr(0, paragraph) + "\n\n" + cause + box.substr(paragraph);
 }
 
-void CCloneRsIoManager::ReportResult(EJob job, int result) {
-    m_engine->Beep(result == kResultSuccess);
-    const SResultMessage& message = MessageOf(RowOf(result), job);
+void CCloneRsIoManager::ReportResult(EJob job, ECloneResult result) {
+    m_engine->Beep(result == ECloneResult::Success);
+    const SCloneResultMessage& message = MessageOf(result, job);
     if (message.status != 0) {
         Ui().SetStatusText(CStringTable::Get(message.status));
     }
     std::string box;
-    if (result == kResultFailure && !m_localFailure.empty()) {
+    if (result == ECloneResult::Failure && !m_localFailure.empty()) {
         box = CStringTable::Format(Ids::TempFileFailedBox,
                                    m_tempName->Path() + ": " + m_localFailure);
     } else if (message.box != 0) {
         box = CStringTable::Format(message.box, PortDevice());
     }
-    if (result == kResultPortNotOpened) {
+    if (result == ECloneResult::PortNotOpened) {
         box = WithPortCause(box);
     }
     m_localFailure.clear();
@@ -279,9 +233,10 @@ void CCloneRsIoManager::ReportResult(EJob job, int result) {
 
 namespace {
 
-// The results a caller can tell apart; every other engine result is a failure.
-int Normalized(int result) {
-    return &RowOf(result) == &kFailureRow ? CCloneRsIoManager::kResultFailure : result;
+// The results a caller can tell apart; a bad clone file of the engine is a
+// failure.
+ECloneResult Normalized(ECloneResult result) {
+    return result == ECloneResult::BadFile ? ECloneResult::Failure : result;
 }
 
 }  // namespace
@@ -291,24 +246,24 @@ bool CCloneRsIoManager::AskOkCancel(const std::string& question) {
                            MessageStyle::OkCancel | MessageStyle::IconQuestion) == IDOK;
 }
 
-int CCloneRsIoManager::ReadFromRadio() {
+ECloneResult CCloneRsIoManager::ReadFromRadio() {
     if (Document() != nullptr && Document()->IsModified() &&
         !AskOkCancel(CStringTable::Get(Ids::ReadModifiedQuestion1) + "," +
                      CStringTable::Get(Ids::ReadModifiedQuestion2))) {
-        return kResultCancelled;
+        return ECloneResult::Cancelled;
     }
-    int result = Identify();
-    if (result == kResultSuccess) {
+    ECloneResult result = Identify();
+    if (result == ECloneResult::Success) {
         AddressRadio();
         result = WithWaitCursor([this] { return m_engine->CloneRead(); });
         TakeEngineFileFailure(result);
     }
     // A read that cannot be loaded is a failed read: the document keeps its data.
-    if (result == kResultSuccess) {
-        std::string loaded = LoadTempFile(m_tempName->Path());
-        if (loaded != "OK") {
-            NoteLocalFailure(loaded);
-            result = kResultFailure;
+    if (result == ECloneResult::Success) {
+        const ECloneFileResult loaded = LoadTempFile(m_tempName->Path());
+        if (loaded != ECloneFileResult::Ok) {
+            NoteLocalFailure(std::string(CloneFileResultText(loaded)));
+            result = ECloneResult::Failure;
         }
     }
     result = Normalized(result);
@@ -316,18 +271,18 @@ int CCloneRsIoManager::ReadFromRadio() {
     return result;
 }
 
-int CCloneRsIoManager::WriteToRadio() {
+ECloneResult CCloneRsIoManager::WriteToRadio() {
     if (!AskOkCancel(CStringTable::Get(Ids::WriteQuestion))) {
-        return kResultCancelled;
+        return ECloneResult::Cancelled;
     }
-    int result = Identify();
-    if (result == kResultSuccess) {
+    ECloneResult result = Identify();
+    if (result == ECloneResult::Success) {
         AddressRadio();
         // A clone file that could not be written must never reach the radio.
-        std::string saved = SaveTempFile(m_tempName->Path());
-        if (saved != "OK") {
-            NoteLocalFailure(saved);
-            result = kResultFailure;
+        const ECloneFileResult saved = SaveTempFile(m_tempName->Path());
+        if (saved != ECloneFileResult::Ok) {
+            NoteLocalFailure(std::string(CloneFileResultText(saved)));
+            result = ECloneResult::Failure;
         } else {
             m_engine->SetCloneFile(m_tempFile.get());
             result = WithWaitCursor([this] { return m_engine->CloneWrite(); });
@@ -339,9 +294,9 @@ int CCloneRsIoManager::WriteToRadio() {
     return result;
 }
 
-int CCloneRsIoManager::ShowRadioInformation() {
-    int result = Normalized(Identify());
-    if (result == kResultSuccess) {
+ECloneResult CCloneRsIoManager::ShowRadioInformation() {
+    const ECloneResult result = Normalized(Identify());
+    if (result == ECloneResult::Success) {
         AddressRadio();
         m_engine->Beep(true);
         ShowInformation(*GetRadioInfo());

@@ -5,7 +5,7 @@
 // and checks it against the document's model information, then moves the
 // image through a temporary clone text file ("cl...") with the transfer
 // engine, and reports the outcome: a beep, a status text and a message box
-// chosen by the result (kResult* below).
+// chosen by the result (CloneResultTexts).
 //
 // What it shows and asks goes through the document's user-interface port;
 // the port number lives in the settings ("PortNumber" of "CommPort"): read
@@ -23,6 +23,8 @@
 #include <memory>
 #include <string>
 
+#include "clone/CloneFileResult.h"
+#include "clone/CloneResult.h"
 #include "model/CloneManagerObject.h"
 
 class CCloneDocument;
@@ -36,13 +38,6 @@ class CUserInterface;
 class CCloneRsIoManager : public CCloneManagerObject {
     CPZ5_DECLARE_CLASS(CCloneRsIoManager)
   public:
-    static constexpr int kResultSuccess = 0;
-    static constexpr int kResultCancelled = 1;
-    static constexpr int kResultFailure = 77;
-    static constexpr int kResultWrongModel = 85;
-    static constexpr int kResultWrongVersion = 90;
-    static constexpr int kResultPortNotOpened = 91;
-
     // The three commands, as the result messages tell them apart.
     enum class EJob { Read, Write, Information };
 
@@ -61,10 +56,11 @@ class CCloneRsIoManager : public CCloneManagerObject {
     void SetPortNumber(std::uint32_t number);
     std::uint32_t GetPortNumber() const;
 
-    // The commands; each returns its result code.
-    virtual int ReadFromRadio();
-    virtual int WriteToRadio();
-    virtual int ShowRadioInformation();
+    // The commands; each returns Success, Cancelled, Failure, WrongModel,
+    // WrongVersion or PortNotOpened.
+    virtual ECloneResult ReadFromRadio();
+    virtual ECloneResult WriteToRadio();
+    virtual ECloneResult ShowRadioInformation();
 
     // The document's model information (the model manager's) and the
     // radio's, as the last identification filled it.
@@ -77,35 +73,35 @@ class CCloneRsIoManager : public CCloneManagerObject {
 
   protected:
     // The image from and into the temporary file: the clone file manager's
-    // Load and Save. Both return the reader's or writer's result text; the
-    // base moves nothing and answers "OK".
-    virtual std::string LoadTempFile(const std::string& path);
-    virtual std::string SaveTempFile(const std::string& path);
+    // Load and Save, with their results; the base moves nothing and
+    // answers Ok.
+    virtual ECloneFileResult LoadTempFile(const std::string& path);
+    virtual ECloneFileResult SaveTempFile(const std::string& path);
 
-    // The model check of an identification: kResultSuccess, or
-    // kResultWrongModel (model code or revision), or kResultWrongVersion.
-    // The base checks model and revision only.
-    virtual int CheckRadio(const CModelInfo& document, const CModelInfo& radio);
+    // The model check of an identification: Success, or WrongModel (model
+    // code or revision), or WrongVersion. The base checks model and
+    // revision only.
+    virtual ECloneResult CheckRadio(const CModelInfo& document, const CModelInfo& radio);
 
     // The information window of the radio.
     virtual void ShowInformation(const CModelInfo& radio);
 
-    // Identifies the radio; kResultSuccess when it answered and passed the
-    // model check.
-    int Identify();
+    // Identifies the radio; Success when it answered and passed the model
+    // check.
+    ECloneResult Identify();
     // The beep, the status text and the message box of a result.
-    void ReportResult(EJob job, int result);
+    void ReportResult(EJob job, ECloneResult result);
     // Records a failure of the temporary clone file (not of the radio or
     // the line) with its reason; ReportResult then names the file and the
     // reason instead of blaming the cable.
     void NoteLocalFailure(const std::string& reason);
     // The engine's own file failure, if its last run had one.
-    void TakeEngineFileFailure(int result);
+    void TakeEngineFileFailure(ECloneResult result);
     // Asks question with OK and Cancel; true for OK.
     bool AskOkCancel(const std::string& question);
     // Runs fn with the wait cursor shown.
     template <class Fn>
-    int WithWaitCursor(Fn fn);
+    ECloneResult WithWaitCursor(Fn fn);
     // The engine's model code, revision and model record := the radio's.
     void AddressRadio();
 

@@ -37,23 +37,23 @@ bool CCommPortSetup::Identify(int port) {
     engine.SetModelCode(static_cast<std::uint16_t>(CZ5ModelInfo::kModelCode));
     engine.SetRevision(static_cast<std::uint16_t>(CZ5ModelInfo::kRevision));
     m_ui.BeginWaitCursor();
-    const int result = engine.CloneInformation();
+    const ECloneResult result = engine.CloneInformation();
     m_ui.EndWaitCursor();
     const CCloneRsEngine::SModelInfo& reply = engine.GetModelInfo();
     // Only a QM-Z5 that sent its option byte may set the program up.
-    const bool isRadio = result == CCloneRsEngine::kResultSuccess &&
+    const bool isRadio = result == ECloneResult::Success &&
                          reply.modelCode == CZ5ModelInfo::kModelCode &&
                          reply.dataLength > kOptionByteIndex;
     engine.Beep(isRadio);
-    m_lastResult = result == CCloneRsEngine::kResultSuccess ? 0 : CCloneRsEngine::kResultFailure;
-    if (result == CCloneRsEngine::kResultPortNotOpened) {
+    m_lastResult = result == ECloneResult::Success ? result : ECloneResult::Failure;
+    if (result == ECloneResult::PortNotOpened) {
         m_lastResult = result;
         const std::string device = CPortName(&m_settings).ResolveNumber(port);
         ReportFailure(Ids::PortNotOpened, Ids::PortNotOpenedBox, device.c_str());
         return false;
     }
-    if (result == CCloneRsEngine::kResultSuccess && !isRadio) {
-        m_lastResult = 85;
+    if (result == ECloneResult::Success && !isRadio) {
+        m_lastResult = ECloneResult::WrongModel;
         ReportFailure(Ids::RadioNotIdentified, Ids::WrongModelBox, "");
         return false;
     }

@@ -10,6 +10,8 @@
 // are not owned and must outlive this object.
 #pragma once
 
+#include "clone/CloneResult.h"
+
 class CSettingsStore;
 class CUserInterface;
 
@@ -24,9 +26,9 @@ class CCommPortSetup {
     // answered as a QM-Z5 and the settings were written.
     bool Identify(int port);
 
-    // The transfer result of the last Identify: 0, 77 (no answer), 85 (not a
-    // QM-Z5) or 91 (the port could not be opened).
-    int LastResult() const { return m_lastResult; }
+    // The result of the last Identify: Success, Failure (no answer),
+    // WrongModel (not a QM-Z5) or PortNotOpened.
+    ECloneResult LastResult() const { return m_lastResult; }
 
     // The settings as the radio's option byte makes them.
     static void WriteModelSettings(CSettingsStore& settings, unsigned optionByte);
@@ -36,5 +38,5 @@ class CCommPortSetup {
 
     CSettingsStore& m_settings;
     CUserInterface& m_ui;
-    int m_lastResult = 0;
+    ECloneResult m_lastResult = ECloneResult::Success;
 };

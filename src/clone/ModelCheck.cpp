@@ -18,17 +18,16 @@ bool CModelCheck::SameVersion(const CModelInfo& document, const CModelInfo& radi
            document.GetValue() == radio.GetValue();
 }
 
-int CModelCheck::Check(const CModelInfo& document, const CModelInfo& radio) {
-    return SameModel(document, radio) && SameRevision(document, radio)
-               ? ModelCheckResult::kMatch
-               : ModelCheckResult::kWrongModel;
+ECloneResult CModelCheck::Check(const CModelInfo& document, const CModelInfo& radio) {
+    return SameModel(document, radio) && SameRevision(document, radio) ? ECloneResult::Success
+                                                                       : ECloneResult::WrongModel;
 }
 
-int CModelCheck::CheckWithVersion(const CModelInfo& document, const CModelInfo& radio,
-                                  const CSettingsStore& settings) {
-    int result = Check(document, radio);
-    if (result == ModelCheckResult::kMatch && !SameVersion(document, radio, settings)) {
-        result = ModelCheckResult::kWrongVersion;
+ECloneResult CModelCheck::CheckWithVersion(const CModelInfo& document, const CModelInfo& radio,
+                                           const CSettingsStore& settings) {
+    ECloneResult result = Check(document, radio);
+    if (result == ECloneResult::Success && !SameVersion(document, radio, settings)) {
+        result = ECloneResult::WrongVersion;
     }
     return result;
 }

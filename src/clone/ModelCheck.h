@@ -3,14 +3,10 @@
 // information, R the radio's.
 #pragma once
 
+#include "clone/CloneResult.h"
+
 class CModelInfo;
 class CSettingsStore;
-
-namespace ModelCheckResult {
-inline constexpr int kMatch = 0;
-inline constexpr int kWrongModel = 85;    // model code or revision differ
-inline constexpr int kWrongVersion = 90;  // model version differs, or no setup yet
-}  // namespace ModelCheckResult
 
 class CModelCheck {
   public:
@@ -23,9 +19,11 @@ class CModelCheck {
     static bool SameVersion(const CModelInfo& document, const CModelInfo& radio,
                             const CSettingsStore& settings);
 
-    // Model and revision only: kMatch or kWrongModel.
-    static int Check(const CModelInfo& document, const CModelInfo& radio);
-    // Model, revision and version: kMatch, kWrongModel or kWrongVersion.
-    static int CheckWithVersion(const CModelInfo& document, const CModelInfo& radio,
-                                const CSettingsStore& settings);
+    // Model and revision only: Success, or WrongModel when model code or
+    // revision differ.
+    static ECloneResult Check(const CModelInfo& document, const CModelInfo& radio);
+    // Model, revision and version: Success, WrongModel, or WrongVersion when
+    // the model version differs or no setup was done yet.
+    static ECloneResult CheckWithVersion(const CModelInfo& document, const CModelInfo& radio,
+                                         const CSettingsStore& settings);
 };

@@ -31,9 +31,9 @@ bool CZ5CloneFileIoManager::IsValidAddress(std::uint32_t address) const {
     return WorkingImage().IsValidAddress(address);
 }
 
-std::string CZ5CloneFileIoManager::Save(const std::string& path,
-                                        std::span<const SMemoryRange> ranges,
-                                        const CImageBuffer& image) {
+ECloneFileResult CZ5CloneFileIoManager::Save(const std::string& path,
+                                             std::span<const SMemoryRange> ranges,
+                                             const CImageBuffer& image) {
     SetComment(GetComment());
     CAdjustDataManager* adjust = GetOwner() != nullptr ? GetOwner()->GetAdjustData() : nullptr;
     if (adjust != nullptr) {
@@ -42,7 +42,7 @@ std::string CZ5CloneFileIoManager::Save(const std::string& path,
     return CCloneFileIoManager::Save(path, ranges, image);
 }
 
-std::string CZ5CloneFileIoManager::Load(const std::string& path, CImageBuffer& image) {
+ECloneFileResult CZ5CloneFileIoManager::Load(const std::string& path, CImageBuffer& image) {
     SetComment(GetComment());
     return CCloneFileIoManager::Load(path, image);
 }

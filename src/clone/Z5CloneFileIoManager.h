@@ -30,9 +30,9 @@ class CZ5CloneFileIoManager : public CCloneFileIoManager {
     // The whole working image.
     bool IsValidAddress(std::uint32_t address) const override;
 
-    std::string Save(const std::string& path, std::span<const SMemoryRange> ranges,
-                     const CImageBuffer& image) override;
-    std::string Load(const std::string& path, CImageBuffer& image) override;
+    ECloneFileResult Save(const std::string& path, std::span<const SMemoryRange> ranges,
+                          const CImageBuffer& image) override;
+    ECloneFileResult Load(const std::string& path, CImageBuffer& image) override;
 
   private:
     std::array<char, kCommentLength + 1> m_commentBuffer{};

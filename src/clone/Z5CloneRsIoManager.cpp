@@ -31,19 +31,19 @@ CModelInfo* CZ5CloneRsIoManager::GetDocumentInfo() {
     return models ? &models->GetModelInfo() : CCloneRsIoManager::GetDocumentInfo();
 }
 
-std::string CZ5CloneRsIoManager::LoadTempFile(const std::string& path) {
+ECloneFileResult CZ5CloneRsIoManager::LoadTempFile(const std::string& path) {
     CCloneFileIoManager* files = GetOwner()->GetCloneFileIo();
     CEepromDataManager* image = GetOwner()->GetMemoryImage();
-    return files && image ? files->Load(path, *image) : "ERROR";
+    return files && image ? files->Load(path, *image) : ECloneFileResult::Error;
 }
 
-std::string CZ5CloneRsIoManager::SaveTempFile(const std::string& path) {
+ECloneFileResult CZ5CloneRsIoManager::SaveTempFile(const std::string& path) {
     CCloneFileIoManager* files = GetOwner()->GetCloneFileIo();
     CEepromDataManager* image = GetOwner()->GetMemoryImage();
-    return files && image ? files->Save(path, kImageRanges, *image) : "ERROR";
+    return files && image ? files->Save(path, kImageRanges, *image) : ECloneFileResult::Error;
 }
 
-int CZ5CloneRsIoManager::CheckRadio(const CModelInfo& document, const CModelInfo& radio) {
+ECloneResult CZ5CloneRsIoManager::CheckRadio(const CModelInfo& document, const CModelInfo& radio) {
     return CModelCheck::CheckWithVersion(document, radio, Settings());
 }
 
@@ -62,13 +62,13 @@ void CZ5CloneRsIoManager::TakeRadioOptions() {
     document.UpdateFromData();
 }
 
-int CZ5CloneRsIoManager::ReadFromRadio() {
+ECloneResult CZ5CloneRsIoManager::ReadFromRadio() {
     if (CCloneFileIoManager* files = GetOwner()->GetCloneFileIo()) {
         GetEngine().SetReadLineTotal(files->GetLineCount());
     }
     GetEngine().SetReadImageSize(kImageRanges[0].last + 1);
-    int result = CCloneRsIoManager::ReadFromRadio();
-    if (result != kResultSuccess) {
+    const ECloneResult result = CCloneRsIoManager::ReadFromRadio();
+    if (result != ECloneResult::Success) {
         return result;
     }
     CCloneManager& manager = *GetOwner();
@@ -83,19 +83,19 @@ int CZ5CloneRsIoManager::ReadFromRadio() {
     return result;
 }
 
-int CZ5CloneRsIoManager::WriteToRadio() {
+ECloneResult CZ5CloneRsIoManager::WriteToRadio() {
     if (GetOwner()->GetModelManager()->GetConfirmFlag() != 0) {
         int answer =
             Ui().MessageBox(CStringTable::Get(Ids::ConfirmWarning), CCloneDocument::kMessageTitle,
                             MessageStyle::YesNo | MessageStyle::IconExclamation);
         if (answer != IDYES) {
-            return kResultFailure;
+            return ECloneResult::Failure;
         }
     }
     return WritePreparedImage();
 }
 
-int CZ5CloneRsIoManager::WritePreparedImage() {
+ECloneResult CZ5CloneRsIoManager::WritePreparedImage() {
     CCloneManager& manager = *GetOwner();
     CEepromDataManager& image = *manager.GetMemoryImage();
     manager.StoreNodes();
@@ -103,8 +103,8 @@ int CZ5CloneRsIoManager::WritePreparedImage() {
     CImageBuffer backup(image);
     manager.GetAdjustData()->PrepareForRadio();
 
-    int result = CCloneRsIoManager::WriteToRadio();
-    if (result == kResultSuccess) {
+    const ECloneResult result = CCloneRsIoManager::WriteToRadio();
+    if (result == ECloneResult::Success) {
         TakeRadioOptions();
     }
     // The channels cleared for the radio stay in the document.
@@ -113,9 +113,9 @@ int CZ5CloneRsIoManager::WritePreparedImage() {
     return result;
 }
 
-int CZ5CloneRsIoManager::ShowRadioInformation() {
-    int result = CCloneRsIoManager::ShowRadioInformation();
-    if (result == kResultSuccess) {
+ECloneResult CZ5CloneRsIoManager::ShowRadioInformation() {
+    const ECloneResult result = CCloneRsIoManager::ShowRadioInformation();
+    if (result == ECloneResult::Success) {
         TakeRadioOptions();
         if (CCloneDocument* document = Document()) {
             document->OnModelChanged();

@@ -20,9 +20,9 @@ class CZ5CloneRsIoManager : public CCloneRsIoManager {
     // Attach with a QM-Z5 model information (no version known yet).
     void Initialize() override;
 
-    int ReadFromRadio() override;
-    int WriteToRadio() override;
-    int ShowRadioInformation() override;
+    ECloneResult ReadFromRadio() override;
+    ECloneResult WriteToRadio() override;
+    ECloneResult ShowRadioInformation() override;
 
     CModelInfo* GetDocumentInfo() override;
 
@@ -31,14 +31,14 @@ class CZ5CloneRsIoManager : public CCloneRsIoManager {
     static std::string InformationComment(const std::string& identity);
 
   protected:
-    std::string LoadTempFile(const std::string& path) override;
-    std::string SaveTempFile(const std::string& path) override;
-    int CheckRadio(const CModelInfo& document, const CModelInfo& radio) override;
+    ECloneFileResult LoadTempFile(const std::string& path) override;
+    ECloneFileResult SaveTempFile(const std::string& path) override;
+    ECloneResult CheckRadio(const CModelInfo& document, const CModelInfo& radio) override;
     void ShowInformation(const CModelInfo& radio) override;
 
   private:
     // The document's option byte := the radio's, and the version with it.
     void TakeRadioOptions();
     // The image as the radio should receive it, then the backup restored.
-    int WritePreparedImage();
+    ECloneResult WritePreparedImage();
 };

@@ -1,5 +1,5 @@
 // Clone files: what the writer puts on disk, and what the reader makes of
-// every kind of file, good or bad. A file that does not read "OK" never
+// every kind of file, good or bad. A file that does not read Ok never
 // changes the image.
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ const std::string kHeader = "24680001\n#\n";
 struct SReadCase {
     const char* name;
     std::string content;
-    const char* result;
+    ECloneFileResult result;
 };
 
 std::vector<SReadCase> ReadCases() {
@@ -39,44 +39,50 @@ std::vector<SReadCase> ReadCases() {
         garbage.push_back(static_cast<char>(byte));
     }
     return {
-        {"only the header", "24680001\n", "OK"},
-        {"header, comment and data", kHeader + line + "\n", "OK"},
-        {"CR LF line ends", "24680001\r\n#\r\n" + line + "\r\n", "OK"},
-        {"no line end at the end", kHeader + line, "OK"},
-        {"comment between data lines", kHeader + line + "\n# note\n" + line + "\n", "OK"},
-        {"comment line of any length", kHeader + "#" + std::string(100000, 'x') + "\n", "OK"},
-        {"lower-case digits", kHeader + "0010" + "02" + "abcd\n", "OK"},
-        {"other revision", "24680002\n", "MISMATCH_REVISION"},
-        {"other model", "24690001\n", "MISMATCH_MODEL"},
-        {"hexadecimal letter in the header", "2468000A\n", "FORMAT_ERROR"},
-        {"short header", "2468001\n", "FORMAT_ERROR"},
-        {"header with a trailing space", "24680001 \n", "FORMAT_ERROR"},
-        {"empty file", "", "FORMAT_ERROR"},
-        {"no header", line + "\n" + line + "\n", "FORMAT_ERROR"},
-        {"blank line between data lines", kHeader + line + "\n\n" + line + "\n", "FORMAT_ERROR"},
-        {"data line of 7 characters", kHeader + "0000010\n", "FORMAT_ERROR"},
-        {"letter G in a data line", kHeader + "0000010G\n", "FORMAT_ERROR"},
+        {"only the header", "24680001\n", ECloneFileResult::Ok},
+        {"header, comment and data", kHeader + line + "\n", ECloneFileResult::Ok},
+        {"CR LF line ends", "24680001\r\n#\r\n" + line + "\r\n", ECloneFileResult::Ok},
+        {"no line end at the end", kHeader + line, ECloneFileResult::Ok},
+        {"comment between data lines", kHeader + line + "\n# note\n" + line + "\n",
+         ECloneFileResult::Ok},
+        {"comment line of any length", kHeader + "#" + std::string(100000, 'x') + "\n",
+         ECloneFileResult::Ok},
+        {"lower-case digits", kHeader + "0010" + "02" + "abcd\n", ECloneFileResult::Ok},
+        {"other revision", "24680002\n", ECloneFileResult::MismatchRevision},
+        {"other model", "24690001\n", ECloneFileResult::MismatchModel},
+        {"hexadecimal letter in the header", "2468000A\n", ECloneFileResult::FormatError},
+        {"short header", "2468001\n", ECloneFileResult::FormatError},
+        {"header with a trailing space", "24680001 \n", ECloneFileResult::FormatError},
+        {"empty file", "", ECloneFileResult::FormatError},
+        {"no header", line + "\n" + line + "\n", ECloneFileResult::FormatError},
+        {"blank line between data lines", kHeader + line + "\n\n" + line + "\n",
+         ECloneFileResult::FormatError},
+        {"data line of 7 characters", kHeader + "0000010\n", ECloneFileResult::FormatError},
+        {"letter G in a data line", kHeader + "0000010G\n", ECloneFileResult::FormatError},
         {"count 16 with 15 bytes", kHeader + line.substr(0, line.size() - 2) + "\n",
-         "FORMAT_ERROR"},
+         ECloneFileResult::FormatError},
         {"longest count with one byte too many",
-         kHeader + "0000FF" + std::string(2 * 256, '0') + "\n", "FORMAT_ERROR"},
+         kHeader + "0000FF" + std::string(2 * 256, '0') + "\n", ECloneFileResult::FormatError},
         {"data line of 100,000 characters", kHeader + std::string(100000, '0') + "\n",
-         "FORMAT_ERROR"},
-        {"binary garbage", garbage, "FORMAT_ERROR"},
-        {"NUL in a data line", kHeader + std::string("00000100", 8) + '\0' + "\n", "FORMAT_ERROR"},
-        {"address past the image", kHeader + "07A00100\n", "DATA_OVERFLOW"},
+         ECloneFileResult::FormatError},
+        {"binary garbage", garbage, ECloneFileResult::FormatError},
+        {"NUL in a data line", kHeader + std::string("00000100", 8) + '\0' + "\n",
+         ECloneFileResult::FormatError},
+        {"address past the image", kHeader + "07A00100\n", ECloneFileResult::DataOverflow},
         {"line running past the image",
-         kHeader + DataLine(0x790, std::vector<std::uint8_t>(17, 0)) + "\n", "DATA_OVERFLOW"},
-        {"good lines, then a bad one", kHeader + line + "\n" + line + "\n0000", "FORMAT_ERROR"},
+         kHeader + DataLine(0x790, std::vector<std::uint8_t>(17, 0)) + "\n",
+         ECloneFileResult::DataOverflow},
+        {"good lines, then a bad one", kHeader + line + "\n" + line + "\n0000",
+         ECloneFileResult::FormatError},
     };
 }
 
 class CloneFileRead : public ::testing::Test {
   protected:
-    std::string Load(const std::string& path) {
+    ECloneFileResult Load(const std::string& path) {
         return rig.manager.GetCloneFileIo()->Load(path, rig.Image());
     }
-    std::string LoadContent(const std::string& content) {
+    ECloneFileResult LoadContent(const std::string& content) {
         WriteFile(dir.File("in.cz5"), content);
         return Load(dir.File("in.cz5"));
     }
@@ -93,7 +99,7 @@ TEST_F(CloneFileRead, EveryFileGivesItsResultAndOnlyOkChangesTheImage) {
         EXPECT_EQ(fresh.manager.GetCloneFileIo()->Load(dir.File("case.cz5"), fresh.Image()),
                   test.result)
             << test.name;
-        if (std::string(test.result) != "OK") {
+        if (test.result != ECloneFileResult::Ok) {
             EXPECT_EQ(fresh.Bytes(), before) << test.name;
         }
     }
@@ -101,7 +107,8 @@ TEST_F(CloneFileRead, EveryFileGivesItsResultAndOnlyOkChangesTheImage) {
 
 TEST_F(CloneFileRead, DataLinesStoreTheirBytesAndLeaveOtherAddresses) {
     const std::vector<std::uint8_t> before = rig.Bytes();
-    ASSERT_EQ(LoadContent(kHeader + "0012" + "03" + "a1b2c3\n" + "079F01EE\n"), "OK");
+    ASSERT_EQ(LoadContent(kHeader + "0012" + "03" + "a1b2c3\n" + "079F01EE\n"),
+              ECloneFileResult::Ok);
     std::vector<std::uint8_t> expected = before;
     expected[0x12] = 0xA1;
     expected[0x13] = 0xB2;
@@ -112,8 +119,8 @@ TEST_F(CloneFileRead, DataLinesStoreTheirBytesAndLeaveOtherAddresses) {
 
 TEST_F(CloneFileRead, AnyRevisionIsAcceptedWhenNoneIsExpected) {
     rig.manager.GetModelManager()->GetModelInfo().SetRevision(0);
-    EXPECT_EQ(LoadContent("24689999\n"), "OK");
-    EXPECT_EQ(LoadContent("24690000\n"), "MISMATCH_MODEL");
+    EXPECT_EQ(LoadContent("24689999\n"), ECloneFileResult::Ok);
+    EXPECT_EQ(LoadContent("24690000\n"), ECloneFileResult::MismatchModel);
 }
 
 // A FIFO is refused before it is opened: nothing waits for a writer.
@@ -127,7 +134,7 @@ TEST_F(CloneFileRead, WhatIsNoReadableFileCannotBeOpenedAndTheCauseIsKept) {
         {dir.File("fifo"), "is a FIFO, not a regular file"},
     };
     for (const auto& [path, cause] : files) {
-        EXPECT_EQ(Load(path), "CANNOT_OPEN_FILE") << path;
+        EXPECT_EQ(Load(path), ECloneFileResult::CannotOpenFile) << path;
         EXPECT_EQ(rig.manager.GetCloneFileIo()->GetFailureReason(), cause) << path;
     }
     EXPECT_EQ(rig.Bytes(), before);
@@ -140,21 +147,21 @@ TEST_F(CloneFileRead, AFileCutShortReadsOkAndTellsHowManyLinesItHad) {
         text += DataLine(address, {bytes.begin() + address, bytes.begin() + address + 16}) + "\n";
     }
     const CCloneFileIoManager& files = *rig.manager.GetCloneFileIo();
-    EXPECT_EQ(LoadContent(text), "OK");
+    EXPECT_EQ(LoadContent(text), ECloneFileResult::Ok);
     EXPECT_EQ(files.GetDataLinesRead(), 60u);
     EXPECT_FALSE(files.CoveredWholeImage());
     // Lines of any width count by the bytes they cover.
     for (std::uint32_t address = 60 * 16; address < 0x7A0; address += 8) {
         text += DataLine(address, {bytes.begin() + address, bytes.begin() + address + 8}) + "\n";
     }
-    EXPECT_EQ(LoadContent(text), "OK");
+    EXPECT_EQ(LoadContent(text), ECloneFileResult::Ok);
     EXPECT_TRUE(files.CoveredWholeImage());
     EXPECT_EQ(rig.Bytes(), bytes);
 }
 
 class CloneFileWrite : public ::testing::Test {
   protected:
-    std::string Save(const std::string& path) {
+    ECloneFileResult Save(const std::string& path) {
         return rig.manager.GetCloneFileIo()->Save(path, CFakeCloneDocument::kRange, rig.Image());
     }
 
@@ -165,7 +172,7 @@ class CloneFileWrite : public ::testing::Test {
 TEST_F(CloneFileWrite, AQmZ5FileHasHeaderCommentAnd122UpperCaseDataLines) {
     rig.Leaf("MCH.CH0.Name").SetText("ab");
     rig.manager.StoreNodes();
-    ASSERT_EQ(Save(dir.File("out.cz5")), "OK");
+    ASSERT_EQ(Save(dir.File("out.cz5")), ECloneFileResult::Ok);
     const std::string text = ReadFile(dir.File("out.cz5"));
     EXPECT_EQ(text.find('\r'), std::string::npos);
     const std::vector<std::string> lines = SplitLines(text, "\n");
@@ -185,10 +192,10 @@ TEST_F(CloneFileWrite, SavedRandomImageReadsBackByteForByte) {
     for (std::uint32_t seed = 1; seed <= 20; ++seed) {
         std::vector<std::uint8_t> random = RandomBytes(0x7A0, seed);
         rig.Image().Write(0, random.data(), 0x7A0);
-        ASSERT_EQ(Save(dir.File("random.cz5")), "OK");
+        ASSERT_EQ(Save(dir.File("random.cz5")), ECloneFileResult::Ok);
         CZ5CloneRig other(3);
         ASSERT_EQ(other.manager.GetCloneFileIo()->Load(dir.File("random.cz5"), other.Image()),
-                  "OK");
+                  ECloneFileResult::Ok);
         EXPECT_EQ(other.Bytes(), rig.Bytes()) << "seed " << seed;
     }
 }
@@ -210,11 +217,12 @@ TEST_F(CloneFileWrite, TheCommentIsCutTo16CharactersAndStaysOnItsLine) {
     EXPECT_EQ(rig.manager.GetCloneFileIo()->GetComment(), "ABCDEFGHIJKLMNOP");
 
     rig.Leaf("Common.CloneComment").SetText("two\nlines\r\x01");
-    ASSERT_EQ(Save(dir.File("c.cz5")), "OK");
+    ASSERT_EQ(Save(dir.File("c.cz5")), ECloneFileResult::Ok);
     const std::vector<std::string> lines = SplitLines(ReadFile(dir.File("c.cz5")), "\n");
     ASSERT_EQ(lines.size(), 124u);
     EXPECT_EQ(lines[1].substr(0, 10), "#two lines");
-    EXPECT_EQ(rig.manager.GetCloneFileIo()->Load(dir.File("c.cz5"), rig.Image()), "OK");
+    EXPECT_EQ(rig.manager.GetCloneFileIo()->Load(dir.File("c.cz5"), rig.Image()),
+              ECloneFileResult::Ok);
 }
 
 TEST_F(CloneFileWrite, AFileThatCannotBeWrittenIsNoSuccessAndTheCauseIsKept) {
@@ -224,7 +232,7 @@ TEST_F(CloneFileWrite, AFileThatCannotBeWrittenIsNoSuccessAndTheCauseIsKept) {
         {"/dev/full", "is a device, not a regular file"},
     };
     for (const auto& [path, cause] : files) {
-        EXPECT_EQ(Save(path), "CANNOT_OPEN_FILE") << path;
+        EXPECT_EQ(Save(path), ECloneFileResult::CannotOpenFile) << path;
         EXPECT_EQ(rig.manager.GetCloneFileIo()->GetFailureReason(), cause) << path;
     }
 }

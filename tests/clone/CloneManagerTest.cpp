@@ -150,18 +150,21 @@ struct SCheckCase {
     std::uint32_t radioRevision;
     int radioVersion;
     int setup;
-    int withVersion;
-    int withoutVersion;
+    ECloneResult withVersion;
+    ECloneResult withoutVersion;
 };
 
 TEST(ModelCheck, RadioAndDocumentMustAgree) {
+    constexpr ECloneResult kMatch = ECloneResult::Success;
+    constexpr ECloneResult kModel = ECloneResult::WrongModel;
+    constexpr ECloneResult kVersion = ECloneResult::WrongVersion;
     const SCheckCase cases[] = {
-        {"same radio", 0x2468, 1, 1, 2, 1, 0, 0},
-        {"other model", 0x2469, 1, 1, 2, 1, 85, 85},
-        {"other revision", 0x2468, 1, 2, 2, 1, 85, 85},
-        {"any revision expected", 0x2468, 0, 7, 2, 1, 0, 0},
-        {"other version", 0x2468, 1, 1, 3, 1, 90, 0},
-        {"never set up", 0x2468, 1, 1, 2, 0, 90, 0},
+        {"same radio", 0x2468, 1, 1, 2, 1, kMatch, kMatch},
+        {"other model", 0x2469, 1, 1, 2, 1, kModel, kModel},
+        {"other revision", 0x2468, 1, 2, 2, 1, kModel, kModel},
+        {"any revision expected", 0x2468, 0, 7, 2, 1, kMatch, kMatch},
+        {"other version", 0x2468, 1, 1, 3, 1, kVersion, kMatch},
+        {"never set up", 0x2468, 1, 1, 2, 0, kVersion, kMatch},
     };
     for (const SCheckCase& test : cases) {
         CZ5ModelInfo document;

@@ -1,5 +1,5 @@
 // Fuzzes the clone file reader with any file content: it must not crash or
-// touch memory outside its buffers, and a result other than "OK" must leave
+// touch memory outside its buffers, and a result other than Ok must leave
 // the image exactly as it was. The line reader under it must give lines
 // without line feeds and never longer than its limit.
 #include <algorithm>
@@ -63,8 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::fclose(out);
 
     rig.Image().Write(0, rig.original.data(), static_cast<std::uint32_t>(rig.original.size()));
-    const std::string result = rig.manager.GetCloneFileIo()->Load(rig.file.Path(), rig.Image());
-    if (result != CloneFileResult::kOk) {
+    const ECloneFileResult result =
+        rig.manager.GetCloneFileIo()->Load(rig.file.Path(), rig.Image());
+    if (result != ECloneFileResult::Ok) {
         Check(std::equal(rig.original.begin(), rig.original.end(), rig.Image().Data()),
               "a failed read changed the image");
     }

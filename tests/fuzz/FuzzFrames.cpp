@@ -85,7 +85,7 @@ void WriteSourceFile(CTextFile& file) {
 // whether the echo of what the engine sent comes back on the line.
 void FeedInChunks(CFuzzEngine& engine, const std::uint8_t* data, std::size_t size) {
     std::size_t at = 0;
-    while (at < size && engine.GetStatus() == CCloneRsEngine::kStatusRunning) {
+    while (at < size && engine.GetStatus() == CCloneRsEngine::EStatus::Running) {
         std::uint8_t control = data[at++];
         std::size_t length = std::min<std::size_t>(control & 0x3F, size - at);
         engine.Receive(data + at, length);
@@ -115,13 +115,13 @@ void CheckReadFile(CTextFile& file, const CCloneRsEngine& engine, std::uint32_t 
         std::fill(covered.begin() + address, covered.begin() + address + count, true);
     }
     file.Close();
-    if (engine.GetStatus() == CCloneRsEngine::kStatusFinished) {
+    if (engine.GetStatus() == CCloneRsEngine::EStatus::Finished) {
         Require(std::find(covered.begin(), covered.end(), false) == covered.end());
     }
 }
 
 void CheckModelInfo(const CCloneRsEngine& engine) {
-    if (engine.GetStatus() != CCloneRsEngine::kStatusFinished) {
+    if (engine.GetStatus() != CCloneRsEngine::EStatus::Finished) {
         return;
     }
     const CCloneRsEngine::SModelInfo& info = engine.GetModelInfo();

@@ -24,7 +24,7 @@ class DocHistoryTest : public HistoryBench {
     CImageBuffer EntryImage(const SHistoryEntry& entry) {
         CImageBuffer image(FactoryImage());
         CCloneFileIoManager& files = *m_document->GetCloneManager().GetCloneFileIo();
-        EXPECT_EQ(files.Load(entry.path, image), "OK") << entry.path;
+        EXPECT_EQ(files.Load(entry.path, image), ECloneFileResult::Ok) << entry.path;
         return image;
     }
 
@@ -54,7 +54,7 @@ TEST_F(DocHistoryTest, EveryReadIsKeptAndTheOldestGoBeyondTheLimit) {
     for (std::uint16_t steps : {29000, 29100, 29200}) {
         memories.push_back(MemoryWithChannel7(steps));
         radio.SetMemory(memories.back());
-        ASSERT_EQ(m_document->OnCloneRead(), 0);
+        ASSERT_EQ(m_document->OnCloneRead(), ECloneResult::Success);
     }
 
     const std::vector<SHistoryEntry> entries = Entries();
@@ -68,15 +68,15 @@ TEST_F(DocHistoryTest, EveryReadIsKeptAndTheOldestGoBeyondTheLimit) {
 
 TEST_F(DocHistoryTest, AFailedReadKeepsNothing) {
     StartRadio(FactoryImage(), CRadioFault(CRadioFault::EKind::BadChecksum));
-    EXPECT_NE(m_document->OnCloneRead(), 0);
+    EXPECT_NE(m_document->OnCloneRead(), ECloneResult::Success);
     EXPECT_TRUE(Entries().empty());
 }
 
 TEST_F(DocHistoryTest, AHistoryThatCannotBeWrittenLetsTheReadSucceedAndIsToldOnce) {
     std::ofstream(HistoryFolder()) << "a file where the folder should be";
     StartRadio(MemoryWithChannel7(29000));
-    ASSERT_EQ(m_document->OnCloneRead(), 0);
-    ASSERT_EQ(m_document->OnCloneRead(), 0);
+    ASSERT_EQ(m_document->OnCloneRead(), ECloneResult::Success);
+    ASSERT_EQ(m_document->OnCloneRead(), ECloneResult::Success);
 
     EXPECT_EQ(Text("MCH.CH7.FreqRx"), "145.00000");
     EXPECT_EQ(NoticesOfHistory(), 1);
@@ -90,7 +90,7 @@ TEST_F(DocHistoryTest, TheBackupKeepsWhatTheRadioHeldBeforeTheWrite) {
     SetText("MCH.CH7.Clear", "OFF");
     SetText("MCH.CH7.FreqRx", "146.00000");
 
-    ASSERT_EQ(m_document->OnCloneWrite(), 0);
+    ASSERT_EQ(m_document->OnCloneWrite(), ECloneResult::Success);
 
     const std::vector<SHistoryEntry> entries = Entries();
     ASSERT_EQ(entries.size(), 1u);
@@ -105,7 +105,7 @@ TEST_F(DocHistoryTest, ABackupThatCannotBeKeptStopsTheWrite) {
     CVirtualRadio& radio = StartRadio(before);
     SetText("MCH.CH7.FreqRx", "146.00000");
 
-    EXPECT_EQ(m_document->OnCloneWrite(), CDocWriteSafeguard::kResultNotBackedUp);
+    EXPECT_EQ(m_document->OnCloneWrite(), ECloneResult::NotBackedUp);
 
     EXPECT_TRUE(SameImage(radio.GetMemory(), before));
     ASSERT_FALSE(m_ui.m_messages.empty());
@@ -116,12 +116,12 @@ TEST_F(DocHistoryTest, ABackupThatCannotBeKeptStopsTheWrite) {
 TEST_F(DocHistoryTest, TheCheckAfterWritingNamesTheLeafTheRadioHoldsDifferently) {
     const struct {
         const char* fault;
-        int result;
+        ECloneResult result;
         std::vector<std::string> differences;
     } cases[] = {
-        {"none", 0, {}},
+        {"none", ECloneResult::Success, {}},
         {"wrong-byte=0xC0",
-         CDocWriteSafeguard::kResultNotVerified,
+         ECloneResult::NotVerified,
          {"MCH.CH12.FreqRx: sent 145.50000, radio holds 147.10000"}},
     };
     for (const auto& c : cases) {
@@ -139,10 +139,10 @@ TEST_F(DocHistoryTest, TheCheckAfterWritingNamesTheLeafTheRadioHoldsDifferently)
 
         EXPECT_EQ(Text("MCH.CH12.FreqRx"), "145.50000") << "the document keeps its data";
         EXPECT_EQ(m_document->IsModified(), modified);
-        const std::string status =
-            CStringTable::Get(c.result == 0 ? Ids::Verified : Ids::VerifyFailed);
+        const std::string status = CStringTable::Get(
+            c.result == ECloneResult::Success ? Ids::Verified : Ids::VerifyFailed);
         EXPECT_EQ(m_ui.m_statusTexts.back(), status);
-        if (c.result != 0) {
+        if (c.result != ECloneResult::Success) {
             ASSERT_FALSE(m_ui.m_messages.empty());
             EXPECT_NE(m_ui.m_messages.back().text.find(c.differences[0]), std::string::npos);
         }

@@ -86,7 +86,7 @@ struct SBench {
         return *radio;
     }
 
-    int Run(Job job) {
+    ECloneResult Run(Job job) {
         switch (job) {
             case Job::Read:
                 return document->OnCloneRead();
@@ -112,7 +112,7 @@ TEST_F(CloneCommandsTest, ReadBringsTheRadiosChannelsAndOptionsIntoTheDocument) 
     memory.SetByte(0x3C, 200);          // a tone code the radio cannot have
     StartRadio(memory, 0x0E);           // USA with the receive range option
 
-    EXPECT_EQ(document->OnCloneRead(), 0);
+    EXPECT_EQ(document->OnCloneRead(), ECloneResult::Success);
 
     EXPECT_EQ(Text("MCH.CH3.Clear"), "OFF");
     EXPECT_EQ(Text("MCH.CH3.FreqRx"), "146.20000");
@@ -136,7 +136,7 @@ TEST_F(CloneCommandsTest, WriteSendsTheDocumentWithOutOfBandChannelsClearedButKe
     SetText("MCH.CH2.Name", "HOME");
     SetText("Common.CloneComment", "MY RADIO");
 
-    EXPECT_EQ(document->OnCloneWrite(), 0);
+    EXPECT_EQ(document->OnCloneWrite(), ECloneResult::Success);
 
     CImageBuffer received = radio->GetMemory();
     EXPECT_EQ(received.GetBit(0x6D0, 1), 1) << "channel 1 reached the radio cleared";
@@ -159,7 +159,7 @@ TEST_F(CloneCommandsTest, InformationShowsTheRadioAndTakesItsOptions) {
     bool modelChanged = false;
     document->SetModelChangedHandler([&] { modelChanged = true; });
 
-    EXPECT_EQ(document->OnCloneInformation(), 0);
+    EXPECT_EQ(document->OnCloneInformation(), ECloneResult::Success);
 
     ASSERT_EQ(ui.m_informations.size(), 1u);
     EXPECT_EQ(ui.m_informations[0].first, "USA");
@@ -240,7 +240,7 @@ TEST_F(CloneCommandsTest, EveryResultHasItsBeepStatusTextAndBox) {
         SCOPED_TRACE(c.name);
         SBench fresh;
         c.arrange(fresh);
-        EXPECT_EQ(fresh.Run(c.job), c.result);
+        EXPECT_EQ(ExitStatusOf(fresh.Run(c.job)), c.result);
         ASSERT_EQ(fresh.ui.m_beeps.size(), 1u);
         EXPECT_EQ(fresh.ui.m_beeps[0], c.beep);
         ASSERT_FALSE(fresh.ui.m_statusTexts.empty());
@@ -257,7 +257,7 @@ TEST_F(CloneCommandsTest, EveryResultHasItsBeepStatusTextAndBox) {
 
 TEST_F(CloneCommandsTest, PortFailureNamesTheDevice) {
     CPortName::Bind(1, "/nonexistent/ttyCPZ5");
-    EXPECT_EQ(document->OnCloneRead(), 91);
+    EXPECT_EQ(document->OnCloneRead(), ECloneResult::PortNotOpened);
     ASSERT_EQ(ui.m_messages.size(), 1u);
     const std::string& text = ui.m_messages[0].text;
     EXPECT_NE(text.find("/nonexistent/ttyCPZ5 could not be opened.\n\n"
@@ -270,7 +270,7 @@ TEST_F(CloneCommandsTest, WithoutSetupEveryCommandFailsWithTheVersionMessage) {
     settings.SetInt("Model", "Setup", 0);
     StartRadio(FactoryImage(kUsa));
     for (Job job : {Job::Read, Job::Write, Job::Information}) {
-        EXPECT_EQ(SBench::Run(job), 90);
+        EXPECT_EQ(SBench::Run(job), ECloneResult::WrongVersion);
         EXPECT_NE(ui.m_messages.back().text.find("setup"), std::string::npos);
     }
     EXPECT_EQ(radio->Counters().dataFramesStored, 0u) << "nothing was written";
@@ -282,7 +282,7 @@ TEST_F(CloneCommandsTest, ReadOfAModifiedDocumentAsksFirstAndCancelDoesNothing) 
     document->SetModifiedFlag(true);
     ui.QueueAnswer(IDCANCEL);
 
-    EXPECT_EQ(document->OnCloneRead(), 1);
+    EXPECT_EQ(document->OnCloneRead(), ECloneResult::Cancelled);
 
     ASSERT_EQ(ui.m_messages.size(), 1u);
     EXPECT_EQ(ui.m_messages[0].style & MessageStyle::ButtonMask, MessageStyle::OkCancel);
@@ -294,11 +294,11 @@ TEST_F(CloneCommandsTest, ReadOfAModifiedDocumentAsksFirstAndCancelDoesNothing) 
 TEST_F(CloneCommandsTest, WriteDeclinedAtEitherQuestionSendsNothing) {
     StartRadio(FactoryImage(kUsa));
     ui.QueueAnswer(IDCANCEL);
-    EXPECT_EQ(document->OnCloneWrite(), 1);
+    EXPECT_EQ(document->OnCloneWrite(), ECloneResult::Cancelled);
 
     document->GetCloneManager().GetModelManager()->SetConfirmFlag(1);
     ui.QueueAnswer(IDNO);
-    EXPECT_EQ(document->OnCloneWrite(), 77);
+    EXPECT_EQ(document->OnCloneWrite(), ECloneResult::Failure);
     EXPECT_EQ(ui.m_messages.back().text, CStringTable::Get(Ids::ConfirmWarning));
     EXPECT_EQ(ui.m_messages.back().style, MessageStyle::YesNo | MessageStyle::IconExclamation);
 
@@ -317,7 +317,7 @@ TEST_F(CloneCommandsTest, AReadThatCannotBeLoadedIsAFailedReadAndChangesNothing)
     document->SetModifiedFlag(false);
     ui.QueueAnswer(IDOK);
 
-    EXPECT_EQ(document->OnCloneRead(), 77);
+    EXPECT_EQ(document->OnCloneRead(), ECloneResult::Failure);
 
     EXPECT_EQ(Text("MCH.CH0.Name"), "KEEP");
     EXPECT_TRUE(std::equal(before.Data(), before.Data() + before.GetSize(), Image().Data()));
@@ -331,7 +331,7 @@ TEST_F(CloneCommandsTest, AReadLoadsTheImageWhateverTheRadiosFrameSize) {
     memory.SetBit(0x6D0, 3, 0);
     memory.SetWord(0x30, 29240, true);
     StartRadio(memory, kUsa, {}, 32);
-    EXPECT_EQ(document->OnCloneRead(), 0);
+    EXPECT_EQ(document->OnCloneRead(), ECloneResult::Success);
     EXPECT_EQ(Text("MCH.CH3.FreqRx"), "146.20000");
     EXPECT_EQ(radio->Counters().dataFramesSent, 61u);
 }
@@ -342,7 +342,7 @@ TEST_F(CloneCommandsTest, AReadWithAFrameLostAndAnotherRepeatedChangesNothing) {
     CImageBuffer before(Image());
     document->SetModifiedFlag(false);
 
-    EXPECT_EQ(document->OnCloneRead(), 77);
+    EXPECT_EQ(document->OnCloneRead(), ECloneResult::Failure);
 
     EXPECT_EQ(Text("MCH.CH0.Name"), "KEEP");
     EXPECT_TRUE(std::equal(before.Data(), before.Data() + before.GetSize(), Image().Data()));
@@ -353,7 +353,7 @@ TEST_F(CloneCommandsTest, AReadWithAFrameLostAndAnotherRepeatedChangesNothing) {
 TEST_F(CloneCommandsTest, AWriteToARadioThatAcknowledgesEveryFrameSucceeds) {
     StartRadio(FactoryImage(kUsa), kUsa, CRadioFault(CRadioFault::EKind::AckEveryFrame));
     SetText("Common.CloneComment", "EVERY ACK");
-    EXPECT_EQ(document->OnCloneWrite(), 0);
+    EXPECT_EQ(document->OnCloneWrite(), ECloneResult::Success);
     CImageBuffer received = radio->GetMemory();
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(received.Data() + 0x780), 9), "EVERY ACK");
 }
@@ -366,7 +366,7 @@ TEST_F(CloneCommandsTest, ATemporaryFileThatCannotBeWrittenIsNamedWithItsReason)
     std::remove(path.c_str());
     ASSERT_EQ(mkdir(path.c_str(), 0700), 0);  // a folder where the file should be
 
-    EXPECT_EQ(document->OnCloneRead(), 77);
+    EXPECT_EQ(document->OnCloneRead(), ECloneResult::Failure);
     rmdir(path.c_str());
 
     ASSERT_EQ(ui.m_messages.size(), 1u);
@@ -385,10 +385,11 @@ TEST_F(CloneCommandsTest, InformationCommentEndsAtTheFirstZeroByteWithOneLineEnd
 TEST_F(CloneCommandsTest, BusyFlagKeepsASecondCommandOut) {
     StartRadio(FactoryImage(kUsa));
     ASSERT_TRUE(CCloneSupportDoc::TryEnterCommand());
-    EXPECT_EQ(document->OnCloneRead(), CCloneSupportDoc::kCommandBusy);
+    EXPECT_EQ(document->OnCloneRead(), ECloneResult::Busy);
     CCloneSupportDoc::LeaveCommand();
     EXPECT_EQ(radio->BytesSent(), 0u);
-    EXPECT_EQ(document->OnCloneInformation(), 0) << "the flag was left free again";
+    EXPECT_EQ(document->OnCloneInformation(), ECloneResult::Success)
+        << "the flag was left free again";
 }
 
 TEST_F(CloneCommandsTest, PortNumberIsCheckedAndKeptInTheSettings) {

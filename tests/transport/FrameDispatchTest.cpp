@@ -123,7 +123,7 @@ class FeedTest : public TransportTest {
 struct SReadCase {
     const char* name;
     Bytes line;
-    int status;
+    Engine::EStatus status;
     std::vector<std::string> lines;
 };
 
@@ -141,90 +141,90 @@ const Bytes kNoise = {0x00, 0x12, 0xEF, 0xEE, 0xE4, 0x30, 0xFD};
 INSTANTIATE_TEST_SUITE_P(
     RadioAnswers, ReadLineTest,
     ::testing::Values(
-        SReadCase{"GoodFrame", DataFrame(kGoodData), Engine::kStatusRunning, {kGoodLine}},
+        SReadCase{"GoodFrame", DataFrame(kGoodData), Engine::EStatus::Running, {kGoodLine}},
         SReadCase{
-            "LowerCaseDigits", DataFrame("00100241426b"), Engine::kStatusRunning, {kGoodLine}},
+            "LowerCaseDigits", DataFrame("00100241426b"), Engine::EStatus::Running, {kGoodLine}},
         SReadCase{"AllFramesThenEnd",
                   DataFrame(Record(0, 16)) + DataFrame(kGoodData) + EndFrame(),
-                  Engine::kStatusFinished,
+                  Engine::EStatus::Finished,
                   {RecordLine(0, 16), kGoodLine}},
         SReadCase{
             "FramesOfAnySizeInAnyOrder",
             DataFrame(kGoodData) + DataFrame(Record(5, 11)) + DataFrame(Record(0, 5)) + EndFrame(),
-            Engine::kStatusFinished,
+            Engine::EStatus::Finished,
             {kGoodLine, RecordLine(5, 11), RecordLine(0, 5)}},
         SReadCase{"OneFrameCoveringTheImage",
                   DataFrame(Record(0, kImageSize)) + EndFrame(),
-                  Engine::kStatusFinished,
+                  Engine::EStatus::Finished,
                   {RecordLine(0, kImageSize)}},
         SReadCase{"ARepeatedFrameDoesNotStandForALostOne",
                   DataFrame(Record(0, 16)) + DataFrame(Record(0, 16)) + EndFrame(),
-                  Engine::kStatusProtocolError,
+                  Engine::EStatus::ProtocolError,
                   {RecordLine(0, 16), RecordLine(0, 16)}},
         SReadCase{
             "OverlappingFramesLeavingAGap",
             DataFrame(Record(0, 8)) + DataFrame(Record(4, 8)) + DataFrame(kGoodData) + EndFrame(),
-            Engine::kStatusProtocolError,
+            Engine::EStatus::ProtocolError,
             {RecordLine(0, 8), RecordLine(4, 8), kGoodLine}},
         SReadCase{"FrameReachingBeyondTheImage",
                   DataFrame(Record(0x10, 3)),
-                  Engine::kStatusProtocolError,
+                  Engine::EStatus::ProtocolError,
                   {}},
         SReadCase{"FrameFarBeyondTheImage",
                   DataFrame(Record(0xFFFF, 1)),
-                  Engine::kStatusProtocolError,
+                  Engine::EStatus::ProtocolError,
                   {}},
         SReadCase{"JunkBeforeTheFrame",
                   kNoise + DataFrame(kGoodData),
-                  Engine::kStatusRunning,
+                  Engine::EStatus::Running,
                   {kGoodLine}},
         SReadCase{"StrayEndAfterTheFrame",
                   DataFrame(kGoodData) + Bytes{0xFD, 0xFD},
-                  Engine::kStatusRunning,
+                  Engine::EStatus::Running,
                   {kGoodLine}},
         SReadCase{"EndWithoutStart",
                   Bytes{0xEF, 0xEE, 0xE4} + Text(kGoodData) + Bytes{0xFD},
-                  Engine::kStatusRunning,
+                  Engine::EStatus::Running,
                   {}},
         SReadCase{"ShortFramesAreNoise",
                   Frame({}) + Frame({0xEF}) + Frame({0xEF, 0xEE}) + Frame({0x01, 0x02, 0x03}),
-                  Engine::kStatusRunning,
+                  Engine::EStatus::Running,
                   {}},
-        SReadCase{"BadChecksum", DataFrame("00100241426C"), Engine::kStatusProtocolError, {}},
-        SReadCase{"CountMismatch", DataFrame("00100341426A"), Engine::kStatusProtocolError, {}},
-        SReadCase{"NoData", DataFrame("001000F0"), Engine::kStatusProtocolError, {}},
-        SReadCase{"NotHexadecimal", DataFrame("0010024G426B"), Engine::kStatusProtocolError, {}},
-        SReadCase{"OddDigits", DataFrame("00100241426B0"), Engine::kStatusProtocolError, {}},
-        SReadCase{"CommandOnly", FromRadio(0xE4, {}), Engine::kStatusProtocolError, {}},
+        SReadCase{"BadChecksum", DataFrame("00100241426C"), Engine::EStatus::ProtocolError, {}},
+        SReadCase{"CountMismatch", DataFrame("00100341426A"), Engine::EStatus::ProtocolError, {}},
+        SReadCase{"NoData", DataFrame("001000F0"), Engine::EStatus::ProtocolError, {}},
+        SReadCase{"NotHexadecimal", DataFrame("0010024G426B"), Engine::EStatus::ProtocolError, {}},
+        SReadCase{"OddDigits", DataFrame("00100241426B0"), Engine::EStatus::ProtocolError, {}},
+        SReadCase{"CommandOnly", FromRadio(0xE4, {}), Engine::EStatus::ProtocolError, {}},
         SReadCase{"WrongEndText",
                   DataFrame(Record(0, 16)) + DataFrame(kGoodData) + EndFrame("Brel Inc!"),
-                  Engine::kStatusProtocolError,
+                  Engine::EStatus::ProtocolError,
                   {RecordLine(0, 16), kGoodLine}},
         SReadCase{"EndBeforeAllFrames",
                   DataFrame(kGoodData) + EndFrame(),
-                  Engine::kStatusProtocolError,
+                  Engine::EStatus::ProtocolError,
                   {kGoodLine}},
         SReadCase{"ReplyOfAnotherJob",
                   InformationReply(Bytes(22, 0x20)),
-                  Engine::kStatusProtocolError,
+                  Engine::EStatus::ProtocolError,
                   {}},
-        SReadCase{"WriteResultInARead", WriteResult(0x00), Engine::kStatusProtocolError, {}},
+        SReadCase{"WriteResultInARead", WriteResult(0x00), Engine::EStatus::ProtocolError, {}},
         SReadCase{"FrameLongerThanTheBuffer",
                   FromRadio(0xE4, Bytes(300, '0')) + DataFrame(kGoodData),
-                  Engine::kStatusProtocolError,
+                  Engine::EStatus::ProtocolError,
                   {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FeedTest, AnEchoThatDiffersFromTheRequestEndsTheRead) {
     BeginRead(1);
     m_fed.Feed(Echo(0xE2, {0x24, 0x68, 0x00, 0x02}));
-    EXPECT_EQ(m_fed.GetStatus(), Engine::kStatusProtocolError);
+    EXPECT_EQ(m_fed.GetStatus(), Engine::EStatus::ProtocolError);
 }
 
 struct SInformationCase {
     const char* name;
     Bytes line;
-    int status;
+    Engine::EStatus status;
 };
 
 class InformationLineTest : public FeedTest,
@@ -239,12 +239,12 @@ TEST_P(InformationLineTest, AcceptsOnlyAWellFormedReply) {
 INSTANTIATE_TEST_SUITE_P(
     RadioAnswers, InformationLineTest,
     ::testing::Values(
-        SInformationCase{"Good", InformationReply(Bytes(22, 0x41)), Engine::kStatusFinished},
+        SInformationCase{"Good", InformationReply(Bytes(22, 0x41)), Engine::EStatus::Finished},
         SInformationCase{"ControlByte", InformationReply(Bytes(21, 0x41) + Bytes{0xF0}),
-                         Engine::kStatusProtocolError},
+                         Engine::EStatus::ProtocolError},
         SInformationCase{"TooShort", FromRadio(0xE1, {0x24, 0x68, 0x00}),
-                         Engine::kStatusProtocolError},
-        SInformationCase{"DataFrameInstead", DataFrame(kGoodData), Engine::kStatusProtocolError}),
+                         Engine::EStatus::ProtocolError},
+        SInformationCase{"DataFrameInstead", DataFrame(kGoodData), Engine::EStatus::ProtocolError}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(FeedTest, TheInformationReplyFillsTheRecord) {
@@ -283,16 +283,16 @@ TEST_F(FeedTest, AWriteSendsEachLineOnItsEchoThenTheEndFrame) {
     m_fed.Feed(kEcho1);
     EXPECT_EQ(LastSent(), kEndEcho);
     m_fed.Feed(kEndEcho);
-    EXPECT_EQ(m_fed.GetStatus(), Engine::kStatusRunning);
+    EXPECT_EQ(m_fed.GetStatus(), Engine::EStatus::Running);
     m_fed.Feed(WriteResult(0x00));
-    EXPECT_EQ(m_fed.GetStatus(), Engine::kStatusFinished);
+    EXPECT_EQ(m_fed.GetStatus(), Engine::EStatus::Finished);
     EXPECT_EQ(m_fed.sent.size(), 3u);
 }
 
 struct SWriteCase {
     const char* name;
     Bytes line;
-    int status;
+    Engine::EStatus status;
 };
 
 class WriteLineTest : public FeedTest, public ::testing::WithParamInterface<SWriteCase> {};
@@ -307,23 +307,24 @@ INSTANTIATE_TEST_SUITE_P(
     RadioAnswers, WriteLineTest,
     ::testing::Values(
         SWriteCase{"Accepted", kEcho0 + kEcho1 + kEndEcho + WriteResult(0x00),
-                   Engine::kStatusFinished},
+                   Engine::EStatus::Finished},
         SWriteCase{"Refused", kEcho0 + kEcho1 + kEndEcho + WriteResult(0x01),
-                   Engine::kStatusProtocolError},
-        SWriteCase{"RefusedBeforeTheEnd", kEcho0 + WriteResult(0x01), Engine::kStatusProtocolError},
+                   Engine::EStatus::ProtocolError},
+        SWriteCase{"RefusedBeforeTheEnd", kEcho0 + WriteResult(0x01),
+                   Engine::EStatus::ProtocolError},
         SWriteCase{"AcceptedBeforeTheEndWaitsForTheEnd", kEcho0 + WriteResult(0x00),
-                   Engine::kStatusRunning},
+                   Engine::EStatus::Running},
         SWriteCase{
             "AcceptedAfterEveryFrame",
             kEcho0 + WriteResult(0x00) + kEcho1 + WriteResult(0x00) + kEndEcho + WriteResult(0x00),
-            Engine::kStatusFinished},
+            Engine::EStatus::Finished},
         SWriteCase{"AcceptedThenRefusedBeforeTheEnd",
-                   kEcho0 + WriteResult(0x00) + WriteResult(0x02), Engine::kStatusProtocolError},
+                   kEcho0 + WriteResult(0x00) + WriteResult(0x02), Engine::EStatus::ProtocolError},
         SWriteCase{"ResultWithoutByte", kEcho0 + kEcho1 + kEndEcho + FromRadio(0xE6, {}),
-                   Engine::kStatusProtocolError},
-        SWriteCase{"EchoDiffers", DataEcho(kLine0, 0x98), Engine::kStatusProtocolError},
-        SWriteCase{"EchoRepeated", kEcho0 + kEcho0, Engine::kStatusProtocolError},
-        SWriteCase{"DataFrameFromTheRadio", DataFrame(kGoodData), Engine::kStatusProtocolError}),
+                   Engine::EStatus::ProtocolError},
+        SWriteCase{"EchoDiffers", DataEcho(kLine0, 0x98), Engine::EStatus::ProtocolError},
+        SWriteCase{"EchoRepeated", kEcho0 + kEcho0, Engine::EStatus::ProtocolError},
+        SWriteCase{"DataFrameFromTheRadio", DataFrame(kGoodData), Engine::EStatus::ProtocolError}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The engine lets the rest of a frame gather while one is in progress: the

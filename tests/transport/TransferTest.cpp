@@ -30,7 +30,7 @@ class ReadTest : public TransportTest, public ::testing::WithParamInterface<EKin
 
 TEST_P(ReadTest, GivesTheCloneTextOfTheRadiosMemoryLineByLine) {
     StartRadio(CRadioFault(GetParam()));
-    EXPECT_EQ(m_engine.CloneRead(), Engine::kResultSuccess);
+    EXPECT_EQ(m_engine.CloneRead(), ECloneResult::Success);
     EXPECT_EQ(CloneFileLines(), Expected(m_radioMemory, kDataLines));
     EXPECT_EQ(m_ui.m_statusTexts.front(), CStringTable::Get(Ids::Reading));
     ASSERT_FALSE(m_ui.m_progress.empty());
@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(CleanAndNoisyLine, ReadTest, ::testing::Values(EKind::N
 struct SReadFailure {
     const char* name;
     CRadioFault fault;
-    int status;
+    Engine::EStatus status;
     std::size_t linesKept;
 };
 
@@ -56,7 +56,7 @@ class ReadFailureTest : public TransportTest, public ::testing::WithParamInterfa
 
 TEST_P(ReadFailureTest, EndsInFailureKeepingTheLinesReceived) {
     StartRadio(GetParam().fault);
-    EXPECT_EQ(m_engine.CloneRead(), Engine::kResultFailure);
+    EXPECT_EQ(m_engine.CloneRead(), ECloneResult::Failure);
     EXPECT_EQ(m_engine.GetStatus(), GetParam().status);
     EXPECT_EQ(CloneFileLines(), Expected(m_radioMemory, GetParam().linesKept));
     EXPECT_FALSE(m_ui.m_progressOpen);
@@ -66,10 +66,10 @@ TEST_P(ReadFailureTest, EndsInFailureKeepingTheLinesReceived) {
 INSTANTIATE_TEST_SUITE_P(
     RadioFaults, ReadFailureTest,
     ::testing::Values(SReadFailure{"BadChecksum", CRadioFault(EKind::BadChecksum),
-                                   Engine::kStatusProtocolError, 5},
+                                   Engine::EStatus::ProtocolError, 5},
                       SReadFailure{"StallInTheMiddle", CRadioFault(EKind::StallAfter, 20),
-                                   Engine::kStatusNoAnswer, 20},
-                      SReadFailure{"Silence", CRadioFault(EKind::Silent), Engine::kStatusNoEcho,
+                                   Engine::EStatus::NoAnswer, 20},
+                      SReadFailure{"Silence", CRadioFault(EKind::Silent), Engine::EStatus::NoEcho,
                                    0}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -81,7 +81,7 @@ TEST_F(TransportTest, AReadInFramesOfAnySizeCoversTheMemory) {
         CVirtualRadio::SConfig config;
         config.bytesPerFrame = size;
         StartRadio(m_radioMemory, config);
-        EXPECT_EQ(m_engine.CloneRead(), Engine::kResultSuccess);
+        EXPECT_EQ(m_engine.CloneRead(), ECloneResult::Success);
         std::vector<std::string> lines = CloneFileLines();
         EXPECT_EQ(lines.size(), 2 + (kMemorySize + size - 1) / size);
         EXPECT_EQ(lines[2].size(), 6 + 2 * size);
@@ -93,8 +93,8 @@ TEST_F(TransportTest, AReadInFramesOfAnySizeCoversTheMemory) {
 // the memory is missing and the read must fail.
 TEST_F(TransportTest, AReadWithOneFrameLostAndAnotherRepeatedFails) {
     CVirtualRadio& radio = StartRadio(CRadioFault(EKind::LostAndRepeated));
-    EXPECT_EQ(m_engine.CloneRead(), Engine::kResultFailure);
-    EXPECT_EQ(m_engine.GetStatus(), Engine::kStatusProtocolError);
+    EXPECT_EQ(m_engine.CloneRead(), ECloneResult::Failure);
+    EXPECT_EQ(m_engine.GetStatus(), Engine::EStatus::ProtocolError);
     EXPECT_EQ(radio.Counters().dataFramesSent, kDataLines);
 }
 
@@ -103,7 +103,7 @@ TEST_F(TransportTest, CancelEndsAReadAndKeepsTheLinesSoFar) {
     config.baudRate = 9600;  // slow enough to be cancelled in the middle
     StartRadio(m_radioMemory, config);
     m_ui.CancelProgressAtQuery(30);  // some 300 ms into the read
-    EXPECT_EQ(m_engine.CloneRead(), Engine::kResultCancelled);
+    EXPECT_EQ(m_engine.CloneRead(), ECloneResult::Cancelled);
     std::vector<std::string> lines = CloneFileLines();
     ASSERT_GT(lines.size(), 2u);
     ASSERT_LT(lines.size(), 2 + kDataLines);
@@ -126,7 +126,7 @@ TEST_P(WriteTest, DeliversTheFileIntoTheRadiosMemoryByteForByte) {
     lines.insert(lines.end(), data.begin() + 60, data.end());
     WriteCloneFile(lines);
 
-    EXPECT_EQ(m_engine.CloneWrite(), Engine::kResultSuccess);
+    EXPECT_EQ(m_engine.CloneWrite(), ECloneResult::Success);
     EXPECT_TRUE(SameMemory(radio.GetMemory(), written));
     EXPECT_EQ(radio.Counters().dataFramesStored, kDataLines);
     EXPECT_EQ(m_ui.m_statusTexts.front(), CStringTable::Get(Ids::Writing));
@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(LinesAndRadios, WriteTest,
 struct SWriteFailure {
     const char* name;
     CRadioFault fault;
-    int status;
+    Engine::EStatus status;
     unsigned framesStored;
 };
 
@@ -159,7 +159,7 @@ class WriteFailureTest : public TransportTest,
 TEST_P(WriteFailureTest, EndsInFailureAndTheRadioKeepsItsMemory) {
     CVirtualRadio& radio = StartRadio(GetParam().fault);
     WriteCloneFileOf(PatternMemory(3));
-    EXPECT_EQ(m_engine.CloneWrite(), Engine::kResultFailure);
+    EXPECT_EQ(m_engine.CloneWrite(), ECloneResult::Failure);
     EXPECT_EQ(m_engine.GetStatus(), GetParam().status);
     EXPECT_TRUE(SameMemory(radio.GetMemory(), m_radioMemory));
     EXPECT_EQ(radio.Counters().dataFramesStored, GetParam().framesStored);
@@ -169,19 +169,19 @@ TEST_P(WriteFailureTest, EndsInFailureAndTheRadioKeepsItsMemory) {
 INSTANTIATE_TEST_SUITE_P(
     RadioFaults, WriteFailureTest,
     ::testing::Values(SWriteFailure{"WriteResultNotZero", CRadioFault(EKind::WriteNak),
-                                    Engine::kStatusProtocolError, kDataLines},
+                                    Engine::EStatus::ProtocolError, kDataLines},
                       SWriteFailure{"RefusedBeforeTheEnd", CRadioFault(EKind::RefuseEarly),
-                                    Engine::kStatusProtocolError, 2},
+                                    Engine::EStatus::ProtocolError, 2},
                       SWriteFailure{"NoEchoOfTheRequest", CRadioFault(EKind::NoEcho),
-                                    Engine::kStatusNoEcho, 0},
+                                    Engine::EStatus::NoEcho, 0},
                       SWriteFailure{"NoWriteResult", CRadioFault(EKind::StallAfter, 10),
-                                    Engine::kStatusNoEcho, 10}),
+                                    Engine::EStatus::NoEcho, 10}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TransportTest, AFileWithoutHeaderIsNotSent) {
     CVirtualRadio& radio = StartRadio(CRadioFault());
     WriteCloneFile({"2468", "000010" + std::string(32, '0')});
-    EXPECT_EQ(m_engine.CloneWrite(), Engine::kResultBadFile);
+    EXPECT_EQ(m_engine.CloneWrite(), ECloneResult::BadFile);
     EXPECT_EQ(radio.BytesSent(), 0u);
 }
 
@@ -190,8 +190,8 @@ TEST_F(TransportTest, AFileLineThatIsNoDataLineEndsTheWriteBeforeItIsSent) {
     std::vector<std::string> lines = {"24680001", "#", DataLine(m_radioMemory, 0)};
     lines.push_back("0010" + std::string(2 * 200, 'A'));  // too long for one frame
     WriteCloneFile(lines);
-    EXPECT_EQ(m_engine.CloneWrite(), Engine::kResultFailure);
-    EXPECT_EQ(m_engine.GetStatus(), Engine::kStatusFileError);
+    EXPECT_EQ(m_engine.CloneWrite(), ECloneResult::Failure);
+    EXPECT_EQ(m_engine.GetStatus(), Engine::EStatus::FileError);
     EXPECT_EQ(radio.Counters().dataFramesStored, 1u);
     EXPECT_EQ(radio.Counters().writesRefused, 0u);
 }
@@ -206,7 +206,7 @@ TEST_P(InformationTest, FillsTheModelInformationRecord) {
     config.fault = CRadioFault(GetParam());
     StartRadio(m_radioMemory, config);
     m_engine.SetRevision(0);
-    EXPECT_EQ(m_engine.CloneInformation(), Engine::kResultSuccess);
+    EXPECT_EQ(m_engine.CloneInformation(), ECloneResult::Success);
     const Engine::SModelInfo& info = m_engine.GetModelInfo();
     EXPECT_EQ(info.modelCode, 0x2468);
     EXPECT_EQ(info.revision, 1);
@@ -224,16 +224,16 @@ TEST_F(TransportTest, AReplyWithControlBytesIsRefused) {
     CVirtualRadio::SConfig config;
     config.optionByte = 0xF2;
     StartRadio(m_radioMemory, config);
-    EXPECT_EQ(m_engine.CloneInformation(), Engine::kResultFailure);
-    EXPECT_EQ(m_engine.GetStatus(), Engine::kStatusProtocolError);
+    EXPECT_EQ(m_engine.CloneInformation(), ECloneResult::Failure);
+    EXPECT_EQ(m_engine.GetStatus(), Engine::EStatus::ProtocolError);
 }
 
 // The one run with the radio's own time-out: a radio that is switched off.
 TEST_F(TransportTest, ASilentRadioTimesOut) {
     StartRadio(CRadioFault(EKind::Silent));
     m_engine.SetTiming(Engine::STiming());
-    EXPECT_EQ(m_engine.CloneInformation(), Engine::kResultFailure);
-    EXPECT_EQ(m_engine.GetStatus(), Engine::kStatusNoEcho);
+    EXPECT_EQ(m_engine.CloneInformation(), ECloneResult::Failure);
+    EXPECT_EQ(m_engine.GetStatus(), Engine::EStatus::NoEcho);
     EXPECT_FALSE(m_engine.IsOpen());
 }
 
@@ -243,10 +243,10 @@ TEST_F(TransportTest, APortThatDoesNotExistEndsEveryJobAt91WithoutAMessage) {
     m_settings.SetString("CommPort", "COM7", "/nonexistent/cpz5-tty");
     m_engine.SetPortNumber(7);
     WriteCloneFileOf(m_radioMemory);
-    EXPECT_EQ(m_engine.CloneInformation(), Engine::kResultPortNotOpened);
-    EXPECT_EQ(m_engine.CloneRead(), Engine::kResultPortNotOpened);
+    EXPECT_EQ(m_engine.CloneInformation(), ECloneResult::PortNotOpened);
+    EXPECT_EQ(m_engine.CloneRead(), ECloneResult::PortNotOpened);
     WriteCloneFileOf(m_radioMemory);
-    EXPECT_EQ(m_engine.CloneWrite(), Engine::kResultPortNotOpened);
+    EXPECT_EQ(m_engine.CloneWrite(), ECloneResult::PortNotOpened);
     EXPECT_TRUE(m_ui.m_messages.empty());
     EXPECT_FALSE(m_ui.m_progressOpen);
 }
@@ -272,11 +272,12 @@ TEST_F(TransportTest, APortThatGoesAwayEndsTheRunAndClosesIt) {
         WriteCloneFileOf(PatternMemory(4));
         std::atomic<bool> pulled = false;
         std::thread puller(PullCableAfter, std::ref(radio), 10u, std::ref(pulled));
-        int result = job == Engine::kJobRead ? m_engine.CloneRead() : m_engine.CloneWrite();
+        const ECloneResult result =
+            job == Engine::kJobRead ? m_engine.CloneRead() : m_engine.CloneWrite();
         puller.join();
         EXPECT_TRUE(pulled);
-        EXPECT_EQ(result, Engine::kResultFailure) << job;
-        EXPECT_EQ(m_engine.GetStatus(), Engine::kStatusLineLost) << job;
+        EXPECT_EQ(result, ECloneResult::Failure) << job;
+        EXPECT_EQ(m_engine.GetStatus(), Engine::EStatus::LineLost) << job;
         EXPECT_FALSE(m_engine.IsOpen()) << job;
     }
 }

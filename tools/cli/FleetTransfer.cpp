@@ -117,20 +117,21 @@ int RunPort(CCliSession& session, EJob job, const SPort& port, const std::string
         ui.Send('M', file + " cannot be read");
         return CliExit::kFileError;
     }
-    int result = job == EJob::Write ? document.OnCloneWrite() : document.OnCloneRead();
+    const ECloneResult result =
+        job == EJob::Write ? document.OnCloneWrite() : document.OnCloneRead();
     const auto* transfer =
         dynamic_cast<const Transfer*>(document.GetCloneManager().GetSerialTransfer());
     if (transfer != nullptr) {
         ui.Send('I', const_cast<Transfer*>(transfer)->GetRadioInfo()->GetText());
     }
-    if (job == EJob::Read && result == Transfer::kResultSuccess) {
+    if (job == EJob::Read && result == ECloneResult::Success) {
         const CDocument::SFileResult saved = document.SaveFile(port.target);
         if (!saved.ok) {
             ui.Send('M', port.target + ": " + saved.message);
-            result = CliExit::kFileError;
+            return CliExit::kFileError;
         }
     }
-    return result;
+    return ExitStatusOf(result);
 }
 
 bool Start(CCliSession& session, EJob job, SPort& port, const std::string& file) {
@@ -278,7 +279,7 @@ void Watch(std::vector<SPort>& ports, CProgressLines& lines) {
     for (SPort& port : ports) {
         int raw = 0;
         if (port.pid > 0 && ::waitpid(port.pid, &raw, 0) == port.pid) {
-            port.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : Transfer::kResultFailure;
+            port.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : ExitStatusOf(ECloneResult::Failure);
             port.percent = port.status == 0 ? 100 : port.percent;
         }
     }
@@ -287,19 +288,14 @@ void Watch(std::vector<SPort>& ports, CProgressLines& lines) {
 
 std::string ResultText(const SPort& port) {
     static const std::map<int, std::string> kTexts = {
-        {Transfer::kResultSuccess, "OK"},
-        {Transfer::kResultCancelled, "cancelled"},
-        {Transfer::kResultFailure, "failed: no answer or a bad answer"},
-        {Transfer::kResultWrongModel, "not a QM-Z5 of a known revision"},
-        {Transfer::kResultWrongVersion, "wrong model version"},
-        {Transfer::kResultPortNotOpened, "port could not be opened"},
-        {CDocWriteSafeguard::kResultNotVerified, "radio holds other data than sent"},
-        {CDocWriteSafeguard::kResultNotBackedUp, "backup could not be kept"},
         {CliExit::kFileError, "clone file error"},
         {CliExit::kUsage, "not a port"},
     };
     auto text = kTexts.find(port.status);
-    std::string result = text != kTexts.end() ? text->second : "failed";
+    const std::optional<ECloneResult> transfer = CloneResultOfExitStatus(port.status);
+    std::string result = text != kTexts.end() ? text->second
+                         : transfer           ? std::string(CloneResultTexts(*transfer).summary)
+                                              : "failed";
     result += " (" + std::to_string(port.status) + ")";
     return port.duplicate ? result + "; given twice, done once" : result;
 }
@@ -379,11 +375,11 @@ int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
         ports.push_back(std::move(port));
     }
     if (!Confirm(session, job, ports.size())) {
-        return Transfer::kResultCancelled;
+        return ExitStatusOf(ECloneResult::Cancelled);
     }
     for (SPort& port : ports) {
         if (!Start(session, job, port, target)) {
-            port.status = Transfer::kResultFailure;
+            port.status = ExitStatusOf(ECloneResult::Failure);
             port.message = "no process could be started for this port";
         }
     }

@@ -54,14 +54,14 @@ std::optional<unsigned> RequirePort(CCliSession& session, const CCliOptions& opt
 
 // Runs a clone command of the document on the port of --port. Every read
 // is kept in the radio history.
-int RunOnPort(CCliSession& session, const CCliOptions& options, int (CZ5Doc::*command)()) {
+int RunOnPort(CCliSession& session, const CCliOptions& options, ECloneResult (CZ5Doc::*command)()) {
     std::optional<unsigned> port = RequirePort(session, options);
     if (!port) {
         return CliExit::kUsage;
     }
     session.Document().EnableReadHistory(CReadHistory::DefaultFolder());
     session.Document().OnComPort(*port);
-    return (session.Document().*command)();
+    return ExitStatusOf((session.Document().*command)());
 }
 
 }  // namespace
@@ -75,7 +75,8 @@ int Setup(CCliSession& session, const CCliOptions& options) {
         return CliExit::kUsage;
     }
     CCommPortSetup setup(session.Settings(), session.UserInterface());
-    return setup.Identify(static_cast<int>(*port)) ? CliExit::kOk : setup.LastResult();
+    return setup.Identify(static_cast<int>(*port)) ? CliExit::kOk
+                                                   : ExitStatusOf(setup.LastResult());
 }
 
 int Info(CCliSession& session, const CCliOptions& options) {
