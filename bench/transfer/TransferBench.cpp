@@ -21,10 +21,10 @@
 #include "clone/Z5DefaultDataManager.h"
 #include "model/ImageBuffer.h"
 #include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedUserInterface.h"
 #include "platform/TempFile.h"
 #include "platform/TextFile.h"
 #include "radio/VirtualRadio.h"
+#include "support/ScriptedUserInterface.h"
 
 namespace {
 

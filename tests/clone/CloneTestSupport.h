@@ -19,7 +19,7 @@
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
 #include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedUserInterface.h"
+#include "support/ScriptedUserInterface.h"
 
 // A directory of its own for one test, removed with everything in it.
 class CScratchDir {

@@ -13,7 +13,7 @@
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedUserInterface.h"
+#include "support/ScriptedUserInterface.h"
 #include "ui/ModelOptions.h"
 
 // Fixed answers: the version and which option units are fitted.

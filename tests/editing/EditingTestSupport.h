@@ -17,7 +17,7 @@
 #include "model/NodeAccess.h"
 #include "model/Z5RadioDataManager.h"
 #include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedUserInterface.h"
+#include "support/ScriptedUserInterface.h"
 #include "ui/ListSheetHost.h"
 
 class CEditingHost : public CListSheetHost {

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "clone/CloneRsEngine.h"
-#include "platform/ScriptedUserInterface.h"
 #include "platform/TempFile.h"
 #include "platform/TextFile.h"
+#include "support/ScriptedUserInterface.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "app/Z5Doc.h"
 #include "model/Node.h"
 #include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedUserInterface.h"
 #include "platform/TempFile.h"
+#include "support/ScriptedUserInterface.h"
 
 namespace {
 

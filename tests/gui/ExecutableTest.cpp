@@ -15,7 +15,7 @@
 #include "app/InstanceLock.h"
 #include "app/Z5Doc.h"
 #include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedUserInterface.h"
+#include "support/ScriptedUserInterface.h"
 
 namespace {
 

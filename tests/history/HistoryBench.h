@@ -16,9 +16,9 @@
 #include "clone/Z5DefaultDataManager.h"
 #include "model/Node.h"
 #include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedUserInterface.h"
 #include "platform/TempFile.h"
 #include "radio/VirtualRadio.h"
+#include "support/ScriptedUserInterface.h"
 
 namespace history_test {
 

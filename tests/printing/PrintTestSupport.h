@@ -18,7 +18,7 @@
 #include "app/Z5Doc.h"
 #include "model/Node.h"
 #include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedUserInterface.h"
+#include "support/ScriptedUserInterface.h"
 
 // The document's lists, with the options the test sets and a record of the
 // areas shown.

@@ -25,9 +25,9 @@
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedUserInterface.h"
 #include "platform/StringTable.h"
 #include "radio/VirtualRadio.h"
+#include "support/ScriptedUserInterface.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "clone/CommPort.h"
 #include "clone/PortName.h"
 #include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedUserInterface.h"
+#include "support/ScriptedUserInterface.h"
 
 namespace {
 

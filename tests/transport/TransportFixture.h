@@ -14,10 +14,10 @@
 #include "clone/CloneRsEngine.h"
 #include "model/ImageBuffer.h"
 #include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedUserInterface.h"
 #include "platform/TempFile.h"
 #include "platform/TextFile.h"
 #include "radio/VirtualRadio.h"
+#include "support/ScriptedUserInterface.h"
 
 namespace transport_test {
 

@@ -21,8 +21,8 @@
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
 #include "platform/MemorySettingsStore.h"
-#include "platform/ScriptedUserInterface.h"
 #include "platform/TempFile.h"
+#include "support/ScriptedUserInterface.h"
 #include "ui/CommandIds.h"
 #include "ui/ListSheet.h"
 

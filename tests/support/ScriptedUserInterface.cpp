@@ -1,4 +1,4 @@
-#include "platform/ScriptedUserInterface.h"
+#include "support/ScriptedUserInterface.h"
 
 int CScriptedUserInterface::MessageBox(const std::string& text, const std::string& title,
                                        unsigned style) {
