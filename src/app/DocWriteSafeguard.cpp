@@ -34,12 +34,6 @@ std::string Hex(unsigned value, int digits) {
     return text;
 }
 
-// The results a caller can tell apart, as the transfer gives them: a bad
-// clone file of the engine is a failure.
-ECloneResult Normalized(ECloneResult result) {
-    return result == ECloneResult::BadFile ? ECloneResult::Failure : result;
-}
-
 std::string Listed(const std::vector<std::string>& lines) {
     std::string text;
     for (std::size_t i = 0; i < lines.size() && i < kListedDifferences; ++i) {
@@ -119,7 +113,7 @@ ECloneResult CDocWriteSafeguard::ReadRadio(std::string& version, std::string& id
     radio.UpdateFromData();
     version = radio.GetName();
     identity = radio.GetText();
-    return Normalized(result);
+    return CommandResultOf(result);
 }
 
 ECloneResult CDocWriteSafeguard::BackUp() {

@@ -24,6 +24,12 @@ constexpr int ExitStatusOf(ECloneResult result) {
     return static_cast<int>(result);
 }
 
+// What the caller of a command is told of an engine's result: a bad clone
+// file of the engine is a Failure like any other.
+constexpr ECloneResult CommandResultOf(ECloneResult engineResult) {
+    return engineResult == ECloneResult::BadFile ? ECloneResult::Failure : engineResult;
+}
+
 // The result whose exit status is status; none for other statuses.
 std::optional<ECloneResult> CloneResultOfExitStatus(int status);
 

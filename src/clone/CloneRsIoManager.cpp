@@ -231,16 +231,6 @@ void CCloneRsIoManager::ReportResult(EJob job, ECloneResult result) {
     }
 }
 
-namespace {
-
-// The results a caller can tell apart; a bad clone file of the engine is a
-// failure.
-ECloneResult Normalized(ECloneResult result) {
-    return result == ECloneResult::BadFile ? ECloneResult::Failure : result;
-}
-
-}  // namespace
-
 bool CCloneRsIoManager::AskOkCancel(const std::string& question) {
     return Ui().MessageBox(question, CCloneDocument::kMessageTitle,
                            MessageStyle::OkCancel | MessageStyle::IconQuestion) == IDOK;
@@ -266,7 +256,7 @@ ECloneResult CCloneRsIoManager::ReadFromRadio() {
             result = ECloneResult::Failure;
         }
     }
-    result = Normalized(result);
+    result = CommandResultOf(result);
     ReportResult(EJob::Read, result);
     return result;
 }
@@ -289,13 +279,13 @@ ECloneResult CCloneRsIoManager::WriteToRadio() {
             TakeEngineFileFailure(result);
         }
     }
-    result = Normalized(result);
+    result = CommandResultOf(result);
     ReportResult(EJob::Write, result);
     return result;
 }
 
 ECloneResult CCloneRsIoManager::ShowRadioInformation() {
-    const ECloneResult result = Normalized(Identify());
+    const ECloneResult result = CommandResultOf(Identify());
     if (result == ECloneResult::Success) {
         AddressRadio();
         m_engine->Beep(true);

@@ -101,4 +101,12 @@ TEST(CloneResultTexts, ExitStatusesOfTheToolItselfAreNoCloneResults) {
     }
 }
 
+TEST(CloneResultTexts, ACommandReportsTheEnginesBadFileAsAFailure) {
+    EXPECT_EQ(CommandResultOf(ECloneResult::BadFile), ECloneResult::Failure);
+    for (ECloneResult result : {ECloneResult::Success, ECloneResult::Cancelled,
+                                ECloneResult::Failure, ECloneResult::PortNotOpened}) {
+        EXPECT_EQ(CommandResultOf(result), result) << ExitStatusOf(result);
+    }
+}
+
 }  // namespace
