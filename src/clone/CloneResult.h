@@ -9,7 +9,7 @@
 
 enum class ECloneResult : int {
     Busy = -1,           // another command was running; nothing was done
-    Success = 0,         //
+    Success = 0,         // the command did what was asked
     Cancelled = 1,       // Cancel in the progress window or in a question
     Failure = 77,        // no answer or a bad one, a lost line, a local file
     BadFile = 80,        // the engine's clone file has no usable first line
