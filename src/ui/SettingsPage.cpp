@@ -28,7 +28,7 @@ QComboBox* CSettingsPage::AddChoiceRow(QFormLayout& form, const SChoiceRow& row)
     list->setObjectName(QString::number(row.controlId));
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     CComboChoiceList choices(*list);
-    FillChoiceList(Area(), row.leaf, choices, row.first, row.last, true);
+    z5map::FillLeafChoices(Area(), kArea, row.leaf, choices);
     form.addRow(QString::fromUtf8(row.label), list);
     m_lists.push_back({row, list});
     return list;
