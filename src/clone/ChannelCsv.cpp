@@ -40,7 +40,7 @@ CNode* ChannelArea(CCloneManager& manager) {
 }
 
 CNode* Channel(CNode& area, int location) {
-    return area.GetChild("CH" + std::to_string(location));
+    return area.GetChild(z5map::RecordName(*z5map::Area(kChannelArea), location));
 }
 
 SChannelCsvLimits LimitsOf(CCloneManager& manager, CNode& area) {

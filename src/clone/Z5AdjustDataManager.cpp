@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <span>
-#include <string>
 
 #include "clone/CloneManager.h"
 #include "clone/ModelManager.h"
@@ -78,8 +77,9 @@ void RestoreFromFactory(const SAdjustTarget& target, std::span<const SFactoryRes
 
 // The call channel has no skip or clear bits; its nodes are kept at 0.
 void ResetCallChannelFlags(const SAdjustTarget& target) {
-    CNode* callChannel =
-        target.map != nullptr ? target.map->GetRoot()->FindPath("CCH.CH0") : nullptr;
+    CNode* callChannel = target.map != nullptr
+                             ? target.map->GetRoot()->FindPath(z5map::RecordPath(z5area::kCall, 0))
+                             : nullptr;
     if (callChannel == nullptr) {
         return;
     }

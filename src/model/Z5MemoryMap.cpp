@@ -283,6 +283,17 @@ std::int32_t ReceiveFrequency(const CImageBuffer& image, const AreaLayout& area,
     return FrequencyInImage(image, *row, RecordAddress(area, record));
 }
 
+std::string RecordName(const AreaLayout& area, int record) {
+    return std::string(area.record_prefix != nullptr ? area.record_prefix : "") +
+           std::to_string(record);
+}
+
+std::string RecordPath(std::string_view area, int record) {
+    const AreaLayout* layout = Area(area);
+    return layout != nullptr ? std::string(area) + "." + RecordName(*layout, record)
+                             : std::string();
+}
+
 int RecordCount(std::string_view area) {
     const AreaLayout* layout = Area(area);
     return layout != nullptr ? layout->record_count : 0;

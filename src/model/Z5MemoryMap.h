@@ -178,6 +178,10 @@ std::uint32_t RecordAddress(const AreaLayout& area, int record);
 // The receive frequency in Hz of channel record i of a channel area, read
 // from image as the map decodes it.
 std::int32_t ReceiveFrequency(const CImageBuffer& image, const AreaLayout& area, int record);
+// The name of record i of an area with records ("CH12", "C3").
+std::string RecordName(const AreaLayout& area, int record);
+// The dotted path of record i of the named area ("MCH.CH12", "PGR.C3").
+std::string RecordPath(std::string_view area, int record);
 // Number of records (rows) of the named area; 0 after a report.
 int RecordCount(std::string_view area);
 // Where the bit of a flag leaf ("Clear" or "Skip") of record i of a channel

@@ -30,7 +30,7 @@ constexpr std::array<SDtmfLine, 7> kLines{{
 }  // namespace
 
 void CDtmfPrint::Print(CPrintCanvas& canvas, int left, int top) {
-    const CNode* area = CNode::ResolvePath("DTMF");
+    const CNode* area = CNode::ResolvePath(z5area::kDtmf);
     CPrintBoxedLines lines(canvas, left, top);
     lines.Line({{kLabelEndInW, " "}, {kValueEndInW, " "}});
     for (const SDtmfLine& line : kLines) {

@@ -21,8 +21,8 @@ void CPgrPrint::Print(CPrintCanvas& canvas, int left, int top) {
     CPrintBoxedLines lines(canvas, left, top);
     lines.Line({{kLabelEndInW, " "}, {kSkipEndInW, " "}, {kCodeEndInW, " "}});
     for (int index = 0; index < kMemoryCount; ++index) {
-        const std::string name = "C" + std::to_string(index);
-        const CNode* memory = CNode::ResolvePath("PGR." + name);
+        const std::string name = z5map::RecordName(*z5map::Area(z5area::kPager), index);
+        const CNode* memory = CNode::ResolvePath(z5map::RecordPath(z5area::kPager, index));
         const std::string skip = index == 0 ? kNoSkip : GetNodeText(memory, z5leaf::kSkip);
         lines.Line({{kLabelEndInW, name},
                     {kSkipEndInW, skip},

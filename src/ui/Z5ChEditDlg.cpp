@@ -132,7 +132,8 @@ Widget* Identified(Widget* widget, int id) {
     return widget;
 }
 
-// The buttons of a radio choice in a row.
+// The buttons of a radio choice in a row, each named after its leaf (button
+// i stands for value i).
 template <std::size_t N>
 QHBoxLayout* MakeRadioRow(QWidget* parent, std::array<QRadioButton*, N>& buttons,
                           std::span<const SRadioChoice, N> choices) {
@@ -141,6 +142,7 @@ QHBoxLayout* MakeRadioRow(QWidget* parent, std::array<QRadioButton*, N>& buttons
         const std::string text =
             z5map::ChoiceText(z5area::kMemory, choices[i].leaf, static_cast<std::int32_t>(i));
         buttons[i] = Identified(new QRadioButton(QString::fromLatin1(text), parent), choices[i].id);
+        buttons[i]->setProperty(kLeafProperty, QString::fromLatin1(choices[i].leaf));
         row->addWidget(buttons[i]);
     }
     return row;
@@ -194,8 +196,7 @@ CZ5ChEditDlg::CZ5ChEditDlg(std::string channelPath, int area, bool scrambler, QW
 
     for (const SChoiceControl& list : kChoiceLists) {
         if (auto* combo = findChild<QComboBox*>(Named(list.id))) {
-            CComboChoiceList choices(*combo);
-            z5map::FillLeafChoices(m_channel, z5area::kMemory, list.leaf, choices);
+            FillComboFromLeaf(*combo, m_channel, z5area::kMemory, list.leaf);
         }
     }
     LoadControls();

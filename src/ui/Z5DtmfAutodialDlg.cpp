@@ -118,8 +118,7 @@ QComboBox* CZ5DtmfAutodialDlg::MakeSpeedList(CNode* area) {
     m_speed = new QComboBox(this);
     m_speed->setObjectName(QString::number(kSpeedId));
     m_speed->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    CComboChoiceList choices(*m_speed);
-    z5map::FillLeafChoices(area, kArea, kSpeedLeaf, choices);
+    FillComboFromLeaf(*m_speed, area, kArea, kSpeedLeaf);
     return m_speed;
 }
 

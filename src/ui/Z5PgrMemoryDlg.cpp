@@ -22,7 +22,7 @@ constexpr int kFirstCodeId = 1053;
 constexpr int kFirstSkipId = 1073;  // memory i's check box is kFirstSkipId + i (i >= 1)
 
 std::string MemoryPath(std::size_t index) {
-    return "PGR.C" + std::to_string(index);
+    return z5map::RecordPath(z5area::kPager, static_cast<int>(index));
 }
 
 }  // namespace
