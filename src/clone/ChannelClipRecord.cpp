@@ -8,6 +8,7 @@
 #include "model/NodeAccess.h"
 #include "model/TextFilter.h"
 #include "model/ValueList.h"
+#include "model/Z5ChannelRules.h"
 #include "model/Z5MemoryMap.h"
 
 namespace {
@@ -48,7 +49,6 @@ constexpr std::size_t kNameOffset = 124;
 // The steps the radio stores a frequency in; a frequency on neither is
 // moved down to the raster of a typed one.
 constexpr std::int32_t kStoredSteps[] = {5'000, 6'250};
-constexpr std::size_t kNameLength = 5;
 
 void PutInt(std::array<std::uint8_t, ChannelClipRecord::kSize>& bytes, std::size_t offset,
             std::int32_t value) {
@@ -85,7 +85,7 @@ std::string GetText(Bytes bytes, std::size_t offset) {
 
 // The name as the radio shows it.
 std::string RadioName(const std::string& text) {
-    std::string name = text.substr(0, kNameLength);
+    std::string name = text.substr(0, z5channel::kNameLength);
     for (char& c : name) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 32 || byte > 127) {

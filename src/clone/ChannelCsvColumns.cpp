@@ -25,7 +25,6 @@ using Reasons = std::vector<std::string>;
 constexpr int kMegahertzDecimals = 6;  // frequencies in the file: MHz, 1 Hz resolution
 constexpr int kToneDecimals = 1;       // tones: Hz with one decimal
 constexpr std::size_t kDtcsDigits = 3;
-constexpr std::size_t kNameLength = 5;
 constexpr unsigned char kFirstNameByte = 0x20;  // the bytes a name in the radio can hold
 constexpr unsigned char kLastNameByte = 0x7F;
 // The steps the radio stores frequencies in (12.5 kHz channels are 6.25 kHz
@@ -283,7 +282,8 @@ std::string NameForRadio(std::string_view text) {
     std::string name;
     for (char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte >= kFirstNameByte && byte <= kLastNameByte && name.size() < kNameLength) {
+        if (byte >= kFirstNameByte && byte <= kLastNameByte &&
+            name.size() < z5channel::kNameLength) {
             name += c;
         }
     }

@@ -354,14 +354,21 @@ std::optional<Band> VersionBand(int version) {
     return kVersionBands[version];
 }
 
-int HasOption(std::uint8_t optionByte, std::string_view option) {
+int FindOption(std::uint8_t optionByte, std::string_view option) {
     for (const OptionBits& bits : kOptions) {
         if (option == bits.name) {
             return (optionByte & bits.mask) == bits.value ? 1 : 0;
         }
     }
-    ReportUnknownName("option", option);
     return -1;
+}
+
+int HasOption(std::uint8_t optionByte, std::string_view option) {
+    const int set = FindOption(optionByte, option);
+    if (set < 0) {
+        ReportUnknownName("option", option);
+    }
+    return set;
 }
 
 }  // namespace z5map

@@ -224,5 +224,8 @@ std::optional<Band> VersionBand(int version);
 // Whether the option byte has the named option (0 or 1); -1 after a report
 // for a name that is not an option.
 int HasOption(std::uint8_t optionByte, std::string_view option);
+// The same for a name from outside (the document's HasModelOption takes any
+// name): -1 for a name that is not an option, without a report.
+int FindOption(std::uint8_t optionByte, std::string_view option);
 
 }  // namespace z5map
