@@ -6,7 +6,10 @@
 #include "model/FreqNode.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
+#include "model/TextFilter.h"
 #include "model/ValueList.h"
+#include "model/Z5ChannelRules.h"
+#include "model/Z5MemoryMap.h"
 
 namespace {
 
@@ -19,23 +22,23 @@ struct SValueField {
 };
 
 constexpr std::array<SValueField, ChannelClipRecord::kValueCount> kValueFields = {{
-    {"Clear", 0},
-    {"Ref", 56},
-    {"RefOw", 120},
-    {"Duplex", 60},
-    {"DupRev", 64},
-    {"TONESet", 176},
-    {"TONECode", 180},
-    {"TSQLCode", 184},
-    {"DTCSCode", 188},
-    {"DTCSInv", 192},
-    {"ANISet", 196},
-    {"ANICode", 200},
-    {"Skip", 204},
-    {"TXInhibit", 208},
-    {"TXPower", 212},
-    {"SCRMSet", 216},
-    {"SCRMCode", 220},
+    {z5leaf::kClear, 0},
+    {z5leaf::kRef, 56},
+    {z5leaf::kRefOw, 120},
+    {z5leaf::kDuplex, 60},
+    {z5leaf::kDupRev, 64},
+    {z5leaf::kToneSet, 176},
+    {z5leaf::kToneCode, 180},
+    {z5leaf::kTsqlCode, 184},
+    {z5leaf::kDtcsCode, 188},
+    {z5leaf::kDtcsInv, 192},
+    {z5leaf::kAniSet, 196},
+    {z5leaf::kAniCode, 200},
+    {z5leaf::kSkip, 204},
+    {z5leaf::kTxInhibit, 208},
+    {z5leaf::kTxPower, 212},
+    {z5leaf::kScrmSet, 216},
+    {z5leaf::kScrmCode, 220},
 }};
 
 // The text fields.
@@ -46,7 +49,6 @@ constexpr std::size_t kNameOffset = 124;
 // The steps the radio stores a frequency in; a frequency on neither is
 // moved down to the raster of a typed one.
 constexpr std::int32_t kStoredSteps[] = {5'000, 6'250};
-constexpr std::size_t kNameLength = 5;
 
 void PutInt(std::array<std::uint8_t, ChannelClipRecord::kSize>& bytes, std::size_t offset,
             std::int32_t value) {
@@ -83,13 +85,13 @@ std::string GetText(Bytes bytes, std::size_t offset) {
 
 // The name as the radio shows it.
 std::string RadioName(const std::string& text) {
-    std::string name = text.substr(0, kNameLength);
+    std::string name = text.substr(0, z5channel::kNameLength);
     for (char& c : name) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 32 || byte > 127) {
             c = ' ';
-        } else if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
+        } else {
+            c = AsciiUpperCase(c);
         }
     }
     return name;
@@ -156,9 +158,9 @@ ChannelClipRecord ChannelClipRecord::FromChannel(const CNode& channel) {
     for (std::size_t i = 0; i < kValueCount; ++i) {
         record.values[i] = GetNodeValue(&channel, kValueFields[i].leaf);
     }
-    record.freqRx = GetNodeFreq(&channel, "FreqRx");
-    record.freqOw = GetNodeFreq(&channel, "FreqOw");
-    record.name = GetNodeString(&channel, "Name");
+    record.freqRx = GetNodeFreq(&channel, z5leaf::kFreqRx);
+    record.freqOw = GetNodeFreq(&channel, z5leaf::kFreqOw);
+    record.name = GetNodeString(&channel, z5leaf::kName);
     return record;
 }
 
@@ -170,9 +172,9 @@ void ChannelClipRecord::WriteTo(CNode& channel, bool keepSkip) const {
         }
     };
     writeValues(kClear, kClear);
-    WriteFrequency(channel, "FreqRx", freqRx);
-    WriteFrequency(channel, "FreqOw", freqOw);
+    WriteFrequency(channel, z5leaf::kFreqRx, freqRx);
+    WriteFrequency(channel, z5leaf::kFreqOw, freqOw);
     writeValues(kRef, kDupRev);
-    SetNodeString(&channel, "Name", RadioName(name));
+    SetNodeString(&channel, z5leaf::kName, RadioName(name));
     writeValues(kToneSet, kScrmCode);
 }

@@ -10,7 +10,6 @@
 
 #include "clone/ChannelCsvColumns.h"
 #include "clone/ChannelCsvRow.h"
-#include "clone/ChannelEditRules.h"
 #include "clone/CloneManager.h"
 #include "clone/CsvReader.h"
 #include "clone/CsvWriter.h"
@@ -19,17 +18,19 @@
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/RadioDataManager.h"
+#include "model/Z5ChannelRules.h"
+#include "model/Z5MemoryMap.h"
 #include "platform/TextFile.h"
 
 namespace {
 
-constexpr const char* kChannelArea = "MCH";
-constexpr std::uint8_t kExtendedRangeOption = 0x04;
+constexpr const char* kChannelArea = z5area::kMemory;
 
 // The leaves only the columns of this program speak for; an imported row
 // without them keeps them on a channel in use.
-constexpr const char* kLeavesOutsideLayout[] = {"DupRev",  "TXInhibit", "ANISet",
-                                                "ANICode", "SCRMSet",   "SCRMCode"};
+constexpr const char* kLeavesOutsideLayout[] = {z5leaf::kDupRev,  z5leaf::kTxInhibit,
+                                                z5leaf::kAniSet,  z5leaf::kAniCode,
+                                                z5leaf::kScrmSet, z5leaf::kScrmCode};
 
 using Plans = std::vector<SChannelPlan>;
 
@@ -39,7 +40,7 @@ CNode* ChannelArea(CCloneManager& manager) {
 }
 
 CNode* Channel(CNode& area, int location) {
-    return area.GetChild("CH" + std::to_string(location));
+    return area.GetChild(z5map::RecordName(*z5map::Area(kChannelArea), location));
 }
 
 SChannelCsvLimits LimitsOf(CCloneManager& manager, CNode& area) {
@@ -48,7 +49,8 @@ SChannelCsvLimits LimitsOf(CCloneManager& manager, CNode& area) {
     limits.channelCount = static_cast<int>(area.GetChildren().size());
     if (const CModelManager* models = manager.GetModelManager()) {
         limits.version = models->GetVersion();
-        limits.extendedRange = (models->GetModelInfo().GetOptionByte() & kExtendedRangeOption) != 0;
+        limits.extendedRange =
+            z5map::HasOption(models->GetModelInfo().GetOptionByte(), z5option::kReceiveRange) == 1;
         limits.versionName = models->GetModelInfo().GetName();
     }
     return limits;
@@ -111,12 +113,12 @@ void ReadRows(CCsvReader& reader, const CChannelCsvRow::Columns& columns,
 // The channel takes the plan's values; see the header for what it keeps.
 void Apply(CNode& channel, const SChannelPlan& plan) {
     std::vector<std::pair<const char*, std::int32_t>> kept;
-    if (GetNodeValue(&channel, "Clear") == 0) {
+    if (GetNodeValue(&channel, z5leaf::kClear) == 0) {
         for (const char* leaf : kLeavesOutsideLayout) {
             kept.emplace_back(leaf, GetNodeValue(&channel, leaf));
         }
     }
-    ChannelEditRules::WriteFreshChannel(channel);
+    z5channel::WriteFreshChannel(channel);
     for (const auto& [leaf, value] : kept) {
         SetNodeValue(&channel, leaf, value);
     }
@@ -124,9 +126,9 @@ void Apply(CNode& channel, const SChannelPlan& plan) {
         SetNodeValue(&channel, leaf, value);
     }
     if (plan.name) {
-        SetNodeString(&channel, "Name", *plan.name);
+        SetNodeString(&channel, z5leaf::kName, *plan.name);
     }
-    SetNodeValue(&channel, "Clear", 0);
+    SetNodeValue(&channel, z5leaf::kClear, 0);
 }
 
 std::string TooLarge(const std::string& path) {
@@ -196,7 +198,7 @@ std::string CChannelCsv::Export() const {
     const int count = area != nullptr ? static_cast<int>(area->GetChildren().size()) : 0;
     for (int location = 0; location < count; ++location) {
         const CNode* channel = Channel(*area, location);
-        if (channel != nullptr && GetNodeValue(channel, "Clear") == 0) {
+        if (channel != nullptr && GetNodeValue(channel, z5leaf::kClear) == 0) {
             writer.WriteRecord(ChannelCsvColumns::ExportFields(*channel, location));
         }
     }

@@ -5,10 +5,12 @@
 
 #include "clone/ChannelCsvRow.h"
 #include "clone/ChannelCsvText.h"
-#include "clone/Z5AdjustDataManager.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
+#include "model/TextFilter.h"
 #include "model/ValueList.h"
+#include "model/Z5ChannelRules.h"
+#include "model/Z5MemoryMap.h"
 
 using ChannelCsvText::EqualsNoCase;
 using ChannelCsvText::FormatScaled;
@@ -23,10 +25,8 @@ using Reasons = std::vector<std::string>;
 constexpr int kMegahertzDecimals = 6;  // frequencies in the file: MHz, 1 Hz resolution
 constexpr int kToneDecimals = 1;       // tones: Hz with one decimal
 constexpr std::size_t kDtcsDigits = 3;
-constexpr std::size_t kNameLength = 5;
 constexpr unsigned char kFirstNameByte = 0x20;  // the bytes a name in the radio can hold
 constexpr unsigned char kLastNameByte = 0x7F;
-constexpr int kMarketVersions = 4;  // GEN, SEA, USA, EUR
 // The steps the radio stores frequencies in (12.5 kHz channels are 6.25 kHz
 // multiples): a frequency on neither cannot be stored exactly.
 constexpr std::int64_t kNarrowRaster = 5'000;
@@ -100,54 +100,55 @@ std::string FrequencyText(const CNode& channel, std::string_view leaf) {
 }
 
 std::string StepText(const CNode& channel) {
-    return GetNodeValue(&channel, "FreqRx") % kNarrowRaster == 0 ? "5.00" : "6.25";
+    return GetNodeValue(&channel, z5leaf::kFreqRx) % kNarrowRaster == 0 ? "5.00" : "6.25";
 }
 
 bool TransmitInhibited(const CNode& channel) {
-    return GetNodeValue(&channel, "TXInhibit") != 0;
+    return GetNodeValue(&channel, z5leaf::kTxInhibit) != 0;
 }
 
 std::string DuplexText(const CNode& channel) {
     return TransmitInhibited(channel) ? std::string(kInhibitedDuplex)
-                                      : CsvWordFor(kDuplexes, LeafText(channel, "Duplex"));
+                                      : CsvWordFor(kDuplexes, LeafText(channel, z5leaf::kDuplex));
 }
 
 std::string InhibitedDuplexText(const CNode& channel) {
-    return TransmitInhibited(channel) ? CsvWordFor(kDuplexes, LeafText(channel, "Duplex"))
+    return TransmitInhibited(channel) ? CsvWordFor(kDuplexes, LeafText(channel, z5leaf::kDuplex))
                                       : std::string();
 }
 
 constexpr SExportColumn kExportColumns[] = {
     {"Location", [](const CNode&, int location) { return std::to_string(location); }},
-    {"Name", [](const CNode& c, int) { return GetNodeString(&c, "Name"); }},
-    {"Frequency", [](const CNode& c, int) { return FrequencyText(c, "FreqRx"); }},
+    {"Name", [](const CNode& c, int) { return GetNodeString(&c, z5leaf::kName); }},
+    {"Frequency", [](const CNode& c, int) { return FrequencyText(c, z5leaf::kFreqRx); }},
     {"Duplex", [](const CNode& c, int) { return DuplexText(c); }},
-    {"Offset", [](const CNode& c, int) { return FrequencyText(c, "FreqOw"); }},
-    {"Tone", [](const CNode& c, int) { return CsvWordFor(kToneModes, LeafText(c, "TONESet")); }},
-    {"rToneFreq", [](const CNode& c, int) { return LeafText(c, "TONECode"); }},
-    {"cToneFreq", [](const CNode& c, int) { return LeafText(c, "TSQLCode"); }},
-    {"DtcsCode", [](const CNode& c, int) { return LeafText(c, "DTCSCode"); }},
+    {"Offset", [](const CNode& c, int) { return FrequencyText(c, z5leaf::kFreqOw); }},
+    {"Tone",
+     [](const CNode& c, int) { return CsvWordFor(kToneModes, LeafText(c, z5leaf::kToneSet)); }},
+    {"rToneFreq", [](const CNode& c, int) { return LeafText(c, z5leaf::kToneCode); }},
+    {"cToneFreq", [](const CNode& c, int) { return LeafText(c, z5leaf::kTsqlCode); }},
+    {"DtcsCode", [](const CNode& c, int) { return LeafText(c, z5leaf::kDtcsCode); }},
     {"DtcsPolarity",
-     [](const CNode& c, int) { return CsvWordFor(kPolarities, LeafText(c, "DTCSInv")); }},
-    {"RxDtcsCode", [](const CNode& c, int) { return LeafText(c, "DTCSCode"); }},
+     [](const CNode& c, int) { return CsvWordFor(kPolarities, LeafText(c, z5leaf::kDtcsInv)); }},
+    {"RxDtcsCode", [](const CNode& c, int) { return LeafText(c, z5leaf::kDtcsCode); }},
     {"CrossMode", [](const CNode&, int) { return std::string("Tone->Tone"); }},
     {"Mode", [](const CNode&, int) { return std::string("FM"); }},
     {"TStep", [](const CNode& c, int) { return StepText(c); }},
-    {"Skip", [](const CNode& c, int) { return CsvWordFor(kSkips, LeafText(c, "Skip")); }},
-    {"Power", [](const CNode& c, int) { return LeafText(c, "TXPower"); }},
+    {"Skip", [](const CNode& c, int) { return CsvWordFor(kSkips, LeafText(c, z5leaf::kSkip)); }},
+    {"Power", [](const CNode& c, int) { return LeafText(c, z5leaf::kTxPower); }},
     {"Comment", [](const CNode&, int) { return std::string(); }},
     {"URCALL", [](const CNode&, int) { return std::string(); }},
     {"RPT1CALL", [](const CNode&, int) { return std::string(); }},
     {"RPT2CALL", [](const CNode&, int) { return std::string(); }},
     {"DVCODE", [](const CNode&, int) { return std::string(); }},
     // Columns of this program for what the common layout cannot say.
-    {"TXInhibit", [](const CNode& c, int) { return LeafText(c, "TXInhibit"); }},
+    {"TXInhibit", [](const CNode& c, int) { return LeafText(c, z5leaf::kTxInhibit); }},
     {"InhibitedDuplex", [](const CNode& c, int) { return InhibitedDuplexText(c); }},
-    {"DupRev", [](const CNode& c, int) { return LeafText(c, "DupRev"); }},
-    {"ANISet", [](const CNode& c, int) { return LeafText(c, "ANISet"); }},
-    {"ANICode", [](const CNode& c, int) { return LeafText(c, "ANICode"); }},
-    {"SCRMSet", [](const CNode& c, int) { return LeafText(c, "SCRMSet"); }},
-    {"SCRMCode", [](const CNode& c, int) { return LeafText(c, "SCRMCode"); }},
+    {"DupRev", [](const CNode& c, int) { return LeafText(c, z5leaf::kDupRev); }},
+    {"ANISet", [](const CNode& c, int) { return LeafText(c, z5leaf::kAniSet); }},
+    {"ANICode", [](const CNode& c, int) { return LeafText(c, z5leaf::kAniCode); }},
+    {"SCRMSet", [](const CNode& c, int) { return LeafText(c, z5leaf::kScrmSet); }},
+    {"SCRMCode", [](const CNode& c, int) { return LeafText(c, z5leaf::kScrmCode); }},
 };
 
 // ---- import: frequencies ------------------------------------------------------
@@ -172,17 +173,16 @@ std::int64_t NearestOnRaster(std::int64_t hertz) {
 }
 
 bool VersionKnown(const SChannelCsvLimits& limits) {
-    return !limits.wholeRange && limits.version >= 0 && limits.version < kMarketVersions;
+    return !limits.wholeRange && z5map::VersionBand(limits.version).has_value();
 }
 
 // A known version: what a write to the radio keeps. Otherwise all the radio
 // can receive (the version 0 band does not count with the range option).
 bool MayReceive(const SChannelCsvLimits& limits, std::int64_t hertz) {
     const bool known = VersionKnown(limits);
-    return hertz > 0 && FitsLeaf(limits, "FreqRx", hertz) &&
-           CZ5AdjustDataManager::MayKeepFrequency(known ? limits.version : 0,
-                                                  static_cast<std::uint32_t>(hertz),
-                                                  limits.extendedRange || !known);
+    return hertz > 0 && FitsLeaf(limits, z5leaf::kFreqRx, hertz) &&
+           z5channel::MayKeepFrequency(known ? limits.version : 0, hertz,
+                                       limits.extendedRange || !known);
 }
 
 // The frequency in the column, or none (with the reason) when it is no
@@ -215,7 +215,7 @@ void Frequency(const CChannelCsvRow& row, const SChannelCsvLimits& limits, SChan
                           " is outside the receive range of the radio" + range);
         return;
     }
-    plan.SetValue("FreqRx", static_cast<std::int32_t>(*hertz));
+    plan.SetValue(z5leaf::kFreqRx, static_cast<std::int32_t>(*hertz));
 }
 
 // "split": Offset holds the transmit frequency; the radio keeps the
@@ -250,15 +250,15 @@ void DuplexAndOffset(const CChannelCsvRow& row, const SChannelCsvLimits& limits,
     if (split) {
         SplitToOffset(row, *offset, choice);
     }
-    if (!FitsLeaf(limits, "FreqOw", *offset) || !OnRaster(*offset)) {
+    if (!FitsLeaf(limits, z5leaf::kFreqOw, *offset) || !OnRaster(*offset)) {
         reasons.push_back("the duplex offset " + Megahertz(*offset) +
                           " is more than the radio can set or off its raster");
         return;
     }
-    plan.SetValue("FreqOw", static_cast<std::int32_t>(*offset));
-    plan.SetValue("Duplex", ChoiceValue(limits, "Duplex", choice).value_or(0));
+    plan.SetValue(z5leaf::kFreqOw, static_cast<std::int32_t>(*offset));
+    plan.SetValue(z5leaf::kDuplex, ChoiceValue(limits, z5leaf::kDuplex, choice).value_or(0));
     if (inhibited) {
-        plan.SetValue("TXInhibit", 1);
+        plan.SetValue(z5leaf::kTxInhibit, 1);
     }
 }
 
@@ -282,11 +282,12 @@ std::string NameForRadio(std::string_view text) {
     std::string name;
     for (char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte >= kFirstNameByte && byte <= kLastNameByte && name.size() < kNameLength) {
+        if (byte >= kFirstNameByte && byte <= kLastNameByte &&
+            name.size() < z5channel::kNameLength) {
             name += c;
         }
     }
-    return ChannelCsvText::UpperCase(TrimEnd(name));
+    return AsciiUpperCase(TrimEnd(name));
 }
 
 // A name is stored in upper case; anything else it loses is said.
@@ -353,14 +354,14 @@ struct SChoiceColumn {
 };
 
 constexpr SChoiceColumn kChoiceColumns[] = {
-    {"Tone", "TONESet", kToneModes, nullptr,
+    {"Tone", z5leaf::kToneSet, kToneModes, nullptr,
      "is not a tone mode of the radio (\"\", Tone, TSQL or DTCS)"},
-    {"rToneFreq", "TONECode", {}, &ToneChoice, "is not a tone of the radio"},
-    {"cToneFreq", "TSQLCode", {}, &ToneChoice, "is not a tone of the radio"},
-    {"DtcsCode", "DTCSCode", {}, &DtcsChoice, "is not a DTCS code of the radio"},
-    {"DtcsPolarity", "DTCSInv", kPolarities, nullptr,
+    {"rToneFreq", z5leaf::kToneCode, {}, &ToneChoice, "is not a tone of the radio"},
+    {"cToneFreq", z5leaf::kTsqlCode, {}, &ToneChoice, "is not a tone of the radio"},
+    {"DtcsCode", z5leaf::kDtcsCode, {}, &DtcsChoice, "is not a DTCS code of the radio"},
+    {"DtcsPolarity", z5leaf::kDtcsInv, kPolarities, nullptr,
      "is not NN or RR: the radio inverts both directions or neither"},
-    {"Skip", "Skip", kSkips, nullptr, "is not \"\", S or P"},
+    {"Skip", z5leaf::kSkip, kSkips, nullptr, "is not \"\", S or P"},
 };
 
 std::optional<std::string> ChoiceOf(const SChoiceColumn& column, std::string_view text) {
@@ -411,27 +412,27 @@ void ReceiveDtcs(const CChannelCsvRow& row, const SChannelCsvLimits&, SChannelPl
     }
 }
 
-// A column of this program: the choice text of a leaf, in any letter case.
+// A column of this program: the choice text of a leaf, in any letter case,
+// one of the values the leaf's editors offer.
 struct SLeafColumn {
-    std::string_view header;  // also the leaf's name
-    std::int32_t lowest;
-    std::int32_t highest;
+    std::string_view header;
+    const char* leaf;
     std::string_view complaint;
 };
 
 constexpr std::string_view kOnOff = "is not ON or OFF";
 constexpr SLeafColumn kLeafColumns[] = {
-    {"TXInhibit", 0, 1, kOnOff},
-    {"DupRev", 0, 1, kOnOff},
-    {"ANISet", 0, 2, "is not OFF, CSQL or PGR"},
-    {"ANICode", 0, 7, "is not an ANI code of the radio (C0 to C6 or CP)"},
-    {"SCRMSet", 0, 1, kOnOff},
-    {"SCRMCode", 1, 255, "is not a scrambler code from 01 to FF"},
+    {"TXInhibit", z5leaf::kTxInhibit, kOnOff},
+    {"DupRev", z5leaf::kDupRev, kOnOff},
+    {"ANISet", z5leaf::kAniSet, "is not OFF, CSQL or PGR"},
+    {"ANICode", z5leaf::kAniCode, "is not an ANI code of the radio (C0 to C6 or CP)"},
+    {"SCRMSet", z5leaf::kScrmSet, kOnOff},
+    {"SCRMCode", z5leaf::kScrmCode, "is not a scrambler code from 01 to FF"},
 };
 
-std::string ChoiceText(std::string_view header, std::string_view text) {
-    std::string choice = ChannelCsvText::UpperCase(text);
-    if (header == "SCRMCode" && choice.size() == 1) {
+std::string ChoiceText(const SLeafColumn& column, std::string_view text) {
+    std::string choice = AsciiUpperCase(text);
+    if (column.leaf == z5leaf::kScrmCode && choice.size() == 1) {
         choice.insert(0, 1, '0');  // a spreadsheet dropped the leading zero
     }
     return choice;
@@ -443,17 +444,18 @@ void LeafColumns(const CChannelCsvRow& row, const SChannelCsvLimits& limits, SCh
     const bool inhibited = EqualsNoCase(row.Trimmed("Duplex"), kInhibitedDuplex);
     for (const SLeafColumn& column : kLeafColumns) {
         const std::string_view text = row.Trimmed(column.header);
-        if (text.empty() || (inhibited && column.header == "TXInhibit")) {
+        if (text.empty() || (inhibited && column.leaf == z5leaf::kTxInhibit)) {
             continue;
         }
+        const z5map::ValueRange range = z5map::ChoiceRange(z5area::kMemory, column.leaf);
         std::optional<std::int32_t> value =
-            ChoiceValue(limits, column.header, ChoiceText(column.header, text));
-        if (!value || *value < column.lowest || *value > column.highest) {
+            ChoiceValue(limits, column.leaf, ChoiceText(column, text));
+        if (!value || *value < range.lowest || *value > range.highest) {
             reasons.push_back(std::string(column.header) + " " + Quoted(text) + " " +
                               std::string(column.complaint));
             continue;
         }
-        plan.SetValue(column.header, *value);
+        plan.SetValue(column.leaf, *value);
     }
 }
 
@@ -462,7 +464,7 @@ void Power(const CChannelCsvRow& row, const SChannelCsvLimits& limits, SChannelP
     const std::string_view text = row.Trimmed("Power");
     if (!text.empty()) {
         const std::string_view choice = EqualsNoCase(text, "Low") ? "Low" : "High";
-        plan.SetValue("TXPower", ChoiceValue(limits, "TXPower", choice).value_or(0));
+        plan.SetValue(z5leaf::kTxPower, ChoiceValue(limits, z5leaf::kTxPower, choice).value_or(0));
     }
 }
 

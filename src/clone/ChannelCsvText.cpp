@@ -15,10 +15,6 @@ char LowerCaseChar(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-char UpperCaseChar(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 std::int64_t DigitsValue(std::string_view digits) {
     std::int64_t value = 0;
     for (char c : digits) {
@@ -47,12 +43,6 @@ std::string LowerCase(std::string_view text) {
     std::string lower(text);
     std::transform(lower.begin(), lower.end(), lower.begin(), LowerCaseChar);
     return lower;
-}
-
-std::string UpperCase(std::string_view text) {
-    std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(), UpperCaseChar);
-    return upper;
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {

@@ -18,8 +18,6 @@ std::string_view TrimEnd(std::string_view text);
 
 // text with ASCII capital letters made small.
 std::string LowerCase(std::string_view text);
-// text with ASCII small letters made capital.
-std::string UpperCase(std::string_view text);
 
 // a equals b with ASCII letter case ignored.
 bool EqualsNoCase(std::string_view a, std::string_view b);

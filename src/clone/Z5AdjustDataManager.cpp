@@ -1,8 +1,6 @@
 #include "clone/Z5AdjustDataManager.h"
 
 #include <cstring>
-#include <initializer_list>
-#include <iterator>
 #include <span>
 
 #include "clone/CloneManager.h"
@@ -10,14 +8,13 @@
 #include "clone/Z5DefaultDataManager.h"
 #include "model/EepromDataManager.h"
 #include "model/Node.h"
+#include "model/Z5ChannelRules.h"
+#include "model/Z5MemoryMap.h"
 #include "model/Z5RadioDataManager.h"
 
 CPZ5_IMPLEMENT_CLASS(CZ5AdjustDataManager, CAdjustDataManager)
 
 namespace {
-
-constexpr std::uint32_t kModelTextAddress = 0x798;
-constexpr char kModelText[] = "24680001";  // model code and revision as ASCII
 
 // Bytes (bit < 0) or single bits that the user cannot edit; the factory image
 // of the version has the only right value.
@@ -35,42 +32,9 @@ constexpr SFactoryRestore kChannelRestores[] = {{0x6B0, 16, -1}, {0x6CC, 1, 4}, 
 constexpr SFactoryRestore kPagerRestores[] = {{0x751, 1, 3}, {0x751, 1, 2},  {0x751, 1, 1},
                                               {0x751, 1, 0}, {0x75E, 1, -1}, {0x75F, 1, -1}};
 
-struct SChannelArea {
-    std::uint32_t firstRecord;
-    std::uint32_t recordCount;
-    int firstFlag;  // position of record 0 in the "Clear" bitmap, -1: none
-};
-
-constexpr std::uint32_t kRecordSize = 16;
-constexpr std::uint32_t kClearBitmap = 0x6D0;
-constexpr SChannelArea kChannelAreas[] = {
-    {0x000, 100, 0},  // "MCH"
-    {0x640, 6, 100},  // "PCH"
-    {0x6A0, 1, -1},   // "CCH"
-};
-
-struct SBand {
-    std::uint32_t low;
-    std::uint32_t high;
-};
-
-constexpr SBand kReceiverCoverage = {136'000'000, 174'000'000};
-// By version: "GEN", "SEA", "USA", "EUR".
-constexpr SBand kVersionBands[] = {{144'000'000, 146'000'000},
-                                   {140'000'000, 150'000'000},
-                                   {144'000'000, 148'000'000},
-                                   {144'000'000, 146'000'000}};
-
-constexpr std::uint8_t kExtendedRangeOption = 0x04;
-
-bool Contains(const SBand& band, std::uint32_t frequency) {
-    return frequency >= band.low && frequency <= band.high;
-}
-
-std::uint32_t ReceiveFrequency(const CImageBuffer& image, std::uint32_t record) {
-    std::uint32_t step = image.GetBit(record + 4, 7) != 0 ? 6'250 : 5'000;
-    return image.GetWord(record, true) * step;
-}
+constexpr const char* kSettingsAreas[] = {z5area::kCommon};
+constexpr const char* kChannelAreas[] = {z5area::kMemory, z5area::kScanEdge, z5area::kCall};
+constexpr const char* kMemoryAreas[] = {z5area::kDtmf, z5area::kPager};
 
 // What Adjust works on; the memory map and the default data may be missing.
 struct SAdjustTarget {
@@ -80,13 +44,13 @@ struct SAdjustTarget {
 };
 
 void StampModelText(CImageBuffer& image) {
-    image.Write(kModelTextAddress, reinterpret_cast<const std::uint8_t*>(kModelText),
-                std::strlen(kModelText));
+    image.Write(z5map::kModelTextAddress, reinterpret_cast<const std::uint8_t*>(z5map::kModelText),
+                std::strlen(z5map::kModelText));
 }
 
 // Decodes each area into its nodes and encodes it back: values the radio
 // cannot hold come back normalised.
-void PassThroughNodes(const SAdjustTarget& target, std::initializer_list<const char*> areas) {
+void PassThroughNodes(const SAdjustTarget& target, std::span<const char* const> areas) {
     if (target.map == nullptr) {
         return;
     }
@@ -113,12 +77,13 @@ void RestoreFromFactory(const SAdjustTarget& target, std::span<const SFactoryRes
 
 // The call channel has no skip or clear bits; its nodes are kept at 0.
 void ResetCallChannelFlags(const SAdjustTarget& target) {
-    CNode* callChannel =
-        target.map != nullptr ? target.map->GetRoot()->FindPath("CCH.CH0") : nullptr;
+    CNode* callChannel = target.map != nullptr
+                             ? target.map->GetRoot()->FindPath(z5map::RecordPath(z5area::kCall, 0))
+                             : nullptr;
     if (callChannel == nullptr) {
         return;
     }
-    for (const char* flag : {"Skip", "Clear"}) {
+    for (const char* flag : {z5leaf::kSkip, z5leaf::kClear}) {
         if (CNode* leaf = callChannel->GetChild(flag)) {
             leaf->SetValue(0);
         }
@@ -129,11 +94,7 @@ void ResetCallChannelFlags(const SAdjustTarget& target) {
 
 bool CZ5AdjustDataManager::MayKeepFrequency(int version, std::uint32_t frequency,
                                             bool extendedRange) {
-    if (version < 0 || version >= static_cast<int>(std::size(kVersionBands))) {
-        return true;
-    }
-    return Contains(kReceiverCoverage, frequency) &&
-           (extendedRange || Contains(kVersionBands[version], frequency));
+    return z5channel::MayKeepFrequency(version, frequency, extendedRange);
 }
 
 void CZ5AdjustDataManager::Adjust() {
@@ -145,12 +106,12 @@ void CZ5AdjustDataManager::Adjust() {
     const SAdjustTarget target = {*image, dynamic_cast<CZ5RadioDataManager*>(owner->GetRadioData()),
                                   owner->GetDefaultData()};
     StampModelText(*image);
-    PassThroughNodes(target, {"Common"});
+    PassThroughNodes(target, kSettingsAreas);
     RestoreFromFactory(target, kSettingsRestores);
-    PassThroughNodes(target, {"MCH", "PCH", "CCH"});
+    PassThroughNodes(target, kChannelAreas);
     RestoreFromFactory(target, kChannelRestores);
     ResetCallChannelFlags(target);
-    PassThroughNodes(target, {"DTMF", "PGR"});
+    PassThroughNodes(target, kMemoryAreas);
     RestoreFromFactory(target, kPagerRestores);
 }
 
@@ -162,18 +123,20 @@ void CZ5AdjustDataManager::PrepareForRadio() {
         return;
     }
     const int version = models->GetVersion();
-    const bool extendedRange = (models->GetModelInfo().GetOptionByte() & kExtendedRangeOption) != 0;
+    const bool extendedRange =
+        z5map::HasOption(models->GetModelInfo().GetOptionByte(), z5option::kReceiveRange) == 1;
     const CZ5DefaultDataManager::Image& factory = CZ5DefaultDataManager::FactoryImage(version);
-    for (const SChannelArea& area : kChannelAreas) {
-        for (std::uint32_t i = 0; i < area.recordCount; ++i) {
-            const std::uint32_t record = area.firstRecord + kRecordSize * i;
-            if (MayKeepFrequency(version, ReceiveFrequency(*image, record), extendedRange)) {
+    for (const char* name : kChannelAreas) {
+        const z5map::AreaLayout* area = z5map::Area(name);
+        for (int i = 0; area != nullptr && i < area->record_count; ++i) {
+            if (MayKeepFrequency(version, z5map::ReceiveFrequency(*image, *area, i),
+                                 extendedRange)) {
                 continue;
             }
-            image->Write(record, factory.data() + record, kRecordSize);
-            if (area.firstFlag >= 0) {
-                const std::uint32_t flag = static_cast<std::uint32_t>(area.firstFlag) + i;
-                image->SetBit(kClearBitmap + flag / 8, flag % 8, 1);
+            const std::uint32_t record = z5map::RecordAddress(*area, i);
+            image->Write(record, factory.data() + record, area->record_size);
+            if (const auto clear = z5map::FlagPosition(*area, z5leaf::kClear, i)) {
+                image->SetBit(clear->address, clear->bit, 1);
             }
         }
     }

@@ -8,6 +8,7 @@
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
 #include "model/Z5EepromDataManager.h"
+#include "model/Z5MemoryMap.h"
 
 CPZ5_IMPLEMENT_CLASS(CZ5CloneFileIoManager, CCloneFileIoManager)
 
@@ -18,8 +19,8 @@ void CZ5CloneFileIoManager::Initialize() {
 std::string CZ5CloneFileIoManager::GetComment() {
     m_commentBuffer.fill('\0');
     CRadioDataManager* map = GetOwner() != nullptr ? GetOwner()->GetRadioData() : nullptr;
-    const CNode* common = map != nullptr ? map->GetRoot()->GetChild("Common") : nullptr;
-    const CNode* comment = common != nullptr ? common->GetChild("CloneComment") : nullptr;
+    const CNode* common = map != nullptr ? map->GetRoot()->GetChild(z5area::kCommon) : nullptr;
+    const CNode* comment = common != nullptr ? common->GetChild(z5leaf::kCloneComment) : nullptr;
     if (comment != nullptr) {
         const std::string text = comment->GetText();
         std::copy_n(text.begin(), std::min(text.size(), kCommentLength), m_commentBuffer.begin());

@@ -9,6 +9,7 @@
 #include "clone/ModelManager.h"
 #include "clone/Z5ModelInfo.h"
 #include "model/EepromDataManager.h"
+#include "model/Z5MemoryMap.h"
 #include "platform/StringTable.h"
 #include "platform/UserInterface.h"
 
@@ -17,7 +18,7 @@ CPZ5_IMPLEMENT_CLASS(CZ5CloneRsIoManager, CCloneRsIoManager)
 namespace {
 
 // The whole 1,952-byte image, as the temporary clone file holds it.
-constexpr SMemoryRange kImageRanges[] = {{0x0000, 0x079F}, {0xFFFF, 0xFFFF}};
+constexpr SMemoryRange kImageRanges[] = {{0x0000, z5map::kImageSize - 1}, {0xFFFF, 0xFFFF}};
 
 }  // namespace
 

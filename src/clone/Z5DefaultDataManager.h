@@ -9,11 +9,12 @@
 #include <cstdint>
 
 #include "clone/DefaultDataManager.h"
+#include "model/Z5MemoryMap.h"
 
 class CZ5DefaultDataManager : public CDefaultDataManager {
     CPZ5_DECLARE_CLASS(CZ5DefaultDataManager)
   public:
-    static constexpr std::uint32_t kImageSize = 0x7A0;
+    static constexpr std::uint32_t kImageSize = z5map::kImageSize;
     using Image = std::array<std::uint8_t, kImageSize>;
 
     // The factory image of version (see above); constant data that lives for

@@ -20,3 +20,15 @@ void ReplaceListed(std::string& text, std::string_view replacement, std::string_
     }
     text = std::move(result);
 }
+
+char AsciiUpperCase(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::string AsciiUpperCase(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) {
+        c = AsciiUpperCase(c);
+    }
+    return upper;
+}

@@ -10,3 +10,8 @@ bool KeepAllowed(std::string& text, std::string_view allowed);
 
 // Replaces every character of text that occurs in listed by replacement.
 void ReplaceListed(std::string& text, std::string_view replacement, std::string_view listed);
+
+// c with an ASCII small letter made capital; any other character as it is.
+char AsciiUpperCase(char c);
+// text with every ASCII small letter made capital.
+std::string AsciiUpperCase(std::string_view text);

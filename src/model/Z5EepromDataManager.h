@@ -5,11 +5,12 @@
 #include <cstdint>
 
 #include "model/EepromDataManager.h"
+#include "model/Z5MemoryMap.h"
 
 class CZ5EepromDataManager : public CEepromDataManager {
     CPZ5_DECLARE_CLASS(CZ5EepromDataManager)
   public:
-    static constexpr std::uint32_t kImageSize = 0x7A0;
+    static constexpr std::uint32_t kImageSize = z5map::kImageSize;
 
     void Initialize() override { Resize(kImageSize); }
 };

@@ -7,6 +7,8 @@
 
 #include "model/ImageBuffer.h"
 #include "model/Node.h"
+#include "model/TextFilter.h"
+#include "model/Z5MemoryMap.h"
 
 namespace z5map {
 namespace {
@@ -143,9 +145,7 @@ std::int32_t ReceiveStep(std::int32_t receive, std::int32_t offsetStep) {
 void DecodeFrequency(const CImageBuffer& image, const LeafRow& row, RecordPlace place,
                      CNode& record) {
     if (CNode* leaf = LeafOf(record, row)) {
-        const bool wide = image.GetBit(place.address + kStepFlagsOffset, row.shift) != 0;
-        const std::int32_t steps = image.GetWord(place.address + row.offset, kBigEndian);
-        leaf->SetValue(steps * (wide ? kWideStep : kNarrowStep));
+        leaf->SetValue(FrequencyInImage(image, row, place.address));
     }
 }
 
@@ -164,7 +164,7 @@ void EncodeReceiveFrequency(CImageBuffer& image, const LeafRow& row, RecordPlace
                             const CNode& record) {
     if (const CNode* leaf = LeafOf(record, row)) {
         const std::int32_t receive = FrequencyOf(leaf);
-        const std::int32_t offsetStep = OffsetStep(FrequencyOf(record.GetChild("FreqOw")));
+        const std::int32_t offsetStep = OffsetStep(FrequencyOf(record.GetChild(z5leaf::kFreqOw)));
         WriteFrequency(image, row, place, receive, ReceiveStep(receive, offsetStep));
     }
 }
@@ -207,10 +207,6 @@ char Printable(unsigned char c) {
     return c < 32 || c > 127 ? ' ' : static_cast<char>(c);
 }
 
-char UpperCase(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 template <bool kUpperCase>
 void DecodeText(const CImageBuffer& image, const LeafRow& row, RecordPlace place, CNode& record) {
     CNode* leaf = LeafOf(record, row);
@@ -220,7 +216,7 @@ void DecodeText(const CImageBuffer& image, const LeafRow& row, RecordPlace place
     std::string text;
     for (std::uint32_t i = 0; i < row.width; ++i) {
         const char c = Printable(image.GetByte(place.address + row.offset + i));
-        text += kUpperCase ? UpperCase(c) : c;
+        text += kUpperCase ? AsciiUpperCase(c) : c;
     }
     leaf->SetText(text);  // drops the padding with the trailing white space
 }
@@ -240,7 +236,7 @@ void EncodeText(CImageBuffer& image, const LeafRow& row, RecordPlace place, cons
 // ---- digit strings ----------------------------------------------------------
 
 std::uint8_t NibbleOf(char c) {
-    const std::size_t digit = kDigits.find(UpperCase(c));
+    const std::size_t digit = kDigits.find(AsciiUpperCase(c));
     return digit == std::string_view::npos ? 0 : static_cast<std::uint8_t>(digit);
 }
 
@@ -333,6 +329,13 @@ void EncodePagerCode(CImageBuffer& image, const LeafRow& row, RecordPlace place,
 }
 
 }  // namespace
+
+std::int32_t FrequencyInImage(const CImageBuffer& image, const LeafRow& row,
+                              std::uint32_t recordAddress) {
+    const bool wide = image.GetBit(recordAddress + kStepFlagsOffset, row.shift) != 0;
+    const std::int32_t steps = image.GetWord(recordAddress + row.offset, kBigEndian);
+    return steps * (wide ? kWideStep : kNarrowStep);
+}
 
 constinit const LeafCodec kNumber = FieldCodec<ReadCapped, WriteClamped>();
 constinit const LeafCodec kToneSet = FieldCodec<ReadToneSet, WriteZeroAbove>();

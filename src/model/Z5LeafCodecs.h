@@ -33,6 +33,10 @@ extern const LeafCodec kChannelPlusOne;
 // 5,000 Hz). Stored with the step of the offset frequency ("FreqOw") when it
 // fits, else 6,250 Hz when that fits, else 5,000 Hz.
 extern const LeafCodec kReceiveFrequency;
+// The frequency in Hz that the word and step bit of row (kReceiveFrequency or
+// kOffsetFrequency) hold in the record at recordAddress.
+std::int32_t FrequencyInImage(const CImageBuffer& image, const LeafRow& row,
+                              std::uint32_t recordAddress);
 // Word as above holding the duplex offset; stored with 6,250 Hz steps when the
 // offset is a multiple of 6,250 Hz (0 included), else 5,000 Hz.
 extern const LeafCodec kOffsetFrequency;

@@ -5,9 +5,12 @@
 #include <string>
 
 #include "model/BitNode.h"
+#include "model/ChoiceList.h"
+#include "model/LookupCheck.h"
 #include "model/Node.h"
 #include "model/NumNode.h"
 #include "model/StringNode.h"
+#include "model/ValueList.h"
 #include "model/Z5FreqNode.h"
 #include "model/Z5LeafCodecs.h"
 
@@ -116,92 +119,111 @@ constexpr std::uint32_t kClearBitmap = 0x6D0;
 // clang-format off
 // One channel record of 16 bytes; the flag rows address the bitmaps directly.
 const LeafRow kChannelLeaves[] = {
-    // leaf        class    offset        shift width codec               limit        choices
-    {"Clear",      kBit,    kClearBitmap, 0, 1,  &kFlagBit,          1,           Listed<kOffOn>},
-    {"FreqRx",     kFreq,   0,            7, 16, &kReceiveFrequency, 199'990'000, nullptr},
-    {"Ref",        kBit,    0,            0, 0,  nullptr,            1,           Listed<kStepTexts>},
-    {"FreqOw",     kFreq,   2,            6, 16, &kOffsetFrequency,  99'995'000,  nullptr},
-    {"RefOw",      kBit,    0,            0, 0,  nullptr,            1,           Listed<kStepTexts>},
-    {"TXInhibit",  kBit,    6,            0, 1,  &kNumber,           1,           Listed<kOffOn>},
-    {"TXPower",    kBit,    5,            5, 1,  &kNumber,           1,           Listed<kPowerTexts>},
-    {"Duplex",     kNum,    5,            6, 2,  &kDuplex,           2,           Listed<kDuplexTexts>},
-    {"DupRev",     kBit,    6,            1, 1,  &kNumber,           1,           Listed<kOffOn>},
-    {"Name",       kString, 7,            0, 5,  &kUpperCaseText,    0,           nullptr},
-    {"TONESet",    kNum,    4,            3, 3,  &kToneSet,          3,           Listed<kToneSetTexts>},
-    {"TONECode",   kNum,    12,           0, 8,  &kNumber,           49,          Listed<kToneTexts>},
-    {"TSQLCode",   kNum,    13,           0, 8,  &kNumber,           49,          Listed<kToneTexts>},
-    {"DTCSCode",   kNum,    14,           0, 8,  &kNumber,           103,         Listed<kDtcsTexts>},
-    {"DTCSInv",    kBit,    5,            3, 1,  &kNumber,           1,           Listed<kPolarityTexts>},
-    {"ANISet",     kNum,    4,            0, 3,  &kCappedOrOff,      2,           Listed<kAniSetTexts>},
-    {"ANICode",    kNum,    5,            0, 3,  &kNumber,           7,           Listed<kAniCodeTexts>},
-    {"SCRMSet",    kBit,    5,            4, 1,  &kNumber,           1,           Listed<kOffOn>},
-    {"SCRMCode",   kNum,    15,           0, 8,  &kScrambleCode,     255,         ScrambleCode},
-    {"Skip",       kBit,    kSkipBitmap,  0, 1,  &kFlagBit,          1,           Listed<kOffOn>},
+    // leaf              class    offset        shift width codec            lowest limit  choices
+    {z5leaf::kClear,     kBit,    kClearBitmap, 0, 1,  &kFlagBit,          0, 1,           Listed<kOffOn>},
+    {z5leaf::kFreqRx,    kFreq,   0,            7, 16, &kReceiveFrequency, 0, 199'990'000, nullptr},
+    {z5leaf::kRef,       kBit,    0,            0, 0,  nullptr,            0, 1,           Listed<kStepTexts>},
+    {z5leaf::kFreqOw,    kFreq,   2,            6, 16, &kOffsetFrequency,  0, 99'995'000,  nullptr},
+    {z5leaf::kRefOw,     kBit,    0,            0, 0,  nullptr,            0, 1,           Listed<kStepTexts>},
+    {z5leaf::kTxInhibit, kBit,    6,            0, 1,  &kNumber,           0, 1,           Listed<kOffOn>},
+    {z5leaf::kTxPower,   kBit,    5,            5, 1,  &kNumber,           0, 1,           Listed<kPowerTexts>},
+    {z5leaf::kDuplex,    kNum,    5,            6, 2,  &kDuplex,           0, 2,           Listed<kDuplexTexts>},
+    {z5leaf::kDupRev,    kBit,    6,            1, 1,  &kNumber,           0, 1,           Listed<kOffOn>},
+    {z5leaf::kName,      kString, 7,            0, 5,  &kUpperCaseText,    0, 0,           nullptr},
+    {z5leaf::kToneSet,   kNum,    4,            3, 3,  &kToneSet,          0, 3,           Listed<kToneSetTexts>},
+    {z5leaf::kToneCode,  kNum,    12,           0, 8,  &kNumber,           0, 49,          Listed<kToneTexts>},
+    {z5leaf::kTsqlCode,  kNum,    13,           0, 8,  &kNumber,           0, 49,          Listed<kToneTexts>},
+    {z5leaf::kDtcsCode,  kNum,    14,           0, 8,  &kNumber,           0, 103,         Listed<kDtcsTexts>},
+    {z5leaf::kDtcsInv,   kBit,    5,            3, 1,  &kNumber,           0, 1,           Listed<kPolarityTexts>},
+    {z5leaf::kAniSet,    kNum,    4,            0, 3,  &kCappedOrOff,      0, 2,           Listed<kAniSetTexts>},
+    {z5leaf::kAniCode,   kNum,    5,            0, 3,  &kNumber,           0, 7,           Listed<kAniCodeTexts>},
+    {z5leaf::kScrmSet,   kBit,    5,            4, 1,  &kNumber,           0, 1,           Listed<kOffOn>},
+    {z5leaf::kScrmCode,  kNum,    15,           0, 8,  &kScrambleCode,     1, 255,         ScrambleCode},
+    {z5leaf::kSkip,      kBit,    kSkipBitmap,  0, 1,  &kFlagBit,          0, 1,           Listed<kOffOn>},
 };
 
 // The settings area: absolute addresses.
 const LeafRow kCommonLeaves[] = {
-    // leaf          class    offset  shift width codec             limit choices
-    {"Resume",       kNum,    0x6E1,  0, 8,  &kNumber,          3,    Listed<kResumeTexts>},
-    {"Light",        kNum,    0x6E4,  0, 8,  &kNumber,          2,    Listed<kLightTexts>},
-    {"Contrast",     kNum,    0x6F0,  4, 1,  &kNumber,          1,    Listed<kContrastTexts>},
-    {"PowSave",      kNum,    0x6F7,  0, 8,  &kNumber,          5,    Listed<kPowSaveTexts>},
-    {"MicFunc",      kNum,    0x6F8,  0, 8,  &kNumber,          2,    Listed<kMicFuncTexts>},
-    {"Repeater",     kNum,    0x6F2,  0, 8,  &kNumber,          2,    Listed<kRepeaterTexts>},
-    {"PowOff",       kNum,    0x6F3,  0, 8,  &kNumber,          3,    Listed<kPowOffTexts>},
-    {"TOT",          kNum,    0x6F1,  0, 8,  &kNumber,          30,   Timer<60>},
-    {"Lockout",      kNum,    0x6F4,  0, 8,  &kNumber,          2,    Listed<kLockoutTexts>},
-    {"SqlDelay",     kNum,    0x6F0,  6, 1,  &kNumber,          1,    Listed<kSqlDelayTexts>},
-    {"DialSel",      kNum,    0x6F0,  5, 1,  &kInvertedBit,     1,    Listed<kDialSelTexts>},
-    {"MemoDisp",     kNum,    0x6F6,  0, 8,  &kNumber,          2,    Listed<kMemoDispTexts>},
-    {"FuncMode",     kNum,    0x6E3,  0, 8,  &kNumber,          4,    Listed<kFuncModeTexts>},
-    {"ScanEdge",     kNum,    0x6E2,  0, 8,  &kNumber,          3,    Listed<kScanEdgeTexts>},
-    {"AniFunc",      kBit,    0x6F0,  2, 1,  &kNumber,          1,    Listed<kOffOn>},
-    {"AniFuncTmp",   kBit,    0,      0, 0,  nullptr,           1,    Listed<kOffOn>},
-    {"AniTOT",       kNum,    0x6F9,  0, 8,  &kNumber,          30,   Timer<30>},
-    {"AniLockout",   kBit,    0x6F0,  1, 1,  &kNumber,          1,    Listed<kAniLockoutTexts>},
-    {"AniTxCh",      kNum,    0x6FA,  0, 8,  &kChannelPlusOne,  100,  TransmitChannel},
-    {"Type",         kNum,    0x6E5,  3, 1,  &kNumber,          1,    Listed<kTypeTexts>},
-    {"GCode",        kNum,    0x6E5,  0, 2,  &kNumber,          3,    Listed<kGCodeTexts>},
-    {"Synchro",      kNum,    0x6E5,  6, 2,  &kMirroredBit,     1,    Listed<kSynchroTexts>},
-    {"Timing",       kNum,    0x6E5,  4, 2,  &kNumber,          3,    Listed<kTimingTexts>},
-    {"Beep",         kBit,    0x6F0,  7, 1,  &kNumber,          1,    Listed<kOffOn>},
-    {"DialSpeed",    kBit,    0x6F0,  3, 1,  &kNumber,          1,    Listed<kOffOn>},
-    {"CloneComment", kString, 0x780,  0, 16, &kText,            0,    nullptr},
+    // leaf                 class    offset shift width codec          lowest limit choices
+    {z5leaf::kResume,       kNum,    0x6E1, 0, 8,  &kNumber,         0, 3,   Listed<kResumeTexts>},
+    {z5leaf::kLight,        kNum,    0x6E4, 0, 8,  &kNumber,         0, 2,   Listed<kLightTexts>},
+    {z5leaf::kContrast,     kNum,    0x6F0, 4, 1,  &kNumber,         0, 1,   Listed<kContrastTexts>},
+    {z5leaf::kPowSave,      kNum,    0x6F7, 0, 8,  &kNumber,         0, 5,   Listed<kPowSaveTexts>},
+    {z5leaf::kMicFunc,      kNum,    0x6F8, 0, 8,  &kNumber,         0, 2,   Listed<kMicFuncTexts>},
+    {z5leaf::kRepeater,     kNum,    0x6F2, 0, 8,  &kNumber,         0, 2,   Listed<kRepeaterTexts>},
+    {z5leaf::kPowOff,       kNum,    0x6F3, 0, 8,  &kNumber,         0, 3,   Listed<kPowOffTexts>},
+    {z5leaf::kTot,          kNum,    0x6F1, 0, 8,  &kNumber,         0, 30,  Timer<60>},
+    {z5leaf::kLockout,      kNum,    0x6F4, 0, 8,  &kNumber,         0, 2,   Listed<kLockoutTexts>},
+    {z5leaf::kSqlDelay,     kNum,    0x6F0, 6, 1,  &kNumber,         0, 1,   Listed<kSqlDelayTexts>},
+    {z5leaf::kDialSel,      kNum,    0x6F0, 5, 1,  &kInvertedBit,    0, 1,   Listed<kDialSelTexts>},
+    {z5leaf::kMemoDisp,     kNum,    0x6F6, 0, 8,  &kNumber,         0, 2,   Listed<kMemoDispTexts>},
+    {z5leaf::kFuncMode,     kNum,    0x6E3, 0, 8,  &kNumber,         0, 4,   Listed<kFuncModeTexts>},
+    {z5leaf::kScanEdge,     kNum,    0x6E2, 0, 8,  &kNumber,         0, 3,   Listed<kScanEdgeTexts>},
+    {z5leaf::kAniFunc,      kBit,    0x6F0, 2, 1,  &kNumber,         0, 1,   Listed<kOffOn>},
+    {z5leaf::kAniFuncTmp,   kBit,    0,     0, 0,  nullptr,          0, 1,   Listed<kOffOn>},
+    {z5leaf::kAniTot,       kNum,    0x6F9, 0, 8,  &kNumber,         0, 30,  Timer<30>},
+    {z5leaf::kAniLockout,   kBit,    0x6F0, 1, 1,  &kNumber,         0, 1,   Listed<kAniLockoutTexts>},
+    {z5leaf::kAniTxCh,      kNum,    0x6FA, 0, 8,  &kChannelPlusOne, 0, 100, TransmitChannel},
+    {z5leaf::kType,         kNum,    0x6E5, 3, 1,  &kNumber,         0, 1,   Listed<kTypeTexts>},
+    {z5leaf::kGCode,        kNum,    0x6E5, 0, 2,  &kNumber,         0, 3,   Listed<kGCodeTexts>},
+    {z5leaf::kSynchro,      kNum,    0x6E5, 6, 2,  &kMirroredBit,    0, 1,   Listed<kSynchroTexts>},
+    {z5leaf::kTiming,       kNum,    0x6E5, 4, 2,  &kNumber,         0, 3,   Listed<kTimingTexts>},
+    {z5leaf::kBeep,         kBit,    0x6F0, 7, 1,  &kNumber,         0, 1,   Listed<kOffOn>},
+    {z5leaf::kDialSpeed,    kBit,    0x6F0, 3, 1,  &kNumber,         0, 1,   Listed<kOffOn>},
+    {z5leaf::kCloneComment, kString, 0x780, 0, 16, &kText,           0, 0,   nullptr},
 };
 
 // The DTMF area: absolute addresses; each memory is 12 bytes of digits and a
 // count byte.
 const LeafRow kDtmfLeaves[] = {
-    // leaf      class    offset  shift width codec          limit choices
-    {"Speed",    kNum,    0x6F5,  0, 8,  &kNumber,      3,    Listed<kDtmfSpeedTexts>},
-    {"SelectCh", kNum,    0x6E7,  0, 8,  &kNumber,      4,    Listed<kDtmfMemoryTexts>},
-    {"D0",       kString, 0x700,  0, 12, &kDtmfDigits,  24,   nullptr},
-    {"D1",       kString, 0x710,  0, 12, &kDtmfDigits,  24,   nullptr},
-    {"D2",       kString, 0x720,  0, 12, &kDtmfDigits,  24,   nullptr},
-    {"D3",       kString, 0x730,  0, 12, &kDtmfDigits,  24,   nullptr},
-    {"D4",       kString, 0x740,  0, 12, &kDtmfDigits,  24,   nullptr},
+    // leaf             class    offset shift width codec      lowest limit choices
+    {z5leaf::kSpeed,    kNum,    0x6F5, 0, 8,  &kNumber,     0, 3,  Listed<kDtmfSpeedTexts>},
+    {z5leaf::kSelectCh, kNum,    0x6E7, 0, 8,  &kNumber,     0, 4,  Listed<kDtmfMemoryTexts>},
+    {z5leaf::kD0,       kString, 0x700, 0, 12, &kDtmfDigits, 0, 24, nullptr},
+    {z5leaf::kD1,       kString, 0x710, 0, 12, &kDtmfDigits, 0, 24, nullptr},
+    {z5leaf::kD2,       kString, 0x720, 0, 12, &kDtmfDigits, 0, 24, nullptr},
+    {z5leaf::kD3,       kString, 0x730, 0, 12, &kDtmfDigits, 0, 24, nullptr},
+    {z5leaf::kD4,       kString, 0x740, 0, 12, &kDtmfDigits, 0, 24, nullptr},
 };
 
 // One pager memory of 2 bytes: three code nibbles and the skip nibble.
 const LeafRow kPagerLeaves[] = {
-    // leaf  class    offset shift width codec         limit choices
-    {"Code", kString, 0,     0, 2,  &kPagerCode,  0,    nullptr},
-    {"Skip", kBit,    1,     0, 4,  &kPagerSkip,  1,    Listed<kOffOn>},
+    // leaf         class    offset shift width codec  lowest limit choices
+    {z5leaf::kCode, kString, 0, 0, 2, &kPagerCode, 0, 0, nullptr},
+    {z5leaf::kSkip, kBit,    1, 0, 4, &kPagerSkip, 0, 1, Listed<kOffOn>},
 };
 
 const AreaLayout kAreas[] = {
-    // name     records first  count size first flag leaves
-    {"MCH",    "CH",    0x000, 100,  16,  0,         kChannelLeaves},
-    {"PCH",    "CH",    0x640, 6,    16,  100,       kChannelLeaves},
-    {"CCH",    "CH",    0x6A0, 1,    16,  -1,        kChannelLeaves},
-    {"DTMF",   nullptr, 0,     1,    0,   -1,        kDtmfLeaves},
-    {"PGR",    "C",     0x750, 7,    2,   -1,        kPagerLeaves},
-    {"Common", nullptr, 0,     1,    0,   -1,        kCommonLeaves},
+    // name             records first  count size first flag, leaves
+    {z5area::kMemory,   "CH",    0x000, 100, 16, 0,   kChannelLeaves},
+    {z5area::kScanEdge, "CH",    0x640, 6,   16, 100, kChannelLeaves},
+    {z5area::kCall,     "CH",    0x6A0, 1,   16, -1,  kChannelLeaves},
+    {z5area::kDtmf,     nullptr, 0,     1,   0,  -1,  kDtmfLeaves},
+    {z5area::kPager,    "C",     0x750, 7,   2,  -1,  kPagerLeaves},
+    {z5area::kCommon,   nullptr, 0,     1,   0,  -1,  kCommonLeaves},
 };
 // clang-format on
 
-constexpr std::string_view kCodecOrder[] = {"Common", "MCH", "PCH", "CCH", "DTMF", "PGR"};
+constexpr std::string_view kCodecOrder[] = {z5area::kCommon, z5area::kMemory, z5area::kScanEdge,
+                                            z5area::kCall,   z5area::kDtmf,   z5area::kPager};
+
+// By version: "GEN", "SEA", "USA", "EUR".
+constexpr Band kVersionBands[] = {{144'000'000, 146'000'000},
+                                  {140'000'000, 150'000'000},
+                                  {144'000'000, 148'000'000},
+                                  {144'000'000, 146'000'000}};
+
+// An option is set when the option byte AND mask equals value.
+struct OptionBits {
+    const char* name;
+    std::uint8_t mask;
+    std::uint8_t value;
+};
+constexpr OptionBits kOptions[] = {
+    {z5option::kReceiveRange, 0x04, 0x04},
+    {z5option::kScrambler, 0x68, 0x68},
+    {z5option::kAni, 0x70, 0x50},
+};
 
 }  // namespace
 
@@ -220,6 +242,133 @@ const AreaLayout* FindArea(std::string_view name) {
         }
     }
     return nullptr;
+}
+
+const LeafRow* FindLeaf(const AreaLayout& area, std::string_view leaf) {
+    for (const LeafRow& row : area.leaves) {
+        if (leaf == row.leaf) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+const AreaLayout* Area(std::string_view name) {
+    const AreaLayout* area = FindArea(name);
+    if (area == nullptr) {
+        ReportUnknownName("area", name);
+    }
+    return area;
+}
+
+const LeafRow* Leaf(std::string_view area, std::string_view leaf) {
+    const AreaLayout* layout = Area(area);
+    const LeafRow* row = layout != nullptr ? FindLeaf(*layout, leaf) : nullptr;
+    if (layout != nullptr && row == nullptr) {
+        ReportUnknownName("leaf", std::string(area) + "." + std::string(leaf));
+    }
+    return row;
+}
+
+std::uint32_t RecordAddress(const AreaLayout& area, int record) {
+    return area.first_record + area.record_size * static_cast<std::uint32_t>(record);
+}
+
+std::int32_t ReceiveFrequency(const CImageBuffer& image, const AreaLayout& area, int record) {
+    const LeafRow* row = FindLeaf(area, z5leaf::kFreqRx);
+    if (row == nullptr) {
+        ReportUnknownName("leaf", z5leaf::kFreqRx);
+        return 0;
+    }
+    return FrequencyInImage(image, *row, RecordAddress(area, record));
+}
+
+std::string RecordName(const AreaLayout& area, int record) {
+    return std::string(area.record_prefix != nullptr ? area.record_prefix : "") +
+           std::to_string(record);
+}
+
+std::string RecordPath(std::string_view area, int record) {
+    const AreaLayout* layout = Area(area);
+    return layout != nullptr ? std::string(area) + "." + RecordName(*layout, record)
+                             : std::string();
+}
+
+int RecordCount(std::string_view area) {
+    const AreaLayout* layout = Area(area);
+    return layout != nullptr ? layout->record_count : 0;
+}
+
+std::optional<FlagBit> FlagPosition(const AreaLayout& area, std::string_view flagLeaf, int record) {
+    const LeafRow* row = FindLeaf(area, flagLeaf);
+    if (row == nullptr) {
+        ReportUnknownName("leaf", flagLeaf);
+        return std::nullopt;
+    }
+    if (row->codec != &kFlagBit || area.first_flag < 0) {
+        return std::nullopt;
+    }
+    const auto flag = static_cast<std::uint32_t>(area.first_flag + record);
+    return FlagBit{row->offset + flag / 8, flag % 8};
+}
+
+ValueRange ChoiceRange(std::string_view area, std::string_view leaf) {
+    const LeafRow* row = Leaf(area, leaf);
+    return row != nullptr ? ValueRange{row->lowest, row->limit} : ValueRange{0, -1};
+}
+
+std::vector<std::string> ChoiceTexts(std::string_view area, std::string_view leaf) {
+    const LeafRow* row = Leaf(area, leaf);
+    std::vector<std::string> texts;
+    if (row == nullptr || row->choices == nullptr) {
+        return texts;
+    }
+    CValueList choices(row->lowest, row->limit);
+    row->choices(choices);
+    for (std::int32_t value = row->lowest; value <= row->limit; ++value) {
+        texts.push_back(choices.TextOf(value));
+    }
+    return texts;
+}
+
+bool FillLeafChoices(CNode* parent, std::string_view area, std::string_view leaf,
+                     CChoiceList& list) {
+    const ValueRange range = ChoiceRange(area, leaf);
+    return FillChoiceList(parent, leaf, list, range.lowest, range.highest, true);
+}
+
+std::string ChoiceText(std::string_view area, std::string_view leaf, std::int32_t value) {
+    const LeafRow* row = Leaf(area, leaf);
+    if (row == nullptr || row->choices == nullptr) {
+        return {};
+    }
+    CValueList choices(row->lowest, row->limit);
+    row->choices(choices);
+    return choices.TextOf(value);
+}
+
+std::optional<Band> VersionBand(int version) {
+    if (version < 0 || version >= static_cast<int>(std::size(kVersionBands))) {
+        return std::nullopt;
+    }
+    return kVersionBands[version];
+}
+
+int FindOption(std::uint8_t optionByte, std::string_view option) {
+    for (const OptionBits& bits : kOptions) {
+        if (option == bits.name) {
+            return (optionByte & bits.mask) == bits.value ? 1 : 0;
+        }
+    }
+    return -1;
+}
+
+int HasOption(std::uint8_t optionByte, std::string_view option) {
+    const int set = FindOption(optionByte, option);
+    if (set < 0) {
+        ReportUnknownName("option", option);
+    }
+    return set;
 }
 
 }  // namespace z5map

@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 
+#include "model/Z5MemoryMap.h"
+
 namespace {
 
 QString FromUtf8(std::string_view text) {
@@ -30,4 +32,11 @@ int CComboChoiceList::FindTextNoCase(std::string_view text) const {
 
 void CComboChoiceList::Select(int index) {
     m_combo.setCurrentIndex(index);
+}
+
+bool FillComboFromLeaf(QComboBox& combo, CNode* parent, const char* area, const char* leaf) {
+    combo.setProperty(kLeafAreaProperty, QString::fromLatin1(area));
+    combo.setProperty(kLeafProperty, QString::fromLatin1(leaf));
+    CComboChoiceList choices(combo);
+    return z5map::FillLeafChoices(parent, area, leaf, choices);
 }

@@ -9,6 +9,7 @@
 
 #include "model/ChoiceList.h"
 
+class CNode;
 class QComboBox;
 
 class CComboChoiceList : public CChoiceList {
@@ -23,3 +24,12 @@ class CComboChoiceList : public CChoiceList {
   private:
     QComboBox& m_combo;
 };
+
+// The properties that name the area and leaf whose choices a list offers.
+inline constexpr char kLeafAreaProperty[] = "leafArea";
+inline constexpr char kLeafProperty[] = "leaf";
+
+// Fills combo with the choice texts of leaf of parent for the values the
+// memory map offers for area's leaf (z5map::FillLeafChoices) and names the
+// leaf in combo's properties. False when parent has no such leaf.
+bool FillComboFromLeaf(QComboBox& combo, CNode* parent, const char* area, const char* leaf);

@@ -4,6 +4,7 @@
 
 #include "model/Node.h"
 #include "model/NodeAccess.h"
+#include "model/Z5MemoryMap.h"
 #include "ui/PrintBoxedLines.h"
 
 namespace {
@@ -17,19 +18,19 @@ struct SDtmfLine {
 };
 
 constexpr std::array<SDtmfLine, 7> kLines{{
-    {"D0", "D0"},
-    {"D1", "D1"},
-    {"D2", "D2"},
-    {"D3", "D3"},
-    {"D4", "D4"},
-    {"Channel Selection", "SelectCh"},
-    {"Speed", "Speed"},
+    {"D0", z5leaf::kD0},
+    {"D1", z5leaf::kD1},
+    {"D2", z5leaf::kD2},
+    {"D3", z5leaf::kD3},
+    {"D4", z5leaf::kD4},
+    {"Channel Selection", z5leaf::kSelectCh},
+    {"Speed", z5leaf::kSpeed},
 }};
 
 }  // namespace
 
 void CDtmfPrint::Print(CPrintCanvas& canvas, int left, int top) {
-    const CNode* area = CNode::ResolvePath("DTMF");
+    const CNode* area = CNode::ResolvePath(z5area::kDtmf);
     CPrintBoxedLines lines(canvas, left, top);
     lines.Line({{kLabelEndInW, " "}, {kValueEndInW, " "}});
     for (const SDtmfLine& line : kLines) {

@@ -4,6 +4,7 @@
 
 #include "model/Node.h"
 #include "model/NodeAccess.h"
+#include "model/Z5MemoryMap.h"
 #include "ui/PrintBoxedLines.h"
 
 namespace {
@@ -20,11 +21,11 @@ void CPgrPrint::Print(CPrintCanvas& canvas, int left, int top) {
     CPrintBoxedLines lines(canvas, left, top);
     lines.Line({{kLabelEndInW, " "}, {kSkipEndInW, " "}, {kCodeEndInW, " "}});
     for (int index = 0; index < kMemoryCount; ++index) {
-        const std::string name = "C" + std::to_string(index);
-        const CNode* memory = CNode::ResolvePath("PGR." + name);
-        const std::string skip = index == 0 ? kNoSkip : GetNodeText(memory, "Skip");
+        const std::string name = z5map::RecordName(*z5map::Area(z5area::kPager), index);
+        const CNode* memory = CNode::ResolvePath(z5map::RecordPath(z5area::kPager, index));
+        const std::string skip = index == 0 ? kNoSkip : GetNodeText(memory, z5leaf::kSkip);
         lines.Line({{kLabelEndInW, name},
                     {kSkipEndInW, skip},
-                    {kCodeEndInW, GetNodeText(memory, "Code")}});
+                    {kCodeEndInW, GetNodeText(memory, z5leaf::kCode)}});
     }
 }

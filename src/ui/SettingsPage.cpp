@@ -27,8 +27,7 @@ QComboBox* CSettingsPage::AddChoiceRow(QFormLayout& form, const SChoiceRow& row)
     auto* list = new QComboBox(this);
     list->setObjectName(QString::number(row.controlId));
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    CComboChoiceList choices(*list);
-    FillChoiceList(Area(), row.leaf, choices, row.first, row.last, true);
+    FillComboFromLeaf(*list, Area(), kArea, row.leaf);
     form.addRow(QString::fromUtf8(row.label), list);
     m_lists.push_back({row, list});
     return list;

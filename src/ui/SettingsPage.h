@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/Z5MemoryMap.h"
+
 class CNode;
 class QComboBox;
 class QFormLayout;
@@ -20,13 +22,12 @@ class QLayout;
 class QShowEvent;
 
 // One drop-down list of a page: its caption (also its printed label), the
-// leaf of "Common" it edits, its control id and the values it offers.
+// leaf of "Common" it edits and its control id. It offers the values of the
+// leaf's choice range in the memory map.
 struct SChoiceRow {
     const char* label;
     const char* leaf;
     int controlId;
-    int first;
-    int last;
 };
 
 // A setting as the printout lists it: its caption and its leaf of "Common".
@@ -38,7 +39,7 @@ struct SSettingLabel {
 class CSettingsPage : public QWidget {
     Q_OBJECT
   public:
-    static constexpr const char* kArea = "Common";
+    static constexpr const char* kArea = z5area::kCommon;
 
     ~CSettingsPage() override;
 

@@ -14,10 +14,12 @@
 #include <span>
 #include <utility>
 
-#include "clone/ChannelEditRules.h"
 #include "model/ChoiceList.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
+#include "model/TextFilter.h"
+#include "model/Z5ChannelRules.h"
+#include "model/Z5MemoryMap.h"
 #include "ui/ComboChoiceList.h"
 #include "ui/DialogButtons.h"
 #include "ui/LineEditFilter.h"
@@ -29,19 +31,18 @@ constexpr int kFreqRxId = 1053;
 constexpr int kFreqOwId = 1066;
 constexpr int kNameId = 1058;
 
-// The drop-down lists: control, leaf and the values offered.
+// The drop-down lists: control and leaf. Each offers the values of the
+// leaf's choice range in the memory map.
 struct SChoiceControl {
     int id;
     const char* leaf;
-    int first;
-    int last;
 };
-constexpr SChoiceControl kDuplexList = {1055, "Duplex", 0, 2};
-constexpr SChoiceControl kToneList = {1063, "TONECode", 0, 49};
-constexpr SChoiceControl kTsqlList = {1072, "TSQLCode", 0, 49};
-constexpr SChoiceControl kDtcsList = {1073, "DTCSCode", 0, 103};
-constexpr SChoiceControl kAniCodeList = {1065, "ANICode", 0, 7};
-constexpr SChoiceControl kScrmCodeList = {1067, "SCRMCode", 1, 255};
+constexpr SChoiceControl kDuplexList = {1055, z5leaf::kDuplex};
+constexpr SChoiceControl kToneList = {1063, z5leaf::kToneCode};
+constexpr SChoiceControl kTsqlList = {1072, z5leaf::kTsqlCode};
+constexpr SChoiceControl kDtcsList = {1073, z5leaf::kDtcsCode};
+constexpr SChoiceControl kAniCodeList = {1065, z5leaf::kAniCode};
+constexpr SChoiceControl kScrmCodeList = {1067, z5leaf::kScrmCode};
 constexpr SChoiceControl kChoiceLists[] = {kDuplexList, kToneList,    kTsqlList,
                                            kDtcsList,   kAniCodeList, kScrmCodeList};
 
@@ -50,24 +51,27 @@ struct SCheckControl {
     int id;
     const char* leaf;
 };
-constexpr SCheckControl kReverseCheck = {1078, "DupRev"};
-constexpr SCheckControl kInverseCheck = {1074, "DTCSInv"};
-constexpr SCheckControl kSkipCheck = {1075, "Skip"};
-constexpr SCheckControl kLowPowerCheck = {1076, "TXPower"};
-constexpr SCheckControl kInhibitCheck = {1077, "TXInhibit"};
+constexpr SCheckControl kReverseCheck = {1078, z5leaf::kDupRev};
+constexpr SCheckControl kInverseCheck = {1074, z5leaf::kDtcsInv};
+constexpr SCheckControl kSkipCheck = {1075, z5leaf::kSkip};
+constexpr SCheckControl kLowPowerCheck = {1076, z5leaf::kTxPower};
+constexpr SCheckControl kInhibitCheck = {1077, z5leaf::kTxInhibit};
 constexpr SCheckControl kCheckBoxes[] = {kReverseCheck, kInverseCheck, kSkipCheck, kLowPowerCheck,
                                          kInhibitCheck};
 
-// A set of radio buttons for one choice leaf: button i stands for texts[i].
-// When no button is on, the last text is stored.
+// A set of radio buttons for one choice leaf: button i stands for value i
+// and shows its choice text. When no button is on, the last value is stored.
 struct SRadioChoice {
+    const char* leaf;
     int id;
-    const char* text;
 };
-constexpr SRadioChoice kToneSetButtons[] = {
-    {1088, "OFF"}, {1089, "TONE"}, {1090, "TSQL"}, {1091, "DTCS"}};
-constexpr SRadioChoice kAniSetButtons[] = {{1080, "OFF"}, {1081, "CSQL"}, {1083, "PGR"}};
-constexpr SRadioChoice kScrmSetButtons[] = {{1085, "OFF"}, {1086, "ON"}};
+constexpr SRadioChoice kToneSetButtons[] = {{z5leaf::kToneSet, 1088},
+                                            {z5leaf::kToneSet, 1089},
+                                            {z5leaf::kToneSet, 1090},
+                                            {z5leaf::kToneSet, 1091}};
+constexpr SRadioChoice kAniSetButtons[] = {
+    {z5leaf::kAniSet, 1080}, {z5leaf::kAniSet, 1081}, {z5leaf::kAniSet, 1083}};
+constexpr SRadioChoice kScrmSetButtons[] = {{z5leaf::kScrmSet, 1085}, {z5leaf::kScrmSet, 1086}};
 
 // Labels and group boxes.
 constexpr int kNameLabel = 1112;
@@ -128,32 +132,34 @@ Widget* Identified(Widget* widget, int id) {
     return widget;
 }
 
-// The buttons of a radio choice in a row; the button whose text the leaf
-// shows is on.
+// The buttons of a radio choice in a row, each named after its leaf (button
+// i stands for value i).
 template <std::size_t N>
 QHBoxLayout* MakeRadioRow(QWidget* parent, std::array<QRadioButton*, N>& buttons,
                           std::span<const SRadioChoice, N> choices) {
     auto* row = new QHBoxLayout;
     for (std::size_t i = 0; i < N; ++i) {
-        buttons[i] = Identified(new QRadioButton(QString::fromLatin1(choices[i].text), parent),
-                                choices[i].id);
+        const std::string text =
+            z5map::ChoiceText(z5area::kMemory, choices[i].leaf, static_cast<std::int32_t>(i));
+        buttons[i] = Identified(new QRadioButton(QString::fromLatin1(text), parent), choices[i].id);
+        buttons[i]->setProperty(kLeafProperty, QString::fromLatin1(choices[i].leaf));
         row->addWidget(buttons[i]);
     }
     return row;
 }
 
+// The button of the leaf's value is on.
 template <std::size_t N>
-void LoadRadioChoice(const CNode* channel, const char* leaf,
-                     const std::array<QRadioButton*, N>& buttons,
+void LoadRadioChoice(const CNode* channel, const std::array<QRadioButton*, N>& buttons,
                      std::span<const SRadioChoice, N> choices) {
-    const std::string text = GetNodeText(channel, leaf);
+    const std::int32_t value = GetNodeValue(channel, choices[0].leaf);
     for (std::size_t i = 0; i < N; ++i) {
-        buttons[i]->setChecked(text == choices[i].text);
+        buttons[i]->setChecked(value == static_cast<std::int32_t>(i));
     }
 }
 
 template <std::size_t N>
-void StoreRadioChoice(CNode* channel, const char* leaf, const std::array<QRadioButton*, N>& buttons,
+void StoreRadioChoice(CNode* channel, const std::array<QRadioButton*, N>& buttons,
                       std::span<const SRadioChoice, N> choices) {
     std::size_t chosen = N - 1;
     for (std::size_t i = 0; i + 1 < N; ++i) {
@@ -162,19 +168,7 @@ void StoreRadioChoice(CNode* channel, const char* leaf, const std::array<QRadioB
             break;
         }
     }
-    SetNodeText(channel, leaf, choices[chosen].text);
-}
-
-// The name as stored: letters in upper case, every other character as it
-// is (a name read from the radio may hold characters that cannot be typed).
-std::string UpperCase(const QString& name) {
-    std::string text = name.toStdString();
-    for (char& c : text) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return text;
+    SetNodeValue(channel, choices[chosen].leaf, static_cast<std::int32_t>(chosen));
 }
 
 }  // namespace
@@ -202,14 +196,13 @@ CZ5ChEditDlg::CZ5ChEditDlg(std::string channelPath, int area, bool scrambler, QW
 
     for (const SChoiceControl& list : kChoiceLists) {
         if (auto* combo = findChild<QComboBox*>(Named(list.id))) {
-            CComboChoiceList choices(*combo);
-            FillChoiceList(m_channel, list.leaf, choices, list.first, list.last, true);
+            FillComboFromLeaf(*combo, m_channel, z5area::kMemory, list.leaf);
         }
     }
     LoadControls();
     connect(m_freqRx, &QLineEdit::textChanged, this, &CZ5ChEditDlg::ApplyEnablingRule);
     connect(m_name, &QLineEdit::textEdited, this,
-            [this] { FilterLineEdit(*m_name, ChannelEditRules::kChannelNameCharacters); });
+            [this] { FilterLineEdit(*m_name, z5channel::kNameCharacters); });
     for (QRadioButton* button : m_toneSet) {
         connect(button, &QRadioButton::clicked, this, &CZ5ChEditDlg::ApplyOptionRule);
     }
@@ -224,7 +217,7 @@ QWidget* CZ5ChEditDlg::MakeFrequencyGroup() {
     m_freqRx = Identified(new QLineEdit(group), kFreqRxId);
     m_freqOw = Identified(new QLineEdit(group), kFreqOwId);
     m_name = Identified(new QLineEdit(group), kNameId);
-    m_name->setMaxLength(static_cast<int>(ChannelEditRules::kChannelNameLength));
+    m_name->setMaxLength(static_cast<int>(z5channel::kNameLength));
 
     auto* duplex = new QHBoxLayout;
     duplex->addWidget(MakeChoiceList(kDuplexList.id));
@@ -300,15 +293,15 @@ QLabel* CZ5ChEditDlg::MakeLabel(int id, const QString& text) {
 }
 
 void CZ5ChEditDlg::LoadControls() {
-    if (m_channel != nullptr && GetNodeValue(m_channel, "Clear") != 0) {
-        ChannelEditRules::WriteFreshChannel(*m_channel);
+    if (m_channel != nullptr && GetNodeValue(m_channel, z5leaf::kClear) != 0) {
+        z5channel::WriteFreshChannel(*m_channel);
     } else {
-        m_loadedFreqRx = QString::fromStdString(GetNodeFreq(m_channel, "FreqRx"));
+        m_loadedFreqRx = QString::fromStdString(GetNodeFreq(m_channel, z5leaf::kFreqRx));
     }
     m_freqRx->setText(m_loadedFreqRx);
-    m_loadedFreqOw = QString::fromStdString(GetNodeFreq(m_channel, "FreqOw"));
+    m_loadedFreqOw = QString::fromStdString(GetNodeFreq(m_channel, z5leaf::kFreqOw));
     m_freqOw->setText(m_loadedFreqOw);
-    m_name->setText(QString::fromStdString(GetNodeString(m_channel, "Name")));
+    m_name->setText(QString::fromStdString(GetNodeString(m_channel, z5leaf::kName)));
     for (const SChoiceControl& list : kChoiceLists) {
         auto* combo = findChild<QComboBox*>(Named(list.id));
         combo->setCurrentIndex(
@@ -318,9 +311,9 @@ void CZ5ChEditDlg::LoadControls() {
         findChild<QCheckBox*>(Named(check.id))
             ->setChecked(GetNodeValue(m_channel, check.leaf) != 0);
     }
-    LoadRadioChoice<4>(m_channel, "TONESet", m_toneSet, kToneSetButtons);
-    LoadRadioChoice<3>(m_channel, "ANISet", m_aniSet, kAniSetButtons);
-    LoadRadioChoice<2>(m_channel, "SCRMSet", m_scrmSet, kScrmSetButtons);
+    LoadRadioChoice<4>(m_channel, m_toneSet, kToneSetButtons);
+    LoadRadioChoice<3>(m_channel, m_aniSet, kAniSetButtons);
+    LoadRadioChoice<2>(m_channel, m_scrmSet, kScrmSetButtons);
 }
 
 bool CZ5ChEditDlg::HasFrequency() const {
@@ -368,29 +361,30 @@ void CZ5ChEditDlg::accept() {
         SetNodeValue(m_channel, check.leaf,
                      findChild<QCheckBox*>(Named(check.id))->isChecked() ? 1 : 0);
     };
-    SetNodeText(m_channel, "Clear", HasFrequency() || m_area == kAreaCall ? "OFF" : "ON");
-    StoreFrequency("FreqRx", *m_freqRx, m_loadedFreqRx);
-    StoreFrequency("FreqOw", *m_freqOw, m_loadedFreqOw);
+    SetNodeValue(m_channel, z5leaf::kClear, HasFrequency() || m_area == kAreaCall ? 0 : 1);
+    StoreFrequency(z5leaf::kFreqRx, *m_freqRx, m_loadedFreqRx);
+    StoreFrequency(z5leaf::kFreqOw, *m_freqOw, m_loadedFreqOw);
     SetNodeText(m_channel, kDuplexList.leaf, listText(kDuplexList));
     storeCheck(kReverseCheck);
-    SetNodeString(m_channel, "Name", UpperCase(m_name->text()));
+    SetNodeString(m_channel, z5leaf::kName, AsciiUpperCase(m_name->text().toStdString()));
 
-    StoreRadioChoice<4>(m_channel, "TONESet", m_toneSet, kToneSetButtons);
+    StoreRadioChoice<4>(m_channel, m_toneSet, kToneSetButtons);
     for (const SChoiceControl& list : {kToneList, kTsqlList, kDtcsList}) {
         SetNodeText(m_channel, list.leaf, listText(list));
     }
     storeCheck(kInverseCheck);
 
-    StoreRadioChoice<3>(m_channel, "ANISet", m_aniSet, kAniSetButtons);
+    StoreRadioChoice<3>(m_channel, m_aniSet, kAniSetButtons);
     SetNodeText(m_channel, kAniCodeList.leaf, listText(kAniCodeList));
     for (const SCheckControl& check : {kSkipCheck, kLowPowerCheck, kInhibitCheck}) {
         storeCheck(check);
     }
 
-    StoreRadioChoice<2>(m_channel, "SCRMSet", m_scrmSet, kScrmSetButtons);
+    StoreRadioChoice<2>(m_channel, m_scrmSet, kScrmSetButtons);
     SetNodeText(m_channel, kScrmCodeList.leaf, listText(kScrmCodeList));
-    if (GetNodeText(m_channel, kScrmCodeList.leaf) == "00") {
-        SetNodeText(m_channel, kScrmCodeList.leaf, "01");
+    const std::int32_t lowestCode = z5map::ChoiceRange(z5area::kMemory, kScrmCodeList.leaf).lowest;
+    if (GetNodeValue(m_channel, kScrmCodeList.leaf) < lowestCode) {
+        SetNodeValue(m_channel, kScrmCodeList.leaf, lowestCode);
     }
     QDialog::accept();
 }

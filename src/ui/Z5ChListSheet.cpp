@@ -10,6 +10,7 @@
 #include "clone/CloneDocument.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
+#include "model/Z5ChannelRules.h"
 #include "platform/UserInterface.h"
 #include "ui/ChannelClipboard.h"
 #include "ui/ListSheetHost.h"
@@ -113,55 +114,9 @@ bool IsArea(int area) {
     return area >= kAreaMemory && area <= kAreaCall;
 }
 
-// The receive bands of the market versions, both ends included.
-struct SBand {
-    long long low;
-    long long high;
-};
-constexpr std::array<SBand, 4> kBands = {{
-    {144000000, 146000000},
-    {140000000, 150000000},
-    {144000000, 148000000},
-    {144000000, 146000000},
-}};
-constexpr SBand kReceiverLimits = {136000000, 174000000};
-
 constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
 constexpr const char* kDeleteQuestion = "Delete CH ?";
 constexpr const char* kOverflowQuestion = "CH overflow\nLast channel will be deleted.";
-
-// What a cleared channel holds: "Clear" on and these leaves set from text.
-// The other leaves keep their values; the channel edit dialog writes fresh
-// ones when it opens a cleared channel.
-struct SLeafText {
-    const char* leaf;
-    const char* text;
-};
-constexpr std::array<SLeafText, 12> kClearedChannel = {{
-    {"FreqRx", ""},
-    {"FreqOw", "0.00000"},
-    {"Duplex", "OFF"},
-    {"TONESet", "OFF"},
-    {"TONECode", "67.0"},
-    {"TSQLCode", "67.0"},
-    {"DTCSCode", "023"},
-    {"ANISet", "OFF"},
-    {"Skip", "OFF"},
-    {"TXInhibit", "OFF"},
-    {"SCRMSet", "OFF"},
-    {"Name", ""},
-}};
-
-// What a channel carries when Delete or Insert moves it, taken by value so
-// that nothing is rounded (a 6.25 kHz frequency stays as it is). "DupRev"
-// moves with its channel: left behind it would reverse another channel's
-// transmit and receive frequencies. "Ref" and "RefOw" follow from the
-// frequencies.
-constexpr std::array<const char*, 17> kMovedValues = {
-    "Clear",    "FreqRx",   "FreqOw",    "Duplex",  "DupRev",   "TONESet",
-    "TONECode", "TSQLCode", "DTCSCode",  "DTCSInv", "ANISet",   "ANICode",
-    "Skip",     "TXPower",  "TXInhibit", "SCRMSet", "SCRMCode",
-};
 
 }  // namespace
 
@@ -198,16 +153,7 @@ std::string CZ5ChListSheet::ChannelPath(int row) const {
 }
 
 bool CZ5ChListSheet::IsInBand(long long hertz, int version, bool rxExpansion) {
-    if (hertz < kReceiverLimits.low || hertz > kReceiverLimits.high) {
-        return false;
-    }
-    if (rxExpansion) {
-        return true;
-    }
-    if (version < 0 || version >= static_cast<int>(kBands.size())) {
-        return false;
-    }
-    return hertz >= kBands[version].low && hertz <= kBands[version].high;
+    return z5channel::IsInBand(hertz, version, rxExpansion);
 }
 
 void CZ5ChListSheet::RefreshRow(int row) {
@@ -284,10 +230,7 @@ void CZ5ChListSheet::ClearRow(int row) {
     if (channel == nullptr) {
         return;
     }
-    SetNodeText(channel, "Clear", "ON");
-    for (const SLeafText& cleared : kClearedChannel) {
-        SetNodeText(channel, cleared.leaf, cleared.text);
-    }
+    z5channel::ClearChannel(*channel);
     RedrawRow(row);
     Host().MarkModified();
 }
@@ -308,10 +251,7 @@ void CZ5ChListSheet::MoveChannel(int from, int to) {
     if (source == nullptr || target == nullptr) {
         return;
     }
-    for (const char* leaf : kMovedValues) {
-        SetNodeValue(target, leaf, GetNodeValue(source, leaf));
-    }
-    SetNodeString(target, "Name", GetNodeString(source, "Name"));
+    z5channel::MoveChannel(*source, *target);
 }
 
 // Moves channel row + step onto row for every row from first up to (not

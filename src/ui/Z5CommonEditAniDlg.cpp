@@ -7,12 +7,13 @@
 #include <array>
 
 #include "model/NodeAccess.h"
+#include "model/Z5MemoryMap.h"
 
 namespace {
 
 constexpr const char* kFunctionLabel = "ANI Function";
-constexpr const char* kFunctionLeaf = "AniFunc";
-constexpr const char* kWorkingLeaf = "AniFuncTmp";
+constexpr const char* kFunctionLeaf = z5leaf::kAniFunc;
+constexpr const char* kWorkingLeaf = z5leaf::kAniFuncTmp;
 constexpr const char* kOff = "OFF";
 constexpr const char* kOn = "ON";
 constexpr int kOffId = 1125;
@@ -20,9 +21,9 @@ constexpr int kOnId = 1124;
 
 // Shown below the buttons in this order.
 constexpr std::array<SChoiceRow, 3> kLists{{
-    {"Lockout", "AniLockout", 1106, 0, 1},
-    {"Time-Out Timer", "AniTOT", 1099, 0, 30},
-    {"TX CH", "AniTxCh", 11126, 0, 100},
+    {"Lockout", z5leaf::kAniLockout, 1106},
+    {"Time-Out Timer", z5leaf::kAniTot, 1099},
+    {"TX CH", z5leaf::kAniTxCh, 11126},
 }};
 
 }  // namespace

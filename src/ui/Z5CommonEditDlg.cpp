@@ -11,31 +11,32 @@
 #include <array>
 
 #include "model/NodeAccess.h"
+#include "model/Z5MemoryMap.h"
 
 namespace {
 
 constexpr int kUsaVersion = 2;
 constexpr int kRepeaterLabelId = 11136;
-constexpr const char* kRepeaterLeaf = "Repeater";
+constexpr const char* kRepeaterLeaf = z5leaf::kRepeater;
 constexpr const char* kRepeaterOff = "OFF";
 
 // The lists in the order they are shown and stored: the first column, then
 // the second.
 constexpr std::array<SChoiceRow, 14> kLists{{
-    {"ScanResume", "Resume", 1097, 0, 3},
-    {"LCD Back Light", "Light", 11128, 0, 2},
-    {"LCD Contrast", "Contrast", 11129, 0, 1},
-    {"Power Save", "PowSave", 11130, 0, 5},
-    {"SP-31C Function", "MicFunc", 11127, 0, 2},
-    {"Auto Repeater", "Repeater", 1096, 0, 2},
-    {"Function Mode", "FuncMode", 1108, 0, 4},
-    {"Auto Power-OFF", "PowOff", 1095, 0, 3},
-    {"Time-Out Timer", "TOT", 1098, 0, 30},
-    {"Lockout", "Lockout", 11122, 0, 2},
-    {"Squelch Delay", "SqlDelay", 11123, 0, 1},
-    {"Dial Select", "DialSel", 11124, 0, 1},
-    {"Memory Disp", "MemoDisp", 11125, 0, 2},
-    {"Scan Edge", "ScanEdge", 1110, 0, 3},
+    {"ScanResume", z5leaf::kResume, 1097},
+    {"LCD Back Light", z5leaf::kLight, 11128},
+    {"LCD Contrast", z5leaf::kContrast, 11129},
+    {"Power Save", z5leaf::kPowSave, 11130},
+    {"SP-31C Function", z5leaf::kMicFunc, 11127},
+    {"Auto Repeater", z5leaf::kRepeater, 1096},
+    {"Function Mode", z5leaf::kFuncMode, 1108},
+    {"Auto Power-OFF", z5leaf::kPowOff, 1095},
+    {"Time-Out Timer", z5leaf::kTot, 1098},
+    {"Lockout", z5leaf::kLockout, 11122},
+    {"Squelch Delay", z5leaf::kSqlDelay, 11123},
+    {"Dial Select", z5leaf::kDialSel, 11124},
+    {"Memory Disp", z5leaf::kMemoDisp, 11125},
+    {"Scan Edge", z5leaf::kScanEdge, 1110},
 }};
 constexpr std::size_t kColumns = 2;
 constexpr std::size_t kFirstColumnRows = 7;
@@ -48,12 +49,12 @@ struct SCheckRow {
 
 // One under each column of lists.
 constexpr std::array<SCheckRow, kColumns> kChecks{{
-    {"Operation Beep", "Beep", 11149},
-    {"Dial Speedup", "DialSpeed", 11150},
+    {"Operation Beep", z5leaf::kBeep, 11149},
+    {"Dial Speedup", z5leaf::kDialSpeed, 11150},
 }};
 
 constexpr const char* kCommentLabel = "Comment";
-constexpr const char* kCommentLeaf = "CloneComment";
+constexpr const char* kCommentLeaf = z5leaf::kCloneComment;
 constexpr int kCommentId = 1053;
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "ui/Z5CommonEditScrmDlg.h"
+#include "model/Z5MemoryMap.h"
 
 #include <QFormLayout>
 #include <array>
@@ -7,10 +8,10 @@ namespace {
 
 // In the order they are shown and stored.
 constexpr std::array<SChoiceRow, 4> kLists{{
-    {"Type", "Type", 1100, 0, 1},
-    {"Group Code", "GCode", 1101, 0, 3},
-    {"Synchronous Capture", "Synchro", 1107, 0, 1},
-    {"Tone Start Timing", "Timing", 1111, 0, 3},
+    {"Type", z5leaf::kType, 1100},
+    {"Group Code", z5leaf::kGCode, 1101},
+    {"Synchronous Capture", z5leaf::kSynchro, 1107},
+    {"Tone Start Timing", z5leaf::kTiming, 1111},
 }};
 
 }  // namespace

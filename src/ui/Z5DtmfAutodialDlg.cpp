@@ -17,24 +17,23 @@
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/TextFilter.h"
+#include "model/Z5MemoryMap.h"
 #include "ui/ComboChoiceList.h"
 #include "ui/DialogButtons.h"
 #include "ui/LineEditFilter.h"
 
 namespace {
 
-constexpr const char* kArea = "DTMF";
+constexpr const char* kArea = z5area::kDtmf;
 // What a code may be typed with (upper-case letters only). The radio keeps
 // a code as hexadecimal digits: "E" stands for the star key, "F" for the
 // hash key.
 constexpr std::string_view kDtmfKeys = "0123456789ABCD*E#F";
 constexpr const char* kStarDigit = "E";
 constexpr const char* kHashDigit = "F";
-constexpr const char* kSelectLeaf = "SelectCh";
-constexpr const char* kSpeedLeaf = "Speed";
+constexpr const char* kSelectLeaf = z5leaf::kSelectCh;
+constexpr const char* kSpeedLeaf = z5leaf::kSpeed;
 constexpr int kSpeedId = 1050;
-constexpr int kSpeedFirst = 0;
-constexpr int kSpeedLast = 3;
 
 // One autodial memory: its leaf (also the name "SelectCh" gives it and its
 // button's caption), its code edit and its radio button.
@@ -45,11 +44,11 @@ struct SMemoryRow {
 };
 
 constexpr std::array<SMemoryRow, CZ5DtmfAutodialDlg::kMemoryCount> kMemories{{
-    {"D0", 1066, 1101},
-    {"D1", 1071, 1110},
-    {"D2", 1072, 1109},
-    {"D3", 1073, 1108},
-    {"D4", 1074, 1107},
+    {z5leaf::kD0, 1066, 1101},
+    {z5leaf::kD1, 1071, 1110},
+    {z5leaf::kD2, 1072, 1109},
+    {z5leaf::kD3, 1073, 1108},
+    {z5leaf::kD4, 1074, 1107},
 }};
 
 }  // namespace
@@ -119,8 +118,7 @@ QComboBox* CZ5DtmfAutodialDlg::MakeSpeedList(CNode* area) {
     m_speed = new QComboBox(this);
     m_speed->setObjectName(QString::number(kSpeedId));
     m_speed->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    CComboChoiceList choices(*m_speed);
-    FillChoiceList(area, kSpeedLeaf, choices, kSpeedFirst, kSpeedLast, true);
+    FillComboFromLeaf(*m_speed, area, kArea, kSpeedLeaf);
     return m_speed;
 }
 

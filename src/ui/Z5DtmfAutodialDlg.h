@@ -19,6 +19,9 @@
 #include <QDialog>
 #include <array>
 #include <cstddef>
+#include <iterator>
+
+#include "model/Z5MemoryMap.h"
 
 class CNode;
 class QComboBox;
@@ -30,7 +33,7 @@ class CZ5DtmfAutodialDlg : public QDialog {
   public:
     static constexpr int kResourceId = 156;
     static constexpr int kCodeLength = 24;
-    static constexpr std::size_t kMemoryCount = 5;
+    static constexpr std::size_t kMemoryCount = std::size(z5leaf::kDtmfMemories);
 
     explicit CZ5DtmfAutodialDlg(QWidget* parent = nullptr);
     ~CZ5DtmfAutodialDlg() override;

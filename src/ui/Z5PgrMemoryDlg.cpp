@@ -11,6 +11,7 @@
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/TextFilter.h"
+#include "model/Z5MemoryMap.h"
 #include "ui/DialogButtons.h"
 #include "ui/LineEditFilter.h"
 
@@ -21,7 +22,7 @@ constexpr int kFirstCodeId = 1053;
 constexpr int kFirstSkipId = 1073;  // memory i's check box is kFirstSkipId + i (i >= 1)
 
 std::string MemoryPath(std::size_t index) {
-    return "PGR.C" + std::to_string(index);
+    return z5map::RecordPath(z5area::kPager, static_cast<int>(index));
 }
 
 }  // namespace
@@ -36,7 +37,8 @@ CZ5PgrMemoryDlg::CZ5PgrMemoryDlg(QWidget* parent) : QDialog(parent) {
     for (std::size_t index = 0; index < kMemoryCount; ++index) {
         const CNode* memory = CNode::ResolvePath(MemoryPath(index));
         const int line = static_cast<int>(index) + 1;
-        auto* code = new QLineEdit(QString::fromStdString(GetNodeString(memory, "Code")), group);
+        auto* code =
+            new QLineEdit(QString::fromStdString(GetNodeString(memory, z5leaf::kCode)), group);
         code->setObjectName(QString::number(kFirstCodeId + static_cast<int>(index)));
         code->setMaxLength(kCodeLength);
         code->setFixedWidth(code->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
@@ -49,7 +51,7 @@ CZ5PgrMemoryDlg::CZ5PgrMemoryDlg(QWidget* parent) : QDialog(parent) {
         }
         auto* skip = new QCheckBox(group);
         skip->setObjectName(QString::number(kFirstSkipId + static_cast<int>(index)));
-        skip->setChecked(GetNodeValue(memory, "Skip") != 0);
+        skip->setChecked(GetNodeValue(memory, z5leaf::kSkip) != 0);
         grid->addWidget(skip, line, 2, Qt::AlignHCenter);
         m_skips[index] = skip;
     }
@@ -71,9 +73,9 @@ std::string CZ5PgrMemoryDlg::StoredCode(const std::string& typed) {
 void CZ5PgrMemoryDlg::accept() {
     for (std::size_t index = 0; index < kMemoryCount; ++index) {
         CNode* memory = CNode::ResolvePath(MemoryPath(index));
-        SetNodeString(memory, "Code", StoredCode(m_codes[index]->text().toStdString()));
+        SetNodeString(memory, z5leaf::kCode, StoredCode(m_codes[index]->text().toStdString()));
         if (m_skips[index] != nullptr) {
-            SetNodeValue(memory, "Skip", m_skips[index]->isChecked() ? 1 : 0);
+            SetNodeValue(memory, z5leaf::kSkip, m_skips[index]->isChecked() ? 1 : 0);
         }
     }
     QDialog::accept();

@@ -11,8 +11,8 @@
 
 #include "../clone/CloneTestSupport.h"
 #include "clone/ChannelCsv.h"
-#include "clone/ChannelEditRules.h"
 #include "model/Node.h"
+#include "model/Z5ChannelRules.h"
 
 inline constexpr int kMemoryChannels = 100;
 

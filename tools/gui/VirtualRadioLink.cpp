@@ -5,6 +5,7 @@
 #include "clone/PortName.h"
 #include "clone/Z5DefaultDataManager.h"
 #include "model/Node.h"
+#include "model/Z5MemoryMap.h"
 #include "model/Z5RadioDataManager.h"
 #include "radio/VirtualRadio.h"
 
@@ -47,12 +48,12 @@ void AddDemoChannels(CImageBuffer& memory) {
         if (channel == nullptr) {
             continue;
         }
-        SetLeaf(channel, "Clear", "OFF");
-        SetLeaf(channel, "FreqRx", demo.frequency);
-        SetLeaf(channel, "Duplex", demo.duplex);
-        SetLeaf(channel, "FreqOw", demo.offset);
-        SetLeaf(channel, "Name", demo.name);
-        SetLeaf(channel, "TONESet", demo.toneSet);
+        SetLeaf(channel, z5leaf::kClear, "OFF");
+        SetLeaf(channel, z5leaf::kFreqRx, demo.frequency);
+        SetLeaf(channel, z5leaf::kDuplex, demo.duplex);
+        SetLeaf(channel, z5leaf::kFreqOw, demo.offset);
+        SetLeaf(channel, z5leaf::kName, demo.name);
+        SetLeaf(channel, z5leaf::kToneSet, demo.toneSet);
     }
     map.NodesToImage(root, memory);
 }
