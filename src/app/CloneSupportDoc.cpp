@@ -294,6 +294,23 @@ bool CCloneSupportDoc::IsComPortChecked(unsigned number) const {
     return transfer != nullptr && transfer->GetPortNumber() == number;
 }
 
+void CCloneSupportDoc::RenewTempFiles() {
+    if (m_tempFile != nullptr) {
+        m_tempFile->Disown();
+    }
+    m_tempFile = std::make_unique<CTempFile>(CTempFile::kDocumentPrefix);
+    if (CCloneRsIoManager* transfer = SerialTransfer()) {
+        transfer->RenewTempFile();
+    }
+}
+
+void CCloneSupportDoc::RemoveTempFiles() {
+    m_tempFile.reset();
+    if (CCloneRsIoManager* transfer = SerialTransfer()) {
+        transfer->RemoveTempFile();
+    }
+}
+
 int CCloneSupportDoc::RunGuarded(int (CCloneRsIoManager::*command)()) {
     CCloneRsIoManager* transfer = SerialTransfer();
     if (transfer == nullptr) {

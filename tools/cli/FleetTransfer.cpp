@@ -22,6 +22,7 @@
 #include "clone/CloneRsIoManager.h"
 #include "clone/ModelInfo.h"
 #include "clone/ReadHistory.h"
+#include "platform/FileCleanup.h"
 #include "platform/UserInterface.h"
 
 namespace fs = std::filesystem;
@@ -32,11 +33,16 @@ namespace {
 
 using Transfer = CCloneRsIoManager;
 
-// What a port's process tells the tool, one line each: "P 45" progress,
-// "C caption" what it does now, "M text" a message, "I identity".
-class CPipeUserInterface : public CUserInterface {
+// The user interface of the document the ports share. While the tool
+// prepares the document, messages go to the tool's own interface; in a
+// port's process everything goes down the pipe to the tool, one line each:
+// "P 45" progress, "C caption" what it does now, "M text" a message,
+// "I identity".
+class CPortUserInterface : public CUserInterface {
   public:
-    explicit CPipeUserInterface(int fd) : m_fd(fd) {}
+    explicit CPortUserInterface(CUserInterface& tool) : m_tool(tool) {}
+
+    void SendTo(int fd) { m_fd = fd; }
 
     void Send(char kind, const std::string& text) {
         std::string line = std::string(1, kind) + " ";
@@ -44,7 +50,7 @@ class CPipeUserInterface : public CUserInterface {
             line += c == '\n' ? ' ' : c;
         }
         line += '\n';
-        for (std::size_t done = 0; done < line.size();) {
+        for (std::size_t done = 0; m_fd >= 0 && done < line.size();) {
             const ssize_t written = ::write(m_fd, line.data() + done, line.size() - done);
             if (written <= 0) {
                 return;
@@ -54,7 +60,10 @@ class CPipeUserInterface : public CUserInterface {
     }
 
     // The tool asked once for all radios: every question is answered yes.
-    int MessageBox(const std::string& text, const std::string&, unsigned style) override {
+    int MessageBox(const std::string& text, const std::string& title, unsigned style) override {
+        if (m_fd < 0) {
+            return m_tool.MessageBox(text, title, style);
+        }
         Send('M', text);
         const unsigned buttons = style & MessageStyle::ButtonMask;
         return buttons == MessageStyle::YesNo || buttons == MessageStyle::YesNoCancel ? IDYES
@@ -62,7 +71,13 @@ class CPipeUserInterface : public CUserInterface {
     }
     void BeginWaitCursor() override {}
     void EndWaitCursor() override {}
-    void SetStatusText(const std::string& text) override { Send('C', text); }
+    void SetStatusText(const std::string& text) override {
+        if (m_fd < 0) {
+            m_tool.SetStatusText(text);
+            return;
+        }
+        Send('C', text);
+    }
     void OpenProgress(const std::string& caption) override { Send('C', caption); }
     void SetProgress(int percent) override {
         if (percent != m_percent) {
@@ -76,8 +91,21 @@ class CPipeUserInterface : public CUserInterface {
     void ShowRadioInformation(const std::string&, const std::string&) override {}
 
   private:
-    const int m_fd;
+    CUserInterface& m_tool;
+    int m_fd = -1;
     int m_percent = -1;
+};
+
+// The document every port's process starts from: built, and for a write
+// loaded, once by the tool before the processes are forked.
+struct SFleetDocument {
+    CPortUserInterface ui;
+    CZ5Doc document;
+
+    explicit SFleetDocument(CCliSession& session)
+        : ui(session.UserInterface()), document(session.Settings(), ui) {
+        document.EnableReadHistory(CReadHistory::DefaultFolder());
+    }
 };
 
 struct SPort {
@@ -103,44 +131,63 @@ std::string Canonical(const std::string& port) {
 }
 
 // Runs in the port's own process; the result becomes its exit status.
-int RunPort(CCliSession& session, EJob job, const SPort& port, const std::string& file, int fd) {
-    CPipeUserInterface ui(fd);
+int RunPort(CCliSession& session, EJob job, const SPort& port, SFleetDocument& fleet) {
     const std::optional<unsigned> number = TransferCommands::PortNumberOf(session, port.name);
     if (!number) {
-        ui.Send('M', port.name + " is no port (COMn or a device path)");
+        fleet.ui.Send('M', port.name + " is no port (COMn or a device path)");
         return CliExit::kUsage;
     }
-    CZ5Doc document(session.Settings(), ui);
-    document.EnableReadHistory(CReadHistory::DefaultFolder());
+    CZ5Doc& document = fleet.document;
     document.OnComPort(*number);
-    if (job == EJob::Write && !document.OpenFile(file).ok) {
-        ui.Send('M', file + " cannot be read");
-        return CliExit::kFileError;
-    }
     int result = job == EJob::Write ? document.OnCloneWrite() : document.OnCloneRead();
     const auto* transfer =
         dynamic_cast<const Transfer*>(document.GetCloneManager().GetSerialTransfer());
     if (transfer != nullptr) {
-        ui.Send('I', const_cast<Transfer*>(transfer)->GetRadioInfo()->GetText());
+        fleet.ui.Send('I', const_cast<Transfer*>(transfer)->GetRadioInfo()->GetText());
     }
     if (job == EJob::Read && result == Transfer::kResultSuccess) {
         const CDocument::SFileResult saved = document.SaveFile(port.target);
         if (!saved.ok) {
-            ui.Send('M', port.target + ": " + saved.message);
+            fleet.ui.Send('M', port.target + ": " + saved.message);
             result = CliExit::kFileError;
         }
     }
     return result;
 }
 
-bool Start(CCliSession& session, EJob job, SPort& port, const std::string& file) {
+// The port's process ends without taking the document apart: that would
+// only copy the pages it shares with the tool. Its temporary files go.
+[[noreturn]] void RunPortProcess(CCliSession& session, EJob job, const SPort& port,
+                                 SFleetDocument& fleet, int fd) {
+    // The tool shows what the port does; nothing of the process reaches
+    // the terminal on its own, and nothing is asked there.
+    const int null = ::open("/dev/null", O_RDWR);
+    ::dup2(null, STDIN_FILENO);
+    ::dup2(null, STDOUT_FILENO);
+    ::dup2(null, STDERR_FILENO);
+    fleet.ui.SendTo(fd);
+    const int result = RunPort(session, job, port, fleet);
+    fleet.document.RemoveTempFiles();
+    ::_exit(result & 0xFF);
+}
+
+bool Start(CCliSession& session, EJob job, SPort& port, SFleetDocument& fleet) {
     int pipeFds[2];
     if (::pipe(pipeFds) != 0) {
         return false;
     }
     std::cout.flush();
     std::cerr.flush();
-    const pid_t pid = ::fork();
+    pid_t pid = -1;
+    {
+        // A stop signal before the process has temporary files of its own
+        // would remove the tool's.
+        CFileCleanup::CSignalsHeld held;
+        pid = ::fork();
+        if (pid == 0) {
+            fleet.document.RenewTempFiles();
+        }
+    }
     if (pid < 0) {
         ::close(pipeFds[0]);
         ::close(pipeFds[1]);
@@ -148,13 +195,7 @@ bool Start(CCliSession& session, EJob job, SPort& port, const std::string& file)
     }
     if (pid == 0) {
         ::close(pipeFds[0]);
-        // The tool shows what the port does; nothing of the process reaches
-        // the terminal on its own, and nothing is asked there.
-        const int null = ::open("/dev/null", O_RDWR);
-        ::dup2(null, STDIN_FILENO);
-        ::dup2(null, STDOUT_FILENO);
-        ::dup2(null, STDERR_FILENO);
-        ::_exit(RunPort(session, job, port, file, pipeFds[1]) & 0xFF);
+        RunPortProcess(session, job, port, fleet, pipeFds[1]);
     }
     ::close(pipeFds[1]);
     port.pid = pid;
@@ -354,6 +395,7 @@ bool Confirm(CCliSession& session, EJob job, std::size_t radios) {
 
 int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
         const std::string& target) {
+    SFleetDocument fleet(session);
     if (job == EJob::Read) {
         std::error_code error;
         fs::create_directories(target, error);
@@ -361,7 +403,8 @@ int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
             CCliSession::Report(target + ": not a directory for the reads");
             return CliExit::kFileError;
         }
-    } else if (!session.Open(target)) {
+    } else if (const CDocument::SFileResult opened = fleet.document.OpenFile(target); !opened.ok) {
+        CCliSession::Report(target + ": " + opened.message);
         return CliExit::kFileError;
     }
     std::vector<SPort> ports;
@@ -382,7 +425,7 @@ int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
         return Transfer::kResultCancelled;
     }
     for (SPort& port : ports) {
-        if (!Start(session, job, port, target)) {
+        if (!Start(session, job, port, fleet)) {
             port.status = Transfer::kResultFailure;
             port.message = "no process could be started for this port";
         }
