@@ -10,7 +10,9 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <optional>
+#include <thread>
 
 #include "CliExit.h"
 #include "CliSession.h"
@@ -289,6 +291,8 @@ class CProgressLines {
     bool m_drawn = false;
 };
 
+constexpr std::chrono::milliseconds kGatherTime{50};
+
 void Watch(std::vector<SPort>& ports, CProgressLines& lines) {
     using Clock = std::chrono::steady_clock;
     auto lastDraw = Clock::now() - std::chrono::seconds(1);
@@ -315,6 +319,9 @@ void Watch(std::vector<SPort>& ports, CProgressLines& lines) {
             lines.Draw(ports);
             lastDraw = Clock::now();
         }
+        // The ports' lines gather in the pipes meanwhile: the tool wakes a
+        // few times a second rather than for every line.
+        std::this_thread::sleep_for(kGatherTime);
     }
     for (SPort& port : ports) {
         int raw = 0;
@@ -391,11 +398,22 @@ bool Confirm(CCliSession& session, EJob job, std::size_t radios) {
                MessageStyle::OkCancel | MessageStyle::IconQuestion) == IDOK;
 }
 
+// The tool ends after the summary. Taking the document apart would cost the
+// tool more than building it (the forks left every page of it
+// write-protected), so it stays until the process ends; its temporary files
+// go now. Nothing else of it needs to be undone: the tool's copy never ran a
+// transfer, so it has no settings to give back.
+void LeaveToProcessEnd(std::unique_ptr<SFleetDocument> fleet) {
+    [[maybe_unused]] static SFleetDocument* volatile kept = nullptr;  // reachable: no leak
+    fleet->document.RemoveTempFiles();
+    kept = fleet.release();
+}
+
 }  // namespace
 
 int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
         const std::string& target) {
-    SFleetDocument fleet(session);
+    auto fleet = std::make_unique<SFleetDocument>(session);
     if (job == EJob::Read) {
         std::error_code error;
         fs::create_directories(target, error);
@@ -403,7 +421,7 @@ int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
             CCliSession::Report(target + ": not a directory for the reads");
             return CliExit::kFileError;
         }
-    } else if (const CDocument::SFileResult opened = fleet.document.OpenFile(target); !opened.ok) {
+    } else if (const CDocument::SFileResult opened = fleet->document.OpenFile(target); !opened.ok) {
         CCliSession::Report(target + ": " + opened.message);
         return CliExit::kFileError;
     }
@@ -425,7 +443,7 @@ int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
         return Transfer::kResultCancelled;
     }
     for (SPort& port : ports) {
-        if (!Start(session, job, port, fleet)) {
+        if (!Start(session, job, port, *fleet)) {
             port.status = Transfer::kResultFailure;
             port.message = "no process could be started for this port";
         }
@@ -433,6 +451,7 @@ int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
     CProgressLines lines(::isatty(STDERR_FILENO) != 0);
     Watch(ports, lines);
     PrintSummary(ports);
+    LeaveToProcessEnd(std::move(fleet));
     for (const SPort& port : ports) {
         if (port.status != 0) {
             return port.status;
