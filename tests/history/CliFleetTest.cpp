@@ -19,11 +19,6 @@ namespace {
 class CliFleetTest : public ::testing::Test {
   protected:
     CliFleetTest() {
-        std::filesystem::create_directories(m_tmp);
-        const char* old = std::getenv("TMPDIR");
-        m_oldTmp = old != nullptr ? old : "";
-        // The tool's temporary files go here, where the test can see them.
-        ::setenv("TMPDIR", m_tmp.c_str(), 1);
         CVirtualRadio::SConfig config;
         config.optionByte = kUsa;
         for (auto& radio : m_radios) {
@@ -35,11 +30,6 @@ class CliFleetTest : public ::testing::Test {
     ~CliFleetTest() override {
         for (auto& radio : m_radios) {
             radio->Stop();
-        }
-        if (m_oldTmp.empty()) {
-            ::unsetenv("TMPDIR");
-        } else {
-            ::setenv("TMPDIR", m_oldTmp.c_str(), 1);
         }
         std::filesystem::remove_all(m_dir);
     }
@@ -53,13 +43,7 @@ class CliFleetTest : public ::testing::Test {
     }
 
     // The temporary files the tool and its port processes left behind.
-    std::vector<std::string> LeftTempFiles() const {
-        std::vector<std::string> left;
-        for (const auto& entry : std::filesystem::directory_iterator(m_tmp)) {
-            left.push_back(entry.path().filename().string());
-        }
-        return left;
-    }
+    std::set<std::string> LeftTempFiles() const { return FilesIn(m_tmp); }
 
     // A channel word of the radio's memory (MCH.CH4.FreqRx in 5 kHz steps).
     static std::uint16_t Channel4Word(const CImageBuffer& memory) {
@@ -68,7 +52,8 @@ class CliFleetTest : public ::testing::Test {
 
     const std::string m_dir = CTempFile::Directory() + "/cpz5-fleet-" + std::to_string(::getpid());
     const std::string m_tmp = m_dir + "/tmp";
-    std::string m_oldTmp;
+    // The tool's temporary files go there.
+    CTempDirHere m_tmpHere{m_tmp};
     std::unique_ptr<CVirtualRadio> m_radios[2];
 };
 
@@ -87,7 +72,7 @@ TEST_F(CliFleetTest, AWriteReachesEveryGoodRadioAndTheSummaryNamesTheOthers) {
     }
     EXPECT_NE(RowOf(run.out, Port(0)).find("given twice"), std::string::npos) << run.out;
     EXPECT_NE(RowOf(run.out, missing).find("(91)"), std::string::npos) << run.out;
-    EXPECT_TRUE(LeftTempFiles().empty()) << LeftTempFiles().front();
+    EXPECT_EQ(LeftTempFiles(), std::set<std::string>{});
 }
 
 // Each port's process reads into temporary files of its own: radios that
@@ -113,7 +98,7 @@ TEST_F(CliFleetTest, AReadOfSeveralRadiosFillsTheDirectoryAndSucceedsWhenAllDid)
     EXPECT_NE(Channel4Word(m_radios[0]->GetMemory()), Channel4Word(other));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir + "/data/cpz5/history"), {}),
               2);
-    EXPECT_EQ(LeftTempFiles(), std::vector<std::string>{});
+    EXPECT_EQ(LeftTempFiles(), std::set<std::string>{});
 }
 
 // Ctrl-C stops the whole process group: the tool and every port's process
@@ -161,7 +146,7 @@ TEST_F(CliFleetTest, AFleetWriteStoppedByASignalLeavesNoTemporaryFiles) {
     for (auto& radio : radios) {
         radio->Stop();
     }
-    EXPECT_EQ(LeftTempFiles(), std::vector<std::string>{});
+    EXPECT_EQ(LeftTempFiles(), std::set<std::string>{});
 }
 
 }  // namespace

@@ -11,41 +11,22 @@
 #include <set>
 #include <string>
 
+#include "HistoryBench.h"
 #include "app/Z5Doc.h"
 #include "platform/FileCleanup.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/ScriptedUserInterface.h"
 #include "platform/TempFile.h"
 
+namespace history_test {
 namespace {
-
-std::set<std::string> FilesIn(const std::string& directory) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(directory)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
 
 class ForkedDocTest : public ::testing::Test {
   protected:
-    ForkedDocTest() {
-        std::filesystem::create_directories(m_dir);
-        const char* old = std::getenv("TMPDIR");
-        m_oldTmp = old != nullptr ? old : "";
-        ::setenv("TMPDIR", m_dir.c_str(), 1);
-    }
-    ~ForkedDocTest() override {
-        if (m_oldTmp.empty()) {
-            ::unsetenv("TMPDIR");
-        } else {
-            ::setenv("TMPDIR", m_oldTmp.c_str(), 1);
-        }
-        std::filesystem::remove_all(m_dir);
-    }
+    ~ForkedDocTest() override { std::filesystem::remove_all(m_dir); }
 
     const std::string m_dir = CTempFile::Directory() + "/cpz5-forked-" + std::to_string(::getpid());
-    std::string m_oldTmp;
+    CTempDirHere m_tmpHere{m_dir};
 };
 
 // In the forked process: 0 when it found its own two files beside the
@@ -91,3 +72,4 @@ TEST_F(ForkedDocTest, AForkedProcessHasTemporaryFilesOfItsOwnAndLeavesTheToolsAl
 }
 
 }  // namespace
+}  // namespace history_test
