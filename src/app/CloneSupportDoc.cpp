@@ -298,6 +298,23 @@ bool CCloneSupportDoc::IsComPortChecked(unsigned number) const {
     return transfer != nullptr && transfer->GetPortNumber() == number;
 }
 
+void CCloneSupportDoc::RenewTempFiles() {
+    if (m_tempFile != nullptr) {
+        m_tempFile->Disown();
+    }
+    m_tempFile = std::make_unique<CTempFile>(CTempFile::kDocumentPrefix);
+    if (CCloneRsIoManager* transfer = SerialTransfer()) {
+        transfer->RenewTempFile();
+    }
+}
+
+void CCloneSupportDoc::RemoveTempFiles() {
+    m_tempFile.reset();
+    if (CCloneRsIoManager* transfer = SerialTransfer()) {
+        transfer->RemoveTempFile();
+    }
+}
+
 ECloneResult CCloneSupportDoc::RunGuarded(ECloneResult (CCloneRsIoManager::*command)()) {
     CCloneRsIoManager* transfer = SerialTransfer();
     if (transfer == nullptr) {

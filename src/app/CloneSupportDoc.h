@@ -98,6 +98,13 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
     ECloneResult OnCloneWrite();
     ECloneResult OnCloneInformation();
 
+    // For a process forked from the one that made the document, so that it
+    // need not build one: RenewTempFiles gives it temporary files of its own
+    // (the inherited ones stay with their maker), RemoveTempFiles removes
+    // them before it ends without destroying the document.
+    void RenewTempFiles();
+    void RemoveTempFiles();
+
   protected:
     CCloneSupportDoc(CSettingsStore& settings, CUserInterface& ui);
 

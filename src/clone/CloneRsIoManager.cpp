@@ -93,6 +93,18 @@ void CCloneRsIoManager::Attach(std::unique_ptr<CModelInfo> info) {
     m_engine->SetRevision(static_cast<std::uint16_t>(m_radioInfo->GetRevision()));
 }
 
+void CCloneRsIoManager::RenewTempFile() {
+    m_tempFile->Close();
+    m_tempName->Disown();
+    m_tempName = std::make_unique<CTempFile>(CTempFile::kTransferPrefix);
+    m_tempFile = std::make_unique<CTextFile>(m_tempName->Path());
+}
+
+void CCloneRsIoManager::RemoveTempFile() {
+    m_tempFile->Close();
+    m_tempName->Remove();
+}
+
 void CCloneRsIoManager::SetPortNumber(std::uint32_t number) {
     m_engine->SetPortNumber(number);
 }

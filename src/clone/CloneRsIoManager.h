@@ -70,6 +70,11 @@ class CCloneRsIoManager : public CCloneManagerObject {
     // The engine of the transfer (tests shorten its pauses).
     CCloneRsEngine& GetEngine() { return *m_engine; }
     const std::string& GetTempPath() const;
+    // In a process forked from the one that made the transfer: a temporary
+    // clone file of its own replaces the inherited one, which stays with its
+    // maker; RemoveTempFile removes it before such a process ends.
+    void RenewTempFile();
+    void RemoveTempFile();
 
   protected:
     // The image from and into the temporary file: the clone file manager's

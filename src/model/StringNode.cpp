@@ -19,7 +19,11 @@ bool CStringNode::SetText(std::string_view text) {
 int CStringNode::SetString(std::string_view text) {
     const int verdict = ValidateString(text);
     const std::size_t last = text.find_last_not_of(kWhiteSpace);
-    text_ = last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
+    const std::string_view kept = last == std::string_view::npos ? "" : text.substr(0, last + 1);
+    // Only a change is stored (see CValue::SetValue).
+    if (text_ != kept) {
+        text_.assign(kept);
+    }
     return verdict;
 }
 

@@ -29,7 +29,12 @@ std::int32_t CValue::FindValid(std::int32_t preferred) const {
 }
 
 void CValue::SetValue(std::int32_t v) {
-    value_ = std::clamp(v, minimum_, maximum_);
+    // Storing only a change keeps the pages of an unchanged tree shared with
+    // the process it was forked from.
+    const std::int32_t clamped = std::clamp(v, minimum_, maximum_);
+    if (value_ != clamped) {
+        value_ = clamped;
+    }
 }
 
 std::string CValue::GetText() const {

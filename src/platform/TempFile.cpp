@@ -35,9 +35,19 @@ CTempFile::CTempFile(const std::string& prefix) {
 }
 
 CTempFile::~CTempFile() {
+    Remove();
+}
+
+void CTempFile::Remove() {
     if (!m_path.empty()) {
         CFileCleanup::CSignalsHeld held;
         ::unlink(m_path.c_str());
-        CFileCleanup::Unregister(m_cleanupSlot);
+        Disown();
     }
+}
+
+void CTempFile::Disown() {
+    CFileCleanup::Unregister(m_cleanupSlot);
+    m_cleanupSlot = -1;
+    m_path.clear();
 }

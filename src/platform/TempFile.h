@@ -30,6 +30,12 @@ class CTempFile {
     // Why the file could not be made, e.g. "/tmp: No space left on device".
     const std::string& Error() const { return m_error; }
 
+    // Removes the file now, as the destructor does.
+    void Remove();
+    // Forgets the file without removing it, now or at a signal: a process
+    // forked from the owner leaves the owner's files to the owner.
+    void Disown();
+
     // The directory in which temporary files are made.
     static std::string Directory();
 

@@ -2,12 +2,16 @@
 // a summary row each, success only when every radio succeeded.
 #ifdef CPZ5_CLI_PATH
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
 
 #include <filesystem>
 
 #include "../support/CliRun.h"
 #include "HistoryBench.h"
+#include "model/EepromDataManager.h"
 
 namespace history_test {
 namespace {
@@ -15,7 +19,6 @@ namespace {
 class CliFleetTest : public ::testing::Test {
   protected:
     CliFleetTest() {
-        std::filesystem::create_directories(m_dir);
         CVirtualRadio::SConfig config;
         config.optionByte = kUsa;
         for (auto& radio : m_radios) {
@@ -39,7 +42,18 @@ class CliFleetTest : public ::testing::Test {
         return at == std::string::npos ? "" : out.substr(at + 1, out.find('\n', at + 1) - at - 1);
     }
 
+    // The temporary files the tool and its port processes left behind.
+    std::set<std::string> LeftTempFiles() const { return FilesIn(m_tmp); }
+
+    // A channel word of the radio's memory (MCH.CH4.FreqRx in 5 kHz steps).
+    static std::uint16_t Channel4Word(const CImageBuffer& memory) {
+        return memory.GetWord(0x40, true);
+    }
+
     const std::string m_dir = CTempFile::Directory() + "/cpz5-fleet-" + std::to_string(::getpid());
+    const std::string m_tmp = m_dir + "/tmp";
+    // The tool's temporary files go there.
+    CTempDirHere m_tmpHere{m_tmp};
     std::unique_ptr<CVirtualRadio> m_radios[2];
 };
 
@@ -58,18 +72,81 @@ TEST_F(CliFleetTest, AWriteReachesEveryGoodRadioAndTheSummaryNamesTheOthers) {
     }
     EXPECT_NE(RowOf(run.out, Port(0)).find("given twice"), std::string::npos) << run.out;
     EXPECT_NE(RowOf(run.out, missing).find("(91)"), std::string::npos) << run.out;
+    EXPECT_EQ(LeftTempFiles(), std::set<std::string>{});
 }
 
+// Each port's process reads into temporary files of its own: radios that
+// hold different data give files that hold each its own radio's data.
 TEST_F(CliFleetTest, AReadOfSeveralRadiosFillsTheDirectoryAndSucceedsWhenAllDid) {
+    CImageBuffer other = FactoryImage();
+    other.SetWord(0x40, 146520000 / 5000, true);
+    m_radios[1]->SetMemory(other);
+
     const SCliRun run = RunCli(m_dir, "read -o reads --port " + Port(0) + " --port " + Port(1));
     EXPECT_EQ(run.status, 0) << run.out << run.err;
+    CMemorySettingsStore settings;
+    CScriptedUserInterface ui;
     for (int i = 0; i < 2; ++i) {
         std::string name = Port(i).substr(5);
         std::replace(name.begin(), name.end(), '/', '-');
-        EXPECT_TRUE(std::filesystem::exists(m_dir + "/reads/" + name + ".cz5")) << name;
+        CZ5Doc read(settings, ui);
+        ASSERT_TRUE(read.OpenFile(m_dir + "/reads/" + name + ".cz5").ok) << name;
+        EXPECT_EQ(Channel4Word(*read.GetCloneManager().GetMemoryImage()),
+                  Channel4Word(m_radios[i]->GetMemory()))
+            << name;
     }
+    EXPECT_NE(Channel4Word(m_radios[0]->GetMemory()), Channel4Word(other));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_dir + "/data/cpz5/history"), {}),
               2);
+    EXPECT_EQ(LeftTempFiles(), std::set<std::string>{});
+}
+
+// Ctrl-C stops the whole process group: the tool and every port's process
+// remove their temporary files, and none removes another's too early.
+TEST_F(CliFleetTest, AFleetWriteStoppedByASignalLeavesNoTemporaryFiles) {
+    ASSERT_EQ(RunCli(m_dir, "new -o a.cz5").status, 0);
+    CVirtualRadio::SConfig slow;
+    slow.optionByte = kUsa;
+    slow.baudRate = 1200;  // a write takes a minute
+    std::unique_ptr<CVirtualRadio> radios[2];
+    for (auto& radio : radios) {
+        radio = std::make_unique<CVirtualRadio>(FactoryImage(), slow);
+        ASSERT_TRUE(radio->Start()) << radio->Error();
+    }
+    const pid_t tool = ::fork();
+    ASSERT_GE(tool, 0);
+    if (tool == 0) {
+        ::setpgid(0, 0);
+        const int null = ::open("/dev/null", O_RDWR);
+        ::dup2(null, STDOUT_FILENO);
+        ::dup2(null, STDERR_FILENO);
+        ::setenv("XDG_CONFIG_HOME", (m_dir + "/config").c_str(), 1);
+        ::setenv("XDG_DATA_HOME", (m_dir + "/data").c_str(), 1);
+        const std::string file = m_dir + "/a.cz5";
+        ::execl(CPZ5_CLI_PATH, CPZ5_CLI_PATH, "write", file.c_str(), "--yes", "--port",
+                radios[0]->SlavePath().c_str(), "--port", radios[1]->SlavePath().c_str(),
+                static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::setpgid(tool, tool);
+    // Both ports' processes are writing once both radios have answered.
+    const auto writing = [&] { return radios[0]->BytesSent() > 0 && radios[1]->BytesSent() > 0; };
+    for (int waited = 0; !writing() && waited < 30000; waited += 10) {
+        ::usleep(10000);
+    }
+    EXPECT_TRUE(writing());
+    ::kill(-tool, SIGTERM);
+    int raw = 0;
+    ASSERT_EQ(::waitpid(tool, &raw, 0), tool);
+    EXPECT_TRUE(WIFSIGNALED(raw) && WTERMSIG(raw) == SIGTERM) << raw;
+    // The ports' processes end on their own, a moment after the tool.
+    for (int waited = 0; !LeftTempFiles().empty() && waited < 30000; waited += 10) {
+        ::usleep(10000);
+    }
+    for (auto& radio : radios) {
+        radio->Stop();
+    }
+    EXPECT_EQ(LeftTempFiles(), std::set<std::string>{});
 }
 
 }  // namespace

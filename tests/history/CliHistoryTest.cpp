@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 
 #include "../support/CliRun.h"
 #include "HistoryBench.h"
+#include "clone/CloneResult.h"
 #include "clone/ReadHistory.h"
 
 namespace history_test {
@@ -64,6 +66,39 @@ TEST_F(CliHistoryTest, ACheckedWriteFailsWithItsOwnStatusNamingTheValue) {
     EXPECT_EQ(wrong.status, 94) << wrong.err;
     EXPECT_NE(wrong.err.find("MCH.CH12.FreqRx: sent 145.50000, radio holds"), std::string::npos)
         << wrong.err;
+}
+
+// Every status a transfer can end with is explained by --help and in the
+// manual page's EXIT STATUS, both with the same words for 94 and 95.
+TEST(CliStatusTest, TheHelpAndTheManualPageExplainEveryStatusOfATransfer) {
+    const std::string dir = CTempFile::Directory() + "/cpz5-clis-" + std::to_string(::getpid());
+    std::filesystem::create_directories(dir);
+    const SCliRun help = RunCli(dir, "--help");
+    std::filesystem::remove_all(dir);
+    ASSERT_EQ(help.status, 0);
+    const std::string manual = ReadWholeFile(CPZ5_SOURCE_DIR "/share/man/cpz5-cli.1");
+    const std::size_t section = manual.find(".SH EXIT STATUS");
+    ASSERT_NE(section, std::string::npos);
+    const std::string exitStatus =
+        manual.substr(section, manual.find(".SH", section + 1) - section);
+
+    const struct {
+        int status;
+        const char* words;  // "" when the texts may differ
+    } statuses[] = {
+        {ExitStatusOf(ECloneResult::Cancelled), ""},
+        {ExitStatusOf(ECloneResult::Failure), ""},
+        {ExitStatusOf(ECloneResult::WrongModel), ""},
+        {ExitStatusOf(ECloneResult::WrongVersion), ""},
+        {ExitStatusOf(ECloneResult::PortNotOpened), ""},
+        {ExitStatusOf(ECloneResult::NotVerified), "the radio holds other data than was sent"},
+        {ExitStatusOf(ECloneResult::NotBackedUp), "the backup could not be kept"},
+    };
+    for (const auto& [status, words] : statuses) {
+        const std::regex named("(^|[^0-9])" + std::to_string(status) + " " + words);
+        EXPECT_TRUE(std::regex_search(help.out, named)) << status << "\n" << help.out;
+        EXPECT_TRUE(std::regex_search(exitStatus, named)) << status << "\n" << exitStatus;
+    }
 }
 
 }  // namespace

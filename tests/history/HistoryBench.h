@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
 
 #include "../support/EngineTiming.h"
@@ -42,6 +45,40 @@ inline bool SameImage(const CImageBuffer& a, const CImageBuffer& b) {
     }
     return true;
 }
+
+// The names in directory.
+inline std::set<std::string> FilesIn(const std::string& directory) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+// While it lives, temporary files (of this process and of the programs it
+// starts) go into directory, made here, where a test can see them.
+class CTempDirHere {
+  public:
+    explicit CTempDirHere(const std::string& directory) {
+        std::filesystem::create_directories(directory);
+        if (const char* old = std::getenv("TMPDIR")) {
+            m_old = old;
+        }
+        ::setenv("TMPDIR", directory.c_str(), 1);
+    }
+    ~CTempDirHere() {
+        if (m_old) {
+            ::setenv("TMPDIR", m_old->c_str(), 1);
+        } else {
+            ::unsetenv("TMPDIR");
+        }
+    }
+    CTempDirHere(const CTempDirHere&) = delete;
+    CTempDirHere& operator=(const CTempDirHere&) = delete;
+
+  private:
+    std::optional<std::string> m_old;
+};
 
 inline std::string Text(const std::string& path) {
     CNode* node = CNode::ResolvePath(path);

@@ -10,7 +10,9 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <optional>
+#include <thread>
 
 #include "CliExit.h"
 #include "CliSession.h"
@@ -22,6 +24,7 @@
 #include "clone/CloneRsIoManager.h"
 #include "clone/ModelInfo.h"
 #include "clone/ReadHistory.h"
+#include "platform/FileCleanup.h"
 #include "platform/UserInterface.h"
 
 namespace fs = std::filesystem;
@@ -32,11 +35,16 @@ namespace {
 
 using Transfer = CCloneRsIoManager;
 
-// What a port's process tells the tool, one line each: "P 45" progress,
-// "C caption" what it does now, "M text" a message, "I identity".
-class CPipeUserInterface : public CUserInterface {
+// The user interface of the document the ports share. While the tool
+// prepares the document, messages go to the tool's own interface; in a
+// port's process everything goes down the pipe to the tool, one line each:
+// "P 45" progress, "C caption" what it does now, "M text" a message,
+// "I identity".
+class CPortUserInterface : public CUserInterface {
   public:
-    explicit CPipeUserInterface(int fd) : m_fd(fd) {}
+    explicit CPortUserInterface(CUserInterface& tool) : m_tool(tool) {}
+
+    void SendTo(int fd) { m_fd = fd; }
 
     void Send(char kind, const std::string& text) {
         std::string line = std::string(1, kind) + " ";
@@ -44,7 +52,7 @@ class CPipeUserInterface : public CUserInterface {
             line += c == '\n' ? ' ' : c;
         }
         line += '\n';
-        for (std::size_t done = 0; done < line.size();) {
+        for (std::size_t done = 0; m_fd >= 0 && done < line.size();) {
             const ssize_t written = ::write(m_fd, line.data() + done, line.size() - done);
             if (written <= 0) {
                 return;
@@ -54,7 +62,10 @@ class CPipeUserInterface : public CUserInterface {
     }
 
     // The tool asked once for all radios: every question is answered yes.
-    int MessageBox(const std::string& text, const std::string&, unsigned style) override {
+    int MessageBox(const std::string& text, const std::string& title, unsigned style) override {
+        if (m_fd < 0) {
+            return m_tool.MessageBox(text, title, style);
+        }
         Send('M', text);
         const unsigned buttons = style & MessageStyle::ButtonMask;
         return buttons == MessageStyle::YesNo || buttons == MessageStyle::YesNoCancel ? IDYES
@@ -62,7 +73,13 @@ class CPipeUserInterface : public CUserInterface {
     }
     void BeginWaitCursor() override {}
     void EndWaitCursor() override {}
-    void SetStatusText(const std::string& text) override { Send('C', text); }
+    void SetStatusText(const std::string& text) override {
+        if (m_fd < 0) {
+            m_tool.SetStatusText(text);
+            return;
+        }
+        Send('C', text);
+    }
     void OpenProgress(const std::string& caption) override { Send('C', caption); }
     void SetProgress(int percent) override {
         if (percent != m_percent) {
@@ -76,8 +93,21 @@ class CPipeUserInterface : public CUserInterface {
     void ShowRadioInformation(const std::string&, const std::string&) override {}
 
   private:
-    const int m_fd;
+    CUserInterface& m_tool;
+    int m_fd = -1;
     int m_percent = -1;
+};
+
+// The document every port's process starts from: built, and for a write
+// loaded, once by the tool before the processes are forked.
+struct SFleetDocument {
+    CPortUserInterface ui;
+    CZ5Doc document;
+
+    explicit SFleetDocument(CCliSession& session)
+        : ui(session.UserInterface()), document(session.Settings(), ui) {
+        document.EnableReadHistory(CReadHistory::DefaultFolder());
+    }
 };
 
 struct SPort {
@@ -103,45 +133,64 @@ std::string Canonical(const std::string& port) {
 }
 
 // Runs in the port's own process; the result becomes its exit status.
-int RunPort(CCliSession& session, EJob job, const SPort& port, const std::string& file, int fd) {
-    CPipeUserInterface ui(fd);
+int RunPort(CCliSession& session, EJob job, const SPort& port, SFleetDocument& fleet) {
     const std::optional<unsigned> number = TransferCommands::PortNumberOf(session, port.name);
     if (!number) {
-        ui.Send('M', port.name + " is no port (COMn or a device path)");
+        fleet.ui.Send('M', port.name + " is no port (COMn or a device path)");
         return CliExit::kUsage;
     }
-    CZ5Doc document(session.Settings(), ui);
-    document.EnableReadHistory(CReadHistory::DefaultFolder());
+    CZ5Doc& document = fleet.document;
     document.OnComPort(*number);
-    if (job == EJob::Write && !document.OpenFile(file).ok) {
-        ui.Send('M', file + " cannot be read");
-        return CliExit::kFileError;
-    }
     const ECloneResult result =
         job == EJob::Write ? document.OnCloneWrite() : document.OnCloneRead();
     const auto* transfer =
         dynamic_cast<const Transfer*>(document.GetCloneManager().GetSerialTransfer());
     if (transfer != nullptr) {
-        ui.Send('I', const_cast<Transfer*>(transfer)->GetRadioInfo()->GetText());
+        fleet.ui.Send('I', const_cast<Transfer*>(transfer)->GetRadioInfo()->GetText());
     }
     if (job == EJob::Read && result == ECloneResult::Success) {
         const CDocument::SFileResult saved = document.SaveFile(port.target);
         if (!saved.ok) {
-            ui.Send('M', port.target + ": " + saved.message);
+            fleet.ui.Send('M', port.target + ": " + saved.message);
             return CliExit::kFileError;
         }
     }
     return ExitStatusOf(result);
 }
 
-bool Start(CCliSession& session, EJob job, SPort& port, const std::string& file) {
+// The port's process ends without taking the document apart: that would
+// only copy the pages it shares with the tool. Its temporary files go.
+[[noreturn]] void RunPortProcess(CCliSession& session, EJob job, const SPort& port,
+                                 SFleetDocument& fleet, int fd) {
+    // The tool shows what the port does; nothing of the process reaches
+    // the terminal on its own, and nothing is asked there.
+    const int null = ::open("/dev/null", O_RDWR);
+    ::dup2(null, STDIN_FILENO);
+    ::dup2(null, STDOUT_FILENO);
+    ::dup2(null, STDERR_FILENO);
+    fleet.ui.SendTo(fd);
+    const int result = RunPort(session, job, port, fleet);
+    fleet.document.RemoveTempFiles();
+    ::_exit(result & 0xFF);
+}
+
+bool Start(CCliSession& session, EJob job, SPort& port, SFleetDocument& fleet) {
     int pipeFds[2];
     if (::pipe(pipeFds) != 0) {
         return false;
     }
     std::cout.flush();
     std::cerr.flush();
-    const pid_t pid = ::fork();
+    pid_t pid = -1;
+    {
+        // A stop signal before the process has temporary files of its own
+        // would remove the tool's.
+        CFileCleanup::CSignalsHeld held;
+        pid = ::fork();
+        if (pid == 0) {
+            fleet.document.RenewTempFiles();
+        }
+    }
     if (pid < 0) {
         ::close(pipeFds[0]);
         ::close(pipeFds[1]);
@@ -149,13 +198,7 @@ bool Start(CCliSession& session, EJob job, SPort& port, const std::string& file)
     }
     if (pid == 0) {
         ::close(pipeFds[0]);
-        // The tool shows what the port does; nothing of the process reaches
-        // the terminal on its own, and nothing is asked there.
-        const int null = ::open("/dev/null", O_RDWR);
-        ::dup2(null, STDIN_FILENO);
-        ::dup2(null, STDOUT_FILENO);
-        ::dup2(null, STDERR_FILENO);
-        ::_exit(RunPort(session, job, port, file, pipeFds[1]) & 0xFF);
+        RunPortProcess(session, job, port, fleet, pipeFds[1]);
     }
     ::close(pipeFds[1]);
     port.pid = pid;
@@ -249,6 +292,8 @@ class CProgressLines {
     bool m_drawn = false;
 };
 
+constexpr std::chrono::milliseconds kGatherTime{50};
+
 void Watch(std::vector<SPort>& ports, CProgressLines& lines) {
     using Clock = std::chrono::steady_clock;
     auto lastDraw = Clock::now() - std::chrono::seconds(1);
@@ -275,6 +320,9 @@ void Watch(std::vector<SPort>& ports, CProgressLines& lines) {
             lines.Draw(ports);
             lastDraw = Clock::now();
         }
+        // The ports' lines gather in the pipes meanwhile: the tool wakes a
+        // few times a second rather than for every line.
+        std::this_thread::sleep_for(kGatherTime);
     }
     for (SPort& port : ports) {
         int raw = 0;
@@ -346,10 +394,22 @@ bool Confirm(CCliSession& session, EJob job, std::size_t radios) {
                MessageStyle::OkCancel | MessageStyle::IconQuestion) == IDOK;
 }
 
+// The tool ends after the summary. Taking the document apart would cost the
+// tool more than building it (the forks left every page of it
+// write-protected), so it stays until the process ends; its temporary files
+// go now. Nothing else of it needs to be undone: the tool's copy never ran a
+// transfer, so it has no settings to give back.
+void LeaveToProcessEnd(std::unique_ptr<SFleetDocument> fleet) {
+    [[maybe_unused]] static SFleetDocument* volatile kept = nullptr;  // reachable: no leak
+    fleet->document.RemoveTempFiles();
+    kept = fleet.release();
+}
+
 }  // namespace
 
 int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
         const std::string& target) {
+    auto fleet = std::make_unique<SFleetDocument>(session);
     if (job == EJob::Read) {
         std::error_code error;
         fs::create_directories(target, error);
@@ -357,7 +417,8 @@ int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
             CCliSession::Report(target + ": not a directory for the reads");
             return CliExit::kFileError;
         }
-    } else if (!session.Open(target)) {
+    } else if (const CDocument::SFileResult opened = fleet->document.OpenFile(target); !opened.ok) {
+        CCliSession::Report(target + ": " + opened.message);
         return CliExit::kFileError;
     }
     std::vector<SPort> ports;
@@ -378,7 +439,7 @@ int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
         return ExitStatusOf(ECloneResult::Cancelled);
     }
     for (SPort& port : ports) {
-        if (!Start(session, job, port, target)) {
+        if (!Start(session, job, port, *fleet)) {
             port.status = ExitStatusOf(ECloneResult::Failure);
             port.message = "no process could be started for this port";
         }
@@ -386,6 +447,7 @@ int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
     CProgressLines lines(::isatty(STDERR_FILENO) != 0);
     Watch(ports, lines);
     PrintSummary(ports);
+    LeaveToProcessEnd(std::move(fleet));
     for (const SPort& port : ports) {
         if (port.status != 0) {
             return port.status;

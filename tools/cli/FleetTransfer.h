@@ -1,6 +1,8 @@
 // cpz5-cli read and write on several radios at once: --port given more than
 // once. Every port runs in a process of its own (a fork of this one), so one
-// radio that fails or hangs never holds up or stops the others.
+// radio that fails or hangs never holds up or stops the others. The document
+// is built, and the file of a write loaded, once before the forks; each
+// process starts from it with temporary files of its own.
 //
 // On a terminal each port shows one line of progress; at the end a table
 // lists every port with the radio's identity and the result. A port given

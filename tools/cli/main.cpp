@@ -22,7 +22,9 @@ constexpr const char* kNotes =
     "Exit status: 0 success, 2 a file could not be read or written, 64 usage;\n"
     "import-csv: 65 the CSV file has bad rows and nothing was imported;\n"
     "diff: 1 the files differ; setup, info, read, write: the transfer's result\n"
-    "(1 cancelled, 77 failure, 85 wrong model, 90 wrong version, 91 port failed).\n";
+    "(1 cancelled, 77 failure, 85 wrong model, 90 wrong version, 91 port failed);\n"
+    "write --verify: 94 the radio holds other data than was sent; write --backup:\n"
+    "95 the backup could not be kept (nothing was written).\n";
 
 // What each command does, for "cpz5-cli COMMAND --help".
 struct SCommandHelp {

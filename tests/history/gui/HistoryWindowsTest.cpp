@@ -2,8 +2,14 @@
 // Clone menu's checks that switch the write safeguards.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QTimer>
 #include <QTreeWidget>
+#include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -18,6 +24,7 @@
 #include "app/Z5Doc.h"
 #include "app/Z5MainFrame.h"
 #include "clone/CloneManager.h"
+#include "clone/ReadHistory.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
 #include "platform/MemorySettingsStore.h"
@@ -164,6 +171,107 @@ TEST_F(GoToTest, ADifferingChannelValueShowsItsListWithItsRowChosen) {
         ASSERT_NE(program.MainFrame()->ShownList(), nullptr);
         EXPECT_EQ(program.MainFrame()->ShownList()->SelectedRow(), c.row) << c.path;
     }
+}
+
+// Answers the next modal window once it shows (the program's dialogs run
+// their own event loop).
+void AnswerNextModal(std::function<void(QWidget*)> answer, int waitedMs = 0) {
+    QTimer::singleShot(10, [answer, waitedMs] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && modal->isVisible()) {
+            answer(modal);
+        } else if (waitedMs < 10000) {
+            AnswerNextModal(answer, waitedMs + 10);
+        }
+    });
+}
+
+class OpenFromHistoryTest : public GoToTest {
+  protected:
+    OpenFromHistoryTest() { std::filesystem::create_directories(m_dir); }
+    ~OpenFromHistoryTest() override { std::filesystem::remove_all(m_dir); }
+
+    CZ5Doc& Document() { return *program.Document(); }
+
+    // Keeps the document's data as a read in the history; its path.
+    std::string KeepAsRead() {
+        const std::string read = m_dir + "/read.cz5";
+        EXPECT_TRUE(Document().SaveFile(read).ok);
+        CReadHistory history(m_dir + "/history", 50);
+        EXPECT_EQ(history.Store(read, "USA", "QM-Z5", std::time(nullptr)), "");
+        const std::vector<SHistoryEntry> entries = history.Entries();
+        return entries.empty() ? "" : entries.back().path;
+    }
+
+    // Shows Radio History and chooses its newest read with Open.
+    void OpenNewestRead() {
+        AnswerNextModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<CHistoryDlg*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            dialog->ChooseRow(0, CHistoryDlg::EChoice::Open);
+        });
+        program.HistoryCommands()->ShowHistory();
+    }
+
+    const std::string m_dir = CTempFile::Directory() + "/cpz5-hopen-" + std::to_string(::getpid());
+};
+
+// A read opened from the history becomes untitled data: saving asks for a
+// new name and never changes the history.
+TEST_F(OpenFromHistoryTest, AReadOpensAsUntitledDataAndSavingLeavesTheHistoryAlone) {
+    Document().EnableReadHistory(m_dir + "/history");
+    const std::string base = m_dir + "/base.cz5";
+    ASSERT_TRUE(Document().SaveFile(base).ok);
+    CNode::ResolvePath("MCH.CH5.Clear")->SetText("OFF");
+    CNode::ResolvePath("MCH.CH5.FreqRx")->SetText("146.52000");
+    const std::string entry = KeepAsRead();
+    ASSERT_FALSE(entry.empty());
+    const std::string kept = ReadWholeFile(entry);
+    ASSERT_TRUE(Document().OpenFile(base).ok);
+    Document().SetTitle("base.cz5");
+    ASSERT_NE(CNode::ResolvePath("MCH.CH5.FreqRx")->GetText(), "146.52000");
+
+    OpenNewestRead();
+
+    EXPECT_EQ(CNode::ResolvePath("MCH.CH5.FreqRx")->GetText(), "146.52000");
+    EXPECT_EQ(Document().GetPathName(), "");
+    EXPECT_EQ(Document().GetTitle(), "Untitled");
+    EXPECT_FALSE(Document().IsModified());
+
+    CNode::ResolvePath("MCH.CH5.Name")->SetText("SIMPL");
+    const std::string saved = m_dir + "/saved.cz5";
+    Document().SetSaveNamePrompt([saved] { return saved; });
+    EXPECT_TRUE(Document().OnFileSave());
+    EXPECT_TRUE(std::filesystem::exists(saved));
+    EXPECT_EQ(ReadWholeFile(entry), kept) << "the history entry is unchanged";
+}
+
+// A read that cannot be opened is reported and the document stays as it was.
+TEST_F(OpenFromHistoryTest, AReadThatCannotBeOpenedLeavesTheDocumentAsItWas) {
+    Document().EnableReadHistory(m_dir + "/history");
+    const std::string base = m_dir + "/base.cz5";
+    ASSERT_TRUE(Document().SaveFile(base).ok);
+    const std::string entry = KeepAsRead();
+    ASSERT_FALSE(entry.empty());
+    std::ofstream(entry, std::ios::trunc) << "not a clone file\n";
+    ASSERT_TRUE(Document().OpenFile(base).ok);
+
+    std::string told;
+    AnswerNextModal([&told](QWidget* modal) {
+        AnswerNextModal([&told](QWidget* box) {
+            if (auto* message = qobject_cast<QMessageBox*>(box)) {
+                told = message->text().toStdString();
+                message->accept();
+            } else {
+                box->close();
+            }
+        });
+        qobject_cast<CHistoryDlg*>(modal)->ChooseRow(0, CHistoryDlg::EChoice::Open);
+    });
+    program.HistoryCommands()->ShowHistory();
+
+    EXPECT_NE(told.find(entry), std::string::npos) << told;
+    EXPECT_EQ(Document().GetPathName(), base);
 }
 
 }  // namespace
