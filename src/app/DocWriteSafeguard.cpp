@@ -49,7 +49,7 @@ std::string Listed(const std::vector<std::string>& lines) {
 
 CDocWriteSafeguard::CDocWriteSafeguard(CZ5Doc& document)
     : m_document(document),
-      m_readName(std::make_unique<CTempFile>("cv")),
+      m_readName(std::make_unique<CTempFile>(CTempFile::kCheckPrefix)),
       m_readFile(std::make_unique<CTextFile>(m_readName->Path())) {}
 
 CDocWriteSafeguard::~CDocWriteSafeguard() = default;

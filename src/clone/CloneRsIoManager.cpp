@@ -82,7 +82,7 @@ void CCloneRsIoManager::TakeDocumentServices() {
 
 void CCloneRsIoManager::Attach(std::unique_ptr<CModelInfo> info) {
     m_radioInfo = info ? std::move(info) : std::make_unique<CModelInfo>();
-    m_tempName = std::make_unique<CTempFile>("cl");
+    m_tempName = std::make_unique<CTempFile>(CTempFile::kTransferPrefix);
     m_tempFile = std::make_unique<CTextFile>(m_tempName->Path());
     m_engine = std::make_unique<CCloneRsEngine>(*m_ui, m_settings);
     m_engine->SetReadLineTotal(256);

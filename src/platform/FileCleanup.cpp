@@ -67,8 +67,7 @@ bool IsUniqueSuffix(std::string_view rest) {
 }  // namespace
 
 void CFileCleanup::Start() {
-    for (const char* prefix :
-         {CTempFile::kDocumentPrefix, CTempFile::kTransferPrefix, CTempFile::kSpoolPrefix}) {
+    for (const char* prefix : CTempFile::kPrefixes) {
         RemoveLeftovers(CTempFile::Directory(), prefix, IsUniqueSuffix);
     }
     for (int signal : kSignals) {

@@ -18,6 +18,10 @@ class CTempFile {
     static constexpr const char* kDocumentPrefix = "~CP";
     static constexpr const char* kTransferPrefix = "cl";
     static constexpr const char* kSpoolPrefix = "pr";  // a print job on its way
+    static constexpr const char* kCheckPrefix = "cv";  // a read for a backup or a check
+    // Every prefix above: what a later start looks for among leftovers.
+    static constexpr const char* kPrefixes[] = {kDocumentPrefix, kTransferPrefix, kSpoolPrefix,
+                                                kCheckPrefix};
 
     explicit CTempFile(const std::string& prefix);
     ~CTempFile();

@@ -102,7 +102,8 @@ TEST(TempFile, LeftoversOfDeadProcessesOfThisUserGoAtTheNextStart) {
     waitpid(child, nullptr, 0);
     const std::string gone = std::to_string(child);
     const std::string self = std::to_string(getpid());
-    const std::vector<std::string> removed = {"~CP" + gone + "-a1b2c3", "cl" + gone + "-XyZ0aB"};
+    const std::vector<std::string> removed = {"~CP" + gone + "-a1b2c3", "cl" + gone + "-XyZ0aB",
+                                              "pr" + gone + "-q1w2e3", "cv" + gone + "-r4t5y6"};
     std::vector<std::string> kept = {"~CP" + self + "-a1b2c3", "~CP" + gone + "-a1b2", "~CPa1b2c3",
                                      "other" + gone + "-a1b2c3", "target"};
     for (const std::string& name : removed) {
