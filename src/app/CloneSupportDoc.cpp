@@ -103,7 +103,15 @@ void CCloneSupportDoc::OnModelChanged() {
     }
 }
 
+void CCloneSupportDoc::AnnounceChange(const SNodeChange& change) {
+    if (change.edit) {
+        SetModifiedFlag(true);
+    }
+    m_nodeChanges.Announce(change);
+}
+
 void CCloneSupportDoc::OnModelReset() {
+    AnnounceChange(SNodeChange::Everything(false));
     if (m_onModelReset) {
         m_onModelReset();
     }
@@ -141,6 +149,7 @@ CDocument::SFileResult CCloneSupportDoc::OpenFile(const std::string& path) {
     m_manager->LoadNodes();
     SetModifiedFlag(false);
     SetPathName(path);
+    AnnounceChange(SNodeChange::Everything(false));
     WarnIfCutShort(path);
     return result;
 }
@@ -303,13 +312,20 @@ int CCloneSupportDoc::RunGuarded(int (CCloneRsIoManager::*command)()) {
         return kCommandBusy;
     }
     int result = (transfer->*command)();
+    // A read brings new data, and a write may clear channels the radio
+    // would refuse: the views show the nodes anew.
+    AnnounceChange(SNodeChange::Everything(false));
     LeaveCommand();
     return result;
 }
 
-int CCloneSupportDoc::OnCloneRead() { return RunGuarded(&CCloneRsIoManager::ReadFromRadio); }
+int CCloneSupportDoc::OnCloneRead() {
+    return RunGuarded(&CCloneRsIoManager::ReadFromRadio);
+}
 
-int CCloneSupportDoc::OnCloneWrite() { return RunGuarded(&CCloneRsIoManager::WriteToRadio); }
+int CCloneSupportDoc::OnCloneWrite() {
+    return RunGuarded(&CCloneRsIoManager::WriteToRadio);
+}
 
 int CCloneSupportDoc::OnCloneInformation() {
     return RunGuarded(&CCloneRsIoManager::ShowRadioInformation);
