@@ -114,6 +114,13 @@ TEST_F(CDocumentTest, TheDocumentAnnouncesWhatChangedItsNodes) {
     ASSERT_EQ(document.GetCloneManager().GetModelManager()->ChangeModel(1, true), 1);
     ASSERT_EQ(heard.size(), 3u);
     EXPECT_TRUE(heard[2].everything) << "a new model version replaces the data";
+
+    // A transfer with the radio (here one that fails before it starts, the
+    // radio never having been set up) may bring new data or clear channels.
+    document.OnCloneRead();
+    ASSERT_EQ(heard.size(), 4u);
+    EXPECT_TRUE(heard[3].everything);
+    EXPECT_FALSE(heard[3].edit);
 }
 
 }  // namespace

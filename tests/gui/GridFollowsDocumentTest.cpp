@@ -36,17 +36,6 @@ class CDocumentOptions : public CModelOptions {
     CZ5Doc& m_document;
 };
 
-// The rows of each dataChanged signal that spy recorded, as "first-last".
-QStringList RedrawnRows(const QSignalSpy& spy) {
-    QStringList rows;
-    for (const QList<QVariant>& signal : spy) {
-        rows << QStringLiteral("%1-%2")
-                    .arg(signal[0].value<QModelIndex>().row())
-                    .arg(signal[1].value<QModelIndex>().row());
-    }
-    return rows;
-}
-
 class GridFollowsDocumentTest : public testing::Test {
   protected:
     GridFollowsDocumentTest() {
@@ -82,7 +71,7 @@ TEST_F(GridFollowsDocumentTest, ChannelsChangedThroughTheDocumentAreDrawnAgain) 
     Program("MCH.CH6", "149.0", "FAR");
     document.AnnounceChange(SNodeChange::Channels(kAreaMemory, 5, 6));
 
-    EXPECT_EQ(RedrawnRows(memory), QStringList({"5-6"}));
+    EXPECT_EQ(guitest::RedrawnRows(memory), QStringList({"5-6"}));
     EXPECT_TRUE(edges.isEmpty()) << "the scan edges did not change";
     EXPECT_EQ(Sheet(kAreaMemory).GetCellText(5, 1), "145.50000");
     EXPECT_EQ(Sheet(kAreaMemory).GetCellText(6, 1), "149.00000(!)");
@@ -100,7 +89,7 @@ TEST_F(GridFollowsDocumentTest, AnOpenedFileIsDrawnWholeAndTheSelectionStays) {
     QSignalSpy memory(Sheet(kAreaMemory).model(), &QAbstractItemModel::dataChanged);
 
     ASSERT_TRUE(document.OpenFile(file.Path()).ok);
-    EXPECT_EQ(RedrawnRows(memory), QStringList({"0-99"}));
+    EXPECT_EQ(guitest::RedrawnRows(memory), QStringList({"0-99"}));
     EXPECT_EQ(Sheet(kAreaMemory).GetCellText(2, 5), "SAVED");
     EXPECT_EQ(Sheet(kAreaMemory).SelectedRow(), 40);
     EXPECT_FALSE(document.IsModified());

@@ -64,17 +64,6 @@ class CCountingSheet : public CListSheet {
     int edits = 0;
 };
 
-// The rows of each dataChanged signal that spy recorded, as "first-last".
-QStringList RedrawnRows(const QSignalSpy& spy) {
-    QStringList rows;
-    for (const QList<QVariant>& signal : spy) {
-        rows << QStringLiteral("%1-%2")
-                    .arg(signal[0].value<QModelIndex>().row())
-                    .arg(signal[1].value<QModelIndex>().row());
-    }
-    return rows;
-}
-
 class ListSheetTest : public testing::Test {
   protected:
     CMemorySettingsStore settings;
@@ -215,7 +204,7 @@ TEST_F(ListSheetTest, RefreshAllRewritesEveryRow) {
     CCountingSheet sheet(kDef, host, settings);
     QSignalSpy redrawn(sheet.model(), &QAbstractItemModel::dataChanged);
     sheet.RefreshAll();
-    EXPECT_EQ(RedrawnRows(redrawn), QStringList({"0-9"}));
+    EXPECT_EQ(guitest::RedrawnRows(redrawn), QStringList({"0-9"}));
     EXPECT_EQ(sheet.GetCellText(9, 0), QStringLiteral("9"));
     EXPECT_EQ(sheet.GetCellText(10, 0), QString());
 }
@@ -229,7 +218,7 @@ TEST_F(ListSheetTest, TheSheetFollowsTheHostsAnnouncements) {
     QSignalSpy redrawn(sheet->model(), &QAbstractItemModel::dataChanged);
     changes.Announce(SNodeChange::Everything(false));
     changes.Announce(SNodeChange::Channels(kAreaMemory, 3, 4));
-    EXPECT_EQ(RedrawnRows(redrawn), QStringList({"0-9", "0-9"}));
+    EXPECT_EQ(guitest::RedrawnRows(redrawn), QStringList({"0-9", "0-9"}));
     sheet->RefreshRow(12);
     sheet->RefreshRow(-1);
     EXPECT_EQ(redrawn.size(), 2) << "rows outside the table are not drawn";
