@@ -319,13 +319,9 @@ int CCloneSupportDoc::RunGuarded(int (CCloneRsIoManager::*command)()) {
     return result;
 }
 
-int CCloneSupportDoc::OnCloneRead() {
-    return RunGuarded(&CCloneRsIoManager::ReadFromRadio);
-}
+int CCloneSupportDoc::OnCloneRead() { return RunGuarded(&CCloneRsIoManager::ReadFromRadio); }
 
-int CCloneSupportDoc::OnCloneWrite() {
-    return RunGuarded(&CCloneRsIoManager::WriteToRadio);
-}
+int CCloneSupportDoc::OnCloneWrite() { return RunGuarded(&CCloneRsIoManager::WriteToRadio); }
 
 int CCloneSupportDoc::OnCloneInformation() {
     return RunGuarded(&CCloneRsIoManager::ShowRadioInformation);

@@ -1,8 +1,8 @@
 #include "app/CsvCommands.h"
 
 #include <algorithm>
-#include "app/Z5Doc.h"
 
+#include "app/Z5Doc.h"
 #include "clone/ChannelCsv.h"
 #include "clone/CloneDocument.h"
 #include "clone/SettingsKeys.h"

@@ -36,7 +36,8 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     ~CListSheet() override;
 
     // The Edit operations on the selected row (row for ClearRow). The base
-    // versions do nothing.
+    // versions do nothing. ClearRow only changes the data; the operations
+    // that call it tell the document (NodesChanged).
     virtual void EditItem();
     virtual void CopyItem();
     virtual void ClearRow(int row);
