@@ -108,7 +108,15 @@ void CCloneSupportDoc::OnModelChanged() {
     }
 }
 
+void CCloneSupportDoc::AnnounceChange(const SNodeChange& change) {
+    if (change.edit) {
+        SetModifiedFlag(true);
+    }
+    m_nodeChanges.Announce(change);
+}
+
 void CCloneSupportDoc::OnModelReset() {
+    AnnounceChange(SNodeChange::Everything(false));
     if (m_onModelReset) {
         m_onModelReset();
     }
@@ -146,6 +154,7 @@ CDocument::SFileResult CCloneSupportDoc::OpenFile(const std::string& path) {
     m_manager->LoadNodes();
     SetModifiedFlag(false);
     SetPathName(path);
+    AnnounceChange(SNodeChange::Everything(false));
     WarnIfCutShort(path);
     return result;
 }
@@ -324,6 +333,9 @@ ECloneResult CCloneSupportDoc::RunGuarded(ECloneResult (CCloneRsIoManager::*comm
         return ECloneResult::Busy;
     }
     const ECloneResult result = (transfer->*command)();
+    // A read brings new data, and a write may clear channels the radio
+    // would refuse: the views show the nodes anew.
+    AnnounceChange(SNodeChange::Everything(false));
     LeaveCommand();
     return result;
 }

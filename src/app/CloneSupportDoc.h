@@ -2,7 +2,9 @@
 // model. It owns the clone manager with all its components, loads and saves
 // clone files through a temporary text file ("~CP..." in the temporary
 // directory, removed with the document), tracks whether the data changed and
-// tells the views when the model changed.
+// tells the views when the model changed and when nodes changed
+// (NodeChanges: a file opened, a transfer with the radio, a new model
+// version, and every edit announced through AnnounceChange).
 //
 // The settings store and the user-interface port are handed in and must
 // outlive the document. While a document lives, its node tree is the root of
@@ -25,6 +27,7 @@
 #include "clone/CloneDocument.h"
 #include "clone/CloneResult.h"
 #include "clone/MemoryRange.h"
+#include "clone/NodeChanges.h"
 
 class CCloneManager;
 class CCloneRsIoManager;
@@ -73,6 +76,12 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
     void SetModelResetHandler(std::function<void()> handler) {
         m_onModelReset = std::move(handler);
     }
+
+    // The announcements of changed nodes that every view follows.
+    CNodeChanges& NodeChanges() { return m_nodeChanges; }
+    // Whoever changed nodes tells the document: an edit marks it modified;
+    // then every view hears of the change.
+    void AnnounceChange(const SNodeChange& change);
 
     // The option test by name on the model information's option byte:
     // "DETOP_RXEXP" bit 2; "DETOP_SCRM" bits 3, 5 and 6 all set; "DETOP_ANI"
@@ -132,4 +141,5 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
     std::unique_ptr<CTempFile> m_tempFile;
     std::function<void()> m_onModelChanged;
     std::function<void()> m_onModelReset;
+    CNodeChanges m_nodeChanges;
 };

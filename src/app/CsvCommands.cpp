@@ -1,5 +1,7 @@
 #include "app/CsvCommands.h"
 
+#include <algorithm>
+
 #include "app/Z5Doc.h"
 #include "clone/ChannelCsv.h"
 #include "clone/CloneDocument.h"
@@ -51,6 +53,11 @@ bool CCsvCommands::Import() {
             return false;
         }
         result = csv.ImportFile(path, CChannelCsv::EBadRows::kSkip);
+    }
+    if (!result.imported.empty()) {
+        const auto [first, last] =
+            std::minmax_element(result.imported.begin(), result.imported.end());
+        m_document.AnnounceChange(SNodeChange::Channels(kAreaMemory, *first, *last));
     }
     m_ui.SetStatusText(std::to_string(result.imported.size()) + " channels imported.");
     if (!result.warnings.empty()) {

@@ -29,8 +29,8 @@ class CCsvCommands {
     void SetImportPrompt(FilePrompt prompt) { m_importPrompt = std::move(prompt); }
     void SetExportPrompt(FilePrompt prompt) { m_exportPrompt = std::move(prompt); }
 
-    // True when channels were written into the document (the caller marks
-    // it modified and refreshes the grid).
+    // True when channels were written into the document; the document then
+    // hears of them (it is marked modified and the views follow).
     bool Import();
     // Always false: the document does not change.
     bool Export();

@@ -28,7 +28,6 @@ void CPrintSheetPane::ShowArea(int area) {
     CZ5ChListSheet& sheet = *m_sheets[area - kAreaMemory];
     sheet.Reset(CZ5ChListSheet::RowsOfArea(area), 0,
                 CZ5ChListSheet::ColumnsFor(HasModelOption("DETOP_SCRM") == 1));
-    sheet.RefreshAll();
 }
 
 CListSheet* CPrintSheetPane::ShownList() const {

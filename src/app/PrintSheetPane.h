@@ -24,7 +24,8 @@ class CPrintSheetPane : public CPrintListPane, public CListSheetHost {
 
     int ShownArea() const override { return m_area; }
     // Prepares the sheet of area 1..3 as the list frame does (rows of the
-    // area, the columns of the model's options) and re-reads its rows.
+    // area, the columns of the model's options); its rows read the nodes as
+    // they are printed.
     void ShowArea(int area) override;
     CListSheet* ShownList() const override;
 

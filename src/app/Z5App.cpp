@@ -160,6 +160,7 @@ void CZ5App::CreateMainFrame() {
     m_frame->SetCloseQuestion([this] { return m_document->CanCloseFrame(); });
     m_frame->SetModifiedQuery([this] { return m_document->IsModified(); });
     m_frame->SetModifiedHandler([this] { m_document->SetModifiedFlag(true); });
+    m_frame->SetNodeChanges(&m_document->NodeChanges());
     m_frame->SetRecentFiles(m_recentFiles.Entries());
     m_ui.SetMainWindow(m_frame.get());
     m_historyCommands->SetFrame(m_frame.get());
@@ -187,10 +188,8 @@ void CZ5App::RegisterCommands() {
                 return Enabled(index < static_cast<int>(m_recentFiles.Entries().size()));
             });
     }
-    HandleCommand(Cmd::FileImportCsv,
-                  [this] { m_frame->RunDataDialog([this] { return m_csvCommands->Import(); }); });
-    HandleCommand(Cmd::FileExportCsv,
-                  [this] { m_frame->RunDataDialog([this] { return m_csvCommands->Export(); }); });
+    HandleCommand(Cmd::FileImportCsv, [this] { Guarded([this] { m_csvCommands->Import(); }); });
+    HandleCommand(Cmd::FileExportCsv, [this] { Guarded([this] { m_csvCommands->Export(); }); });
     HandleCommand(Cmd::FilePrint, [this] { Guarded([this] { OnFilePrint(); }); });
     HandleCommand(Cmd::FilePrintPreview, [this] {
         Guarded([this] { CPrintPreviewDlg::Run(*m_printDialog, m_ui, m_frame.get()); });
@@ -208,6 +207,7 @@ void CZ5App::OnFileNewMenu() {
         manager.GetDefaultData()->CopyAll(manager.GetModelManager()->GetVersion());
     }
     manager.LoadNodes();
+    m_document->AnnounceChange(SNodeChange::Everything(false));
     m_document->SetModifiedFlag(false);
     m_frame->RunCommand(Cmd::FileNew);
 }
@@ -309,7 +309,6 @@ void CZ5App::OnFileSaved() {
 
 void CZ5App::ShowDocument() {
     m_frame->SetDocumentTitle(QString::fromStdString(m_document->GetTitle()));
-    m_frame->RefreshList();
 }
 
 // A clone read or the Information command brought the radio's options: the

@@ -52,7 +52,12 @@ void CZ5ListFrame::ShowArea(int area) {
     if (hadFocus) {
         sheet->setFocus();
     }
-    sheet->RefreshAll();
+}
+
+void CZ5ListFrame::FollowHostChanges() {
+    for (int area = kAreaMemory; area <= kAreaCall; ++area) {
+        Sheet(area)->FollowHostChanges();
+    }
 }
 
 int CZ5ListFrame::GetListArea() const {
@@ -81,8 +86,20 @@ int CZ5ListFrame::GetModelVersion() const {
     return m_outer.GetModelVersion();
 }
 
-void CZ5ListFrame::MarkModified() {
-    m_outer.MarkModified();
+CNodeChanges* CZ5ListFrame::NodeChanges() const {
+    return m_outer.NodeChanges();
+}
+
+void CZ5ListFrame::NodesChanged(const SNodeChange& change) {
+    m_outer.NodesChanged(change);
+}
+
+bool CZ5ListFrame::TryEnterCommand() {
+    return m_outer.TryEnterCommand();
+}
+
+void CZ5ListFrame::LeaveCommand() {
+    m_outer.LeaveCommand();
 }
 
 CUserInterface* CZ5ListFrame::UserInterface() const {

@@ -5,7 +5,8 @@
 // Slots: 0 the placeholder, 1..3 the sheets of areas 1..3; the slot number
 // of the shown sheet is the area shown. The frame answers the sheets'
 // questions about the area and passes the others to the outer host (the
-// main frame), which must outlive it; so must the settings store.
+// main frame), which must outlive it; so must the settings store. Every
+// sheet follows the outer host's announcements of changed nodes.
 #pragma once
 
 #include <QWidget>
@@ -26,9 +27,11 @@ class CZ5ListFrame : public QWidget, public CListSheetHost {
     ~CZ5ListFrame() override;
 
     // Shows the sheet of area 1..3, re-made for the model's options (rows of
-    // the area, 16 columns with the scrambler unit, else 15) and refreshed.
-    // Any other area does nothing.
+    // the area, 16 columns with the scrambler unit, else 15). Any other area
+    // does nothing.
     void ShowArea(int area);
+    // The sheets follow the outer host's NodeChanges (after it took new ones).
+    void FollowHostChanges();
 
     // The shown sheet, or nullptr.
     CListSheet* ActiveSheet() const;
@@ -41,7 +44,10 @@ class CZ5ListFrame : public QWidget, public CListSheetHost {
     void ShowContextMenu(int menuId, const QPoint& globalPos) override;
     int HasModelOption(const std::string& name) const override;
     int GetModelVersion() const override;
-    void MarkModified() override;
+    CNodeChanges* NodeChanges() const override;
+    void NodesChanged(const SNodeChange& change) override;
+    bool TryEnterCommand() override;
+    void LeaveCommand() override;
     CUserInterface* UserInterface() const override;
 
   protected:

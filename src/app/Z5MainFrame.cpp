@@ -83,19 +83,15 @@ bool CZ5MainFrame::RunDataDialog(const std::function<bool()>& dialog) {
     }
     const bool accepted = dialog();
     if (accepted) {
-        if (m_markModified) {
-            m_markModified();
-        }
-        RefreshList();
+        NodesChanged(SNodeChange::Everything(true));
     }
     CCloneSupportDoc::LeaveCommand();
     return accepted;
 }
 
-void CZ5MainFrame::RefreshList() {
-    if (CListSheet* list = ShownList()) {
-        list->RefreshAll();
-    }
+void CZ5MainFrame::SetNodeChanges(CNodeChanges* changes) {
+    m_changes = changes != nullptr ? changes : &m_ownChanges;
+    m_listFrame->FollowHostChanges();
 }
 
 CListSheet* CZ5MainFrame::ShownList() const {
@@ -130,10 +126,19 @@ void CZ5MainFrame::ShowContextMenu(int, const QPoint& globalPos) {
     menu->exec(globalPos);
 }
 
-void CZ5MainFrame::MarkModified() {
-    if (m_markModified) {
+void CZ5MainFrame::NodesChanged(const SNodeChange& change) {
+    if (change.edit && m_markModified) {
         m_markModified();
     }
+    m_changes->Announce(change);
+}
+
+bool CZ5MainFrame::TryEnterCommand() {
+    return CCloneSupportDoc::TryEnterCommand();
+}
+
+void CZ5MainFrame::LeaveCommand() {
+    CCloneSupportDoc::LeaveCommand();
 }
 
 CUserInterface* CZ5MainFrame::UserInterface() const {

@@ -3,8 +3,10 @@
 // whose tree width is kept in the settings.
 //
 // The frame answers the grids' questions: the focus moves between tree and
-// list, the context menu, and the model options (from the CModelOptions
-// handed in, which must outlive the frame).
+// list, the context menu, the command busy flag, and the model options (from
+// the CModelOptions handed in, which must outlive the frame). The grids
+// follow the document's announcements of changed nodes (SetNodeChanges);
+// until the program hands them in, the frame announces on its own.
 #pragma once
 
 #include <functional>
@@ -30,16 +32,19 @@ class CZ5MainFrame : public CCloneSoftMainFrm, public CListSheetHost {
     void RebuildTree();
     // Shows area 1..3 in the list frame; -1 does nothing.
     void ShowArea(int area);
-    // Re-reads every row of the shown list.
-    void RefreshList();
 
     // What marks the document modified (the application installs it).
     void SetModifiedHandler(std::function<void()> handler) { m_markModified = std::move(handler); }
+    // The document's announcements of changed nodes, which the grids follow
+    // from now on (nullptr: the frame's own); not owned, must outlive the
+    // frame or be replaced first.
+    void SetNodeChanges(CNodeChanges* changes);
 
     // Runs a settings window of the View menu the common way: nothing while
     // another command runs (busy flag); dialog runs the window modally and
-    // answers true for OK; after OK the document is marked modified and the
-    // shown list re-reads its rows. Returns dialog's answer (false when busy).
+    // answers true for OK; after OK the document hears that the user changed
+    // its data (it is marked modified, and the grids follow). Returns
+    // dialog's answer (false when busy).
     bool RunDataDialog(const std::function<bool()>& dialog);
 
     CZ5TreeView* TreeView() const { return m_tree; }
@@ -53,9 +58,13 @@ class CZ5MainFrame : public CCloneSoftMainFrm, public CListSheetHost {
     void ShowContextMenu(int menuId, const QPoint& globalPos) override;
     int HasModelOption(const std::string& name) const override;
     int GetModelVersion() const override;
-    // The grids' edits mark the document modified (the installed handler);
-    // their questions are asked over this window.
-    void MarkModified() override;
+    // The grids' edits mark the document modified (the installed handler)
+    // and are announced to every view; their questions are asked over this
+    // window; their dialogs hold the command busy flag.
+    CNodeChanges* NodeChanges() const override { return m_changes; }
+    void NodesChanged(const SNodeChange& change) override;
+    bool TryEnterCommand() override;
+    void LeaveCommand() override;
     CUserInterface* UserInterface() const override;
 
     // PGR Memory...: the PGR memory dialog, run as RunDataDialog runs.
@@ -76,6 +85,9 @@ class CZ5MainFrame : public CCloneSoftMainFrm, public CListSheetHost {
     void OpenLargeEnough();
 
     const CModelOptions& m_model;
+    // Before the grids, which follow them from their start.
+    CNodeChanges m_ownChanges;
+    CNodeChanges* m_changes = &m_ownChanges;
     QSplitter* m_splitter;
     CZ5TreeView* m_tree;
     CZ5ListFrame* m_listFrame;

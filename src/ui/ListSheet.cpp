@@ -10,6 +10,7 @@
 #include "platform/SettingsStore.h"
 #include "ui/CommandIds.h"
 #include "ui/ListSheetHost.h"
+#include "ui/ListSheetModel.h"
 
 namespace {
 
@@ -21,21 +22,28 @@ std::string WidthValueName(int column) {
 
 CListSheet::CListSheet(const ListSheetDef& def, CListSheetHost& host, CSettingsStore& settings,
                        QWidget* parent)
+    : CListSheet(def, host, settings, new CListSheetModel(def), parent) {}
+
+CListSheet::CListSheet(const ListSheetDef& def, CListSheetHost& host, CSettingsStore& settings,
+                       CListSheetModel* model, QWidget* parent)
     : CListViewExs(parent),
       m_def(def),
       m_host(host),
       m_settings(settings),
       m_widthScale(std::max(1.0, fontMetrics().horizontalAdvance(QLatin1Char('0')) /
-                                     static_cast<double>(kReferenceDigitWidth))) {
+                                     static_cast<double>(kReferenceDigitWidth))),
+      m_model(model) {
+    m_model->setParent(this);
+    setModel(m_model);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this,
             [this](int column, int, int width) { SaveColumnWidth(column, width); });
     RegisterEditCommands();
     Reset(def.rowCount, 0, def.columnCount);
+    FollowHostChanges();
 }
 
 CListSheet::~CListSheet() = default;
 
-void CListSheet::RefreshRow(int) {}
 void CListSheet::EditItem() {}
 void CListSheet::CopyItem() {}
 void CListSheet::ClearRow(int) {}
@@ -117,33 +125,56 @@ void CListSheet::SaveColumnWidth(int column, int width) {
 
 void CListSheet::Reset(int rows, int channelOffset, int columns) {
     const int remembered = SelectedRow();
-    const int columnCount = std::clamp(columns, 0, static_cast<int>(m_def.columns.size()));
-    m_channelOffset = channelOffset;
     m_resetting = true;
+    m_model->SetShape(rows, columns, channelOffset);
+    const int columnCount = GetColumnCount();
     std::vector<int> widths;
     for (int column = 0; column < columnCount; ++column) {
         widths.push_back(StoredColumnWidth(column));
     }
-    RebuildColumns(m_def.columns.first(static_cast<size_t>(columnCount)), widths);
-    InsertEmptyRows(rows);
+    SetColumnLooks(m_def.columns.first(static_cast<size_t>(columnCount)), widths);
     m_resetting = false;
     m_currentColumn = std::clamp(m_currentColumn, 1, std::max(1, columnCount - 1));
     SelectRow(remembered >= 0 && remembered < GetItemCount() ? remembered : 0);
 }
 
-void CListSheet::RefreshAll() {
-    for (int row = 0; row < GetItemCount(); ++row) {
-        RefreshRow(row);
+int CListSheet::GetChannelOffset() const {
+    return m_model->ChannelOffset();
+}
+
+void CListSheet::FollowHostChanges() {
+    CNodeChanges* changes = m_host.NodeChanges();
+    m_following =
+        changes != nullptr
+            ? changes->Subscribe([this](const SNodeChange& change) { FollowChange(change); })
+            : CNodeChanges::CSubscription();
+}
+
+void CListSheet::FollowChange(const SNodeChange& change) {
+    if (change.everything) {
+        RefreshAll();
+    } else {
+        m_model->FollowChange(change);
     }
-    viewport()->update();
+}
+
+void CListSheet::NodesChanged(const SNodeChange& change) {
+    m_host.NodesChanged(change);
+}
+
+void CListSheet::RefreshAll() {
+    m_model->AllRowsChanged();
     const int selected = SelectedRow();
     if (selected >= 0) {
         scrollTo(model()->index(selected, 0));
     }
 }
 
-void CListSheet::RedrawRow(int row) {
-    RefreshRow(row);
+void CListSheet::RefreshRow(int row) {
+    m_model->RowsChanged(row, row);
+}
+
+void CListSheet::RepaintRow(int row) {
     viewport()->update(QRect(0, rowViewportPosition(row), viewport()->width(), rowHeight(row)));
 }
 
@@ -215,7 +246,7 @@ void CListSheet::MoveCurrentColumn(int step) {
     m_currentColumn = column;
     const int selected = SelectedRow();
     if (selected >= 0) {
-        RedrawRow(selected);
+        RepaintRow(selected);
     }
 }
 
@@ -240,7 +271,7 @@ bool CListSheet::HandleButtonPress(QMouseEvent* event) {
     SelectRow(row);
     if (event->button() == Qt::LeftButton) {
         SetCurrentColumnAt(event->position().toPoint().x());
-        RedrawRow(row);
+        RepaintRow(row);
         return false;
     }
     return true;

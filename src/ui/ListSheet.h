@@ -1,38 +1,43 @@
 // CListSheet: a grid of channels built from a static sheet definition.
 //
-// The sheet keeps no data of its own: a concrete sheet writes every cell from
-// the data nodes in RefreshRow. The base makes the columns (widths from the
-// settings, kept within each column's limits, and written back when the user
-// drags a divider), tracks the selected row and the current column, handles
-// the keyboard and mouse as the channel grids of this program do, and routes
-// the Edit commands to overridable operations with their enable rules.
+// The sheet keeps no data of its own: it shows its table model
+// (CListSheetModel), which reads every cell from the data when it is drawn,
+// and it follows the document's announcements of changed nodes (the host's
+// NodeChanges) by drawing the rows they touch again. The base makes the
+// columns (widths from the settings, kept within each column's limits, and
+// written back when the user drags a divider), tracks the selected row and
+// the current column, handles the keyboard and mouse as the channel grids of
+// this program do, and routes the Edit commands to overridable operations
+// with their enable rules.
 //
 // The sheet does not own its host or the settings store; both must outlive
-// it.
+// it. It owns its model.
 #pragma once
 
 #include <QString>
 
+#include "clone/NodeChanges.h"
 #include "ui/CommandTarget.h"
 #include "ui/ListSheetDef.h"
 #include "ui/ListViewExs.h"
 
 class CListSheetHost;
+class CListSheetModel;
 class CSettingsStore;
 
 class CListSheet : public CListViewExs, public CCommandTarget {
     Q_OBJECT
   public:
-    // Makes the definition's columns and rows and selects row 0. def must
-    // live as long as the sheet (a static record).
+    // Makes the definition's columns and rows (every cell empty), follows the
+    // host's NodeChanges and selects row 0. def must live as long as the
+    // sheet (a static record).
     CListSheet(const ListSheetDef& def, CListSheetHost& host, CSettingsStore& settings,
                QWidget* parent = nullptr);
     ~CListSheet() override;
 
-    // Rewrites every cell of one row from the data. The base does nothing.
-    virtual void RefreshRow(int row);
     // The Edit operations on the selected row (row for ClearRow). The base
-    // versions do nothing.
+    // versions do nothing. ClearRow only changes the data; the operations
+    // that call it tell the document (NodesChanged).
     virtual void EditItem();
     virtual void CopyItem();
     virtual void ClearRow(int row);
@@ -48,21 +53,27 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     // "Program scan edge", "Call"), or the definition's title.
     virtual QString GetTitle() const;
 
-    // Remembers the selected row, re-creates columns (at most the
-    // definition's) and empty rows, then selects the remembered row if it
+    // Remembers the selected row, re-makes the table with rows and columns
+    // (at most the definition's), then selects the remembered row if it
     // still exists, else row 0.
     void Reset(int rows, int channelOffset, int columns);
-    // RefreshRow of every row, then the selected row is scrolled into view.
+    // Follows the announcements of the host's NodeChanges from now on (the
+    // ones it had when the sheet was made, or new ones the host took since).
+    void FollowHostChanges();
+    // Every row is drawn again from the data, then the selected row is
+    // scrolled into view: what the sheet does when the document announces
+    // that anything may have changed. Only a change of nodes that bypassed
+    // the document needs it by hand.
     void RefreshAll();
-    // RefreshRow of one row and a redraw of it.
-    void RedrawRow(int row);
+    // Row row is drawn again from the data (printing reads each row so).
+    void RefreshRow(int row);
     // Selects and focuses row (0..rows-1) alone and scrolls it into view;
     // any other row number does nothing.
     void SelectRow(int row);
     // The selected row, or -1.
     int SelectedRow() const;
 
-    int GetChannelOffset() const { return m_channelOffset; }
+    int GetChannelOffset() const;
     // The column the Left and Right keys move; never 0 (the row label).
     int GetCurrentColumn() const { return m_currentColumn; }
     bool IsEditable() const { return m_editable; }
@@ -78,7 +89,16 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     int ScaledWidth(int width) const;
 
   protected:
+    // For a sheet with its own table: model (not nullptr) becomes the
+    // sheet's.
+    CListSheet(const ListSheetDef& def, CListSheetHost& host, CSettingsStore& settings,
+               CListSheetModel* model, QWidget* parent);
+
     CListSheetHost& Host() const { return m_host; }
+    CListSheetModel& Model() const { return *m_model; }
+    // A sheet's edit: the host tells the document, whose announcement the
+    // sheets follow.
+    void NodesChanged(const SNodeChange& change);
     void SetEditable(bool editable) { m_editable = editable; }
 
     bool event(QEvent* event) override;
@@ -89,6 +109,8 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void FollowChange(const SNodeChange& change);
+    void RepaintRow(int row);
     void RegisterEditCommands();
     void RunAndRefocus(void (CListSheet::*operation)());
     bool CanClearDeleteInsert() const;
@@ -102,7 +124,8 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     CListSheetHost& m_host;
     CSettingsStore& m_settings;
     const double m_widthScale;
-    int m_channelOffset = 0;
+    CListSheetModel* m_model;  // owned through the Qt parent
+    CNodeChanges::CSubscription m_following;
     int m_currentColumn = 1;
     bool m_editable = true;
     bool m_resetting = false;

@@ -2,13 +2,11 @@
 // frame of the main window implements it; tests hand in a fake.
 #pragma once
 
+#include "clone/NodeChanges.h"
 #include "ui/ModelOptions.h"
 
 class CUserInterface;
 class QPoint;
-
-// The channel areas a sheet can show.
-enum ListArea { kAreaNone = 0, kAreaMemory = 1, kAreaScanEdge = 2, kAreaCall = 3 };
 
 class CListSheetHost : public CModelOptions {
   public:
@@ -23,9 +21,25 @@ class CListSheetHost : public CModelOptions {
     // position; its commands reach the shown sheet through the main window.
     virtual void ShowContextMenu(int menuId, const QPoint& globalPos) = 0;
 
-    // Marks the open document modified after a sheet changed its data. The
-    // base does nothing.
-    virtual void MarkModified() {}
+    // The document's announcements of changed nodes, which the sheets
+    // follow; nullptr when there is none (then a sheet shows a node's text
+    // whenever it draws it, but nothing tells it to draw again). Not owned.
+    virtual CNodeChanges* NodeChanges() const { return nullptr; }
+
+    // A sheet changed nodes: the host tells the document, which marks itself
+    // modified for an edit and announces the change to every view. The base
+    // announces it on NodeChanges().
+    virtual void NodesChanged(const SNodeChange& change) {
+        if (CNodeChanges* changes = NodeChanges()) {
+            changes->Announce(change);
+        }
+    }
+
+    // The command busy flag around a sheet's modal dialog: true when no other
+    // command runs, and then the flag is held until LeaveCommand; false (and
+    // nothing held) while another command runs. The base holds no flag.
+    virtual bool TryEnterCommand() { return true; }
+    virtual void LeaveCommand() {}
 
     // The user-interface port for a sheet's questions and wait cursor, not
     // owned; nullptr when there is none: then every question counts as

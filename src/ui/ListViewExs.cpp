@@ -4,33 +4,17 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
-#include <QStandardItemModel>
 #include <QStyleOptionFocusRect>
 
 #include "ui/ListRowDelegate.h"
 
 namespace {
 
-constexpr int kMaxCellText = 512;
 const QString kEllipsis = QStringLiteral("...");
-
-Qt::Alignment HeaderAlignment(EColumnAlign alignment) {
-    switch (alignment) {
-        case EColumnAlign::Right:
-            return Qt::AlignRight | Qt::AlignVCenter;
-        case EColumnAlign::Center:
-            return Qt::AlignHCenter | Qt::AlignVCenter;
-        case EColumnAlign::Left:
-            break;
-    }
-    return Qt::AlignLeft | Qt::AlignVCenter;
-}
 
 }  // namespace
 
-CListViewExs::CListViewExs(QWidget* parent)
-    : QTableView(parent), m_cells(new QStandardItemModel(this)) {
-    setModel(m_cells);
+CListViewExs::CListViewExs(QWidget* parent) : QTableView(parent) {
     setItemDelegate(new CListRowDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -85,27 +69,16 @@ EColumnAlign CListViewExs::ColumnAlignment(int column) const {
                : EColumnAlign::Left;
 }
 
-void CListViewExs::SetCellText(int row, int column, const QString& text) {
-    if (row < 0 || row >= GetItemCount() || column < 0 || column >= GetColumnCount()) {
-        return;
-    }
-    const QString kept = text.left(kMaxCellText);
-    const QModelIndex index = m_cells->index(row, column);
-    if (m_cells->data(index).toString() != kept) {
-        m_cells->setData(index, kept);
-    }
-}
-
 QString CListViewExs::GetCellText(int row, int column) const {
-    return m_cells->data(m_cells->index(row, column)).toString();
+    return model() != nullptr ? model()->index(row, column).data().toString() : QString();
 }
 
 int CListViewExs::GetItemCount() const {
-    return m_cells->rowCount();
+    return model() != nullptr ? model()->rowCount() : 0;
 }
 
 int CListViewExs::GetColumnCount() const {
-    return m_cells->columnCount();
+    return model() != nullptr ? model()->columnCount() : 0;
 }
 
 QString CListViewExs::FitText(const QFontMetrics& metrics, const QString& text, int width,
@@ -127,28 +100,16 @@ QString CListViewExs::FitText(const QFontMetrics& metrics, const QString& text, 
     return rest + kEllipsis;
 }
 
-void CListViewExs::RebuildColumns(std::span<const ListColumnDef> columns,
+void CListViewExs::SetColumnLooks(std::span<const ListColumnDef> columns,
                                   const std::vector<int>& widths) {
-    m_cells->clear();
-    m_cells->setColumnCount(static_cast<int>(columns.size()));
     m_columnLooks.clear();
     for (size_t i = 0; i < columns.size(); ++i) {
         const ListColumnDef& column = columns[i];
-        const int section = static_cast<int>(i);
-        m_cells->setHeaderData(section, Qt::Horizontal, QString::fromUtf8(column.title));
-        m_cells->setHeaderData(section, Qt::Horizontal,
-                               QVariant::fromValue(HeaderAlignment(
-                                   section == 0 ? EColumnAlign::Left : column.alignment)),
-                               Qt::TextAlignmentRole);
         m_columnLooks.push_back({column.alignment, column.textColour, column.backColour});
         if (i < widths.size()) {
-            horizontalHeader()->resizeSection(section, widths[i]);
+            horizontalHeader()->resizeSection(static_cast<int>(i), widths[i]);
         }
     }
-}
-
-void CListViewExs::InsertEmptyRows(int rows) {
-    m_cells->setRowCount(rows > 0 ? rows : 0);
 }
 
 void CListViewExs::paintEvent(QPaintEvent* event) {

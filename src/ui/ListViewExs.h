@@ -3,8 +3,9 @@
 // each column has its own alignment and optional colours, and a text too
 // wide for its cell is cut and ended with "...".
 //
-// The view keeps only the texts it was given (SetCellText); it owns its cell
-// model and its row delegate.
+// The view keeps no texts: it shows the table model it is given (setModel),
+// whose Qt::DisplayRole is a cell's text. It owns its row delegate; the
+// model is owned by whoever made it.
 #pragma once
 
 #include <QColor>
@@ -15,7 +16,6 @@
 #include "ui/ListSheetDef.h"
 
 class QFontMetrics;
-class QStandardItemModel;
 
 class CListViewExs : public QTableView {
     Q_OBJECT
@@ -36,12 +36,11 @@ class CListViewExs : public QTableView {
     long ColumnBackColour(int column) const;
     EColumnAlign ColumnAlignment(int column) const;
 
-    // The cell texts. Out-of-range cells are ignored (set) or empty (get).
-    // Texts are kept to at most 512 characters.
-    void SetCellText(int row, int column, const QString& text);
+    // The text the model gives a cell; empty out of range or without a
+    // model.
     QString GetCellText(int row, int column) const;
 
-    // Number of rows and columns of the grid.
+    // Number of rows and columns of the grid (0 without a model).
     int GetItemCount() const;
     int GetColumnCount() const;
 
@@ -53,10 +52,9 @@ class CListViewExs : public QTableView {
                            bool* cut = nullptr);
 
   protected:
-    // Removes every row and column, then makes the columns of the given
-    // definitions (titles, alignment, colours) with the given widths.
-    void RebuildColumns(std::span<const ListColumnDef> columns, const std::vector<int>& widths);
-    void InsertEmptyRows(int rows);
+    // The looks (alignment, colours) and widths of the model's columns, from
+    // the given definitions; call it after the model changed its columns.
+    void SetColumnLooks(std::span<const ListColumnDef> columns, const std::vector<int>& widths);
 
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -72,6 +70,5 @@ class CListViewExs : public QTableView {
     void PaintRowBeyondColumns(QPainter& painter, int row);
     void PaintFocusRect(QPainter& painter, int row);
 
-    QStandardItemModel* m_cells;  // owned through the Qt parent
     std::vector<SColumnLook> m_columnLooks;
 };

@@ -1,11 +1,9 @@
 #include "ui/Z5ChListSheet.h"
 
+#include <algorithm>
 #include <array>
-#include <cstdio>
 #include <optional>
 
-#include "app/CloneSupportDoc.h"
-#include "app/Document.h"
 #include "clone/ChannelClipRecord.h"
 #include "clone/CloneDocument.h"
 #include "model/Node.h"
@@ -13,6 +11,8 @@
 #include "model/Z5ChannelRules.h"
 #include "platform/UserInterface.h"
 #include "ui/ChannelClipboard.h"
+#include "ui/ChannelTableModel.h"
+#include "ui/ListSheetCommand.h"
 #include "ui/ListSheetHost.h"
 #include "ui/Z5ChEditDlg.h"
 
@@ -39,90 +39,44 @@ constexpr std::array<ListColumnDef, 16> kColumns = {{
     {"TX Inhibit", EColumnAlign::Right, 61, 40, kMaxWidth, kDefaultColour, kDefaultColour, 6},
     {"Scrambler", EColumnAlign::Right, 63, 40, kMaxWidth, kDefaultColour, kDefaultColour, 6},
 }};
-constexpr int kScramblerColumn = 15;
+constexpr int kScramblerColumn = CChannelTableModel::kScramblerColumn;
 
 const ListSheetDef kDefinition = {
     "Memory CH", 100, 16, "Column_ChListSheet", 1000, kColumns,
 };
 
-// What a cell text is made of: the channel node and the radio it belongs to.
-struct SChannelView {
-    const CNode* channel;
-    int version;
-    bool rxExpansion;
-};
-
-std::string LeafText(const SChannelView& view, const char* leaf) {
-    return GetNodeText(view.channel, leaf);
-}
-
-bool LeafOn(const SChannelView& view, const char* leaf) {
-    return GetNodeValue(view.channel, leaf) != 0;
-}
-
-std::string FlagText(const SChannelView& view, const char* leaf, const char* text) {
-    return LeafOn(view, leaf) ? text : "";
-}
-
-std::string FrequencyText(const SChannelView& view) {
-    const CNode* node = view.channel->GetChild("FreqRx");
-    if (node == nullptr) {
-        return {};
-    }
-    const bool inBand = CZ5ChListSheet::IsInBand(node->GetValue(), view.version, view.rxExpansion);
-    return node->GetText() + (inBand ? "" : "(!)");
-}
-
-using CellText = std::string (*)(const SChannelView&);
-
-// The text of each column after the row label, in column order.
-constexpr std::array<CellText, 15> kCellTexts = {{
-    FrequencyText,
-    [](const SChannelView& v) { return LeafText(v, "Duplex"); },
-    [](const SChannelView& v) { return FlagText(v, "DupRev", "Reverse"); },
-    [](const SChannelView& v) { return LeafText(v, "FreqOw"); },
-    [](const SChannelView& v) { return LeafText(v, "Name"); },
-    [](const SChannelView& v) { return LeafText(v, "TONESet"); },
-    [](const SChannelView& v) { return LeafText(v, "TONECode"); },
-    [](const SChannelView& v) { return LeafText(v, "TSQLCode"); },
-    [](const SChannelView& v) {
-        return LeafText(v, "DTCSCode") + (LeafOn(v, "DTCSInv") ? "i" : "N");
-    },
-    [](const SChannelView& v) { return LeafText(v, "ANISet"); },
-    [](const SChannelView& v) { return LeafText(v, "ANICode"); },
-    [](const SChannelView& v) { return FlagText(v, "Skip", "Skip"); },
-    [](const SChannelView& v) { return FlagText(v, "TXPower", "Low"); },
-    [](const SChannelView& v) { return FlagText(v, "TXInhibit", "Inhibit"); },
-    [](const SChannelView& v) {
-        return LeafOn(v, "SCRMSet") ? LeafText(v, "SCRMCode") : std::string("OFF");
-    },
-}};
-static_assert(kCellTexts.size() + 1 == kColumns.size());
-
-struct SAreaLayout {
-    const char* node;
-    int rows;
-};
-constexpr std::array<SAreaLayout, 4> kAreas = {{
-    {"", 0},
-    {"MCH", 100},
-    {"PCH", 6},
-    {"CCH", 1},
-}};
-
-bool IsArea(int area) {
-    return area >= kAreaMemory && area <= kAreaCall;
-}
 
 constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
 constexpr const char* kDeleteQuestion = "Delete CH ?";
 constexpr const char* kOverflowQuestion = "CH overflow\nLast channel will be deleted.";
 
+// The wait cursor of the user-interface port (if any) for a scope.
+class CWaitCursor {
+  public:
+    explicit CWaitCursor(CUserInterface* ui) : m_ui(ui) {
+        if (m_ui != nullptr) {
+            m_ui->BeginWaitCursor();
+        }
+    }
+    ~CWaitCursor() {
+        if (m_ui != nullptr) {
+            m_ui->EndWaitCursor();
+        }
+    }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+
+  private:
+    CUserInterface* const m_ui;
+};
+
 }  // namespace
 
 CZ5ChListSheet::CZ5ChListSheet(int area, CListSheetHost& host, CSettingsStore& settings,
                                QWidget* parent)
-    : CListSheet(kDefinition, host, settings, parent), m_area(IsArea(area) ? area : kAreaMemory) {}
+    : CListSheet(kDefinition, host, settings, new CChannelTableModel(kDefinition, area, host),
+                 parent),
+      m_area(Table().Area()) {}
 
 CZ5ChListSheet::~CZ5ChListSheet() = default;
 
@@ -131,59 +85,37 @@ const ListSheetDef& CZ5ChListSheet::Definition() {
 }
 
 int CZ5ChListSheet::RowsOfArea(int area) {
-    return IsArea(area) ? kAreas[area].rows : 0;
+    return CChannelTableModel::RowsOfArea(area);
 }
 
 int CZ5ChListSheet::ColumnsFor(bool scrambler) {
     return scrambler ? kScramblerColumn + 1 : kScramblerColumn;
 }
 
+const CChannelTableModel& CZ5ChListSheet::Table() const {
+    return static_cast<const CChannelTableModel&>(Model());
+}
+
 QString CZ5ChListSheet::RowLabel(int row) const {
-    char label[16];
-    if (m_area == kAreaScanEdge) {
-        std::snprintf(label, sizeof label, "%01d%s", row / 2 + 1, row % 2 == 0 ? "A" : "B");
-    } else {
-        std::snprintf(label, sizeof label, "%02d", m_area == kAreaCall ? 0 : row);
-    }
-    return QString::fromLatin1(label);
+    return Table().RowLabel(row);
 }
 
 std::string CZ5ChListSheet::ChannelPath(int row) const {
-    return std::string(kAreas[m_area].node) + ".CH" + std::to_string(row + GetChannelOffset());
+    return Table().ChannelPath(row);
 }
 
 bool CZ5ChListSheet::IsInBand(long long hertz, int version, bool rxExpansion) {
     return z5channel::IsInBand(hertz, version, rxExpansion);
 }
 
-void CZ5ChListSheet::RefreshRow(int row) {
-    if (row < 0 || row >= GetItemCount()) {
-        return;
-    }
-    SetCellText(row, 0, RowLabel(row));
-    const CNode* channel = CNode::ResolvePath(ChannelPath(row));
-    const int columns = GetColumnCount();
-    // A channel that is missing counts as cleared.
-    if (channel == nullptr || channel->GetChild("Clear") == nullptr ||
-        GetNodeValue(channel, "Clear") != 0) {
-        for (int column = 1; column < columns; ++column) {
-            SetCellText(row, column, QString());
-        }
-        return;
-    }
-    const SChannelView view{channel, Host().GetModelVersion(),
-                            Host().HasModelOption("DETOP_RXEXP") == 1};
-    const bool scrambler = Host().HasModelOption("DETOP_SCRM") == 1;
-    for (int column = 1; column < columns; ++column) {
-        if (column == kScramblerColumn && !scrambler) {
-            continue;
-        }
-        SetCellText(row, column, QString::fromStdString(kCellTexts[column - 1](view)));
-    }
+CNode* CZ5ChListSheet::ChannelNode(int row) const {
+    return Table().ChannelNode(row);
 }
 
-CNode* CZ5ChListSheet::ChannelNode(int row) const {
-    return row >= 0 && row < GetItemCount() ? CNode::ResolvePath(ChannelPath(row)) : nullptr;
+// The document hears of the rows' channels, and the views follow it.
+void CZ5ChListSheet::ChannelsChanged(int firstRow, int lastRow) {
+    NodesChanged(SNodeChange::Channels(m_area, Table().ChannelOfRow(firstRow),
+                                       Table().ChannelOfRow(lastRow)));
 }
 
 bool CZ5ChListSheet::IsCleared(int row) const {
@@ -192,15 +124,17 @@ bool CZ5ChListSheet::IsCleared(int row) const {
 
 void CZ5ChListSheet::EditItem() {
     const int row = SelectedRow();
-    if (row < 0 || !CCloneSupportDoc::TryEnterCommand()) {
+    if (row < 0) {
+        return;
+    }
+    const CListSheetCommand command(Host());
+    if (!command.Entered()) {
         return;
     }
     CZ5ChEditDlg dialog(ChannelPath(row), m_area, Host().HasModelOption("DETOP_SCRM") == 1, this);
     if (dialog.exec() == QDialog::Accepted) {
-        Host().MarkModified();
-        RedrawRow(row);
+        ChannelsChanged(row, row);
     }
-    CCloneSupportDoc::LeaveCommand();
 }
 
 void CZ5ChListSheet::CopyItem() {
@@ -221,8 +155,7 @@ void CZ5ChListSheet::PasteItem() {
         return;
     }
     record->WriteTo(*channel, m_area == kAreaMemory);
-    RedrawRow(row);
-    Host().MarkModified();
+    ChannelsChanged(row, row);
 }
 
 void CZ5ChListSheet::ClearRow(int row) {
@@ -231,12 +164,14 @@ void CZ5ChListSheet::ClearRow(int row) {
         return;
     }
     z5channel::ClearChannel(*channel);
-    RedrawRow(row);
-    Host().MarkModified();
 }
 
 void CZ5ChListSheet::ClearItem() {
-    ClearRow(SelectedRow());
+    const int row = SelectedRow();
+    if (ChannelNode(row) != nullptr) {
+        ClearRow(row);
+        ChannelsChanged(row, row);
+    }
 }
 
 bool CZ5ChListSheet::AskYes(const char* question, unsigned icon) const {
@@ -257,16 +192,12 @@ void CZ5ChListSheet::MoveChannel(int from, int to) {
 // Moves channel row + step onto row for every row from first up to (not
 // including) end, then clears clearedRow.
 void CZ5ChListSheet::ShiftChannels(int first, int end, int step, int clearedRow) {
-    std::optional<CDocument::CWaitCursor> wait;
-    if (CUserInterface* ui = Host().UserInterface()) {
-        wait.emplace(*ui);
-    }
+    const CWaitCursor wait(Host().UserInterface());
     for (int row = first; row != end; row += step) {
         MoveChannel(row + step, row);
     }
     ClearRow(clearedRow);
-    RefreshAll();
-    Host().MarkModified();
+    ChannelsChanged(std::min({first, end, clearedRow}), std::max({first, end, clearedRow}));
 }
 
 void CZ5ChListSheet::DeleteItem() {

@@ -1,9 +1,9 @@
 // CZ5ChListSheet: the grid of one channel area of the QM-Z5 (memory
-// channels, program scan edges or the call channel). Every cell is read from
-// the channel's nodes (MCH.CH12.FreqRx and so on) of the active document:
-// a cleared channel shows only its row label, a receive frequency outside the
-// radio's band is marked "(!)", and the "Scrambler" column exists only when
-// the radio has the scrambler unit.
+// channels, program scan edges or the call channel). It shows the area's
+// CChannelTableModel, which reads every cell from the channel's nodes of the
+// active document: a cleared channel shows only its row label, a receive
+// frequency outside the radio's band is marked "(!)", and the "Scrambler"
+// column exists only when the radio has the scrambler unit.
 //
 // Editing: Edit Memory opens the channel edit dialog for the selected row
 // (under the command busy flag); Copy puts the channel on the system
@@ -15,13 +15,15 @@
 // channel in use, Insert "CH overflow\nLast channel will be deleted."
 // before it pushes out a last channel in use; without an answer Yes nothing
 // changes. A moved channel keeps every field, its reverse setting included.
-// Every change marks the document modified through the host.
+// Every change is told to the document through the host (NodesChanged): the
+// document marks itself modified and every view follows its announcement.
 #pragma once
 
 #include <string>
 
 #include "ui/ListSheet.h"
 
+class CChannelTableModel;
 class CNode;
 
 class CZ5ChListSheet : public CListSheet {
@@ -53,7 +55,6 @@ class CZ5ChListSheet : public CListSheet {
     // The channel node of a row, or nullptr.
     CNode* ChannelNode(int row) const;
 
-    void RefreshRow(int row) override;
     void EditItem() override;
     void CopyItem() override;
     void ClearRow(int row) override;
@@ -64,6 +65,8 @@ class CZ5ChListSheet : public CListSheet {
     bool ClipboardHasData() const override;
 
   private:
+    const CChannelTableModel& Table() const;
+    void ChannelsChanged(int firstRow, int lastRow);
     bool IsCleared(int row) const;
     bool AskYes(const char* question, unsigned icon) const;
     void MoveChannel(int from, int to);

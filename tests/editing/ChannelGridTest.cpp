@@ -24,7 +24,6 @@ class ChannelGridTest : public EditingTest {
         host.area = area;
         auto sheet = std::make_unique<CZ5ChListSheet>(area, host, settings);
         sheet->Reset(CZ5ChListSheet::RowsOfArea(area), 0, CZ5ChListSheet::ColumnsFor(true));
-        sheet->RefreshAll();
         return sheet;
     }
 
@@ -286,7 +285,6 @@ TEST_F(ChannelGridTest, WithoutAnyoneToAskNothingInUseIsDeleted) {
     } silent;
     Program("MCH.CH0", "145.0");
     CZ5ChListSheet sheet(kAreaMemory, silent, settings);
-    sheet.RefreshAll();
     sheet.SelectRow(0);
     sheet.DeleteItem();
     EXPECT_EQ(Text("MCH.CH0.Clear"), "OFF");

@@ -1,6 +1,8 @@
 // What the editing tests share: a QM-Z5 data tree as the active root with
-// every channel cleared, a host that records what the grid asks of it, and
-// ways to program channels and answer modal dialogs.
+// every channel cleared, a host that records what the grid asks of it (and
+// announces the grid's changes as the document does, holding the program's
+// command busy flag for its dialogs), and ways to program channels and
+// answer modal dialogs.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "app/CloneSupportDoc.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/Z5RadioDataManager.h"
@@ -33,12 +36,21 @@ class CEditingHost : public CListSheetHost {
         return name == "DETOP_RXEXP" || name == "DETOP_ANI" ? 0 : -1;
     }
     int GetModelVersion() const override { return 0; }
-    void MarkModified() override { ++modifiedMarks; }
+    CNodeChanges* NodeChanges() const override { return &changes; }
+    void NodesChanged(const SNodeChange& change) override {
+        modifiedMarks += change.edit ? 1 : 0;
+        told.push_back(change);
+        changes.Announce(change);
+    }
+    bool TryEnterCommand() override { return CCloneSupportDoc::TryEnterCommand(); }
+    void LeaveCommand() override { CCloneSupportDoc::LeaveCommand(); }
     CUserInterface* UserInterface() const override { return &ui; }
 
     int area = kAreaMemory;
     bool scrambler = true;
     int modifiedMarks = 0;
+    std::vector<SNodeChange> told;
+    mutable CNodeChanges changes;
     mutable CScriptedUserInterface ui;
 };
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <vector>
 
 #include "app/CsvCommands.h"
 #include "app/Z5Doc.h"
@@ -45,14 +46,23 @@ constexpr const char* kListWithABadRow =
 
 TEST_F(CsvCommandsTest, BadRowsAreShownAndNothingArrivesUnlessTheUserSkipsThem) {
     WriteCsv(kListWithABadRow);
+    std::vector<SNodeChange> heard;
+    auto listening =
+        document.NodeChanges().Subscribe([&](const SNodeChange& c) { heard.push_back(c); });
     ui.QueueAnswer(IDNO);
     EXPECT_FALSE(commands.Import());
+    EXPECT_TRUE(heard.empty());
+    EXPECT_FALSE(document.IsModified());
     ASSERT_EQ(ui.m_messages.size(), 1u);
     EXPECT_NE(ui.m_messages[0].text.find("line 3"), std::string::npos) << ui.m_messages[0].text;
     EXPECT_EQ(Text("MCH.CH3.Clear"), "ON");
 
     ui.QueueAnswer(IDYES);
     EXPECT_TRUE(commands.Import());
+    ASSERT_EQ(heard.size(), 1u) << "the document announces the imported channels";
+    EXPECT_TRUE(heard[0].Touches(kAreaMemory, 3));
+    EXPECT_FALSE(heard[0].Touches(kAreaMemory, 4));
+    EXPECT_TRUE(document.IsModified());
     EXPECT_EQ(Text("MCH.CH3.Clear"), "OFF");
     EXPECT_EQ(Text("MCH.CH3.FreqRx"), "146.52000");
     EXPECT_EQ(Text("MCH.CH4.Clear"), "ON");

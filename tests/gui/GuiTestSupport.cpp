@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QModelIndex>
 #include <QTimer>
 
 namespace guitest {
@@ -65,6 +66,16 @@ std::string SaveScreenshot(QWidget* widget, const std::string& name) {
     const QString path =
         directory + QLatin1Char('/') + QString::fromStdString(name) + QStringLiteral(".png");
     return widget->grab().save(path) ? path.toStdString() : std::string();
+}
+
+QStringList RedrawnRows(const QList<QList<QVariant>>& spy) {
+    QStringList rows;
+    for (const QList<QVariant>& signal : spy) {
+        rows << QStringLiteral("%1-%2")
+                    .arg(signal[0].value<QModelIndex>().row())
+                    .arg(signal[1].value<QModelIndex>().row());
+    }
+    return rows;
 }
 
 QString MessageText(QWidget* window) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <ostream>
@@ -32,5 +33,9 @@ std::string SaveScreenshot(QWidget* widget, const std::string& name);
 
 // The text of a message box window, "" for another window.
 QString MessageText(QWidget* window);
+
+// The rows of each dataChanged signal that spy (of a table model) recorded,
+// as "first-last".
+QStringList RedrawnRows(const QList<QList<QVariant>>& spy);
 
 }  // namespace guitest

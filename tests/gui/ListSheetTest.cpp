@@ -1,6 +1,7 @@
 // The grid base: column widths from the settings within each column's
 // limits, the selection across a re-make, the current column, the keyboard
-// and mouse rules and the enable rules of the Edit commands.
+// and mouse rules, the enable rules of the Edit commands, and how the sheet
+// follows the announcements of changed nodes.
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
@@ -8,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPoint>
+#include <QSignalSpy>
 #include <QTest>
 #include <array>
 
@@ -16,6 +18,7 @@
 #include "ui/CommandIds.h"
 #include "ui/ListSheet.h"
 #include "ui/ListSheetHost.h"
+#include "ui/ListSheetModel.h"
 
 namespace {
 
@@ -35,23 +38,30 @@ class CFakeHost : public CListSheetHost {
     void ShowContextMenu(int, const QPoint&) override { ++contextMenus; }
     int HasModelOption(const std::string&) const override { return 0; }
     int GetModelVersion() const override { return 0; }
+    CNodeChanges* NodeChanges() const override { return changes; }
 
+    CNodeChanges* changes = nullptr;
     int area = kAreaMemory;
     int treeFocusRequests = 0;
     int listFocusRequests = 0;
     int contextMenus = 0;
 };
 
+// A table whose row labels are the row numbers.
+class CNumberedModel : public CListSheetModel {
+  public:
+    using CListSheetModel::CListSheetModel;
+    QString CellText(int row, int column) const override {
+        return column == 0 ? QString::number(row) : QString();
+    }
+};
+
 class CCountingSheet : public CListSheet {
   public:
-    using CListSheet::CListSheet;
+    CCountingSheet(const ListSheetDef& def, CListSheetHost& host, CSettingsStore& settings)
+        : CListSheet(def, host, settings, new CNumberedModel(def), nullptr) {}
     void EditItem() override { ++edits; }
-    void RefreshRow(int row) override {
-        SetCellText(row, 0, QString::number(row));
-        ++refreshes;
-    }
     int edits = 0;
-    int refreshes = 0;
 };
 
 class ListSheetTest : public testing::Test {
@@ -192,10 +202,49 @@ TEST_F(ListSheetTest, EditCommandsFollowSelectionAndArea) {
 
 TEST_F(ListSheetTest, RefreshAllRewritesEveryRow) {
     CCountingSheet sheet(kDef, host, settings);
+    QSignalSpy redrawn(sheet.model(), &QAbstractItemModel::dataChanged);
     sheet.RefreshAll();
-    EXPECT_EQ(sheet.refreshes, 10);
+    EXPECT_EQ(guitest::RedrawnRows(redrawn), QStringList({"0-9"}));
     EXPECT_EQ(sheet.GetCellText(9, 0), QStringLiteral("9"));
     EXPECT_EQ(sheet.GetCellText(10, 0), QString());
+}
+
+// Whatever a change names, the base sheet draws every row again; the rows
+// it names are cut to the table.
+TEST_F(ListSheetTest, TheSheetFollowsTheHostsAnnouncements) {
+    CNodeChanges changes;
+    host.changes = &changes;
+    auto sheet = std::make_unique<CCountingSheet>(kDef, host, settings);
+    QSignalSpy redrawn(sheet->model(), &QAbstractItemModel::dataChanged);
+    changes.Announce(SNodeChange::Everything(false));
+    changes.Announce(SNodeChange::Channels(kAreaMemory, 3, 4));
+    EXPECT_EQ(guitest::RedrawnRows(redrawn), QStringList({"0-9", "0-9"}));
+    sheet->RefreshRow(12);
+    sheet->RefreshRow(-1);
+    EXPECT_EQ(redrawn.size(), 2) << "rows outside the table are not drawn";
+    EXPECT_EQ(changes.ObserverCount(), 1);
+    sheet.reset();
+    EXPECT_EQ(changes.ObserverCount(), 0) << "a closed sheet stops listening";
+}
+
+// A sheet made before its host had announcements follows them once told;
+// announcements that end before the sheet leave it safe.
+TEST_F(ListSheetTest, ASheetFollowsAnnouncementsTheHostTookLater) {
+    CCountingSheet sheet(kDef, host, settings);
+    QSignalSpy redrawn(sheet.model(), &QAbstractItemModel::dataChanged);
+    {
+        CNodeChanges changes;
+        host.changes = &changes;
+        changes.Announce(SNodeChange::Everything(false));
+        EXPECT_EQ(redrawn.size(), 0);
+        sheet.FollowHostChanges();
+        changes.Announce(SNodeChange::Everything(false));
+        EXPECT_EQ(redrawn.size(), 1);
+        host.changes = nullptr;
+    }
+    sheet.FollowHostChanges();
+    sheet.RefreshAll();
+    EXPECT_EQ(redrawn.size(), 2);
 }
 
 }  // namespace

@@ -4,6 +4,10 @@
 
 #include <array>
 
+#include <QApplication>
+
+#include "GuiTestSupport.h"
+
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/Z5RadioDataManager.h"
@@ -90,7 +94,6 @@ TEST_F(Z5ChListSheetTest, EveryColumnShowsItsLeaf) {
     CZ5ChListSheet sheet(kAreaMemory, host, settings);
     sheet.Reset(100, 0, CZ5ChListSheet::ColumnsFor(true));
     CNode* channel = Program("MCH.CH12", "145.5");
-    sheet.RefreshRow(12);
     EXPECT_EQ(Row(sheet, 12),
               QStringList({"12", "145.50000", "-Dup", "", "0.60000", "RPT1", "TONE", "88.5",
                            "100.0", "023N", "PGR", "C3", "", "", "", "2A"}));
@@ -101,7 +104,6 @@ TEST_F(Z5ChListSheetTest, EveryColumnShowsItsLeaf) {
                         {"TXPower", "Low"},
                         {"TXInhibit", "ON"},
                         {"SCRMSet", "OFF"}});
-    sheet.RefreshRow(12);
     const QStringList row = Row(sheet, 12);
     EXPECT_EQ(row[3], "Reverse");
     EXPECT_EQ(row[9], "023i");
@@ -115,10 +117,8 @@ TEST_F(Z5ChListSheetTest, AClearedChannelShowsOnlyItsLabel) {
     CZ5ChListSheet sheet(kAreaMemory, host, settings);
     sheet.Reset(100, 0, 15);
     CNode* channel = Program("MCH.CH3", "145.0");
-    sheet.RefreshRow(3);
     EXPECT_EQ(sheet.GetCellText(3, 1), "145.00000");
     SetNodeText(channel, "Clear", "ON");
-    sheet.RefreshRow(3);
     QStringList expected(15, QString());
     expected[0] = "03";
     EXPECT_EQ(Row(sheet, 3), expected);
@@ -142,7 +142,6 @@ TEST_F(Z5ChListSheetTest, RowLabelsAndNodesFollowTheArea) {
         EXPECT_EQ(sheet.GetItemCount(), c.rows);
         EXPECT_EQ(sheet.ChannelPath(c.rows - 1), c.lastPath);
         ASSERT_NE(Channel(c.lastPath), nullptr);
-        sheet.RefreshAll();
         const std::vector<int> rows =
             c.rows == 100 ? std::vector<int>{0, 1, 9, 10, 99} : std::vector<int>{0, 1, 2, 3, 4, 5};
         for (size_t i = 0; i < c.labels.size(); ++i) {
@@ -173,7 +172,6 @@ TEST_F(Z5ChListSheetTest, FrequenciesOutsideTheBandAreMarked) {
         host.version = c.version;
         host.rxExpansion = c.rxExpansion;
         SetNodeFreq(Channel("MCH.CH0"), "FreqRx", c.frequency);
-        sheet.RefreshRow(0);
         EXPECT_EQ(sheet.GetCellText(0, 1).endsWith("(!)"), c.marked)
             << "version " << c.version << " rx " << c.rxExpansion << " " << c.frequency;
     }
@@ -185,7 +183,6 @@ TEST_F(Z5ChListSheetTest, TheScramblerColumnExistsOnlyWithTheScramblerUnit) {
     CZ5ChListSheet sheet(kAreaMemory, host, settings);
     sheet.Reset(100, 0, 15);
     Program("MCH.CH1", "145.0");
-    sheet.RefreshRow(1);
     EXPECT_EQ(sheet.GetColumnCount(), 15);
     EXPECT_EQ(sheet.GetCellText(1, 15), QString());
 }
@@ -194,9 +191,25 @@ TEST_F(Z5ChListSheetTest, WithoutATreeEveryRowShowsOnlyItsLabel) {
     CNode::SetActiveRoot(nullptr);
     CZ5ChListSheet sheet(kAreaScanEdge, host, settings);
     sheet.Reset(6, 0, 15);
-    sheet.RefreshAll();
     EXPECT_EQ(sheet.GetCellText(5, 0), "3B");
     EXPECT_EQ(sheet.GetCellText(5, 1), QString());
+}
+
+// The grid as the user sees it: channels in use, a band mark, a reverse and
+// skipped channel, the scrambler column and the selected row.
+TEST_F(Z5ChListSheetTest, GridScreenshot) {
+    host.scrambler = true;
+    CZ5ChListSheet sheet(kAreaMemory, host, settings);
+    sheet.Reset(100, 0, CZ5ChListSheet::ColumnsFor(true));
+    Program("MCH.CH0", "145.5");
+    SetLeaves(Program("MCH.CH2", "146.52"), {{"DupRev", "ON"}, {"Skip", "ON"}});
+    SetLeaves(Program("MCH.CH3", "144.0"), {{"TXPower", "Low"}, {"Name", "A-VERY-LONG"}});
+    sheet.SelectRow(2);
+    sheet.resize(1000, 200);
+    sheet.show();
+    sheet.setFocus();
+    QApplication::processEvents();
+    EXPECT_FALSE(guitest::SaveScreenshot(&sheet, "channel_grid").empty());
 }
 
 }  // namespace
