@@ -16,8 +16,8 @@
 #include <functional>
 #include <string>
 
-#include "clone/CloneRsEngine.h"
-#include "clone/PortName.h"
+#include "transport/CloneRsEngine.h"
+#include "transport/PortName.h"
 #include "clone/Z5DefaultDataManager.h"
 #include "model/ImageBuffer.h"
 #include "platform/MemorySettingsStore.h"

@@ -15,7 +15,7 @@
 #include "app/CommandTable.h"
 #include "app/ToolbarIcons.h"
 #include "clone/CloneDocument.h"
-#include "clone/PortName.h"
+#include "transport/PortName.h"
 #include "platform/SerialPortList.h"
 #include "platform/SettingsStore.h"
 #include "ui/CommandIds.h"

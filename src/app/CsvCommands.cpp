@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/Z5Doc.h"
-#include "clone/ChannelCsv.h"
+#include "document/Z5Doc.h"
+#include "interchange/ChannelCsv.h"
 #include "clone/CloneDocument.h"
-#include "clone/SettingsKeys.h"
+#include "transport/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "platform/UserInterface.h"
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "app/CommandTable.h"
-#include "app/Z5Doc.h"
+#include "document/Z5Doc.h"
 #include "clone/CloneManager.h"
 #include "clone/ModelManager.h"
 #include "ui/CommandIds.h"

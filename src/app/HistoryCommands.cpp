@@ -4,12 +4,12 @@
 #include <QFileInfo>
 #include <filesystem>
 
-#include "app/CommandHold.h"
+#include "document/CommandHold.h"
 #include "app/CompareDlg.h"
-#include "app/DocWriteSafeguard.h"
+#include "document/DocWriteSafeguard.h"
 #include "app/HistoryDlg.h"
-#include "app/OtherFileDoc.h"
-#include "app/Z5Doc.h"
+#include "document/OtherFileDoc.h"
+#include "document/Z5Doc.h"
 #include "app/Z5MainFrame.h"
 #include "clone/CloneDocument.h"
 #include "clone/CloneManager.h"

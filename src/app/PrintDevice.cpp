@@ -10,7 +10,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "clone/ReplacingFile.h"
+#include "platform/ReplacingFile.h"
 #include "platform/SettingsStore.h"
 #include "platform/TempFile.h"
 

@@ -1,6 +1,6 @@
 #include "app/PrintSheetPane.h"
 
-#include "app/Z5Doc.h"
+#include "document/Z5Doc.h"
 #include "clone/CloneManager.h"
 #include "clone/ModelManager.h"
 #include "ui/Z5ChListSheet.h"

@@ -8,7 +8,7 @@
 #include <QToolBar>
 
 #include "app/CloneStatusBar.h"
-#include "app/CloneSupportDoc.h"
+#include "document/CloneSupportDoc.h"
 #include "app/WindowPlacement.h"
 #include "app/Z5ListFrame.h"
 #include "app/Z5TreeView.h"

@@ -24,7 +24,7 @@
 #include <string>
 
 #include "clone/CloneFileResult.h"
-#include "clone/CloneResult.h"
+#include "transport/CloneResult.h"
 #include "model/CloneManagerObject.h"
 
 class CCloneDocument;

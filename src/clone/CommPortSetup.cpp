@@ -1,9 +1,9 @@
 #include "clone/CommPortSetup.h"
 
 #include "clone/CloneDocument.h"
-#include "clone/CloneRsEngine.h"
-#include "clone/PortName.h"
-#include "clone/SettingsKeys.h"
+#include "transport/CloneRsEngine.h"
+#include "transport/PortName.h"
+#include "transport/SettingsKeys.h"
 #include "clone/Z5ModelInfo.h"
 #include "platform/SettingsStore.h"
 #include "platform/StringTable.h"

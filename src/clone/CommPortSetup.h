@@ -10,7 +10,7 @@
 // are not owned and must outlive this object.
 #pragma once
 
-#include "clone/CloneResult.h"
+#include "transport/CloneResult.h"
 
 class CSettingsStore;
 class CUserInterface;

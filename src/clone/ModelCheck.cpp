@@ -1,7 +1,7 @@
 #include "clone/ModelCheck.h"
 
 #include "clone/ModelInfo.h"
-#include "clone/SettingsKeys.h"
+#include "transport/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 
 bool CModelCheck::SameModel(const CModelInfo& document, const CModelInfo& radio) {

@@ -3,7 +3,7 @@
 // information, R the radio's.
 #pragma once
 
-#include "clone/CloneResult.h"
+#include "transport/CloneResult.h"
 
 class CModelInfo;
 class CSettingsStore;

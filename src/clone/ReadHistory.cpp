@@ -13,7 +13,7 @@
 #include <system_error>
 
 #include "clone/LineReader.h"
-#include "clone/ReplacingFile.h"
+#include "platform/ReplacingFile.h"
 #include "platform/SettingsStore.h"
 
 namespace fs = std::filesystem;

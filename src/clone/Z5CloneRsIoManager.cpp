@@ -4,7 +4,7 @@
 #include "clone/CloneDocument.h"
 #include "clone/CloneFileIoManager.h"
 #include "clone/CloneManager.h"
-#include "clone/CloneRsEngine.h"
+#include "transport/CloneRsEngine.h"
 #include "clone/ModelCheck.h"
 #include "clone/ModelManager.h"
 #include "clone/Z5ModelInfo.h"

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "clone/ChannelClipRecord.h"
+#include "interchange/ChannelClipRecord.h"
 
 class CChannelClipboard {
   public:

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdio>
 
-#include "clone/NodeChanges.h"
+#include "document/NodeChanges.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "ui/ModelOptions.h"

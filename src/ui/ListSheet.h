@@ -16,7 +16,7 @@
 
 #include <QString>
 
-#include "clone/NodeChanges.h"
+#include "document/NodeChanges.h"
 #include "ui/CommandTarget.h"
 #include "ui/ListSheetDef.h"
 #include "ui/ListViewExs.h"

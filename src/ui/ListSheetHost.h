@@ -2,7 +2,7 @@
 // frame of the main window implements it; tests hand in a fake.
 #pragma once
 
-#include "clone/NodeChanges.h"
+#include "document/NodeChanges.h"
 #include "ui/ModelOptions.h"
 
 class CUserInterface;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "clone/NodeChanges.h"
+#include "document/NodeChanges.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <optional>
 
-#include "clone/ChannelClipRecord.h"
+#include "interchange/ChannelClipRecord.h"
 #include "clone/CloneDocument.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"

@@ -18,7 +18,7 @@
 
 #include "../support/CliRun.h"
 #include "DocumentTestSupport.h"
-#include "clone/SettingsKeys.h"
+#include "transport/SettingsKeys.h"
 #include "clone/Z5DefaultDataManager.h"
 #include "model/ValueList.h"
 

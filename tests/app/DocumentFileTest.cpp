@@ -8,7 +8,7 @@
 #include <csignal>
 
 #include "DocumentTestSupport.h"
-#include "clone/SettingsKeys.h"
+#include "transport/SettingsKeys.h"
 #include "clone/Z5DefaultDataManager.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "DocumentTestSupport.h"
 #include "clone/ModelManager.h"
-#include "clone/SettingsKeys.h"
+#include "transport/SettingsKeys.h"
 #include "clone/Z5DefaultDataManager.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "../clone/CloneTestSupport.h"
-#include "app/Z5Doc.h"
+#include "document/Z5Doc.h"
 #include "clone/CloneManager.h"
 
 // The document's temporary file goes into the scratch directory.

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "DocumentTestSupport.h"
-#include "clone/NodeChanges.h"
+#include "document/NodeChanges.h"
 
 namespace {
 

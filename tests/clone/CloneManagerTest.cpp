@@ -3,7 +3,7 @@
 
 #include "CloneTestSupport.h"
 #include "clone/ModelCheck.h"
-#include "clone/SettingsKeys.h"
+#include "transport/SettingsKeys.h"
 #include "clone/Z5DefaultDataManager.h"
 #include "clone/Z5ModelInfo.h"
 #include "clone/Z5ModelManager.h"

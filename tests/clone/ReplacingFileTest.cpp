@@ -14,7 +14,7 @@
 #include <filesystem>
 
 #include "CloneTestSupport.h"
-#include "clone/ReplacingFile.h"
+#include "platform/ReplacingFile.h"
 #include "platform/FileCleanup.h"
 #include "platform/TempFile.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "clone/CloneFileResult.h"
-#include "clone/CloneResult.h"
+#include "transport/CloneResult.h"
 #include "platform/StringTable.h"
 
 namespace {

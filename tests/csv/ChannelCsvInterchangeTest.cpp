@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "CsvTestSupport.h"
-#include "clone/CsvReader.h"
+#include "interchange/CsvReader.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "../app/DocumentTestSupport.h"
 #include "CsvTestSupport.h"
-#include "clone/SettingsKeys.h"
+#include "transport/SettingsKeys.h"
 
 namespace {
 

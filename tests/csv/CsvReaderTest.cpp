@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "clone/CsvReader.h"
-#include "clone/CsvWriter.h"
+#include "interchange/CsvReader.h"
+#include "interchange/CsvWriter.h"
 
 namespace {
 

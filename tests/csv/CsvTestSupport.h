@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "../clone/CloneTestSupport.h"
-#include "clone/ChannelCsv.h"
+#include "interchange/ChannelCsv.h"
 #include "model/Node.h"
 #include "model/Z5ChannelRules.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "../support/FakeModelOptions.h"
-#include "app/Z5Doc.h"
+#include "document/Z5Doc.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "platform/MemorySettingsStore.h"

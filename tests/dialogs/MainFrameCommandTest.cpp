@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "DialogTestSupport.h"
-#include "app/CloneSupportDoc.h"
+#include "document/CloneSupportDoc.h"
 #include "app/Z5MainFrame.h"
 #include "ui/CommandIds.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "EditingTestSupport.h"
-#include "clone/ChannelClipRecord.h"
+#include "interchange/ChannelClipRecord.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "EditingTestSupport.h"
-#include "app/CloneSupportDoc.h"
+#include "document/CloneSupportDoc.h"
 #include "ui/CommandIds.h"
 #include "ui/Z5ChEditDlg.h"
 #include "ui/Z5ChListSheet.h"

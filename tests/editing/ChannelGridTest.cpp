@@ -7,8 +7,8 @@
 #include <array>
 
 #include "EditingTestSupport.h"
-#include "app/CloneSupportDoc.h"
-#include "clone/ChannelClipRecord.h"
+#include "document/CloneSupportDoc.h"
+#include "interchange/ChannelClipRecord.h"
 #include "ui/ChannelClipboard.h"
 #include "ui/CommandIds.h"
 #include "ui/Z5ChListSheet.h"

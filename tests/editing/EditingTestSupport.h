@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/CloneSupportDoc.h"
+#include "document/CloneSupportDoc.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/Z5RadioDataManager.h"

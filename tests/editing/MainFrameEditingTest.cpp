@@ -5,7 +5,7 @@
 #include <QMenu>
 
 #include "EditingTestSupport.h"
-#include "app/CloneSupportDoc.h"
+#include "document/CloneSupportDoc.h"
 #include "app/Z5MainFrame.h"
 #include "ui/CommandIds.h"
 #include "ui/ListSheet.h"

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "clone/ChannelCsv.h"
+#include "interchange/ChannelCsv.h"
 #include "clone/ModelManager.h"
 #include "clone/Z5CloneManager.h"
 #include "model/Node.h"

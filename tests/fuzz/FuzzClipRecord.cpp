@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "clone/ChannelClipRecord.h"
+#include "interchange/ChannelClipRecord.h"
 #include "model/Node.h"
 #include "model/Z5RadioDataManager.h"
 

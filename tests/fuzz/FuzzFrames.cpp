@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "clone/CloneRsEngine.h"
+#include "transport/CloneRsEngine.h"
 #include "platform/TempFile.h"
 #include "platform/TextFile.h"
 #include "support/ScriptedUserInterface.h"

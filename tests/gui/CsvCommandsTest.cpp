@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/CsvCommands.h"
-#include "app/Z5Doc.h"
+#include "document/Z5Doc.h"
 #include "model/Node.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/TempFile.h"

@@ -13,7 +13,7 @@
 #include <fstream>
 
 #include "app/InstanceLock.h"
-#include "app/Z5Doc.h"
+#include "document/Z5Doc.h"
 #include "platform/MemorySettingsStore.h"
 #include "support/ScriptedUserInterface.h"
 

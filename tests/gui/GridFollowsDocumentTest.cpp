@@ -6,7 +6,7 @@
 #include <QSignalSpy>
 
 #include "GuiTestSupport.h"
-#include "app/Z5Doc.h"
+#include "document/Z5Doc.h"
 #include "app/Z5ListFrame.h"
 #include "app/Z5MainFrame.h"
 #include "clone/CloneManager.h"

@@ -22,7 +22,7 @@
 #include "app/HelpWindow.h"
 #include "app/IndicatorPane.h"
 #include "app/Z5App.h"
-#include "app/Z5Doc.h"
+#include "document/Z5Doc.h"
 #include "app/Z5MainFrame.h"
 #include "app/Z5TreeView.h"
 #include "platform/MemorySettingsStore.h"

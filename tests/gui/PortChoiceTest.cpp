@@ -14,7 +14,7 @@
 #include "app/CommandLineInfo.h"
 #include "app/Z5App.h"
 #include "app/Z5MainFrame.h"
-#include "clone/PortName.h"
+#include "transport/PortName.h"
 #include "platform/MemorySettingsStore.h"
 #include "ui/CommPortSetupDlg.h"
 #include "ui/CommandIds.h"

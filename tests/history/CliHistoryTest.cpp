@@ -9,7 +9,7 @@
 
 #include "../support/CliRun.h"
 #include "HistoryBench.h"
-#include "clone/CloneResult.h"
+#include "transport/CloneResult.h"
 #include "clone/ReadHistory.h"
 
 namespace history_test {

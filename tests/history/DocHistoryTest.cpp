@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "HistoryBench.h"
-#include "app/DocWriteSafeguard.h"
+#include "document/DocWriteSafeguard.h"
 #include "clone/CloneFileIoManager.h"
 #include "clone/ReadHistory.h"
 #include "model/EepromDataManager.h"

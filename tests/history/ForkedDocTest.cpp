@@ -12,7 +12,7 @@
 #include <string>
 
 #include "HistoryBench.h"
-#include "app/Z5Doc.h"
+#include "document/Z5Doc.h"
 #include "platform/FileCleanup.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/TempFile.h"

@@ -12,9 +12,9 @@
 #include <string>
 
 #include "../support/EngineTiming.h"
-#include "app/Z5Doc.h"
+#include "document/Z5Doc.h"
 #include "clone/CloneManager.h"
-#include "clone/PortName.h"
+#include "transport/PortName.h"
 #include "clone/Z5CloneRsIoManager.h"
 #include "clone/Z5DefaultDataManager.h"
 #include "model/Node.h"

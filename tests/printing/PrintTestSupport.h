@@ -15,7 +15,7 @@
 #include "app/PrintDevice.h"
 #include "app/PrintJob.h"
 #include "app/PrintSheetPane.h"
-#include "app/Z5Doc.h"
+#include "document/Z5Doc.h"
 #include "model/Node.h"
 #include "platform/MemorySettingsStore.h"
 #include "support/ScriptedUserInterface.h"

@@ -3,7 +3,7 @@
 // is the virtual one, which needs no pauses.
 #pragma once
 
-#include "clone/CloneRsEngine.h"
+#include "transport/CloneRsEngine.h"
 
 inline CCloneRsEngine::STiming FastEngineTiming() {
     CCloneRsEngine::STiming timing;

@@ -13,12 +13,12 @@
 #include <string>
 
 #include "../support/EngineTiming.h"
-#include "app/Z5Doc.h"
+#include "document/Z5Doc.h"
 #include "clone/CloneFileIoManager.h"
 #include "clone/CloneManager.h"
-#include "clone/CloneRsEngine.h"
+#include "transport/CloneRsEngine.h"
 #include "clone/ModelManager.h"
-#include "clone/PortName.h"
+#include "transport/PortName.h"
 #include "clone/Z5CloneRsIoManager.h"
 #include "clone/Z5DefaultDataManager.h"
 #include "model/EepromDataManager.h"

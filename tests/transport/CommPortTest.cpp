@@ -8,8 +8,8 @@
 #include <chrono>
 #include <thread>
 
-#include "clone/CommPort.h"
-#include "clone/PortName.h"
+#include "transport/CommPort.h"
+#include "transport/PortName.h"
 #include "platform/MemorySettingsStore.h"
 #include "support/ScriptedUserInterface.h"
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "TransportFixture.h"
-#include "clone/FrameCodec.h"
-#include "clone/FrameReceiver.h"
+#include "transport/FrameCodec.h"
+#include "transport/FrameReceiver.h"
 
 namespace transport_test {
 namespace {

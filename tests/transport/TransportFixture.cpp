@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "clone/PortName.h"
+#include "transport/PortName.h"
 
 namespace transport_test {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "../support/EngineTiming.h"
-#include "clone/CloneRsEngine.h"
+#include "transport/CloneRsEngine.h"
 #include "model/ImageBuffer.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/TempFile.h"

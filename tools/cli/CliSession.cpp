@@ -3,8 +3,8 @@
 #include <iostream>
 
 #include "CliExit.h"
-#include "app/Z5Doc.h"
-#include "clone/SettingsKeys.h"
+#include "document/Z5Doc.h"
+#include "transport/SettingsKeys.h"
 #include "clone/Z5ModelInfo.h"
 
 CCliSession::CCliSession(CSettingsStore& userSettings, bool assumeYes)

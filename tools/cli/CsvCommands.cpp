@@ -4,9 +4,9 @@
 
 #include "CliExit.h"
 #include "CliSession.h"
-#include "app/Z5Doc.h"
-#include "clone/ChannelCsv.h"
-#include "clone/SettingsKeys.h"
+#include "document/Z5Doc.h"
+#include "interchange/ChannelCsv.h"
+#include "transport/SettingsKeys.h"
 
 namespace CsvCommands {
 

@@ -7,7 +7,7 @@
 #include "CliExit.h"
 #include "CliSession.h"
 #include "LeafPaths.h"
-#include "app/Z5Doc.h"
+#include "document/Z5Doc.h"
 #include "clone/CloneManager.h"
 #include "model/LeafComparison.h"
 #include "model/Node.h"

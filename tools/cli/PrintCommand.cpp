@@ -13,7 +13,7 @@
 #include "app/PrintJob.h"
 #include "app/PrintSelectDlg.h"
 #include "app/PrintSheetPane.h"
-#include "app/Z5Doc.h"
+#include "document/Z5Doc.h"
 #include "platform/MemorySettingsStore.h"
 
 namespace PrintCommand {

@@ -9,12 +9,12 @@
 #include "CliSession.h"
 #include "FleetTransfer.h"
 #include "OverriddenSettings.h"
-#include "app/DocWriteSafeguard.h"
-#include "app/Z5Doc.h"
+#include "document/DocWriteSafeguard.h"
+#include "document/Z5Doc.h"
 #include "clone/CommPortSetup.h"
-#include "clone/PortName.h"
+#include "transport/PortName.h"
 #include "clone/ReadHistory.h"
-#include "clone/SettingsKeys.h"
+#include "transport/SettingsKeys.h"
 
 namespace TransferCommands {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "clone/PortName.h"
+#include "transport/PortName.h"
 #include "clone/Z5DefaultDataManager.h"
 #include "model/Node.h"
 #include "model/Z5MemoryMap.h"

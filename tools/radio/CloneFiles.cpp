@@ -1,8 +1,8 @@
 #include "CloneFiles.h"
 
-#include "app/Z5Doc.h"
+#include "document/Z5Doc.h"
 #include "clone/CloneManager.h"
-#include "clone/SettingsKeys.h"
+#include "transport/SettingsKeys.h"
 #include "model/EepromDataManager.h"
 #include "model/ImageBuffer.h"
 #include "platform/MemorySettingsStore.h"

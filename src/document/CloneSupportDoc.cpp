@@ -1,0 +1,353 @@
+#include "document/CloneSupportDoc.h"
+
+#include <atomic>
+
+#include "clone/CloneFileIoManager.h"
+#include "clone/CloneFileResult.h"
+#include "clone/CloneManager.h"
+#include "clone/CloneRsIoManager.h"
+#include "clone/DefaultDataManager.h"
+#include "clone/LineReader.h"
+#include "clone/ModelManager.h"
+#include "platform/ReplacingFile.h"
+#include "transport/SettingsKeys.h"
+#include "model/EepromDataManager.h"
+#include "model/Node.h"
+#include "model/RadioDataManager.h"
+#include "platform/SettingsStore.h"
+#include "platform/TempFile.h"
+#include "platform/TextFile.h"
+#include "platform/UserInterface.h"
+
+namespace {
+
+constexpr SMemoryRange kBaseMemoryRange[] = {{0x0000, 0x0FFF}, {0xFFFF, 0xFFFF}};
+
+// Lines longer than any valid clone file line are cut when copied: they stay
+// too long for a header or data line, and a comment line stays a comment.
+constexpr std::size_t kCopiedLineLimit = CCloneFileIoManager::kMaxDataLineLength + 1;
+
+std::atomic<int> g_commandBusy{0};
+
+struct SOptionTest {
+    std::string_view name;
+    std::uint8_t mask;
+    std::uint8_t expected;
+};
+
+constexpr SOptionTest kOptionTests[] = {
+    {"DETOP_RXEXP", 0x04, 0x04},
+    {"DETOP_SCRM", 0x68, 0x68},
+    {"DETOP_ANI", 0x70, 0x50},
+};
+
+CNode* RootOf(CCloneManager& manager) {
+    CRadioDataManager* map = manager.GetRadioData();
+    return map != nullptr ? map->GetRoot() : nullptr;
+}
+
+std::string ResultWithDetail(ECloneFileResult result, const std::string& detail) {
+    const std::string text(CloneFileResultText(result));
+    return detail.empty() ? text : text + ": " + detail;
+}
+
+CDocument::SFileResult Succeeded() {
+    return {true, std::string(CloneFileResultText(ECloneFileResult::Ok))};
+}
+
+std::string CutShortWarning(const std::string& path, std::uint32_t lines, std::uint32_t needed) {
+    return path + " holds only " + std::to_string(lines) + " of the " + std::to_string(needed) +
+           " data lines of a full clone file; the rest is factory data.";
+}
+
+}  // namespace
+
+CCloneSupportDoc::CCloneSupportDoc(CSettingsStore& settings, CUserInterface& ui)
+    : CDocument(ui), m_settings(settings) {}
+
+CCloneSupportDoc::~CCloneSupportDoc() {
+    if (m_manager != nullptr && CNode::GetActiveRoot() == RootOf(*m_manager)) {
+        CNode::SetActiveRoot(nullptr);
+    }
+    m_manager.reset();
+    m_tempFile.reset();
+}
+
+void CCloneSupportDoc::InitializeClone(std::unique_ptr<CCloneManager> manager) {
+    m_manager = std::move(manager);
+    m_manager->SetDocument(this);
+    m_manager->LinkComponents();
+    if (CModelManager* models = m_manager->GetModelManager()) {
+        models->SetVersion(m_settings.GetInt(SettingsKey::kModelSection, SettingsKey::kModelVer, 0),
+                           false);
+    }
+    m_manager->ResetToDefaults();
+    m_tempFile = std::make_unique<CTempFile>(CTempFile::kDocumentPrefix);
+    CNode::SetActiveRoot(RootOf(*m_manager));
+}
+
+bool CCloneSupportDoc::IsModified() {
+    if (CDocument::IsModified()) {
+        return true;
+    }
+    CNode* root = m_manager != nullptr ? RootOf(*m_manager) : nullptr;
+    return root != nullptr && root->IsModifiedTree();
+}
+
+void CCloneSupportDoc::SetModifiedFlag(bool modified) {
+    CDocument::SetModifiedFlag(modified);
+}
+
+std::span<const SMemoryRange> CCloneSupportDoc::GetMemoryRange() const {
+    return kBaseMemoryRange;
+}
+
+void CCloneSupportDoc::OnModelChanged() {
+    if (m_onModelChanged) {
+        m_onModelChanged();
+    }
+}
+
+void CCloneSupportDoc::AnnounceChange(const SNodeChange& change) {
+    if (change.edit) {
+        SetModifiedFlag(true);
+    }
+    m_nodeChanges.Announce(change);
+}
+
+void CCloneSupportDoc::OnModelReset() {
+    AnnounceChange(SNodeChange::Everything(false));
+    if (m_onModelReset) {
+        m_onModelReset();
+    }
+}
+
+int CCloneSupportDoc::HasModelOption(std::string_view name) const {
+    const CModelManager* models = m_manager != nullptr ? m_manager->GetModelManager() : nullptr;
+    const std::uint8_t options = models != nullptr ? models->GetModelInfo().GetOptionByte() : 0;
+    for (const SOptionTest& test : kOptionTests) {
+        if (test.name == name) {
+            return (options & test.mask) == test.expected ? 1 : 0;
+        }
+    }
+    return -1;
+}
+
+bool CCloneSupportDoc::TryEnterCommand() {
+    int free = 0;
+    return g_commandBusy.compare_exchange_strong(free, 1);
+}
+
+void CCloneSupportDoc::LeaveCommand() {
+    g_commandBusy = 0;
+}
+
+CDocument::SFileResult CCloneSupportDoc::OpenFile(const std::string& path) {
+    CWaitCursor wait(GetUserInterface());
+    SFileResult result = CopyIntoTempFile(path);
+    if (result.ok) {
+        result = LoadTempFile();
+    }
+    if (!result.ok) {
+        return result;
+    }
+    m_manager->LoadNodes();
+    SetModifiedFlag(false);
+    SetPathName(path);
+    AnnounceChange(SNodeChange::Everything(false));
+    WarnIfCutShort(path);
+    return result;
+}
+
+// The temporary file gets the lines of path with "\n" ends, whatever ends
+// they had (a file saved here has CR LF).
+CDocument::SFileResult CCloneSupportDoc::CopyIntoTempFile(const std::string& path) {
+    CLineReader source(kCopiedLineLimit);
+    if (!source.Open(path)) {
+        return {false, ResultWithDetail(ECloneFileResult::CannotOpenFile, source.Error())};
+    }
+    if (m_tempFile == nullptr || !m_tempFile->IsValid()) {
+        return NoTempFile();
+    }
+    CTextFile temp(m_tempFile->Path());
+    if (!temp.OpenForWrite()) {
+        return TempFileFailed(temp.Error());
+    }
+    std::string line;
+    bool written = true;
+    while (written && source.ReadLine(line)) {
+        written = temp.WriteLine(line);
+    }
+    written = temp.Close() && written;
+    if (source.HasError()) {
+        return {false, ResultWithDetail(ECloneFileResult::CannotOpenFile, source.Error())};
+    }
+    return written ? Succeeded() : TempFileFailed(temp.Error());
+}
+
+// The file is read over the factory image of the model version, so that what
+// a file cut short does not hold is factory data rather than what the
+// document held before; a file that does not read Ok leaves the image as
+// it was.
+CDocument::SFileResult CCloneSupportDoc::LoadTempFile() {
+    CCloneFileIoManager* files = m_manager->GetCloneFileIo();
+    CEepromDataManager* image = m_manager->GetMemoryImage();
+    if (files == nullptr || image == nullptr) {
+        return {false, ResultWithDetail(ECloneFileResult::Error, "")};
+    }
+    const CImageBuffer before(*image);
+    if (CDefaultDataManager* defaults = m_manager->GetDefaultData()) {
+        const CModelManager* models = m_manager->GetModelManager();
+        defaults->CopyAll(models != nullptr ? models->GetVersion() : 0);
+    }
+    const ECloneFileResult result = files->Load(m_tempFile->Path(), *image);
+    if (result != ECloneFileResult::Ok) {
+        image->Assign(before);
+        return {false, ResultWithDetail(result, files->GetFailureReason())};
+    }
+    return Succeeded();
+}
+
+void CCloneSupportDoc::WarnIfCutShort(const std::string& path) {
+    const CCloneFileIoManager* files = m_manager->GetCloneFileIo();
+    if (files == nullptr || files->CoveredWholeImage()) {
+        return;
+    }
+    const std::string warning =
+        CutShortWarning(path, files->GetDataLinesRead(), files->GetLineCount());
+    GetUserInterface().SetStatusText(warning);
+    GetUserInterface().MessageBox(warning, kMessageTitle,
+                                  MessageStyle::Ok | MessageStyle::IconExclamation);
+}
+
+CDocument::SFileResult CCloneSupportDoc::SaveFile(const std::string& path) {
+    CWaitCursor wait(GetUserInterface());
+    SFileResult result = StoreTempFile();
+    if (result.ok) {
+        result = CopyTempFileTo(path);
+    }
+    if (result.ok) {
+        SetModifiedFlag(false);
+        SetPathName(path);
+    }
+    return result;
+}
+
+// The nodes go into the image and the image, through the clone file writer,
+// into the temporary file.
+CDocument::SFileResult CCloneSupportDoc::StoreTempFile() {
+    CCloneFileIoManager* files = m_manager->GetCloneFileIo();
+    CEepromDataManager* image = m_manager->GetMemoryImage();
+    if (files == nullptr || image == nullptr) {
+        return {false, ResultWithDetail(ECloneFileResult::Error, "")};
+    }
+    if (m_tempFile == nullptr || !m_tempFile->IsValid()) {
+        return NoTempFile();
+    }
+    m_manager->StoreNodes();
+    const ECloneFileResult result = files->Save(m_tempFile->Path(), GetMemoryRange(), *image);
+    if (result != ECloneFileResult::Ok) {
+        return {false, ResultWithDetail(result, TempFileProblem(files->GetFailureReason()))};
+    }
+    return Succeeded();
+}
+
+// Every line of the temporary file, ended by CR LF, replaces the file at
+// path only when all of it reached the disk.
+CDocument::SFileResult CCloneSupportDoc::CopyTempFileTo(const std::string& path) {
+    CLineReader temp(SIZE_MAX);
+    if (!temp.Open(m_tempFile->Path())) {
+        return {false, ResultWithDetail(ECloneFileResult::Error, TempFileProblem(temp.Error()))};
+    }
+    CReplacingFile target(path);
+    if (!target.Open()) {
+        return {false, ResultWithDetail(ECloneFileResult::CannotOpenFile, target.Error())};
+    }
+    std::string line;
+    while (temp.ReadLine(line)) {
+        target.Write(line);
+        target.Write("\r\n");
+    }
+    if (temp.HasError()) {
+        return {false, ResultWithDetail(ECloneFileResult::Error, TempFileProblem(temp.Error()))};
+    }
+    if (!target.Commit()) {
+        return {false, ResultWithDetail(ECloneFileResult::Error, target.Error())};
+    }
+    return Succeeded();
+}
+
+std::string CCloneSupportDoc::TempFileProblem(const std::string& reason) const {
+    std::string text = "the temporary file " + m_tempFile->Path() + " could not be written";
+    return reason.empty() ? text : text + ": " + reason;
+}
+
+CDocument::SFileResult CCloneSupportDoc::TempFileFailed(const std::string& reason) const {
+    return {false, ResultWithDetail(ECloneFileResult::Error, TempFileProblem(reason))};
+}
+
+CDocument::SFileResult CCloneSupportDoc::NoTempFile() const {
+    const std::string reason = m_tempFile != nullptr ? m_tempFile->Error() : std::string();
+    return {false, ResultWithDetail(ECloneFileResult::Error,
+                                    "no temporary file could be made in " + reason)};
+}
+
+CCloneRsIoManager* CCloneSupportDoc::SerialTransfer() const {
+    return dynamic_cast<CCloneRsIoManager*>(m_manager->GetSerialTransfer());
+}
+
+void CCloneSupportDoc::OnComPort(unsigned number) {
+    if (CCloneRsIoManager* transfer = SerialTransfer()) {
+        transfer->SetPortNumber(number);
+    }
+}
+
+bool CCloneSupportDoc::IsComPortChecked(unsigned number) const {
+    CCloneRsIoManager* transfer = SerialTransfer();
+    return transfer != nullptr && transfer->GetPortNumber() == number;
+}
+
+void CCloneSupportDoc::RenewTempFiles() {
+    if (m_tempFile != nullptr) {
+        m_tempFile->Disown();
+    }
+    m_tempFile = std::make_unique<CTempFile>(CTempFile::kDocumentPrefix);
+    if (CCloneRsIoManager* transfer = SerialTransfer()) {
+        transfer->RenewTempFile();
+    }
+}
+
+void CCloneSupportDoc::RemoveTempFiles() {
+    m_tempFile.reset();
+    if (CCloneRsIoManager* transfer = SerialTransfer()) {
+        transfer->RemoveTempFile();
+    }
+}
+
+ECloneResult CCloneSupportDoc::RunGuarded(ECloneResult (CCloneRsIoManager::*command)()) {
+    CCloneRsIoManager* transfer = SerialTransfer();
+    if (transfer == nullptr) {
+        return ECloneResult::Failure;
+    }
+    if (!TryEnterCommand()) {
+        return ECloneResult::Busy;
+    }
+    const ECloneResult result = (transfer->*command)();
+    // A read brings new data, and a write may clear channels the radio
+    // would refuse: the views show the nodes anew.
+    AnnounceChange(SNodeChange::Everything(false));
+    LeaveCommand();
+    return result;
+}
+
+ECloneResult CCloneSupportDoc::OnCloneRead() {
+    return RunGuarded(&CCloneRsIoManager::ReadFromRadio);
+}
+
+ECloneResult CCloneSupportDoc::OnCloneWrite() {
+    return RunGuarded(&CCloneRsIoManager::WriteToRadio);
+}
+
+ECloneResult CCloneSupportDoc::OnCloneInformation() {
+    return RunGuarded(&CCloneRsIoManager::ShowRadioInformation);
+}

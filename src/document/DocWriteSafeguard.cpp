@@ -1,0 +1,212 @@
+#include "document/DocWriteSafeguard.h"
+
+#include <cstdio>
+
+#include "document/CommandHold.h"
+#include "document/Z5Doc.h"
+#include "clone/CloneFileIoManager.h"
+#include "clone/CloneManager.h"
+#include "transport/CloneRsEngine.h"
+#include "clone/CloneRsIoManager.h"
+#include "clone/ModelInfo.h"
+#include "clone/ReadHistory.h"
+#include "clone/Z5ModelInfo.h"
+#include "model/EepromDataManager.h"
+#include "model/LeafComparison.h"
+#include "model/RadioDataManager.h"
+#include "platform/SettingsStore.h"
+#include "platform/StringTable.h"
+#include "platform/TempFile.h"
+#include "platform/TextFile.h"
+#include "platform/UserInterface.h"
+
+namespace {
+
+using Transfer = CCloneRsIoManager;
+
+// At most this many differences are listed in the message; the rest are
+// counted.
+constexpr std::size_t kListedDifferences = 20;
+
+std::string Hex(unsigned value, int digits) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%0*X", digits, value);
+    return text;
+}
+
+std::string Listed(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size() && i < kListedDifferences; ++i) {
+        text += lines[i] + "\n";
+    }
+    if (lines.size() > kListedDifferences) {
+        text += "... and " + std::to_string(lines.size() - kListedDifferences) + " more\n";
+    }
+    return text;
+}
+
+}  // namespace
+
+CDocWriteSafeguard::CDocWriteSafeguard(CZ5Doc& document)
+    : m_document(document),
+      m_readName(std::make_unique<CTempFile>(CTempFile::kCheckPrefix)),
+      m_readFile(std::make_unique<CTextFile>(m_readName->Path())) {}
+
+CDocWriteSafeguard::~CDocWriteSafeguard() = default;
+
+bool CDocWriteSafeguard::IsOn(const char* setting) const {
+    return m_document.Settings().GetInt(CReadHistory::kSection, setting, 0) != 0;
+}
+
+ECloneResult CDocWriteSafeguard::Write() {
+    if (IsOn(kBackup)) {
+        const ECloneResult backup = BackUp();
+        if (backup != ECloneResult::Success) {
+            return backup;
+        }
+    }
+    const ECloneResult result = m_document.CZ5CloneSupportDoc::OnCloneWrite();
+    if (result != ECloneResult::Success || !IsOn(kVerify)) {
+        return result;
+    }
+    return Verify();
+}
+
+// The radio's memory into this object's clone file, the way the transfer
+// reads it: identify (model code and revision must be the document's), then
+// read. The engine is left without a clone file.
+ECloneResult CDocWriteSafeguard::ReadRadio(std::string& version, std::string& identity) {
+    Transfer* transfer = dynamic_cast<Transfer*>(m_document.GetCloneManager().GetSerialTransfer());
+    CCloneFileIoManager* files = m_document.GetCloneManager().GetCloneFileIo();
+    if (transfer == nullptr || files == nullptr || !m_readName->IsValid()) {
+        return ECloneResult::Failure;
+    }
+    CCommandHold hold;
+    if (!hold.Held()) {
+        return ECloneResult::Busy;
+    }
+    CCloneRsEngine& engine = transfer->GetEngine();
+    const CModelInfo& expected = *transfer->GetDocumentInfo();
+    engine.SetModelCode(static_cast<std::uint16_t>(expected.GetModelCode()));
+    engine.SetRevision(0);
+    m_readFile->Close();
+    engine.SetCloneFile(m_readFile.get());
+    ECloneResult result = engine.CloneInformation();
+    const CCloneRsEngine::SModelInfo answer = engine.GetModelInfo();
+    if (result == ECloneResult::Success && (answer.modelCode != expected.GetModelCode() ||
+                                            answer.revision != expected.GetRevision())) {
+        result = ECloneResult::WrongModel;
+    }
+    if (result == ECloneResult::Success) {
+        engine.SetModelCode(answer.modelCode);
+        engine.SetRevision(answer.revision);
+        engine.SetReadLineTotal(files->GetLineCount());
+        result = engine.CloneRead();
+    }
+    m_readFile->Close();
+    engine.SetCloneFile(nullptr);
+
+    CZ5ModelInfo radio;
+    for (std::size_t i = 0; i < radio.GetDataCapacity(); ++i) {
+        radio.SetDataByte(i, i < answer.dataLength ? answer.data[i] : 0);
+    }
+    radio.UpdateFromData();
+    version = radio.GetName();
+    identity = radio.GetText();
+    return CommandResultOf(result);
+}
+
+ECloneResult CDocWriteSafeguard::BackUp() {
+    CUserInterface& ui = m_document.UserInterface();
+    ui.SetStatusText(CStringTable::Get(Ids::BackingUp));
+    std::string version, identity;
+    ECloneResult result = ReadRadio(version, identity);
+    std::string failure = result == ECloneResult::Success ? "" : "the radio could not be read";
+    if (result == ECloneResult::Success) {
+        failure = m_document.KeepInHistory(m_readName->Path(), version, identity);
+        result = failure.empty() ? result : ECloneResult::NotBackedUp;
+    }
+    if (result != ECloneResult::Success && result != ECloneResult::Busy) {
+        ui.Beep(EBeep::Failure);
+        ui.SetStatusText(CStringTable::Get(Ids::BackupFailed));
+        ui.MessageBox(CStringTable::Format(Ids::BackupFailedBox, failure),
+                      CCloneDocument::kMessageTitle, MessageStyle::Ok | MessageStyle::IconError);
+    }
+    return result;
+}
+
+ECloneResult CDocWriteSafeguard::Verify() {
+    m_differences.clear();
+    m_document.UserInterface().SetStatusText(CStringTable::Get(Ids::Verifying));
+    std::string version, identity;
+    ECloneResult result = ReadRadio(version, identity);
+    if (result == ECloneResult::Success) {
+        CCloneManager& manager = m_document.GetCloneManager();
+        CCloneFileIoManager& files = *manager.GetCloneFileIo();
+        const auto& transfer = dynamic_cast<const Transfer&>(*manager.GetSerialTransfer());
+        CImageBuffer sent(*manager.GetMemoryImage());
+        CImageBuffer held(sent.GetSize());
+        // A byte the radio did not send back counts as different.
+        for (std::uint32_t address = 0; address < sent.GetSize(); ++address) {
+            held.SetByte(address, static_cast<std::uint8_t>(~sent.GetByte(address)));
+        }
+        if (files.Load(transfer.GetTempPath(), sent) != ECloneFileResult::Ok ||
+            files.Load(m_readName->Path(), held) != ECloneFileResult::Ok) {
+            result = ECloneResult::Failure;
+        } else {
+            m_differences = Describe(sent, held);
+            result = m_differences.empty() ? result : ECloneResult::NotVerified;
+        }
+    }
+    ReportVerify(result);
+    return result;
+}
+
+// The leaves whose texts the two images give differently; the bytes when no
+// leaf shows the difference. The document's own image and nodes are put
+// back as they were.
+std::vector<std::string> CDocWriteSafeguard::Describe(const CImageBuffer& sent,
+                                                      const CImageBuffer& held) {
+    CCloneManager& manager = m_document.GetCloneManager();
+    CEepromDataManager& image = *manager.GetMemoryImage();
+    CNode& root = *manager.GetRadioData()->GetRoot();
+    const CImageBuffer original(image);
+    image.Assign(sent);
+    manager.LoadNodes();
+    const LeafComparison::LeafTexts sentTexts = LeafComparison::TextsOf(root);
+    image.Assign(held);
+    manager.LoadNodes();
+    const LeafComparison::LeafTexts heldTexts = LeafComparison::TextsOf(root);
+    image.Assign(original);
+    manager.LoadNodes();
+
+    std::vector<std::string> lines;
+    for (const auto& difference : LeafComparison::Compare(sentTexts, heldTexts)) {
+        lines.push_back(difference.path + ": sent " + difference.first.value_or("(none)") +
+                        ", radio holds " + difference.second.value_or("(none)"));
+    }
+    for (std::uint32_t address = 0; lines.empty() && address < sent.GetSize(); ++address) {
+        if (sent.GetByte(address) != held.GetByte(address)) {
+            lines.push_back(Hex(address, 4) + ": sent " + Hex(sent.GetByte(address), 2) +
+                            ", radio holds " + Hex(held.GetByte(address), 2));
+        }
+    }
+    return lines;
+}
+
+void CDocWriteSafeguard::ReportVerify(ECloneResult result) {
+    CUserInterface& ui = m_document.UserInterface();
+    if (result == ECloneResult::Success) {
+        ui.SetStatusText(CStringTable::Get(Ids::Verified));
+        return;
+    }
+    if (result == ECloneResult::Busy) {
+        return;
+    }
+    ui.Beep(EBeep::Failure);
+    ui.SetStatusText(CStringTable::Get(Ids::VerifyFailed));
+    const std::string text = result == ECloneResult::NotVerified
+                                 ? CStringTable::Format(Ids::VerifyFailedBox, Listed(m_differences))
+                                 : CStringTable::Get(Ids::VerifyReadFailedBox);
+    ui.MessageBox(text, CCloneDocument::kMessageTitle, MessageStyle::Ok | MessageStyle::IconError);
+}

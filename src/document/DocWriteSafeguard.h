@@ -1,0 +1,68 @@
+// CDocWriteSafeguard: what protects the radio's memory around a write of the
+// document, beside the write itself (which it leaves to the serial transfer):
+//
+//   backup  before the write, the radio is read and the read is kept in the
+//           radio history, so that what it held can be written back; a
+//           backup that fails stops the write (setting "BackupBeforeWrite").
+//   verify  after a successful write, the radio is read back and every byte
+//           the write sent (the image after the program's adjustment and the
+//           clearing of channels outside the version's bands, as the
+//           transfer's clone file holds it) is compared with what the radio
+//           holds; differences are named by leaf (setting "VerifyAfterWrite").
+//
+// Both settings are in section "History", 0 (off, the default) or 1. The
+// reads go through the transfer's own engine into a clone file of this
+// object; the document's image, nodes and modified flag stay as they were.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "transport/CloneResult.h"
+
+class CImageBuffer;
+class CTempFile;
+class CTextFile;
+class CZ5Doc;
+
+class CDocWriteSafeguard {
+  public:
+    static constexpr const char* kBackup = "BackupBeforeWrite";
+    static constexpr const char* kVerify = "VerifyAfterWrite";
+
+    // document must outlive this object.
+    explicit CDocWriteSafeguard(CZ5Doc& document);
+    ~CDocWriteSafeguard();
+
+    CDocWriteSafeguard(const CDocWriteSafeguard&) = delete;
+    CDocWriteSafeguard& operator=(const CDocWriteSafeguard&) = delete;
+
+    // Write -> TR with the backup and the check the settings ask for; each
+    // reports its own outcome. The transfer's result, or NotBackedUp (the
+    // backup could be read but not kept) or NotVerified (the radio holds
+    // other data than the write sent).
+    ECloneResult Write();
+
+    // Reads the radio and keeps the read in the history; NotBackedUp when it
+    // was read but could not be kept.
+    ECloneResult BackUp();
+    // Reads the radio back and compares it with what the last write sent;
+    // the differences are left in Differences().
+    ECloneResult Verify();
+
+    // "MCH.CH12.FreqRx: sent 145.50000, radio holds 145.00000" a leaf; where
+    // bytes differ but no leaf shows it, "0x0123: sent 0x41, radio holds 0x40".
+    const std::vector<std::string>& Differences() const { return m_differences; }
+
+  private:
+    ECloneResult ReadRadio(std::string& version, std::string& identity);
+    std::vector<std::string> Describe(const CImageBuffer& sent, const CImageBuffer& held);
+    void ReportVerify(ECloneResult result);
+    bool IsOn(const char* setting) const;
+
+    CZ5Doc& m_document;
+    std::unique_ptr<CTempFile> m_readName;
+    std::unique_ptr<CTextFile> m_readFile;
+    std::vector<std::string> m_differences;
+};

@@ -1,0 +1,85 @@
+#include "document/Document.h"
+
+#include "clone/CloneDocument.h"
+#include "platform/ReplacingFile.h"
+#include "platform/UserInterface.h"
+
+namespace {
+constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
+constexpr const char* kSaveQuestion = "Save changes to %s?";
+constexpr const char* kSaveFailed = "The file could not be saved.\n\n";
+constexpr const char* kOfferSaveAs = "\n\nSave under another name?";
+
+std::string WithName(const char* text, const std::string& name) {
+    std::string result = text;
+    std::size_t at = result.find("%s");
+    return at == std::string::npos ? result : result.replace(at, 2, name);
+}
+}  // namespace
+
+CDocument::CWaitCursor::CWaitCursor(CUserInterface& ui) : m_ui(ui) {
+    m_ui.BeginWaitCursor();
+}
+
+CDocument::CWaitCursor::~CWaitCursor() {
+    m_ui.EndWaitCursor();
+}
+
+void CDocument::SetPathName(const std::string& path) {
+    m_pathName = path;
+    std::size_t slash = path.rfind('/');
+    m_title = slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool CDocument::SaveModified() {
+    if (!IsModified()) {
+        return true;
+    }
+    int answer = m_ui.MessageBox(
+        WithName(kSaveQuestion, m_title), kMessageTitle,
+        MessageStyle::YesNoCancel | MessageStyle::IconExclamation | MessageStyle::SaveQuestion);
+    if (answer == IDNO) {
+        return true;
+    }
+    return answer == IDYES && DoFileSave();
+}
+
+bool CDocument::DoFileSave() {
+    return m_pathName.empty() ? DoFileSaveAs() : SaveAndReport(m_pathName);
+}
+
+bool CDocument::DoFileSaveAs() {
+    std::string path = m_saveNamePrompt ? m_saveNamePrompt() : std::string();
+    return !path.empty() && SaveAndReport(path);
+}
+
+bool CDocument::SaveAndReport(const std::string& path) {
+    SFileResult result = SaveFile(path);
+    if (result.ok) {
+        if (m_savedHandler) {
+            m_savedHandler();
+        }
+        return true;
+    }
+    const std::string text = kSaveFailed + result.message;
+    if (!IsRefusedTarget(path)) {
+        m_ui.MessageBox(text, kMessageTitle, MessageStyle::Ok | MessageStyle::IconError);
+        return false;
+    }
+    return m_ui.MessageBox(text + kOfferSaveAs, kMessageTitle,
+                           MessageStyle::YesNo | MessageStyle::IconExclamation) == IDYES &&
+           DoFileSaveAs();
+}
+
+// A file that saving may never replace (read-only, not a regular file,
+// several hard links): another name is the way out.
+bool CDocument::IsRefusedTarget(const std::string& path) {
+    switch (CReplacingFile::CheckTarget(path).problem) {
+        case CReplacingFile::ETargetProblem::kNotRegularFile:
+        case CReplacingFile::ETargetProblem::kReadOnly:
+        case CReplacingFile::ETargetProblem::kHardLinks:
+            return true;
+        default:
+            return false;
+    }
+}
