@@ -16,8 +16,6 @@
 #include <functional>
 #include <string>
 
-#include "transport/CloneRsEngine.h"
-#include "transport/PortName.h"
 #include "clone/Z5DefaultDataManager.h"
 #include "model/ImageBuffer.h"
 #include "platform/MemorySettingsStore.h"
@@ -25,6 +23,8 @@
 #include "platform/TextFile.h"
 #include "radio/VirtualRadio.h"
 #include "support/ScriptedUserInterface.h"
+#include "transport/CloneRsEngine.h"
+#include "transport/PortName.h"
 
 namespace {
 

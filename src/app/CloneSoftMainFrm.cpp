@@ -15,9 +15,9 @@
 #include "app/CommandTable.h"
 #include "app/ToolbarIcons.h"
 #include "clone/CloneDocument.h"
-#include "transport/PortName.h"
 #include "platform/SerialPortList.h"
 #include "platform/SettingsStore.h"
+#include "transport/PortName.h"
 #include "ui/CommandIds.h"
 
 namespace {

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
+#include "clone/CloneDocument.h"
 #include "document/Z5Doc.h"
 #include "interchange/ChannelCsv.h"
-#include "clone/CloneDocument.h"
-#include "transport/SettingsKeys.h"
 #include "platform/SettingsStore.h"
 #include "platform/UserInterface.h"
+#include "transport/SettingsKeys.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "app/CommandTable.h"
-#include "document/Z5Doc.h"
 #include "clone/CloneManager.h"
 #include "clone/ModelManager.h"
+#include "document/Z5Doc.h"
 #include "ui/CommandIds.h"
 
 CDataCommands::CDataCommands(CZ5Doc& document, std::function<void()> saved)

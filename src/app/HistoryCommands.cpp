@@ -4,16 +4,16 @@
 #include <QFileInfo>
 #include <filesystem>
 
-#include "document/CommandHold.h"
 #include "app/CompareDlg.h"
-#include "document/DocWriteSafeguard.h"
 #include "app/HistoryDlg.h"
-#include "document/OtherFileDoc.h"
-#include "document/Z5Doc.h"
 #include "app/Z5MainFrame.h"
 #include "clone/CloneDocument.h"
 #include "clone/CloneManager.h"
 #include "clone/ReadHistory.h"
+#include "document/CommandHold.h"
+#include "document/DocWriteSafeguard.h"
+#include "document/OtherFileDoc.h"
+#include "document/Z5Doc.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
 #include "platform/SettingsStore.h"

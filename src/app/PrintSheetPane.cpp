@@ -1,8 +1,8 @@
 #include "app/PrintSheetPane.h"
 
-#include "document/Z5Doc.h"
 #include "clone/CloneManager.h"
 #include "clone/ModelManager.h"
+#include "document/Z5Doc.h"
 #include "ui/Z5ChListSheet.h"
 
 namespace {

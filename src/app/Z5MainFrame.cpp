@@ -8,10 +8,10 @@
 #include <QToolBar>
 
 #include "app/CloneStatusBar.h"
-#include "document/CloneSupportDoc.h"
 #include "app/WindowPlacement.h"
 #include "app/Z5ListFrame.h"
 #include "app/Z5TreeView.h"
+#include "document/CloneSupportDoc.h"
 #include "ui/ListSheet.h"
 #include "ui/ModelOptions.h"
 #include "ui/Z5CommonPropSheet.h"

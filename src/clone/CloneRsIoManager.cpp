@@ -4,16 +4,16 @@
 
 #include "clone/CloneDocument.h"
 #include "clone/CloneManager.h"
-#include "transport/CloneRsEngine.h"
 #include "clone/ModelCheck.h"
 #include "clone/ModelInfo.h"
-#include "transport/PortName.h"
-#include "transport/SettingsKeys.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/StringTable.h"
 #include "platform/TempFile.h"
 #include "platform/TextFile.h"
 #include "platform/UserInterface.h"
+#include "transport/CloneRsEngine.h"
+#include "transport/PortName.h"
+#include "transport/SettingsKeys.h"
 
 CPZ5_IMPLEMENT_CLASS(CCloneRsIoManager, CCloneManagerObject)
 

@@ -24,8 +24,8 @@
 #include <string>
 
 #include "clone/CloneFileResult.h"
-#include "transport/CloneResult.h"
 #include "model/CloneManagerObject.h"
+#include "transport/CloneResult.h"
 
 class CCloneDocument;
 class CCloneRsEngine;

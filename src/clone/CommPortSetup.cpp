@@ -1,13 +1,13 @@
 #include "clone/CommPortSetup.h"
 
 #include "clone/CloneDocument.h"
-#include "transport/CloneRsEngine.h"
-#include "transport/PortName.h"
-#include "transport/SettingsKeys.h"
 #include "clone/Z5ModelInfo.h"
 #include "platform/SettingsStore.h"
 #include "platform/StringTable.h"
 #include "platform/UserInterface.h"
+#include "transport/CloneRsEngine.h"
+#include "transport/PortName.h"
+#include "transport/SettingsKeys.h"
 
 namespace {
 

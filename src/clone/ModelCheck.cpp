@@ -1,8 +1,8 @@
 #include "clone/ModelCheck.h"
 
 #include "clone/ModelInfo.h"
-#include "transport/SettingsKeys.h"
 #include "platform/SettingsStore.h"
+#include "transport/SettingsKeys.h"
 
 bool CModelCheck::SameModel(const CModelInfo& document, const CModelInfo& radio) {
     return document.GetModelCode() == radio.GetModelCode();

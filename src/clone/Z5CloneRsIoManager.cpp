@@ -4,7 +4,6 @@
 #include "clone/CloneDocument.h"
 #include "clone/CloneFileIoManager.h"
 #include "clone/CloneManager.h"
-#include "transport/CloneRsEngine.h"
 #include "clone/ModelCheck.h"
 #include "clone/ModelManager.h"
 #include "clone/Z5ModelInfo.h"
@@ -12,6 +11,7 @@
 #include "model/Z5MemoryMap.h"
 #include "platform/StringTable.h"
 #include "platform/UserInterface.h"
+#include "transport/CloneRsEngine.h"
 
 CPZ5_IMPLEMENT_CLASS(CZ5CloneRsIoManager, CCloneRsIoManager)
 

@@ -9,15 +9,15 @@
 #include "clone/DefaultDataManager.h"
 #include "clone/LineReader.h"
 #include "clone/ModelManager.h"
-#include "platform/ReplacingFile.h"
-#include "transport/SettingsKeys.h"
 #include "model/EepromDataManager.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
+#include "platform/ReplacingFile.h"
 #include "platform/SettingsStore.h"
 #include "platform/TempFile.h"
 #include "platform/TextFile.h"
 #include "platform/UserInterface.h"
+#include "transport/SettingsKeys.h"
 
 namespace {
 

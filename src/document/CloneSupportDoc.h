@@ -23,11 +23,11 @@
 #include <string>
 #include <string_view>
 
-#include "document/Document.h"
 #include "clone/CloneDocument.h"
-#include "transport/CloneResult.h"
 #include "clone/MemoryRange.h"
+#include "document/Document.h"
 #include "document/NodeChanges.h"
+#include "transport/CloneResult.h"
 
 class CCloneManager;
 class CCloneRsIoManager;

@@ -2,15 +2,14 @@
 
 #include <cstdio>
 
-#include "document/CommandHold.h"
-#include "document/Z5Doc.h"
 #include "clone/CloneFileIoManager.h"
 #include "clone/CloneManager.h"
-#include "transport/CloneRsEngine.h"
 #include "clone/CloneRsIoManager.h"
 #include "clone/ModelInfo.h"
 #include "clone/ReadHistory.h"
 #include "clone/Z5ModelInfo.h"
+#include "document/CommandHold.h"
+#include "document/Z5Doc.h"
 #include "model/EepromDataManager.h"
 #include "model/LeafComparison.h"
 #include "model/RadioDataManager.h"
@@ -19,6 +18,7 @@
 #include "platform/TempFile.h"
 #include "platform/TextFile.h"
 #include "platform/UserInterface.h"
+#include "transport/CloneRsEngine.h"
 
 namespace {
 

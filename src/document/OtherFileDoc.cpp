@@ -1,7 +1,7 @@
 #include "document/OtherFileDoc.h"
 
-#include "document/Z5Doc.h"
 #include "clone/CloneManager.h"
+#include "document/Z5Doc.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
 

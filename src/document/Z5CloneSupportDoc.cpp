@@ -3,10 +3,10 @@
 #include <cstdint>
 
 #include "clone/ModelManager.h"
-#include "transport/SettingsKeys.h"
 #include "clone/Z5CloneManager.h"
 #include "clone/Z5ModelInfo.h"
 #include "platform/SettingsStore.h"
+#include "transport/SettingsKeys.h"
 
 namespace {
 

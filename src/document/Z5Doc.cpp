@@ -1,10 +1,10 @@
 #include "document/Z5Doc.h"
 
-#include "document/DocWriteSafeguard.h"
 #include "clone/CloneManager.h"
 #include "clone/CloneRsIoManager.h"
 #include "clone/ModelInfo.h"
 #include "clone/ReadHistory.h"
+#include "document/DocWriteSafeguard.h"
 #include "platform/StringTable.h"
 #include "platform/UserInterface.h"
 

@@ -8,18 +8,18 @@
 #include <memory>
 #include <optional>
 
+#include "clone/CloneManager.h"
+#include "clone/ModelManager.h"
 #include "interchange/ChannelCsvColumns.h"
 #include "interchange/ChannelCsvRow.h"
-#include "clone/CloneManager.h"
 #include "interchange/CsvReader.h"
 #include "interchange/CsvWriter.h"
-#include "clone/ModelManager.h"
-#include "platform/ReplacingFile.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/RadioDataManager.h"
 #include "model/Z5ChannelRules.h"
 #include "model/Z5MemoryMap.h"
+#include "platform/ReplacingFile.h"
 #include "platform/TextFile.h"
 
 namespace {

@@ -5,11 +5,11 @@
 #include <cstring>
 #include <thread>
 
-#include "transport/FrameCodec.h"
-#include "transport/PortName.h"
 #include "platform/StringTable.h"
 #include "platform/TextFile.h"
 #include "platform/UserInterface.h"
+#include "transport/FrameCodec.h"
+#include "transport/PortName.h"
 
 namespace {
 

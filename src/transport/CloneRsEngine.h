@@ -39,11 +39,11 @@
 #include <string>
 #include <vector>
 
+#include "model/ByteString.h"
 #include "transport/CloneProgressDlg.h"
 #include "transport/CloneResult.h"
 #include "transport/CommPort.h"
 #include "transport/FrameReceiver.h"
-#include "model/ByteString.h"
 
 class CTextFile;
 

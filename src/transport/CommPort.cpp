@@ -17,8 +17,8 @@
 #include <optional>
 #include <vector>
 
-#include "transport/PortName.h"
 #include "platform/UserInterface.h"
+#include "transport/PortName.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <optional>
 
-#include "interchange/ChannelClipRecord.h"
 #include "clone/CloneDocument.h"
+#include "interchange/ChannelClipRecord.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/Z5ChannelRules.h"
@@ -44,7 +44,6 @@ constexpr int kScramblerColumn = CChannelTableModel::kScramblerColumn;
 const ListSheetDef kDefinition = {
     "Memory CH", 100, 16, "Column_ChListSheet", 1000, kColumns,
 };
-
 
 constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
 constexpr const char* kDeleteQuestion = "Delete CH ?";

@@ -18,9 +18,9 @@
 
 #include "../support/CliRun.h"
 #include "DocumentTestSupport.h"
-#include "transport/SettingsKeys.h"
 #include "clone/Z5DefaultDataManager.h"
 #include "model/ValueList.h"
+#include "transport/SettingsKeys.h"
 
 namespace {
 

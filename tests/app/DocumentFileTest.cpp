@@ -8,8 +8,8 @@
 #include <csignal>
 
 #include "DocumentTestSupport.h"
-#include "transport/SettingsKeys.h"
 #include "clone/Z5DefaultDataManager.h"
+#include "transport/SettingsKeys.h"
 
 namespace {
 

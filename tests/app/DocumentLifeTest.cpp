@@ -5,8 +5,8 @@
 
 #include "DocumentTestSupport.h"
 #include "clone/ModelManager.h"
-#include "transport/SettingsKeys.h"
 #include "clone/Z5DefaultDataManager.h"
+#include "transport/SettingsKeys.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "../clone/CloneTestSupport.h"
-#include "document/Z5Doc.h"
 #include "clone/CloneManager.h"
+#include "document/Z5Doc.h"
 
 // The document's temporary file goes into the scratch directory.
 class CDocumentTest : public ::testing::Test {

@@ -3,11 +3,11 @@
 
 #include "CloneTestSupport.h"
 #include "clone/ModelCheck.h"
-#include "transport/SettingsKeys.h"
 #include "clone/Z5DefaultDataManager.h"
 #include "clone/Z5ModelInfo.h"
 #include "clone/Z5ModelManager.h"
 #include "model/Z5EepromDataManager.h"
+#include "transport/SettingsKeys.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <filesystem>
 
 #include "CloneTestSupport.h"
-#include "platform/ReplacingFile.h"
 #include "platform/FileCleanup.h"
+#include "platform/ReplacingFile.h"
 #include "platform/TempFile.h"
 
 namespace {

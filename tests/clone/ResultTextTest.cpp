@@ -5,8 +5,8 @@
 #include <string>
 
 #include "clone/CloneFileResult.h"
-#include "transport/CloneResult.h"
 #include "platform/StringTable.h"
+#include "transport/CloneResult.h"
 
 namespace {
 

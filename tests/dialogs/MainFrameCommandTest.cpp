@@ -9,8 +9,8 @@
 #include <functional>
 
 #include "DialogTestSupport.h"
-#include "document/CloneSupportDoc.h"
 #include "app/Z5MainFrame.h"
+#include "document/CloneSupportDoc.h"
 #include "ui/CommandIds.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <QMenu>
 
 #include "EditingTestSupport.h"
-#include "document/CloneSupportDoc.h"
 #include "app/Z5MainFrame.h"
+#include "document/CloneSupportDoc.h"
 #include "ui/CommandIds.h"
 #include "ui/ListSheet.h"
 

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "interchange/ChannelCsv.h"
 #include "clone/ModelManager.h"
 #include "clone/Z5CloneManager.h"
+#include "interchange/ChannelCsv.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
 

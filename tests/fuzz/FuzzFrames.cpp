@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "transport/CloneRsEngine.h"
 #include "platform/TempFile.h"
 #include "platform/TextFile.h"
 #include "support/ScriptedUserInterface.h"
+#include "transport/CloneRsEngine.h"
 
 namespace {
 

@@ -6,16 +6,16 @@
 #include <QSignalSpy>
 
 #include "GuiTestSupport.h"
-#include "document/Z5Doc.h"
 #include "app/Z5ListFrame.h"
 #include "app/Z5MainFrame.h"
 #include "clone/CloneManager.h"
 #include "clone/ModelManager.h"
+#include "document/Z5Doc.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "platform/MemorySettingsStore.h"
-#include "support/ScriptedUserInterface.h"
 #include "platform/TempFile.h"
+#include "support/ScriptedUserInterface.h"
 #include "ui/CommandIds.h"
 #include "ui/Z5ChListSheet.h"
 

@@ -14,8 +14,8 @@
 #include "app/CommandLineInfo.h"
 #include "app/Z5App.h"
 #include "app/Z5MainFrame.h"
-#include "transport/PortName.h"
 #include "platform/MemorySettingsStore.h"
+#include "transport/PortName.h"
 #include "ui/CommPortSetupDlg.h"
 #include "ui/CommandIds.h"
 

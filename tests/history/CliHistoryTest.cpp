@@ -9,8 +9,8 @@
 
 #include "../support/CliRun.h"
 #include "HistoryBench.h"
-#include "transport/CloneResult.h"
 #include "clone/ReadHistory.h"
+#include "transport/CloneResult.h"
 
 namespace history_test {
 namespace {

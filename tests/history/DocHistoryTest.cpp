@@ -5,9 +5,9 @@
 #include <fstream>
 
 #include "HistoryBench.h"
-#include "document/DocWriteSafeguard.h"
 #include "clone/CloneFileIoManager.h"
 #include "clone/ReadHistory.h"
+#include "document/DocWriteSafeguard.h"
 #include "model/EepromDataManager.h"
 #include "platform/StringTable.h"
 

@@ -12,16 +12,16 @@
 #include <string>
 
 #include "../support/EngineTiming.h"
-#include "document/Z5Doc.h"
 #include "clone/CloneManager.h"
-#include "transport/PortName.h"
 #include "clone/Z5CloneRsIoManager.h"
 #include "clone/Z5DefaultDataManager.h"
+#include "document/Z5Doc.h"
 #include "model/Node.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/TempFile.h"
 #include "radio/VirtualRadio.h"
 #include "support/ScriptedUserInterface.h"
+#include "transport/PortName.h"
 
 namespace history_test {
 

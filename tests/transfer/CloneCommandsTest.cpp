@@ -13,14 +13,12 @@
 #include <string>
 
 #include "../support/EngineTiming.h"
-#include "document/Z5Doc.h"
 #include "clone/CloneFileIoManager.h"
 #include "clone/CloneManager.h"
-#include "transport/CloneRsEngine.h"
 #include "clone/ModelManager.h"
-#include "transport/PortName.h"
 #include "clone/Z5CloneRsIoManager.h"
 #include "clone/Z5DefaultDataManager.h"
+#include "document/Z5Doc.h"
 #include "model/EepromDataManager.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
@@ -28,6 +26,8 @@
 #include "platform/StringTable.h"
 #include "radio/VirtualRadio.h"
 #include "support/ScriptedUserInterface.h"
+#include "transport/CloneRsEngine.h"
+#include "transport/PortName.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <chrono>
 #include <thread>
 
-#include "transport/CommPort.h"
-#include "transport/PortName.h"
 #include "platform/MemorySettingsStore.h"
 #include "support/ScriptedUserInterface.h"
+#include "transport/CommPort.h"
+#include "transport/PortName.h"
 
 namespace {
 

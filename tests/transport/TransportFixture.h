@@ -11,13 +11,13 @@
 #include <vector>
 
 #include "../support/EngineTiming.h"
-#include "transport/CloneRsEngine.h"
 #include "model/ImageBuffer.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/TempFile.h"
 #include "platform/TextFile.h"
 #include "radio/VirtualRadio.h"
 #include "support/ScriptedUserInterface.h"
+#include "transport/CloneRsEngine.h"
 
 namespace transport_test {
 

@@ -3,9 +3,9 @@
 #include <iostream>
 
 #include "CliExit.h"
+#include "clone/Z5ModelInfo.h"
 #include "document/Z5Doc.h"
 #include "transport/SettingsKeys.h"
-#include "clone/Z5ModelInfo.h"
 
 CCliSession::CCliSession(CSettingsStore& userSettings, bool assumeYes)
     : m_settings(userSettings), m_ui(assumeYes) {}

@@ -5,8 +5,8 @@
 
 #include "CliExit.h"
 #include "CliSession.h"
-#include "document/Z5Doc.h"
 #include "clone/CloneManager.h"
+#include "document/Z5Doc.h"
 #include "model/LeafComparison.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"

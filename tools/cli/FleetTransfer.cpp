@@ -17,15 +17,15 @@
 #include "CliExit.h"
 #include "CliSession.h"
 #include "TransferCommands.h"
-#include "document/Z5Doc.h"
 #include "clone/CloneDocument.h"
 #include "clone/CloneManager.h"
-#include "transport/CloneResult.h"
 #include "clone/CloneRsIoManager.h"
 #include "clone/ModelInfo.h"
 #include "clone/ReadHistory.h"
+#include "document/Z5Doc.h"
 #include "platform/FileCleanup.h"
 #include "platform/UserInterface.h"
+#include "transport/CloneResult.h"
 
 namespace fs = std::filesystem;
 

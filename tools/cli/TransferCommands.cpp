@@ -9,11 +9,11 @@
 #include "CliSession.h"
 #include "FleetTransfer.h"
 #include "OverriddenSettings.h"
+#include "clone/CommPortSetup.h"
+#include "clone/ReadHistory.h"
 #include "document/DocWriteSafeguard.h"
 #include "document/Z5Doc.h"
-#include "clone/CommPortSetup.h"
 #include "transport/PortName.h"
-#include "clone/ReadHistory.h"
 #include "transport/SettingsKeys.h"
 
 namespace TransferCommands {

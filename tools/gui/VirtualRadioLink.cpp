@@ -2,12 +2,12 @@
 
 #include <array>
 
-#include "transport/PortName.h"
 #include "clone/Z5DefaultDataManager.h"
 #include "model/Node.h"
 #include "model/Z5MemoryMap.h"
 #include "model/Z5RadioDataManager.h"
 #include "radio/VirtualRadio.h"
+#include "transport/PortName.h"
 
 namespace {
 

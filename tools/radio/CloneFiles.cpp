@@ -1,12 +1,12 @@
 #include "CloneFiles.h"
 
-#include "document/Z5Doc.h"
 #include "clone/CloneManager.h"
-#include "transport/SettingsKeys.h"
+#include "document/Z5Doc.h"
 #include "model/EepromDataManager.h"
 #include "model/ImageBuffer.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/TerminalUserInterface.h"
+#include "transport/SettingsKeys.h"
 
 namespace {
 
