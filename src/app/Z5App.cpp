@@ -29,6 +29,7 @@
 #include "document/Z5Doc.h"
 #include "platform/SerialPortList.h"
 #include "platform/SettingsStore.h"
+#include "platform/WaitCursor.h"
 #include "transport/PortName.h"
 #include "transport/SettingsKeys.h"
 #include "ui/CommPortSetupDlg.h"
@@ -111,7 +112,7 @@ bool CZ5App::InitInstance(const CCommandLineInfo& commandLine) {
     if (IsSetupNeeded(commandLine)) {
         RunSetup();
     }
-    CDocument::CWaitCursor wait(m_ui);
+    CWaitCursor wait(&m_ui);
     CreateDocument();
     CreateMainFrame();
     if (m_frame->IsMaximizedAtStart()) {

@@ -12,11 +12,13 @@
 #include "model/EepromDataManager.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
+#include "model/Z5MemoryMap.h"
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsStore.h"
 #include "platform/TempFile.h"
 #include "platform/TextFile.h"
 #include "platform/UserInterface.h"
+#include "platform/WaitCursor.h"
 #include "transport/SettingsKeys.h"
 
 namespace {
@@ -28,18 +30,6 @@ constexpr SMemoryRange kBaseMemoryRange[] = {{0x0000, 0x0FFF}, {0xFFFF, 0xFFFF}}
 constexpr std::size_t kCopiedLineLimit = CCloneFileIoManager::kMaxDataLineLength + 1;
 
 std::atomic<int> g_commandBusy{0};
-
-struct SOptionTest {
-    std::string_view name;
-    std::uint8_t mask;
-    std::uint8_t expected;
-};
-
-constexpr SOptionTest kOptionTests[] = {
-    {"DETOP_RXEXP", 0x04, 0x04},
-    {"DETOP_SCRM", 0x68, 0x68},
-    {"DETOP_ANI", 0x70, 0x50},
-};
 
 CNode* RootOf(CCloneManager& manager) {
     CRadioDataManager* map = manager.GetRadioData();
@@ -125,12 +115,7 @@ void CCloneSupportDoc::OnModelReset() {
 int CCloneSupportDoc::HasModelOption(std::string_view name) const {
     const CModelManager* models = m_manager != nullptr ? m_manager->GetModelManager() : nullptr;
     const std::uint8_t options = models != nullptr ? models->GetModelInfo().GetOptionByte() : 0;
-    for (const SOptionTest& test : kOptionTests) {
-        if (test.name == name) {
-            return (options & test.mask) == test.expected ? 1 : 0;
-        }
-    }
-    return -1;
+    return z5map::FindOption(options, name);
 }
 
 bool CCloneSupportDoc::TryEnterCommand() {
@@ -143,7 +128,7 @@ void CCloneSupportDoc::LeaveCommand() {
 }
 
 CDocument::SFileResult CCloneSupportDoc::OpenFile(const std::string& path) {
-    CWaitCursor wait(GetUserInterface());
+    CWaitCursor wait(&GetUserInterface());
     SFileResult result = CopyIntoTempFile(path);
     if (result.ok) {
         result = LoadTempFile();
@@ -221,7 +206,7 @@ void CCloneSupportDoc::WarnIfCutShort(const std::string& path) {
 }
 
 CDocument::SFileResult CCloneSupportDoc::SaveFile(const std::string& path) {
-    CWaitCursor wait(GetUserInterface());
+    CWaitCursor wait(&GetUserInterface());
     SFileResult result = StoreTempFile();
     if (result.ok) {
         result = CopyTempFileTo(path);

@@ -17,14 +17,6 @@ std::string WithName(const char* text, const std::string& name) {
 }
 }  // namespace
 
-CDocument::CWaitCursor::CWaitCursor(CUserInterface& ui) : m_ui(ui) {
-    m_ui.BeginWaitCursor();
-}
-
-CDocument::CWaitCursor::~CWaitCursor() {
-    m_ui.EndWaitCursor();
-}
-
 void CDocument::SetPathName(const std::string& path) {
     m_pathName = path;
     std::size_t slash = path.rfind('/');

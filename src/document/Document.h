@@ -22,18 +22,6 @@ class CDocument {
         std::string message;
     };
 
-    // Shows the wait cursor for as long as it lives.
-    class CWaitCursor {
-      public:
-        explicit CWaitCursor(CUserInterface& ui);
-        ~CWaitCursor();
-        CWaitCursor(const CWaitCursor&) = delete;
-        CWaitCursor& operator=(const CWaitCursor&) = delete;
-
-      private:
-        CUserInterface& m_ui;
-    };
-
     explicit CDocument(CUserInterface& ui) : m_ui(ui) {}
     virtual ~CDocument() = default;
 

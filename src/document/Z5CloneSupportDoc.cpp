@@ -5,12 +5,13 @@
 #include "clone/ModelManager.h"
 #include "clone/Z5CloneManager.h"
 #include "clone/Z5ModelInfo.h"
+#include "model/Z5MemoryMap.h"
 #include "platform/SettingsStore.h"
 #include "transport/SettingsKeys.h"
 
 namespace {
 
-constexpr SMemoryRange kZ5MemoryRange[] = {{0x0000, 0x079F}, {0xFFFF, 0xFFFF}};
+constexpr SMemoryRange kZ5MemoryRange[] = {{0x0000, z5map::kImageSize - 1}, {0xFFFF, 0xFFFF}};
 
 }  // namespace
 

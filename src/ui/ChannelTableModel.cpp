@@ -6,6 +6,7 @@
 #include "document/NodeChanges.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
+#include "model/Z5MemoryMap.h"
 #include "ui/ModelOptions.h"
 #include "ui/Z5ChListSheet.h"
 
@@ -31,7 +32,7 @@ std::string FlagText(const SChannelView& view, const char* leaf, const char* tex
 }
 
 std::string FrequencyText(const SChannelView& view) {
-    const CNode* node = view.channel->GetChild("FreqRx");
+    const CNode* node = view.channel->GetChild(z5leaf::kFreqRx);
     if (node == nullptr) {
         return {};
     }
@@ -39,42 +40,42 @@ std::string FrequencyText(const SChannelView& view) {
     return node->GetText() + (inBand ? "" : "(!)");
 }
 
+// What the power column shows for a channel on low power: the power leaf's
+// own text for that value.
+const std::string& LowPowerText() {
+    static const std::string text = z5map::ChoiceText(z5area::kMemory, z5leaf::kTxPower, 1);
+    return text;
+}
+
 using CellTextOf = std::string (*)(const SChannelView&);
 
 // The text of each column after the row label, in column order.
 constexpr std::array<CellTextOf, 15> kCellTexts = {{
     FrequencyText,
-    [](const SChannelView& v) { return LeafText(v, "Duplex"); },
-    [](const SChannelView& v) { return FlagText(v, "DupRev", "Reverse"); },
-    [](const SChannelView& v) { return LeafText(v, "FreqOw"); },
-    [](const SChannelView& v) { return LeafText(v, "Name"); },
-    [](const SChannelView& v) { return LeafText(v, "TONESet"); },
-    [](const SChannelView& v) { return LeafText(v, "TONECode"); },
-    [](const SChannelView& v) { return LeafText(v, "TSQLCode"); },
+    [](const SChannelView& v) { return LeafText(v, z5leaf::kDuplex); },
+    [](const SChannelView& v) { return FlagText(v, z5leaf::kDupRev, "Reverse"); },
+    [](const SChannelView& v) { return LeafText(v, z5leaf::kFreqOw); },
+    [](const SChannelView& v) { return LeafText(v, z5leaf::kName); },
+    [](const SChannelView& v) { return LeafText(v, z5leaf::kToneSet); },
+    [](const SChannelView& v) { return LeafText(v, z5leaf::kToneCode); },
+    [](const SChannelView& v) { return LeafText(v, z5leaf::kTsqlCode); },
     [](const SChannelView& v) {
-        return LeafText(v, "DTCSCode") + (LeafOn(v, "DTCSInv") ? "i" : "N");
+        return LeafText(v, z5leaf::kDtcsCode) + (LeafOn(v, z5leaf::kDtcsInv) ? "i" : "N");
     },
-    [](const SChannelView& v) { return LeafText(v, "ANISet"); },
-    [](const SChannelView& v) { return LeafText(v, "ANICode"); },
-    [](const SChannelView& v) { return FlagText(v, "Skip", "Skip"); },
-    [](const SChannelView& v) { return FlagText(v, "TXPower", "Low"); },
-    [](const SChannelView& v) { return FlagText(v, "TXInhibit", "Inhibit"); },
+    [](const SChannelView& v) { return LeafText(v, z5leaf::kAniSet); },
+    [](const SChannelView& v) { return LeafText(v, z5leaf::kAniCode); },
+    [](const SChannelView& v) { return FlagText(v, z5leaf::kSkip, "Skip"); },
+    [](const SChannelView& v) { return FlagText(v, z5leaf::kTxPower, LowPowerText().c_str()); },
+    [](const SChannelView& v) { return FlagText(v, z5leaf::kTxInhibit, "Inhibit"); },
     [](const SChannelView& v) {
-        return LeafOn(v, "SCRMSet") ? LeafText(v, "SCRMCode") : std::string("OFF");
+        return LeafOn(v, z5leaf::kScrmSet) ? LeafText(v, z5leaf::kScrmCode) : std::string("OFF");
     },
 }};
 static_assert(kCellTexts.size() == CChannelTableModel::kScramblerColumn);
 
-struct SAreaLayout {
-    const char* node;
-    int rows;
-};
-constexpr std::array<SAreaLayout, 4> kAreas = {{
-    {"", 0},
-    {"MCH", 100},
-    {"PCH", 6},
-    {"CCH", 1},
-}};
+// The map's area of each ListArea.
+constexpr std::array<const char*, 4> kAreaNames = {"", z5area::kMemory, z5area::kScanEdge,
+                                                   z5area::kCall};
 
 bool IsArea(int area) {
     return area >= kAreaMemory && area <= kAreaCall;
@@ -82,8 +83,8 @@ bool IsArea(int area) {
 
 // A channel that is missing counts as cleared.
 bool ShowsCleared(const CNode* channel) {
-    return channel == nullptr || channel->GetChild("Clear") == nullptr ||
-           GetNodeValue(channel, "Clear") != 0;
+    return channel == nullptr || channel->GetChild(z5leaf::kClear) == nullptr ||
+           GetNodeValue(channel, z5leaf::kClear) != 0;
 }
 
 }  // namespace
@@ -95,7 +96,7 @@ CChannelTableModel::CChannelTableModel(const ListSheetDef& def, int area,
 CChannelTableModel::~CChannelTableModel() = default;
 
 int CChannelTableModel::RowsOfArea(int area) {
-    return IsArea(area) ? kAreas[area].rows : 0;
+    return IsArea(area) ? z5map::RecordCount(kAreaNames[area]) : 0;
 }
 
 QString CChannelTableModel::RowLabel(int row) const {
@@ -109,7 +110,7 @@ QString CChannelTableModel::RowLabel(int row) const {
 }
 
 std::string CChannelTableModel::ChannelPath(int row) const {
-    return std::string(kAreas[m_area].node) + ".CH" + std::to_string(ChannelOfRow(row));
+    return z5map::RecordPath(kAreaNames[m_area], ChannelOfRow(row));
 }
 
 CNode* CChannelTableModel::ChannelNode(int row) const {
@@ -125,11 +126,11 @@ QString CChannelTableModel::CellText(int row, int column) const {
     }
     const CNode* channel = ChannelNode(row);
     if (ShowsCleared(channel) ||
-        (column == kScramblerColumn && m_options.HasModelOption("DETOP_SCRM") != 1)) {
+        (column == kScramblerColumn && m_options.HasModelOption(z5option::kScrambler) != 1)) {
         return QString();
     }
     const SChannelView view{channel, m_options.GetModelVersion(),
-                            m_options.HasModelOption("DETOP_RXEXP") == 1};
+                            m_options.HasModelOption(z5option::kReceiveRange) == 1};
     return QString::fromStdString(kCellTexts[static_cast<size_t>(column - 1)](view));
 }
 

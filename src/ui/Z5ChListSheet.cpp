@@ -9,7 +9,9 @@
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/Z5ChannelRules.h"
+#include "model/Z5MemoryMap.h"
 #include "platform/UserInterface.h"
+#include "platform/WaitCursor.h"
 #include "ui/ChannelClipboard.h"
 #include "ui/ChannelTableModel.h"
 #include "ui/ListSheetCommand.h"
@@ -48,26 +50,6 @@ const ListSheetDef kDefinition = {
 constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
 constexpr const char* kDeleteQuestion = "Delete CH ?";
 constexpr const char* kOverflowQuestion = "CH overflow\nLast channel will be deleted.";
-
-// The wait cursor of the user-interface port (if any) for a scope.
-class CWaitCursor {
-  public:
-    explicit CWaitCursor(CUserInterface* ui) : m_ui(ui) {
-        if (m_ui != nullptr) {
-            m_ui->BeginWaitCursor();
-        }
-    }
-    ~CWaitCursor() {
-        if (m_ui != nullptr) {
-            m_ui->EndWaitCursor();
-        }
-    }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-
-  private:
-    CUserInterface* const m_ui;
-};
 
 }  // namespace
 
@@ -118,7 +100,7 @@ void CZ5ChListSheet::ChannelsChanged(int firstRow, int lastRow) {
 }
 
 bool CZ5ChListSheet::IsCleared(int row) const {
-    return GetNodeValue(ChannelNode(row), "Clear") != 0;
+    return GetNodeValue(ChannelNode(row), z5leaf::kClear) != 0;
 }
 
 void CZ5ChListSheet::EditItem() {
@@ -130,7 +112,8 @@ void CZ5ChListSheet::EditItem() {
     if (!command.Entered()) {
         return;
     }
-    CZ5ChEditDlg dialog(ChannelPath(row), m_area, Host().HasModelOption("DETOP_SCRM") == 1, this);
+    CZ5ChEditDlg dialog(ChannelPath(row), m_area, Host().HasModelOption(z5option::kScrambler) == 1,
+                        this);
     if (dialog.exec() == QDialog::Accepted) {
         ChannelsChanged(row, row);
     }
