@@ -6,6 +6,7 @@
 #include "app/PrintListPane.h"
 #include "app/PrintStatusDlg.h"
 #include "clone/CloneDocument.h"
+#include "model/Z5MemoryMap.h"
 #include "platform/UserInterface.h"
 #include "ui/ChListPrint.h"
 #include "ui/CommonSettingPrint.h"
@@ -58,10 +59,10 @@ std::vector<int> Expand(int code, const CModelOptions& model) {
             return {CPrintJob::kCommon,     CPrintJob::kDtmf,         CPrintJob::kPgr,
                     CPrintJob::kMemoryList, CPrintJob::kScanEdgeList, CPrintJob::kCallList};
         case CPrintJob::kCommon:
-            if (model.HasModelOption("DETOP_SCRM") == 1) {
+            if (model.HasModelOption(z5option::kScrambler) == 1) {
                 return {CPrintJob::kCommon, CPrintJob::kScrambler};
             }
-            if (model.HasModelOption("DETOP_ANI") == 1) {
+            if (model.HasModelOption(z5option::kAni) == 1) {
                 return {CPrintJob::kCommon, CPrintJob::kAni};
             }
             return {CPrintJob::kCommon};

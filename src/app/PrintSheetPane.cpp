@@ -3,6 +3,7 @@
 #include "clone/CloneManager.h"
 #include "clone/ModelManager.h"
 #include "document/Z5Doc.h"
+#include "model/Z5MemoryMap.h"
 #include "ui/Z5ChListSheet.h"
 
 namespace {
@@ -27,7 +28,7 @@ void CPrintSheetPane::ShowArea(int area) {
     m_area = area;
     CZ5ChListSheet& sheet = *m_sheets[area - kAreaMemory];
     sheet.Reset(CZ5ChListSheet::RowsOfArea(area), 0,
-                CZ5ChListSheet::ColumnsFor(HasModelOption("DETOP_SCRM") == 1));
+                CZ5ChListSheet::ColumnsFor(HasModelOption(z5option::kScrambler) == 1));
 }
 
 CListSheet* CPrintSheetPane::ShownList() const {

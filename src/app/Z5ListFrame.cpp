@@ -1,6 +1,7 @@
 #include "app/Z5ListFrame.h"
 
 #include "app/NullView.h"
+#include "model/Z5MemoryMap.h"
 #include "ui/Z5ChListSheet.h"
 
 CZ5ListFrame::CZ5ListFrame(CListSheetHost& outer, CSettingsStore& settings, QWidget* parent)
@@ -39,7 +40,7 @@ void CZ5ListFrame::ShowArea(int area) {
         return;
     }
     sheet->Reset(CZ5ChListSheet::RowsOfArea(area), 0,
-                 CZ5ChListSheet::ColumnsFor(HasModelOption("DETOP_SCRM") == 1));
+                 CZ5ChListSheet::ColumnsFor(HasModelOption(z5option::kScrambler) == 1));
     QWidget* previous = m_slots[m_activeSlot];
     const bool hadFocus = previous != nullptr && previous->hasFocus();
     m_activeSlot = area;

@@ -4,6 +4,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "model/Z5MemoryMap.h"
 #include "ui/DialogButtons.h"
 #include "ui/ModelOptions.h"
 #include "ui/Z5CommonEditAniDlg.h"
@@ -12,8 +13,8 @@
 
 namespace {
 
-constexpr const char* kScramblerOption = "DETOP_SCRM";
-constexpr const char* kAniOption = "DETOP_ANI";
+constexpr const char* kScramblerOption = z5option::kScrambler;
+constexpr const char* kAniOption = z5option::kAni;
 
 }  // namespace
 
