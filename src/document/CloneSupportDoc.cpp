@@ -60,6 +60,26 @@ std::string CutShortWarning(const std::string& path, std::uint32_t lines, std::u
            " data lines of a full clone file; the rest is factory data.";
 }
 
+// A channel as the channel lists label it: "CH 12", "scan edge 1A", "call
+// channel".
+std::string ChannelLabel(int area, int channel) {
+    if (area == kAreaScanEdge) {
+        return "scan edge " + std::to_string(channel / 2 + 1) + (channel % 2 == 0 ? "A" : "B");
+    }
+    return area == kAreaCall ? "call channel" : "CH " + std::to_string(channel);
+}
+
+// The name of a step nobody named, after what changed.
+std::string StepNameOf(const SNodeChange& change) {
+    if (change.everything || change.area == kAreaNone) {
+        return "Edit settings";
+    }
+    if (change.firstChannel == change.lastChannel) {
+        return "Edit " + ChannelLabel(change.area, change.firstChannel);
+    }
+    return "Edit " + std::to_string(change.lastChannel - change.firstChannel + 1) + " channels";
+}
+
 }  // namespace
 
 CCloneSupportDoc::CCloneSupportDoc(CSettingsStore& settings, CUserInterface& ui)
@@ -84,6 +104,9 @@ void CCloneSupportDoc::InitializeClone(std::unique_ptr<CCloneManager> manager) {
     m_manager->ResetToDefaults();
     m_tempFile = std::make_unique<CTempFile>(CTempFile::kDocumentPrefix);
     CNode::SetActiveRoot(RootOf(*m_manager));
+    m_recording =
+        m_nodeChanges.Subscribe([this](const SNodeChange& change) { RecordStep(change); });
+    StartFreshHistory();
 }
 
 bool CCloneSupportDoc::IsModified() {
@@ -117,6 +140,7 @@ void CCloneSupportDoc::AnnounceChange(const SNodeChange& change) {
 
 void CCloneSupportDoc::OnModelReset() {
     AnnounceChange(SNodeChange::Everything(false));
+    StartFreshHistory();
     if (m_onModelReset) {
         m_onModelReset();
     }
@@ -131,6 +155,52 @@ int CCloneSupportDoc::HasModelOption(std::string_view name) const {
         }
     }
     return -1;
+}
+
+// The nodes go into the image first: the image then holds all of the data.
+CUndoHistory::State CCloneSupportDoc::CurrentState() {
+    const CEepromDataManager* image = m_manager != nullptr ? m_manager->GetMemoryImage() : nullptr;
+    if (image == nullptr) {
+        return {};
+    }
+    m_manager->StoreNodes();
+    return CUndoHistory::State(image->Data(), image->Data() + image->GetSize());
+}
+
+void CCloneSupportDoc::StartFreshHistory() {
+    m_nextStepName.clear();
+    m_history.Reset(CurrentState());
+}
+
+void CCloneSupportDoc::RecordStep(const SNodeChange& change) {
+    if (m_restoring) {
+        return;
+    }
+    std::string name = std::move(m_nextStepName);
+    m_nextStepName.clear();
+    m_history.Record(name.empty() ? StepNameOf(change) : std::move(name), CurrentState());
+}
+
+bool CCloneSupportDoc::Restore(const CUndoHistory::State* state) {
+    CEepromDataManager* image = m_manager != nullptr ? m_manager->GetMemoryImage() : nullptr;
+    if (state == nullptr || image == nullptr || state->size() != image->GetSize()) {
+        return false;
+    }
+    image->Write(0, state->data(), image->GetSize());
+    m_manager->LoadNodes();
+    m_restoring = true;
+    AnnounceChange(SNodeChange::Everything(false));
+    m_restoring = false;
+    SetModifiedFlag(!m_history.IsClean());
+    return true;
+}
+
+bool CCloneSupportDoc::Undo() {
+    return Restore(m_history.Undo());
+}
+
+bool CCloneSupportDoc::Redo() {
+    return Restore(m_history.Redo());
 }
 
 bool CCloneSupportDoc::TryEnterCommand() {
@@ -155,6 +225,7 @@ CDocument::SFileResult CCloneSupportDoc::OpenFile(const std::string& path) {
     SetModifiedFlag(false);
     SetPathName(path);
     AnnounceChange(SNodeChange::Everything(false));
+    StartFreshHistory();
     WarnIfCutShort(path);
     return result;
 }
@@ -229,6 +300,7 @@ CDocument::SFileResult CCloneSupportDoc::SaveFile(const std::string& path) {
     if (result.ok) {
         SetModifiedFlag(false);
         SetPathName(path);
+        m_history.MarkClean();
     }
     return result;
 }
@@ -341,10 +413,12 @@ ECloneResult CCloneSupportDoc::RunGuarded(ECloneResult (CCloneRsIoManager::*comm
 }
 
 ECloneResult CCloneSupportDoc::OnCloneRead() {
+    NameNextStep("Read from radio");
     return RunGuarded(&CCloneRsIoManager::ReadFromRadio);
 }
 
 ECloneResult CCloneSupportDoc::OnCloneWrite() {
+    NameNextStep("Write to radio");
     return RunGuarded(&CCloneRsIoManager::WriteToRadio);
 }
 
