@@ -157,14 +157,22 @@ int CCloneSupportDoc::HasModelOption(std::string_view name) const {
     return -1;
 }
 
-// The nodes go into the image first: the image then holds all of the data.
+// The bytes of the memory range as the nodes would store them; the image
+// itself stays as it is (it may hold what the nodes cannot show until the
+// next save).
 CUndoHistory::State CCloneSupportDoc::CurrentState() {
     const CEepromDataManager* image = m_manager != nullptr ? m_manager->GetMemoryImage() : nullptr;
-    if (image == nullptr) {
+    CRadioDataManager* map = m_manager != nullptr ? m_manager->GetRadioData() : nullptr;
+    if (image == nullptr || map == nullptr) {
         return {};
     }
-    m_manager->StoreNodes();
-    return CUndoHistory::State(image->Data(), image->Data() + image->GetSize());
+    CImageBuffer stored(*image);
+    map->NodesToImage(map->GetRoot(), stored);
+    CUndoHistory::State state;
+    for (const SMemoryRange& range : StateRanges()) {
+        state.insert(state.end(), stored.Data() + range.first, stored.Data() + range.last + 1);
+    }
+    return state;
 }
 
 void CCloneSupportDoc::StartFreshHistory() {
@@ -183,16 +191,36 @@ void CCloneSupportDoc::RecordStep(const SNodeChange& change) {
 
 bool CCloneSupportDoc::Restore(const CUndoHistory::State* state) {
     CEepromDataManager* image = m_manager != nullptr ? m_manager->GetMemoryImage() : nullptr;
-    if (state == nullptr || image == nullptr || state->size() != image->GetSize()) {
+    if (state == nullptr || image == nullptr) {
         return false;
     }
-    image->Write(0, state->data(), image->GetSize());
+    std::size_t offset = 0;
+    for (const SMemoryRange& range : StateRanges()) {
+        const std::uint32_t count = range.last - range.first + 1;
+        if (offset + count <= state->size()) {
+            image->Write(range.first, state->data() + offset, count);
+        }
+        offset += count;
+    }
     m_manager->LoadNodes();
     m_restoring = true;
     AnnounceChange(SNodeChange::Everything(false));
     m_restoring = false;
     SetModifiedFlag(!m_history.IsClean());
     return true;
+}
+
+// The ranges of the memory range that lie in the image.
+std::vector<SMemoryRange> CCloneSupportDoc::StateRanges() const {
+    const CEepromDataManager* image = m_manager != nullptr ? m_manager->GetMemoryImage() : nullptr;
+    std::vector<SMemoryRange> ranges;
+    for (const SMemoryRange& range : GetMemoryRange()) {
+        if (image != nullptr && range.first <= range.last &&
+            image->IsValidRange(range.first, range.last - range.first + 1)) {
+            ranges.push_back(range);
+        }
+    }
+    return ranges;
 }
 
 bool CCloneSupportDoc::Undo() {

@@ -22,6 +22,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "clone/CloneDocument.h"
 #include "clone/MemoryRange.h"
@@ -145,6 +146,7 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
     ECloneResult RunGuarded(ECloneResult (CCloneRsIoManager::*command)());
 
     CUndoHistory::State CurrentState();
+    std::vector<SMemoryRange> StateRanges() const;
     void RecordStep(const SNodeChange& change);
     bool Restore(const CUndoHistory::State* state);
 
