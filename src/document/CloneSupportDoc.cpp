@@ -69,15 +69,12 @@ std::string ChannelLabel(int area, int channel) {
     return area == kAreaCall ? "call channel" : "CH " + std::to_string(channel);
 }
 
-// The name of a step nobody named, after what changed.
-std::string StepNameOf(const SNodeChange& change) {
+// The name of a step: verb and the first channel that changed.
+std::string StepName(const std::string& verb, const SNodeChange& change) {
     if (change.everything || change.area == kAreaNone) {
-        return "Edit settings";
+        return verb.empty() ? "Edit settings" : verb;
     }
-    if (change.firstChannel == change.lastChannel) {
-        return "Edit " + ChannelLabel(change.area, change.firstChannel);
-    }
-    return "Edit " + std::to_string(change.lastChannel - change.firstChannel + 1) + " channels";
+    return (verb.empty() ? "Edit" : verb) + " " + ChannelLabel(change.area, change.firstChannel);
 }
 
 }  // namespace
@@ -176,7 +173,7 @@ CUndoHistory::State CCloneSupportDoc::CurrentState() {
 }
 
 void CCloneSupportDoc::StartFreshHistory() {
-    m_nextStepName.clear();
+    m_stepVerb.clear();
     m_history.Reset(CurrentState());
 }
 
@@ -184,9 +181,8 @@ void CCloneSupportDoc::RecordStep(const SNodeChange& change) {
     if (m_restoring) {
         return;
     }
-    std::string name = std::move(m_nextStepName);
-    m_nextStepName.clear();
-    m_history.Record(name.empty() ? StepNameOf(change) : std::move(name), CurrentState());
+    m_history.Record(StepName(m_stepVerb, change), CurrentState());
+    m_stepVerb.clear();
 }
 
 bool CCloneSupportDoc::Restore(const CUndoHistory::State* state) {
@@ -441,12 +437,12 @@ ECloneResult CCloneSupportDoc::RunGuarded(ECloneResult (CCloneRsIoManager::*comm
 }
 
 ECloneResult CCloneSupportDoc::OnCloneRead() {
-    NameNextStep("Read from radio");
+    SetStepVerb("Read from radio");
     return RunGuarded(&CCloneRsIoManager::ReadFromRadio);
 }
 
 ECloneResult CCloneSupportDoc::OnCloneWrite() {
-    NameNextStep("Write to radio");
+    SetStepVerb("Write to radio");
     return RunGuarded(&CCloneRsIoManager::WriteToRadio);
 }
 

@@ -86,9 +86,10 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
     void AnnounceChange(const SNodeChange& change);
 
     // Undo and Redo: every change the views hear of (an edit, a read from
-    // the radio) is one step of the history, named by NameNextStep when the
-    // change is announced or else after the change ("Edit CH 12", "Edit
-    // settings"). Undo and Redo restore the data as it was before or after
+    // the radio) is one step of the history, named by the verb of
+    // SetStepVerb (default "Edit") and the first channel that changed
+    // ("Delete CH 12"); a change of everything is named by the verb alone, or
+    // "Edit settings". Undo and Redo restore the data as it was before or after
     // the step, announce that everything changed and set the modified flag
     // unless the data is as it was saved. Open, New and a model change start
     // a fresh history; a save marks its state clean.
@@ -98,7 +99,7 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
     std::string RedoName() const { return m_history.RedoName(); }
     bool Undo();
     bool Redo();
-    void NameNextStep(std::string name) { m_nextStepName = std::move(name); }
+    void SetStepVerb(std::string verb) { m_stepVerb = std::move(verb); }
     void StartFreshHistory();
 
     // The option test by name on the model information's option byte:
@@ -166,7 +167,7 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
     std::function<void()> m_onModelReset;
     CNodeChanges m_nodeChanges;
     CUndoHistory m_history;
-    std::string m_nextStepName;
+    std::string m_stepVerb;
     bool m_restoring = false;
     CNodeChanges::CSubscription m_recording;
 };

@@ -134,7 +134,7 @@ TEST_F(CDocumentTest, UndoBackToTheSavedStateClearsTheModifiedFlag) {
     ASSERT_TRUE(document.Redo());
     EXPECT_TRUE(document.IsModified());
     ASSERT_TRUE(document.SaveFile(dir.File("saved.cz5")).ok);
-    document.NameNextStep("Clear CH 3");
+    document.SetStepVerb("Clear");
     z5channel::ClearChannel(*RootOf(document).FindPath("MCH.CH3"));
     document.AnnounceChange(SNodeChange::Channels(kAreaMemory, 3, 3));
     EXPECT_EQ(document.UndoName(), "Clear CH 3");
