@@ -1,5 +1,5 @@
 // CUndoHistory: the steps the user may undo and redo, each a named pair of
-// states of the radio's data (its memory image, about 2 KB) before and after
+// states of the radio's data (the bytes of its memory range) before and after
 // the step. The history knows the current state; a step recorded with a state
 // equal to it is no step. Recording after undos drops the steps that could
 // have been redone. The oldest steps go when more than the limit are kept.
