@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <fstream>
 #include <memory>
@@ -145,6 +147,10 @@ TEST_F(UndoTest, UndoAfterADeleteBringsTheChannelBackAndTheSavedState) {
     EXPECT_TRUE(Document().IsModified());
     EXPECT_EQ(ActionText(Cmd::EditUndo), "&Undo Delete CH 3");
     EXPECT_FALSE(IsEnabled(Cmd::EditRedo));
+    QMenu* edit = Frame().menuBar()->actions().value(1)->menu();
+    ASSERT_NE(edit, nullptr);
+    edit->adjustSize();
+    EXPECT_FALSE(guitest::SaveScreenshot(edit, "undo_edit_menu").empty());
 
     ASSERT_TRUE(Frame().RunCommand(Cmd::EditUndo));
     EXPECT_EQ(Channel(3)->FindPath("FreqRx")->GetText(), "146.52000");
