@@ -144,7 +144,7 @@ TEST_F(CDocumentTest, UndoBackToTheSavedStateClearsTheModifiedFlag) {
     EXPECT_TRUE(document.IsModified());
 }
 
-TEST_F(CDocumentTest, OpeningAFileStartsAFreshHistory) {
+TEST_F(CDocumentTest, OpeningAFileOrAModelResetStartsAFreshHistory) {
     CZ5Doc document(settings, ui);
     ASSERT_TRUE(document.SaveFile(dir.File("plain.cz5")).ok);
     z5channel::ClearChannel(*RootOf(document).FindPath("MCH.CH0"));
@@ -154,6 +154,12 @@ TEST_F(CDocumentTest, OpeningAFileStartsAFreshHistory) {
     EXPECT_FALSE(document.CanUndo());
     EXPECT_FALSE(document.CanRedo());
     EXPECT_FALSE(document.Undo());
+
+    z5channel::ClearChannel(*RootOf(document).FindPath("MCH.CH0"));
+    document.AnnounceChange(SNodeChange::Channels(kAreaMemory, 0, 0));
+    ASSERT_TRUE(document.CanUndo());
+    document.OnModelReset();
+    EXPECT_FALSE(document.CanUndo());
 }
 
 }  // namespace
