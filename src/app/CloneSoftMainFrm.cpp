@@ -129,6 +129,9 @@ void CCloneSoftMainFrm::UpdateCommands() {
     for (const auto& [id, action] : m_actions) {
         const SCommandState state = m_router.Query(id);
         action->setEnabled(state.enabled);
+        if (!state.text.empty()) {
+            action->setText(QString::fromStdString(state.text));
+        }
         if (action->isCheckable()) {
             action->setChecked(state.checked);
         }

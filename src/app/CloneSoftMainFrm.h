@@ -51,6 +51,10 @@ class CCloneSoftMainFrm : public QMainWindow, public CCommandTarget {
     // document title while the query says the data has unsaved changes.
     void SetDocumentTitle(const QString& title);
     void SetModifiedQuery(std::function<bool()> query) { m_modifiedQuery = std::move(query); }
+    // Told of every command's id before it runs, and of 0 after it.
+    void SetCommandObserver(std::function<void(int id)> observer) {
+        m_router.SetObserver(std::move(observer));
+    }
 
     // The action of command id, or nullptr.
     QAction* Action(int id) const;

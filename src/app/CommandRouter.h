@@ -25,6 +25,12 @@ class CCommandRouter {
     // The command's look now.
     SCommandState Query(int id) const;
 
+    // Told of every routed command's id before it runs, and of 0 after it.
+    void SetObserver(std::function<void(int id)> observer) { m_observer = std::move(observer); }
+
   private:
+    bool RouteToChain(int id);
+
     Chain m_chain;
+    std::function<void(int id)> m_observer;
 };

@@ -32,7 +32,8 @@ constexpr SCommandDef kCommands[] = {
     {EditDelete, "&Delete", "Del", "Delete the selected channel and move the ones below up"},
     {EditInsert, "&Insert", "Ins", "Insert an empty channel and move the ones below down"},
     {EditCut, "Cut", "Ctrl+X;Shift+Del", ""},
-    {EditUndo, "Undo", "Ctrl+Z;Alt+Backspace", ""},
+    {EditUndo, "&Undo", "Ctrl+Z;Alt+Backspace", "Take the last change back"},
+    {EditRedo, "&Redo", "Ctrl+Shift+Z;Ctrl+Y", "Make the change taken back again"},
     {PgrMemory, "&PGR Memory...", "", "Edit the pager codes"},
     {DtmfAutodial, "&DTMF Autodial...", "", "Edit the DTMF autodial memories"},
     {CommonSetting, "&Common Setting...", "", "Edit the radio's common settings"},
@@ -64,8 +65,8 @@ constexpr int kFileMenu[] = {
     FileNewMenu,      FileOpen, FileSave,     FileSaveAs,  0,      FileImportCsv,
     FileExportCsv,    0,        FileCompare,  FileHistory, 0,      FilePrint,
     FilePrintPreview, 0,        FileMruFirst, 0,           AppExit};
-constexpr int kEditMenu[] = {EditMemory, 0,         EditCopy,   EditPaste,
-                             0,          EditClear, EditDelete, EditInsert};
+constexpr int kEditMenu[] = {EditUndo,  EditRedo, 0,         EditMemory, 0,         EditCopy,
+                             EditPaste, 0,        EditClear, EditDelete, EditInsert};
 constexpr int kViewMenu[] = {PgrMemory, DtmfAutodial, CommonSetting, 0, ViewToolbar, ViewStatusBar};
 constexpr int kComMenu[] = {Com1, Com2, Com3, Com4};
 constexpr int kCloneMenu[] = {CloneRead, CloneWrite,      0, CloneBackup, CloneVerify,

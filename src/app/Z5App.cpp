@@ -20,6 +20,7 @@
 #include "app/PrintJob.h"
 #include "app/PrintPreviewDlg.h"
 #include "app/PrintSelectDlg.h"
+#include "app/UndoCommands.h"
 #include "app/Z5MainFrame.h"
 #include "clone/CloneManager.h"
 #include "clone/CommPortSetup.h"
@@ -152,6 +153,10 @@ void CZ5App::CreateDocument() {
     m_historyCommands->Register([this](int id, Runner run, Updater update) {
         HandleCommand(id, std::move(run), std::move(update));
     });
+    m_undoCommands = std::make_unique<CUndoCommands>(*m_document);
+    m_undoCommands->Register([this](int id, Runner run, Updater update) {
+        HandleCommand(id, std::move(run), std::move(update));
+    });
     SetCsvPrompts([this] { return AskCsvPath(false); }, [this] { return AskCsvPath(true); });
 }
 
@@ -162,6 +167,7 @@ void CZ5App::CreateMainFrame() {
     m_frame->SetModifiedQuery([this] { return m_document->IsModified(); });
     m_frame->SetModifiedHandler([this] { m_document->SetModifiedFlag(true); });
     m_frame->SetNodeChanges(&m_document->NodeChanges());
+    m_frame->SetCommandObserver([this](int id) { m_undoCommands->CommandRuns(id); });
     m_frame->SetRecentFiles(m_recentFiles.Entries());
     m_ui.SetMainWindow(m_frame.get());
     m_historyCommands->SetFrame(m_frame.get());
@@ -210,6 +216,7 @@ void CZ5App::OnFileNewMenu() {
     manager.LoadNodes();
     m_document->AnnounceChange(SNodeChange::Everything(false));
     m_document->SetModifiedFlag(false);
+    m_document->StartFreshHistory();
     m_frame->RunCommand(Cmd::FileNew);
 }
 

@@ -26,6 +26,7 @@ class CCsvCommands;
 class CDataCommands;
 class CHelpWindow;
 class CHistoryCommands;
+class CUndoCommands;
 class CPrintFramePane;
 class CPrintSelectDlg;
 class CSettingsStore;
@@ -119,6 +120,7 @@ class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
     std::unique_ptr<CDataCommands> m_dataCommands;
     std::unique_ptr<CCsvCommands> m_csvCommands;
     std::unique_ptr<CHistoryCommands> m_historyCommands;
+    std::unique_ptr<CUndoCommands> m_undoCommands;
     std::unique_ptr<CZ5MainFrame> m_frame;
     std::unique_ptr<CPrintFramePane> m_printPane;
     std::unique_ptr<CPrintSelectDlg> m_printDialog;

@@ -50,6 +50,23 @@ std::string CutShortWarning(const std::string& path, std::uint32_t lines, std::u
            " data lines of a full clone file; the rest is factory data.";
 }
 
+// A channel as the channel lists label it: "CH 12", "scan edge 1A", "call
+// channel".
+std::string ChannelLabel(int area, int channel) {
+    if (area == kAreaScanEdge) {
+        return "scan edge " + std::to_string(channel / 2 + 1) + (channel % 2 == 0 ? "A" : "B");
+    }
+    return area == kAreaCall ? "call channel" : "CH " + std::to_string(channel);
+}
+
+// The name of a step: verb and the first channel that changed.
+std::string StepName(const std::string& verb, const SNodeChange& change) {
+    if (change.everything || change.area == kAreaNone) {
+        return verb.empty() ? "Edit settings" : verb;
+    }
+    return (verb.empty() ? "Edit" : verb) + " " + ChannelLabel(change.area, change.firstChannel);
+}
+
 }  // namespace
 
 CCloneSupportDoc::CCloneSupportDoc(CSettingsStore& settings, CUserInterface& ui)
@@ -74,6 +91,9 @@ void CCloneSupportDoc::InitializeClone(std::unique_ptr<CCloneManager> manager) {
     m_manager->ResetToDefaults();
     m_tempFile = std::make_unique<CTempFile>(CTempFile::kDocumentPrefix);
     CNode::SetActiveRoot(RootOf(*m_manager));
+    m_recording =
+        m_nodeChanges.Subscribe([this](const SNodeChange& change) { RecordStep(change); });
+    StartFreshHistory();
 }
 
 bool CCloneSupportDoc::IsModified() {
@@ -107,6 +127,7 @@ void CCloneSupportDoc::AnnounceChange(const SNodeChange& change) {
 
 void CCloneSupportDoc::OnModelReset() {
     AnnounceChange(SNodeChange::Everything(false));
+    StartFreshHistory();
     if (m_onModelReset) {
         m_onModelReset();
     }
@@ -116,6 +137,79 @@ int CCloneSupportDoc::HasModelOption(std::string_view name) const {
     const CModelManager* models = m_manager != nullptr ? m_manager->GetModelManager() : nullptr;
     const std::uint8_t options = models != nullptr ? models->GetModelInfo().GetOptionByte() : 0;
     return z5map::FindOption(options, name);
+}
+
+// The bytes of the memory range as the nodes would store them; the image
+// itself stays as it is (it may hold what the nodes cannot show until the
+// next save).
+CUndoHistory::State CCloneSupportDoc::CurrentState() {
+    const CEepromDataManager* image = m_manager != nullptr ? m_manager->GetMemoryImage() : nullptr;
+    CRadioDataManager* map = m_manager != nullptr ? m_manager->GetRadioData() : nullptr;
+    if (image == nullptr || map == nullptr) {
+        return {};
+    }
+    CImageBuffer stored(*image);
+    map->NodesToImage(map->GetRoot(), stored);
+    CUndoHistory::State state;
+    for (const SMemoryRange& range : StateRanges()) {
+        state.insert(state.end(), stored.Data() + range.first, stored.Data() + range.last + 1);
+    }
+    return state;
+}
+
+void CCloneSupportDoc::StartFreshHistory() {
+    m_stepVerb.clear();
+    m_history.Reset(CurrentState());
+}
+
+void CCloneSupportDoc::RecordStep(const SNodeChange& change) {
+    if (m_restoring) {
+        return;
+    }
+    m_history.Record(StepName(m_stepVerb, change), CurrentState());
+    m_stepVerb.clear();
+}
+
+bool CCloneSupportDoc::Restore(const CUndoHistory::State* state) {
+    CEepromDataManager* image = m_manager != nullptr ? m_manager->GetMemoryImage() : nullptr;
+    if (state == nullptr || image == nullptr) {
+        return false;
+    }
+    std::size_t offset = 0;
+    for (const SMemoryRange& range : StateRanges()) {
+        const std::uint32_t count = range.last - range.first + 1;
+        if (offset + count <= state->size()) {
+            image->Write(range.first, state->data() + offset, count);
+        }
+        offset += count;
+    }
+    m_manager->LoadNodes();
+    m_restoring = true;
+    AnnounceChange(SNodeChange::Everything(false));
+    m_restoring = false;
+    SetModifiedFlag(!m_history.IsClean());
+    return true;
+}
+
+// The ranges of the memory range that lie in the image.
+std::vector<SMemoryRange> CCloneSupportDoc::StateRanges() const {
+    const CEepromDataManager* image = m_manager != nullptr ? m_manager->GetMemoryImage() : nullptr;
+    std::vector<SMemoryRange> ranges;
+    for (const SMemoryRange& range : GetMemoryRange()) {
+        if (image != nullptr && range.first <= range.last &&
+            image->IsValidRange(range.first, range.last - range.first + 1)) {
+            ranges.push_back(range);
+        }
+    }
+    return ranges;
+}
+
+bool CCloneSupportDoc::Undo() {
+    return Restore(m_history.Undo());
+}
+
+bool CCloneSupportDoc::Redo() {
+    return Restore(m_history.Redo());
 }
 
 bool CCloneSupportDoc::TryEnterCommand() {
@@ -140,6 +234,7 @@ CDocument::SFileResult CCloneSupportDoc::OpenFile(const std::string& path) {
     SetModifiedFlag(false);
     SetPathName(path);
     AnnounceChange(SNodeChange::Everything(false));
+    StartFreshHistory();
     WarnIfCutShort(path);
     return result;
 }
@@ -214,6 +309,7 @@ CDocument::SFileResult CCloneSupportDoc::SaveFile(const std::string& path) {
     if (result.ok) {
         SetModifiedFlag(false);
         SetPathName(path);
+        m_history.MarkClean();
     }
     return result;
 }
@@ -326,10 +422,12 @@ ECloneResult CCloneSupportDoc::RunGuarded(ECloneResult (CCloneRsIoManager::*comm
 }
 
 ECloneResult CCloneSupportDoc::OnCloneRead() {
+    SetStepVerb("Read from radio");
     return RunGuarded(&CCloneRsIoManager::ReadFromRadio);
 }
 
 ECloneResult CCloneSupportDoc::OnCloneWrite() {
+    SetStepVerb("Write to radio");
     return RunGuarded(&CCloneRsIoManager::WriteToRadio);
 }
 

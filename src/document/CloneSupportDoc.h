@@ -22,11 +22,13 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "clone/CloneDocument.h"
 #include "clone/MemoryRange.h"
 #include "document/Document.h"
 #include "document/NodeChanges.h"
+#include "document/UndoHistory.h"
 #include "transport/CloneResult.h"
 
 class CCloneManager;
@@ -83,6 +85,23 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
     // then every view hears of the change.
     void AnnounceChange(const SNodeChange& change);
 
+    // Undo and Redo: every change the views hear of (an edit, a read from
+    // the radio) is one step of the history, named by the verb of
+    // SetStepVerb (default "Edit") and the first channel that changed
+    // ("Delete CH 12"); a change of everything is named by the verb alone, or
+    // "Edit settings". Undo and Redo restore the data as it was before or after
+    // the step, announce that everything changed and set the modified flag
+    // unless the data is as it was saved. Open, New and a model change start
+    // a fresh history; a save marks its state clean.
+    bool CanUndo() const { return m_history.CanUndo(); }
+    bool CanRedo() const { return m_history.CanRedo(); }
+    std::string UndoName() const { return m_history.UndoName(); }
+    std::string RedoName() const { return m_history.RedoName(); }
+    bool Undo();
+    bool Redo();
+    void SetStepVerb(std::string verb) { m_stepVerb = std::move(verb); }
+    void StartFreshHistory();
+
     // The option test by name on the model information's option byte:
     // "DETOP_RXEXP" bit 2; "DETOP_SCRM" bits 3, 5 and 6 all set; "DETOP_ANI"
     // bits 4 and 6 set and bit 5 clear. 1 or 0; -1 for any other name.
@@ -127,6 +146,11 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
     CCloneRsIoManager* SerialTransfer() const;
     ECloneResult RunGuarded(ECloneResult (CCloneRsIoManager::*command)());
 
+    CUndoHistory::State CurrentState();
+    std::vector<SMemoryRange> StateRanges() const;
+    void RecordStep(const SNodeChange& change);
+    bool Restore(const CUndoHistory::State* state);
+
     SFileResult CopyIntoTempFile(const std::string& path);
     SFileResult LoadTempFile();
     void WarnIfCutShort(const std::string& path);
@@ -142,4 +166,8 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
     std::function<void()> m_onModelChanged;
     std::function<void()> m_onModelReset;
     CNodeChanges m_nodeChanges;
+    CUndoHistory m_history;
+    std::string m_stepVerb;
+    bool m_restoring = false;
+    CNodeChanges::CSubscription m_recording;
 };

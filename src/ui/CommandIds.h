@@ -30,7 +30,8 @@ constexpr int EditClear = 57632;
 constexpr int EditDelete = 32812;
 constexpr int EditInsert = 32804;
 constexpr int EditCut = 57635;   // accelerator only: swallowed
-constexpr int EditUndo = 57643;  // accelerator only: swallowed
+constexpr int EditUndo = 57643;  // undoes the last step
+constexpr int EditRedo = 57644;  // does the undone step again
 
 // View
 constexpr int PgrMemory = 166;

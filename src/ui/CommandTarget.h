@@ -9,11 +9,18 @@
 
 #include <functional>
 #include <map>
+#include <string>
+#include <utility>
 
 // How a command's menu item and toolbar button look.
 struct SCommandState {
+    SCommandState() = default;
+    SCommandState(bool isEnabled, bool isChecked, std::string nowText = {})
+        : enabled(isEnabled), checked(isChecked), text(std::move(nowText)) {}
+
     bool enabled = false;
     bool checked = false;
+    std::string text;  // the menu item's text now; "" keeps it
 };
 
 class CCommandTarget {

@@ -91,9 +91,8 @@ void CListSheet::RegisterEditCommands() {
     HandleCommand(
         Cmd::EditInsert, [this] { RunAndRefocus(&CListSheet::InsertItem); },
         [this] { return Enabled(CanClearDeleteInsert()); });
-    // The accelerators of Cut and Undo are taken and do nothing.
+    // The accelerator of Cut is taken and does nothing.
     HandleCommand(Cmd::EditCut, [] {});
-    HandleCommand(Cmd::EditUndo, [] {});
 }
 
 void CListSheet::RunAndRefocus(void (CListSheet::*operation)()) {

@@ -1,0 +1,177 @@
+// Edit > Undo and Redo in the program: random grid commands and settings
+// changes taken back and done again give the saved files byte for byte, the
+// menu names the step, and the modified flag follows the saved state.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <sstream>
+
+#include "GuiTestSupport.h"
+#include "app/CommandLineInfo.h"
+#include "app/Z5App.h"
+#include "app/Z5MainFrame.h"
+#include "document/Z5Doc.h"
+#include "model/Node.h"
+#include "model/NodeAccess.h"
+#include "platform/MemorySettingsStore.h"
+#include "ui/CommandIds.h"
+#include "ui/ListSheet.h"
+
+namespace {
+
+using guitest::AnswerNextModal;
+using guitest::PressButton;
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+class UndoTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        settings.SetInt("Model", "Setup", 1);
+        settings.SetInt("Model", "ModelVer", 2);
+        program = std::make_unique<CZ5App>(settings);
+        program->UserInterface().SetBeepWaits(false);
+        ASSERT_TRUE(program->InitInstance(CCommandLineInfo({})));
+        guitest::ProcessEvents(50);
+    }
+    void TearDown() override { program.reset(); }
+
+    CZ5MainFrame& Frame() { return *program->MainFrame(); }
+    CZ5Doc& Document() { return *program->Document(); }
+
+    std::string Saved(const std::string& name) {
+        const std::string path = dir.filePath(QString::fromStdString(name)).toStdString();
+        EXPECT_TRUE(Document().SaveFile(path).ok);
+        return path;
+    }
+
+    static CNode* Channel(int number) {
+        return CNode::ResolvePath("MCH.CH" + std::to_string(number));
+    }
+    static bool IsCleared(int number) { return GetNodeValue(Channel(number), "Clear") != 0; }
+
+    // Programs a memory channel as the edit dialog would, through the document.
+    void Program(int number, const char* frequency) {
+        SetNodeText(Channel(number), "Clear", "OFF");
+        SetNodeFreq(Channel(number), "FreqRx", frequency);
+        Document().AnnounceChange(SNodeChange::Channels(kAreaMemory, number, number));
+    }
+
+    // Runs a grid command on row, answering Yes to its question.
+    void OnRow(int row, int command, bool asks) {
+        Frame().ShownList()->SelectRow(row);
+        if (asks) {
+            AnswerNextModal([](QWidget* box) { PressButton(box, "&Yes"); });
+        }
+        Frame().RunCommand(command);
+    }
+
+    QString ActionText(int id) {
+        Frame().UpdateCommands();
+        return Frame().Action(id)->text();
+    }
+    bool IsEnabled(int id) {
+        Frame().UpdateCommands();
+        return Frame().Action(id)->isEnabled();
+    }
+
+    QTemporaryDir dir;
+    CMemorySettingsStore settings;
+    std::unique_ptr<CZ5App> program;
+};
+
+TEST_F(UndoTest, HundredEditsUndoneAndRedoneGiveTheFilesByteForByte) {
+    const char* frequencies[] = {"145.00000", "146.52000", "147.30000", "144.80000"};
+    for (int channel = 0; channel < 10; ++channel) {
+        Program(channel * 3, frequencies[channel % 4]);
+    }
+    const std::string original = Saved("original.cz5");
+    Document().StartFreshHistory();
+    std::mt19937 random(5);
+    auto pick = [&random](int high) { return std::uniform_int_distribution<int>(0, high)(random); };
+    for (int i = 0; i < 100; ++i) {
+        const int row = pick(99);
+        switch (pick(4)) {
+            case 0:
+                OnRow(row, Cmd::EditClear, false);
+                break;
+            case 1:
+                OnRow(row, Cmd::EditDelete, !IsCleared(row));
+                break;
+            case 2:
+                OnRow(row, Cmd::EditInsert, !IsCleared(99));
+                break;
+            case 3:
+                OnRow(pick(99), Cmd::EditCopy, false);
+                OnRow(row, Cmd::EditPaste, false);
+                break;
+            default:
+                Program(row, frequencies[pick(3)]);
+                break;
+        }
+    }
+    const std::string edited = Saved("edited.cz5");
+    int undos = 0;
+    while (IsEnabled(Cmd::EditUndo) && undos <= 100) {
+        ASSERT_TRUE(Frame().RunCommand(Cmd::EditUndo));
+        ++undos;
+    }
+    EXPECT_GT(undos, 50) << "most operations changed something";
+    EXPECT_LE(undos, 100 + 10);
+    EXPECT_EQ(FileBytes(Saved("undone.cz5")), FileBytes(original));
+    for (int i = 0; i < undos; ++i) {
+        ASSERT_TRUE(Frame().RunCommand(Cmd::EditRedo)) << i;
+    }
+    EXPECT_FALSE(IsEnabled(Cmd::EditRedo));
+    EXPECT_EQ(FileBytes(Saved("redone.cz5")), FileBytes(edited));
+}
+
+TEST_F(UndoTest, UndoAfterADeleteBringsTheChannelBackAndTheSavedState) {
+    Program(3, "146.52000");
+    Program(4, "145.00000");
+    Saved("saved.cz5");
+    EXPECT_FALSE(Document().IsModified());
+    OnRow(3, Cmd::EditDelete, true);
+    EXPECT_EQ(Channel(3)->FindPath("FreqRx")->GetText(), "145.00000");
+    EXPECT_TRUE(Document().IsModified());
+    EXPECT_EQ(ActionText(Cmd::EditUndo), "&Undo Delete CH 3");
+    EXPECT_FALSE(IsEnabled(Cmd::EditRedo));
+    QMenu* edit = Frame().menuBar()->actions().value(1)->menu();
+    ASSERT_NE(edit, nullptr);
+    edit->adjustSize();
+    EXPECT_FALSE(guitest::SaveScreenshot(edit, "undo_edit_menu").empty());
+
+    ASSERT_TRUE(Frame().RunCommand(Cmd::EditUndo));
+    EXPECT_EQ(Channel(3)->FindPath("FreqRx")->GetText(), "146.52000");
+    EXPECT_EQ(Frame().ShownList()->GetCellText(3, 1), "146.52000");
+    EXPECT_FALSE(Document().IsModified()) << "back at the saved state";
+    EXPECT_EQ(ActionText(Cmd::EditRedo), "&Redo Delete CH 3");
+    EXPECT_EQ(ActionText(Cmd::EditUndo), "&Undo Edit CH 4");
+
+    ASSERT_TRUE(Frame().RunCommand(Cmd::EditRedo));
+    EXPECT_TRUE(Document().IsModified());
+    EXPECT_EQ(Channel(3)->FindPath("FreqRx")->GetText(), "145.00000");
+}
+
+TEST_F(UndoTest, NewDataStartsAFreshHistory) {
+    Program(7, "147.30000");
+    Saved("kept.cz5");
+    ASSERT_TRUE(IsEnabled(Cmd::EditUndo));
+    Frame().RunCommand(Cmd::FileNewMenu);
+    EXPECT_FALSE(IsEnabled(Cmd::EditUndo));
+    EXPECT_EQ(ActionText(Cmd::EditUndo), "&Undo");
+    EXPECT_FALSE(Frame().RunCommand(Cmd::EditUndo));
+}
+
+}  // namespace
