@@ -46,19 +46,8 @@ void StoreTypedFrequency(CNode* channel, const char* leaf, const QString& typed,
     }
 }
 
-QString FilteredName(const QString& typed) {
-    std::string name;
-    for (const QChar c : typed) {
-        if (name.size() < z5channel::kNameLength && c.unicode() < 0x80 &&
-            z5channel::kNameCharacters.find(static_cast<char>(c.unicode())) != std::string::npos) {
-            name += static_cast<char>(c.unicode());
-        }
-    }
-    return QString::fromStdString(AsciiUpperCase(name));
-}
-
 void StoreTypedName(CNode* channel, const QString& typed) {
-    SetNodeString(channel, z5leaf::kName, FilteredName(typed).toStdString());
+    SetNodeString(channel, z5leaf::kName, AsciiUpperCase(typed.toStdString()));
 }
 
 void SetUpNameEdit(QLineEdit& edit) {

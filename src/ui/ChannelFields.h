@@ -21,10 +21,9 @@ bool IsFrequencyAccepted(const CNode* channel, const char* leaf, const QString& 
 // frequency exactly); an empty loaded text always stores.
 void StoreTypedFrequency(CNode* channel, const char* leaf, const QString& typed,
                          const QString& loaded);
-// The name as the radio keeps it: the characters a name may hold, at most
-// its length, in upper case.
-QString FilteredName(const QString& typed);
-// Stores the name leaf of channel from typed (FilteredName).
+// Stores the name leaf of channel from typed, in upper case. The editor
+// filters what is typed (SetUpNameEdit); a name loaded with a character
+// that cannot be typed keeps it.
 void StoreTypedName(CNode* channel, const QString& typed);
 // Makes edit a name editor: its length limit, and characters that a name
 // may not hold are taken out as the user types.
