@@ -23,8 +23,11 @@ QWidget* CChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionV
         return nullptr;
     }
     switch (CChannelTableModel::CellEditor(index.column())) {
-        case CChannelTableModel::ECellEditor::Frequency:
-            return new QLineEdit(parent);
+        case CChannelTableModel::ECellEditor::Frequency: {
+            auto* edit = new QLineEdit(parent);
+            edit->setAlignment(Qt::AlignRight);
+            return edit;
+        }
         case CChannelTableModel::ECellEditor::Name: {
             auto* edit = new QLineEdit(parent);
             channelfields::SetUpNameEdit(*edit);
