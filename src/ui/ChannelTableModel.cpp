@@ -6,7 +6,9 @@
 #include "document/NodeChanges.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
+#include "model/Z5ChannelRules.h"
 #include "model/Z5MemoryMap.h"
+#include "ui/ChannelFields.h"
 #include "ui/ModelOptions.h"
 #include "ui/Z5ChListSheet.h"
 
@@ -87,6 +89,72 @@ bool ShowsCleared(const CNode* channel) {
            GetNodeValue(channel, z5leaf::kClear) != 0;
 }
 
+using ECellEditor = CChannelTableModel::ECellEditor;
+
+// How each column edits, and the leaf it edits.
+struct SCellEdit {
+    ECellEditor editor;
+    const char* leaf;
+};
+constexpr std::array<SCellEdit, 16> kCellEdits = {{
+    {ECellEditor::None, nullptr},
+    {ECellEditor::Frequency, z5leaf::kFreqRx},
+    {ECellEditor::List, z5leaf::kDuplex},
+    {ECellEditor::List, z5leaf::kDupRev},
+    {ECellEditor::Frequency, z5leaf::kFreqOw},
+    {ECellEditor::Name, z5leaf::kName},
+    {ECellEditor::List, z5leaf::kToneSet},
+    {ECellEditor::List, z5leaf::kToneCode},
+    {ECellEditor::List, z5leaf::kTsqlCode},
+    {ECellEditor::List, z5leaf::kDtcsCode},
+    {ECellEditor::List, z5leaf::kAniSet},
+    {ECellEditor::List, z5leaf::kAniCode},
+    {ECellEditor::List, z5leaf::kSkip},
+    {ECellEditor::List, z5leaf::kTxPower},
+    {ECellEditor::List, z5leaf::kTxInhibit},
+    {ECellEditor::List, z5leaf::kScrmCode},
+}};
+constexpr int kFrequencyColumn = 1;
+constexpr int kDtcsColumn = 9;
+constexpr int kSkipColumn = 12;
+constexpr int kScramblerColumn = CChannelTableModel::kScramblerColumn;
+const QString kScramblerOff = QStringLiteral("OFF");
+const QString kNormalPolarity = QStringLiteral("N");
+const QString kInversePolarity = QStringLiteral("i");
+
+QStringList LeafChoices(const char* leaf) {
+    QStringList texts;
+    for (const std::string& text : z5map::ChoiceTexts(z5area::kMemory, leaf)) {
+        texts.append(QString::fromStdString(text));
+    }
+    return texts;
+}
+
+// The DTCS column shows and edits the code with its polarity.
+QStringList DtcsChoices() {
+    QStringList texts;
+    for (const QString& code : LeafChoices(z5leaf::kDtcsCode)) {
+        texts.append(code + kNormalPolarity);
+        texts.append(code + kInversePolarity);
+    }
+    return texts;
+}
+
+void WriteDtcs(CNode& channel, const QString& text) {
+    SetNodeText(&channel, z5leaf::kDtcsCode, text.chopped(1).toStdString());
+    SetNodeValue(&channel, z5leaf::kDtcsInv, text.endsWith(kInversePolarity) ? 1 : 0);
+}
+
+// The scrambler column: "OFF", or the code of a scrambler that is on.
+void WriteScrambler(CNode& channel, const QString& text) {
+    if (text == kScramblerOff) {
+        SetNodeValue(&channel, z5leaf::kScrmSet, 0);
+        return;
+    }
+    SetNodeValue(&channel, z5leaf::kScrmSet, 1);
+    SetNodeText(&channel, z5leaf::kScrmCode, text.toStdString());
+}
+
 }  // namespace
 
 CChannelTableModel::CChannelTableModel(const ListSheetDef& def, int area,
@@ -140,4 +208,131 @@ void CChannelTableModel::FollowChange(const SNodeChange& change) {
     } else if (change.area == m_area) {
         RowsChanged(RowOfChannel(change.firstChannel), RowOfChannel(change.lastChannel));
     }
+}
+
+CChannelTableModel::ECellEditor CChannelTableModel::CellEditor(int column) {
+    return column >= 0 && column < static_cast<int>(kCellEdits.size())
+               ? kCellEdits[static_cast<size_t>(column)].editor
+               : ECellEditor::None;
+}
+
+QStringList CChannelTableModel::CellChoices(int column) const {
+    if (CellEditor(column) != ECellEditor::List) {
+        return {};
+    }
+    if (column == kDtcsColumn) {
+        return DtcsChoices();
+    }
+    QStringList texts = LeafChoices(kCellEdits[static_cast<size_t>(column)].leaf);
+    if (column == kScramblerColumn) {
+        texts.prepend(kScramblerOff);
+    }
+    return texts;
+}
+
+bool CChannelTableModel::IsCellEditable(int row, int column) const {
+    const CNode* channel = ChannelNode(row);
+    if (channel == nullptr || column >= columnCount() || CellEditor(column) == ECellEditor::None) {
+        return false;
+    }
+    if ((column == kSkipColumn && m_area != kAreaMemory) ||
+        (column == kScramblerColumn && m_options.HasModelOption(z5option::kScrambler) != 1)) {
+        return false;
+    }
+    return !ShowsCleared(channel) || m_area == kAreaCall || column == kFrequencyColumn;
+}
+
+// The DTCS and scrambler columns edit what they show; a list edits its
+// leaf's choice text.
+QString CChannelTableModel::EditText(int row, int column) const {
+    const CNode* channel = ChannelNode(row);
+    const char* leaf = kCellEdits[static_cast<size_t>(column)].leaf;
+    switch (CellEditor(column)) {
+        case ECellEditor::Frequency:
+            return ShowsCleared(channel) && column == kFrequencyColumn
+                       ? QString()
+                       : QString::fromStdString(GetNodeFreq(channel, leaf));
+        case ECellEditor::Name:
+            return QString::fromStdString(GetNodeString(channel, leaf));
+        case ECellEditor::List:
+            if (column == kDtcsColumn || column == kScramblerColumn) {
+                const SChannelView view{channel, 0, false};
+                return QString::fromStdString(kCellTexts[static_cast<size_t>(column - 1)](view));
+            }
+            return QString::fromStdString(GetNodeText(channel, leaf));
+        case ECellEditor::None:
+            break;
+    }
+    return QString();
+}
+
+bool CChannelTableModel::AcceptsCell(const CNode& channel, int column, const QString& text) const {
+    const char* leaf = kCellEdits[static_cast<size_t>(column)].leaf;
+    switch (CellEditor(column)) {
+        case ECellEditor::Frequency:
+            return channelfields::IsFrequencyAccepted(&channel, leaf, text);
+        case ECellEditor::Name:
+            return true;
+        case ECellEditor::List:
+            return CellChoices(column).contains(text);
+        case ECellEditor::None:
+            break;
+    }
+    return false;
+}
+
+QVariant CChannelTableModel::data(const QModelIndex& index, int role) const {
+    if (role == Qt::EditRole && checkIndex(index, CheckIndexOption::IndexIsValid) &&
+        IsCellEditable(index.row(), index.column())) {
+        return EditText(index.row(), index.column());
+    }
+    return CListSheetModel::data(index, role);
+}
+
+// A cleared channel becomes a fresh channel in use before its cell is
+// written; a text equal to what the cell had changes nothing.
+bool CChannelTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    const int row = index.row();
+    const int column = index.column();
+    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid) ||
+        !IsCellEditable(row, column)) {
+        return false;
+    }
+    CNode& channel = *ChannelNode(row);
+    const QString text = value.toString();
+    if (!AcceptsCell(channel, column, text)) {
+        return false;
+    }
+    const bool cleared = ShowsCleared(&channel);
+    const QString loaded = cleared ? QString() : EditText(row, column);
+    if (!cleared && text == loaded) {
+        return true;
+    }
+    if (cleared) {
+        z5channel::WriteFreshChannel(channel);
+        SetNodeValue(&channel, z5leaf::kClear, 0);
+    }
+    const char* leaf = kCellEdits[static_cast<size_t>(column)].leaf;
+    if (CellEditor(column) == ECellEditor::Frequency) {
+        channelfields::StoreTypedFrequency(&channel, leaf, text, loaded);
+    } else if (CellEditor(column) == ECellEditor::Name) {
+        channelfields::StoreTypedName(&channel, text);
+    } else if (column == kDtcsColumn) {
+        WriteDtcs(channel, text);
+    } else if (column == kScramblerColumn) {
+        WriteScrambler(channel, text);
+    } else {
+        SetNodeText(&channel, leaf, text.toStdString());
+    }
+    emit ChannelEdited(row);
+    return true;
+}
+
+Qt::ItemFlags CChannelTableModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = CListSheetModel::flags(index);
+    if (checkIndex(index, CheckIndexOption::IndexIsValid) &&
+        IsCellEditable(index.row(), index.column())) {
+        flags |= Qt::ItemIsEditable;
+    }
+    return flags;
 }

@@ -6,12 +6,24 @@
 // frequency outside the radio's band is marked "(!)", and the "Scrambler"
 // column shows only when the radio has the scrambler unit.
 //
+// Cells edit in place (flags, data with Qt::EditRole, setData): the
+// frequency and offset as text, the name (filtered, upper case), and every
+// other column as a list of the texts the cell may show: the leaf's choices
+// in the memory map; "DTCS" the codes with either polarity ("023N",
+// "023i"); "Scrambler" "OFF" and the codes. The row label does not edit; on
+// a cleared channel only the frequency does (the call channel: every cell),
+// and a commit first makes it a fresh channel in use. "Skip" edits only on
+// memory channels. A text the cell does not take (a frequency out of range,
+// a text not in the list) changes nothing. A stored edit is told by
+// ChannelEdited; telling the document is the sheet's part.
+//
 // It follows the document's changes (FollowChange): the rows of its area's
 // changed channels, or every row, are drawn again. The model options (the
 // version and the units of the radio) are not owned and must outlive the
 // model.
 #pragma once
 
+#include <QStringList>
 #include <string>
 
 #include "ui/ListSheetModel.h"
@@ -45,9 +57,34 @@ class CChannelTableModel : public CListSheetModel {
     QString CellText(int row, int column) const override;
     void FollowChange(const SNodeChange& change) override;
 
+    // How a column edits.
+    enum class ECellEditor { None, Frequency, Name, List };
+    // The editor of a column (None for the row label or a column out of
+    // range), whatever the row.
+    static ECellEditor CellEditor(int column);
+    // The texts a list column offers, in value order; empty for other
+    // columns.
+    QStringList CellChoices(int column) const;
+
+    // Qt::EditRole: the text an editor starts with (a frequency without its
+    // band mark; "" for a cleared channel).
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // Stores a text given with Qt::EditRole into the cell's channel; false
+    // when the cell does not edit or refuses the text (nothing changes then).
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
     static constexpr int kScramblerColumn = 15;
 
+  signals:
+    // The channel of row was changed by an edit of one of its cells.
+    void ChannelEdited(int row);
+
   private:
+    bool IsCellEditable(int row, int column) const;
+    QString EditText(int row, int column) const;
+    bool AcceptsCell(const CNode& channel, int column, const QString& text) const;
+
     const int m_area;
     const CModelOptions& m_options;
 };

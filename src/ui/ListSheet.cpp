@@ -1,8 +1,10 @@
 #include "ui/ListSheet.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <algorithm>
 #include <string>
@@ -210,7 +212,12 @@ bool CListSheet::event(QEvent* event) {
     return CListViewExs::event(event);
 }
 
+// Keys a cell editor leaves to its parents (Enter, which commits it, among
+// them) do nothing while a cell is edited.
 void CListSheet::keyPressEvent(QKeyEvent* event) {
+    if (state() == QAbstractItemView::EditingState) {
+        return;
+    }
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -219,6 +226,12 @@ void CListSheet::keyPressEvent(QKeyEvent* event) {
             }
             m_host.FocusList();
             return;
+        case Qt::Key_F2:
+            if (SelectedRow() >= 0 && m_editable &&
+                !EditCell(SelectedRow(), m_currentColumn, nullptr)) {
+                EditItem();
+            }
+            return;
         case Qt::Key_Left:
             MoveCurrentColumn(-1);
             return;
@@ -226,8 +239,37 @@ void CListSheet::keyPressEvent(QKeyEvent* event) {
             MoveCurrentColumn(+1);
             return;
         default:
-            CListViewExs::keyPressEvent(event);
+            if (!StartsTyping(*event) || !EditCell(SelectedRow(), m_currentColumn, event)) {
+                CListViewExs::keyPressEvent(event);
+            }
     }
+}
+
+// A printable character without Ctrl, Alt or Meta starts editing the cell.
+bool CListSheet::StartsTyping(const QKeyEvent& event) {
+    const QString text = event.text();
+    return !text.isEmpty() && text.front().isPrint() &&
+           (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+}
+
+bool CListSheet::EditCell(int row, int column, QKeyEvent* typed) {
+    const QModelIndex cell = model()->index(row, column);
+    if (!m_editable || !cell.isValid() || !cell.flags().testFlag(Qt::ItemIsEditable)) {
+        return false;
+    }
+    selectionModel()->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
+    if (!edit(cell, QAbstractItemView::AllEditTriggers, nullptr)) {
+        return false;
+    }
+    QWidget* editor = indexWidget(cell);
+    if (typed != nullptr && editor != nullptr) {
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            line->clear();
+        }
+        QKeyEvent copy(typed->type(), typed->key(), typed->modifiers(), typed->text());
+        QCoreApplication::sendEvent(editor, &copy);
+    }
+    return true;
 }
 
 // Columns 1..last wrap around; the row label is never current.
@@ -284,6 +326,10 @@ void CListSheet::mousePressEvent(QMouseEvent* event) {
 
 void CListSheet::mouseDoubleClickEvent(QMouseEvent* event) {
     if (HandleButtonPress(event)) {
+        return;
+    }
+    const int column = columnAt(event->position().toPoint().x());
+    if (column > 0 && EditCell(SelectedRow(), column, nullptr)) {
         return;
     }
     if (m_editable) {

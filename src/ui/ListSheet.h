@@ -10,6 +10,11 @@
 // this program do, and routes the Edit commands to overridable operations
 // with their enable rules.
 //
+// Enter and a double-click on the row label open the row's editor
+// (EditItem). F2, a double-click on another cell, or a typed character edit
+// the cell in place when the model lets it edit (Qt::ItemIsEditable); F2 and
+// the double-click open EditItem for a cell that does not edit.
+//
 // The sheet does not own its host or the settings store; both must outlive
 // it. It owns its model.
 #pragma once
@@ -22,6 +27,7 @@
 #include "ui/ListViewExs.h"
 
 class CListSheetHost;
+class QKeyEvent;
 class CListSheetModel;
 class CSettingsStore;
 
@@ -108,7 +114,14 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     void contextMenuEvent(QContextMenuEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
+    // Starts editing the cell (row, column) when the model lets it edit and
+    // the sheet is editable; typed (optional) is the key that started it and
+    // goes to the editor (a text editor starts empty then). False when the
+    // cell does not edit.
+    bool EditCell(int row, int column, QKeyEvent* typed);
+
   private:
+    static bool StartsTyping(const QKeyEvent& event);
     void FollowChange(const SNodeChange& change);
     void RepaintRow(int row);
     void RegisterEditCommands();

@@ -17,12 +17,11 @@
 #include "model/ChoiceList.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
-#include "model/TextFilter.h"
 #include "model/Z5ChannelRules.h"
 #include "model/Z5MemoryMap.h"
+#include "ui/ChannelFields.h"
 #include "ui/ComboChoiceList.h"
 #include "ui/DialogButtons.h"
-#include "ui/LineEditFilter.h"
 #include "ui/ListSheetHost.h"
 
 namespace {
@@ -201,8 +200,6 @@ CZ5ChEditDlg::CZ5ChEditDlg(std::string channelPath, int area, bool scrambler, QW
     }
     LoadControls();
     connect(m_freqRx, &QLineEdit::textChanged, this, &CZ5ChEditDlg::ApplyEnablingRule);
-    connect(m_name, &QLineEdit::textEdited, this,
-            [this] { FilterLineEdit(*m_name, z5channel::kNameCharacters); });
     for (QRadioButton* button : m_toneSet) {
         connect(button, &QRadioButton::clicked, this, &CZ5ChEditDlg::ApplyOptionRule);
     }
@@ -217,7 +214,7 @@ QWidget* CZ5ChEditDlg::MakeFrequencyGroup() {
     m_freqRx = Identified(new QLineEdit(group), kFreqRxId);
     m_freqOw = Identified(new QLineEdit(group), kFreqOwId);
     m_name = Identified(new QLineEdit(group), kNameId);
-    m_name->setMaxLength(static_cast<int>(z5channel::kNameLength));
+    channelfields::SetUpNameEdit(*m_name);
 
     auto* duplex = new QHBoxLayout;
     duplex->addWidget(MakeChoiceList(kDuplexList.id));
@@ -344,9 +341,7 @@ void CZ5ChEditDlg::ApplyOptionRule() {
 }
 
 void CZ5ChEditDlg::StoreFrequency(const char* leaf, const QLineEdit& edit, const QString& loaded) {
-    if (edit.text() != loaded || loaded.isEmpty()) {
-        SetNodeFreq(m_channel, leaf, edit.text().toStdString());
-    }
+    channelfields::StoreTypedFrequency(m_channel, leaf, edit.text(), loaded);
 }
 
 void CZ5ChEditDlg::accept() {
@@ -366,7 +361,7 @@ void CZ5ChEditDlg::accept() {
     StoreFrequency(z5leaf::kFreqOw, *m_freqOw, m_loadedFreqOw);
     SetNodeText(m_channel, kDuplexList.leaf, listText(kDuplexList));
     storeCheck(kReverseCheck);
-    SetNodeString(m_channel, z5leaf::kName, AsciiUpperCase(m_name->text().toStdString()));
+    channelfields::StoreTypedName(m_channel, m_name->text());
 
     StoreRadioChoice<4>(m_channel, m_toneSet, kToneSetButtons);
     for (const SChoiceControl& list : {kToneList, kTsqlList, kDtcsList}) {

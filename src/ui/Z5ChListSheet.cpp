@@ -12,6 +12,7 @@
 #include "model/Z5MemoryMap.h"
 #include "platform/UserInterface.h"
 #include "platform/WaitCursor.h"
+#include "ui/ChannelCellDelegate.h"
 #include "ui/ChannelClipboard.h"
 #include "ui/ChannelTableModel.h"
 #include "ui/ListSheetCommand.h"
@@ -57,7 +58,11 @@ CZ5ChListSheet::CZ5ChListSheet(int area, CListSheetHost& host, CSettingsStore& s
                                QWidget* parent)
     : CListSheet(kDefinition, host, settings, new CChannelTableModel(kDefinition, area, host),
                  parent),
-      m_area(Table().Area()) {}
+      m_area(Table().Area()) {
+    setItemDelegate(new CChannelCellDelegate(this));
+    connect(&Table(), &CChannelTableModel::ChannelEdited, this,
+            [this](int row) { ChannelsChanged(row, row); });
+}
 
 CZ5ChListSheet::~CZ5ChListSheet() = default;
 

@@ -1,0 +1,288 @@
+// Editing the channel grid's cells in place: each cell editor stores what the
+// channel edit dialog stores for the same input, Esc and refused texts change
+// nothing, a cleared channel becomes a fresh channel in use, and the row
+// label still opens the dialog.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <functional>
+
+#include "EditingTestSupport.h"
+#include "ui/ChannelTableModel.h"
+#include "ui/Z5ChEditDlg.h"
+#include "ui/Z5ChListSheet.h"
+
+namespace {
+
+constexpr int kRow = 3;
+const std::string kPath = "MCH.CH3";
+
+// What a user types or picks: into a text field, or a choice of a list.
+struct SInput {
+    int column;
+    QString cell;
+    std::function<void(CZ5ChEditDlg&)> dialog;
+};
+
+// Key presses carrying each character of text.
+void TypeKeys(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+template <class Widget>
+Widget* Find(const QWidget& dialog, int id) {
+    return dialog.findChild<Widget*>(QString::number(id));
+}
+
+std::function<void(CZ5ChEditDlg&)> Typed(int id, const QString& text) {
+    return [=](CZ5ChEditDlg& dialog) {
+        auto* edit = Find<QLineEdit>(dialog, id);
+        edit->selectAll();
+        edit->del();
+        TypeKeys(edit, text);
+    };
+}
+
+std::function<void(CZ5ChEditDlg&)> Picked(int id, const QString& text) {
+    return [=](CZ5ChEditDlg& dialog) { Find<QComboBox>(dialog, id)->setCurrentText(text); };
+}
+
+std::function<void(CZ5ChEditDlg&)> Checked(int id, bool on) {
+    return [=](CZ5ChEditDlg& dialog) {
+        if (auto* box = Find<QCheckBox>(dialog, id)) {
+            box->setChecked(on);
+        } else {
+            Find<QRadioButton>(dialog, id)->setChecked(on);
+        }
+    };
+}
+
+std::function<void(CZ5ChEditDlg&)> Both(std::function<void(CZ5ChEditDlg&)> first,
+                                        std::function<void(CZ5ChEditDlg&)> second) {
+    return [=](CZ5ChEditDlg& dialog) {
+        first(dialog);
+        second(dialog);
+    };
+}
+
+// The same input for the cell (column, text) and for the dialog's controls.
+const SInput kInputs[] = {
+    {1, "146.0125", Typed(1053, "146.0125")},
+    {1, "145.0063", Typed(1053, "145.0063")},
+    {1, " 150.5", Typed(1053, " 150.5")},
+    {4, "0.6", Typed(1066, "0.6")},
+    {4, "5.00625", Typed(1066, "5.00625")},
+    {5, "ab-1#xyz", Typed(1058, "ab-1#xyz")},
+    {5, "", Typed(1058, "")},
+    {2, "-Dup", Picked(1055, "-Dup")},
+    {3, "ON", Checked(1078, true)},
+    {6, "TSQL", Checked(1090, true)},
+    {6, "OFF", Checked(1088, true)},
+    {7, "100.0", Picked(1063, "100.0")},
+    {8, "254.1", Picked(1072, "254.1")},
+    {9, "754i", Both(Picked(1073, "754"), Checked(1074, true))},
+    {9, "023N", Both(Picked(1073, "023"), Checked(1074, false))},
+    {10, "CSQL", Checked(1081, true)},
+    {10, "PGR", Checked(1083, true)},
+    {11, "CP", Picked(1065, "CP")},
+    {12, "ON", Checked(1075, true)},
+    {13, "Low", Checked(1076, true)},
+    {14, "ON", Checked(1077, true)},
+    {15, "C4", Both(Checked(1086, true), Picked(1067, "C4"))},
+    {15, "OFF", Checked(1085, true)},
+};
+
+class ChannelCellEditTest : public EditingTest {
+  protected:
+    void SetUp() override {
+        EditingTest::SetUp();
+        sheet = std::make_unique<CZ5ChListSheet>(kAreaMemory, host, settings);
+        sheet->Reset(CZ5ChListSheet::RowsOfArea(kAreaMemory), 0, CZ5ChListSheet::ColumnsFor(true));
+        sheet->FollowHostChanges();
+        sheet->resize(1100, 400);
+        sheet->show();
+    }
+    void TearDown() override {
+        sheet.reset();
+        EditingTest::TearDown();
+    }
+
+    // A channel in use with something in every field.
+    static void ProgramBase() {
+        Program(kPath, "145.5",
+                {{"Name", "RPT1"},
+                 {"Duplex", "+Dup"},
+                 {"FreqOw", "0.6"},
+                 {"TONESet", "TONE"},
+                 {"TONECode", "88.5"},
+                 {"TSQLCode", "88.5"},
+                 {"DTCSCode", "071"},
+                 {"ANISet", "OFF"},
+                 {"ANICode", "C1"},
+                 {"SCRMSet", "ON"},
+                 {"SCRMCode", "2A"}});
+    }
+
+    QPoint CellPoint(int row, int column) const {
+        return {sheet->columnViewportPosition(column) + 4, sheet->rowViewportPosition(row) + 2};
+    }
+
+    // Clicks the cell and presses F2: the cell's editor, or nullptr.
+    QWidget* OpenEditor(int row, int column) {
+        QTest::mouseClick(sheet->viewport(), Qt::LeftButton, {}, CellPoint(row, column));
+        QTest::keyClick(sheet.get(), Qt::Key_F2);
+        return Editor(row, column);
+    }
+
+    QWidget* Editor(int row, int column) const {
+        return sheet->indexWidget(sheet->model()->index(row, column));
+    }
+
+    // Puts text into an open editor (typed into a line edit, chosen in a
+    // list) and ends it with key.
+    static void Enter(QWidget* editor, const QString& text, Qt::Key key = Qt::Key_Return) {
+        if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+            edit->selectAll();
+            edit->del();
+            TypeKeys(edit, text);
+        } else if (auto* list = qobject_cast<QComboBox*>(editor)) {
+            list->setCurrentIndex(list->findText(text));
+            EXPECT_GE(list->currentIndex(), 0) << text.toStdString();
+        }
+        QTest::keyClick(editor, key);
+        QApplication::processEvents();
+    }
+
+    std::unique_ptr<CZ5ChListSheet> sheet;
+};
+
+TEST_F(ChannelCellEditTest, EachCellStoresWhatTheDialogStores) {
+    for (const SInput& input : kInputs) {
+        const std::string label = std::to_string(input.column) + " " + input.cell.toStdString();
+        ProgramBase();
+        {
+            CZ5ChEditDlg dialog(kPath, kAreaMemory, true);
+            input.dialog(dialog);
+            dialog.accept();
+        }
+        const auto byDialog = Leaves(kPath);
+        ProgramBase();
+        QWidget* editor = OpenEditor(kRow, input.column);
+        ASSERT_NE(editor, nullptr) << label;
+        Enter(editor, input.cell);
+        EXPECT_EQ(Editor(kRow, input.column), nullptr) << label;
+        EXPECT_EQ(Leaves(kPath), byDialog) << label;
+    }
+}
+
+// A change is told to the document once, with its channel; Esc, a text the
+// cell refuses and an unchanged text tell nothing and change nothing.
+TEST_F(ChannelCellEditTest, OnlyACommittedChangeReachesTheDocument) {
+    struct SCase {
+        int column;
+        QString text;
+        Qt::Key key;
+        bool changes;
+    };
+    const SCase cases[] = {
+        {1, "145.0", Qt::Key_Return, true}, {1, "145.0", Qt::Key_Escape, false},
+        {5, "XYZ", Qt::Key_Escape, false},  {9, "754i", Qt::Key_Escape, false},
+        {1, "abc", Qt::Key_Return, false},  {1, " -5", Qt::Key_Return, false},
+        {1, "", Qt::Key_Return, false},     {1, "1000", Qt::Key_Return, false},
+        {4, "x1", Qt::Key_Return, false},   {1, "145.50000", Qt::Key_Return, false},
+    };
+    for (const SCase& c : cases) {
+        const std::string label = std::to_string(c.column) + " " + c.text.toStdString();
+        ProgramBase();
+        const auto before = Leaves(kPath);
+        host.told.clear();
+        Enter(OpenEditor(kRow, c.column), c.text, c.key);
+        EXPECT_EQ(Editor(kRow, c.column), nullptr) << label;
+        EXPECT_EQ(Leaves(kPath) != before, c.changes) << label;
+        ASSERT_EQ(host.told.size(), c.changes ? 1U : 0U) << label;
+        if (c.changes) {
+            EXPECT_EQ(host.told[0].area, kAreaMemory);
+            EXPECT_EQ(host.told[0].firstChannel, kRow);
+            EXPECT_EQ(host.told[0].lastChannel, kRow);
+            EXPECT_EQ(sheet->GetCellText(kRow, c.column).toStdString(), "145.00000");
+        }
+    }
+}
+
+// Typing on a cleared channel's frequency starts the editor with that
+// character; the commit makes the channel fresh and in use.
+TEST_F(ChannelCellEditTest, TypingOnAClearedChannelMakesItFresh) {
+    SetNodeText(Node(kPath), "Clear", "ON");
+    QTest::mouseClick(sheet->viewport(), Qt::LeftButton, {}, CellPoint(kRow, 1));
+    QTest::keyClick(sheet.get(), '1');
+    auto* editor = qobject_cast<QLineEdit*>(Editor(kRow, 1));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), "1");
+    TypeKeys(editor, "46.52");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    ExpectTexts(kPath + ".", {{"Clear", "OFF"},
+                              {"FreqRx", "146.52000"},
+                              {"Name", "-----"},
+                              {"TONECode", "88.5"},
+                              {"SCRMCode", "01"}});
+    EXPECT_EQ(host.told.size(), 1U);
+}
+
+// On a cleared memory channel only the frequency edits; the dialog opens
+// for the others, and a refused frequency leaves the channel cleared.
+TEST_F(ChannelCellEditTest, AClearedChannelEditsOnlyItsFrequency) {
+    SetNodeText(Node(kPath), "Clear", "ON");
+    const auto before = Leaves(kPath);
+    Enter(OpenEditor(kRow, 1), "abc", Qt::Key_Return);
+    EXPECT_EQ(Leaves(kPath), before);
+    bool dialogOpened = false;
+    AnswerNextDialog([&](QDialog& dialog) {
+        dialogOpened = true;
+        dialog.reject();
+    });
+    EXPECT_EQ(OpenEditor(kRow, 5), nullptr);
+    EXPECT_TRUE(dialogOpened);
+    EXPECT_TRUE(host.told.empty());
+}
+
+// The row label's double-click opens the dialog; another cell's edits it.
+TEST_F(ChannelCellEditTest, DoubleClicksOpenTheDialogOnTheLabelOnly) {
+    ProgramBase();
+    int dialogs = 0;
+    const auto countDialog = [&](QDialog& dialog) {
+        ++dialogs;
+        dialog.reject();
+    };
+    AnswerNextDialog(countDialog);
+    QTest::mouseDClick(sheet->viewport(), Qt::LeftButton, {}, CellPoint(kRow, 0));
+    EXPECT_EQ(dialogs, 1);
+    QTimer* watch = AnswerNextDialog(countDialog);
+    QTest::mouseDClick(sheet->viewport(), Qt::LeftButton, {}, CellPoint(kRow, 5));
+    delete watch;
+    EXPECT_EQ(dialogs, 1);
+    auto* name = qobject_cast<QLineEdit*>(Editor(kRow, 5));
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(name->text(), "RPT1");
+    QTest::keyClick(name, Qt::Key_Escape);
+}
+
+TEST_F(ChannelCellEditTest, Screenshots) {
+    const QString directory = QStringLiteral(CPZ5_SCREENSHOT_DIR);
+    ProgramBase();
+    Program("MCH.CH4", "146.0");
+    OpenEditor(kRow, 9);
+    EXPECT_TRUE(sheet->grab().save(directory + "/cell_edit_dtcs.png"));
+    QTest::keyClick(Editor(kRow, 9), Qt::Key_Escape);
+    auto* frequency = qobject_cast<QLineEdit*>(OpenEditor(4, 1));
+    ASSERT_NE(frequency, nullptr);
+    TypeKeys(frequency, "146.0");
+    EXPECT_TRUE(sheet->grab().save(directory + "/cell_edit_frequency.png"));
+    QTest::keyClick(frequency, Qt::Key_Escape);
+}
+
+}  // namespace
