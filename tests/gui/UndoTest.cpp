@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <fstream>
 #include <memory>
 #include <random>
@@ -175,3 +178,28 @@ TEST_F(UndoTest, NewDataStartsAFreshHistory) {
 }
 
 }  // namespace
+
+TEST_F(UndoTest, AnEditInTheCellIsOneStepThatUndoBringsBack) {
+    Program(5, "146.52000");
+    Saved("saved.cz5");
+    CListSheet& grid = *Frame().ShownList();
+    grid.SelectRow(5);
+    const QModelIndex frequency = grid.model()->index(5, 1);
+    grid.setCurrentIndex(frequency);
+    QTest::keyClick(&grid, Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(grid.indexWidget(frequency));
+    ASSERT_NE(editor, nullptr) << "F2 opens the cell's editor";
+    editor->selectAll();
+    editor->del();
+    QTest::keyClicks(editor, "145.50000");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    ASSERT_EQ(Channel(5)->FindPath("FreqRx")->GetText(), "145.50000");
+    EXPECT_TRUE(Document().IsModified());
+    EXPECT_EQ(ActionText(Cmd::EditUndo), "&Undo Edit CH 5");
+
+    ASSERT_TRUE(Frame().RunCommand(Cmd::EditUndo));
+    EXPECT_EQ(Channel(5)->FindPath("FreqRx")->GetText(), "146.52000");
+    EXPECT_EQ(grid.GetCellText(5, 1), "146.52000");
+    EXPECT_FALSE(Document().IsModified()) << "back at the saved state";
+}
