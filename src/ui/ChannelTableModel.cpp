@@ -117,7 +117,6 @@ constexpr std::array<SCellEdit, 16> kCellEdits = {{
 constexpr int kFrequencyColumn = 1;
 constexpr int kDtcsColumn = 9;
 constexpr int kSkipColumn = 12;
-constexpr int kScramblerColumn = CChannelTableModel::kScramblerColumn;
 const QString kScramblerOff = QStringLiteral("OFF");
 const QString kNormalPolarity = QStringLiteral("N");
 const QString kInversePolarity = QStringLiteral("i");
