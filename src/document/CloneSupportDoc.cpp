@@ -59,8 +59,12 @@ std::string ChannelLabel(int area, int channel) {
     return area == kAreaCall ? "call channel" : "CH " + std::to_string(channel);
 }
 
-// The name of a step: verb and the first channel that changed.
+// The name of a step: the change's own, else the verb and the first
+// channel that changed.
 std::string StepName(const std::string& verb, const SNodeChange& change) {
+    if (!change.stepName.empty()) {
+        return change.stepName;
+    }
     if (change.everything || change.area == kAreaNone) {
         return verb.empty() ? "Edit settings" : verb;
     }

@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 // The channel areas of the radio, as the channel lists number them.
 enum ListArea { kAreaNone = 0, kAreaMemory = 1, kAreaScanEdge = 2, kAreaCall = 3 };
@@ -26,6 +27,9 @@ struct SNodeChange {
     int firstChannel = 0;  // channel numbers within the area, both included
     int lastChannel = -1;
     bool edit = false;  // made by the user: the document is modified
+    // What Undo calls the change ("Delete 3 channels"); empty: the document
+    // names it after the command that runs and the first channel.
+    std::string stepName;
 
     // Channels first..last of area, changed by the user.
     static SNodeChange Channels(int area, int first, int last);

@@ -144,6 +144,18 @@ TEST_F(CDocumentTest, UndoBackToTheSavedStateClearsTheModifiedFlag) {
     EXPECT_TRUE(document.IsModified());
 }
 
+TEST_F(CDocumentTest, AChangeThatNamesItselfNamesItsStep) {
+    CZ5Doc document(settings, ui);
+    document.SetStepVerb("Clear");
+    for (int channel = 3; channel <= 5; ++channel) {
+        z5channel::ClearChannel(*RootOf(document).FindPath("MCH.CH" + std::to_string(channel)));
+    }
+    SNodeChange change = SNodeChange::Channels(kAreaMemory, 3, 5);
+    change.stepName = "Clear 3 channels";
+    document.AnnounceChange(change);
+    EXPECT_EQ(document.UndoName(), "Clear 3 channels");
+}
+
 TEST_F(CDocumentTest, OpeningAFileOrAModelResetStartsAFreshHistory) {
     CZ5Doc document(settings, ui);
     ASSERT_TRUE(document.SaveFile(dir.File("plain.cz5")).ok);
