@@ -104,11 +104,14 @@ void CCloneSoftMainFrm::SetDocumentTitle(const QString& title) {
     ShowTitle();
 }
 
-// "*" after the document's title marks unsaved changes; windowModified tells
-// the window system the same.
+// "*" after the document's title marks unsaved changes, written into the
+// title itself: the window systems of Linux have no marker of their own.
+// The window's modified attribute says the same to whoever asks
+// (setWindowModified would warn on every change for a title without Qt's
+// "[*]" placeholder).
 void CCloneSoftMainFrm::ShowTitle() {
     const bool modified = m_modifiedQuery && m_modifiedQuery();
-    setWindowModified(modified);
+    setAttribute(Qt::WA_WindowModified, modified);
     setWindowTitle(m_documentTitle + (modified ? QStringLiteral("*") : QString()) +
                    QStringLiteral(" - ") + QLatin1String(kProgramTitle));
 }
