@@ -21,9 +21,13 @@ bool IsCleared(const CNode* channel) {
     return channel == nullptr || GetNodeValue(channel, z5leaf::kClear) != 0;
 }
 
-// A name with case ignored and the blanks at its end dropped.
+// A name with case ignored and the blanks at its end dropped; "" for a
+// channel without a name (blanks, or the dashes a fresh channel shows).
 std::string NameKey(const CNode& channel) {
     std::string name = GetNodeString(&channel, z5leaf::kName);
+    if (name.find_first_not_of(" -") == std::string::npos) {
+        return {};
+    }
     name.erase(name.find_last_not_of(' ') + 1);
     for (char& letter : name) {
         letter = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));

@@ -7,8 +7,8 @@
 // Sorting is stable (channels of equal key keep their order) and puts the
 // cleared channels after the channels in use, in their order. The keys:
 // - frequency: the receive frequency, lowest first;
-// - name: the name with case ignored; channels without a name (only blanks)
-//   after the named ones;
+// - name: the name with case ignored; channels without a name (only blanks,
+//   or the dashes "-----" of a fresh channel) after the named ones;
 // - tone: the tone mode in the radio's order (no tone, TONE, TSQL, DTCS),
 //   then the code the mode uses (the RPT tone for TONE, the CTCSS tone for
 //   TSQL, the DTCS code for DTCS, each from the lowest), then for DTCS the

@@ -413,3 +413,7 @@ bool CChannelTableModel::dropMimeData(const QMimeData* data, Qt::DropAction acti
     }
     return m_rowMover(rows, before);
 }
+
+bool CChannelTableModel::removeRows(int, int, const QModelIndex&) {
+    return false;
+}

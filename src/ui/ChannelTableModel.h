@@ -104,6 +104,9 @@ class CChannelTableModel : public CListSheetModel {
                          const QModelIndex& parent) const override;
     bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
                       const QModelIndex& parent) override;
+    // Rows are never removed: after a drag the view asks to remove the rows
+    // it dragged from, which the move has put elsewhere already.
+    bool removeRows(int row, int count, const QModelIndex& parent = QModelIndex()) override;
 
   signals:
     // The channel of row was changed by an edit of one of its cells.

@@ -160,6 +160,10 @@ TEST_F(ChannelRowOrderTest, RowsDragOnlyWhereTheyMayMove) {
     EXPECT_FALSE(Table().flags(Table().index(0, 1)).testFlag(Qt::ItemIsDropEnabled));
     EXPECT_EQ(sheet->dragDropMode(), QAbstractItemView::InternalMove);
     EXPECT_FALSE(sheet->dragDropOverwriteMode());
+    // What the view asks after a drag with the dragged rows selected.
+    const auto before = Everything();
+    EXPECT_FALSE(Table().removeRows(0, 2));
+    EXPECT_EQ(Everything(), before);
 
     const std::unique_ptr<CZ5ChListSheet> call = MakeSheet(kAreaCall);
     auto& callTable = *qobject_cast<CChannelTableModel*>(call->model());
