@@ -33,7 +33,7 @@ CFindChannelBar::CFindChannelBar(SheetSource sheets, QWidget* parent)
     m_text->setPlaceholderText(QStringLiteral("Name or frequency (MHz)"));
     m_text->setClearButtonEnabled(true);
     m_message->setObjectName(QStringLiteral("FindMessage"));
-    auto* label = new QLabel(QStringLiteral("&Find:"), this);
+    auto* label = new QLabel(QStringLiteral("Find:"), this);
     label->setBuddy(m_text);
     QToolButton* previous =
         BarButton(QStringLiteral("&Previous"), QStringLiteral("Shift+F3"), this);
