@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
+#include <iterator>
 #include <memory>
-#include <sstream>
 
 #include "GuiTestSupport.h"
 #include "app/CommandLineInfo.h"
@@ -26,13 +26,6 @@
 #include "ui/ListSheet.h"
 
 namespace {
-
-std::string FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 class ChannelOrderCommandsTest : public testing::Test {
   protected:
@@ -72,10 +65,12 @@ class ChannelOrderCommandsTest : public testing::Test {
         Document().AnnounceChange(SNodeChange::Channels(kAreaMemory, number, number));
     }
 
+    // The bytes of the data saved to a file.
     std::string Saved(const std::string& name) {
         const std::string path = dir.filePath(QString::fromStdString(name)).toStdString();
         EXPECT_TRUE(Document().SaveFile(path).ok);
-        return FileBytes(path);
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
     QString ActionText(int id) {
