@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
@@ -102,6 +103,11 @@ TEST_F(ChannelOrderCommandsTest, EachSortIsOneStepThatUndoTakesBackByteForByte) 
         EXPECT_TRUE(Document().IsModified());
         EXPECT_EQ(ActionText(Cmd::EditUndo), QString("&Undo ") + step);
         const std::string sorted = Saved("sorted.cz5");
+        // Sorted already: no second step, and the status bar says why.
+        ASSERT_TRUE(Frame().RunCommand(command));
+        EXPECT_EQ(Frame().statusBar()->currentMessage(),
+                  "The memory channels are in that order already.");
+        EXPECT_EQ(Saved("again.cz5"), sorted);
         ASSERT_TRUE(Frame().RunCommand(Cmd::EditUndo));
         EXPECT_EQ(Saved("undone.cz5"), original);
         ASSERT_TRUE(Frame().RunCommand(Cmd::EditRedo));
