@@ -214,11 +214,15 @@ TEST_F(Z5ChannelOrderTest, FindMatchesNamePartsAndFrequencyStartsAndWraps) {
         {"145.5", 40, +1, 10},       // wraps around
         {"145.5", 10, -1, 40},       // backwards, wrapping
         {"145.500000", -1, +1, 10},  // zeros past the shown digits
-        {"147.005", -1, +1, 41},  {"136", 50, +1, 99},
-        {"14", -1, +1, 3},          {"145.6", -1, +1, -1},  // no such frequency
-        {"5.5", -1, +1, -1},  // a frequency matches from its start only
-        {"", -1, +1, -1},           {"   ", -1, +1, -1},
-        {"ZULU", -1, +1, -1},       {"ECHO", 99, +1, 99},  // the only match is the start itself
+        {"147.005", -1, +1, 41},     // fewer digits than shown
+        {"136", 50, +1, 99},         // the whole megahertz
+        {"14", -1, +1, 3},           // the first of many
+        {"145.6", -1, +1, -1},       // no such frequency
+        {"5.5", -1, +1, -1},         // a frequency matches from its start only
+        {"", -1, +1, -1},            // nothing typed
+        {"   ", -1, +1, -1},         // blanks only
+        {"ZULU", -1, +1, -1},        // no such name
+        {"ECHO", 99, +1, 99},        // the only match is the start itself
     };
     for (const SCase& test : cases) {
         EXPECT_EQ(z5channel::FindChannel(shown, test.start, test.step, test.text), test.found)
