@@ -99,9 +99,9 @@ void CZ5MainFrame::RegisterOrderCommands() {
     const std::pair<int, ESortKey> sorts[] = {{Cmd::EditSortFrequency, ESortKey::Frequency},
                                               {Cmd::EditSortName, ESortKey::Name},
                                               {Cmd::EditSortTone, ESortKey::Tone}};
-    for (const auto& [id, key] : sorts) {
+    for (const auto& sort : sorts) {
         HandleCommand(
-            id, [this, key] { OnSort(key); },
+            sort.first, [this, key = sort.second] { OnSort(key); },
             [this] {
                 return Enabled(ShownList() != nullptr && CChannelRowOrder::CanSort(*ShownList()));
             });
