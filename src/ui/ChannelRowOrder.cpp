@@ -26,9 +26,10 @@ CChannelTableModel* ReorderableTable(const CListSheet& sheet) {
 
 // "CH 12", "scan edge 1A": a channel as the undo steps name it.
 std::string ChannelLabel(const CChannelTableModel& table, int row) {
-    return (table.Area() == kAreaScanEdge ? "scan edge " : "CH ") +
-           (table.Area() == kAreaScanEdge ? table.RowLabel(row).toStdString()
-                                          : std::to_string(table.ChannelOfRow(row)));
+    if (table.Area() == kAreaScanEdge) {
+        return "scan edge " + table.RowLabel(row).toStdString();
+    }
+    return "CH " + std::to_string(table.ChannelOfRow(row));
 }
 
 std::string MoveName(const CChannelTableModel& table, const std::vector<int>& rows) {
@@ -59,11 +60,7 @@ bool Apply(CChannelTableModel& table, CListSheetHost& host, const z5channel::Cha
     if (!command.Entered()) {
         return false;
     }
-    std::vector<CNode*> channels;
-    for (int row = 0; row < table.rowCount(); ++row) {
-        channels.push_back(table.ChannelNode(row));
-    }
-    if (!z5channel::Reorder(channels, order)) {
+    if (!z5channel::Reorder(table.ChannelNodes(), order)) {
         return false;
     }
     const z5channel::SPlaces places = z5channel::ChangedPlaces(order);
@@ -145,11 +142,9 @@ bool CChannelRowOrder::Sort(CListSheet& sheet, CListSheetHost& host, z5channel::
         return false;
     }
     CChannelTableModel& table = *TableOf(sheet);
-    std::vector<const CNode*> channels;
-    for (int row = 0; row < table.rowCount(); ++row) {
-        channels.push_back(table.ChannelNode(row));
-    }
-    return Apply(table, host, z5channel::SortedOrder(channels, key), z5channel::SortName(key));
+    const std::vector<CNode*> channels = table.ChannelNodes();
+    const std::vector<const CNode*> shown(channels.begin(), channels.end());
+    return Apply(table, host, z5channel::SortedOrder(shown, key), z5channel::SortName(key));
 }
 
 std::vector<int> CChannelRowOrder::SelectedRows(const CListSheet& sheet) {

@@ -188,6 +188,14 @@ CNode* CChannelTableModel::ChannelNode(int row) const {
     return row >= 0 && row < rowCount() ? CNode::ResolvePath(ChannelPath(row)) : nullptr;
 }
 
+std::vector<CNode*> CChannelTableModel::ChannelNodes() const {
+    std::vector<CNode*> channels;
+    for (int row = 0; row < rowCount(); ++row) {
+        channels.push_back(ChannelNode(row));
+    }
+    return channels;
+}
+
 QString CChannelTableModel::CellText(int row, int column) const {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) {
         return QString();

@@ -61,6 +61,8 @@ class CChannelTableModel : public CListSheetModel {
     std::string ChannelPath(int row) const;
     // The channel node of a row of the table, or nullptr.
     CNode* ChannelNode(int row) const;
+    // The channel nodes of every row, in row order (nullptr for a missing one).
+    std::vector<CNode*> ChannelNodes() const;
     // The channel number of a row and the row of a channel number.
     int ChannelOfRow(int row) const { return row + ChannelOffset(); }
     int RowOfChannel(int channel) const { return channel - ChannelOffset(); }

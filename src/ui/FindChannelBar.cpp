@@ -106,11 +106,9 @@ bool CFindChannelBar::Find(int start, int step) {
         m_message->clear();
         return false;
     }
-    std::vector<const CNode*> channels;
-    for (int row = 0; row < table->rowCount(); ++row) {
-        channels.push_back(table->ChannelNode(row));
-    }
-    const int found = z5channel::FindChannel(channels, start, step, text);
+    const std::vector<CNode*> channels = table->ChannelNodes();
+    const std::vector<const CNode*> shown(channels.begin(), channels.end());
+    const int found = z5channel::FindChannel(shown, start, step, text);
     if (found < 0) {
         m_message->setText(
             QStringLiteral("No channel matches \u201c%1\u201d.").arg(m_text->text().trimmed()));
