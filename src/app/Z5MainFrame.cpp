@@ -6,14 +6,19 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include "app/CloneStatusBar.h"
 #include "app/WindowPlacement.h"
 #include "app/Z5ListFrame.h"
 #include "app/Z5TreeView.h"
 #include "document/CloneSupportDoc.h"
+#include "ui/ChannelRowOrder.h"
+#include "ui/CommandIds.h"
+#include "ui/FindChannelBar.h"
 #include "ui/ListSheet.h"
 #include "ui/ModelOptions.h"
+#include "ui/Z5ChListSheet.h"
 #include "ui/Z5CommonPropSheet.h"
 #include "ui/Z5DtmfAutodialDlg.h"
 #include "ui/Z5PgrMemoryDlg.h"
@@ -23,14 +28,25 @@ CZ5MainFrame::CZ5MainFrame(CSettingsStore& settings, const CModelOptions& model,
       m_model(model),
       m_splitter(new QSplitter(Qt::Horizontal, this)),
       m_tree(new CZ5TreeView(m_splitter)),
-      m_listFrame(new CZ5ListFrame(*this, settings, m_splitter)) {
+      m_listFrame(new CZ5ListFrame(*this, settings, m_splitter)),
+      m_findBar(new CFindChannelBar([this] { return ShownList(); })) {
     setObjectName(QStringLiteral("CZ5MainFrame"));
     m_splitter->setObjectName(QStringLiteral("Splitter"));
     m_splitter->setChildrenCollapsible(false);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({StoredPlacement().treeWidth, width()});
-    setCentralWidget(m_splitter);
+    auto* panes = new QWidget(this);
+    auto* layout = new QVBoxLayout(panes);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_splitter, 1);
+    layout->addWidget(m_findBar);
+    setCentralWidget(panes);
+    for (int area = kAreaMemory; area <= kAreaScanEdge; ++area) {
+        CChannelRowOrder::EnableDragAndDrop(*m_listFrame->Sheet(area), *this);
+    }
+    RegisterOrderCommands();
     connect(m_tree, &CZ5TreeView::AreaChosen, this, &CZ5MainFrame::ShowArea);
     connect(m_tree, &CZ5TreeView::FocusListRequested, this, &CZ5MainFrame::FocusList);
     m_gridQuestions.SetMainWindow(this);
@@ -62,6 +78,50 @@ void CZ5MainFrame::OpenLargeEnough() {
     const int bars = menuBar()->sizeHint().height() + ToolBar()->sizeHint().height() +
                      StatusBar()->sizeHint().height();
     PlaceFirstStart(QSize(tree + m_splitter->handleWidth() + grid, bars + rows), tree);
+}
+
+void CZ5MainFrame::RegisterOrderCommands() {
+    const auto listShown = [this] { return Enabled(ShownList() != nullptr); };
+    for (const int step : {-1, +1}) {
+        HandleCommand(
+            step < 0 ? Cmd::EditMoveUp : Cmd::EditMoveDown,
+            [this, step] {
+                if (CListSheet* list = ShownList()) {
+                    CChannelRowOrder::Step(*list, *this, step);
+                }
+            },
+            [this, step] {
+                return Enabled(ShownList() != nullptr &&
+                               CChannelRowOrder::CanStep(*ShownList(), step));
+            });
+    }
+    using z5channel::ESortKey;
+    const std::pair<int, ESortKey> sorts[] = {{Cmd::EditSortFrequency, ESortKey::Frequency},
+                                              {Cmd::EditSortName, ESortKey::Name},
+                                              {Cmd::EditSortTone, ESortKey::Tone}};
+    for (const auto& sort : sorts) {
+        HandleCommand(
+            sort.first, [this, key = sort.second] { OnSort(key); },
+            [this] {
+                return Enabled(ShownList() != nullptr && CChannelRowOrder::CanSort(*ShownList()));
+            });
+    }
+    HandleCommand(
+        Cmd::EditFind, [this] { m_findBar->Open(); }, listShown);
+    HandleCommand(
+        Cmd::EditFindNext, [this] { m_findBar->FindNext(+1); }, listShown);
+    HandleCommand(
+        Cmd::EditFindPrevious, [this] { m_findBar->FindNext(-1); }, listShown);
+}
+
+void CZ5MainFrame::OnSort(z5channel::ESortKey key) {
+    CListSheet* list = ShownList();
+    if (list == nullptr || !CChannelRowOrder::CanSort(*list)) {
+        return;
+    }
+    if (!CChannelRowOrder::Sort(*list, *this, key)) {
+        m_gridQuestions.SetStatusText("The memory channels are in that order already.");
+    }
 }
 
 CZ5MainFrame::~CZ5MainFrame() {

@@ -7,14 +7,21 @@
 // the CModelOptions handed in, which must outlive the frame). The grids
 // follow the document's announcements of changed nodes (SetNodeChanges);
 // until the program hands them in, the frame announces on its own.
+//
+// The frame also owns the commands that reorder channels and find one: Move
+// Up and Move Down of the selected rows (and drag and drop of rows on the
+// memory and scan edge grids), the three sorts of the memory channels, and
+// Find, Find Next and Find Previous with the find bar below the panes.
 #pragma once
 
 #include <functional>
 
 #include "app/CloneSoftMainFrm.h"
 #include "app/QtUserInterface.h"
+#include "model/Z5ChannelOrder.h"
 #include "ui/ListSheetHost.h"
 
+class CFindChannelBar;
 class CListSheet;
 class CModelOptions;
 class CZ5ListFrame;
@@ -49,6 +56,7 @@ class CZ5MainFrame : public CCloneSoftMainFrm, public CListSheetHost {
 
     CZ5TreeView* TreeView() const { return m_tree; }
     CZ5ListFrame* ListFrame() const { return m_listFrame; }
+    CFindChannelBar* FindBar() const { return m_findBar; }
     QSplitter* Splitter() const { return m_splitter; }
     CListSheet* ShownList() const;
 
@@ -83,6 +91,8 @@ class CZ5MainFrame : public CCloneSoftMainFrm, public CListSheetHost {
 
   private:
     void OpenLargeEnough();
+    void RegisterOrderCommands();
+    void OnSort(z5channel::ESortKey key);
 
     const CModelOptions& m_model;
     // Before the grids, which follow them from their start.
@@ -91,6 +101,7 @@ class CZ5MainFrame : public CCloneSoftMainFrm, public CListSheetHost {
     QSplitter* m_splitter;
     CZ5TreeView* m_tree;
     CZ5ListFrame* m_listFrame;
+    CFindChannelBar* m_findBar;
     std::function<void()> m_markModified;
     mutable CQtUserInterface m_gridQuestions;
     bool m_splitterPlaced = false;

@@ -85,10 +85,23 @@ std::span<const char* const> MovedValueLeaves() {
 }
 
 void MoveChannel(const CNode& source, CNode& target) {
+    PutChannel(TakeChannel(source), target);
+}
+
+SChannelContent TakeChannel(const CNode& channel) {
+    SChannelContent content;
     for (const char* leaf : kMovedValues) {
-        SetNodeValue(&target, leaf, GetNodeValue(&source, leaf));
+        content.values.push_back(GetNodeValue(&channel, leaf));
     }
-    SetNodeString(&target, kName, GetNodeString(&source, kName));
+    content.name = GetNodeString(&channel, kName);
+    return content;
+}
+
+void PutChannel(const SChannelContent& content, CNode& channel) {
+    for (std::size_t i = 0; i < std::size(kMovedValues) && i < content.values.size(); ++i) {
+        SetNodeValue(&channel, kMovedValues[i], content.values[i]);
+    }
+    SetNodeString(&channel, kName, content.name);
 }
 
 }  // namespace z5channel

@@ -24,8 +24,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 class CNode;
 
@@ -58,5 +61,15 @@ void WriteFreshChannel(CNode& channel);
 std::span<const char* const> MovedValueLeaves();
 // Copies what moves with a channel from source to target.
 void MoveChannel(const CNode& source, CNode& target);
+
+// What moves with a channel, taken out of its nodes: the values of
+// MovedValueLeaves() in their order, and the name.
+struct SChannelContent {
+    std::vector<std::int32_t> values;
+    std::string name;
+};
+SChannelContent TakeChannel(const CNode& channel);
+// Writes content (taken by TakeChannel) into channel.
+void PutChannel(const SChannelContent& content, CNode& channel);
 
 }  // namespace z5channel

@@ -1,7 +1,11 @@
 #include "ui/ChannelTableModel.h"
 
+#include <QMimeData>
+#include <QRandomGenerator>
 #include <array>
 #include <cstdio>
+#include <set>
+#include <utility>
 
 #include "document/NodeChanges.h"
 #include "model/Node.h"
@@ -184,6 +188,14 @@ CNode* CChannelTableModel::ChannelNode(int row) const {
     return row >= 0 && row < rowCount() ? CNode::ResolvePath(ChannelPath(row)) : nullptr;
 }
 
+std::vector<CNode*> CChannelTableModel::ChannelNodes() const {
+    std::vector<CNode*> channels;
+    for (int row = 0; row < rowCount(); ++row) {
+        channels.push_back(ChannelNode(row));
+    }
+    return channels;
+}
+
 QString CChannelTableModel::CellText(int row, int column) const {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) {
         return QString();
@@ -327,11 +339,89 @@ bool CChannelTableModel::setData(const QModelIndex& index, const QVariant& value
     return true;
 }
 
+// Rows drag; the rows themselves take no drop, so that a drop falls
+// between rows (onto the table).
 Qt::ItemFlags CChannelTableModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags flags = CListSheetModel::flags(index);
-    if (checkIndex(index, CheckIndexOption::IndexIsValid) &&
-        IsCellEditable(index.row(), index.column())) {
+    if (!index.isValid()) {
+        return MovesRows() ? flags | Qt::ItemIsDropEnabled : flags;
+    }
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid)) {
+        return flags;
+    }
+    if (IsCellEditable(index.row(), index.column())) {
         flags |= Qt::ItemIsEditable;
     }
-    return flags;
+    return MovesRows() ? flags | Qt::ItemIsDragEnabled : flags;
+}
+
+void CChannelTableModel::SetRowMover(RowMover mover) {
+    m_rowMover = std::move(mover);
+}
+
+bool CChannelTableModel::MovesRows() const {
+    return m_rowMover && m_area != kAreaCall;
+}
+
+Qt::DropActions CChannelTableModel::supportedDragActions() const {
+    return MovesRows() ? Qt::MoveAction : Qt::IgnoreAction;
+}
+
+Qt::DropActions CChannelTableModel::supportedDropActions() const {
+    return supportedDragActions();
+}
+
+QStringList CChannelTableModel::mimeTypes() const {
+    return {QString::fromLatin1(kRowsMimeType)};
+}
+
+QMimeData* CChannelTableModel::mimeData(const QModelIndexList& indexes) const {
+    std::set<int> rows;
+    for (const QModelIndex& index : indexes) {
+        if (checkIndex(index, CheckIndexOption::IndexIsValid)) {
+            rows.insert(index.row());
+        }
+    }
+    if (!MovesRows() || rows.empty()) {
+        return nullptr;
+    }
+    m_drag.token = QRandomGenerator::system()->generate64() | 1;
+    m_drag.rows.assign(rows.begin(), rows.end());
+    auto* data = new QMimeData;
+    data->setData(QString::fromLatin1(kRowsMimeType), QByteArray::number(m_drag.token, 16));
+    return data;
+}
+
+bool CChannelTableModel::IsOurDrag(const QMimeData* data, Qt::DropAction action) const {
+    if (data == nullptr || action != Qt::MoveAction || !MovesRows() || m_drag.token == 0) {
+        return false;
+    }
+    bool number = false;
+    const std::uint64_t token =
+        data->data(QString::fromLatin1(kRowsMimeType)).toULongLong(&number, 16);
+    return number && token == m_drag.token;
+}
+
+bool CChannelTableModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int, int,
+                                         const QModelIndex&) const {
+    return IsOurDrag(data, action);
+}
+
+bool CChannelTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int,
+                                      const QModelIndex& parent) {
+    if (!IsOurDrag(data, action)) {
+        return false;
+    }
+    const std::vector<int> rows = std::exchange(m_drag, SDrag()).rows;
+    int before = rowCount();
+    if (row >= 0 && row <= rowCount() && !parent.isValid()) {
+        before = row;
+    } else if (checkIndex(parent, CheckIndexOption::IndexIsValid)) {
+        before = parent.row();
+    }
+    return m_rowMover(rows, before);
+}
+
+bool CChannelTableModel::removeRows(int, int, const QModelIndex&) {
+    return false;
 }

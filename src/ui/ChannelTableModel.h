@@ -17,6 +17,14 @@
 // a text not in the list) changes nothing. A stored edit is told by
 // ChannelEdited; telling the document is the sheet's part.
 //
+// Rows move by drag and drop once a row mover is set (SetRowMover; never
+// on the call channel): a drag carries a token of our own MIME type that
+// stands for the rows the model handed out, and a drop is taken only with
+// the token of the drag this model started last, once; a drop of anything
+// else (another program's data, an old or forged token) changes nothing.
+// The rows dropped onto a row or between rows go before it; dropped below
+// the last row, to the end. The mover carries the move out.
+//
 // It follows the document's changes (FollowChange): the rows of its area's
 // changed channels, or every row, are drawn again. The model options (the
 // version and the units of the radio) are not owned and must outlive the
@@ -24,7 +32,10 @@
 #pragma once
 
 #include <QStringList>
+#include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/ListSheetModel.h"
 
@@ -50,6 +61,8 @@ class CChannelTableModel : public CListSheetModel {
     std::string ChannelPath(int row) const;
     // The channel node of a row of the table, or nullptr.
     CNode* ChannelNode(int row) const;
+    // The channel nodes of every row, in row order (nullptr for a missing one).
+    std::vector<CNode*> ChannelNodes() const;
     // The channel number of a row and the row of a channel number.
     int ChannelOfRow(int row) const { return row + ChannelOffset(); }
     int RowOfChannel(int channel) const { return channel - ChannelOffset(); }
@@ -76,6 +89,27 @@ class CChannelTableModel : public CListSheetModel {
 
     static constexpr int kScramblerColumn = 15;
 
+    // Moves rows (in order, at least one) to stand before row before
+    // (rowCount(): at the end); true when they moved.
+    using RowMover = std::function<bool(const std::vector<int>& rows, int before)>;
+    // Rows drag and drop with a mover; an empty one (the start) turns it off.
+    void SetRowMover(RowMover mover);
+    bool MovesRows() const;
+    static constexpr const char* kRowsMimeType = "application/x-cpz5-channel-rows";
+
+    Qt::DropActions supportedDragActions() const override;
+    Qt::DropActions supportedDropActions() const override;
+    QStringList mimeTypes() const override;
+    // The token of a drag of the rows of indexes.
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+    // Rows are never removed: after a drag the view asks to remove the rows
+    // it dragged from, which the move has put elsewhere already.
+    bool removeRows(int row, int count, const QModelIndex& parent = QModelIndex()) override;
+
   signals:
     // The channel of row was changed by an edit of one of its cells.
     void ChannelEdited(int row);
@@ -84,7 +118,16 @@ class CChannelTableModel : public CListSheetModel {
     bool IsCellEditable(int row, int column) const;
     QString EditText(int row, int column) const;
     bool AcceptsCell(const CNode& channel, int column, const QString& text) const;
+    bool IsOurDrag(const QMimeData* data, Qt::DropAction action) const;
+
+    // The rows of the drag this model started last and its token (0: none).
+    struct SDrag {
+        std::uint64_t token = 0;
+        std::vector<int> rows;
+    };
 
     const int m_area;
     const CModelOptions& m_options;
+    RowMover m_rowMover;
+    mutable SDrag m_drag;
 };

@@ -33,6 +33,16 @@ constexpr int EditCut = 57635;   // accelerator only: swallowed
 constexpr int EditUndo = 57643;  // undoes the last step
 constexpr int EditRedo = 57644;  // does the undone step again
 
+// Edit: the order of the channels and finding one (our own numbers)
+constexpr int EditMoveUp = 32970;  // the selected rows one row up
+constexpr int EditMoveDown = 32971;
+constexpr int EditSortFrequency = 32972;  // the memory channels sorted
+constexpr int EditSortName = 32973;
+constexpr int EditSortTone = 32974;
+constexpr int EditFind = 32975;  // the find bar below the grid
+constexpr int EditFindNext = 32976;
+constexpr int EditFindPrevious = 32977;
+
 // View
 constexpr int PgrMemory = 166;
 constexpr int DtmfAutodial = 156;
