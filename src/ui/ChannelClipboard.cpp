@@ -5,43 +5,88 @@
 #include <QMimeData>
 #include <span>
 
-namespace {
+#include "interchange/ChannelClipText.h"
 
-QString MimeType() {
-    return QString::fromLatin1(CChannelClipboard::kMimeType);
-}
+namespace {
 
 const QMimeData* ClipboardData() {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     return clipboard != nullptr ? clipboard->mimeData() : nullptr;
 }
 
-}  // namespace
-
-bool CChannelClipboard::HasRecord() {
-    const QMimeData* data = ClipboardData();
-    return data != nullptr && data->hasFormat(MimeType());
+std::span<const std::uint8_t> Bytes(const QByteArray& bytes) {
+    return {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+            static_cast<std::size_t>(bytes.size())};
 }
 
-void CChannelClipboard::Put(const ChannelClipRecord& record) {
+QByteArray ByteArray(std::span<const std::uint8_t> bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
+}
+
+std::optional<std::vector<ChannelClipRecord>> BlockOn(const QMimeData& data) {
+    const QString type = QString::fromLatin1(CChannelClipboard::kBlockMimeType);
+    return data.hasFormat(type) ? ChannelClipRecord::DecodeBlock(Bytes(data.data(type)))
+                                : std::nullopt;
+}
+
+}  // namespace
+
+bool CChannelClipboard::HasData() {
+    const QMimeData* data = ClipboardData();
+    if (data == nullptr) {
+        return false;
+    }
+    if (data->hasFormat(QString::fromLatin1(kMimeType)) || BlockOn(*data)) {
+        return true;
+    }
+    const std::optional<std::string> text = GetText();
+    return text && ChannelClipText::MightBeChannels(*text);
+}
+
+void CChannelClipboard::Put(const std::vector<ChannelClipRecord>& records,
+                            const std::string& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr) {
         return;
     }
-    const auto bytes = record.Encode();
     auto* data = new QMimeData;
-    data->setData(MimeType(), QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                                         static_cast<qsizetype>(bytes.size())));
+    data->setData(QString::fromLatin1(kBlockMimeType),
+                  ByteArray(ChannelClipRecord::EncodeBlock(records)));
+    if (records.size() == 1) {
+        data->setData(QString::fromLatin1(kMimeType), ByteArray(records.front().Encode()));
+    }
+    data->setText(QString::fromStdString(text));
     clipboard->setMimeData(data);  // the clipboard owns data
 }
 
-std::optional<ChannelClipRecord> CChannelClipboard::Get() {
+std::optional<std::vector<ChannelClipRecord>> CChannelClipboard::GetRecords() {
     const QMimeData* data = ClipboardData();
-    if (data == nullptr || !data->hasFormat(MimeType())) {
+    if (data == nullptr) {
         return std::nullopt;
     }
-    const QByteArray bytes = data->data(MimeType());
-    return ChannelClipRecord::Decode(
-        std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                      static_cast<std::size_t>(bytes.size())));
+    if (std::optional<std::vector<ChannelClipRecord>> block = BlockOn(*data)) {
+        return block;
+    }
+    const QString single = QString::fromLatin1(kMimeType);
+    if (!data->hasFormat(single)) {
+        return std::nullopt;
+    }
+    return std::vector<ChannelClipRecord>{ChannelClipRecord::Decode(Bytes(data->data(single)))};
+}
+
+std::optional<std::string> CChannelClipboard::GetText() {
+    const QMimeData* data = ClipboardData();
+    if (data == nullptr || !data->hasText()) {
+        return std::nullopt;
+    }
+    const QString text = data->text();
+    if (static_cast<std::size_t>(text.size()) > ChannelClipText::kMaxSize) {
+        return std::nullopt;
+    }
+    std::string utf8 = text.toStdString();
+    if (utf8.size() > ChannelClipText::kMaxSize) {
+        return std::nullopt;
+    }
+    return utf8;
 }
