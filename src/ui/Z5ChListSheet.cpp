@@ -185,20 +185,20 @@ void CZ5ChListSheet::PasteItem() {
 
 // Records that do not fit before the end of the area are pasted only when
 // the user agrees to the ones that fit.
-bool CZ5ChListSheet::PasteRecords(int first, const std::vector<ChannelClipRecord>& records) {
+void CZ5ChListSheet::PasteRecords(int first, const std::vector<ChannelClipRecord>& records) {
     const int count = static_cast<int>(records.size());
     const int fit = std::min(count, GetItemCount() - first);
     if (fit <= 0 || (fit < count && !AskYes(OverflowText(count, fit, RowLabel(first)) +
                                                 "\n\nPaste the rows that fit?",
                                             MessageStyle::IconExclamation))) {
-        return false;
+        return;
     }
     for (int i = 0; i < fit; ++i) {
-        records[static_cast<std::size_t>(i)].WriteTo(*ChannelNode(first + i),
-                                                     m_area == kAreaMemory);
+        if (CNode* channel = ChannelNode(first + i)) {
+            records[static_cast<std::size_t>(i)].WriteTo(*channel, m_area == kAreaMemory);
+        }
     }
     ChannelsChanged(first, first + fit - 1, "Paste", fit);
-    return true;
 }
 
 // Text rows are checked as the CSV import checks them; bad rows and rows
@@ -234,7 +234,9 @@ void CZ5ChListSheet::PasteText(int first, const std::string& text) {
         return;
     }
     for (const SChannelClipRow& row : read.rows) {
-        ChannelClipText::WriteRow(row, *ChannelNode(first + row.offset), m_area == kAreaMemory);
+        if (CNode* channel = ChannelNode(first + row.offset)) {
+            ChannelClipText::WriteRow(row, *channel, m_area == kAreaMemory);
+        }
     }
     ChannelsChanged(first, first + read.rows.back().offset, "Paste",
                     static_cast<int>(read.rows.size()));

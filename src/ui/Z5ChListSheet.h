@@ -87,7 +87,7 @@ class CZ5ChListSheet : public CListSheet {
     bool AskYes(const std::string& question, unsigned icon) const;
     void Tell(const std::string& text) const;
     void MoveChannel(int from, int to);
-    bool PasteRecords(int first, const std::vector<ChannelClipRecord>& records);
+    void PasteRecords(int first, const std::vector<ChannelClipRecord>& records);
     void PasteText(int first, const std::string& text);
 
     const int m_area;
