@@ -74,6 +74,17 @@ int main(int argc, char** argv) {
         grid.SelectRow(0);
         grid.selectAll();
     };
+    const auto selectFirstHalf = [&grid] {
+        grid.SelectRow(0);
+        grid.selectionModel()->select(
+            QItemSelection(grid.model()->index(0, 0), grid.model()->index(kChannels / 2 - 1, 0)),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    };
+    const auto clearChannels = [](int first, int end) {
+        for (int n = first; n < end; ++n) {
+            SetNodeText(CNode::ResolvePath("MCH.CH" + std::to_string(n)), "Clear", "ON");
+        }
+    };
     struct SStep {
         const char* what;
         std::function<void()> prepare;
@@ -118,24 +129,14 @@ int main(int argc, char** argv) {
         {"Insert 50 rows (empty tail)",
          [&] {
              Fill();
-             for (int n = 50; n < kChannels; ++n) {
-                 SetNodeText(CNode::ResolvePath("MCH.CH" + std::to_string(n)), "Clear", "ON");
-             }
-             grid.SelectRow(0);
-             grid.selectionModel()->select(
-                 QItemSelection(grid.model()->index(0, 0), grid.model()->index(49, 0)),
-                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+             clearChannels(kChannels / 2, kChannels);
+             selectFirstHalf();
          },
          [&] { return frame.RunCommand(Cmd::EditInsert); }},
         {"Delete 50 rows (all cleared)",
          [&] {
-             for (int n = 0; n < kChannels; ++n) {
-                 SetNodeText(CNode::ResolvePath("MCH.CH" + std::to_string(n)), "Clear", "ON");
-             }
-             grid.SelectRow(0);
-             grid.selectionModel()->select(
-                 QItemSelection(grid.model()->index(0, 0), grid.model()->index(49, 0)),
-                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+             clearChannels(0, kChannels);
+             selectFirstHalf();
          },
          [&] { return frame.RunCommand(Cmd::EditDelete); }},
         {"Undo of Clear 100 rows",

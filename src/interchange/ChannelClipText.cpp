@@ -146,6 +146,7 @@ SChannelClipTextRead Read(std::string_view text, const SChannelCsvLimits& limits
         }
         SChannelClipRow row;
         row.offset = offset;
+        row.plan.line = record.line;
         row.cleared = record.error.empty() && IsClearedRow(layout->columns, record);
         std::vector<std::string> reasons;
         if (!row.cleared) {

@@ -43,7 +43,7 @@ class CNode;
 struct SChannelClipRow {
     int offset = 0;        // its place among the data rows: channel first + offset
     bool cleared = false;  // the row clears its channel
-    SChannelPlan plan;     // the values of a row that is not cleared
+    SChannelPlan plan;     // the values (with the line and warnings) of a row not cleared
 };
 
 struct SChannelClipTextRead {

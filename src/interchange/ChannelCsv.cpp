@@ -145,6 +145,17 @@ std::string SCsvProblem::Describe() const {
     return line > 0 ? "line " + std::to_string(line) + ": " + reason : reason;
 }
 
+std::string SCsvProblem::DescribeAll(const std::vector<SCsvProblem>& problems, std::size_t listed) {
+    std::string text;
+    for (std::size_t i = 0; i < problems.size() && i < listed; ++i) {
+        text += problems[i].Describe() + "\n";
+    }
+    if (problems.size() > listed) {
+        text += "... and " + std::to_string(problems.size() - listed) + " more\n";
+    }
+    return text;
+}
+
 std::string CChannelCsv::Export() const {
     CCsvWriter writer;
     writer.WriteRecord(ChannelCsvColumns::Headers());

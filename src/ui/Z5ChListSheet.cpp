@@ -54,20 +54,6 @@ constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
 constexpr const char* kDeleteQuestion = "Delete CH ?";
 constexpr const char* kOverflowQuestion = "CH overflow\nLast channel will be deleted.";
 
-// How many bad rows a message lists before it only counts the rest.
-constexpr std::size_t kListedProblems = 12;
-
-std::string ProblemList(const std::vector<SCsvProblem>& problems) {
-    std::string text;
-    for (std::size_t i = 0; i < problems.size() && i < kListedProblems; ++i) {
-        text += problems[i].Describe() + "\n";
-    }
-    if (problems.size() > kListedProblems) {
-        text += "... and " + std::to_string(problems.size() - kListedProblems) + " more\n";
-    }
-    return text;
-}
-
 std::string OverflowText(int count, int fit, const QString& firstLabel) {
     return std::to_string(count) + " rows are pasted, but only " + std::to_string(fit) +
            " channels follow from CH " + firstLabel.toStdString() +
@@ -218,7 +204,7 @@ void CZ5ChListSheet::PasteText(int first, const std::string& text) {
     if (!read.problems.empty()) {
         report = (read.refused ? std::string("The text cannot be pasted as channels:\n\n")
                                : "These rows of the text cannot be pasted:\n\n") +
-                 ProblemList(read.problems);
+                 SCsvProblem::DescribeAll(read.problems);
     }
     if (read.rowCount > space) {
         report += (report.empty() ? "" : "\n") +
@@ -233,13 +219,22 @@ void CZ5ChListSheet::PasteText(int first, const std::string& text) {
                                    MessageStyle::IconExclamation)) {
         return;
     }
+    std::vector<SCsvProblem> warnings;
     for (const SChannelClipRow& row : read.rows) {
         if (CNode* channel = ChannelNode(first + row.offset)) {
             ChannelClipText::WriteRow(row, *channel, m_area == kAreaMemory);
         }
+        for (const std::string& warning : row.plan.warnings) {
+            warnings.push_back({row.plan.line, warning});
+        }
     }
     ChannelsChanged(first, first + read.rows.back().offset, "Paste",
                     static_cast<int>(read.rows.size()));
+    if (CUserInterface* ui = Host().UserInterface(); ui != nullptr && !warnings.empty()) {
+        ui->MessageBox("Some values of the text were stored otherwise than written:\n\n" +
+                           SCsvProblem::DescribeAll(warnings),
+                       kMessageTitle, MessageStyle::Ok | MessageStyle::IconInformation);
+    }
 }
 
 void CZ5ChListSheet::ClearRow(int row) {

@@ -408,6 +408,24 @@ TEST_F(ChannelRowsTest, ABadRowIsReportedAndNothingChangesUnlessTheUserAgrees) {
     }
 }
 
+TEST_F(ChannelRowsTest, ValuesStoredOtherwiseThanWrittenAreListedAfterThePaste) {
+    PutText(QStringLiteral("1\tlong name\t145.0031\n"));
+    auto sheet = Sheet();
+    Select(*sheet, {30});
+    sheet->OnCommand(Cmd::EditPaste);
+    EXPECT_EQ(Text("MCH.CH30.Name"), "LONG");
+    EXPECT_EQ(Text("MCH.CH30.FreqRx"), "145.00500");
+    ASSERT_EQ(host.ui.m_messages.size(), 1u);
+    const auto& message = host.ui.m_messages.front();
+    EXPECT_EQ(message.style, MessageStyle::Ok | MessageStyle::IconInformation);
+    EXPECT_NE(message.text.find("line 1: Frequency 145.003100 MHz is stored as 145.005000 MHz"),
+              std::string::npos)
+        << message.text;
+    EXPECT_NE(message.text.find("line 1: Name \"long name\" is stored as \"LONG\""),
+              std::string::npos)
+        << message.text;
+}
+
 // Whatever text is on the clipboard, a paste changes at most the channels
 // of its area from the selected one on, and never crashes.
 TEST_F(ChannelRowsTest, RubbishTextNeverCrashesAndNeverWritesOutsideTheArea) {
