@@ -162,7 +162,7 @@ std::vector<std::uint8_t> ChannelClipRecord::EncodeBlock(
 
 std::optional<std::vector<ChannelClipRecord>> ChannelClipRecord::DecodeBlock(
     std::span<const std::uint8_t> bytes) {
-    if (bytes.empty() || bytes.size() % kSize != 0 || bytes.size() / kSize > kMaxBlockRecords) {
+    if (!IsBlockSize(bytes.size())) {
         return std::nullopt;
     }
     std::vector<ChannelClipRecord> records;
@@ -170,6 +170,10 @@ std::optional<std::vector<ChannelClipRecord>> ChannelClipRecord::DecodeBlock(
         records.push_back(Decode(bytes.subspan(at, kSize)));
     }
     return records;
+}
+
+bool ChannelClipRecord::IsBlockSize(std::size_t size) {
+    return size > 0 && size % kSize == 0 && size / kSize <= kMaxBlockRecords;
 }
 
 const char* ChannelClipRecord::LeafOf(EValue value) {

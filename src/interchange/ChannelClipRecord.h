@@ -76,6 +76,8 @@ struct ChannelClipRecord {
     static std::vector<std::uint8_t> EncodeBlock(std::span<const ChannelClipRecord> records);
     static std::optional<std::vector<ChannelClipRecord>> DecodeBlock(
         std::span<const std::uint8_t> bytes);
+    // Whether a block of size bytes is taken.
+    static bool IsBlockSize(std::size_t size);
 
     // The leaf name of a value.
     static const char* LeafOf(EValue value);

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPointer>
 #include <span>
 
 #include "interchange/ChannelClipText.h"
@@ -24,24 +25,63 @@ QByteArray ByteArray(std::span<const std::uint8_t> bytes) {
                       static_cast<qsizetype>(bytes.size()));
 }
 
-std::optional<std::vector<ChannelClipRecord>> BlockOn(const QMimeData& data) {
-    const QString type = QString::fromLatin1(CChannelClipboard::kBlockMimeType);
-    return data.hasFormat(type) ? ChannelClipRecord::DecodeBlock(Bytes(data.data(type)))
-                                : std::nullopt;
+const QString& BlockType() {
+    static const QString type = QString::fromLatin1(CChannelClipboard::kBlockMimeType);
+    return type;
 }
+
+std::optional<std::vector<ChannelClipRecord>> BlockOn(const QMimeData& data) {
+    return data.hasFormat(BlockType())
+               ? ChannelClipRecord::DecodeBlock(Bytes(data.data(BlockType())))
+               : std::nullopt;
+}
+
+bool HasBlock(const QMimeData& data) {
+    return data.hasFormat(BlockType()) &&
+           ChannelClipRecord::IsBlockSize(static_cast<std::size_t>(data.data(BlockType()).size()));
+}
+
+// Whether the clipboard's text may be channels, asked every time the
+// commands are updated: the text of another program is fetched and looked at
+// only once after each change of the clipboard.
+class CTextGuess {
+  public:
+    bool MightBeChannels() {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        if (clipboard != m_watched.data()) {
+            m_watched = clipboard;
+            m_known = false;
+            if (clipboard != nullptr) {
+                QObject::connect(clipboard, &QClipboard::dataChanged, clipboard,
+                                 [this] { m_known = false; });
+            }
+        }
+        if (!m_known) {
+            const std::optional<std::string> text = CChannelClipboard::GetText();
+            m_channels = text && ChannelClipText::MightBeChannels(*text);
+            m_known = true;
+        }
+        return m_channels;
+    }
+
+  private:
+    QPointer<QClipboard> m_watched;
+    bool m_known = false;
+    bool m_channels = false;
+};
 
 }  // namespace
 
 bool CChannelClipboard::HasData() {
+    static CTextGuess textGuess;
     const QMimeData* data = ClipboardData();
     if (data == nullptr) {
         return false;
     }
-    if (data->hasFormat(QString::fromLatin1(kMimeType)) || BlockOn(*data)) {
+    if (data->hasFormat(QString::fromLatin1(kMimeType)) || HasBlock(*data)) {
         return true;
     }
-    const std::optional<std::string> text = GetText();
-    return text && ChannelClipText::MightBeChannels(*text);
+    return data->hasText() && textGuess.MightBeChannels();
 }
 
 void CChannelClipboard::Put(const std::vector<ChannelClipRecord>& records,
@@ -51,8 +91,7 @@ void CChannelClipboard::Put(const std::vector<ChannelClipRecord>& records,
         return;
     }
     auto* data = new QMimeData;
-    data->setData(QString::fromLatin1(kBlockMimeType),
-                  ByteArray(ChannelClipRecord::EncodeBlock(records)));
+    data->setData(BlockType(), ByteArray(ChannelClipRecord::EncodeBlock(records)));
     if (records.size() == 1) {
         data->setData(QString::fromLatin1(kMimeType), ByteArray(records.front().Encode()));
     }

@@ -469,6 +469,23 @@ TEST_F(ChannelRowsTest, RubbishTextNeverCrashesAndNeverWritesOutsideTheArea) {
     }
 }
 
+// Paste is offered for text only while the text on the clipboard may be
+// channels; the answer follows every change of the clipboard.
+TEST_F(ChannelRowsTest, PasteIsOfferedForTextThatMayBeChannels) {
+    auto sheet = Sheet();
+    const std::pair<QString, bool> texts[] = {
+        {QStringLiteral("not a channel"), false},
+        {QStringLiteral("3\tA\t145.5\n"), true},
+        {QStringLiteral("Name,Frequency\n"), true},
+        {QStringLiteral("145.00000"), false},
+    };
+    for (const auto& [text, offered] : texts) {
+        PutText(text);
+        EXPECT_EQ(sheet->ClipboardHasData(), offered) << text.toStdString();
+        EXPECT_EQ(sheet->ClipboardHasData(), offered) << "asked again: " << text.toStdString();
+    }
+}
+
 TEST_F(ChannelRowsTest, ARefusedOrCutShortBlockCountsAsAbsent) {
     ProgramNumbered({1, 2});
     auto sheet = Sheet();
