@@ -12,8 +12,9 @@
 //   records, and the CSV rows as text).
 // - Paste writes the copied channels onto consecutive channels from the
 //   first selected row, in their order: records as they are, text rows after
-//   the checks of the CSV import. Program scan edges and the call channel
-//   never take "Skip". Rows that do not fit before the end of the area, and
+//   the checks of the CSV import (values it stores otherwise than written,
+//   such as a rounded frequency, are listed afterwards). Program scan edges
+//   and the call channel never take "Skip". Rows that do not fit before the end of the area, and
 //   bad text rows, are listed in a question ("Paste the good rows?" / "Paste
 //   the rows that fit?"); No changes nothing, Yes pastes the rest. A single
 //   record that fits pastes without a question.
