@@ -9,24 +9,6 @@
 #include "platform/UserInterface.h"
 #include "transport/SettingsKeys.h"
 
-namespace {
-
-// How many bad rows a message lists before it only counts the rest.
-constexpr std::size_t kListedProblems = 12;
-
-std::string ListOf(const std::vector<SCsvProblem>& problems) {
-    std::string text;
-    for (std::size_t i = 0; i < problems.size() && i < kListedProblems; ++i) {
-        text += problems[i].Describe() + "\n";
-    }
-    if (problems.size() > kListedProblems) {
-        text += "... and " + std::to_string(problems.size() - kListedProblems) + " more\n";
-    }
-    return text;
-}
-
-}  // namespace
-
 CCsvCommands::CCsvCommands(CZ5Doc& document, CUserInterface& ui) : m_document(document), m_ui(ui) {}
 
 bool CCsvCommands::Import() {
@@ -40,13 +22,14 @@ bool CCsvCommands::Import() {
     SChannelCsvImport result = csv.ImportFile(path, CChannelCsv::EBadRows::kRefuseAll);
     using EStatus = SChannelCsvImport::EStatus;
     if (result.status == EStatus::kCannotRead) {
-        m_ui.MessageBox(path + " could not be read.\n\n" + ListOf(result.problems),
-                        CCloneDocument::kMessageTitle, MessageStyle::Ok | MessageStyle::IconError);
+        m_ui.MessageBox(
+            path + " could not be read.\n\n" + SCsvProblem::DescribeAll(result.problems),
+            CCloneDocument::kMessageTitle, MessageStyle::Ok | MessageStyle::IconError);
         return false;
     }
     if (result.status == EStatus::kRefused) {
         const std::string question = "These rows of " + path + " cannot go into the radio:\n\n" +
-                                     ListOf(result.problems) +
+                                     SCsvProblem::DescribeAll(result.problems) +
                                      "\nImport the other rows and skip these?";
         if (m_ui.MessageBox(question, CCloneDocument::kMessageTitle,
                             MessageStyle::YesNo | MessageStyle::IconExclamation) != IDYES) {
@@ -62,7 +45,7 @@ bool CCsvCommands::Import() {
     m_ui.SetStatusText(std::to_string(result.imported.size()) + " channels imported.");
     if (!result.warnings.empty()) {
         m_ui.MessageBox("Some values of " + path + " were stored otherwise than written:\n\n" +
-                            ListOf(result.warnings),
+                            SCsvProblem::DescribeAll(result.warnings),
                         CCloneDocument::kMessageTitle,
                         MessageStyle::Ok | MessageStyle::IconInformation);
     }

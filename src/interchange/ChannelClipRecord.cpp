@@ -149,6 +149,33 @@ ChannelClipRecord ChannelClipRecord::Decode(std::span<const std::uint8_t> bytes)
     return record;
 }
 
+std::vector<std::uint8_t> ChannelClipRecord::EncodeBlock(
+    std::span<const ChannelClipRecord> records) {
+    std::vector<std::uint8_t> block;
+    block.reserve(records.size() * kSize);
+    for (const ChannelClipRecord& record : records) {
+        const std::array<std::uint8_t, kSize> bytes = record.Encode();
+        block.insert(block.end(), bytes.begin(), bytes.end());
+    }
+    return block;
+}
+
+std::optional<std::vector<ChannelClipRecord>> ChannelClipRecord::DecodeBlock(
+    std::span<const std::uint8_t> bytes) {
+    if (!IsBlockSize(bytes.size())) {
+        return std::nullopt;
+    }
+    std::vector<ChannelClipRecord> records;
+    for (std::size_t at = 0; at < bytes.size(); at += kSize) {
+        records.push_back(Decode(bytes.subspan(at, kSize)));
+    }
+    return records;
+}
+
+bool ChannelClipRecord::IsBlockSize(std::size_t size) {
+    return size > 0 && size % kSize == 0 && size / kSize <= kMaxBlockRecords;
+}
+
 const char* ChannelClipRecord::LeafOf(EValue value) {
     return kValueFields[value].leaf;
 }

@@ -9,6 +9,12 @@
 // integers are 0, missing texts empty), bytes past 224 are ignored, and a
 // text without a terminator stops at its field's end.
 //
+// Several channels travel as a block: the records one after the other,
+// 224 bytes each, with no header and no count (the length says how many).
+// A block whose length is no whole number of records, or that is empty or
+// longer than kMaxBlockRecords records, is refused whole: a block cut short
+// on its way is not half pasted.
+//
 // Writing a record onto a channel touches only that channel's leaves, and
 // only with what the radio can hold: a value its leaf has no choice for is
 // ignored (the leaf keeps its value); a frequency on one of the radio's
@@ -20,8 +26,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 class CNode;
 
@@ -61,6 +69,15 @@ struct ChannelClipRecord {
     std::array<std::uint8_t, kSize> Encode() const;
     // The record in bytes (any length).
     static ChannelClipRecord Decode(std::span<const std::uint8_t> bytes);
+
+    // The block of records (see above), and the records of a block; none
+    // when the block is refused.
+    static constexpr std::size_t kMaxBlockRecords = 1000;
+    static std::vector<std::uint8_t> EncodeBlock(std::span<const ChannelClipRecord> records);
+    static std::optional<std::vector<ChannelClipRecord>> DecodeBlock(
+        std::span<const std::uint8_t> bytes);
+    // Whether a block of size bytes is taken.
+    static bool IsBlockSize(std::size_t size);
 
     // The leaf name of a value.
     static const char* LeafOf(EValue value);

@@ -26,12 +26,6 @@ namespace {
 
 constexpr const char* kChannelArea = z5area::kMemory;
 
-// The leaves only the columns of this program speak for; an imported row
-// without them keeps them on a channel in use.
-constexpr const char* kLeavesOutsideLayout[] = {z5leaf::kDupRev,  z5leaf::kTxInhibit,
-                                                z5leaf::kAniSet,  z5leaf::kAniCode,
-                                                z5leaf::kScrmSet, z5leaf::kScrmCode};
-
 using Plans = std::vector<SChannelPlan>;
 
 CNode* ChannelArea(CCloneManager& manager) {
@@ -44,15 +38,14 @@ CNode* Channel(CNode& area, int location) {
 }
 
 SChannelCsvLimits LimitsOf(CCloneManager& manager, CNode& area) {
-    SChannelCsvLimits limits;
-    limits.prototype = Channel(area, 0);
-    limits.channelCount = static_cast<int>(area.GetChildren().size());
-    if (const CModelManager* models = manager.GetModelManager()) {
-        limits.version = models->GetVersion();
-        limits.extendedRange =
-            z5map::HasOption(models->GetModelInfo().GetOptionByte(), z5option::kReceiveRange) == 1;
-        limits.versionName = models->GetModelInfo().GetName();
+    const CModelManager* models = manager.GetModelManager();
+    if (models == nullptr) {
+        return ChannelCsvColumns::LimitsOf(area, 0, false);
     }
+    SChannelCsvLimits limits = ChannelCsvColumns::LimitsOf(
+        area, models->GetVersion(),
+        z5map::HasOption(models->GetModelInfo().GetOptionByte(), z5option::kReceiveRange) == 1);
+    limits.versionName = models->GetModelInfo().GetName();
     return limits;
 }
 
@@ -63,31 +56,13 @@ SChannelCsvImport Refusal(int line, std::string reason) {
     return result;
 }
 
-std::string JoinReasons(const std::vector<std::string>& reasons) {
-    std::string joined;
-    for (const std::string& reason : reasons) {
-        joined += (joined.empty() ? "" : "; ") + reason;
-    }
-    return joined;
-}
-
-// The next record that is not blank (an empty line or only commas).
-bool NextRow(CCsvReader& reader, SCsvRecord& record) {
-    while (reader.Next(record)) {
-        if (!record.error.empty() || !record.IsBlank()) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // Reads every data row after the header into plans (good rows) and problems
 // (bad rows).
 void ReadRows(CCsvReader& reader, const CChannelCsvRow::Columns& columns,
               const SChannelCsvLimits& limits, Plans& plans, std::vector<SCsvProblem>& problems) {
     std::map<int, int> lineOfLocation;
     SCsvRecord record;
-    while (NextRow(reader, record)) {
+    while (reader.NextFilled(record)) {
         SChannelPlan plan;
         std::vector<std::string> reasons =
             ChannelCsvColumns::ReadRow(CChannelCsvRow(columns, record), limits, plan);
@@ -105,30 +80,9 @@ void ReadRows(CCsvReader& reader, const CChannelCsvRow::Columns& columns,
             plan.line = record.line;
             plans.push_back(std::move(plan));
         } else {
-            problems.push_back({record.line, JoinReasons(reasons)});
+            problems.push_back({record.line, ChannelCsvColumns::JoinReasons(reasons)});
         }
     }
-}
-
-// The channel takes the plan's values; see the header for what it keeps.
-void Apply(CNode& channel, const SChannelPlan& plan) {
-    std::vector<std::pair<const char*, std::int32_t>> kept;
-    if (GetNodeValue(&channel, z5leaf::kClear) == 0) {
-        for (const char* leaf : kLeavesOutsideLayout) {
-            kept.emplace_back(leaf, GetNodeValue(&channel, leaf));
-        }
-    }
-    z5channel::WriteFreshChannel(channel);
-    for (const auto& [leaf, value] : kept) {
-        SetNodeValue(&channel, leaf, value);
-    }
-    for (const auto& [leaf, value] : plan.values) {
-        SetNodeValue(&channel, leaf, value);
-    }
-    if (plan.name) {
-        SetNodeString(&channel, z5leaf::kName, *plan.name);
-    }
-    SetNodeValue(&channel, z5leaf::kClear, 0);
 }
 
 std::string TooLarge(const std::string& path) {
@@ -171,7 +125,7 @@ char SeparatorOf(std::string_view text) {
     for (char separator : kSeparators) {
         CCsvReader reader(text, separator);
         SCsvRecord header;
-        if (!NextRow(reader, header) || !header.error.empty()) {
+        if (!reader.NextFilled(header) || !header.error.empty()) {
             continue;
         }
         const CChannelCsvRow::Columns columns = CChannelCsvRow::ColumnsOf(header);
@@ -189,6 +143,17 @@ char SeparatorOf(std::string_view text) {
 
 std::string SCsvProblem::Describe() const {
     return line > 0 ? "line " + std::to_string(line) + ": " + reason : reason;
+}
+
+std::string SCsvProblem::DescribeAll(const std::vector<SCsvProblem>& problems, std::size_t listed) {
+    std::string text;
+    for (std::size_t i = 0; i < problems.size() && i < listed; ++i) {
+        text += problems[i].Describe() + "\n";
+    }
+    if (problems.size() > listed) {
+        text += "... and " + std::to_string(problems.size() - listed) + " more\n";
+    }
+    return text;
 }
 
 std::string CChannelCsv::Export() const {
@@ -212,7 +177,7 @@ SChannelCsvImport CChannelCsv::Import(std::string_view text, EBadRows badRows) {
     }
     CCsvReader reader(text, SeparatorOf(text));
     SCsvRecord header;
-    if (!NextRow(reader, header)) {
+    if (!reader.NextFilled(header)) {
         return Refusal(0, "the file is empty: no header row");
     }
     if (!header.error.empty()) {
@@ -235,7 +200,7 @@ SChannelCsvImport CChannelCsv::Import(std::string_view text, EBadRows badRows) {
         return result;
     }
     for (const SChannelPlan& plan : plans) {
-        Apply(*Channel(*area, plan.location), plan);
+        plan.ApplyTo(*Channel(*area, plan.location));
         result.imported.push_back(plan.location);
         for (const std::string& warning : plan.warnings) {
             result.warnings.push_back({plan.line, warning});

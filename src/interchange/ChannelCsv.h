@@ -43,6 +43,10 @@ struct SCsvProblem {
 
     // "line 7: reason", or the reason alone for the file as a whole.
     std::string Describe() const;
+    // One line a problem for a message: the first listed ones, then how
+    // many more there are.
+    static std::string DescribeAll(const std::vector<SCsvProblem>& problems,
+                                   std::size_t listed = 12);
 };
 
 struct SChannelCsvImport {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "clone/Z5ModelInfo.h"
 #include "interchange/ChannelCsvRow.h"
 #include "interchange/ChannelCsvText.h"
 #include "model/Node.h"
@@ -471,8 +472,15 @@ void Power(const CChannelCsvRow& row, const SChannelCsvLimits& limits, SChannelP
 using Rule = void (*)(const CChannelCsvRow& row, const SChannelCsvLimits& limits,
                       SChannelPlan& plan, Reasons& reasons);
 
-constexpr Rule kRules[] = {&Location,    &Frequency, &DuplexAndOffset, &Name,       &Choices,
-                           &ReceiveDtcs, &Checks,    &Power,           &LeafColumns};
+// Every rule but Location's.
+constexpr Rule kFieldRules[] = {&Frequency,   &DuplexAndOffset, &Name,  &Choices,
+                                &ReceiveDtcs, &Checks,          &Power, &LeafColumns};
+
+// The leaves only the columns of this program speak for; an imported row
+// without them keeps them on a channel in use.
+constexpr const char* kLeavesOutsideLayout[] = {z5leaf::kDupRev,  z5leaf::kTxInhibit,
+                                                z5leaf::kAniSet,  z5leaf::kAniCode,
+                                                z5leaf::kScrmSet, z5leaf::kScrmCode};
 
 }  // namespace
 
@@ -492,13 +500,44 @@ std::vector<std::string> ExportFields(const CNode& channel, int location) {
     return fields;
 }
 
+SChannelCsvLimits LimitsOf(const CNode& area, int version, bool extendedRange) {
+    SChannelCsvLimits limits;
+    const std::vector<CNode*>& channels = area.GetChildren();
+    limits.prototype = channels.empty() ? nullptr : channels.front();
+    limits.channelCount = static_cast<int>(channels.size());
+    limits.version = version;
+    limits.extendedRange = extendedRange;
+    CZ5ModelInfo names;
+    names.SetValue(version);
+    limits.versionName = names.GetName();
+    return limits;
+}
+
 std::vector<std::string> ReadRow(const CChannelCsvRow& row, const SChannelCsvLimits& limits,
                                  SChannelPlan& plan) {
     Reasons reasons;
-    for (Rule rule : kRules) {
+    Location(row, limits, plan, reasons);
+    for (std::string& reason : ReadFields(row, limits, plan)) {
+        reasons.push_back(std::move(reason));
+    }
+    return reasons;
+}
+
+std::vector<std::string> ReadFields(const CChannelCsvRow& row, const SChannelCsvLimits& limits,
+                                    SChannelPlan& plan) {
+    Reasons reasons;
+    for (Rule rule : kFieldRules) {
         rule(row, limits, plan, reasons);
     }
     return reasons;
+}
+
+std::string JoinReasons(const std::vector<std::string>& reasons) {
+    std::string joined;
+    for (const std::string& reason : reasons) {
+        joined += (joined.empty() ? "" : "; ") + reason;
+    }
+    return joined;
 }
 
 }  // namespace ChannelCsvColumns
@@ -511,4 +550,24 @@ void SChannelPlan::SetValue(std::string_view leaf, std::int32_t value) {
     } else {
         values.emplace_back(std::string(leaf), value);
     }
+}
+
+void SChannelPlan::ApplyTo(CNode& channel) const {
+    std::vector<std::pair<const char*, std::int32_t>> kept;
+    if (GetNodeValue(&channel, z5leaf::kClear) == 0) {
+        for (const char* leaf : ChannelCsvColumns::kLeavesOutsideLayout) {
+            kept.emplace_back(leaf, GetNodeValue(&channel, leaf));
+        }
+    }
+    z5channel::WriteFreshChannel(channel);
+    for (const auto& [leaf, value] : kept) {
+        SetNodeValue(&channel, leaf, value);
+    }
+    for (const auto& [leaf, value] : values) {
+        SetNodeValue(&channel, leaf, value);
+    }
+    if (name) {
+        SetNodeString(&channel, z5leaf::kName, *name);
+    }
+    SetNodeValue(&channel, z5leaf::kClear, 0);
 }

@@ -64,6 +64,13 @@ struct SChannelPlan {
 
     // Sets the value of leaf, replacing one set before.
     void SetValue(std::string_view leaf, std::int32_t value);
+
+    // Writes the plan onto channel and puts it in use: the leaves the plan
+    // has values for take them; the other leaves take the fresh-channel
+    // values, except that a channel in use keeps the leaves only this
+    // program's own columns speak for (duplex reverse, transmit inhibit, ANI
+    // and scrambler settings).
+    void ApplyTo(CNode& channel) const;
 };
 
 // What a row is checked against.
@@ -83,6 +90,11 @@ std::vector<std::string> Headers();
 // The columns an import cannot do without.
 inline constexpr std::string_view kRequiredHeaders[] = {"Location", "Frequency"};
 
+// The limits of the channels below area (MCH, PCH or CCH: all have the
+// same leaves) for a radio of version with or without the receive-range
+// option. prototype is nullptr when area has no channels.
+SChannelCsvLimits LimitsOf(const CNode& area, int version, bool extendedRange);
+
 // One field per header for channel number location.
 std::vector<std::string> ExportFields(const CNode& channel, int location);
 
@@ -90,5 +102,13 @@ std::vector<std::string> ExportFields(const CNode& channel, int location);
 // be imported; empty when it can.
 std::vector<std::string> ReadRow(const CChannelCsvRow& row, const SChannelCsvLimits& limits,
                                  SChannelPlan& plan);
+// The same checks without the Location column: plan.location is left to the
+// caller (a paste puts rows where the user points). limits.prototype must
+// not be nullptr.
+std::vector<std::string> ReadFields(const CChannelCsvRow& row, const SChannelCsvLimits& limits,
+                                    SChannelPlan& plan);
+
+// The reasons of one row in one text ("a; b").
+std::string JoinReasons(const std::vector<std::string>& reasons);
 
 }  // namespace ChannelCsvColumns

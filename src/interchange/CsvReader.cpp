@@ -94,3 +94,12 @@ bool CCsvReader::Next(SCsvRecord& record) {
         ++m_at;  // the separator
     }
 }
+
+bool CCsvReader::NextFilled(SCsvRecord& record) {
+    while (Next(record)) {
+        if (!record.error.empty() || !record.IsBlank()) {
+            return true;
+        }
+    }
+    return false;
+}

@@ -40,6 +40,9 @@ class CCsvReader {
     // of the text. Text after the last line end that holds no character makes
     // no record.
     bool Next(SCsvRecord& record);
+    // The same, passing over blank records (an empty line, only separators)
+    // unless they are malformed.
+    bool NextFilled(SCsvRecord& record);
 
   private:
     bool AtEnd() const { return m_at >= m_text.size(); }

@@ -184,20 +184,24 @@ void CListSheet::SelectRow(int row) {
         return;
     }
     const QModelIndex index = model()->index(row, 0);
+    setCurrentIndex(index);  // Shift with a key or click extends from this row
     selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(index);
 }
 
 int CListSheet::SelectedRow() const {
-    const QModelIndexList rows = selectionModel()->selectedRows();
-    int first = -1;
-    for (const QModelIndex& index : rows) {
-        if (first < 0 || index.row() < first) {
-            first = index.row();
-        }
+    const std::vector<int> rows = SelectedRows();
+    return rows.empty() ? -1 : rows.front();
+}
+
+std::vector<int> CListSheet::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows()) {
+        rows.push_back(index.row());
     }
-    return first;
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }
 
 // Tab leaves the grid for the tree instead of moving between cells.
@@ -298,10 +302,12 @@ void CListSheet::SetCurrentColumnAt(int x) {
     }
 }
 
-// Every button press selects the row under the pointer first; a press below
-// the last row is swallowed, and a right press never reaches the grid.
-// Returns true when the press was taken here.
-bool CListSheet::HandleButtonPress(QMouseEvent* event) {
+// A press below the last row is swallowed, and a right press never reaches
+// the grid. A left press leaves the selection to the grid (Shift, Ctrl, a
+// press on a selected row) unless selectAlone; a right press selects its
+// row alone unless that row is selected. Returns true when the press was
+// taken here.
+bool CListSheet::HandleButtonPress(QMouseEvent* event, bool selectAlone) {
     if (!hasFocus()) {
         m_host.FocusList();
     }
@@ -309,8 +315,11 @@ bool CListSheet::HandleButtonPress(QMouseEvent* event) {
     if (row < 0) {
         return true;
     }
-    SelectRow(row);
-    if (event->button() == Qt::LeftButton) {
+    const bool left = event->button() == Qt::LeftButton;
+    if (selectAlone || (!left && !selectionModel()->isRowSelected(row, {}))) {
+        SelectRow(row);
+    }
+    if (left) {
         SetCurrentColumnAt(event->position().toPoint().x());
         RepaintRow(row);
         return false;
@@ -319,13 +328,13 @@ bool CListSheet::HandleButtonPress(QMouseEvent* event) {
 }
 
 void CListSheet::mousePressEvent(QMouseEvent* event) {
-    if (!HandleButtonPress(event)) {
+    if (!HandleButtonPress(event, false)) {
         CListViewExs::mousePressEvent(event);
     }
 }
 
 void CListSheet::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (HandleButtonPress(event)) {
+    if (HandleButtonPress(event, true)) {
         return;
     }
     const int column = columnAt(event->position().toPoint().x());

@@ -10,6 +10,14 @@
 // this program do, and routes the Edit commands to overridable operations
 // with their enable rules.
 //
+// Several rows may be selected (Shift or Ctrl with a click or the arrow
+// keys, Ctrl+A); the Edit operations of a concrete sheet act on all of them
+// (SelectedRows), Edit Memory and the cell editors on the first. A left
+// press on a row that is already selected keeps the selection (a drag may
+// start from it) and only a release without a drag selects that row alone;
+// a right press keeps a selection that holds its row and otherwise selects
+// that row alone.
+//
 // Enter and a double-click on the row label open the row's editor
 // (EditItem). F2, a double-click on another cell, or a typed character edit
 // the cell in place when the model lets it edit (Qt::ItemIsEditable); F2 and
@@ -20,6 +28,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 #include "document/NodeChanges.h"
 #include "ui/CommandTarget.h"
@@ -76,8 +85,10 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     // Selects and focuses row (0..rows-1) alone and scrolls it into view;
     // any other row number does nothing.
     void SelectRow(int row);
-    // The selected row, or -1.
+    // The first selected row, or -1.
     int SelectedRow() const;
+    // Every selected row, in ascending order.
+    std::vector<int> SelectedRows() const;
 
     int GetChannelOffset() const;
     // The column the Left and Right keys move; never 0 (the row label).
@@ -131,7 +142,7 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     void SaveColumnWidth(int column, int width);
     void MoveCurrentColumn(int step);
     void SetCurrentColumnAt(int x);
-    bool HandleButtonPress(QMouseEvent* event);
+    bool HandleButtonPress(QMouseEvent* event, bool selectAlone);
 
     const ListSheetDef& m_def;
     CListSheetHost& m_host;

@@ -17,7 +17,7 @@ const QString kEllipsis = QStringLiteral("...");
 CListViewExs::CListViewExs(QWidget* parent) : QTableView(parent) {
     setItemDelegate(new CListRowDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setShowGrid(false);
     setWordWrap(false);
@@ -41,7 +41,7 @@ CListViewExs::SRowLook CListViewExs::RowLook(int row) const {
     if (!look.highlighted) {
         look.text = colours.color(QPalette::Text);
         look.fill = colours.color(QPalette::Base);
-    } else if (hasFocus() && currentIndex().row() == row) {
+    } else if (hasFocus()) {
         look.text = colours.color(QPalette::HighlightedText);
         look.fill = colours.color(QPalette::Highlight);
     } else {

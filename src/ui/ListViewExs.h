@@ -1,7 +1,9 @@
 // CListViewExs: a grid of text cells that draws its rows itself, as a report
 // list does: whole rows are highlighted (to the right edge of the window),
 // each column has its own alignment and optional colours, and a text too
-// wide for its cell is cut and ended with "...".
+// wide for its cell is cut and ended with "...". Rows are selected as on
+// any desktop: a click selects one row, Shift and Ctrl with a click or the
+// arrow keys select several, Ctrl+A all.
 //
 // The view keeps no texts: it shows the table model it is given (setModel),
 // whose Qt::DisplayRole is a cell's text. It owns its row delegate; the
@@ -23,7 +25,9 @@ class CListViewExs : public QTableView {
     explicit CListViewExs(QWidget* parent = nullptr);
     ~CListViewExs() override;
 
-    // The colours and fill of a row as it is drawn now.
+    // The colours and fill of a row as it is drawn now: every selected row
+    // in the highlight colours while the grid has the focus, in the button
+    // colours when not.
     struct SRowLook {
         bool highlighted = false;
         QColor text;

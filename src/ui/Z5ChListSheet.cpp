@@ -6,6 +6,8 @@
 
 #include "clone/CloneDocument.h"
 #include "interchange/ChannelClipRecord.h"
+#include "interchange/ChannelClipText.h"
+#include "interchange/ChannelCsvColumns.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/Z5ChannelRules.h"
@@ -51,6 +53,12 @@ const ListSheetDef kDefinition = {
 constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
 constexpr const char* kDeleteQuestion = "Delete CH ?";
 constexpr const char* kOverflowQuestion = "CH overflow\nLast channel will be deleted.";
+
+std::string OverflowText(int count, int fit, const QString& firstLabel) {
+    return std::to_string(count) + " rows are pasted, but only " + std::to_string(fit) +
+           " channels follow from CH " + firstLabel.toStdString() +
+           " to the end of the list: the other rows are not pasted.";
+}
 
 }  // namespace
 
@@ -98,10 +106,16 @@ CNode* CZ5ChListSheet::ChannelNode(int row) const {
     return Table().ChannelNode(row);
 }
 
-// The document hears of the rows' channels, and the views follow it.
-void CZ5ChListSheet::ChannelsChanged(int firstRow, int lastRow) {
-    NodesChanged(SNodeChange::Channels(m_area, Table().ChannelOfRow(firstRow),
-                                       Table().ChannelOfRow(lastRow)));
+// The document hears of the rows' channels, and the views follow it. An
+// operation on count channels (more than one) names its undo step after
+// verb and count ("Delete 3 channels").
+void CZ5ChListSheet::ChannelsChanged(int firstRow, int lastRow, const char* verb, int count) {
+    SNodeChange change = SNodeChange::Channels(m_area, Table().ChannelOfRow(firstRow),
+                                               Table().ChannelOfRow(lastRow));
+    if (verb != nullptr && count > 1) {
+        change.stepName = std::string(verb) + " " + std::to_string(count) + " channels";
+    }
+    NodesChanged(change);
 }
 
 bool CZ5ChListSheet::IsCleared(int row) const {
@@ -125,24 +139,102 @@ void CZ5ChListSheet::EditItem() {
 }
 
 void CZ5ChListSheet::CopyItem() {
-    if (const CNode* channel = ChannelNode(SelectedRow())) {
-        CChannelClipboard::Put(ChannelClipRecord::FromChannel(*channel));
+    std::vector<ChannelClipRecord> records;
+    std::vector<ChannelClipText::SNumberedChannel> numbered;
+    for (int row : SelectedRows()) {
+        if (const CNode* channel = ChannelNode(row)) {
+            records.push_back(ChannelClipRecord::FromChannel(*channel));
+            numbered.push_back({Table().ChannelOfRow(row), channel});
+        }
+    }
+    if (!records.empty()) {
+        CChannelClipboard::Put(records, ChannelClipText::Write(numbered));
     }
 }
 
 bool CZ5ChListSheet::ClipboardHasData() const {
-    return CChannelClipboard::HasRecord();
+    return CChannelClipboard::HasData();
 }
 
 void CZ5ChListSheet::PasteItem() {
-    const int row = SelectedRow();
-    CNode* channel = ChannelNode(row);
-    const std::optional<ChannelClipRecord> record = CChannelClipboard::Get();
-    if (channel == nullptr || !record) {
+    const int first = SelectedRow();
+    if (ChannelNode(first) == nullptr) {
         return;
     }
-    record->WriteTo(*channel, m_area == kAreaMemory);
-    ChannelsChanged(row, row);
+    if (const auto records = CChannelClipboard::GetRecords()) {
+        PasteRecords(first, *records);
+    } else if (const auto text = CChannelClipboard::GetText();
+               text && ChannelClipText::MightBeChannels(*text)) {
+        PasteText(first, *text);
+    }
+}
+
+// Records that do not fit before the end of the area are pasted only when
+// the user agrees to the ones that fit.
+void CZ5ChListSheet::PasteRecords(int first, const std::vector<ChannelClipRecord>& records) {
+    const int count = static_cast<int>(records.size());
+    const int fit = std::min(count, GetItemCount() - first);
+    if (fit <= 0 || (fit < count && !AskYes(OverflowText(count, fit, RowLabel(first)) +
+                                                "\n\nPaste the rows that fit?",
+                                            MessageStyle::IconExclamation))) {
+        return;
+    }
+    for (int i = 0; i < fit; ++i) {
+        if (CNode* channel = ChannelNode(first + i)) {
+            records[static_cast<std::size_t>(i)].WriteTo(*channel, m_area == kAreaMemory);
+        }
+    }
+    ChannelsChanged(first, first + fit - 1, "Paste", fit);
+}
+
+// Text rows are checked as the CSV import checks them; bad rows and rows
+// past the end of the area are listed and the rest pasted only when the
+// user agrees.
+void CZ5ChListSheet::PasteText(int first, const std::string& text) {
+    const std::string path = ChannelPath(first);
+    const CNode* area = CNode::ResolvePath(path.substr(0, path.find('.')));
+    if (area == nullptr || area->GetChildren().empty()) {
+        return;
+    }
+    const int space = GetItemCount() - first;
+    const SChannelCsvLimits limits = ChannelCsvColumns::LimitsOf(
+        *area, Host().GetModelVersion(), Host().HasModelOption(z5option::kReceiveRange) == 1);
+    const SChannelClipTextRead read = ChannelClipText::Read(text, limits, space);
+    std::string report;
+    if (!read.problems.empty()) {
+        report = (read.refused ? std::string("The text cannot be pasted as channels:\n\n")
+                               : "These rows of the text cannot be pasted:\n\n") +
+                 SCsvProblem::DescribeAll(read.problems);
+    }
+    if (read.rowCount > space) {
+        report += (report.empty() ? "" : "\n") +
+                  OverflowText(read.rowCount, space, RowLabel(first)) + "\n";
+    }
+    if (read.rows.empty()) {
+        Tell(report + "\nNothing is pasted.");
+        return;
+    }
+    if (!report.empty() && !AskYes(report + (read.problems.empty() ? "\nPaste the rows that fit?"
+                                                                   : "\nPaste the good rows?"),
+                                   MessageStyle::IconExclamation)) {
+        return;
+    }
+    std::vector<SCsvProblem> warnings;
+    for (const SChannelClipRow& row : read.rows) {
+        if (CNode* channel = ChannelNode(first + row.offset)) {
+            ChannelClipText::WriteRow(row, *channel, m_area == kAreaMemory);
+        }
+        for (const std::string& warning : row.plan.warnings) {
+            warnings.push_back({row.plan.line, warning});
+        }
+    }
+    ChannelsChanged(first, first + read.rows.back().offset, "Paste",
+                    static_cast<int>(read.rows.size()));
+    if (CUserInterface* ui = Host().UserInterface(); ui != nullptr && !warnings.empty()) {
+        ui->MessageBox("Some values of the text were stored otherwise than written:\n\n" +
+                           SCsvProblem::DescribeAll(warnings),
+                       kMessageTitle, MessageStyle::Ok | MessageStyle::IconInformation);
+    }
 }
 
 void CZ5ChListSheet::ClearRow(int row) {
@@ -154,17 +246,26 @@ void CZ5ChListSheet::ClearRow(int row) {
 }
 
 void CZ5ChListSheet::ClearItem() {
-    const int row = SelectedRow();
-    if (ChannelNode(row) != nullptr) {
-        ClearRow(row);
-        ChannelsChanged(row, row);
+    const std::vector<int> rows = SelectedRows();
+    if (rows.empty() || ChannelNode(rows.front()) == nullptr) {
+        return;
     }
+    for (int row : rows) {
+        ClearRow(row);
+    }
+    ChannelsChanged(rows.front(), rows.back(), "Clear", static_cast<int>(rows.size()));
 }
 
-bool CZ5ChListSheet::AskYes(const char* question, unsigned icon) const {
+bool CZ5ChListSheet::AskYes(const std::string& question, unsigned icon) const {
     CUserInterface* ui = Host().UserInterface();
     return ui != nullptr &&
            ui->MessageBox(question, kMessageTitle, MessageStyle::YesNo | icon) == IDYES;
+}
+
+void CZ5ChListSheet::Tell(const std::string& text) const {
+    if (CUserInterface* ui = Host().UserInterface()) {
+        ui->MessageBox(text, kMessageTitle, MessageStyle::Ok | MessageStyle::IconExclamation);
+    }
 }
 
 void CZ5ChListSheet::MoveChannel(int from, int to) {
@@ -176,32 +277,55 @@ void CZ5ChListSheet::MoveChannel(int from, int to) {
     z5channel::MoveChannel(*source, *target);
 }
 
-// Moves channel row + step onto row for every row from first up to (not
-// including) end, then clears clearedRow.
-void CZ5ChListSheet::ShiftChannels(int first, int end, int step, int clearedRow) {
-    const CWaitCursor wait(Host().UserInterface());
-    for (int row = first; row != end; row += step) {
-        MoveChannel(row + step, row);
-    }
-    ClearRow(clearedRow);
-    ChannelsChanged(std::min({first, end, clearedRow}), std::max({first, end, clearedRow}));
-}
-
+// The channels that stay move up in their order over the selected ones; the
+// rows freed at the end are cleared.
 void CZ5ChListSheet::DeleteItem() {
-    const int selected = SelectedRow();
+    const std::vector<int> selected = SelectedRows();
     const int rows = GetItemCount();
-    if (selected < 0 ||
-        (!IsCleared(selected) && !AskYes(kDeleteQuestion, MessageStyle::IconExclamation))) {
+    if (selected.empty() || selected.front() >= rows) {
         return;
     }
-    ShiftChannels(selected, rows - 1, +1, rows - 1);
+    const bool inUse =
+        std::any_of(selected.begin(), selected.end(), [this](int row) { return !IsCleared(row); });
+    if (inUse && !AskYes(kDeleteQuestion, MessageStyle::IconExclamation)) {
+        return;
+    }
+    const CWaitCursor wait(Host().UserInterface());
+    int target = selected.front();
+    for (int row = target; row < rows; ++row) {
+        if (!std::binary_search(selected.begin(), selected.end(), row)) {
+            MoveChannel(row, target++);
+        }
+    }
+    for (int row = target; row < rows; ++row) {
+        ClearRow(row);
+    }
+    ChannelsChanged(selected.front(), rows - 1, "Delete", static_cast<int>(selected.size()));
 }
 
+// As many cleared channels as rows are selected go in at the first selected
+// row; the channels from there move down and the last ones drop off.
 void CZ5ChListSheet::InsertItem() {
-    const int selected = SelectedRow();
-    const int last = GetItemCount() - 1;
-    if (selected < 0 || (!IsCleared(last) && !AskYes(kOverflowQuestion, MessageStyle::IconNone))) {
+    const std::vector<int> selected = SelectedRows();
+    const int rows = GetItemCount();
+    if (selected.empty() || selected.front() >= rows) {
         return;
     }
-    ShiftChannels(last, selected, -1, selected);
+    const int first = selected.front();
+    const int count = std::min(static_cast<int>(selected.size()), rows - first);
+    bool dropsInUse = false;
+    for (int row = rows - count; row < rows; ++row) {
+        dropsInUse = dropsInUse || !IsCleared(row);
+    }
+    if (dropsInUse && !AskYes(kOverflowQuestion, MessageStyle::IconNone)) {
+        return;
+    }
+    const CWaitCursor wait(Host().UserInterface());
+    for (int row = rows - 1; row >= first + count; --row) {
+        MoveChannel(row - count, row);
+    }
+    for (int row = first; row < first + count; ++row) {
+        ClearRow(row);
+    }
+    ChannelsChanged(first, rows - 1, "Insert", count);
 }

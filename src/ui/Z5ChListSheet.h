@@ -5,21 +5,38 @@
 // frequency outside the radio's band is marked "(!)", and the "Scrambler"
 // column exists only when the radio has the scrambler unit.
 //
-// Editing: Edit Memory opens the channel edit dialog for the selected row
-// (under the command busy flag); Copy puts the channel on the system
-// clipboard as a ChannelClipRecord and Paste writes such a record onto the
-// selected channel (program scan edges and the call channel never take
-// "Skip"); Clear empties a channel; Delete moves the channels below the
-// selected one up by one and clears the last, Insert moves them down and
-// clears the selected one. Delete asks "Delete CH ?" before it removes a
-// channel in use, Insert "CH overflow\nLast channel will be deleted."
-// before it pushes out a last channel in use; without an answer Yes nothing
-// changes. A moved channel keeps every field, its reverse setting included.
-// Every change is told to the document through the host (NodesChanged): the
-// document marks itself modified and every view follows its announcement.
+// Editing: Edit Memory opens the channel edit dialog for the (first)
+// selected row (under the command busy flag). The other Edit operations act
+// on every selected row:
+// - Copy puts the channels on the system clipboard (CChannelClipboard: the
+//   records, and the CSV rows as text).
+// - Paste writes the copied channels onto consecutive channels from the
+//   first selected row, in their order: records as they are, text rows after
+//   the checks of the CSV import (values it stores otherwise than written,
+//   such as a rounded frequency, are listed afterwards). Program scan edges
+//   and the call channel never take "Skip". Rows that do not fit before the end of the area, and
+//   bad text rows, are listed in a question ("Paste the good rows?" / "Paste
+//   the rows that fit?"); No changes nothing, Yes pastes the rest. A single
+//   record that fits pastes without a question.
+// - Clear empties the channels.
+// - Delete removes the channels: those below move up and the area is filled
+//   up with cleared channels at its end. It asks "Delete CH ?" once when any
+//   of them is in use.
+// - Insert puts as many cleared channels as rows are selected at the first
+//   selected row; the channels from there move down and the last ones drop
+//   off the end. It asks "CH overflow\nLast channel will be deleted." once
+//   when a channel in use would drop off.
+// Without an answer Yes nothing changes. A moved channel keeps every field,
+// its reverse setting included. Each operation is one change told to the
+// document through the host (NodesChanged), named "Delete 3 channels" and so
+// on when it touched more than one channel: the document marks itself
+// modified, takes it as one step of Undo, and every view follows.
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "interchange/ChannelClipRecord.h"
 
 #include "ui/ListSheet.h"
 
@@ -66,11 +83,13 @@ class CZ5ChListSheet : public CListSheet {
 
   private:
     const CChannelTableModel& Table() const;
-    void ChannelsChanged(int firstRow, int lastRow);
+    void ChannelsChanged(int firstRow, int lastRow, const char* verb = nullptr, int count = 1);
     bool IsCleared(int row) const;
-    bool AskYes(const char* question, unsigned icon) const;
+    bool AskYes(const std::string& question, unsigned icon) const;
+    void Tell(const std::string& text) const;
     void MoveChannel(int from, int to);
-    void ShiftChannels(int first, int end, int step, int clearedRow);
+    void PasteRecords(int first, const std::vector<ChannelClipRecord>& records);
+    void PasteText(int first, const std::string& text);
 
     const int m_area;
 };

@@ -1,0 +1,161 @@
+// Times the Edit commands on all 100 memory channels at once in the desktop
+// program's window (offscreen): each command as the user runs it, with the
+// undo step it records and the grid drawn again. Prints the median and the
+// slowest of --runs N runs (default 20) per command; the target for a paste
+// of 100 rows is under 50 ms.
+#include <QApplication>
+#include <QClipboard>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/CommandLineInfo.h"
+#include "app/Z5App.h"
+#include "app/Z5MainFrame.h"
+#include "model/Node.h"
+#include "model/NodeAccess.h"
+#include "platform/MemorySettingsStore.h"
+#include "ui/CommandIds.h"
+#include "ui/ListSheet.h"
+
+namespace {
+
+constexpr int kChannels = 100;
+
+// The time of run; a command the window did not run is reported.
+double Milliseconds(const std::function<bool()>& run, const char* what) {
+    const auto start = std::chrono::steady_clock::now();
+    if (!run()) {
+        std::fprintf(stderr, "%s: the command did not run\n", what);
+    }
+    QApplication::processEvents();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+void Fill() {
+    for (int n = 0; n < kChannels; ++n) {
+        CNode* channel = CNode::ResolvePath("MCH.CH" + std::to_string(n));
+        SetNodeText(channel, "Clear", "OFF");
+        SetNodeValue(channel, "FreqRx", 144'000'000 + n * 12'500);
+        SetNodeText(channel, "SCRMCode", "01");
+        SetNodeString(channel, "Name", "C" + std::to_string(n));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int runs = 20;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--runs") == 0) {
+            runs = std::max(1, std::atoi(argv[i + 1]));
+        }
+    }
+    QApplication application(argc, argv);
+    CMemorySettingsStore settings;
+    settings.SetInt("Model", "Setup", 1);
+    settings.SetInt("Model", "ModelVer", 2);
+    CZ5App program(settings);
+    program.UserInterface().SetBeepWaits(false);
+    if (!program.InitInstance(CCommandLineInfo({}))) {
+        std::fprintf(stderr, "the program did not start\n");
+        return 1;
+    }
+    CZ5MainFrame& frame = *program.MainFrame();
+    CListSheet& grid = *frame.ShownList();
+    const auto selectAll = [&grid] {
+        grid.SelectRow(0);
+        grid.selectAll();
+    };
+    const auto selectFirstHalf = [&grid] {
+        grid.SelectRow(0);
+        grid.selectionModel()->select(
+            QItemSelection(grid.model()->index(0, 0), grid.model()->index(kChannels / 2 - 1, 0)),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    };
+    const auto clearChannels = [](int first, int end) {
+        for (int n = first; n < end; ++n) {
+            SetNodeText(CNode::ResolvePath("MCH.CH" + std::to_string(n)), "Clear", "ON");
+        }
+    };
+    struct SStep {
+        const char* what;
+        std::function<void()> prepare;
+        std::function<bool()> run;
+    };
+    const std::string text = [&] {
+        Fill();
+        selectAll();
+        frame.RunCommand(Cmd::EditCopy);
+        return QApplication::clipboard()->text().toStdString();
+    }();
+    const std::vector<SStep> steps = {
+        {"Copy 100 rows",
+         [&] {
+             Fill();
+             selectAll();
+         },
+         [&] { return frame.RunCommand(Cmd::EditCopy); }},
+        {"Paste 100 records (onto cleared)",
+         [&] {
+             Fill();
+             selectAll();
+             frame.RunCommand(Cmd::EditCopy);
+             frame.RunCommand(Cmd::EditClear);
+             grid.SelectRow(0);
+         },
+         [&] { return frame.RunCommand(Cmd::EditPaste); }},
+        {"Paste 100 CSV rows (onto cleared)",
+         [&] {
+             selectAll();
+             frame.RunCommand(Cmd::EditClear);
+             QApplication::clipboard()->setText(QString::fromStdString(text));
+             grid.SelectRow(0);
+         },
+         [&] { return frame.RunCommand(Cmd::EditPaste); }},
+        {"Clear 100 rows",
+         [&] {
+             Fill();
+             selectAll();
+         },
+         [&] { return frame.RunCommand(Cmd::EditClear); }},
+        {"Insert 50 rows (empty tail)",
+         [&] {
+             Fill();
+             clearChannels(kChannels / 2, kChannels);
+             selectFirstHalf();
+         },
+         [&] { return frame.RunCommand(Cmd::EditInsert); }},
+        {"Delete 50 rows (all cleared)",
+         [&] {
+             clearChannels(0, kChannels);
+             selectFirstHalf();
+         },
+         [&] { return frame.RunCommand(Cmd::EditDelete); }},
+        {"Undo of Clear 100 rows",
+         [&] {
+             Fill();
+             selectAll();
+             frame.RunCommand(Cmd::EditClear);
+         },
+         [&] { return frame.RunCommand(Cmd::EditUndo); }},
+    };
+    std::printf("%-34s %10s %10s\n", "command", "median ms", "max ms");
+    for (const SStep& step : steps) {
+        std::vector<double> times;
+        for (int run = 0; run < runs; ++run) {
+            step.prepare();
+            times.push_back(Milliseconds(step.run, step.what));
+        }
+        std::sort(times.begin(), times.end());
+        std::printf("%-34s %10.2f %10.2f\n", step.what, times[times.size() / 2], times.back());
+    }
+    return 0;
+}

@@ -1,0 +1,82 @@
+// libFuzzer target: any bytes as what a paste reads from the clipboard. The
+// first byte chooses the form: a block of records, or text (CSV rows); the
+// second how many rows fit. Decoding and checking must not crash; a block
+// is taken only as whole records; the good text rows stay within the rows
+// that fit, and writing them onto the program scan edges leaves every
+// other channel as it was.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "interchange/ChannelClipRecord.h"
+#include "interchange/ChannelClipText.h"
+#include "model/Node.h"
+#include "model/Z5RadioDataManager.h"
+
+namespace {
+
+CZ5RadioDataManager& Map() {
+    static CZ5RadioDataManager* map = [] {
+        auto* made = new CZ5RadioDataManager;
+        made->Initialize();
+        return made;
+    }();
+    return *map;
+}
+
+CNode* Area(const char* name) {
+    return Map().GetRoot()->GetChild(name);
+}
+
+// The leaves of the channels a paste onto the scan edges must not touch.
+std::vector<std::string> OtherTexts() {
+    std::vector<std::string> texts;
+    for (const CNode* channel : {Area("MCH")->GetChild("CH0"), Area("MCH")->GetChild("CH99"),
+                                 Area("CCH")->GetChild("CH0")}) {
+        for (const CNode* leaf : channel->GetChildren()) {
+            texts.push_back(leaf->GetText());
+        }
+    }
+    return texts;
+}
+
+void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 2) {
+        return 0;
+    }
+    const bool block = data[0] % 2 == 0;
+    const int fit = data[1] % 8;  // the scan edges have 6 rows
+    const std::span<const std::uint8_t> rest(data + 2, size - 2);
+    if (block) {
+        const auto records = ChannelClipRecord::DecodeBlock(rest);
+        Require(!records || records->size() * ChannelClipRecord::kSize == rest.size());
+        return 0;
+    }
+    const std::string_view text(reinterpret_cast<const char*>(rest.data()), rest.size());
+    ChannelClipText::MightBeChannels(text);
+    CNode& edges = *Area("PCH");
+    const SChannelClipTextRead read =
+        ChannelClipText::Read(text, ChannelCsvColumns::LimitsOf(edges, data[1] % 5, false), fit);
+    Require(!read.refused || (read.rows.empty() && !read.problems.empty()));
+    const std::vector<std::string> others = OtherTexts();
+    for (const SChannelClipRow& row : read.rows) {
+        Require(row.offset >= 0 && row.offset < fit);
+        if (row.offset < static_cast<int>(edges.GetChildren().size())) {
+            ChannelClipText::WriteRow(row, *edges.GetChildren()[row.offset], false);
+        }
+    }
+    Require(OtherTexts() == others);
+    return 0;
+}

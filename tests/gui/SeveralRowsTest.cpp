@@ -1,0 +1,148 @@
+// Several rows in the program's window: selected with Shift+Down and copied
+// with Ctrl+C, the clipboard's text is the CSV export of those channels; a
+// block copied, cleared and pasted back gives the saved file byte for byte;
+// Delete of three rows is one step that Undo names and takes back whole.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "GuiTestSupport.h"
+#include "app/CommandLineInfo.h"
+#include "app/Z5App.h"
+#include "app/Z5MainFrame.h"
+#include "document/Z5Doc.h"
+#include "interchange/ChannelCsv.h"
+#include "model/Node.h"
+#include "model/NodeAccess.h"
+#include "platform/MemorySettingsStore.h"
+#include "ui/CommandIds.h"
+#include "ui/ListSheet.h"
+
+namespace {
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+class SeveralRowsTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        settings.SetInt("Model", "Setup", 1);
+        settings.SetInt("Model", "ModelVer", 2);
+        program = std::make_unique<CZ5App>(settings);
+        program->UserInterface().SetBeepWaits(false);
+        ASSERT_TRUE(program->InitInstance(CCommandLineInfo({})));
+        guitest::ProcessEvents(50);
+    }
+    void TearDown() override { program.reset(); }
+
+    CZ5MainFrame& Frame() { return *program->MainFrame(); }
+    CZ5Doc& Document() { return *program->Document(); }
+    CListSheet& Grid() { return *Frame().ShownList(); }
+
+    std::string SavedBytes(const std::string& name) {
+        const std::string path = dir.filePath(QString::fromStdString(name)).toStdString();
+        EXPECT_TRUE(Document().SaveFile(path).ok);
+        return FileBytes(path);
+    }
+
+    static CNode* Channel(int number) {
+        return CNode::ResolvePath("MCH.CH" + std::to_string(number));
+    }
+
+    // Programs memory channels as the edit dialog would, through the document.
+    void Program(std::initializer_list<std::pair<int, const char*>> channels) {
+        for (const auto& [number, frequency] : channels) {
+            SetNodeText(Channel(number), "Clear", "OFF");
+            SetNodeFreq(Channel(number), "FreqRx", frequency);
+            SetNodeText(Channel(number), "SCRMCode", "01");
+            SetNodeString(Channel(number), "Name", "N" + std::to_string(number));
+            Document().AnnounceChange(SNodeChange::Channels(kAreaMemory, number, number));
+        }
+    }
+
+    // Selects first and the rows below it with Shift+Down.
+    void SelectDown(int first, int more) {
+        Grid().SelectRow(first);
+        for (int i = 0; i < more; ++i) {
+            QTest::keyClick(&Grid(), Qt::Key_Down, Qt::ShiftModifier);
+        }
+    }
+
+    QString UndoText() {
+        Frame().UpdateCommands();
+        return Frame().Action(Cmd::EditUndo)->text();
+    }
+
+    QTemporaryDir dir;
+    CMemorySettingsStore settings;
+    std::unique_ptr<CZ5App> program;
+};
+
+TEST_F(SeveralRowsTest, ThreeRowsCopiedByKeyboardAreTheirCsvExportAsText) {
+    Program({{4, "145.00000"}, {5, "146.52000"}, {6, "147.30000"}});
+    // The export's header and its rows of channels 4, 5 and 6.
+    std::istringstream exported(CChannelCsv(Document().GetCloneManager()).Export());
+    std::string expected;
+    for (std::string line; std::getline(exported, line);) {
+        if (expected.empty() || line.starts_with("4,") || line.starts_with("5,") ||
+            line.starts_with("6,")) {
+            expected += line + "\n";
+        }
+    }
+    ASSERT_EQ(std::count(expected.begin(), expected.end(), '\n'), 4);
+    Frame().show();
+    QApplication::setActiveWindow(&Frame());
+    Grid().setFocus();
+    SelectDown(4, 2);
+    ASSERT_EQ(Grid().SelectedRows(), (std::vector<int>{4, 5, 6}));
+    QApplication::clipboard()->clear();
+    QTest::keyClick(&Grid(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), expected);
+    EXPECT_FALSE(guitest::SaveScreenshot(&Frame(), "several_rows_selected").empty());
+}
+
+TEST_F(SeveralRowsTest, ABlockCopiedClearedAndPastedBackGivesTheFileByteForByte) {
+    Program({{20, "145.00000"}, {21, "146.52000"}, {23, "147.30000"}});
+    const std::string original = SavedBytes("original.cz5");
+    SelectDown(20, 4);
+    ASSERT_TRUE(Frame().RunCommand(Cmd::EditCopy));
+    ASSERT_TRUE(Frame().RunCommand(Cmd::EditClear));
+    EXPECT_EQ(UndoText(), "&Undo Clear 5 channels");
+    EXPECT_NE(SavedBytes("cleared.cz5"), original);
+    Grid().SelectRow(20);
+    ASSERT_TRUE(Frame().RunCommand(Cmd::EditPaste));
+    EXPECT_EQ(UndoText(), "&Undo Paste 5 channels");
+    EXPECT_EQ(SavedBytes("pasted.cz5"), original);
+}
+
+TEST_F(SeveralRowsTest, DeleteOfThreeRowsIsOneStepThatUndoTakesBack) {
+    Program({{3, "145.00000"}, {4, "146.52000"}, {5, "147.30000"}, {6, "144.80000"}});
+    const std::string saved = SavedBytes("saved.cz5");
+    SelectDown(3, 2);
+    guitest::AnswerNextModal([](QWidget* box) {
+        EXPECT_EQ(guitest::MessageText(box), QStringLiteral("Delete CH ?"));
+        guitest::PressButton(box, QStringLiteral("&Yes"));
+    });
+    ASSERT_TRUE(Frame().RunCommand(Cmd::EditDelete));
+    EXPECT_EQ(Channel(3)->FindPath("FreqRx")->GetText(), "144.80000");
+    EXPECT_EQ(GetNodeValue(Channel(4), "Clear"), 1);
+    EXPECT_EQ(UndoText(), "&Undo Delete 3 channels");
+
+    ASSERT_TRUE(Frame().RunCommand(Cmd::EditUndo));
+    EXPECT_EQ(SavedBytes("undone.cz5"), saved);
+    EXPECT_EQ(Grid().GetCellText(5, 1), "147.30000");
+    EXPECT_EQ(UndoText(), "&Undo Edit CH 6") << "one step took the three back";
+}
+
+}  // namespace
