@@ -1,103 +1,179 @@
-// Measures editing in the desktop program's memory grid, on the offscreen
-// platform: the frequency cell of every one of the 100 memory channels edited
-// in turn (the document records an undo step each time), then 100 undos and
-// 100 redos through Edit > Undo and Redo. Every operation is timed until the
-// grid has been drawn again, so a figure is what the user waits for one
-// keystroke. Prints the median and the slowest of each kind.
-//
-//   bench_editing [ROUNDS]
-#include <QAbstractItemModel>
+// Times editing in the desktop program's window (offscreen), each operation
+// as the user makes it, with the undo step it records and the grid drawn
+// again: an edit of a frequency cell, its Undo and Redo (each should take
+// well under a frame, 16 ms), and the Edit commands on all 100 memory
+// channels at once (a paste of 100 rows should take under 50 ms). Prints the
+// median and the slowest of --runs N runs (default 20) per operation.
 #include <QApplication>
+#include <QClipboard>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/CommandLineInfo.h"
 #include "app/Z5App.h"
 #include "app/Z5MainFrame.h"
+#include "model/Node.h"
+#include "model/NodeAccess.h"
 #include "platform/MemorySettingsStore.h"
 #include "ui/CommandIds.h"
 #include "ui/ListSheet.h"
 
 namespace {
 
-constexpr int kRows = 100;
+constexpr int kChannels = 100;
 constexpr int kFrequencyColumn = 1;
 
-struct SFigures {
-    const char* what;
-    std::vector<double> milliseconds;
-};
-
-double Milliseconds(std::chrono::steady_clock::duration duration) {
-    return std::chrono::duration<double, std::milli>(duration).count();
-}
-
-// Runs operation and draws the grid; the time both took.
-double Timed(CListSheet& grid, const std::function<void()>& operation) {
+// The time of run; a command the window did not run is reported.
+double Milliseconds(const std::function<bool()>& run, const char* what) {
     const auto start = std::chrono::steady_clock::now();
-    operation();
-    grid.viewport()->repaint();
-    return Milliseconds(std::chrono::steady_clock::now() - start);
+    if (!run()) {
+        std::fprintf(stderr, "%s: the command did not run\n", what);
+    }
+    QApplication::processEvents();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
 }
 
-void Print(SFigures& figures) {
-    std::vector<double>& times = figures.milliseconds;
-    std::sort(times.begin(), times.end());
-    std::printf("%-12s %5zu x  median %7.3f ms  slowest %7.3f ms\n", figures.what, times.size(),
-                times[times.size() / 2], times.back());
-}
-
-QString FrequencyOfRound(int row, int round) {
-    return QString::number(144.0 + 0.025 * row + 0.005 * round, 'f', 5);
+void Fill() {
+    for (int n = 0; n < kChannels; ++n) {
+        CNode* channel = CNode::ResolvePath("MCH.CH" + std::to_string(n));
+        SetNodeText(channel, "Clear", "OFF");
+        SetNodeValue(channel, "FreqRx", 144'000'000 + n * 12'500);
+        SetNodeText(channel, "SCRMCode", "01");
+        SetNodeString(channel, "Name", "C" + std::to_string(n));
+    }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int runs = 20;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--runs") == 0) {
+            runs = std::max(1, std::atoi(argv[i + 1]));
+        }
     }
     QApplication application(argc, argv);
-    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
-
     CMemorySettingsStore settings;
     settings.SetInt("Model", "Setup", 1);
     settings.SetInt("Model", "ModelVer", 2);
-    auto program = std::make_unique<CZ5App>(settings);
-    if (!program->InitInstance(CCommandLineInfo({}))) {
-        std::fprintf(stderr, "bench_editing: the program did not start\n");
+    CZ5App program(settings);
+    program.UserInterface().SetBeepWaits(false);
+    if (!program.InitInstance(CCommandLineInfo({}))) {
+        std::fprintf(stderr, "the program did not start\n");
         return 1;
     }
-    CZ5MainFrame& frame = *program->MainFrame();
+    CZ5MainFrame& frame = *program.MainFrame();
     CListSheet& grid = *frame.ShownList();
-    QAbstractItemModel& cells = *grid.model();
-    QApplication::processEvents();
-
-    SFigures edits{"cell edit", {}};
-    SFigures undos{"undo", {}};
-    SFigures redos{"redo", {}};
-    for (int round = 0; round < rounds; ++round) {
-        for (int row = 0; row < kRows; ++row) {
-            const QModelIndex cell = cells.index(row, kFrequencyColumn);
-            edits.milliseconds.push_back(
-                Timed(grid, [&] { cells.setData(cell, FrequencyOfRound(row, round)); }));
+    const auto selectAll = [&grid] {
+        grid.SelectRow(0);
+        grid.selectAll();
+    };
+    const auto selectFirstHalf = [&grid] {
+        grid.SelectRow(0);
+        grid.selectionModel()->select(
+            QItemSelection(grid.model()->index(0, 0), grid.model()->index(kChannels / 2 - 1, 0)),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    };
+    const auto clearChannels = [](int first, int end) {
+        for (int n = first; n < end; ++n) {
+            SetNodeText(CNode::ResolvePath("MCH.CH" + std::to_string(n)), "Clear", "ON");
         }
-        for (int step = 0; step < kRows; ++step) {
-            undos.milliseconds.push_back(Timed(grid, [&] { frame.RunCommand(Cmd::EditUndo); }));
+    };
+    struct SStep {
+        const char* what;
+        std::function<void()> prepare;
+        std::function<bool()> run;
+    };
+    const std::string text = [&] {
+        Fill();
+        selectAll();
+        frame.RunCommand(Cmd::EditCopy);
+        return QApplication::clipboard()->text().toStdString();
+    }();
+    // A new frequency in the cell of a channel in the middle of the list.
+    int edits = 0;
+    const auto editCell = [&grid, &edits] {
+        const QModelIndex cell = grid.model()->index(kChannels / 2, kFrequencyColumn);
+        const double megahertz = 145.0 + 0.0125 * (++edits % 80);
+        return grid.model()->setData(cell, QString::number(megahertz, 'f', 5));
+    };
+    const std::vector<SStep> steps = {
+        {"Edit a frequency cell", [] {}, editCell},
+        {"Undo of the cell edit", [&] { editCell(); },
+         [&] { return frame.RunCommand(Cmd::EditUndo); }},
+        {"Redo of the cell edit",
+         [&] {
+             editCell();
+             frame.RunCommand(Cmd::EditUndo);
+         },
+         [&] { return frame.RunCommand(Cmd::EditRedo); }},
+        {"Copy 100 rows",
+         [&] {
+             Fill();
+             selectAll();
+         },
+         [&] { return frame.RunCommand(Cmd::EditCopy); }},
+        {"Paste 100 records (onto cleared)",
+         [&] {
+             Fill();
+             selectAll();
+             frame.RunCommand(Cmd::EditCopy);
+             frame.RunCommand(Cmd::EditClear);
+             grid.SelectRow(0);
+         },
+         [&] { return frame.RunCommand(Cmd::EditPaste); }},
+        {"Paste 100 CSV rows (onto cleared)",
+         [&] {
+             selectAll();
+             frame.RunCommand(Cmd::EditClear);
+             QApplication::clipboard()->setText(QString::fromStdString(text));
+             grid.SelectRow(0);
+         },
+         [&] { return frame.RunCommand(Cmd::EditPaste); }},
+        {"Clear 100 rows",
+         [&] {
+             Fill();
+             selectAll();
+         },
+         [&] { return frame.RunCommand(Cmd::EditClear); }},
+        {"Insert 50 rows (empty tail)",
+         [&] {
+             Fill();
+             clearChannels(kChannels / 2, kChannels);
+             selectFirstHalf();
+         },
+         [&] { return frame.RunCommand(Cmd::EditInsert); }},
+        {"Delete 50 rows (all cleared)",
+         [&] {
+             clearChannels(0, kChannels);
+             selectFirstHalf();
+         },
+         [&] { return frame.RunCommand(Cmd::EditDelete); }},
+        {"Undo of Clear 100 rows",
+         [&] {
+             Fill();
+             selectAll();
+             frame.RunCommand(Cmd::EditClear);
+         },
+         [&] { return frame.RunCommand(Cmd::EditUndo); }},
+    };
+    std::printf("%-34s %10s %10s\n", "command", "median ms", "max ms");
+    for (const SStep& step : steps) {
+        std::vector<double> times;
+        for (int run = 0; run < runs; ++run) {
+            step.prepare();
+            times.push_back(Milliseconds(step.run, step.what));
         }
-        for (int step = 0; step < kRows; ++step) {
-            redos.milliseconds.push_back(Timed(grid, [&] { frame.RunCommand(Cmd::EditRedo); }));
-        }
-    }
-    std::printf("memory grid of %d rows, %d rounds (one frame is 16 ms)\n", kRows, rounds);
-    for (SFigures* figures : {&edits, &undos, &redos}) {
-        Print(*figures);
+        std::sort(times.begin(), times.end());
+        std::printf("%-34s %10.2f %10.2f\n", step.what, times[times.size() / 2], times.back());
     }
     return 0;
 }
