@@ -359,6 +359,15 @@ void CListSheet::contextMenuEvent(QContextMenuEvent* event) {
     }
 }
 
+QModelIndex CListSheet::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    const int rows = GetItemCount();
+    if ((action == MoveHome || action == MoveEnd) && rows > 0) {
+        return model()->index(action == MoveHome ? 0 : rows - 1,
+                              std::max(currentIndex().column(), 0));
+    }
+    return CListViewExs::moveCursor(action, modifiers);
+}
+
 void CListSheet::showEvent(QShowEvent* event) {
     CListViewExs::showEvent(event);
     if (!m_shownOnce && GetItemCount() > 0) {

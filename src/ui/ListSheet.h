@@ -124,6 +124,9 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Home and End go to the first and the last row (the row, not the
+    // column, is what the grid moves through).
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
     // Starts editing the cell (row, column) when the model lets it edit and
     // the sheet is editable; typed (optional) is the key that started it and

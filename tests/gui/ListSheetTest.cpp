@@ -139,6 +139,18 @@ TEST_F(ListSheetTest, LeftAndRightMoveTheCurrentColumnAroundTheDataColumns) {
     EXPECT_EQ(sheet.GetCurrentColumn(), 2);
 }
 
+TEST_F(ListSheetTest, HomeAndEndGoToTheFirstAndTheLastRow) {
+    CListSheet sheet(kDef, host, settings);
+    sheet.SelectRow(1);
+    QTest::keyClick(&sheet, Qt::Key_End);
+    EXPECT_EQ(sheet.SelectedRows(), (std::vector<int>{9}));
+    QTest::keyClick(&sheet, Qt::Key_Home, Qt::ShiftModifier);
+    EXPECT_EQ(sheet.SelectedRows().size(), 10u);
+    QTest::keyClick(&sheet, Qt::Key_Down);
+    QTest::keyClick(&sheet, Qt::Key_Home);
+    EXPECT_EQ(sheet.SelectedRows(), (std::vector<int>{0}));
+}
+
 TEST_F(ListSheetTest, TabGoesToTheTreeAndEnterEdits) {
     CCountingSheet sheet(kDef, host, settings);
     QTest::keyClick(&sheet, Qt::Key_Tab);
