@@ -7,20 +7,14 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
-#include <iterator>
-#include <memory>
 
 #include "GuiTestSupport.h"
-#include "app/CommandLineInfo.h"
-#include "app/Z5App.h"
+#include "ProgramFixture.h"
 #include "app/Z5MainFrame.h"
 #include "document/Z5Doc.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
-#include "platform/MemorySettingsStore.h"
 #include "ui/ChannelTableModel.h"
 #include "ui/CommandIds.h"
 #include "ui/FindChannelBar.h"
@@ -28,15 +22,10 @@
 
 namespace {
 
-class ChannelOrderCommandsTest : public testing::Test {
+class ChannelOrderCommandsTest : public guitest::CProgramFixture {
   protected:
     void SetUp() override {
-        settings.SetInt("Model", "Setup", 1);
-        settings.SetInt("Model", "ModelVer", 2);
-        program = std::make_unique<CZ5App>(settings);
-        program->UserInterface().SetBeepWaits(false);
-        ASSERT_TRUE(program->InitInstance(CCommandLineInfo({})));
-        guitest::ProcessEvents(50);
+        CProgramFixture::SetUp();
         // Channels in use here and there, in no order of any key.
         for (int number = 0; number < 100; ++number) {
             SetNodeText(Channel(number), "Clear", "ON");
@@ -48,15 +37,6 @@ class ChannelOrderCommandsTest : public testing::Test {
         Program(77, "145.60000", "BCN", "OFF");
         Document().StartFreshHistory();
     }
-    void TearDown() override { program.reset(); }
-
-    CZ5MainFrame& Frame() { return *program->MainFrame(); }
-    CZ5Doc& Document() { return *program->Document(); }
-    CListSheet& Grid() { return *Frame().ShownList(); }
-
-    static CNode* Channel(int number) {
-        return CNode::ResolvePath("MCH.CH" + std::to_string(number));
-    }
 
     void Program(int number, const char* frequency, const char* name, const char* tone) {
         SetNodeText(Channel(number), "Clear", "OFF");
@@ -65,27 +45,6 @@ class ChannelOrderCommandsTest : public testing::Test {
         SetNodeText(Channel(number), "TONESet", tone);
         Document().AnnounceChange(SNodeChange::Channels(kAreaMemory, number, number));
     }
-
-    // The bytes of the data saved to a file.
-    std::string Saved(const std::string& name) {
-        const std::string path = dir.filePath(QString::fromStdString(name)).toStdString();
-        EXPECT_TRUE(Document().SaveFile(path).ok);
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-    QString ActionText(int id) {
-        Frame().UpdateCommands();
-        return Frame().Action(id)->text();
-    }
-    bool IsEnabled(int id) {
-        Frame().UpdateCommands();
-        return Frame().Action(id)->isEnabled();
-    }
-
-    QTemporaryDir dir;
-    CMemorySettingsStore settings;
-    std::unique_ptr<CZ5App> program;
 };
 
 TEST_F(ChannelOrderCommandsTest, EachSortIsOneStepThatUndoTakesBackByteForByte) {
@@ -104,7 +63,7 @@ TEST_F(ChannelOrderCommandsTest, EachSortIsOneStepThatUndoTakesBackByteForByte) 
         {Cmd::EditSortTone, "Sort by tone", {"APRS", "BCN", "RPT1", "SMPLX", "-----", ""}},
     };
     constexpr int kNameColumn = 5;
-    const std::string original = Saved("original.cz5");
+    const std::string original = SavedBytes("original.cz5");
     for (const SCase& test : cases) {
         SCOPED_TRACE(test.step);
         ASSERT_TRUE(IsEnabled(test.command));
@@ -116,22 +75,22 @@ TEST_F(ChannelOrderCommandsTest, EachSortIsOneStepThatUndoTakesBackByteForByte) 
         EXPECT_EQ(shown, test.names);
         EXPECT_TRUE(Document().IsModified());
         EXPECT_EQ(ActionText(Cmd::EditUndo), QString("&Undo ") + test.step);
-        const std::string sorted = Saved("sorted.cz5");
+        const std::string sorted = SavedBytes("sorted.cz5");
         // Sorted already: no second step, and the status bar says why.
         ASSERT_TRUE(Frame().RunCommand(test.command));
         EXPECT_EQ(Frame().statusBar()->currentMessage(),
                   "The memory channels are in that order already.");
-        EXPECT_EQ(Saved("again.cz5"), sorted);
+        EXPECT_EQ(SavedBytes("again.cz5"), sorted);
         ASSERT_TRUE(Frame().RunCommand(Cmd::EditUndo));
-        EXPECT_EQ(Saved("undone.cz5"), original);
+        EXPECT_EQ(SavedBytes("undone.cz5"), original);
         ASSERT_TRUE(Frame().RunCommand(Cmd::EditRedo));
-        EXPECT_EQ(Saved("redone.cz5"), sorted);
+        EXPECT_EQ(SavedBytes("redone.cz5"), sorted);
         ASSERT_TRUE(Frame().RunCommand(Cmd::EditUndo));
     }
 }
 
 TEST_F(ChannelOrderCommandsTest, MoveDownAndUpAreStepsNamedAfterTheChannel) {
-    const std::string original = Saved("original.cz5");
+    const std::string original = SavedBytes("original.cz5");
     Grid().SelectRow(9);
     ASSERT_TRUE(Frame().RunCommand(Cmd::EditMoveDown));
     EXPECT_EQ(Grid().GetCellText(10, 1), "145.60000");
@@ -140,10 +99,10 @@ TEST_F(ChannelOrderCommandsTest, MoveDownAndUpAreStepsNamedAfterTheChannel) {
     EXPECT_EQ(ActionText(Cmd::EditUndo), "&Undo Move CH 9");
     ASSERT_TRUE(Frame().RunCommand(Cmd::EditMoveUp));
     EXPECT_EQ(ActionText(Cmd::EditUndo), "&Undo Move CH 10");
-    EXPECT_EQ(Saved("back.cz5"), original);
+    EXPECT_EQ(SavedBytes("back.cz5"), original);
     ASSERT_TRUE(Frame().RunCommand(Cmd::EditUndo));
     ASSERT_TRUE(Frame().RunCommand(Cmd::EditUndo));
-    EXPECT_EQ(Saved("undone.cz5"), original);
+    EXPECT_EQ(SavedBytes("undone.cz5"), original);
     EXPECT_FALSE(Document().IsModified());
 }
 

@@ -7,59 +7,23 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
-#include <memory>
 #include <sstream>
 
 #include "GuiTestSupport.h"
-#include "app/CommandLineInfo.h"
-#include "app/Z5App.h"
+#include "ProgramFixture.h"
 #include "app/Z5MainFrame.h"
 #include "document/Z5Doc.h"
 #include "interchange/ChannelCsv.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
-#include "platform/MemorySettingsStore.h"
 #include "ui/CommandIds.h"
 #include "ui/ListSheet.h"
 
 namespace {
 
-std::string FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-class SeveralRowsTest : public testing::Test {
+class SeveralRowsTest : public guitest::CProgramFixture {
   protected:
-    void SetUp() override {
-        settings.SetInt("Model", "Setup", 1);
-        settings.SetInt("Model", "ModelVer", 2);
-        program = std::make_unique<CZ5App>(settings);
-        program->UserInterface().SetBeepWaits(false);
-        ASSERT_TRUE(program->InitInstance(CCommandLineInfo({})));
-        guitest::ProcessEvents(50);
-    }
-    void TearDown() override { program.reset(); }
-
-    CZ5MainFrame& Frame() { return *program->MainFrame(); }
-    CZ5Doc& Document() { return *program->Document(); }
-    CListSheet& Grid() { return *Frame().ShownList(); }
-
-    std::string SavedBytes(const std::string& name) {
-        const std::string path = dir.filePath(QString::fromStdString(name)).toStdString();
-        EXPECT_TRUE(Document().SaveFile(path).ok);
-        return FileBytes(path);
-    }
-
-    static CNode* Channel(int number) {
-        return CNode::ResolvePath("MCH.CH" + std::to_string(number));
-    }
-
     // Programs memory channels as the edit dialog would, through the document.
     void Program(std::initializer_list<std::pair<int, const char*>> channels) {
         for (const auto& [number, frequency] : channels) {
@@ -78,15 +42,6 @@ class SeveralRowsTest : public testing::Test {
             QTest::keyClick(&Grid(), Qt::Key_Down, Qt::ShiftModifier);
         }
     }
-
-    QString UndoText() {
-        Frame().UpdateCommands();
-        return Frame().Action(Cmd::EditUndo)->text();
-    }
-
-    QTemporaryDir dir;
-    CMemorySettingsStore settings;
-    std::unique_ptr<CZ5App> program;
 };
 
 TEST_F(SeveralRowsTest, ThreeRowsCopiedByKeyboardAreTheirCsvExportAsText) {
@@ -118,11 +73,11 @@ TEST_F(SeveralRowsTest, ABlockCopiedClearedAndPastedBackGivesTheFileByteForByte)
     SelectDown(20, 4);
     ASSERT_TRUE(Frame().RunCommand(Cmd::EditCopy));
     ASSERT_TRUE(Frame().RunCommand(Cmd::EditClear));
-    EXPECT_EQ(UndoText(), "&Undo Clear 5 channels");
+    EXPECT_EQ(ActionText(Cmd::EditUndo), "&Undo Clear 5 channels");
     EXPECT_NE(SavedBytes("cleared.cz5"), original);
     Grid().SelectRow(20);
     ASSERT_TRUE(Frame().RunCommand(Cmd::EditPaste));
-    EXPECT_EQ(UndoText(), "&Undo Paste 5 channels");
+    EXPECT_EQ(ActionText(Cmd::EditUndo), "&Undo Paste 5 channels");
     EXPECT_EQ(SavedBytes("pasted.cz5"), original);
 }
 
@@ -137,12 +92,12 @@ TEST_F(SeveralRowsTest, DeleteOfThreeRowsIsOneStepThatUndoTakesBack) {
     ASSERT_TRUE(Frame().RunCommand(Cmd::EditDelete));
     EXPECT_EQ(Channel(3)->FindPath("FreqRx")->GetText(), "144.80000");
     EXPECT_EQ(GetNodeValue(Channel(4), "Clear"), 1);
-    EXPECT_EQ(UndoText(), "&Undo Delete 3 channels");
+    EXPECT_EQ(ActionText(Cmd::EditUndo), "&Undo Delete 3 channels");
 
     ASSERT_TRUE(Frame().RunCommand(Cmd::EditUndo));
     EXPECT_EQ(SavedBytes("undone.cz5"), saved);
     EXPECT_EQ(Grid().GetCellText(5, 1), "147.30000");
-    EXPECT_EQ(UndoText(), "&Undo Edit CH 6") << "one step took the three back";
+    EXPECT_EQ(ActionText(Cmd::EditUndo), "&Undo Edit CH 6") << "one step took the three back";
 }
 
 }  // namespace

@@ -8,21 +8,15 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
-#include <memory>
 #include <random>
-#include <sstream>
 
 #include "GuiTestSupport.h"
-#include "app/CommandLineInfo.h"
-#include "app/Z5App.h"
+#include "ProgramFixture.h"
 #include "app/Z5MainFrame.h"
 #include "document/Z5Doc.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
-#include "platform/MemorySettingsStore.h"
 #include "ui/CommandIds.h"
 #include "ui/ListSheet.h"
 
@@ -31,37 +25,8 @@ namespace {
 using guitest::AnswerNextModal;
 using guitest::PressButton;
 
-std::string FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-class UndoTest : public testing::Test {
+class UndoTest : public guitest::CProgramFixture {
   protected:
-    void SetUp() override {
-        settings.SetInt("Model", "Setup", 1);
-        settings.SetInt("Model", "ModelVer", 2);
-        program = std::make_unique<CZ5App>(settings);
-        program->UserInterface().SetBeepWaits(false);
-        ASSERT_TRUE(program->InitInstance(CCommandLineInfo({})));
-        guitest::ProcessEvents(50);
-    }
-    void TearDown() override { program.reset(); }
-
-    CZ5MainFrame& Frame() { return *program->MainFrame(); }
-    CZ5Doc& Document() { return *program->Document(); }
-
-    std::string Saved(const std::string& name) {
-        const std::string path = dir.filePath(QString::fromStdString(name)).toStdString();
-        EXPECT_TRUE(Document().SaveFile(path).ok);
-        return path;
-    }
-
-    static CNode* Channel(int number) {
-        return CNode::ResolvePath("MCH.CH" + std::to_string(number));
-    }
     static bool IsCleared(int number) { return GetNodeValue(Channel(number), "Clear") != 0; }
 
     // Programs a memory channel as the edit dialog would, through the document.
@@ -79,19 +44,6 @@ class UndoTest : public testing::Test {
         }
         Frame().RunCommand(command);
     }
-
-    QString ActionText(int id) {
-        Frame().UpdateCommands();
-        return Frame().Action(id)->text();
-    }
-    bool IsEnabled(int id) {
-        Frame().UpdateCommands();
-        return Frame().Action(id)->isEnabled();
-    }
-
-    QTemporaryDir dir;
-    CMemorySettingsStore settings;
-    std::unique_ptr<CZ5App> program;
 };
 
 TEST_F(UndoTest, HundredEditsUndoneAndRedoneGiveTheFilesByteForByte) {
@@ -99,7 +51,7 @@ TEST_F(UndoTest, HundredEditsUndoneAndRedoneGiveTheFilesByteForByte) {
     for (int channel = 0; channel < 10; ++channel) {
         Program(channel * 3, frequencies[channel % 4]);
     }
-    const std::string original = Saved("original.cz5");
+    const std::string original = SavedBytes("original.cz5");
     Document().StartFreshHistory();
     std::mt19937 random(5);
     auto pick = [&random](int high) { return std::uniform_int_distribution<int>(0, high)(random); };
@@ -124,7 +76,7 @@ TEST_F(UndoTest, HundredEditsUndoneAndRedoneGiveTheFilesByteForByte) {
                 break;
         }
     }
-    const std::string edited = Saved("edited.cz5");
+    const std::string edited = SavedBytes("edited.cz5");
     int undos = 0;
     while (IsEnabled(Cmd::EditUndo) && undos <= 100) {
         ASSERT_TRUE(Frame().RunCommand(Cmd::EditUndo));
@@ -132,18 +84,18 @@ TEST_F(UndoTest, HundredEditsUndoneAndRedoneGiveTheFilesByteForByte) {
     }
     EXPECT_GT(undos, 50) << "most operations changed something";
     EXPECT_LE(undos, 100 + 10);
-    EXPECT_EQ(FileBytes(Saved("undone.cz5")), FileBytes(original));
+    EXPECT_EQ(SavedBytes("undone.cz5"), original);
     for (int i = 0; i < undos; ++i) {
         ASSERT_TRUE(Frame().RunCommand(Cmd::EditRedo)) << i;
     }
     EXPECT_FALSE(IsEnabled(Cmd::EditRedo));
-    EXPECT_EQ(FileBytes(Saved("redone.cz5")), FileBytes(edited));
+    EXPECT_EQ(SavedBytes("redone.cz5"), edited);
 }
 
 TEST_F(UndoTest, UndoAfterADeleteBringsTheChannelBackAndTheSavedState) {
     Program(3, "146.52000");
     Program(4, "145.00000");
-    Saved("saved.cz5");
+    SavedBytes("saved.cz5");
     EXPECT_FALSE(Document().IsModified());
     OnRow(3, Cmd::EditDelete, true);
     EXPECT_EQ(Channel(3)->FindPath("FreqRx")->GetText(), "145.00000");
@@ -169,7 +121,7 @@ TEST_F(UndoTest, UndoAfterADeleteBringsTheChannelBackAndTheSavedState) {
 
 TEST_F(UndoTest, NewDataStartsAFreshHistory) {
     Program(7, "147.30000");
-    Saved("kept.cz5");
+    SavedBytes("kept.cz5");
     ASSERT_TRUE(IsEnabled(Cmd::EditUndo));
     Frame().RunCommand(Cmd::FileNewMenu);
     EXPECT_FALSE(IsEnabled(Cmd::EditUndo));
@@ -181,7 +133,7 @@ TEST_F(UndoTest, NewDataStartsAFreshHistory) {
 
 TEST_F(UndoTest, AnEditInTheCellIsOneStepThatUndoBringsBack) {
     Program(5, "146.52000");
-    Saved("saved.cz5");
+    SavedBytes("saved.cz5");
     CListSheet& grid = *Frame().ShownList();
     grid.SelectRow(5);
     const QModelIndex frequency = grid.model()->index(5, 1);
