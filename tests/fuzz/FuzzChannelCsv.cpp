@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "FuzzChecks.h"
 #include "clone/ModelManager.h"
 #include "clone/Z5CloneManager.h"
 #include "interchange/ChannelCsv.h"
@@ -18,6 +19,8 @@
 #include "model/RadioDataManager.h"
 
 namespace {
+
+using fuzz::Require;
 
 // The leaves of one channel: values, and the name as text.
 struct SChannel {
@@ -89,12 +92,6 @@ bool Unchanged(std::size_t location) {
         }
     }
     return NameOf(location).GetText() == values.name;
-}
-
-void Require(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
 }
 
 bool Named(const SChannelCsvImport& result, std::size_t location) {

@@ -12,12 +12,15 @@
 #include <string_view>
 #include <vector>
 
+#include "FuzzChecks.h"
 #include "interchange/ChannelClipRecord.h"
 #include "interchange/ChannelClipText.h"
 #include "model/Node.h"
 #include "model/Z5RadioDataManager.h"
 
 namespace {
+
+using fuzz::Require;
 
 CZ5RadioDataManager& Map() {
     static CZ5RadioDataManager* map = [] {
@@ -34,20 +37,8 @@ CNode* Area(const char* name) {
 
 // The leaves of the channels a paste onto the scan edges must not touch.
 std::vector<std::string> OtherTexts() {
-    std::vector<std::string> texts;
-    for (const CNode* channel : {Area("MCH")->GetChild("CH0"), Area("MCH")->GetChild("CH99"),
-                                 Area("CCH")->GetChild("CH0")}) {
-        for (const CNode* leaf : channel->GetChildren()) {
-            texts.push_back(leaf->GetText());
-        }
-    }
-    return texts;
-}
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
+    return fuzz::LeafTexts({Area("MCH")->GetChild("CH0"), Area("MCH")->GetChild("CH99"),
+                            Area("CCH")->GetChild("CH0")});
 }
 
 }  // namespace

@@ -9,11 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "FuzzChecks.h"
 #include "interchange/ChannelClipRecord.h"
 #include "model/Node.h"
 #include "model/Z5RadioDataManager.h"
 
 namespace {
+
+using fuzz::Require;
 
 CZ5RadioDataManager& Map() {
     static CZ5RadioDataManager* map = [] {
@@ -30,20 +33,8 @@ CNode* Channel(const char* area, const char* channel) {
 
 // The leaves of the target's neighbours, in memory and in the tree.
 std::vector<std::string> NeighbourTexts() {
-    std::vector<std::string> texts;
-    for (const CNode* channel : {Channel("MCH", "CH99"), Channel("PCH", "CH2"),
-                                 Channel("PCH", "CH4"), Channel("CCH", "CH0")}) {
-        for (const CNode* leaf : channel->GetChildren()) {
-            texts.push_back(leaf->GetText());
-        }
-    }
-    return texts;
-}
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
+    return fuzz::LeafTexts({Channel("MCH", "CH99"), Channel("PCH", "CH2"), Channel("PCH", "CH4"),
+                            Channel("CCH", "CH0")});
 }
 
 }  // namespace

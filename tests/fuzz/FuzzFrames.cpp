@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "FuzzChecks.h"
 #include "platform/TempFile.h"
 #include "platform/TextFile.h"
 #include "support/ScriptedUserInterface.h"
@@ -19,13 +20,9 @@
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using fuzz::Require;
 
-void Require(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
+using Bytes = std::vector<std::uint8_t>;
 
 // Sends into a list; the line's echo of what was sent can be fed back.
 class CFuzzEngine : public CCloneRsEngine {
