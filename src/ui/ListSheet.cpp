@@ -183,11 +183,22 @@ void CListSheet::SelectRow(int row) {
     if (row < 0 || row >= GetItemCount()) {
         return;
     }
+    // The view's own way, so that Shift with a key or a click extends from
+    // this row later; it would extend the selection now if Shift were held
+    // (a command given with Shift+F3), which selectionCommand prevents.
     const QModelIndex index = model()->index(row, 0);
-    setCurrentIndex(index);  // Shift with a key or click extends from this row
-    selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_selectingOneRow = true;
+    setCurrentIndex(index);
+    m_selectingOneRow = false;
     scrollTo(index);
+}
+
+QItemSelectionModel::SelectionFlags CListSheet::selectionCommand(const QModelIndex& index,
+                                                                 const QEvent* event) const {
+    if (m_selectingOneRow) {
+        return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    }
+    return CListViewExs::selectionCommand(index, event);
 }
 
 int CListSheet::SelectedRow() const {

@@ -127,6 +127,9 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     // Home and End go to the first and the last row (the row, not the
     // column, is what the grid moves through).
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    // While SelectRow runs: the row alone, whatever keys are held.
+    QItemSelectionModel::SelectionFlags selectionCommand(
+        const QModelIndex& index, const QEvent* event = nullptr) const override;
 
     // Starts editing the cell (row, column) when the model lets it edit and
     // the sheet is editable; typed (optional) is the key that started it and
@@ -157,4 +160,5 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     bool m_editable = true;
     bool m_resetting = false;
     bool m_shownOnce = false;
+    bool m_selectingOneRow = false;
 };

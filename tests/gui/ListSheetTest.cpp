@@ -151,6 +151,20 @@ TEST_F(ListSheetTest, HomeAndEndGoToTheFirstAndTheLastRow) {
     EXPECT_EQ(sheet.SelectedRows(), (std::vector<int>{0}));
 }
 
+TEST_F(ListSheetTest, AChosenRowIsWhereShiftExtendsFromEvenWithShiftHeld) {
+    CListSheet sheet(kDef, host, settings);
+    sheet.SelectRow(1);
+    QTest::keyClick(&sheet, Qt::Key_Down, Qt::ShiftModifier);
+    ASSERT_EQ(sheet.SelectedRows(), (std::vector<int>{1, 2}));
+    // A find with Shift+F3 chooses a row while Shift is down.
+    QTest::keyPress(&sheet, Qt::Key_Shift, Qt::ShiftModifier);
+    sheet.SelectRow(6);
+    EXPECT_EQ(sheet.SelectedRows(), (std::vector<int>{6}));
+    QTest::keyRelease(&sheet, Qt::Key_Shift);
+    QTest::keyClick(&sheet, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(sheet.SelectedRows(), (std::vector<int>{6, 7}));
+}
+
 TEST_F(ListSheetTest, TabGoesToTheTreeAndEnterEdits) {
     CCountingSheet sheet(kDef, host, settings);
     QTest::keyClick(&sheet, Qt::Key_Tab);

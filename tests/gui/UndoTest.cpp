@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <algorithm>
 #include <random>
 
 #include "GuiTestSupport.h"
@@ -37,15 +38,32 @@ class UndoTest : public guitest::CProgramFixture {
     }
 
     // Runs a grid command on row, answering Yes to its question.
-    void OnRow(int row, int command, bool asks) {
-        Frame().ShownList()->SelectRow(row);
+    void OnRow(int row, int command, bool asks) { OnRows(row, 1, command, asks); }
+
+    // Runs a grid command on count rows from first on (selected with
+    // Shift+Down), answering Yes to its question.
+    void OnRows(int first, int count, int command, bool asks) {
+        Grid().SelectRow(first);
+        for (int i = 1; i < count; ++i) {
+            QTest::keyClick(&Grid(), Qt::Key_Down, Qt::ShiftModifier);
+        }
         if (asks) {
             AnswerNextModal([](QWidget* box) { PressButton(box, "&Yes"); });
         }
         Frame().RunCommand(command);
     }
+
+    static bool AnyInUse(int first, int end) {
+        for (int number = std::max(first, 0); number < std::min(end, 100); ++number) {
+            if (!IsCleared(number)) {
+                return true;
+            }
+        }
+        return false;
+    }
 };
 
+// Single and several rows, moves, sorts, cell edits and dialog-like edits.
 TEST_F(UndoTest, HundredEditsUndoneAndRedoneGiveTheFilesByteForByte) {
     const char* frequencies[] = {"145.00000", "146.52000", "147.30000", "144.80000"};
     for (int channel = 0; channel < 10; ++channel) {
@@ -55,9 +73,11 @@ TEST_F(UndoTest, HundredEditsUndoneAndRedoneGiveTheFilesByteForByte) {
     Document().StartFreshHistory();
     std::mt19937 random(5);
     auto pick = [&random](int high) { return std::uniform_int_distribution<int>(0, high)(random); };
+    const int sorts[] = {Cmd::EditSortFrequency, Cmd::EditSortName, Cmd::EditSortTone};
     for (int i = 0; i < 100; ++i) {
         const int row = pick(99);
-        switch (pick(4)) {
+        const int rows = std::min(1 + pick(3), 100 - row);
+        switch (pick(9)) {
             case 0:
                 OnRow(row, Cmd::EditClear, false);
                 break;
@@ -70,6 +90,21 @@ TEST_F(UndoTest, HundredEditsUndoneAndRedoneGiveTheFilesByteForByte) {
             case 3:
                 OnRow(pick(99), Cmd::EditCopy, false);
                 OnRow(row, Cmd::EditPaste, false);
+                break;
+            case 4:
+                OnRows(row, rows, Cmd::EditDelete, AnyInUse(row, row + rows));
+                break;
+            case 5:
+                OnRows(row, rows, Cmd::EditInsert, AnyInUse(100 - rows, 100));
+                break;
+            case 6:
+                OnRows(row, rows, pick(1) == 0 ? Cmd::EditMoveUp : Cmd::EditMoveDown, false);
+                break;
+            case 7:
+                Frame().RunCommand(sorts[pick(2)]);
+                break;
+            case 8:
+                Grid().model()->setData(Grid().model()->index(row, 1), frequencies[pick(3)]);
                 break;
             default:
                 Program(row, frequencies[pick(3)]);
