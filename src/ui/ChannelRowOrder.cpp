@@ -115,7 +115,7 @@ bool CChannelRowOrder::Move(CListSheet& sheet, CListSheetHost& host, const std::
 // list).
 bool CChannelRowOrder::CanStep(const CListSheet& sheet, int step) {
     const CChannelTableModel* table = ReorderableTable(sheet);
-    const std::vector<int> rows = SelectedRows(sheet);
+    const std::vector<int> rows = sheet.SelectedRows();
     const QWidget* focus = QApplication::focusWidget();
     if (table == nullptr || rows.empty() ||
         (focus != nullptr && sheet.viewport()->isAncestorOf(focus))) {
@@ -128,7 +128,7 @@ bool CChannelRowOrder::Step(CListSheet& sheet, CListSheetHost& host, int step) {
     if (!CanStep(sheet, step)) {
         return false;
     }
-    const std::vector<int> rows = SelectedRows(sheet);
+    const std::vector<int> rows = sheet.SelectedRows();
     return Move(sheet, host, rows, step < 0 ? rows.front() - 1 : rows.back() + 2);
 }
 
@@ -145,13 +145,4 @@ bool CChannelRowOrder::Sort(CListSheet& sheet, CListSheetHost& host, z5channel::
     const std::vector<CNode*> channels = table.ChannelNodes();
     const std::vector<const CNode*> shown(channels.begin(), channels.end());
     return Apply(table, host, z5channel::SortedOrder(shown, key), z5channel::SortName(key));
-}
-
-std::vector<int> CChannelRowOrder::SelectedRows(const CListSheet& sheet) {
-    std::vector<int> rows;
-    for (const QModelIndex& index : sheet.selectionModel()->selectedRows()) {
-        rows.push_back(index.row());
-    }
-    std::sort(rows.begin(), rows.end());
-    return rows;
 }

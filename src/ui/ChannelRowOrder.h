@@ -41,7 +41,4 @@ class CChannelRowOrder {
     static bool Sort(CListSheet& sheet, CListSheetHost& host, z5channel::ESortKey key);
     // Whether sheet shows memory channels that may be sorted.
     static bool CanSort(const CListSheet& sheet);
-
-    // The selected rows, in order.
-    static std::vector<int> SelectedRows(const CListSheet& sheet);
 };

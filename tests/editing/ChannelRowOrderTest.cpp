@@ -77,7 +77,7 @@ class ChannelRowOrderTest : public EditingTest {
                Table().dropMimeData(data, action, row, 0, onto);
     }
 
-    std::vector<int> Selected() { return CChannelRowOrder::SelectedRows(*sheet); }
+    std::vector<int> Selected() { return sheet->SelectedRows(); }
 
     std::unique_ptr<CZ5ChListSheet> sheet;
 };
