@@ -16,23 +16,13 @@
 #include "interchange/ChannelClipRecord.h"
 #include "interchange/ChannelClipText.h"
 #include "model/Node.h"
-#include "model/Z5RadioDataManager.h"
 
 namespace {
 
 using fuzz::Require;
 
-CZ5RadioDataManager& Map() {
-    static CZ5RadioDataManager* map = [] {
-        auto* made = new CZ5RadioDataManager;
-        made->Initialize();
-        return made;
-    }();
-    return *map;
-}
-
 CNode* Area(const char* name) {
-    return Map().GetRoot()->GetChild(name);
+    return fuzz::RadioMap().GetRoot()->GetChild(name);
 }
 
 // The leaves of the channels a paste onto the scan edges must not touch.

@@ -12,23 +12,13 @@
 #include "FuzzChecks.h"
 #include "interchange/ChannelClipRecord.h"
 #include "model/Node.h"
-#include "model/Z5RadioDataManager.h"
 
 namespace {
 
 using fuzz::Require;
 
-CZ5RadioDataManager& Map() {
-    static CZ5RadioDataManager* map = [] {
-        auto* made = new CZ5RadioDataManager;
-        made->Initialize();
-        return made;
-    }();
-    return *map;
-}
-
 CNode* Channel(const char* area, const char* channel) {
-    return Map().GetRoot()->GetChild(area)->GetChild(channel);
+    return fuzz::RadioMap().GetRoot()->GetChild(area)->GetChild(channel);
 }
 
 // The leaves of the target's neighbours, in memory and in the tree.
