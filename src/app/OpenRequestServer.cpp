@@ -98,7 +98,6 @@ void COpenRequestServer::OnNewConnection() {
         QTimer::singleShot(kIdleMs, socket, [this, socket] { Drop(socket); });
         OnReadyRead(socket);
     }
-    KeepListening();
 }
 
 // The oldest connections that still wait for their request make room for
