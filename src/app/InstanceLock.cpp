@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -24,19 +25,25 @@ std::string CInstanceLock::PathIn(const std::string& folder) {
 
 CInstanceLock::CInstanceLock(const std::string& path) : m_path(path) {
     if (m_path.empty()) {
+        m_error = "no lock file";
         return;
     }
     const int fd =
         open(m_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0) {
+        m_error = m_path + ": " + std::strerror(errno);
         return;
     }
     if (!IsOwnRegularFile(fd)) {
+        m_error = m_path + " is not a regular file of this user";
         close(fd);
         return;
     }
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         m_anotherInstance = errno == EWOULDBLOCK;
+        if (!m_anotherInstance) {
+            m_error = m_path + ": " + std::strerror(errno);
+        }
         close(fd);
         return;
     }

@@ -40,6 +40,9 @@ COpenRequestServer::COpenRequestServer(QObject* parent)
     : QObject(parent), m_server(new QLocalServer(this)) {
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &COpenRequestServer::OnNewConnection);
+    auto* watch = new QTimer(this);
+    connect(watch, &QTimer::timeout, this, &COpenRequestServer::KeepListening);
+    watch->start(kWatchMs);
 }
 
 COpenRequestServer::~COpenRequestServer() {
@@ -51,11 +54,20 @@ QString COpenRequestServer::PathIn(const QString& folder) {
 }
 
 bool COpenRequestServer::Listen(const QString& socketPath) {
+    m_socketPath = socketPath;
     if (socketPath.isEmpty()) {
         return false;
     }
     QLocalServer::removeServer(socketPath);
     return m_server->listen(socketPath);
+}
+
+// The local server closes its socket, and removes its file, when the system
+// refuses to accept a connection; the socket is made again.
+void COpenRequestServer::KeepListening() {
+    if (!m_socketPath.isEmpty() && !m_server->isListening()) {
+        Listen(m_socketPath);
+    }
 }
 
 QString COpenRequestServer::PathOfRequest(const QByteArray& line) {
@@ -72,15 +84,38 @@ QString COpenRequestServer::PathOfRequest(const QByteArray& line) {
 
 void COpenRequestServer::OnNewConnection() {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
+            Forget(socket);
+            socket->deleteLater();
+        });
         if (!IsFromThisUser(*socket)) {
-            socket->abort();
+            Drop(socket);
             continue;
         }
+        MakeRoom();
+        m_waiting.push_back(socket);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { OnReadyRead(socket); });
-        QTimer::singleShot(kIdleMs, socket, [socket] { socket->abort(); });
+        QTimer::singleShot(kIdleMs, socket, [this, socket] { Drop(socket); });
         OnReadyRead(socket);
     }
+}
+
+// The oldest connections that still wait for their request make room for
+// a new one.
+void COpenRequestServer::MakeRoom() {
+    while (m_waiting.size() >= static_cast<std::size_t>(kMaxWaiting)) {
+        Drop(m_waiting.front());
+    }
+}
+
+void COpenRequestServer::Drop(QLocalSocket* socket) {
+    Forget(socket);
+    socket->abort();
+    socket->deleteLater();
+}
+
+void COpenRequestServer::Forget(QLocalSocket* socket) {
+    std::erase(m_waiting, socket);
 }
 
 // Collects the request up to its line feed, then ends the connection; what
@@ -92,13 +127,14 @@ void COpenRequestServer::OnReadyRead(QLocalSocket* socket) {
     const qsizetype end = buffer.indexOf('\n');
     if (end < 0) {
         if (buffer.size() > kMaxPathBytes) {
-            socket->abort();
+            Drop(socket);
         } else {
             socket->setProperty(kBufferProperty, buffer);
         }
         return;
     }
     const QString path = PathOfRequest(buffer.left(end));
+    Forget(socket);
     socket->disconnectFromServer();
     if (!path.isEmpty()) {
         emit OpenRequested(path);

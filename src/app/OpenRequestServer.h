@@ -8,10 +8,18 @@
 // ever acted on: a connection from another user, a longer, relative or
 // unterminated text, or one with control characters is dropped without a
 // word. A connection that sends nothing is dropped after kIdleMs.
+//
+// At most kMaxWaiting connections wait for their request at once: a further
+// one drops the oldest waiting, so connections held open by some process
+// can neither use up the program's file descriptors nor lock the second
+// starts out. The server keeps listening whatever happens: when the socket
+// stops listening (the system refused a connection, the descriptors ran
+// out) it listens again, checked every kWatchMs.
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <deque>
 
 class QLocalServer;
 class QLocalSocket;
@@ -22,6 +30,8 @@ class COpenRequestServer : public QObject {
     static constexpr const char* kSocketName = "CPZ5 Open Request";
     static constexpr int kMaxPathBytes = 4096;
     static constexpr int kIdleMs = 5000;
+    static constexpr int kMaxWaiting = 16;
+    static constexpr int kWatchMs = 1000;
 
     explicit COpenRequestServer(QObject* parent = nullptr);
     ~COpenRequestServer() override;
@@ -49,6 +59,12 @@ class COpenRequestServer : public QObject {
   private:
     void OnNewConnection();
     void OnReadyRead(QLocalSocket* socket);
+    void MakeRoom();
+    void Drop(QLocalSocket* socket);
+    void Forget(QLocalSocket* socket);
+    void KeepListening();
 
     QLocalServer* m_server;
+    QString m_socketPath;
+    std::deque<QLocalSocket*> m_waiting;  // oldest first
 };

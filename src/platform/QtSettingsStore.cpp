@@ -1,5 +1,7 @@
 #include "platform/QtSettingsStore.h"
 
+#include <sys/stat.h>
+
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -7,6 +9,7 @@
 #include <cstdlib>
 
 #include "platform/SettingsText.h"
+#include "platform/TextFile.h"
 
 namespace {
 
@@ -22,6 +25,22 @@ QString TextOf(const QVariant& value) {
         return value.toStringList().join(QLatin1Char(','));
     }
     return value.toString();
+}
+
+// What is wrong with the settings file at path, "" when it may be read and
+// written (also when it does not exist yet).
+std::string RefusalOf(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return {};
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return path + " " + CTextFile::NotRegularReason(status.st_mode);
+    }
+    if (status.st_size > CQtSettingsStore::kMaxFileBytes) {
+        return path + " is larger than 1 MiB";
+    }
+    return {};
 }
 
 }  // namespace
@@ -40,13 +59,22 @@ std::string CQtSettingsStore::DefaultPath() {
 
 CQtSettingsStore::CQtSettingsStore() : CQtSettingsStore(DefaultPath()) {}
 
-CQtSettingsStore::CQtSettingsStore(const std::string& path)
-    : m_settings(std::make_unique<QSettings>(QString::fromStdString(path), QSettings::IniFormat)) {}
+CQtSettingsStore::CQtSettingsStore(const std::string& path) : m_path(path) {
+    if (const std::string refusal = RefusalOf(path); !refusal.empty()) {
+        m_problem = "the settings file " + refusal +
+                    ": it is neither read nor written, and this run uses the default settings";
+        return;
+    }
+    m_settings = std::make_unique<QSettings>(QString::fromStdString(path), QSettings::IniFormat);
+}
 
 CQtSettingsStore::~CQtSettingsStore() = default;
 
 int CQtSettingsStore::GetInt(const std::string& section, const std::string& name,
                              int defaultValue) const {
+    if (m_settings == nullptr) {
+        return m_memory.GetInt(section, name, defaultValue);
+    }
     QVariant value = m_settings->value(Key(section, name));
     if (!value.isValid()) {
         return defaultValue;
@@ -55,29 +83,46 @@ int CQtSettingsStore::GetInt(const std::string& section, const std::string& name
 }
 
 void CQtSettingsStore::SetInt(const std::string& section, const std::string& name, int value) {
+    if (m_settings == nullptr) {
+        m_memory.SetInt(section, name, value);
+        return;
+    }
     m_settings->setValue(Key(section, name), value);
 }
 
 std::string CQtSettingsStore::GetString(const std::string& section, const std::string& name,
                                         const std::string& defaultValue) const {
+    if (m_settings == nullptr) {
+        return m_memory.GetString(section, name, defaultValue);
+    }
     QVariant value = m_settings->value(Key(section, name));
     return value.isValid() ? TextOf(value).toStdString() : defaultValue;
 }
 
 void CQtSettingsStore::SetString(const std::string& section, const std::string& name,
                                  const std::string& value) {
+    if (m_settings == nullptr) {
+        m_memory.SetString(section, name, value);
+        return;
+    }
     m_settings->setValue(Key(section, name), QString::fromStdString(value));
 }
 
 bool CQtSettingsStore::Contains(const std::string& section, const std::string& name) const {
+    if (m_settings == nullptr) {
+        return m_memory.Contains(section, name);
+    }
     return m_settings->contains(Key(section, name));
 }
 
 bool CQtSettingsStore::Sync() {
+    if (m_settings == nullptr) {
+        return false;
+    }
     m_settings->sync();
     return m_settings->status() == QSettings::NoError;
 }
 
 std::string CQtSettingsStore::Path() const {
-    return m_settings->fileName().toStdString();
+    return m_path;
 }

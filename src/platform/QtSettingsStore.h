@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/MemorySettingsStore.h"
 #include "platform/SettingsStore.h"
 
 class QSettings;
@@ -12,8 +13,15 @@ class QSettings;
 // group per section, written back when the store is destroyed or Sync() is
 // called. A damaged or hand-edited file never fails a read: values that are
 // not what was asked give the default.
+//
+// A settings file that is not a regular file (a FIFO, a device, a folder)
+// or is larger than kMaxFileBytes is left alone: it is neither read (nothing
+// waits on a FIFO) nor written, the store starts from no values and keeps
+// what is set in memory for the run, and Problem() tells the user why.
 class CQtSettingsStore : public CSettingsStore {
   public:
+    static constexpr long long kMaxFileBytes = 1 << 20;
+
     CQtSettingsStore();
     // A store on the given file (tests).
     explicit CQtSettingsStore(const std::string& path);
@@ -28,8 +36,15 @@ class CQtSettingsStore : public CSettingsStore {
                    const std::string& value) override;
     bool Contains(const std::string& section, const std::string& name) const override;
 
-    // Writes pending changes to the file; false when it could not be written.
+    // Writes pending changes to the file; false when it could not be written
+    // or is left alone.
     bool Sync();
+
+    // Why the file is left alone, as a sentence for the user, e.g. "the
+    // settings file /home/u/.config/Brel/CP-Z5.conf is a FIFO, not a regular
+    // file: it is neither read nor written, and this run uses the default
+    // settings"; "" when the file is used.
+    const std::string& Problem() const { return m_problem; }
 
     // The file the store reads and writes.
     std::string Path() const;
@@ -38,5 +53,8 @@ class CQtSettingsStore : public CSettingsStore {
     static std::string DefaultPath();
 
   private:
-    std::unique_ptr<QSettings> m_settings;
+    std::string m_path;
+    std::string m_problem;
+    std::unique_ptr<QSettings> m_settings;  // nullptr when the file is left alone
+    CMemorySettingsStore m_memory;          // the values then
 };

@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "platform/FileCleanup.h"
 #include "platform/TextFile.h"
@@ -15,16 +17,95 @@
 namespace {
 
 constexpr int kNameAttempts = 100;
+constexpr int kMaxLinks = 40;  // as the kernel follows at the most
 constexpr const char* kNewFileMark = ".~";
 
-// The file a symbolic link names, so that saving through a link keeps it.
-std::string ResolveLink(const std::string& path) {
+// Like the kernel's protection of shared folders (fs.protected_symlinks),
+// but whatever that is set to: a link in a sticky folder that everybody may
+// write is followed only when it belongs to this user or to the folder's
+// owner. Anyone may plant a link in /tmp; root or another user saving
+// through it would replace the file it names.
+bool IsPlantedLink(const struct stat& link, const std::string& folder) {
     struct stat status {};
-    if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
-        return path;
+    if (::stat(folder.c_str(), &status) != 0) {
+        return true;
     }
-    char resolved[PATH_MAX];
-    return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+    const bool shared = (status.st_mode & S_ISVTX) != 0 && (status.st_mode & S_IWOTH) != 0;
+    return shared && link.st_uid != ::geteuid() && link.st_uid != status.st_uid;
+}
+
+// The names of a path between its slashes, last first, without "." and "".
+std::vector<std::string> NamesLastFirst(const std::string& path) {
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        const std::size_t end = std::min(path.find('/', start), path.size());
+        if (std::string name = path.substr(start, end - start); !name.empty() && name != ".") {
+            names.push_back(std::move(name));
+        }
+        start = end + 1;
+    }
+    std::reverse(names.begin(), names.end());
+    return names;
+}
+
+std::string ReadLink(const std::string& path) {
+    std::string target(PATH_MAX, '\0');
+    const ssize_t size = ::readlink(path.c_str(), target.data(), target.size());
+    target.resize(size > 0 ? static_cast<std::size_t>(size) : 0);
+    return target;
+}
+
+struct SResolved {
+    std::string path;         // the file that path names, or path itself
+    std::string plantedLink;  // the link refused on the way, "" when none
+};
+
+// The file a path names with every symbolic link on the way followed, so
+// that saving through a link keeps it; the path as given when it names
+// nothing (yet) or holds no link. A planted link (see IsPlantedLink) is not
+// followed.
+SResolved ResolveLinks(const std::string& path) {
+    std::string resolved;  // "" for the root folder
+    if (path.empty() || path[0] != '/') {
+        char here[PATH_MAX];
+        if (::getcwd(here, sizeof here) == nullptr) {
+            return {path, ""};
+        }
+        resolved = here == std::string("/") ? "" : here;
+    }
+    std::vector<std::string> names = NamesLastFirst(path);
+    int links = 0;
+    while (!names.empty()) {
+        const std::string name = std::move(names.back());
+        names.pop_back();
+        if (name == "..") {
+            resolved.erase(std::min(resolved.rfind('/'), resolved.size()));
+            continue;
+        }
+        const std::string next = resolved + "/" + name;
+        struct stat status {};
+        if (::lstat(next.c_str(), &status) != 0) {
+            return {path, ""};
+        }
+        if (!S_ISLNK(status.st_mode)) {
+            resolved = next;
+            continue;
+        }
+        if (IsPlantedLink(status, resolved.empty() ? "/" : resolved)) {
+            return {path, next};
+        }
+        const std::string target = ReadLink(next);
+        if (target.empty() || ++links > kMaxLinks) {
+            return {path, ""};
+        }
+        if (target[0] == '/') {
+            resolved.clear();
+        }
+        std::vector<std::string> more = NamesLastFirst(target);
+        names.insert(names.end(), more.begin(), more.end());
+    }
+    return {links > 0 ? (resolved.empty() ? "/" : resolved) : path, ""};
 }
 
 std::string DirectoryOf(const std::string& path) {
@@ -94,7 +175,14 @@ mode_t NewFileMode() {
 }  // namespace
 
 CReplacingFile::STargetCheck CReplacingFile::CheckTarget(const std::string& target) {
-    const std::string path = ResolveLink(target);
+    const SResolved resolved = ResolveLinks(target);
+    if (!resolved.plantedLink.empty()) {
+        return {ETargetProblem::kPlantedLink,
+                resolved.plantedLink +
+                    " is another user's symbolic link in a folder open to all; it is not "
+                    "followed"};
+    }
+    const std::string& path = resolved.path;
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) {
         if (errno == ENOENT) {
@@ -118,7 +206,7 @@ CReplacingFile::STargetCheck CReplacingFile::CheckTarget(const std::string& targ
     return {ETargetProblem::kNone, ""};
 }
 
-CReplacingFile::CReplacingFile(std::string target) : m_target(ResolveLink(target)) {}
+CReplacingFile::CReplacingFile(std::string target) : m_target(ResolveLinks(target).path) {}
 
 CReplacingFile::~CReplacingFile() {
     Abandon();

@@ -6,8 +6,8 @@
 // writes it, flushes it to the disk (fsync), gives it the owner, group and
 // permissions of the old target where this user may set them (root keeps
 // another user's file that user's; a new target gets 0666 less the umask)
-// and renames it over the target. A symbolic link as target is followed, so
-// the link stays and the file it names is replaced.
+// and renames it over the target. A symbolic link as target (or on the way
+// to it) is followed, so the link stays and the file it names is replaced.
 //
 // Only an ordinary target is replaced. Open and Commit refuse, writing
 // nothing, a target that
@@ -19,6 +19,10 @@
 //   the others, and writing into it in place could leave every name half
 //   written, so such a file is refused and the user saves under another
 //   name.
+// - is reached through a symbolic link that another user planted in a
+//   sticky folder open to all (such as /tmp): a link there is followed only
+//   when it belongs to this user or to the folder's owner, as the kernel's
+//   protected_symlinks rule has it for opens.
 // CheckTarget tells beforehand whether a target would be refused and why.
 //
 // Any failure, or destruction without Commit, removes the new file and leaves
@@ -39,6 +43,7 @@ class CReplacingFile {
         kReadOnly,        // no write permission, or a read-only file system
         kHardLinks,       // more than one name
         kUnreachable,     // its state cannot be read (a folder not searchable)
+        kPlantedLink,     // another user's symbolic link in a sticky folder open to all
     };
     struct STargetCheck {
         ETargetProblem problem;

@@ -7,6 +7,16 @@
 
 #include "platform/TempFile.h"
 
+namespace {
+
+// An environment variable that names an absolute path, else "".
+std::string AbsolutePathIn(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && value[0] == '/' ? value : "";
+}
+
+}  // namespace
+
 bool CRuntimeFolder::IsPrivate(const std::string& path) {
     struct stat info {};
     if (path.empty() || path[0] != '/' || lstat(path.c_str(), &info) != 0) {
@@ -27,9 +37,21 @@ std::string CRuntimeFolder::Candidate(int index) {
     return index == 0 ? name : name + "." + std::to_string(index);
 }
 
+std::string CRuntimeFolder::HomeCandidate() {
+    std::string cache = AbsolutePathIn("XDG_CACHE_HOME");
+    if (cache.empty()) {
+        const std::string home = AbsolutePathIn("HOME");
+        if (home.empty()) {
+            return {};
+        }
+        cache = home + "/.cache";
+    }
+    return cache + "/cpz5";
+}
+
 std::string CRuntimeFolder::Find() {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime != nullptr && IsPrivate(runtime)) {
+    const std::string runtime = AbsolutePathIn("XDG_RUNTIME_DIR");
+    if (IsPrivate(runtime)) {
         return runtime;
     }
     for (int index = 0; index < kCandidates; ++index) {
@@ -38,5 +60,11 @@ std::string CRuntimeFolder::Find() {
             return folder;
         }
     }
-    return {};
+    const std::string home = HomeCandidate();
+    if (home.empty()) {
+        return {};
+    }
+    // The cache folder itself may not exist yet; it is the user's alone.
+    mkdir(home.substr(0, home.rfind('/')).c_str(), 0700);
+    return MakePrivate(home);
 }

@@ -6,7 +6,9 @@
 // made in the temporary directory as "cpz5-UID" with mode 0700; a folder of
 // that name that belongs to someone else, is a symbolic link, is not a
 // directory or can be written by others is never used: the next name
-// ("cpz5-UID.1", ...) is tried instead.
+// ("cpz5-UID.1", ...) is tried instead. When other users have taken every
+// name there, the folder is "cpz5" in the user's cache folder
+// ($XDG_CACHE_HOME, default ~/.cache), where nobody else can plant anything.
 #pragma once
 
 #include <string>
@@ -23,10 +25,14 @@ class CRuntimeFolder {
     // that nobody else may write, enter or list.
     static bool IsPrivate(const std::string& path);
 
-    // The folder of the given name in the temporary directory, made when
-    // missing; "" when it is not private.
+    // The folder of the given name, made when missing; "" when it is not
+    // private.
     static std::string MakePrivate(const std::string& path);
 
     // The names tried in the temporary directory, first to last.
     static std::string Candidate(int index);
+
+    // The folder in the user's cache folder, tried last; "" when neither
+    // $XDG_CACHE_HOME nor $HOME names a folder.
+    static std::string HomeCandidate();
 };

@@ -172,6 +172,94 @@ TEST(SavingRule, AFileTheUserMayNotWriteIsReadOnlyToThemWhateverTheFolderAllows)
     EXPECT_EQ(NamesIn(dir.Path()), (std::vector<std::string>{"own.cz5", "root.cz5"}));
 }
 
+constexpr uid_t kOtherUser = 4242;
+
+// A folder that the test gives an owner and a mode; root can give it to
+// another user, others keep it their own.
+void SetFolder(const std::string& path, uid_t owner, mode_t mode) {
+    ASSERT_EQ(::chown(path.c_str(), owner, static_cast<gid_t>(-1)), 0) << path;
+    ASSERT_EQ(::chmod(path.c_str(), mode), 0) << path;
+}
+
+void PlantLink(const std::string& target, const std::string& link, uid_t owner) {
+    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0) << link;
+    ASSERT_EQ(::lchown(link.c_str(), owner, static_cast<gid_t>(-1)), 0) << link;
+}
+
+// A link in a sticky folder open to all is followed only when it is the
+// user's own or the folder owner's, as the kernel has it for opens: nobody
+// can make root (or anyone) save over a file through a link planted there.
+TEST(SavingRule, AnotherUsersLinkInAStickyFolderOpenToAllIsNotFollowed) {
+    const uid_t self = ::geteuid();
+    struct SCase {
+        const char* what;
+        uid_t linkOwner;
+        uid_t folderOwner;
+        mode_t folderMode;
+        bool followed;
+    };
+    const SCase cases[] = {
+        {"another user's link", kOtherUser, self, 01777, false},
+        {"the user's own link", self, self, 01777, true},
+        {"the folder owner's link", kOtherUser, kOtherUser, 01777, true},
+        {"a folder without the sticky bit", kOtherUser, self, 0777, true},
+        {"a sticky folder others may not write", kOtherUser, self, 01775, true},
+    };
+    for (const SCase& c : cases) {
+        if (!IsRoot() && (c.linkOwner != self || c.folderOwner != self)) {
+            continue;  // only root plants another user's files
+        }
+        CScratchDir dir;
+        const std::string secret = dir.File("secret.cz5");
+        WriteFile(secret, "old");
+        ASSERT_EQ(::chmod(secret.c_str(), 0600), 0);
+        const std::string shared = dir.File("shared");
+        ASSERT_EQ(::mkdir(shared.c_str(), 0700), 0);
+        const std::string link = shared + "/out.cz5";
+        PlantLink(secret, link, c.linkOwner);
+        SetFolder(shared, c.folderOwner, c.folderMode);
+
+        std::string error;
+        EXPECT_EQ(Replace(link, "new", error), c.followed) << c.what << ": " << error;
+        EXPECT_EQ(ReadFile(secret), c.followed ? "new" : "old") << c.what;
+        EXPECT_TRUE(std::filesystem::is_symlink(link)) << c.what;
+        EXPECT_EQ(NamesIn(shared), std::vector<std::string>{"out.cz5"}) << c.what;
+        if (!c.followed) {
+            EXPECT_EQ(error, link +
+                                 " is another user's symbolic link in a folder open to all; "
+                                 "it is not followed");
+            EXPECT_EQ(CReplacingFile::CheckTarget(link).problem, EProblem::kPlantedLink);
+        }
+    }
+}
+
+// A planted link anywhere on the way counts as one at the end.
+TEST(SavingRule, APlantedLinkOnTheWayToTheTargetIsNotFollowedEither) {
+    if (!IsRoot()) {
+        GTEST_SKIP() << "needs root to plant another user's link";
+    }
+    CScratchDir dir;
+    const std::string secrets = dir.File("secrets");
+    ASSERT_EQ(::mkdir(secrets.c_str(), 0700), 0);
+    WriteFile(secrets + "/out.cz5", "old");
+    const std::string shared = dir.File("shared");
+    ASSERT_EQ(::mkdir(shared.c_str(), 0700), 0);
+    PlantLink(secrets, shared + "/folder", kOtherUser);
+    PlantLink(secrets + "/out.cz5", shared + "/file.cz5", kOtherUser);
+    SetFolder(shared, ::geteuid(), 01777);
+    // The user's own links that lead through the planted ones.
+    std::filesystem::create_symlink(shared + "/file.cz5", dir.File("mine.cz5"));
+    std::filesystem::create_symlink(shared + "/folder", dir.File("mine"));
+    for (const std::string& target : {shared + "/folder/out.cz5", dir.File("mine.cz5"),
+                                      dir.File("mine/out.cz5"), shared + "/folder/new.cz5"}) {
+        std::string error;
+        EXPECT_FALSE(Replace(target, "new", error)) << target;
+        EXPECT_EQ(CReplacingFile::CheckTarget(target).problem, EProblem::kPlantedLink) << target;
+    }
+    EXPECT_EQ(ReadFile(secrets + "/out.cz5"), "old");
+    EXPECT_EQ(NamesIn(secrets), std::vector<std::string>{"out.cz5"});
+}
+
 TEST(SavingRule, TheNewFileKeepsOwnerGroupAndModeOfTheOldOne) {
     CScratchDir dir;
     const std::string path = dir.File("kept.cz5");

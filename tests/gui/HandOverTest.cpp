@@ -1,11 +1,16 @@
 // The runtime folder, the single-instance lock in it and the hand-over of a
 // second start's file: in-process, then with the real executable run twice.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLocalSocket>
@@ -14,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
@@ -43,17 +49,54 @@ class CEnvironmentVariable {
     std::optional<std::string> m_old;
 };
 
+constexpr int kWaitMs = 20000;
+
 // A temporary directory as $TMPDIR without $XDG_RUNTIME_DIR: the fallback.
+// The home is in there too.
 class RuntimeFolderTest : public testing::Test {
   protected:
     QTemporaryDir tmp;
     CEnvironmentVariable tmpdir{"TMPDIR", tmp.path().toStdString()};
     CEnvironmentVariable runtime{"XDG_RUNTIME_DIR", std::nullopt};
+    CEnvironmentVariable home{"HOME", tmp.filePath("home").toStdString()};
+    CEnvironmentVariable cache{"XDG_CACHE_HOME", std::nullopt};
 
     static mode_t ModeOf(const std::string& path) {
         struct stat info {};
         lstat(path.c_str(), &info);
         return info.st_mode & 07777;
+    }
+
+    // What another user may leave under every name the temporary directory
+    // offers: files of theirs.
+    static void PlantEveryCandidate() {
+        for (int index = 0; index < CRuntimeFolder::kCandidates; ++index) {
+            std::ofstream(CRuntimeFolder::Candidate(index)) << "planted";
+        }
+    }
+
+    // The desktop program in this test's environment, set up for a radio.
+    void StartProgram(QProcess& process) {
+        QDir(tmp.path()).mkpath("config/Brel");
+        QDir(tmp.path()).mkpath("home");
+        std::ofstream(tmp.filePath("config/Brel/CP-Z5.conf").toStdString()) << "[Model]\nSetup=1\n";
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", tmp.filePath("config"));
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.remove("CPZ5_STARTUP_PROBE");
+        process.setProcessEnvironment(environment);
+        process.start(CPZ5_PROGRAM, QStringList());
+        ASSERT_TRUE(process.waitForStarted());
+    }
+
+    // Runs the program to its end; its exit status, -1 when it did not end
+    // within kWaitMs.
+    int RunProgram(QProcess& process) {
+        StartProgram(process);
+        if (!process.waitForFinished(kWaitMs) || process.exitStatus() != QProcess::NormalExit) {
+            return -1;
+        }
+        return process.exitCode();
     }
 };
 
@@ -144,6 +187,68 @@ TEST_F(RuntimeFolderTest, ALockFileThatIsNoRegularFileOfOursIsNotUsed) {
     EXPECT_FALSE(QFile::exists(tmp.filePath("target")));
 }
 
+// Another user took every name in the temporary directory: the folder is
+// made in the user's cache folder, which nobody else can reach, or there is
+// none at all.
+TEST_F(RuntimeFolderTest, WhenEveryNameInTheTemporaryDirectoryIsTakenTheCacheFolderServes) {
+    PlantEveryCandidate();
+    const std::string home = tmp.filePath("home").toStdString();
+    const std::string cacheHome = tmp.filePath("cache").toStdString();
+    const std::string blockedHome = tmp.filePath("blocked").toStdString();
+    ASSERT_EQ(mkdir(home.c_str(), 0700), 0);
+    ASSERT_EQ(mkdir(blockedHome.c_str(), 0700), 0);
+    ASSERT_EQ(mkdir((blockedHome + "/.cache").c_str(), 0700), 0);
+    std::ofstream(blockedHome + "/.cache/cpz5") << "in the way";
+    struct SCase {
+        const char* what;
+        std::optional<std::string> home;
+        std::optional<std::string> cache;
+        std::string folder;
+    };
+    const SCase cases[] = {
+        {"~/.cache, made", home, std::nullopt, home + "/.cache/cpz5"},
+        {"$XDG_CACHE_HOME, made", home, cacheHome, cacheHome + "/cpz5"},
+        {"no home", std::nullopt, std::nullopt, ""},
+        {"a relative home", "home", std::nullopt, ""},
+        {"a file under the name", blockedHome, std::nullopt, ""},
+    };
+    for (const SCase& c : cases) {
+        CEnvironmentVariable setHome("HOME", c.home);
+        CEnvironmentVariable setCache("XDG_CACHE_HOME", c.cache);
+        const std::string folder = CRuntimeFolder::Find();
+        EXPECT_EQ(folder, c.folder) << c.what;
+        if (!folder.empty()) {
+            EXPECT_EQ(ModeOf(folder), 0700u) << c.what;
+        }
+    }
+}
+
+TEST_F(RuntimeFolderTest, ASecondStartEndsThoughEveryNameInTheTemporaryDirectoryIsTaken) {
+    PlantEveryCandidate();
+    QProcess first;
+    StartProgram(first);
+    const QString socket = tmp.filePath("home/.cache/cpz5/") + COpenRequestServer::kSocketName;
+    const QDeadlineTimer deadline(kWaitMs);
+    while (!QFile::exists(socket) && !deadline.hasExpired() && first.state() == QProcess::Running) {
+        QThread::msleep(50);
+    }
+    ASSERT_TRUE(QFile::exists(socket)) << first.readAllStandardError().toStdString();
+
+    QProcess second;
+    EXPECT_EQ(RunProgram(second), 0) << "the second start ran beside the first";
+    EXPECT_EQ(first.state(), QProcess::Running);
+    first.terminate();
+    first.waitForFinished(kWaitMs);
+}
+
+TEST_F(RuntimeFolderTest, WithoutAPrivateFolderAnywhereTheProgramSaysSoAndDoesNotStart) {
+    PlantEveryCandidate();
+    CEnvironmentVariable noHome("HOME", std::nullopt);
+    QProcess process;
+    EXPECT_EQ(RunProgram(process), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("runs only once"));
+}
+
 TEST(OpenRequest, OnlyAnAbsolutePathOfBoundedLengthIsARequest) {
     const QByteArray longest = '/' + QByteArray(COpenRequestServer::kMaxPathBytes - 1, 'a');
     struct SCase {
@@ -186,6 +291,14 @@ class OpenRequestServerTest : public testing::Test {
         guitest::ProcessEvents(20);
     }
 
+    // Whether the server hands on path, and only it, within two seconds.
+    bool HandsOn(const QString& path) {
+        for (int i = 0; i < 100 && spy.isEmpty(); ++i) {
+            guitest::ProcessEvents(20);
+        }
+        return spy.size() == 1 && spy[0][0].toString() == path;
+    }
+
     QTemporaryDir folder;
     QString socketPath = COpenRequestServer::PathIn(folder.path());
     COpenRequestServer server;
@@ -215,17 +328,108 @@ TEST_F(OpenRequestServerTest, GarbageIsIgnoredAndTheServerGoesOn) {
     EXPECT_EQ(spy[0][0].toString(), "/first.cz5");
 }
 
+// Sets the soft limit of open files while it lives.
+class CFileLimit {
+  public:
+    explicit CFileLimit(rlim_t soft) {
+        getrlimit(RLIMIT_NOFILE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = std::min(soft, m_old.rlim_max);
+        setrlimit(RLIMIT_NOFILE, &limit);
+    }
+    ~CFileLimit() { setrlimit(RLIMIT_NOFILE, &m_old); }
+
+  private:
+    rlimit m_old{};
+};
+
+sockaddr_un AddressOf(const QString& socketPath) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = socketPath.toLocal8Bit();
+    std::copy(name.begin(), name.end(), address.sun_path);
+    return address;
+}
+
+// A process that connects count times to the socket and holds the
+// connections open until it is killed; it writes a byte to ready when it
+// has made them all.
+pid_t HoldConnections(const QString& socketPath, int count, int ready) {
+    const sockaddr_un address = AddressOf(socketPath);
+    const pid_t child = fork();
+    if (child != 0) {
+        return child;
+    }
+    rlimit limit{};
+    getrlimit(RLIMIT_NOFILE, &limit);
+    limit.rlim_cur = limit.rlim_max;
+    setrlimit(RLIMIT_NOFILE, &limit);
+    for (int i = 0; i < count; ++i) {
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    }
+    [[maybe_unused]] const ssize_t written = write(ready, "r", 1);
+    pause();
+    _exit(0);
+}
+
+bool IsReadable(int fd) {
+    pollfd entry{fd, POLLIN, 0};
+    return poll(&entry, 1, 0) == 1;
+}
+
+// With the usual limit of 1,024 open files, one process holding as many
+// connections open once took the socket away from the running program.
+TEST_F(OpenRequestServerTest, AThousandConnectionsHeldOpenDoNotStopTheHandOver) {
+    const CFileLimit usual(1024);
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t holder = HoldConnections(socketPath, 1024, ready[1]);
+    close(ready[1]);
+    const QDeadlineTimer deadline(kWaitMs);
+    while (!IsReadable(ready[0]) && !deadline.hasExpired()) {
+        guitest::ProcessEvents(10);
+    }
+    close(ready[0]);
+    guitest::ProcessEvents(200);  // the server takes what is still queued
+    EXPECT_TRUE(COpenRequestServer::Send(socketPath, "/after.cz5", 3000));
+    EXPECT_TRUE(HandsOn("/after.cz5"));
+    kill(holder, SIGKILL);
+    waitpid(holder, nullptr, 0);
+}
+
+// A connection that finds no free file descriptor makes the local server
+// give up its socket; the program listens again once it can.
+TEST_F(OpenRequestServerTest, TheSocketComesBackAfterAConnectionCouldNotBeTaken) {
+    const int client = socket(AF_UNIX, SOCK_STREAM, 0);
+    const int lowestFree = open("/dev/null", O_RDONLY);
+    ASSERT_GE(lowestFree, 0);
+    close(lowestFree);
+    {
+        const CFileLimit none(static_cast<rlim_t>(lowestFree));
+        const sockaddr_un address = AddressOf(socketPath);
+        ASSERT_EQ(connect(client, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        for (int i = 0; i < 100 && QFile::exists(socketPath); ++i) {
+            guitest::ProcessEvents(20);
+        }
+        ASSERT_FALSE(QFile::exists(socketPath)) << "the connection was taken after all";
+    }
+    close(client);
+    for (int i = 0; i < 150 && !QFile::exists(socketPath); ++i) {
+        guitest::ProcessEvents(20);
+    }
+    EXPECT_TRUE(COpenRequestServer::Send(socketPath, "/again.cz5", 3000));
+    EXPECT_TRUE(HandsOn("/again.cz5"));
+}
+
 TEST(OpenRequest, NobodyListeningMeansTheRequestFails) {
     QTemporaryDir folder;
     const QString socketPath = COpenRequestServer::PathIn(folder.path());
     EXPECT_FALSE(COpenRequestServer::Send(socketPath, "/x.cz5", 300));
     // A socket file without a listener, as a crashed run leaves it.
     const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = socketPath.toLocal8Bit();
-    std::copy(name.begin(), name.end(), address.sun_path);
-    ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const sockaddr_un address = AddressOf(socketPath);
+    ASSERT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
     close(fd);
     EXPECT_FALSE(COpenRequestServer::Send(socketPath, "/x.cz5", 300));
 }

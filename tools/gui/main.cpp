@@ -5,7 +5,8 @@
 // opens it. A file name alone on the command line is not opened: the program
 // always starts with new data. "--open FILE" (what the desktop entry passes
 // for a double-clicked clone file) opens FILE once the main window is up, the
-// same way as File > Open.
+// same way as File > Open. A start that cannot take the single-instance lock
+// says why and ends rather than run beside another copy.
 //
 // With the environment variable CPZ5_STARTUP_PROBE set, the program prints
 // kShownMarker on stdout as soon as its main window is shown and its first
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <array>
+#include <cctype>
 #include <cstdlib>
 #include <iostream>
 #include <optional>
@@ -26,6 +28,7 @@
 #include "app/InstanceLock.h"
 #include "app/OpenRequestServer.h"
 #include "app/Z5App.h"
+#include "clone/CloneDocument.h"
 #include "platform/FileCleanup.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/RuntimeFolder.h"
@@ -204,8 +207,25 @@ void ReportShownWhenProbed() {
     });
 }
 
-// Runs the program; requests of later starts come in on socketPath (none
-// when it is "").
+// A message that follows "cpz5: " as a sentence of its own.
+std::string AsSentence(std::string message) {
+    message[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(message[0])));
+    return message + ".";
+}
+
+// Tells the user that the settings file is left alone (see
+// CQtSettingsStore) before the start goes on with the default settings.
+void ReportSettingsProblem(const CQtSettingsStore& settings, CZ5App& program) {
+    if (settings.Problem().empty()) {
+        return;
+    }
+    std::cerr << "cpz5: " << settings.Problem() << "\n";
+    program.UserInterface().MessageBox(AsSentence(settings.Problem()),
+                                       CCloneDocument::kMessageTitle,
+                                       MessageStyle::Ok | MessageStyle::IconExclamation);
+}
+
+// Runs the program; requests of later starts come in on socketPath.
 int RunProgram(QApplication& application, const CCommandLineInfo& commandLine,
                const std::string& openPath, const QString& socketPath) {
     CQtSettingsStore settings;
@@ -213,11 +233,11 @@ int RunProgram(QApplication& application, const CCommandLineInfo& commandLine,
     {
         CZ5App program(settings);
         COpenRequestServer requests;
-        if (!socketPath.isEmpty() && requests.Listen(socketPath)) {
-            QObject::connect(
-                &requests, &COpenRequestServer::OpenRequested, &program,
-                [&program](const QString& path) { program.OpenRequestedFile(path.toStdString()); });
-        }
+        QObject::connect(
+            &requests, &COpenRequestServer::OpenRequested, &program,
+            [&program](const QString& path) { program.OpenRequestedFile(path.toStdString()); });
+        requests.Listen(socketPath);
+        ReportSettingsProblem(settings, program);
         if (program.InitInstance(commandLine)) {
             if (!openPath.empty()) {
                 // The recent-file list keeps the whole path.
@@ -243,6 +263,20 @@ int HandOver(const std::string& runtimeFolder, const std::string& openPath) {
         return 1;
     }
     return 0;
+}
+
+// Without the lock the program cannot tell whether another copy runs on the
+// same settings, so it does not start.
+void ReportNoLock(const std::string& runtimeFolder, const CInstanceLock& instance) {
+    std::cerr << "cpz5: CP-Z5 cannot make sure that it runs only once: ";
+    if (runtimeFolder.empty()) {
+        std::cerr << "no folder that only this user can write was found for its lock\n"
+                     "(not $XDG_RUNTIME_DIR, not in the temporary directory, not in the "
+                     "cache folder\nof the home)";
+    } else {
+        std::cerr << instance.Error();
+    }
+    std::cerr << "; it does not start\n";
 }
 
 }  // namespace
@@ -273,6 +307,10 @@ int main(int argc, char** argv) {
     if (instance.IsAnotherInstance()) {
         return HandOver(runtimeFolder, arguments.openPath);
     }
+    if (!instance.IsHeld()) {
+        ReportNoLock(runtimeFolder, instance);
+        return 1;
+    }
     const CCommandLineInfo commandLine(arguments.forCommandLineInfo);
     CVirtualRadioLink radio;
     if (commandLine.IsVirtualRadioRequested()) {
@@ -288,8 +326,6 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    const QString socket = instance.IsHeld()
-                               ? COpenRequestServer::PathIn(QString::fromStdString(runtimeFolder))
-                               : QString();
-    return RunProgram(application, commandLine, arguments.openPath, socket);
+    return RunProgram(application, commandLine, arguments.openPath,
+                      COpenRequestServer::PathIn(QString::fromStdString(runtimeFolder)));
 }
