@@ -64,12 +64,14 @@ bool CDocument::SaveAndReport(const std::string& path) {
 }
 
 // A file that saving may never replace (read-only, not a regular file,
-// several hard links): another name is the way out.
+// several hard links, another user's link in a folder open to all):
+// another name is the way out.
 bool CDocument::IsRefusedTarget(const std::string& path) {
     switch (CReplacingFile::CheckTarget(path).problem) {
         case CReplacingFile::ETargetProblem::kNotRegularFile:
         case CReplacingFile::ETargetProblem::kReadOnly:
         case CReplacingFile::ETargetProblem::kHardLinks:
+        case CReplacingFile::ETargetProblem::kPlantedLink:
             return true;
         default:
             return false;
