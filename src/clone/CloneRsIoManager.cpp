@@ -273,23 +273,35 @@ ECloneResult CCloneRsIoManager::ReadFromRadio() {
     return result;
 }
 
+// The image into the temporary clone file of the write. A clone file that
+// could not be written must never reach the radio.
+ECloneResult CCloneRsIoManager::SaveWriteFile() {
+    const ECloneFileResult saved = SaveTempFile(m_tempName->Path());
+    if (saved != ECloneFileResult::Ok) {
+        NoteLocalFailure(std::string(CloneFileResultText(saved)));
+        return ECloneResult::Failure;
+    }
+    return ECloneResult::Success;
+}
+
 ECloneResult CCloneRsIoManager::WriteToRadio() {
     if (!AskOkCancel(CStringTable::Get(Ids::WriteQuestion))) {
         return ECloneResult::Cancelled;
     }
     ECloneResult result = Identify();
     if (result == ECloneResult::Success) {
-        AddressRadio();
-        // A clone file that could not be written must never reach the radio.
-        const ECloneFileResult saved = SaveTempFile(m_tempName->Path());
-        if (saved != ECloneFileResult::Ok) {
-            NoteLocalFailure(std::string(CloneFileResultText(saved)));
-            result = ECloneResult::Failure;
-        } else {
-            m_engine->SetCloneFile(m_tempFile.get());
-            result = WithWaitCursor([this] { return m_engine->CloneWrite(); });
-            TakeEngineFileFailure(result);
+        result = SaveWriteFile();
+    }
+    if (result == ECloneResult::Success && m_beforeWriting) {
+        if (const ECloneResult step = m_beforeWriting(); step != ECloneResult::Success) {
+            return step;
         }
+    }
+    if (result == ECloneResult::Success) {
+        AddressRadio();
+        m_engine->SetCloneFile(m_tempFile.get());
+        result = WithWaitCursor([this] { return m_engine->CloneWrite(); });
+        TakeEngineFileFailure(result);
     }
     result = CommandResultOf(result);
     ReportResult(EJob::Write, result);

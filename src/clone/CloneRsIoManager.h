@@ -20,6 +20,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -66,6 +67,15 @@ class CCloneRsIoManager : public CCloneManagerObject {
     // radio's, as the last identification filled it.
     virtual CModelInfo* GetDocumentInfo();
     virtual CModelInfo* GetRadioInfo();
+
+    // A step of Write -> TR once the user agreed to the write and the radio
+    // was identified and passed the model check, just before the write's
+    // first frame goes out (the backup of the radio's memory). It may run
+    // the engine and reports its own outcome: anything but Success stops
+    // the write with that result, and the write shows nothing more. An empty
+    // step (the default) is none.
+    using WriteStep = std::function<ECloneResult()>;
+    void SetBeforeWriting(WriteStep step) { m_beforeWriting = std::move(step); }
 
     // The engine of the transfer (tests shorten its pauses).
     CCloneRsEngine& GetEngine() { return *m_engine; }
@@ -117,6 +127,7 @@ class CCloneRsIoManager : public CCloneManagerObject {
 
   private:
     void TakeDocumentServices();
+    ECloneResult SaveWriteFile();
     std::string PortDevice() const;
     std::string WithPortCause(const std::string& box) const;
 
@@ -130,4 +141,5 @@ class CCloneRsIoManager : public CCloneManagerObject {
     std::unique_ptr<CTextFile> m_tempFile;
     std::unique_ptr<CCloneRsEngine> m_engine;
     std::string m_localFailure;  // the reason of a local failure, if any
+    WriteStep m_beforeWriting;
 };

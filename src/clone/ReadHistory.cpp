@@ -44,6 +44,11 @@ std::string NamePart(const std::string& text, const char* empty) {
     return part.empty() ? empty : part;
 }
 
+// Whether text is what NamePart makes of some text.
+bool IsNamePart(const std::string& text) {
+    return !text.empty() && NamePart(text, "") == text;
+}
+
 std::string Stamp(std::time_t when) {
     std::tm utc{};
     gmtime_r(&when, &utc);
@@ -84,7 +89,9 @@ bool ParseName(const std::string& name, SHistoryEntry& entry) {
         rest.remove_prefix(at + 1);
     }
     parts.emplace_back(rest);
-    if (parts.size() < 3 || parts.size() > 4 || parts[1].empty() || parts[2].empty()) {
+    // The program's own names only: a copy the user renamed
+    // ("..._USA_before trip.cz5") is the user's.
+    if (parts.size() < 3 || parts.size() > 4 || !IsNamePart(parts[1]) || !IsNamePart(parts[2])) {
         return false;
     }
     entry.time = ReadableStamp(parts[0]);
@@ -172,7 +179,7 @@ std::string CReadHistory::Store(const std::string& source, const std::string& ve
         fs::remove(path, ignored);
         return failure;
     }
-    RemoveBeyondLimit();
+    RemoveBeyondLimit(path);
     return "";
 }
 
@@ -211,11 +218,33 @@ std::vector<SHistoryEntry> CReadHistory::Entries() const {
     return entries;
 }
 
-void CReadHistory::RemoveBeyondLimit() const {
+// The oldest by the time they were written, not by their names: a clock
+// that was once wrong gave names that tell nothing. The entry just written
+// stays whatever the others' times (a clock that was ahead made them newer).
+void CReadHistory::RemoveBeyondLimit(const std::string& written) const {
     const std::vector<SHistoryEntry> entries = Entries();
     const std::size_t keep = static_cast<std::size_t>(m_keep);
-    for (std::size_t i = 0; i + keep < entries.size(); ++i) {
+    if (entries.size() <= keep) {
+        return;
+    }
+    std::vector<std::pair<fs::file_time_type, const SHistoryEntry*>> byWriteTime;
+    for (const SHistoryEntry& entry : entries) {
         std::error_code error;
-        fs::remove(entries[i].path, error);
+        const fs::file_time_type time = fs::last_write_time(entry.path, error);
+        byWriteTime.emplace_back(error ? fs::file_time_type::min() : time, &entry);
+    }
+    // Entries written at the same time keep the order of their names.
+    std::stable_sort(byWriteTime.begin(), byWriteTime.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::size_t excess = entries.size() - keep;
+    for (const auto& [time, entry] : byWriteTime) {
+        if (excess == 0) {
+            break;
+        }
+        if (entry->path != written) {
+            std::error_code error;
+            fs::remove(entry->path, error);
+            --excess;
+        }
     }
 }

@@ -6,10 +6,13 @@
 // date and time, the radio's model version and its identity text reduced to
 // letters, digits and '-'); a second read in the same second gets "_2",
 // "_3"... before ".cz5", also when several processes store at once. Files of any other name in the
-// folder are foreign: they are never listed, counted or removed.
+// folder (a copy the user renamed, "..._USA_before trip.cz5", among them) are
+// foreign: they are never listed, counted or removed.
 //
 // At most Keep entries stay (setting "Keep" of section "History", default
-// 50): after storing one, the oldest beyond the limit are removed. An entry is
+// 50): after storing one, the oldest beyond the limit are removed, the oldest
+// by when they were written (the files' modification times, whatever time
+// their names show), never the one just stored. An entry is
 // written whole or not at all (written beside its name, flushed, renamed).
 // Nothing here throws; a failure is returned as a text saying what failed.
 #pragma once
@@ -52,7 +55,7 @@ class CReadHistory {
     std::string Store(const std::string& source, const std::string& version,
                       const std::string& identity, std::time_t when);
 
-    // The entries, oldest first.
+    // The entries, oldest first by the times their names show.
     std::vector<SHistoryEntry> Entries() const;
 
     const std::string& Folder() const { return m_folder; }
@@ -61,7 +64,7 @@ class CReadHistory {
     std::string NewEntryPath(const std::string& stem) const;
     std::string WriteEntry(CLineReader& reader, const std::string& source,
                            const std::string& path) const;
-    void RemoveBeyondLimit() const;
+    void RemoveBeyondLimit(const std::string& written) const;
 
     const std::string m_folder;
     const int m_keep;

@@ -7,7 +7,6 @@
 #include "clone/CloneRsIoManager.h"
 #include "clone/ModelInfo.h"
 #include "clone/ReadHistory.h"
-#include "clone/Z5ModelInfo.h"
 #include "document/CommandHold.h"
 #include "document/Z5Doc.h"
 #include "model/EepromDataManager.h"
@@ -58,27 +57,50 @@ bool CDocWriteSafeguard::IsOn(const char* setting) const {
     return m_document.Settings().GetInt(CReadHistory::kSection, setting, 0) != 0;
 }
 
+Transfer* CDocWriteSafeguard::SerialTransfer() const {
+    return dynamic_cast<Transfer*>(m_document.GetCloneManager().GetSerialTransfer());
+}
+
 ECloneResult CDocWriteSafeguard::Write() {
-    if (IsOn(kBackup)) {
-        const ECloneResult backup = BackUp();
-        if (backup != ECloneResult::Success) {
-            return backup;
-        }
+    Transfer* transfer = SerialTransfer();
+    if (transfer != nullptr && IsOn(kBackup)) {
+        transfer->SetBeforeWriting([this, transfer] { return BackUp(*transfer); });
     }
     const ECloneResult result = m_document.CZ5CloneSupportDoc::OnCloneWrite();
+    if (transfer != nullptr) {
+        transfer->SetBeforeWriting(nullptr);
+    }
     if (result != ECloneResult::Success || !IsOn(kVerify)) {
         return result;
     }
     return Verify();
 }
 
-// The radio's memory into this object's clone file, the way the transfer
-// reads it: identify (model code and revision must be the document's), then
-// read. The engine is left without a clone file.
-ECloneResult CDocWriteSafeguard::ReadRadio(std::string& version, std::string& identity) {
-    Transfer* transfer = dynamic_cast<Transfer*>(m_document.GetCloneManager().GetSerialTransfer());
+// The memory of the radio the engine speaks to, with the model code and
+// revision of the read request, into this object's clone file. The engine
+// is left without a clone file.
+ECloneResult CDocWriteSafeguard::ReadInto(CCloneRsEngine& engine, std::uint16_t modelCode,
+                                          std::uint16_t revision) {
     CCloneFileIoManager* files = m_document.GetCloneManager().GetCloneFileIo();
-    if (transfer == nullptr || files == nullptr || !m_readName->IsValid()) {
+    if (files == nullptr || !m_readName->IsValid()) {
+        return ECloneResult::Failure;
+    }
+    engine.SetModelCode(modelCode);
+    engine.SetRevision(revision);
+    engine.SetReadLineTotal(files->GetLineCount());
+    m_readFile->Close();
+    engine.SetCloneFile(m_readFile.get());
+    const ECloneResult result = engine.CloneRead();
+    m_readFile->Close();
+    engine.SetCloneFile(nullptr);
+    return CommandResultOf(result);
+}
+
+// Identifies the radio as the transfer does (model code and revision must be
+// the document's), then reads it.
+ECloneResult CDocWriteSafeguard::ReadRadioBack() {
+    Transfer* transfer = SerialTransfer();
+    if (transfer == nullptr) {
         return ECloneResult::Failure;
     }
     CCommandHold hold;
@@ -89,44 +111,32 @@ ECloneResult CDocWriteSafeguard::ReadRadio(std::string& version, std::string& id
     const CModelInfo& expected = *transfer->GetDocumentInfo();
     engine.SetModelCode(static_cast<std::uint16_t>(expected.GetModelCode()));
     engine.SetRevision(0);
-    m_readFile->Close();
-    engine.SetCloneFile(m_readFile.get());
+    engine.SetCloneFile(nullptr);
     ECloneResult result = engine.CloneInformation();
-    const CCloneRsEngine::SModelInfo answer = engine.GetModelInfo();
+    const CCloneRsEngine::SModelInfo& answer = engine.GetModelInfo();
     if (result == ECloneResult::Success && (answer.modelCode != expected.GetModelCode() ||
                                             answer.revision != expected.GetRevision())) {
         result = ECloneResult::WrongModel;
     }
-    if (result == ECloneResult::Success) {
-        engine.SetModelCode(answer.modelCode);
-        engine.SetRevision(answer.revision);
-        engine.SetReadLineTotal(files->GetLineCount());
-        result = engine.CloneRead();
-    }
-    m_readFile->Close();
-    engine.SetCloneFile(nullptr);
-
-    CZ5ModelInfo radio;
-    for (std::size_t i = 0; i < radio.GetDataCapacity(); ++i) {
-        radio.SetDataByte(i, i < answer.dataLength ? answer.data[i] : 0);
-    }
-    radio.UpdateFromData();
-    version = radio.GetName();
-    identity = radio.GetText();
-    return CommandResultOf(result);
+    return result == ECloneResult::Success ? ReadInto(engine, answer.modelCode, answer.revision)
+                                           : CommandResultOf(result);
 }
 
-ECloneResult CDocWriteSafeguard::BackUp() {
+// Runs inside the write, which holds the command busy flag and has just
+// identified and checked the radio.
+ECloneResult CDocWriteSafeguard::BackUp(Transfer& transfer) {
     CUserInterface& ui = m_document.UserInterface();
     ui.SetStatusText(CStringTable::Get(Ids::BackingUp));
-    std::string version, identity;
-    ECloneResult result = ReadRadio(version, identity);
+    const CModelInfo& radio = *transfer.GetRadioInfo();
+    ECloneResult result =
+        ReadInto(transfer.GetEngine(), static_cast<std::uint16_t>(radio.GetModelCode()),
+                 static_cast<std::uint16_t>(radio.GetRevision()));
     std::string failure = result == ECloneResult::Success ? "" : "the radio could not be read";
     if (result == ECloneResult::Success) {
-        failure = m_document.KeepInHistory(m_readName->Path(), version, identity);
+        failure = m_document.KeepInHistory(m_readName->Path(), radio.GetName(), radio.GetText());
         result = failure.empty() ? result : ECloneResult::NotBackedUp;
     }
-    if (result != ECloneResult::Success && result != ECloneResult::Busy) {
+    if (result != ECloneResult::Success) {
         ui.Beep(EBeep::Failure);
         ui.SetStatusText(CStringTable::Get(Ids::BackupFailed));
         ui.MessageBox(CStringTable::Format(Ids::BackupFailedBox, failure),
@@ -138,8 +148,7 @@ ECloneResult CDocWriteSafeguard::BackUp() {
 ECloneResult CDocWriteSafeguard::Verify() {
     m_differences.clear();
     m_document.UserInterface().SetStatusText(CStringTable::Get(Ids::Verifying));
-    std::string version, identity;
-    ECloneResult result = ReadRadio(version, identity);
+    ECloneResult result = ReadRadioBack();
     if (result == ECloneResult::Success) {
         CCloneManager& manager = m_document.GetCloneManager();
         CCloneFileIoManager& files = *manager.GetCloneFileIo();

@@ -1,9 +1,12 @@
 // CDocWriteSafeguard: what protects the radio's memory around a write of the
 // document, beside the write itself (which it leaves to the serial transfer):
 //
-//   backup  before the write, the radio is read and the read is kept in the
-//           radio history, so that what it held can be written back; a
-//           backup that fails stops the write (setting "BackupBeforeWrite").
+//   backup  once the user agreed to the write and the radio was identified
+//           and passed the model check, just before the write's first frame,
+//           the radio is read and the read is kept in the radio history, so
+//           that what it held can be written back; a backup that fails stops
+//           the write (setting "BackupBeforeWrite"). A write that stops
+//           earlier (a question declined, another radio) reads nothing.
 //   verify  after a successful write, the radio is read back and every byte
 //           the write sent (the image after the program's adjustment and the
 //           clearing of channels outside the version's bands, as the
@@ -15,12 +18,15 @@
 // object; the document's image, nodes and modified flag stay as they were.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "transport/CloneResult.h"
 
+class CCloneRsEngine;
+class CCloneRsIoManager;
 class CImageBuffer;
 class CTempFile;
 class CTextFile;
@@ -44,9 +50,6 @@ class CDocWriteSafeguard {
     // other data than the write sent).
     ECloneResult Write();
 
-    // Reads the radio and keeps the read in the history; NotBackedUp when it
-    // was read but could not be kept.
-    ECloneResult BackUp();
     // Reads the radio back and compares it with what the last write sent;
     // the differences are left in Differences().
     ECloneResult Verify();
@@ -56,7 +59,12 @@ class CDocWriteSafeguard {
     const std::vector<std::string>& Differences() const { return m_differences; }
 
   private:
-    ECloneResult ReadRadio(std::string& version, std::string& identity);
+    CCloneRsIoManager* SerialTransfer() const;
+    ECloneResult ReadInto(CCloneRsEngine& engine, std::uint16_t modelCode, std::uint16_t revision);
+    ECloneResult ReadRadioBack();
+    // Reads the radio the write identified and keeps the read in the
+    // history; NotBackedUp when it was read but could not be kept.
+    ECloneResult BackUp(CCloneRsIoManager& transfer);
     std::vector<std::string> Describe(const CImageBuffer& sent, const CImageBuffer& held);
     void ReportVerify(ECloneResult result);
     bool IsOn(const char* setting) const;

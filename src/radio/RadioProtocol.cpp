@@ -109,8 +109,11 @@ void CRadioProtocol::Receive(std::uint8_t byte, std::vector<std::uint8_t>& line)
         line.push_back(kEndOfMessage);
     }
     const std::vector<std::uint8_t>& body = m_parser.Body();
-    if (m_fault.Is(EKind::Silent) || body.size() < kAddressed || body[0] != kRadio ||
-        body[1] != kComputer) {
+    if (body.size() < kAddressed || body[0] != kRadio || body[1] != kComputer) {
+        return;
+    }
+    Count(body);
+    if (m_fault.Is(EKind::Silent)) {
         return;
     }
     switch (body[2]) {
@@ -141,6 +144,21 @@ void CRadioProtocol::Receive(std::uint8_t byte, std::vector<std::uint8_t>& line)
             break;
         default:
             break;
+    }
+}
+
+void CRadioProtocol::Count(const std::vector<std::uint8_t>& body) {
+    static constexpr struct {
+        std::uint8_t command;
+        unsigned SCounters::*counter;
+    } kRequests[] = {{kInformationRequest, &SCounters::informationRequests},
+                     {kReadRequest, &SCounters::readRequests},
+                     {kWriteRequest, &SCounters::writeRequests}};
+    ++m_counters.framesReceived;
+    for (const auto& request : kRequests) {
+        if (body[2] == request.command) {
+            ++(m_counters.*request.counter);
+        }
     }
 }
 

@@ -46,6 +46,13 @@ class CRadioProtocol {
     static constexpr std::size_t kMaxBytesPerFrame = 122;
 
     struct SCounters {
+        // Every frame the computer addressed to the radio, whatever the
+        // radio made of it (a silent radio counts too), and the requests
+        // among them.
+        unsigned framesReceived = 0;
+        unsigned informationRequests = 0;
+        unsigned readRequests = 0;
+        unsigned writeRequests = 0;
         unsigned dataFramesSent = 0;    // in read sessions
         unsigned dataFramesStored = 0;  // in write sessions
         unsigned readsCompleted = 0;    // end frames sent
@@ -71,6 +78,7 @@ class CRadioProtocol {
   private:
     enum class ESession { None, Read, Write };
 
+    void Count(const std::vector<std::uint8_t>& body);
     void Answer(const std::vector<std::uint8_t>& body, std::vector<std::uint8_t>& line);
     void AnswerInformation(std::vector<std::uint8_t>& line);
     void AnswerRead(std::vector<std::uint8_t>& line);

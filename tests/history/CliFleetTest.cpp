@@ -5,9 +5,12 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <vector>
 
 #include "../support/CliRun.h"
 #include "HistoryBench.h"
@@ -40,6 +43,32 @@ class CliFleetTest : public ::testing::Test {
     static std::string RowOf(const std::string& out, const std::string& port) {
         const std::size_t at = out.find("\n" + port + " ");
         return at == std::string::npos ? "" : out.substr(at + 1, out.find('\n', at + 1) - at - 1);
+    }
+
+    // Starts cpz5-cli with arguments as the leader of a process group of its
+    // own, without a terminal; its pid.
+    pid_t StartTool(const std::vector<std::string>& arguments) const {
+        std::vector<char*> argv{const_cast<char*>(CPZ5_CLI_PATH)};
+        for (const std::string& argument : arguments) {
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        }
+        argv.push_back(nullptr);
+        const pid_t tool = ::fork();
+        if (tool == 0) {
+            ::setpgid(0, 0);
+            const int null = ::open("/dev/null", O_RDWR);
+            ::dup2(null, STDIN_FILENO);
+            ::dup2(null, STDOUT_FILENO);
+            ::dup2(null, STDERR_FILENO);
+            ::setenv("XDG_CONFIG_HOME", (m_dir + "/config").c_str(), 1);
+            ::setenv("XDG_DATA_HOME", (m_dir + "/data").c_str(), 1);
+            ::execv(CPZ5_CLI_PATH, argv.data());
+            ::_exit(127);
+        }
+        if (tool > 0) {
+            ::setpgid(tool, tool);
+        }
+        return tool;
     }
 
     // The temporary files the tool and its port processes left behind.
@@ -101,52 +130,55 @@ TEST_F(CliFleetTest, AReadOfSeveralRadiosFillsTheDirectoryAndSucceedsWhenAllDid)
     EXPECT_EQ(LeftTempFiles(), std::set<std::string>{});
 }
 
-// Ctrl-C stops the whole process group: the tool and every port's process
-// remove their temporary files, and none removes another's too early.
-TEST_F(CliFleetTest, AFleetWriteStoppedByASignalLeavesNoTemporaryFiles) {
+// A stop signal, to the tool alone (kill PID, a closed terminal) or to its
+// whole process group (Ctrl-C, a service manager), in the middle of a write:
+// every port's write ends as Cancel ends it, and the tool ends by that signal
+// only when no process and no temporary file of the write is left.
+TEST_F(CliFleetTest, AFleetWriteStoppedByASignalEndsEveryPortAndLeavesNothing) {
     ASSERT_EQ(RunCli(m_dir, "new -o a.cz5").status, 0);
-    CVirtualRadio::SConfig slow;
-    slow.optionByte = kUsa;
-    slow.baudRate = 1200;  // a write takes a minute
-    std::unique_ptr<CVirtualRadio> radios[2];
-    for (auto& radio : radios) {
-        radio = std::make_unique<CVirtualRadio>(FactoryImage(), slow);
-        ASSERT_TRUE(radio->Start()) << radio->Error();
+    const struct {
+        const char* name;
+        int signal;
+        bool group;
+    } cases[] = {
+        {"kill PID", SIGTERM, false},
+        {"a closed terminal", SIGHUP, false},
+        {"Ctrl-C", SIGINT, true},
+        {"a service manager", SIGTERM, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CVirtualRadio::SConfig slow;
+        slow.optionByte = kUsa;
+        slow.baudRate = 1200;  // a write takes a minute
+        std::unique_ptr<CVirtualRadio> radios[2];
+        for (auto& radio : radios) {
+            radio = std::make_unique<CVirtualRadio>(FactoryImage(), slow);
+            ASSERT_TRUE(radio->Start()) << radio->Error();
+        }
+        const pid_t tool = StartTool({"write", m_dir + "/a.cz5", "--yes", "--port",
+                                      radios[0]->SlavePath(), "--port", radios[1]->SlavePath()});
+        ASSERT_GT(tool, 0);
+        const auto writing = [&] {
+            return radios[0]->Counters().writeRequests > 0 &&
+                   radios[1]->Counters().writeRequests > 0;
+        };
+        for (int waited = 0; !writing() && waited < 30000; waited += 10) {
+            ::usleep(10000);
+        }
+        EXPECT_TRUE(writing());
+        ::kill(c.group ? -tool : tool, c.signal);
+
+        int raw = 0;
+        ASSERT_EQ(::waitpid(tool, &raw, 0), tool);
+        EXPECT_TRUE(WIFSIGNALED(raw) && WTERMSIG(raw) == c.signal) << raw;
+        EXPECT_TRUE(::kill(-tool, 0) != 0 && errno == ESRCH) << "a port's process is left";
+        EXPECT_EQ(LeftTempFiles(), std::set<std::string>{});
+        for (auto& radio : radios) {
+            radio->Stop();
+            EXPECT_EQ(radio->Counters().writesCompleted, 0u);
+        }
     }
-    const pid_t tool = ::fork();
-    ASSERT_GE(tool, 0);
-    if (tool == 0) {
-        ::setpgid(0, 0);
-        const int null = ::open("/dev/null", O_RDWR);
-        ::dup2(null, STDOUT_FILENO);
-        ::dup2(null, STDERR_FILENO);
-        ::setenv("XDG_CONFIG_HOME", (m_dir + "/config").c_str(), 1);
-        ::setenv("XDG_DATA_HOME", (m_dir + "/data").c_str(), 1);
-        const std::string file = m_dir + "/a.cz5";
-        ::execl(CPZ5_CLI_PATH, CPZ5_CLI_PATH, "write", file.c_str(), "--yes", "--port",
-                radios[0]->SlavePath().c_str(), "--port", radios[1]->SlavePath().c_str(),
-                static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    ::setpgid(tool, tool);
-    // Both ports' processes are writing once both radios have answered.
-    const auto writing = [&] { return radios[0]->BytesSent() > 0 && radios[1]->BytesSent() > 0; };
-    for (int waited = 0; !writing() && waited < 30000; waited += 10) {
-        ::usleep(10000);
-    }
-    EXPECT_TRUE(writing());
-    ::kill(-tool, SIGTERM);
-    int raw = 0;
-    ASSERT_EQ(::waitpid(tool, &raw, 0), tool);
-    EXPECT_TRUE(WIFSIGNALED(raw) && WTERMSIG(raw) == SIGTERM) << raw;
-    // The ports' processes end on their own, a moment after the tool.
-    for (int waited = 0; !LeftTempFiles().empty() && waited < 30000; waited += 10) {
-        ::usleep(10000);
-    }
-    for (auto& radio : radios) {
-        radio->Stop();
-    }
-    EXPECT_EQ(LeftTempFiles(), std::set<std::string>{});
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ namespace {
 
 class CliHistoryTest : public ::testing::Test {
   protected:
+    CliHistoryTest() { std::filesystem::create_directories(m_dir); }
     ~CliHistoryTest() override {
         if (m_radio) {
             m_radio->Stop();
@@ -24,18 +25,24 @@ class CliHistoryTest : public ::testing::Test {
         std::filesystem::remove_all(m_dir);
     }
 
-    SCliRun Run(const std::string& arguments, CRadioFault fault = {}) {
-        std::filesystem::create_directories(m_dir);
+    // Runs the arguments against a fresh radio of the version, after the
+    // first-start setup (made once, with a USA radio).
+    SCliRun Run(const std::string& arguments, CRadioFault fault = {},
+                std::uint8_t radioVersion = kUsa) {
+        if (!m_setUp) {
+            m_setUp = RunOnRadio("setup", {}, kUsa).status == 0;
+            EXPECT_TRUE(m_setUp);
+        }
+        return RunOnRadio(arguments, fault, radioVersion);
+    }
+
+    SCliRun RunOnRadio(const std::string& arguments, CRadioFault fault, std::uint8_t version) {
         CVirtualRadio::SConfig config;
-        config.optionByte = kUsa;
+        config.optionByte = version;
         config.fault = fault;
         m_radio = std::make_unique<CVirtualRadio>(FactoryImage(), config);
         EXPECT_TRUE(m_radio->Start()) << m_radio->Error();
-        const std::string port = " --port " + m_radio->SlavePath();
-        SCliRun run = RunCli(m_dir, "setup" + port);
-        if (run.status == 0) {
-            run = RunCli(m_dir, arguments + port);
-        }
+        const SCliRun run = RunCli(m_dir, arguments + " --port " + m_radio->SlavePath());
         m_radio->Stop();
         return run;
     }
@@ -46,6 +53,7 @@ class CliHistoryTest : public ::testing::Test {
 
     const std::string m_dir = CTempFile::Directory() + "/cpz5-clih-" + std::to_string(::getpid());
     std::unique_ptr<CVirtualRadio> m_radio;
+    bool m_setUp = false;
 };
 
 TEST_F(CliHistoryTest, AReadIsKeptInTheDataFolder) {
@@ -66,6 +74,36 @@ TEST_F(CliHistoryTest, ACheckedWriteFailsWithItsOwnStatusNamingTheValue) {
     EXPECT_EQ(wrong.status, 94) << wrong.err;
     EXPECT_NE(wrong.err.find("MCH.CH12.FreqRx: sent 145.50000, radio holds"), std::string::npos)
         << wrong.err;
+}
+
+// The backup is read once the write goes ahead: not when the question is
+// declined (no terminal, no --yes), nor from a radio of another version.
+TEST_F(CliHistoryTest, AWriteReadsItsBackupOnlyOnceItGoesAhead) {
+    ASSERT_EQ(RunCli(m_dir, "new -o a.cz5").status, 0);
+    const struct {
+        const char* arguments;
+        std::uint8_t radioVersion;
+        int status;
+        unsigned informationRequests, readRequests;
+        std::size_t entries;
+    } cases[] = {
+        {"write a.cz5 --backup", kUsa, 1, 0, 0, 0},
+        {"write a.cz5 --backup --yes", kEur, 90, 1, 0, 0},
+        {"write a.cz5 --backup --yes", kUsa, 0, 1, 1, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        std::filesystem::remove_all(m_dir + "/data");
+        const SCliRun run = Run(c.arguments, {}, c.radioVersion);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        const CRadioProtocol::SCounters counted = m_radio->Counters();
+        EXPECT_EQ(counted.informationRequests, c.informationRequests);
+        EXPECT_EQ(counted.readRequests, c.readRequests);
+        if (c.status != 0) {
+            EXPECT_EQ(counted.framesReceived, c.informationRequests) << "nothing else on the line";
+        }
+        EXPECT_EQ(HistorySize(), c.entries);
+    }
 }
 
 // Every status a transfer can end with is explained by --help and in the

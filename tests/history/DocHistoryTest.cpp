@@ -6,6 +6,7 @@
 
 #include "HistoryBench.h"
 #include "clone/CloneFileIoManager.h"
+#include "clone/ModelManager.h"
 #include "clone/ReadHistory.h"
 #include "document/DocWriteSafeguard.h"
 #include "model/EepromDataManager.h"
@@ -96,6 +97,66 @@ TEST_F(DocHistoryTest, TheBackupKeepsWhatTheRadioHeldBeforeTheWrite) {
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_TRUE(SameImage(EntryImage(entries[0]), before));
     EXPECT_EQ(radio.GetMemory().GetWord(0x70, true), 146000000 / 6250);
+}
+
+// The backup is read once the write goes ahead, never before: a write that
+// stops at a question or at the model check puts on the line what it would
+// without the backup, and keeps nothing.
+TEST_F(DocHistoryTest, TheBackupIsReadOnlyOnceTheWriteGoesAhead) {
+    m_settings.SetInt("History", CDocWriteSafeguard::kBackup, 1);
+    const struct {
+        const char* name;
+        bool confirmFlag;  // the confirmation warning is asked first
+        std::vector<int> answers;
+        std::uint8_t radioVersion;
+        ECloneResult result;
+        unsigned informationRequests, readRequests, writeRequests;  // the radio received
+        std::size_t entries;
+    } cases[] = {
+        {"No to the warning", true, {IDNO}, kUsa, ECloneResult::Failure, 0, 0, 0, 0},
+        {"Cancel to the write question",
+         false,
+         {IDCANCEL},
+         kUsa,
+         ECloneResult::Cancelled,
+         0,
+         0,
+         0,
+         0},
+        {"Yes to the warning, Cancel to the write question",
+         true,
+         {IDYES, IDCANCEL},
+         kUsa,
+         ECloneResult::Cancelled,
+         0,
+         0,
+         0,
+         0},
+        {"a radio of another version", false, {}, kEur, ECloneResult::WrongVersion, 1, 0, 0, 0},
+        {"both answered", true, {IDYES, IDOK}, kUsa, ECloneResult::Success, 1, 1, 1, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(HistoryFolder());
+        CVirtualRadio& radio = StartRadio(FactoryImage(), {}, c.radioVersion);
+        m_document->GetCloneManager().GetModelManager()->SetConfirmFlag(c.confirmFlag ? 1 : 0);
+        for (int answer : c.answers) {
+            m_ui.QueueAnswer(answer);
+        }
+
+        EXPECT_EQ(m_document->OnCloneWrite(), c.result);
+
+        radio.Stop();
+        const CRadioProtocol::SCounters counted = radio.Counters();
+        EXPECT_EQ(counted.informationRequests, c.informationRequests) << "one identification";
+        EXPECT_EQ(counted.readRequests, c.readRequests);
+        EXPECT_EQ(counted.writeRequests, c.writeRequests);
+        if (c.writeRequests == 0) {
+            EXPECT_EQ(counted.framesReceived, c.informationRequests + c.readRequests)
+                << "nothing else on the line";
+        }
+        EXPECT_EQ(Entries().size(), c.entries);
+    }
 }
 
 TEST_F(DocHistoryTest, ABackupThatCannotBeKeptStopsTheWrite) {

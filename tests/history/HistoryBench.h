@@ -26,6 +26,7 @@
 namespace history_test {
 
 constexpr int kUsa = 2;
+constexpr int kEur = 3;
 
 inline CImageBuffer FactoryImage(int version = kUsa) {
     const auto& table = CZ5DefaultDataManager::FactoryImage(version);
@@ -118,9 +119,10 @@ class HistoryBench : public ::testing::Test {
             m_document->GetCloneManager().GetSerialTransfer());
     }
 
-    CVirtualRadio& StartRadio(const CImageBuffer& memory, CRadioFault fault = {}) {
+    CVirtualRadio& StartRadio(const CImageBuffer& memory, CRadioFault fault = {},
+                              std::uint8_t optionByte = kUsa) {
         CVirtualRadio::SConfig config;
-        config.optionByte = kUsa;
+        config.optionByte = optionByte;
         config.fault = fault;
         m_radio = std::make_unique<CVirtualRadio>(memory, config);
         EXPECT_TRUE(m_radio->Start()) << m_radio->Error();

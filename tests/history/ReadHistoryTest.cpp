@@ -2,8 +2,10 @@
 // folders that cannot be used.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <thread>
 
 #include "clone/ReadHistory.h"
@@ -73,6 +75,52 @@ TEST_F(ReadHistoryTest, TheOldestGoBeyondTheLimitAndForeignFilesStay) {
         EXPECT_TRUE(fs::exists(m_folder + "/" + name)) << name;
     }
     EXPECT_TRUE(fs::is_directory(m_folder + "/20261208-000000_USA_DIR.cz5"));
+}
+
+// A read stored at noon among entries already there, written the given
+// hours from now (negative: in the past).
+TEST_F(ReadHistoryTest, TheOldestWrittenGoNeverTheNewReadNorARenamedCopy) {
+    struct SPlanted {
+        std::string name;
+        int hoursFromNow;
+    };
+    const std::string read = "20261208-120000_USA_R.cz5";
+    const struct {
+        const char* name;
+        std::vector<SPlanted> planted;
+        int keep;
+        std::set<std::string> remaining;
+    } cases[] = {
+        {"a clock that was ahead",
+         {{"20991231-230000_USA_R.cz5", 24}, {"20991231-220000_USA_R.cz5", 25}},
+         2,
+         {read, "20991231-220000_USA_R.cz5"}},
+        {"names that disagree with the write times",
+         {{"20261208-130000_USA_R.cz5", -2}, {"20261208-110000_USA_R.cz5", -1}},
+         2,
+         {read, "20261208-110000_USA_R.cz5"}},
+        {"a renamed copy",
+         {{"20261208-100000_USA_before trip.cz5", -3}, {"20261208-110000_USA_R.cz5", -2}},
+         1,
+         {read, "20261208-100000_USA_before trip.cz5"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(m_folder);
+        fs::create_directories(m_folder);
+        for (const SPlanted& planted : c.planted) {
+            const std::string path = m_folder + "/" + planted.name;
+            std::ofstream(path) << "24680001\r\n#\r\n";
+            fs::last_write_time(
+                path, fs::file_time_type::clock::now() + std::chrono::hours(planted.hoursFromNow));
+        }
+        ASSERT_EQ(CReadHistory(m_folder, c.keep).Store(m_source, "USA", "R", kNoon), "");
+        std::set<std::string> remaining;
+        for (const auto& entry : fs::directory_iterator(m_folder)) {
+            remaining.insert(entry.path().filename().string());
+        }
+        EXPECT_EQ(remaining, c.remaining);
+    }
 }
 
 TEST_F(ReadHistoryTest, ReadsStoredAtOnceInTheSameSecondAllStay) {

@@ -79,6 +79,32 @@ TEST(RadioProtocol, RequestsForAnotherModelGetOnlyTheEcho) {
     EXPECT_TRUE(Answers(radio, {ComputerFrame(0xE4, "00100241426B")}).empty());  // no session
 }
 
+// What the computer sent is counted whether or not the radio answered it:
+// tests see from it that a program stayed off the line.
+TEST(RadioProtocol, CountsEveryFrameAddressedToItAndTheRequestsAmongThem) {
+    const Bytes fromRadio = {0xFE, 0xFE, 0xEF, 0xEE, 0xE0, 0x24, 0x68, 0x00, 0x00, 0xFD};
+    const std::vector<Bytes> frames = {ComputerFrame(0xE0, {0x24, 0x68, 0x00, 0x00}),
+                                       ComputerFrame(0xE2, {0x24, 0x69, 0x00, 0x01}),
+                                       ComputerFrame(0xE3, kThisModel),
+                                       ComputerFrame(0xE4, "00100241426B"),
+                                       ComputerFrame(0xE7, ""),
+                                       fromRadio};
+    for (const char* fault : {"none", "silent"}) {
+        CRadioProtocol radio(PatternMemory(7), 0, *CRadioFault::Parse(fault));
+        Bytes line;
+        for (const Bytes& frame : frames) {
+            for (std::uint8_t byte : frame) {
+                radio.Receive(byte, line);
+            }
+        }
+        const CRadioProtocol::SCounters& counted = radio.Counters();
+        EXPECT_EQ(counted.framesReceived, 5u) << fault;
+        EXPECT_EQ(counted.informationRequests, 1u) << fault;
+        EXPECT_EQ(counted.readRequests, 1u) << fault;
+        EXPECT_EQ(counted.writeRequests, 1u) << fault;
+    }
+}
+
 TEST(RadioFault, ParsesWhatItWrites) {
     for (const char* text :
          {"none", "silent", "no-echo", "bad-checksum", "write-nak", "noise", "lost-and-repeated",

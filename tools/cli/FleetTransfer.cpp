@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
@@ -34,6 +36,61 @@ namespace FleetTransfer {
 namespace {
 
 using Transfer = CCloneRsIoManager;
+
+// ---- stop signals -----------------------------------------------------------
+
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// The stop signal that reached this process while the ports run; 0 while
+// none did. The tool's and every port's process have their own.
+volatile sig_atomic_t g_stopSignal = 0;
+
+void NoteStop(int signal) {
+    g_stopSignal = signal;
+}
+
+bool Stopped() {
+    return g_stopSignal != 0;
+}
+
+// While it lives, a stop signal (SIGINT, SIGTERM, SIGHUP) is noted instead of
+// ending the process at once; a signal that is ignored (SIGHUP under nohup)
+// stays ignored. The ports' processes forked meanwhile inherit it, so that a
+// port's transfer ends as Cancel ends it. The tool passes the signal on to
+// them, waits for them and then ends by it (EndBy) through the action that
+// was there before, which removes the tool's temporary files.
+class CStopSignals {
+  public:
+    CStopSignals() {
+        for (std::size_t i = 0; i < std::size(kStopSignals); ++i) {
+            ::sigaction(kStopSignals[i], nullptr, &m_old[i]);
+            if (m_old[i].sa_handler != SIG_IGN) {
+                struct sigaction action {};
+                action.sa_handler = NoteStop;
+                ::sigemptyset(&action.sa_mask);
+                ::sigaction(kStopSignals[i], &action, nullptr);
+            }
+        }
+    }
+    ~CStopSignals() { Restore(); }
+    CStopSignals(const CStopSignals&) = delete;
+    CStopSignals& operator=(const CStopSignals&) = delete;
+
+    [[noreturn]] void EndBy(int signal) {
+        Restore();
+        ::raise(signal);
+        ::_exit(128 + signal);  // an action before ours that did not end the process
+    }
+
+  private:
+    void Restore() {
+        for (std::size_t i = 0; i < std::size(kStopSignals); ++i) {
+            ::sigaction(kStopSignals[i], &m_old[i], nullptr);
+        }
+    }
+
+    struct sigaction m_old[std::size(kStopSignals)]{};
+};
 
 // The user interface of the document the ports share. While the tool
 // prepares the document, messages go to the tool's own interface; in a
@@ -87,7 +144,8 @@ class CPortUserInterface : public CUserInterface {
             Send('P', std::to_string(percent));
         }
     }
-    bool IsProgressCancelled() override { return false; }
+    // A stopped port's process cancels what it runs.
+    bool IsProgressCancelled() override { return Stopped(); }
     void CloseProgress() override {}
     void Beep(EBeep) override {}
     void ShowRadioInformation(const std::string&, const std::string&) override {}
@@ -138,6 +196,9 @@ int RunPort(CCliSession& session, EJob job, const SPort& port, SFleetDocument& f
     if (!number) {
         fleet.ui.Send('M', port.name + " is no port (COMn or a device path)");
         return CliExit::kUsage;
+    }
+    if (Stopped()) {
+        return ExitStatusOf(ECloneResult::Cancelled);
     }
     CZ5Doc& document = fleet.document;
     document.OnComPort(*number);
@@ -294,10 +355,26 @@ class CProgressLines {
 
 constexpr std::chrono::milliseconds kGatherTime{50};
 
+// Every port's process that was started gets the tool's stop signal.
+void PassOnStop(const std::vector<SPort>& ports) {
+    for (const SPort& port : ports) {
+        if (port.pid > 0) {
+            ::kill(port.pid, g_stopSignal);
+        }
+    }
+}
+
+// Follows the ports' processes to their ends. Once the tool was stopped it
+// passes the signal on and draws no more: the terminal may be gone.
 void Watch(std::vector<SPort>& ports, CProgressLines& lines) {
     using Clock = std::chrono::steady_clock;
     auto lastDraw = Clock::now() - std::chrono::seconds(1);
+    bool passedOn = false;
     for (;;) {
+        if (Stopped() && !passedOn) {
+            PassOnStop(ports);
+            passedOn = true;
+        }
         std::vector<pollfd> fds;
         std::vector<SPort*> owners;
         for (SPort& port : ports) {
@@ -316,7 +393,7 @@ void Watch(std::vector<SPort>& ports, CProgressLines& lines) {
                 owners[i]->fd = -1;
             }
         }
-        if (Clock::now() - lastDraw > std::chrono::milliseconds(100)) {
+        if (!Stopped() && Clock::now() - lastDraw > std::chrono::milliseconds(100)) {
             lines.Draw(ports);
             lastDraw = Clock::now();
         }
@@ -331,7 +408,9 @@ void Watch(std::vector<SPort>& ports, CProgressLines& lines) {
             port.percent = port.status == 0 ? 100 : port.percent;
         }
     }
-    lines.Draw(ports);
+    if (!Stopped()) {
+        lines.Draw(ports);
+    }
 }
 
 std::string ResultText(const SPort& port) {
@@ -438,7 +517,11 @@ int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
     if (!Confirm(session, job, ports.size())) {
         return ExitStatusOf(ECloneResult::Cancelled);
     }
+    CStopSignals stops;
     for (SPort& port : ports) {
+        if (Stopped()) {
+            break;
+        }
         if (!Start(session, job, port, *fleet)) {
             port.status = ExitStatusOf(ECloneResult::Failure);
             port.message = "no process could be started for this port";
@@ -446,6 +529,11 @@ int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
     }
     CProgressLines lines(::isatty(STDERR_FILENO) != 0);
     Watch(ports, lines);
+    if (Stopped()) {
+        const int signal = g_stopSignal;
+        LeaveToProcessEnd(std::move(fleet));
+        stops.EndBy(signal);
+    }
     PrintSummary(ports);
     LeaveToProcessEnd(std::move(fleet));
     for (const SPort& port : ports) {

@@ -9,6 +9,11 @@
 // twice runs once and is marked in the table; a port that cannot be opened
 // or is no port at all fails on its own row. A write asks once for all
 // radios (--yes answers it).
+//
+// SIGINT, SIGTERM or SIGHUP to the tool (a kill, a closed terminal, a
+// service manager) is passed on to every port's process, whose transfer
+// ends as Cancel ends it; the tool waits for them all, and when none is
+// left and no temporary file either, ends by that signal.
 #pragma once
 
 #include <string>
