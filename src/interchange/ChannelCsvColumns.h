@@ -22,9 +22,10 @@
 //   kHz and 6.25 kHz multiples (the 5 kHz / 12.5 kHz raster of typed
 //   frequencies lies on them, and a 6.25 kHz channel read from a radio comes
 //   back as it was); a frequency off it (or with a fraction of a hertz) is
-//   rounded to the nearest raster frequency, with a warning. It must lie inside the receive range:
-//   what a write to the radio keeps (136 to 174 MHz and the band of the model version, or all of
-//   136 to 174 MHz with the receive-range option); with no version known, all of 136 to 174 MHz. 0
+//   rounded to the nearest raster frequency, with a warning. It must lie
+//   inside the receive range: what a write to the radio keeps (136 to 174
+//   MHz and the band of the model version, or all of 136 to 174 MHz with the
+//   receive-range option); with no version known, all of 136 to 174 MHz. 0
 //   is no frequency.
 // - Duplex "", "+", "-"; also "off" (transmit inhibited; InhibitedDuplex
 //   gives the direction) and "split" (Offset holds the transmit frequency;

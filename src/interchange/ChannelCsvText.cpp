@@ -76,12 +76,8 @@ std::optional<std::int64_t> ParseScaled(std::string_view text, int decimals) {
 }
 
 std::optional<std::int64_t> ParseTypedMillihertz(std::string_view text, std::string& reason) {
-    const std::optional<std::string> typed = TypedFrequency::Canonical(text, &reason);
+    const std::optional<std::string> typed = TypedFrequency::CanonicalGiven(text, &reason);
     if (!typed) {
-        return std::nullopt;
-    }
-    if (typed->empty()) {
-        reason = "holds no frequency: type one in MHz, such as 146.52";
         return std::nullopt;
     }
     std::optional<std::int64_t> millihertz = ParseScaled(*typed, kMillihertzDecimals);

@@ -58,7 +58,8 @@ SLead LeadOf(unsigned char byte) {
     return {0, 0, 0};
 }
 
-// The well-formed UTF-8 character at the start of text, or none (length 0).
+// The character at the start of text, which begins with a byte above
+// 0x7F: a well-formed UTF-8 character, or else that byte alone, escaped.
 SChar Utf8CharAt(std::string_view text) {
     const auto lead = static_cast<unsigned char>(text[0]);
     const SLead form = LeadOf(lead);
@@ -101,7 +102,7 @@ struct SMode {
     std::string_view plain;  // ... or left as they are
     bool escapeQuotes;       // '"' and '\'
 };
-constexpr SMode kQuoting = {"\t\n\r", "", true};
+constexpr SMode kQuoting = {kNamedControls, "", true};
 constexpr SMode kTerminal = {"\r", "\t\n", false};
 
 void AppendHex(std::string& out, unsigned char byte) {

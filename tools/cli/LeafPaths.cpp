@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "interchange/ChannelCsvText.h"
 #include "model/FreqNode.h"
 #include "model/MessageText.h"
 #include "model/Node.h"
@@ -15,7 +16,7 @@ namespace {
 
 // A leaf with more choices than this is refused without listing them.
 constexpr std::size_t kListedChoices = 8;
-constexpr std::size_t kScaleDigits = 6;  // of a hertz in a megahertz
+constexpr int kScaleDigits = 6;  // of a hertz in a megahertz
 constexpr std::string_view kTrailingBlanks = " \t\n\v\f\r";
 
 std::string_view WithoutTrailingBlanks(std::string_view text) {
@@ -35,9 +36,7 @@ std::string_view WithoutTrailingZeros(std::string_view number) {
 
 // hertz in MHz with every digit: 145006250 is "145.006250".
 std::string ExactMegahertz(std::int32_t hertz) {
-    std::string fraction = std::to_string(hertz % CFreqNode::kScale);
-    fraction.insert(0, kScaleDigits - fraction.size(), '0');
-    return std::to_string(hertz / CFreqNode::kScale) + "." + fraction;
+    return ChannelCsvText::FormatScaled(hertz, kScaleDigits);
 }
 
 // hertz in MHz with the digits that count: 145006250 is "145.00625".
@@ -46,12 +45,8 @@ std::string Megahertz(std::int32_t hertz) {
 }
 
 bool SetTypedFrequency(CFreqNode& leaf, std::string_view text, std::string& reason) {
-    const std::optional<std::string> typed = TypedFrequency::Canonical(text, &reason);
+    const std::optional<std::string> typed = TypedFrequency::CanonicalGiven(text, &reason);
     if (!typed) {
-        return false;
-    }
-    if (typed->empty()) {
-        reason = "holds no frequency: type one in MHz, such as 146.52";
         return false;
     }
     if (!leaf.SetText(*typed)) {
