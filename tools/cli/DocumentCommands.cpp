@@ -86,19 +86,23 @@ int ApplyAssignments(CCliSession& session, const std::vector<Assignment>& assign
     return CliExit::kOk;
 }
 
-// Reads the saved file back into the document, as get would read it, and
-// warns of every assignment whose leaf does not hold what was typed: the
-// radio derives it, keeps it otherwise or not at all, or a later assignment
-// replaced it.
+// Reads the saved file back as get would read it and warns of every
+// assignment whose leaf does not hold what was typed: the radio derives it,
+// keeps it otherwise or not at all, or a later assignment replaced it. The
+// file is read into a document of its own: read into the one that saved
+// it, the leaves no file holds (the step flags, "AniFuncTmp") would keep
+// what was set.
 void ReportWhatWasStoredOtherwise(CCliSession& session, const std::string& path,
                                   const std::vector<Assignment>& assignments) {
-    if (!session.Document().OpenFile(path).ok) {
+    CZ5Doc saved(session.Settings(), session.UserInterface());
+    if (!saved.OpenFile(path).ok) {
         CCliSession::Report("warning: " + MessageText::Quoted(path) +
                             " could not be read back to check what it holds");
         return;
     }
+    CNode& root = *saved.GetCloneManager().GetRadioData()->GetRoot();
     for (const auto& [leafPath, text] : assignments) {
-        const CNode* stored = FindLeaf(RootOf(session), leafPath);
+        const CNode* stored = FindLeaf(root, leafPath);
         if (stored != nullptr && !HoldsTypedText(*stored, text)) {
             CCliSession::Report("warning: " + leafPath + " " + MessageText::Quoted(text) +
                                 " is stored as " + MessageText::Quoted(stored->GetText()));
