@@ -19,7 +19,6 @@ namespace {
 constexpr char kSeparators[] = {'\t', ';', ','};
 constexpr std::string_view kLocation = "Location";
 constexpr std::string_view kFrequency = "Frequency";
-constexpr int kMegahertzDecimals = 6;
 
 // How the text lays out its rows.
 struct SLayout {
@@ -120,8 +119,8 @@ bool MightBeChannels(std::string_view text) {
     const std::optional<SCsvRecord> first = FirstRow(text, layout->separator);
     const std::string_view frequency =
         first ? CChannelCsvRow(layout->columns, *first).Trimmed(kFrequency) : std::string_view();
-    return !frequency.empty() &&
-           ChannelCsvText::ParseScaled(frequency, kMegahertzDecimals).has_value();
+    std::string notAFrequency;
+    return ChannelCsvText::ParseTypedMillihertz(frequency, notAFrequency).has_value();
 }
 
 SChannelClipTextRead Read(std::string_view text, const SChannelCsvLimits& limits, int maxRows) {

@@ -14,6 +14,7 @@
 #include "interchange/ChannelCsvRow.h"
 #include "interchange/CsvReader.h"
 #include "interchange/CsvWriter.h"
+#include "model/MessageText.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/RadioDataManager.h"
@@ -86,8 +87,8 @@ void ReadRows(CCsvReader& reader, const CChannelCsvRow::Columns& columns,
 }
 
 std::string TooLarge(const std::string& path) {
-    return path + ": larger than " + std::to_string(CChannelCsv::kMaxFileSize) +
-           " bytes, not a channel list";
+    return MessageText::Quoted(path) + ": larger than " +
+           std::to_string(CChannelCsv::kMaxFileSize) + " bytes, not a channel list";
 }
 
 // Refused unless it is a regular file, before it is opened (nothing waits on
@@ -98,7 +99,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string& e
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
         CTextFile::OpenRegularFile(path, false, reason), &std::fclose);
     if (!file) {
-        error = path + (reason.rfind("is ", 0) == 0 ? " " : ": ") + reason;
+        error = MessageText::Quoted(path) + (reason.rfind("is ", 0) == 0 ? " " : ": ") + reason;
         return std::nullopt;
     }
     std::string text;
@@ -111,7 +112,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string& e
         text.append(buffer, count);
     }
     if (std::ferror(file.get())) {
-        error = path + ": " + std::strerror(errno);
+        error = MessageText::Quoted(path) + ": " + std::strerror(errno);
         return std::nullopt;
     }
     return text;

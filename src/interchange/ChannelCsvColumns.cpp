@@ -6,6 +6,7 @@
 #include "clone/Z5ModelInfo.h"
 #include "interchange/ChannelCsvRow.h"
 #include "interchange/ChannelCsvText.h"
+#include "model/MessageText.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/TextFilter.h"
@@ -17,6 +18,7 @@ using ChannelCsvText::EqualsNoCase;
 using ChannelCsvText::FormatScaled;
 using ChannelCsvText::ParseScaled;
 using ChannelCsvText::TrimEnd;
+using MessageText::Quoted;
 
 namespace ChannelCsvColumns {
 namespace {
@@ -32,6 +34,7 @@ constexpr unsigned char kLastNameByte = 0x7F;
 // multiples): a frequency on neither cannot be stored exactly.
 constexpr std::int64_t kNarrowRaster = 5'000;
 constexpr std::int64_t kFineRaster = 6'250;
+constexpr std::int64_t kMillihertz = 1'000;  // in a hertz
 
 // ---- words of the layout and the leaf choices they stand for ----------------
 
@@ -51,12 +54,20 @@ constexpr SWord kDuplexes[] = {{"", "OFF"}, {"-", "-Dup"}, {"+", "+Dup"}};
 constexpr std::string_view kInhibitedDuplex = "off";
 constexpr std::string_view kSplitDuplex = "split";
 
-std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
-}
-
 std::string Megahertz(std::int64_t hertz) {
     return FormatScaled(hertz, kMegahertzDecimals) + " MHz";
+}
+
+// With the decimals of a fraction of a hertz only when it has one.
+std::string MegahertzOfMillihertz(std::int64_t millihertz) {
+    if (millihertz % kMillihertz == 0) {
+        return Megahertz(millihertz / kMillihertz);
+    }
+    std::string digits = FormatScaled(millihertz, kMegahertzDecimals + 3);
+    while (digits.back() == '0') {
+        digits.pop_back();
+    }
+    return digits + " MHz";
 }
 
 const SWord* FindCsvWord(std::span<const SWord> words, std::string_view csv) {
@@ -83,6 +94,39 @@ bool FitsLeaf(const SChannelCsvLimits& limits, std::string_view leaf, std::int64
     const CNode* node = limits.prototype->GetChild(leaf);
     const CValueList* values = node != nullptr ? node->GetValuePart() : nullptr;
     return values != nullptr && value >= values->GetMinimum() && value <= values->GetMaximum();
+}
+
+// ---- texts a spreadsheet would take for formulas --------------------------------
+
+// A spreadsheet reads a cell that begins with one of these as a formula
+// (a name such as "-----" or "=1+1"); an apostrophe before it makes the
+// cell a text, as spreadsheets themselves write such a text. The mark is
+// also put before a text that begins with marks and then one of these, so
+// that taking one mark off always gives back the text (the channel editors
+// never let a name hold an apostrophe; a radio's memory may).
+constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+constexpr char kTextMark = '\'';
+
+bool NeedsTextMark(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kTextMark);
+    return first != std::string_view::npos &&
+           kFormulaStarts.find(text[first]) != std::string_view::npos;
+}
+
+// A free text as a cell that a spreadsheet shows as that text.
+std::string CellText(std::string text) {
+    if (NeedsTextMark(text)) {
+        text.insert(text.begin(), kTextMark);
+    }
+    return text;
+}
+
+// The text of such a cell: without the mark CellText put before it.
+std::string_view TextOfCell(std::string_view cell) {
+    if (!cell.empty() && cell.front() == kTextMark && NeedsTextMark(cell.substr(1))) {
+        cell.remove_prefix(1);
+    }
+    return cell;
 }
 
 // ---- export -------------------------------------------------------------------
@@ -120,7 +164,7 @@ std::string InhibitedDuplexText(const CNode& channel) {
 
 constexpr SExportColumn kExportColumns[] = {
     {"Location", [](const CNode&, int location) { return std::to_string(location); }},
-    {"Name", [](const CNode& c, int) { return GetNodeString(&c, z5leaf::kName); }},
+    {"Name", [](const CNode& c, int) { return CellText(GetNodeString(&c, z5leaf::kName)); }},
     {"Frequency", [](const CNode& c, int) { return FrequencyText(c, z5leaf::kFreqRx); }},
     {"Duplex", [](const CNode& c, int) { return DuplexText(c); }},
     {"Offset", [](const CNode& c, int) { return FrequencyText(c, z5leaf::kFreqOw); }},
@@ -158,19 +202,22 @@ bool OnRaster(std::int64_t hertz) {
     return hertz % kNarrowRaster == 0 || hertz % kFineRaster == 0;
 }
 
-// The raster frequency nearest to hertz (the lower one of two as near).
-std::int64_t NearestOnRaster(std::int64_t hertz) {
+// The raster frequency (in hertz) nearest to millihertz; the lower one of
+// two as near.
+std::int64_t NearestOnRaster(std::int64_t millihertz) {
     std::int64_t nearest = 0;
-    for (std::int64_t step : {kNarrowRaster, kFineRaster}) {
-        for (std::int64_t candidate : {hertz / step * step, (hertz / step + 1) * step}) {
-            const std::int64_t distance = candidate > hertz ? candidate - hertz : hertz - candidate;
-            const std::int64_t best = nearest > hertz ? nearest - hertz : hertz - nearest;
+    for (std::int64_t step : {kNarrowRaster * kMillihertz, kFineRaster * kMillihertz}) {
+        for (std::int64_t candidate : {millihertz / step * step, (millihertz / step + 1) * step}) {
+            const std::int64_t distance =
+                candidate > millihertz ? candidate - millihertz : millihertz - candidate;
+            const std::int64_t best =
+                nearest > millihertz ? nearest - millihertz : millihertz - nearest;
             if (distance < best || (distance == best && candidate < nearest)) {
                 nearest = candidate;
             }
         }
     }
-    return nearest;
+    return nearest / kMillihertz;
 }
 
 bool VersionKnown(const SChannelCsvLimits& limits) {
@@ -186,21 +233,27 @@ bool MayReceive(const SChannelCsvLimits& limits, std::int64_t hertz) {
                                        limits.extendedRange || !known);
 }
 
-// The frequency in the column, or none (with the reason) when it is no
-// number of MHz. A frequency off the raster is rounded to it, with a warning.
+// The frequency in the column in hertz, or none (with the reason) when it
+// is no frequency in MHz. A frequency off the raster (or with a fraction of
+// a hertz) is rounded to it, with a warning.
 std::optional<std::int64_t> ReadFrequency(const CChannelCsvRow& row, std::string_view header,
                                           Reasons& reasons, Reasons& warnings) {
     const std::string_view text = row.Trimmed(header);
-    std::optional<std::int64_t> hertz = ParseScaled(text, kMegahertzDecimals);
-    if (!hertz) {
-        reasons.push_back(std::string(header) + " " + Quoted(text) + " is not a number of MHz");
-    } else if (!OnRaster(*hertz)) {
-        const std::int64_t rounded = NearestOnRaster(*hertz);
-        warnings.push_back(std::string(header) + " " + Megahertz(*hertz) + " is stored as " +
-                           Megahertz(rounded) + ", on the radio's 5 kHz or 6.25 kHz raster");
-        hertz = rounded;
+    std::string why;
+    const std::optional<std::int64_t> millihertz = ChannelCsvText::ParseTypedMillihertz(text, why);
+    if (!millihertz) {
+        reasons.push_back(std::string(header) + " " + Quoted(text) + " " + why);
+        return std::nullopt;
     }
-    return hertz;
+    const std::int64_t hertz = *millihertz / kMillihertz;
+    if (*millihertz % kMillihertz == 0 && OnRaster(hertz)) {
+        return hertz;
+    }
+    const std::int64_t rounded = NearestOnRaster(*millihertz);
+    warnings.push_back(std::string(header) + " " + MegahertzOfMillihertz(*millihertz) +
+                       " is stored as " + Megahertz(rounded) +
+                       ", on the radio's 5 kHz or 6.25 kHz raster");
+    return rounded;
 }
 
 void Frequency(const CChannelCsvRow& row, const SChannelCsvLimits& limits, SChannelPlan& plan,
@@ -297,6 +350,7 @@ void Name(const CChannelCsvRow& row, const SChannelCsvLimits&, SChannelPlan& pla
     if (!text) {
         return;
     }
+    text = TextOfCell(*text);
     plan.name = NameForRadio(*text);
     if (EqualsNoCase(*plan.name, TrimEnd(*text))) {
         return;

@@ -10,15 +10,23 @@
 // ANICode, SCRMSet and SCRMCode. With them an exported list brought back
 // into a fresh file gives every leaf of every channel in use.
 //
+// Free texts (Name) that a spreadsheet would take for a formula, because
+// they begin with "=", "+", "-", "@" (or a tab or carriage return), are
+// exported behind an apostrophe, as spreadsheets write such texts ("'-----");
+// the import takes that apostrophe off again, so the name comes back as it
+// was. A name written bare by another program imports as written.
+//
 // Import decisions:
-// - Frequency: MHz (a decimal comma is a point), on the radio's raster of 5
+// - Frequency: MHz as a person types it (model/TypedFrequency.h: a point or
+//   a comma as the decimal mark, nothing else), on the radio's raster of 5
 //   kHz and 6.25 kHz multiples (the 5 kHz / 12.5 kHz raster of typed
 //   frequencies lies on them, and a 6.25 kHz channel read from a radio comes
-//   back as it was); a frequency off it is rounded to the nearest raster
-//   frequency, with a warning. It must lie inside the receive range: what a
-//   write to the radio keeps (136 to 174 MHz and the band of the model
-//   version, or all of 136 to 174 MHz with the receive-range option); with
-//   no version known, all of 136 to 174 MHz. 0 is no frequency.
+//   back as it was); a frequency off it (or with a fraction of a hertz) is
+//   rounded to the nearest raster frequency, with a warning. It must lie
+//   inside the receive range: what a write to the radio keeps (136 to 174
+//   MHz and the band of the model version, or all of 136 to 174 MHz with the
+//   receive-range option); with no version known, all of 136 to 174 MHz. 0
+//   is no frequency.
 // - Duplex "", "+", "-"; also "off" (transmit inhibited; InhibitedDuplex
 //   gives the direction) and "split" (Offset holds the transmit frequency;
 //   it becomes a duplex offset). Offset: MHz, rounded to the raster like a
@@ -41,7 +49,8 @@
 //   SCRMCode "00" are refused (the radio keeps neither). TXInhibit does not
 //   count when Duplex is "off".
 // An empty field (or a missing column) leaves the leaf at its fresh-channel
-// value; Name is the exception: an empty name is a name.
+// value; Name is the exception: an empty name is a name. Reasons and
+// warnings quote the file's texts with MessageText::Quoted.
 #pragma once
 
 #include <cstdint>

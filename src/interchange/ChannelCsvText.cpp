@@ -2,10 +2,13 @@
 
 #include <algorithm>
 
+#include "model/TypedFrequency.h"
+
 namespace ChannelCsvText {
 namespace {
 
 constexpr std::size_t kMaxWholeDigits = 9;
+constexpr int kMillihertzDecimals = 9;  // of a megahertz
 
 bool IsDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -70,6 +73,18 @@ std::optional<std::int64_t> ParseScaled(std::string_view text, int decimals) {
         value = value * 10 + (at < kept ? fraction[at] - '0' : 0);
     }
     return value;
+}
+
+std::optional<std::int64_t> ParseTypedMillihertz(std::string_view text, std::string& reason) {
+    const std::optional<std::string> typed = TypedFrequency::CanonicalGiven(text, &reason);
+    if (!typed) {
+        return std::nullopt;
+    }
+    std::optional<std::int64_t> millihertz = ParseScaled(*typed, kMillihertzDecimals);
+    if (!millihertz) {
+        reason = "is far more than any frequency of the radio";
+    }
+    return millihertz;
 }
 
 std::string FormatScaled(std::int64_t value, int decimals) {

@@ -30,6 +30,13 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 // number of units).
 std::optional<std::int64_t> ParseScaled(std::string_view text, int decimals);
 
+// A frequency in MHz as a person types it (model/TypedFrequency.h: a point
+// or a comma as the decimal mark, nothing else) in millihertz: digits past
+// the ninth decimal do not count. None, with reason (words that follow the
+// quoted text) set, when the text is no frequency, is empty, or has more
+// than 9 digits before the mark.
+std::optional<std::int64_t> ParseTypedMillihertz(std::string_view text, std::string& reason);
+
 // value in units of 10^-decimals as a decimal text with exactly decimals
 // digits after the point: FormatScaled(145012500, 6) is "145.012500".
 // value must not be negative.

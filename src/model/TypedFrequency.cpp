@@ -77,4 +77,12 @@ std::optional<std::string> Canonical(std::string_view typed, std::string* reason
     return canonical;
 }
 
+std::optional<std::string> CanonicalGiven(std::string_view typed, std::string* reason) {
+    std::optional<std::string> canonical = Canonical(typed, reason);
+    if (canonical && canonical->empty()) {
+        return Refused(reason, "holds no frequency: type one in MHz, such as 146.52");
+    }
+    return canonical;
+}
+
 }  // namespace TypedFrequency

@@ -24,4 +24,8 @@ namespace TypedFrequency {
 // given) then says why, in words a person reads after the quoted text.
 std::optional<std::string> Canonical(std::string_view typed, std::string* reason = nullptr);
 
+// Canonical where a frequency must be given (a command line, a field of a
+// channel list): a text of nothing but spaces is refused too.
+std::optional<std::string> CanonicalGiven(std::string_view typed, std::string* reason = nullptr);
+
 }  // namespace TypedFrequency

@@ -32,9 +32,9 @@ TEST_F(CliConventions, StatusesAndWhereTheTextGoes) {
         {"new --version USA -o v.cz5", 0, "", "--version VALUE is now --market VALUE"},
         {"new --market=EUR -o e.cz5", 0, "", ""},
         {"new --market USA --version EUR -o x.cz5", 64, "", "option --version given twice"},
-        {"new --market JPN -o x.cz5", 64, "", "unknown version JPN"},
+        {"new --market JPN -o x.cz5", 64, "", "unknown version \"JPN\""},
         {"new -o x.cz5 --market", 64, "", "option --market needs a value"},
-        {"setup --market USA --port COM1", 64, "", "unknown option --market"},
+        {"setup --market USA --port COM1", 64, "", "unknown option \"--market\""},
         {"new --version", 64, "", "option --version needs a value"},
     };
     for (const SCase& c : cases) {

@@ -142,6 +142,87 @@ TEST_F(ChannelClipTextTest, WrittenRowsReadBackOntoTheSameValues) {
     }
 }
 
+// What a person types as a frequency, pasted from a spreadsheet of any
+// country: a point or a comma as the decimal mark, nothing else; what is
+// off the raster is rounded with a warning, what is no frequency is refused
+// with its text, never read as the number it starts with.
+TEST_F(ChannelClipTextTest, PastedFrequenciesAreReadAsTypedOrRefused) {
+    struct SCase {
+        const char* frequency;
+        const char* offset;
+        std::int32_t hertz;  // FreqRx; 0: the row is refused
+        const char* said;    // part of the warning or reason; "" for none
+    };
+    const SCase cases[] = {
+        {"146,52", "0,6", 146'520'000, ""},
+        {"146.52", "0.6", 146'520'000, ""},
+        {" 146,52 ", "", 146'520'000, ""},
+        {"+146.52", "", 146'520'000, ""},
+        {"0000000000146.52", "", 146'520'000, ""},
+        {"146,5031", "", 146'505'000, "Frequency 146.503100 MHz is stored as 146.505000 MHz"},
+        {"146.5200001", "", 146'520'000, "Frequency 146.5200001 MHz is stored as 146.520000 MHz"},
+        {"146.5x", "", 0, "Frequency \"146.5x\" is not a frequency in MHz"},
+        {"abc", "", 0, "Frequency \"abc\" is not a frequency"},
+        {"1e3", "", 0, "Frequency \"1e3\" is not a frequency"},
+        {"146,52 MHz", "", 0, "is not a frequency"},
+        {"146.52", "0,6x", 0, "Offset \"0,6x\" is not a frequency"},
+        {"-146.52", "", 0, "is below zero"},
+    };
+    const SChannelCsvLimits usa =
+        ChannelCsvColumns::LimitsOf(*map.GetRoot()->GetChild("MCH"), 2, false);
+    for (const SCase& c : cases) {
+        const std::string text = std::string("1\tA\t") + c.frequency + "\t+\t" + c.offset + "\n";
+        SCOPED_TRACE(text);
+        const SChannelClipTextRead read = ChannelClipText::Read(text, usa, 10);
+        if (c.hertz == 0) {
+            ASSERT_EQ(read.problems.size(), 1u);
+            EXPECT_NE(read.problems[0].reason.find(c.said), std::string::npos)
+                << read.problems[0].reason;
+            continue;
+        }
+        ASSERT_EQ(read.rows.size(), 1u) << read.problems[0].reason;
+        const SChannelPlan& plan = read.rows[0].plan;
+        CNode& target = *map.GetRoot()->FindPath("MCH.CH9");
+        ChannelClipText::WriteRow(read.rows[0], target, true);
+        EXPECT_EQ(target.GetChild("FreqRx")->GetValue(), c.hertz);
+        if (*c.offset != '\0') {
+            EXPECT_EQ(target.GetChild("FreqOw")->GetValue(), 600'000);
+        }
+        EXPECT_EQ(plan.warnings.empty(), *c.said == '\0');
+        if (!plan.warnings.empty()) {
+            EXPECT_NE(plan.warnings[0].find(c.said), std::string::npos) << plan.warnings[0];
+        }
+    }
+}
+
+// Names a spreadsheet would take for formulas travel with an apostrophe
+// before them and paste back as they were.
+TEST_F(ChannelClipTextTest, FormulaLikeNamesArePastedBackUnchanged) {
+    CNode* memory = map.GetRoot()->GetChild("MCH");
+    const char* const names[] = {"=1+1", "+CMD", "-----", "@SUM", "'=AB", "'AB", "A=B", "-"};
+    std::vector<ChannelClipText::SNumberedChannel> copied;
+    for (int i = 0; i < 8; ++i) {
+        CNode* channel = memory->GetChild("CH" + std::to_string(i));
+        SetNodeText(channel, "Clear", "OFF");
+        SetNodeText(channel, "FreqRx", "145.5");
+        SetNodeText(channel, "SCRMCode", "01");
+        SetNodeString(channel, "Name", names[i]);
+        copied.push_back({i, channel});
+    }
+    const std::string text = ChannelClipText::Write(copied);
+    for (const char* cell : {"\r\n0,'=1+1,", "\r\n2,'-----,", "\r\n4,''=AB,", "\r\n5,'AB,"}) {
+        EXPECT_NE(text.find(cell), std::string::npos) << cell;
+    }
+    const SChannelClipTextRead read = Read(text);
+    ASSERT_EQ(read.rows.size(), 8u) << text;
+    for (int i = 0; i < 8; ++i) {
+        CNode* target = memory->GetChild("CH" + std::to_string(50 + i));
+        ChannelClipText::WriteRow(read.rows[static_cast<std::size_t>(i)], *target, true);
+        EXPECT_EQ(target->GetChild("Name")->GetText(), names[i]);
+        EXPECT_TRUE(read.rows[static_cast<std::size_t>(i)].plan.warnings.empty()) << names[i];
+    }
+}
+
 // bytes -> records taken (none: refused).
 TEST(ChannelClipBlock, OnlyWholeRecordsAreTaken) {
     ChannelClipRecord record;

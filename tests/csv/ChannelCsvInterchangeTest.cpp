@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -157,7 +158,7 @@ TEST_F(ChannelCsvInterchange, ValuesStoredOtherwiseAreWarnedOfWithTheirLine) {
     const SWarningCase cases[] = {
         {"7,ZÜRICH,145.5,0", "Name", "ZRICH", "Name \"ZÜRICH\" is stored as \"ZRICH\""},
         {"7,LONGNAME,145.5,0", "Name", "LONGN", "Name \"LONGNAME\" is stored as \"LONGN\""},
-        {"7,\"A\tB\",145.5,0", "Name", "AB", "Name \"A\tB\" is stored as \"AB\""},
+        {"7,\"A\tB\",145.5,0", "Name", "AB", "Name \"A\\tB\" is stored as \"AB\""},
         {"7,\"A,\"\"B\",145.5,0", "Name", "A,\"B", ""},
         {"7,abc  ,145.5,0", "Name", "ABC", ""},
         {"7,A,145.503,0", "FreqRx", "145.50500",
@@ -187,6 +188,69 @@ TEST_F(ChannelCsvInterchange, ValuesStoredOtherwiseAreWarnedOfWithTheirLine) {
     }
 }
 
+// A name a spreadsheet would take for a formula is exported behind an
+// apostrophe and imported back as it was; a list of another program that
+// wrote such a name bare imports it as written.
+TEST_F(ChannelCsvInterchange, FormulaLikeNamesAreProtectedAndComeBack) {
+    const std::pair<const char*, const char*> names[] = {
+        {"=1+1", "'=1+1"}, {"+CMD", "'+CMD"}, {"-----", "'-----"}, {"@SUM", "'@SUM"},
+        {"'=AB", "''=AB"}, {"'AB", "'AB"},    {"A=B", "A=B"},      {"", ""}};
+    for (int i = 0; i < 8; ++i) {
+        Set(i, "Clear", "OFF");
+        Set(i, "FreqRx", "145.5");
+        MemoryChannel(rig.Root(), i).GetChild("Name")->SetText(names[i].first);
+    }
+    const std::string csv = CChannelCsv(rig.manager).Export();
+    const std::vector<SCsvRecord> records = Records(csv);
+    ASSERT_EQ(records.size(), 9u);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(records[static_cast<std::size_t>(i) + 1].fields[1], names[i].second);
+        Set(i, "Name", "X");
+    }
+    const SChannelCsvImport result = Import(csv);
+    ASSERT_EQ(result.status, EStatus::kImported);
+    EXPECT_TRUE(result.warnings.empty()) << result.warnings[0].Describe();
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(Text(i, "Name"), names[i].first);
+    }
+
+    ASSERT_EQ(Import("Location,Name,Frequency\n3,-----,145.5\n4,=1+1,145.5\n").status,
+              EStatus::kImported);
+    EXPECT_EQ(Text(3, "Name"), "-----");
+    EXPECT_EQ(Text(4, "Name"), "=1+1");
+}
+
+// A text of the file quoted in a warning or a reason cannot drive the
+// terminal or fill the screen, whatever it holds.
+TEST_F(ChannelCsvInterchange, TextsOfTheFileAreQuotedEscapedAndShort) {
+    const std::string escape = "\x1B]0;pwned\x07\x1B[2J";
+    const std::string megabyte(1'000'000, 'N');
+    struct SCase {
+        std::string row;  // Location,Name,Frequency,Duplex
+        std::string said;
+    };
+    const SCase cases[] = {
+        {"7," + escape + ",145.5,", "Name \"\\x1B]0;pwned\\x07\\x1B[2J\" is stored as"},
+        {"7," + megabyte + ",145.5,", "Name \"NNNN"},
+        {"7,A,145.5," + escape, "Duplex \"\\x1B]0;pwned\\x07\\x1B[2J\" is not"},
+        {"7,A," + megabyte + "x,", "(1000001 bytes) is not a frequency"},
+    };
+    for (const SCase& c : cases) {
+        const SChannelCsvImport result =
+            CChannelCsv(rig.manager)
+                .Import("Location,Name,Frequency,Duplex\n" + c.row + "\n", EBadRows::kSkip);
+        std::vector<SCsvProblem> said = result.problems;
+        said.insert(said.end(), result.warnings.begin(), result.warnings.end());
+        ASSERT_EQ(said.size(), 1u) << c.said;
+        const std::string& text = said[0].reason;
+        EXPECT_NE(text.find(c.said), std::string::npos) << text.substr(0, 300);
+        EXPECT_LT(text.size(), 400u) << c.said;
+        EXPECT_TRUE(std::none_of(text.begin(), text.end(), [](char ch) {
+            return static_cast<unsigned char>(ch) < 0x20;
+        })) << text;
+    }
+}
+
 // A list that is no regular file is refused before anything is read from
 // it: a FIFO nobody writes to would otherwise wait for ever.
 TEST_F(ChannelCsvInterchange, AFifoOrAFolderIsRefusedAtOnce) {
@@ -200,7 +264,7 @@ TEST_F(ChannelCsvInterchange, AFifoOrAFolderIsRefusedAtOnce) {
         const SChannelCsvImport result = CChannelCsv(rig.manager).ImportFile(path, EBadRows::kSkip);
         EXPECT_EQ(result.status, EStatus::kCannotRead);
         ASSERT_EQ(result.problems.size(), 1u);
-        EXPECT_EQ(result.problems[0].reason.rfind(path + " " + kind, 0), 0u)
+        EXPECT_EQ(result.problems[0].reason.rfind("\"" + path + "\" " + kind, 0), 0u)
             << result.problems[0].reason;
     }
     EXPECT_EQ(MemoryChannelTexts(rig.Root()), before);

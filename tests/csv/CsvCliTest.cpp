@@ -53,7 +53,7 @@ TEST_F(CsvCli, ABadRowStopsTheImportUnlessSkipped) {
 
     const SCliRun refused = Run("import-csv --version USA a.cz5 in.csv");
     EXPECT_EQ(refused.status, 65);
-    EXPECT_NE(refused.err.find("in.csv: line 3: Frequency 430.000000 MHz"), std::string::npos)
+    EXPECT_NE(refused.err.find("\"in.csv\": line 3: Frequency 430.000000 MHz"), std::string::npos)
         << refused.err;
     EXPECT_EQ(ReadFile(dir.File("a.cz5")), original);
 
@@ -119,7 +119,7 @@ TEST_F(CsvCli, ARoundTripIntoAFreshFileLosesNothing) {
 TEST_F(CsvCli, WithNoVersionKnownTheWholeRangeCounts) {
     ASSERT_EQ(Run("new --version USA -o usa.cz5").status, 0);
     ASSERT_EQ(Run("export-csv usa.cz5 -o usa.csv").status, 0);
-    ASSERT_NE(ReadFile(dir.File("usa.csv")).find("\r\n0,-----,146.010000,"), std::string::npos);
+    ASSERT_NE(ReadFile(dir.File("usa.csv")).find("\r\n0,'-----,146.010000,"), std::string::npos);
     ASSERT_EQ(Run("new -o fresh.cz5").status, 0);
 
     EXPECT_EQ(Run("import-csv --version GEN fresh.cz5 usa.csv").status, 65);
@@ -136,10 +136,11 @@ TEST_F(CsvCli, ASpreadsheetListImportsAndWhatItLosesIsSaid) {
               "11;HOME;146,5031;;\r\n");
     const SCliRun import = Run("import-csv a.cz5 in.csv -o b.cz5");
     EXPECT_EQ(import.status, 0) << import.err;
-    EXPECT_NE(import.err.find("in.csv: warning: line 2: Name \"Zürich\" is stored as \"ZRICH\""),
-              std::string::npos)
+    EXPECT_NE(
+        import.err.find("\"in.csv\": warning: line 2: Name \"Zürich\" is stored as \"ZRICH\""),
+        std::string::npos)
         << import.err;
-    EXPECT_NE(import.err.find("in.csv: warning: line 3: Frequency 146.503100 MHz is stored as "
+    EXPECT_NE(import.err.find("\"in.csv\": warning: line 3: Frequency 146.503100 MHz is stored as "
                               "146.505000 MHz"),
               std::string::npos);
     EXPECT_EQ(Run("get b.cz5 MCH.CH10.Name MCH.CH10.FreqRx MCH.CH10.FreqOw MCH.CH11.FreqRx").out,
@@ -152,7 +153,7 @@ TEST_F(CsvCli, AFifoAsTheListEndsAtOnceAndChangesNothing) {
     const std::string original = ReadFile(dir.File("a.cz5"));
     const SCliRun import = Run("import-csv a.cz5 list.csv");
     EXPECT_EQ(import.status, 2);
-    EXPECT_EQ(import.err, "cpz5-cli: list.csv is a FIFO, not a regular file\n");
+    EXPECT_EQ(import.err, "cpz5-cli: \"list.csv\" is a FIFO, not a regular file\n");
     EXPECT_EQ(ReadFile(dir.File("a.cz5")), original);
 }
 

@@ -1,10 +1,12 @@
 // libFuzzer target: any bytes as a channel list. The import must not crash;
 // without skipping it either takes every row or changes nothing, and with
-// skipping it changes no channel it does not name.
+// skipping it changes no channel it does not name. What it says of the rows
+// holds no control character and no text of the file at length.
 //
 // The clone manager and the values of its channels are made once: decoding
 // the whole image and reading every leaf for each input would cost far more
 // than the import. After an input only the channels it wrote are put back.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -94,6 +96,17 @@ bool Unchanged(std::size_t location) {
     return NameOf(location).GetText() == values.name;
 }
 
+// A row's reasons quote each field of it at most once, cut short.
+constexpr std::size_t kMostSaid = 65'536;
+
+bool SaidSafely(const std::vector<SCsvProblem>& said) {
+    return std::all_of(said.begin(), said.end(), [](const SCsvProblem& problem) {
+        return problem.reason.size() < kMostSaid &&
+               std::none_of(problem.reason.begin(), problem.reason.end(),
+                            [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    });
+}
+
 bool Named(const SChannelCsvImport& result, std::size_t location) {
     for (int imported : result.imported) {
         if (static_cast<std::size_t>(imported) == location) {
@@ -113,6 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CChannelCsv channels(Manager());
         channels.SetVersionUnknown(badRows == CChannelCsv::EBadRows::kSkip);
         const SChannelCsvImport result = channels.Import(text, badRows);
+        Require(SaidSafely(result.problems) && SaidSafely(result.warnings));
         if (result.status != SChannelCsvImport::EStatus::kImported) {
             Require(!result.problems.empty());
         } else if (badRows == CChannelCsv::EBadRows::kRefuseAll) {

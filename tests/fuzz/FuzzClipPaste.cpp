@@ -3,7 +3,9 @@
 // second how many rows fit. Decoding and checking must not crash; a block
 // is taken only as whole records; the good text rows stay within the rows
 // that fit, and writing them onto the program scan edges leaves every
-// other channel as it was.
+// other channel as it was. What the check says of the rows holds no control
+// character and no text of the paste at length.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -31,6 +33,15 @@ std::vector<std::string> OtherTexts() {
                             Area("CCH")->GetChild("CH0")});
 }
 
+// A row's reasons quote each field of it at most once, cut short.
+constexpr std::size_t kMostSaid = 65'536;
+
+bool SaidSafely(const std::string& said) {
+    return said.size() < kMostSaid && std::none_of(said.begin(), said.end(), [](char c) {
+               return static_cast<unsigned char>(c) < 0x20;
+           });
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -51,9 +62,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SChannelClipTextRead read =
         ChannelClipText::Read(text, ChannelCsvColumns::LimitsOf(edges, data[1] % 5, false), fit);
     Require(!read.refused || (read.rows.empty() && !read.problems.empty()));
+    for (const SCsvProblem& problem : read.problems) {
+        Require(SaidSafely(problem.reason));
+    }
     const std::vector<std::string> others = OtherTexts();
     for (const SChannelClipRow& row : read.rows) {
         Require(row.offset >= 0 && row.offset < fit);
+        for (const std::string& warning : row.plan.warnings) {
+            Require(SaidSafely(warning));
+        }
         if (row.offset < static_cast<int>(edges.GetChildren().size())) {
             ChannelClipText::WriteRow(row, *edges.GetChildren()[row.offset], false);
         }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/MessageText.h"
+
 namespace {
 
 const SCliOptionDef* FindAccepted(std::span<const SCliOptionDef> accepted, std::string_view name) {
@@ -48,7 +50,7 @@ bool CCliOptions::Parse(std::span<const std::string> arguments,
         const std::string name = AcceptedName(given);
         const SCliOptionDef* option = FindAccepted(accepted, name);
         if (option == nullptr) {
-            return Fail("unknown option " + given);
+            return Fail("unknown option " + MessageText::Quoted(given));
         }
         if (Has(name) && !option->repeatable) {
             return Fail("option " + given + " given twice");

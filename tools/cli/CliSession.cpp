@@ -5,6 +5,7 @@
 #include "CliExit.h"
 #include "clone/Z5ModelInfo.h"
 #include "document/Z5Doc.h"
+#include "model/MessageText.h"
 #include "transport/SettingsKeys.h"
 
 CCliSession::CCliSession(CSettingsStore& userSettings, bool assumeYes)
@@ -19,7 +20,7 @@ bool CCliSession::ApplyVersionOption(const CCliOptions& options) {
     }
     std::optional<std::int32_t> version = CZ5ModelInfo().ValueOf(*name);
     if (name->empty() || !version) {
-        Report("unknown version " + *name + " (GEN, SEA, USA or EUR)");
+        Report("unknown version " + MessageText::Quoted(*name) + " (GEN, SEA, USA or EUR)");
         return false;
     }
     m_settings.Override(SettingsKey::kModelSection, SettingsKey::kModelVer, *version);
@@ -36,7 +37,7 @@ CZ5Doc& CCliSession::Document() {
 bool CCliSession::Open(const std::string& path) {
     CDocument::SFileResult result = Document().OpenFile(path);
     if (!result.ok) {
-        Report(path + ": " + result.message);
+        Report(MessageText::Quoted(path) + ": " + result.message);
     }
     return result.ok;
 }
@@ -44,13 +45,13 @@ bool CCliSession::Open(const std::string& path) {
 bool CCliSession::Save(const std::string& path) {
     CDocument::SFileResult result = Document().SaveFile(path);
     if (!result.ok) {
-        Report(path + ": " + result.message);
+        Report(MessageText::Quoted(path) + ": " + result.message);
     }
     return result.ok;
 }
 
 void CCliSession::Report(const std::string& message) {
-    std::cerr << "cpz5-cli: " << message << '\n';
+    std::cerr << "cpz5-cli: " << MessageText::ForTerminal(message) << '\n';
 }
 
 int CCliSession::UsageError(const std::string& message) const {

@@ -29,11 +29,13 @@ class CCliSession {
     CUserInterface& UserInterface() { return m_ui; }
 
     // Opens or saves the document through its own load and store; on failure
-    // reports "FILE: RESULT" and returns false.
+    // reports "\"FILE\": RESULT" and returns false.
     bool Open(const std::string& path);
     bool Save(const std::string& path);
 
-    // Writes "cpz5-cli: message" and a line end to standard error.
+    // Writes "cpz5-cli: message" and a line end to standard error, with
+    // the message's control characters escaped (MessageText::ForTerminal):
+    // whatever text a message quotes, it cannot drive the terminal.
     static void Report(const std::string& message);
 
     // The usage line of the command being run.

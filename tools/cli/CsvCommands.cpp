@@ -6,6 +6,7 @@
 #include "CliSession.h"
 #include "document/Z5Doc.h"
 #include "interchange/ChannelCsv.h"
+#include "model/MessageText.h"
 #include "transport/SettingsKeys.h"
 
 namespace CsvCommands {
@@ -75,6 +76,7 @@ int ImportCsv(CCliSession& session, const CCliOptions& options) {
                                               ? CChannelCsv::EBadRows::kSkip
                                               : CChannelCsv::EBadRows::kRefuseAll;
     const std::string& csvPath = arguments[1];
+    const std::string quotedPath = MessageText::Quoted(csvPath);
     CChannelCsv channels = ChannelsOf(session);
     channels.SetVersionUnknown(VersionUnknown(session));
     const SChannelCsvImport result = channels.ImportFile(csvPath, badRows);
@@ -83,14 +85,14 @@ int ImportCsv(CCliSession& session, const CCliOptions& options) {
             ReportProblems(result.problems, "");  // the reason names the file
             return CliExit::kFileError;
         case SChannelCsvImport::EStatus::kRefused:
-            ReportProblems(result.problems, csvPath + ": ");
-            CCliSession::Report(csvPath + ": nothing imported");
+            ReportProblems(result.problems, quotedPath + ": ");
+            CCliSession::Report(quotedPath + ": nothing imported");
             return kBadCsv;
         case SChannelCsvImport::EStatus::kImported:
             break;
     }
-    ReportProblems(result.problems, csvPath + ": skipped ");
-    ReportProblems(result.warnings, csvPath + ": warning: ");
+    ReportProblems(result.problems, quotedPath + ": skipped ");
+    ReportProblems(result.warnings, quotedPath + ": warning: ");
     session.Document().SetModifiedFlag(true);
     return session.Save(options.Value("-o").value_or(arguments.front())) ? CliExit::kOk
                                                                          : CliExit::kFileError;

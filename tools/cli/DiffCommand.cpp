@@ -8,6 +8,7 @@
 #include "clone/CloneManager.h"
 #include "document/Z5Doc.h"
 #include "model/LeafComparison.h"
+#include "model/MessageText.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
 
@@ -18,7 +19,7 @@ namespace {
 bool OpenInto(CZ5Doc& document, const std::string& path) {
     CDocument::SFileResult result = document.OpenFile(path);
     if (!result.ok) {
-        CCliSession::Report(path + ": " + result.message);
+        CCliSession::Report(MessageText::Quoted(path) + ": " + result.message);
     }
     return result.ok;
 }

@@ -10,6 +10,7 @@
 #include "clone/CloneManager.h"
 #include "document/Z5Doc.h"
 #include "model/LeafComparison.h"
+#include "model/MessageText.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
 
@@ -42,7 +43,7 @@ bool FindLeaves(CCliSession& session, const std::vector<std::string>& paths,
     for (std::size_t i = 1; i < paths.size(); ++i) {
         CNode* leaf = FindLeaf(RootOf(session), paths[i]);
         if (leaf == nullptr) {
-            CCliSession::Report("no leaf " + paths[i]);
+            CCliSession::Report("no leaf " + MessageText::Quoted(paths[i]));
             return false;
         }
         leaves.push_back(leaf);
@@ -65,22 +66,48 @@ bool ParseAssignments(const std::vector<std::string>& arguments,
     return true;
 }
 
-// Sets each leaf from its text; a path that names no leaf or a text the leaf
-// does not take (an unknown choice, a frequency outside the range) stops
-// with a usage error before anything is saved.
+// Sets each leaf from its text as a person typed it; a path that names no
+// leaf or a text the leaf does not take (an unknown choice, no frequency, a
+// frequency outside the range) stops with a usage error before anything is
+// saved.
 int ApplyAssignments(CCliSession& session, const std::vector<Assignment>& assignments) {
     for (const auto& [path, text] : assignments) {
         CNode* leaf = FindLeaf(RootOf(session), path);
         if (leaf == nullptr) {
-            CCliSession::Report("no leaf " + path);
+            CCliSession::Report("no leaf " + MessageText::Quoted(path));
             return CliExit::kUsage;
         }
-        if (!leaf->SetText(text)) {
-            CCliSession::Report(path + ": \"" + text + "\" is not a value of this leaf");
+        std::string reason;
+        if (!SetTypedText(*leaf, text, reason)) {
+            CCliSession::Report(path + ": " + MessageText::Quoted(text) + " " + reason);
             return CliExit::kUsage;
         }
     }
     return CliExit::kOk;
+}
+
+// Reads the saved file back as get would read it and warns of every
+// assignment whose leaf does not hold what was typed: the radio derives it,
+// keeps it otherwise or not at all, or a later assignment replaced it. The
+// file is read into a document of its own: read into the one that saved
+// it, the leaves no file holds (the step flags, "AniFuncTmp") would keep
+// what was set.
+void ReportWhatWasStoredOtherwise(CCliSession& session, const std::string& path,
+                                  const std::vector<Assignment>& assignments) {
+    CZ5Doc saved(session.Settings(), session.UserInterface());
+    if (!saved.OpenFile(path).ok) {
+        CCliSession::Report("warning: " + MessageText::Quoted(path) +
+                            " could not be read back to check what it holds");
+        return;
+    }
+    CNode& root = *saved.GetCloneManager().GetRadioData()->GetRoot();
+    for (const auto& [leafPath, text] : assignments) {
+        const CNode* stored = FindLeaf(root, leafPath);
+        if (stored != nullptr && !HoldsTypedText(*stored, text)) {
+            CCliSession::Report("warning: " + leafPath + " " + MessageText::Quoted(text) +
+                                " is stored as " + MessageText::Quoted(stored->GetText()));
+        }
+    }
 }
 
 }  // namespace
@@ -142,8 +169,12 @@ int Set(CCliSession& session, const CCliOptions& options) {
         return status;
     }
     session.Document().SetModifiedFlag(true);
-    return session.Save(options.Value("-o").value_or(arguments.front())) ? CliExit::kOk
-                                                                         : CliExit::kFileError;
+    const std::string output = options.Value("-o").value_or(arguments.front());
+    if (!session.Save(output)) {
+        return CliExit::kFileError;
+    }
+    ReportWhatWasStoredOtherwise(session, output, assignments);
+    return CliExit::kOk;
 }
 
 }  // namespace DocumentCommands

@@ -1,5 +1,11 @@
 // The cpz5-cli commands that work on clone files only: new, dump, get, set.
 // Each returns the process's exit status (CliExit.h).
+//
+// set takes each text as a person typed it (LeafPaths.h: SetTypedText); a
+// path that names no leaf or a text its leaf does not take is a usage error
+// and nothing is written. After saving, it reads the file back as get does
+// and warns of every leaf that holds other than was typed (the radio
+// derives it or keeps it otherwise or not at all), with what it holds.
 #pragma once
 
 #include <span>
