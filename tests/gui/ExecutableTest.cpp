@@ -105,6 +105,12 @@ TEST_F(ExecutableTest, ASecondStartHandsItsFileToTheFirstAndEnds) {
 
     QProcess third;
     EXPECT_EQ(Run({}, third), 0);
+    // A file named on its own is not opened, and the start says so.
+    QProcess fourth;
+    fourth.setWorkingDirectory(home.path());
+    EXPECT_EQ(Run({"a.cz5"}, fourth), 0);
+    EXPECT_TRUE(fourth.readAllStandardError().contains("\"a.cz5\" is not opened"));
+    EXPECT_EQ(RecentFile(), b);
     EXPECT_EQ(first.state(), QProcess::Running);
     first.terminate();
     first.waitForFinished(kWaitMs);

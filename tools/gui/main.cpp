@@ -29,6 +29,7 @@
 #include "app/OpenRequestServer.h"
 #include "app/Z5App.h"
 #include "clone/CloneDocument.h"
+#include "model/MessageText.h"
 #include "platform/FileCleanup.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/RuntimeFolder.h"
@@ -252,6 +253,18 @@ int RunProgram(QApplication& application, const CCommandLineInfo& commandLine,
     return status;
 }
 
+// The program always starts with new data: a file named on its own is not
+// opened (only --open opens one), and the program says so rather than leave
+// the user waiting for a file that never comes.
+void TellFileNotOpened(const CCommandLineInfo& commandLine, const std::string& openPath) {
+    if (commandLine.FileName().empty() || commandLine.FileName() == openPath) {
+        return;
+    }
+    std::cerr << "cpz5: " << MessageText::Quoted(commandLine.FileName())
+              << " is not opened: the program starts with new data; cpz5 --open FILE opens a "
+                 "clone file\n";
+}
+
 // The second start: hands its file to the running copy and ends.
 int HandOver(const std::string& runtimeFolder, const std::string& openPath) {
     if (openPath.empty()) {
@@ -302,6 +315,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(CPZ5_VERSION));
 
     const SProgramArguments arguments = ProgramArguments();
+    const CCommandLineInfo commandLine(arguments.forCommandLineInfo);
+    TellFileNotOpened(commandLine, arguments.openPath);
     const std::string runtimeFolder = CRuntimeFolder::Find();
     const CInstanceLock instance(CInstanceLock::PathIn(runtimeFolder));
     if (instance.IsAnotherInstance()) {
@@ -311,7 +326,6 @@ int main(int argc, char** argv) {
         ReportNoLock(runtimeFolder, instance);
         return 1;
     }
-    const CCommandLineInfo commandLine(arguments.forCommandLineInfo);
     CVirtualRadioLink radio;
     if (commandLine.IsVirtualRadioRequested()) {
         const int version = CVirtualRadioLink::VersionOfName(commandLine.VirtualRadioVersion());
