@@ -1,6 +1,7 @@
 #include "ui/ChannelCellDelegate.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include "ui/ChannelFields.h"
@@ -10,6 +11,19 @@ namespace {
 
 const CChannelTableModel* ChannelTable(const QModelIndex& index) {
     return qobject_cast<const CChannelTableModel*>(index.model());
+}
+
+// The keys with which an editor commits its text.
+bool CommitsEditor(const QKeyEvent& key) {
+    switch (key.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace
@@ -22,6 +36,7 @@ QWidget* CChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionV
     if (table == nullptr) {
         return nullptr;
     }
+    m_editing = index;
     switch (CChannelTableModel::CellEditor(index.column())) {
         case CChannelTableModel::ECellEditor::Frequency: {
             auto* edit = new QLineEdit(parent);
@@ -59,6 +74,47 @@ void CChannelCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* mod
     if (auto* list = qobject_cast<QComboBox*>(editor)) {
         model->setData(index, list->currentText(), Qt::EditRole);
     } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+        const QString refusal = RefusalOf(editor, index);
+        if (!refusal.isEmpty()) {
+            Tell(refusal);
+            return;
+        }
         model->setData(index, edit->text(), Qt::EditRole);
     }
+    if (m_told) {
+        Tell(QString());
+    }
+}
+
+QString CChannelCellDelegate::RefusalOf(QWidget* editor, const QModelIndex& index) const {
+    const CChannelTableModel* table = ChannelTable(index);
+    const auto* edit = qobject_cast<QLineEdit*>(editor);
+    return table != nullptr && edit != nullptr ? table->RefusalOf(index, edit->text()) : QString();
+}
+
+void CChannelCellDelegate::Tell(const QString& reason) const {
+    m_told = !reason.isEmpty();
+    emit const_cast<CChannelCellDelegate*>(this)->Refused(reason);
+}
+
+bool CChannelCellDelegate::TakesEditor(QWidget* editor) {
+    const QString refusal = RefusalOf(editor, m_editing);
+    if (refusal.isEmpty()) {
+        return true;
+    }
+    Tell(refusal);
+    if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+        channelfields::MarkRefused(*edit);
+    }
+    return false;
+}
+
+// Enter and Tab commit only a text that the model takes.
+bool CChannelCellDelegate::eventFilter(QObject* object, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && object->isWidgetType() &&
+        CommitsEditor(*static_cast<QKeyEvent*>(event)) &&
+        !TakesEditor(static_cast<QWidget*>(object))) {
+        return true;
+    }
+    return CListRowDelegate::eventFilter(object, event);
 }

@@ -179,37 +179,128 @@ TEST_F(ChannelCellEditTest, EachCellStoresWhatTheDialogStores) {
     }
 }
 
-// A change is told to the document once, with its channel; Esc, a text the
-// cell refuses and an unchanged text tell nothing and change nothing.
+// A change is told to the document once, with its channel; Esc and an
+// unchanged text tell nothing and change nothing; a text the cell refuses
+// keeps the editor open with the text marked and the reason in the status
+// bar, and Esc then drops it.
 TEST_F(ChannelCellEditTest, OnlyACommittedChangeReachesTheDocument) {
+    enum class EOutcome { Stored, Unchanged, Refused };
     struct SCase {
         int column;
         QString text;
         Qt::Key key;
-        bool changes;
+        EOutcome outcome;
     };
     const SCase cases[] = {
-        {1, "145.0", Qt::Key_Return, true}, {1, "145.0", Qt::Key_Escape, false},
-        {5, "XYZ", Qt::Key_Escape, false},  {9, "754i", Qt::Key_Escape, false},
-        {1, "abc", Qt::Key_Return, false},  {1, " -5", Qt::Key_Return, false},
-        {1, "", Qt::Key_Return, false},     {1, "1000", Qt::Key_Return, false},
-        {4, "x1", Qt::Key_Return, false},   {1, "145.50000", Qt::Key_Return, false},
+        {1, "145.0", Qt::Key_Return, EOutcome::Stored},
+        {1, "145,0", Qt::Key_Tab, EOutcome::Stored},
+        {1, "145.0", Qt::Key_Escape, EOutcome::Unchanged},
+        {5, "XYZ", Qt::Key_Escape, EOutcome::Unchanged},
+        {9, "754i", Qt::Key_Escape, EOutcome::Unchanged},
+        {1, "145.50000", Qt::Key_Return, EOutcome::Unchanged},
+        {1, "145,5", Qt::Key_Return, EOutcome::Unchanged},
+        {1, "abc", Qt::Key_Return, EOutcome::Refused},
+        {1, " -5", Qt::Key_Return, EOutcome::Refused},
+        {1, "", Qt::Key_Return, EOutcome::Refused},
+        {1, "1000", Qt::Key_Tab, EOutcome::Refused},
+        {1, "146.5x", Qt::Key_Return, EOutcome::Refused},
+        {1, "1e3", Qt::Key_Return, EOutcome::Refused},
+        {1, "146,5.2", Qt::Key_Return, EOutcome::Refused},
+        {4, "x1", Qt::Key_Return, EOutcome::Refused},
+        {4, "0,6 MHz", Qt::Key_Backtab, EOutcome::Refused},
     };
     for (const SCase& c : cases) {
         const std::string label = std::to_string(c.column) + " " + c.text.toStdString();
         ProgramBase();
         const auto before = Leaves(kPath);
         host.told.clear();
+        host.ui.m_statusTexts.clear();
         Enter(OpenEditor(kRow, c.column), c.text, c.key);
-        EXPECT_EQ(Editor(kRow, c.column), nullptr) << label;
-        EXPECT_EQ(Leaves(kPath) != before, c.changes) << label;
-        ASSERT_EQ(host.told.size(), c.changes ? 1U : 0U) << label;
-        if (c.changes) {
+        EXPECT_EQ(Leaves(kPath) != before, c.outcome == EOutcome::Stored) << label;
+        ASSERT_EQ(host.told.size(), c.outcome == EOutcome::Stored ? 1U : 0U) << label;
+        if (c.outcome == EOutcome::Stored) {
             EXPECT_EQ(host.told[0].area, kAreaMemory);
             EXPECT_EQ(host.told[0].firstChannel, kRow);
             EXPECT_EQ(host.told[0].lastChannel, kRow);
             EXPECT_EQ(sheet->GetCellText(kRow, c.column).toStdString(), "145.00000");
         }
+        auto* editor = qobject_cast<QLineEdit*>(Editor(kRow, c.column));
+        if (c.outcome != EOutcome::Refused) {
+            EXPECT_EQ(editor, nullptr) << label;
+            continue;
+        }
+        ASSERT_NE(editor, nullptr) << label;
+        EXPECT_EQ(editor->text(), c.text) << label;
+        EXPECT_EQ(editor->selectedText(), c.text) << label;
+        ASSERT_FALSE(host.ui.m_statusTexts.empty()) << label;
+        EXPECT_NE(host.ui.m_statusTexts.back(), "") << label;
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_EQ(Editor(kRow, c.column), nullptr) << label;
+        EXPECT_EQ(Leaves(kPath), before) << label;
+    }
+}
+
+// Frequencies and offsets typed as people write them: a point or a comma
+// as the decimal mark; a text that is no frequency says why and stores
+// nothing, whatever its length or characters, and a committed editor that
+// loses the focus with such a text stores nothing either.
+TEST_F(ChannelCellEditTest, TypedFrequenciesTakeEitherDecimalMarkAndNothingElse) {
+    struct SCase {
+        int column;
+        QString text;
+        const char* stored;  // the leaf's text afterwards; nullptr: refused
+        const char* reason;  // a part of the reason
+    };
+    const QString longJunk = QStringLiteral("146.52") + QString(5000, QLatin1Char('9')) + "x";
+    const SCase cases[] = {
+        {1, "146,52", "146.52000", ""},
+        {1, "146.52", "146.52000", ""},
+        {1, " +146,0125\t", "146.01250", ""},
+        {1, ",5", "0.50000", ""},
+        {1, "0000146,52", "146.52000", ""},
+        {4, "0,6", "0.60000", ""},
+        {4, "5,00625", "5.00500", ""},  // moved down to the raster, as ever
+        {1, "146.5x", nullptr, "is not a frequency"},
+        {1, "146,52 MHz", nullptr, "is not a frequency"},
+        {1, "1e3", nullptr, "is not a frequency"},
+        {1, "1.234,5", nullptr, "is not a frequency"},
+        {1, "abc", nullptr, "is not a frequency"},
+        {1, "\u0661\u0664\u0666", nullptr, "is not a frequency"},
+        {1, "-146", nullptr, "negative"},
+        {1, ",", nullptr, "no digits"},
+        {1, "250", nullptr, "outside 0.00000 to 199.99000 MHz"},
+        {4, "120", nullptr, "outside 0.00000 to 99.99500 MHz"},
+        {1, longJunk, nullptr, "\u2026\u201d is not a frequency"},
+    };
+    for (const SCase& c : cases) {
+        const std::string label = std::to_string(c.column) + " " + c.text.left(40).toStdString();
+        ProgramBase();
+        const auto before = Leaves(kPath);
+        host.ui.m_statusTexts.clear();
+        auto* editor = qobject_cast<QLineEdit*>(OpenEditor(kRow, c.column));
+        ASSERT_NE(editor, nullptr) << label;
+        editor->setText(c.text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents();
+        const std::string leaf = kPath + (c.column == 1 ? ".FreqRx" : ".FreqOw");
+        if (c.stored != nullptr) {
+            EXPECT_EQ(Editor(kRow, c.column), nullptr) << label;
+            EXPECT_EQ(Text(leaf), c.stored) << label;
+            continue;
+        }
+        EXPECT_EQ(Leaves(kPath), before) << label;
+        ASSERT_EQ(Editor(kRow, c.column), editor) << label;
+        ASSERT_FALSE(host.ui.m_statusTexts.empty()) << label;
+        EXPECT_NE(host.ui.m_statusTexts.back().find(QString(c.reason).toStdString()),
+                  std::string::npos)
+            << label << ": " << host.ui.m_statusTexts.back();
+        EXPECT_LT(host.ui.m_statusTexts.back().size(), 200U) << label;
+        // The focus goes elsewhere: the editor closes, nothing is stored.
+        sheet->setFocus();
+        QApplication::processEvents();
+        EXPECT_EQ(Editor(kRow, c.column), nullptr) << label;
+        EXPECT_EQ(Leaves(kPath), before) << label;
     }
 }
 

@@ -3,8 +3,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -193,6 +195,77 @@ TEST_F(ChannelDialogTest, UntouchedFieldsKeepWhatTheRadioHolds) {
     Type(typed, 1053, "145.0063");
     typed.accept();
     EXPECT_EQ(Text("MCH.CH4.FreqRx"), "145.00500");
+}
+
+// A frequency or offset typed with a comma or a point is stored as
+// written; one that is no frequency keeps the window open with the field
+// focused and marked and the reason shown, and stores nothing at all.
+TEST_F(ChannelDialogTest, TypedFrequenciesTakeEitherDecimalMarkAndNothingElse) {
+    struct SCase {
+        int id;
+        const char* typed;
+        const char* stored;  // FreqRx or FreqOw afterwards; nullptr: refused
+        const char* reason;  // a part of the reason shown
+    };
+    const SCase cases[] = {
+        {1053, "146,52", "146.52000", ""},
+        {1053, "146.52", "146.52000", ""},
+        {1053, " 146,0125 ", "146.01250", ""},
+        {1066, "0,6", "0.60000", ""},
+        {1066, "", "0.00000", ""},
+        {1053, "146.5x", nullptr, "\u201c146.5x\u201d is not a frequency in MHz"},
+        {1053, "abc", nullptr, "is not a frequency"},
+        {1053, "1e3", nullptr, "is not a frequency"},
+        {1053, "146,5,2", nullptr, "is not a frequency"},
+        {1053, "-1", nullptr, "negative"},
+        {1053, "200", nullptr, "outside 0.00000 to 199.99000 MHz"},
+        {1066, "0.6.", nullptr, "is not a frequency"},
+        {1066, "100", nullptr, "outside 0.00000 to 99.99500 MHz"},
+    };
+    for (const SCase& c : cases) {
+        const std::string label = std::to_string(c.id) + " " + c.typed;
+        Program("MCH.CH4", "145.0", {{"FreqOw", "0.5"}});
+        const auto before = Leaves("MCH.CH4");
+        CZ5ChEditDlg dialog("MCH.CH4", kAreaMemory, false);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        auto* edit = Control<QLineEdit>(dialog, c.id);
+        edit->setText(QString::fromUtf8(c.typed));
+        Control<QPushButton>(dialog, 1)->click();
+        const auto* problem = dialog.findChild<QLabel*>(CZ5ChEditDlg::kProblemName);
+        ASSERT_NE(problem, nullptr);
+        if (c.stored != nullptr) {
+            EXPECT_EQ(dialog.result(), QDialog::Accepted) << label;
+            EXPECT_EQ(Text(c.id == 1053 ? "MCH.CH4.FreqRx" : "MCH.CH4.FreqOw"), c.stored) << label;
+            continue;
+        }
+        EXPECT_TRUE(dialog.isVisible()) << label;
+        EXPECT_NE(dialog.result(), QDialog::Accepted) << label;
+        EXPECT_EQ(Leaves("MCH.CH4"), before) << label;
+        EXPECT_EQ(QApplication::focusWidget(), edit) << label;
+        EXPECT_EQ(edit->selectedText(), QString::fromUtf8(c.typed)) << label;
+        EXPECT_TRUE(problem->isVisible()) << label;
+        EXPECT_TRUE(problem->text().contains(QString::fromUtf8(c.reason)))
+            << label << ": " << problem->text().toStdString();
+        // Typing again takes the reason away; a good text then closes.
+        QTest::keyClicks(edit, "99,5");
+        EXPECT_FALSE(problem->isVisible()) << label;
+        Control<QPushButton>(dialog, 1)->click();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted) << label;
+    }
+}
+
+// The offset of a channel that OK clears (no frequency) cannot be typed:
+// a text left in it does not stop OK and is not stored.
+TEST_F(ChannelDialogTest, AnOffsetThatCannotBeTypedDoesNotStopOk) {
+    Program("MCH.CH4", "145.0", {{"FreqOw", "0.5"}});
+    CZ5ChEditDlg dialog("MCH.CH4", kAreaMemory, false);
+    Control<QLineEdit>(dialog, 1066)->setText("junk");
+    Control<QLineEdit>(dialog, 1053)->setText("");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(Text("MCH.CH4.Clear"), "ON");
+    EXPECT_EQ(Text("MCH.CH4.FreqOw"), "0.50000");
 }
 
 TEST_F(ChannelDialogTest, AScramblerCodeOfZeroIsStoredAsOne) {
