@@ -1,7 +1,7 @@
 #include "ui/ListSheet.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -11,6 +11,7 @@
 
 #include "platform/SettingsStore.h"
 #include "ui/CommandIds.h"
+#include "ui/ListRowDelegate.h"
 #include "ui/ListSheetHost.h"
 #include "ui/ListSheetModel.h"
 
@@ -137,6 +138,31 @@ void CListSheet::Reset(int rows, int channelOffset, int columns) {
     m_resetting = false;
     m_currentColumn = std::clamp(m_currentColumn, 1, std::max(1, columnCount - 1));
     SelectRow(remembered >= 0 && remembered < GetItemCount() ? remembered : 0);
+}
+
+QWidget* CListSheet::OpenEditor() const {
+    return state() == QAbstractItemView::EditingState ? indexWidget(currentIndex()) : nullptr;
+}
+
+bool CListSheet::EditorHasFocus() const {
+    const QWidget* editor = OpenEditor();
+    const QWidget* focus = QApplication::focusWidget();
+    return editor != nullptr && focus != nullptr &&
+           (focus == editor || editor->isAncestorOf(focus));
+}
+
+bool CListSheet::CommitEditor() {
+    QWidget* editor = OpenEditor();
+    if (editor == nullptr) {
+        return true;
+    }
+    auto* rows = qobject_cast<CListRowDelegate*>(itemDelegateForIndex(currentIndex()));
+    if (rows != nullptr && !rows->TakesEditor(editor)) {
+        return false;
+    }
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    return true;
 }
 
 int CListSheet::GetChannelOffset() const {

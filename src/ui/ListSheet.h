@@ -21,7 +21,10 @@
 // Enter and a double-click on the row label open the row's editor
 // (EditItem). F2, a double-click on another cell, or a typed character edit
 // the cell in place when the model lets it edit (Qt::ItemIsEditable); F2 and
-// the double-click open EditItem for a cell that does not edit.
+// the double-click open EditItem for a cell that does not edit. While a cell
+// editor is open the keys are its own: Enter and Tab commit it, Esc drops
+// it, and no key of the grid (or of the window's commands, see the main
+// frame) acts on the rows. CommitEditor ends it from outside.
 //
 // The sheet does not own its host or the settings store; both must outlive
 // it. It owns its model.
@@ -89,6 +92,15 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     int SelectedRow() const;
     // Every selected row, in ascending order.
     std::vector<int> SelectedRows() const;
+
+    // The open cell editor, or nullptr.
+    QWidget* OpenEditor() const;
+    // Whether the keyboard focus is in the open cell editor.
+    bool EditorHasFocus() const;
+    // Commits and closes the open cell editor; true when none is open or its
+    // text was taken. A refused text (the delegate says why) leaves the
+    // editor open with the focus in it: false.
+    bool CommitEditor();
 
     int GetChannelOffset() const;
     // The column the Left and Right keys move; never 0 (the row label).
