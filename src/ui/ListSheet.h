@@ -71,9 +71,9 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     // "Program scan edge", "Call"), or the definition's title.
     virtual QString GetTitle() const;
 
-    // Remembers the selected row, re-makes the table with rows and columns
-    // (at most the definition's), then selects the remembered row if it
-    // still exists, else row 0.
+    // Remembers the selected rows, re-makes the table with rows and columns
+    // (at most the definition's), then selects the remembered rows that
+    // still exist (the current one stays current), else row 0.
     void Reset(int rows, int channelOffset, int columns);
     // Follows the announcements of the host's NodeChanges from now on (the
     // ones it had when the sheet was made, or new ones the host took since).
@@ -152,6 +152,7 @@ class CListSheet : public CListViewExs, public CCommandTarget {
   private:
     static bool StartsTyping(const QKeyEvent& event);
     void FollowChange(const SNodeChange& change);
+    void RestoreSelection(const std::vector<int>& rows, int current);
     void RepaintRow(int row);
     void RegisterEditCommands();
     void RunAndRefocus(void (CListSheet::*operation)());
