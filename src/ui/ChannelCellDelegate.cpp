@@ -74,47 +74,44 @@ void CChannelCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* mod
     if (auto* list = qobject_cast<QComboBox*>(editor)) {
         model->setData(index, list->currentText(), Qt::EditRole);
     } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
-        const QString refusal = RefusalOf(editor, index);
-        if (!refusal.isEmpty()) {
-            Tell(refusal);
-            return;
-        }
         model->setData(index, edit->text(), Qt::EditRole);
     }
-    if (m_told) {
-        Tell(QString());
-    }
 }
 
-QString CChannelCellDelegate::RefusalOf(QWidget* editor, const QModelIndex& index) const {
-    const CChannelTableModel* table = ChannelTable(index);
+QString CChannelCellDelegate::Check(QWidget* editor) {
+    const CChannelTableModel* table = ChannelTable(m_editing);
     const auto* edit = qobject_cast<QLineEdit*>(editor);
-    return table != nullptr && edit != nullptr ? table->RefusalOf(index, edit->text()) : QString();
-}
-
-void CChannelCellDelegate::Tell(const QString& reason) const {
-    m_told = !reason.isEmpty();
-    emit const_cast<CChannelCellDelegate*>(this)->Refused(reason);
+    const QString refusal =
+        table != nullptr && edit != nullptr ? table->RefusalOf(m_editing, edit->text()) : QString();
+    if (!refusal.isEmpty() || m_told) {
+        m_told = !refusal.isEmpty();
+        emit Refused(refusal);
+    }
+    return refusal;
 }
 
 bool CChannelCellDelegate::TakesEditor(QWidget* editor) {
-    const QString refusal = RefusalOf(editor, m_editing);
-    if (refusal.isEmpty()) {
+    if (Check(editor).isEmpty()) {
         return true;
     }
-    Tell(refusal);
     if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
         channelfields::MarkRefused(*edit);
     }
     return false;
 }
 
-// Enter and Tab commit only a text that the model takes.
+// Enter and Tab commit only a text that the model takes; an editor that
+// loses the focus is closed (storing nothing when refused) and says why.
 bool CChannelCellDelegate::eventFilter(QObject* object, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && object->isWidgetType() &&
-        CommitsEditor(*static_cast<QKeyEvent*>(event)) &&
-        !TakesEditor(static_cast<QWidget*>(object))) {
-        return true;
+    if (object->isWidgetType()) {
+        auto* editor = static_cast<QWidget*>(object);
+        if (event->type() == QEvent::KeyPress && CommitsEditor(*static_cast<QKeyEvent*>(event)) &&
+            !TakesEditor(editor)) {
+            return true;
+        }
+        if (event->type() == QEvent::FocusOut) {
+            Check(editor);
+        }
     }
     return CListRowDelegate::eventFilter(object, event);
 }

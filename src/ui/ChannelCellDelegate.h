@@ -32,11 +32,12 @@ class CChannelCellDelegate : public CListRowDelegate {
     bool eventFilter(QObject* object, QEvent* event) override;
 
   private:
-    QString RefusalOf(QWidget* editor, const QModelIndex& index) const;
-    void Tell(const QString& reason) const;
+    // Why the model refuses the text of the editor, told (and a reason told
+    // before taken back once the text is taken); "" when it takes it.
+    QString Check(QWidget* editor);
 
     // The cell of the editor made last (one cell edits at a time).
     mutable QPersistentModelIndex m_editing;
     // A refusal is shown in the status bar.
-    mutable bool m_told = false;
+    bool m_told = false;
 };

@@ -373,6 +373,9 @@ TEST_F(ChannelCellEditTest, Screenshots) {
     ASSERT_NE(frequency, nullptr);
     TypeKeys(frequency, "146.0");
     EXPECT_TRUE(sheet->grab().save(directory + "/cell_edit_frequency.png"));
+    TypeKeys(frequency, "x");
+    QTest::keyClick(frequency, Qt::Key_Return);
+    EXPECT_TRUE(sheet->grab().save(directory + "/cell_edit_frequency_refused.png"));
     QTest::keyClick(frequency, Qt::Key_Escape);
 }
 

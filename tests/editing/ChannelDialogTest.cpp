@@ -370,6 +370,10 @@ TEST_F(ChannelDialogTest, Screenshots) {
     CZ5ChEditDlg edit("MCH.CH12", kAreaMemory, true);
     edit.show();
     EXPECT_NE(Saved(directory, edit, "channel_edit_dialog"), "");
+    Control<QLineEdit>(edit, 1053)->setText(QStringLiteral("146.5x"));
+    Control<QPushButton>(edit, 1)->click();
+    QApplication::processEvents();
+    EXPECT_NE(Saved(directory, edit, "channel_edit_dialog_refused"), "");
     SetNodeText(Node("MCH.CH13"), "Clear", "ON");
     CZ5ChEditDlg cleared("MCH.CH13", kAreaMemory, false);
     cleared.show();

@@ -132,9 +132,10 @@ class EditorKeysTest : public EditingTest {
     }
 
     // Presses every key sequence of command id where the focus is.
-    static void PressKeysOf(const SCommandDef& command) {
+    void PressKeysOf(const SCommandDef& command) {
         for (const QString& keys : QString::fromLatin1(command.keys).split(u';')) {
-            QTest::keySequence(QApplication::focusWidget(), QKeySequence(keys));
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keySequence(focus != nullptr ? focus : frame.get(), QKeySequence(keys));
             QApplication::processEvents();
         }
     }
@@ -263,6 +264,10 @@ TEST_F(EditorKeysTest, ARefusedFrequencyStopsTheCommand) {
         EXPECT_EQ(line->selectedText(), "146.5x") << id;
         EXPECT_TRUE(frame->statusBar()->currentMessage().contains("is not a frequency")) << id;
         EXPECT_EQ(MemoryTexts(), before) << id;
+        if (id == Cmd::NextPane) {
+            EXPECT_TRUE(frame->grab().save(QStringLiteral(CPZ5_SCREENSHOT_DIR) +
+                                           "/cell_edit_refused_window.png"));
+        }
         QTest::keyClick(line, Qt::Key_Escape);
     }
 }
