@@ -246,60 +246,37 @@ TEST_F(ChannelCellEditTest, OnlyACommittedChangeReachesTheDocument) {
 // nothing, whatever its length or characters, and a committed editor that
 // loses the focus with such a text stores nothing either.
 TEST_F(ChannelCellEditTest, TypedFrequenciesTakeEitherDecimalMarkAndNothingElse) {
-    struct SCase {
-        int column;
-        QString text;
-        const char* stored;  // the leaf's text afterwards; nullptr: refused
-        const char* reason;  // a part of the reason
-    };
     const QString longJunk = QStringLiteral("146.52") + QString(5000, QLatin1Char('9')) + "x";
-    const SCase cases[] = {
-        {1, "146,52", "146.52000", ""},
-        {1, "146.52", "146.52000", ""},
-        {1, " +146,0125\t", "146.01250", ""},
-        {1, ",5", "0.50000", ""},
-        {1, "0000146,52", "146.52000", ""},
-        {4, "0,6", "0.60000", ""},
-        {4, "5,00625", "5.00500", ""},  // moved down to the raster, as ever
-        {1, "146.5x", nullptr, "is not a frequency"},
-        {1, "146,52 MHz", nullptr, "is not a frequency"},
-        {1, "1e3", nullptr, "is not a frequency"},
-        {1, "1.234,5", nullptr, "is not a frequency"},
-        {1, "abc", nullptr, "is not a frequency"},
-        {1, "\u0661\u0664\u0666", nullptr, "is not a frequency"},
-        {1, "-146", nullptr, "negative"},
-        {1, ",", nullptr, "no digits"},
-        {1, "250", nullptr, "outside 0.00000 to 199.99000 MHz"},
-        {4, "120", nullptr, "outside 0.00000 to 99.99500 MHz"},
-        {1, longJunk, nullptr, "\u2026\u201d is not a frequency"},
-    };
-    for (const SCase& c : cases) {
-        const std::string label = std::to_string(c.column) + " " + c.text.left(40).toStdString();
+    std::vector<STypedFrequencyCase> cases(std::begin(kTypedFrequencies),
+                                           std::end(kTypedFrequencies));
+    cases.push_back({false, nullptr, nullptr, "\u2026\u201d is not a frequency"});
+    for (const STypedFrequencyCase& c : cases) {
+        const QString typed = c.typed != nullptr ? QString::fromUtf8(c.typed) : longJunk;
+        const int column = c.offset ? 4 : 1;
+        const std::string label = std::to_string(column) + " " + typed.left(40).toStdString();
         ProgramBase();
         const auto before = Leaves(kPath);
         host.ui.m_statusTexts.clear();
-        auto* editor = qobject_cast<QLineEdit*>(OpenEditor(kRow, c.column));
+        auto* editor = qobject_cast<QLineEdit*>(OpenEditor(kRow, column));
         ASSERT_NE(editor, nullptr) << label;
-        editor->setText(c.text);
+        editor->setText(typed);
         QTest::keyClick(editor, Qt::Key_Return);
         QApplication::processEvents();
-        const std::string leaf = kPath + (c.column == 1 ? ".FreqRx" : ".FreqOw");
         if (c.stored != nullptr) {
-            EXPECT_EQ(Editor(kRow, c.column), nullptr) << label;
-            EXPECT_EQ(Text(leaf), c.stored) << label;
+            EXPECT_EQ(Editor(kRow, column), nullptr) << label;
+            EXPECT_EQ(Text(kPath + (c.offset ? ".FreqOw" : ".FreqRx")), c.stored) << label;
             continue;
         }
         EXPECT_EQ(Leaves(kPath), before) << label;
-        ASSERT_EQ(Editor(kRow, c.column), editor) << label;
+        ASSERT_EQ(Editor(kRow, column), editor) << label;
         ASSERT_FALSE(host.ui.m_statusTexts.empty()) << label;
-        EXPECT_NE(host.ui.m_statusTexts.back().find(QString(c.reason).toStdString()),
-                  std::string::npos)
+        EXPECT_NE(host.ui.m_statusTexts.back().find(c.reason), std::string::npos)
             << label << ": " << host.ui.m_statusTexts.back();
         EXPECT_LT(host.ui.m_statusTexts.back().size(), 200U) << label;
         // The focus goes elsewhere: the editor closes, nothing is stored.
         sheet->setFocus();
         QApplication::processEvents();
-        EXPECT_EQ(Editor(kRow, c.column), nullptr) << label;
+        EXPECT_EQ(Editor(kRow, column), nullptr) << label;
         EXPECT_EQ(Leaves(kPath), before) << label;
     }
 }

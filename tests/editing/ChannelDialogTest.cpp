@@ -201,42 +201,25 @@ TEST_F(ChannelDialogTest, UntouchedFieldsKeepWhatTheRadioHolds) {
 // written; one that is no frequency keeps the window open with the field
 // focused and marked and the reason shown, and stores nothing at all.
 TEST_F(ChannelDialogTest, TypedFrequenciesTakeEitherDecimalMarkAndNothingElse) {
-    struct SCase {
-        int id;
-        const char* typed;
-        const char* stored;  // FreqRx or FreqOw afterwards; nullptr: refused
-        const char* reason;  // a part of the reason shown
-    };
-    const SCase cases[] = {
-        {1053, "146,52", "146.52000", ""},
-        {1053, "146.52", "146.52000", ""},
-        {1053, " 146,0125 ", "146.01250", ""},
-        {1066, "0,6", "0.60000", ""},
-        {1066, "", "0.00000", ""},
-        {1053, "146.5x", nullptr, "\u201c146.5x\u201d is not a frequency in MHz"},
-        {1053, "abc", nullptr, "is not a frequency"},
-        {1053, "1e3", nullptr, "is not a frequency"},
-        {1053, "146,5,2", nullptr, "is not a frequency"},
-        {1053, "-1", nullptr, "negative"},
-        {1053, "200", nullptr, "outside 0.00000 to 199.99000 MHz"},
-        {1066, "0.6.", nullptr, "is not a frequency"},
-        {1066, "100", nullptr, "outside 0.00000 to 99.99500 MHz"},
-    };
-    for (const SCase& c : cases) {
-        const std::string label = std::to_string(c.id) + " " + c.typed;
+    std::vector<STypedFrequencyCase> cases(std::begin(kTypedFrequencies),
+                                           std::end(kTypedFrequencies));
+    cases.push_back({true, "", "0.00000", ""});  // no offset
+    for (const STypedFrequencyCase& c : cases) {
+        const int id = c.offset ? 1066 : 1053;
+        const std::string label = std::to_string(id) + " " + c.typed;
         Program("MCH.CH4", "145.0", {{"FreqOw", "0.5"}});
         const auto before = Leaves("MCH.CH4");
         CZ5ChEditDlg dialog("MCH.CH4", kAreaMemory, false);
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-        auto* edit = Control<QLineEdit>(dialog, c.id);
+        auto* edit = Control<QLineEdit>(dialog, id);
         edit->setText(QString::fromUtf8(c.typed));
         Control<QPushButton>(dialog, 1)->click();
         const auto* problem = dialog.findChild<QLabel*>(CZ5ChEditDlg::kProblemName);
         ASSERT_NE(problem, nullptr);
         if (c.stored != nullptr) {
             EXPECT_EQ(dialog.result(), QDialog::Accepted) << label;
-            EXPECT_EQ(Text(c.id == 1053 ? "MCH.CH4.FreqRx" : "MCH.CH4.FreqOw"), c.stored) << label;
+            EXPECT_EQ(Text(c.offset ? "MCH.CH4.FreqOw" : "MCH.CH4.FreqRx"), c.stored) << label;
             continue;
         }
         EXPECT_TRUE(dialog.isVisible()) << label;
