@@ -47,8 +47,8 @@ void StoreTypedName(CNode* channel, const QString& typed);
 // may not hold are taken out as the user types.
 void SetUpNameEdit(QLineEdit& edit);
 
-// The reason of a refused text shown in an editor: marked, with the focus
-// in it, so that typing replaces it.
+// Puts the focus into edit and marks its text, so that what is typed next
+// replaces a text that was refused.
 void MarkRefused(QLineEdit& edit);
 
 }  // namespace channelfields

@@ -5,9 +5,9 @@
 // Shift+Enter and Shift+F3 the one before, wrapping around the end; Escape
 // closes the bar and gives the grid the keyboard. Tab goes round the bar's
 // controls. While the bar has the keyboard, the window's commands that act
-// on the rows leave its keys to it (see the main frame). A match is selected and
-// scrolled into view in the grid the sheet source answers (the shown one);
-// when nothing matches the bar says so and the selection stays.
+// on the rows leave its keys to it (see the main frame). A match is
+// selected and scrolled into view in the grid the sheet source answers (the
+// shown one); when nothing matches the bar says so and the selection stays.
 #pragma once
 
 #include <QWidget>

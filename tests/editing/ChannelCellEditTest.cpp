@@ -3,13 +3,18 @@
 // nothing, a cleared channel becomes a fresh channel in use, and the row
 // label still opens the dialog.
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <array>
 #include <functional>
+#include <random>
 
 #include "EditingTestSupport.h"
+#include "model/FreqNode.h"
+#include "model/TypedFrequency.h"
 #include "ui/ChannelTableModel.h"
 #include "ui/Z5ChEditDlg.h"
 #include "ui/Z5ChListSheet.h"
@@ -278,6 +283,60 @@ TEST_F(ChannelCellEditTest, TypedFrequenciesTakeEitherDecimalMarkAndNothingElse)
         QApplication::processEvents();
         EXPECT_EQ(Editor(kRow, column), nullptr) << label;
         EXPECT_EQ(Leaves(kPath), before) << label;
+    }
+}
+
+// Texts of any length and any characters pasted into the frequency, offset
+// and name cells: a frequency is stored only when the whole text reads as one in
+// range (never the number a text starts with), a name only as the
+// characters a name may hold, in upper case.
+TEST_F(ChannelCellEditTest, RandomTextsStoreOnlyWhatTheySay) {
+    const QString alphabet = QStringLiteral("0123456789.,+- \teExMHz\u00e9\u0661\u2009/#");
+    std::mt19937 random(24);
+    const auto randomText = [&] {
+        const int length = random() % 10 == 0 ? 300 : static_cast<int>(random() % 14);
+        QString text;
+        for (int i = 0; i < length; ++i) {
+            text += alphabet[static_cast<qsizetype>(random() % alphabet.size())];
+        }
+        return text;
+    };
+    for (int round = 0; round < 150; ++round) {
+        const int column = std::array{1, 4, 5}[round % 3];
+        const QString text = randomText();
+        const std::string label = std::to_string(column) + " \"" + text.toStdString() + "\"";
+        ProgramBase();
+        const auto before = Leaves(kPath);
+        auto* editor = qobject_cast<QLineEdit*>(OpenEditor(kRow, column));
+        ASSERT_NE(editor, nullptr) << label;
+        QApplication::clipboard()->setText(text);
+        editor->selectAll();
+        editor->paste();
+        QTest::keyClick(editor, Qt::Key_Return);
+        sheet->setFocus();
+        QApplication::processEvents();
+        const auto after = Leaves(kPath);
+        if (column == 5) {
+            for (const QChar c : QString::fromStdString(after.at("Name"))) {
+                EXPECT_TRUE(c.isDigit() || c.isUpper() ||
+                            QStringLiteral(" +-*/=_<>():").contains(c))
+                    << label;
+            }
+            continue;
+        }
+        const char* leaf = column == 1 ? "FreqRx" : "FreqOw";
+        const auto canonical = TypedFrequency::Canonical(text.toStdString());
+        if (after != before) {
+            ASSERT_TRUE(canonical.has_value() && !canonical->empty()) << label;
+            CNode* scratch = Node("MCH.CH90");
+            SetNodeFreq(scratch, leaf, *canonical);
+            EXPECT_EQ(after.at(leaf), GetNodeText(scratch, leaf)) << label;
+        } else if (canonical.has_value() && !canonical->empty()) {
+            // Refused only when out of range, or unchanged.
+            const auto* node = dynamic_cast<const CFreqNode*>(Node(kPath + "." + leaf));
+            const std::int32_t hertz = node->ParseFrequency(*canonical);
+            EXPECT_TRUE(!node->IsValid(hertz) || hertz == node->GetValue()) << label;
+        }
     }
 }
 
