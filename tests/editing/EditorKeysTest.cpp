@@ -183,37 +183,6 @@ TEST_F(EditorKeysTest, TheRowCommandsKeysAreTheEditorsOwnAndTheOthersCommitFirst
     }
 }
 
-// The editor's own keys do their own work: Delete, Ctrl+Z and the
-// clipboard keys edit the text, Insert and Delete do nothing in a list.
-TEST_F(EditorKeysTest, TheEditorsUseTheirKeys) {
-    OpenWithInput(kEditors[0]);
-    auto* name = qobject_cast<QLineEdit*>(Sheet().OpenEditor());
-    ASSERT_NE(name, nullptr);
-    QTest::keyClick(name, Qt::Key_Insert);
-    EXPECT_EQ(name->text(), "NEW");
-    QTest::keySequence(name, QKeySequence(QStringLiteral("Ctrl+Z")));
-    EXPECT_EQ(name->text(), "OLD") << "the editor's own undo";
-    QTest::keySequence(name, QKeySequence(QStringLiteral("Ctrl+A")));
-    QTest::keyClick(name, Qt::Key_Delete);
-    EXPECT_EQ(name->text(), "");
-    QTest::keyClicks(name, "ab");
-    QTest::keyClick(name, Qt::Key_Return);
-    QApplication::processEvents();
-    EXPECT_EQ(Text(path + ".Name"), "AB");
-    EXPECT_TRUE(routed.empty());
-
-    OpenWithInput(kEditors[2]);
-    auto* list = qobject_cast<QComboBox*>(Sheet().OpenEditor());
-    ASSERT_NE(list, nullptr);
-    for (const Qt::Key key : {Qt::Key_Delete, Qt::Key_Insert}) {
-        QTest::keyClick(list, key);
-    }
-    EXPECT_EQ(list->currentText(), "-Dup");
-    EXPECT_EQ(dialogs, 0);
-    QTest::keyClick(list, Qt::Key_Escape);
-    EXPECT_EQ(MemoryTexts(), before);
-}
-
 // Chosen from the menu (or the toolbar), every command that is enabled
 // commits the editor before it acts; one that is not does nothing.
 TEST_F(EditorKeysTest, MenuCommandsCommitTheEditorFirst) {
