@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
@@ -122,9 +123,44 @@ QAction* CCloneSoftMainFrm::Action(int id) const {
 }
 
 bool CCloneSoftMainFrm::RunCommand(int id) {
-    const bool ran = m_router.Route(id);
+    const bool ran = (!m_router.Query(id).enabled || CommitOpenEditor()) && m_router.Route(id);
     UpdateCommands();
     return ran;
+}
+
+bool CCloneSoftMainFrm::FocusKeepsKeysOf(int) const {
+    return false;
+}
+
+bool CCloneSoftMainFrm::CommitOpenEditor() {
+    return true;
+}
+
+// The command whose keys these are, or 0.
+int CCloneSoftMainFrm::CommandOfKeys(const QKeyEvent& key) const {
+    const QKeySequence pressed(
+        QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, static_cast<Qt::Key>(key.key())));
+    for (const auto& [id, action] : m_actions) {
+        if (action->shortcuts().contains(pressed)) {
+            return id;
+        }
+    }
+    return 0;
+}
+
+// A key that a window command has is offered to the focused widget first
+// (ShortcutOverride); what no widget took reaches this window, which keeps
+// the keys that the focus keeps from their command.
+bool CCloneSoftMainFrm::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const int id = CommandOfKeys(*key);
+        if (id != 0 && FocusKeepsKeysOf(id)) {
+            key->accept();
+            return true;
+        }
+    }
+    return QMainWindow::event(event);
 }
 
 void CCloneSoftMainFrm::UpdateCommands() {

@@ -6,6 +6,8 @@
 // the router (shown list -> document commands -> this frame -> application);
 // the router also decides whether each command is enabled and checked: the
 // frame asks it before a menu opens and on a short timer for the toolbar.
+// While an editor of the data is open, the keys it keeps (FocusKeepsKeysOf)
+// are its own, and any other command commits it first.
 //
 // The settings store and the targets handed in are not owned and must
 // outlive the frame.
@@ -26,6 +28,7 @@
 
 class CCloneStatusBar;
 class CSettingsStore;
+class QKeyEvent;
 class QMenu;
 class QTimer;
 class QToolBar;
@@ -60,7 +63,9 @@ class CCloneSoftMainFrm : public QMainWindow, public CCommandTarget {
     QAction* Action(int id) const;
     // Asks the router about every command and updates the actions.
     void UpdateCommands();
-    // Runs command id through the router; false when it was not run.
+    // Runs command id through the router; false when it was not run. An
+    // open editor of the data is committed first (CommitOpenEditor); when
+    // it refuses its text, the command does not run.
     bool RunCommand(int id);
 
     // The COM Port menu's items with the devices they stand for now.
@@ -98,6 +103,13 @@ class CCloneSoftMainFrm : public QMainWindow, public CCommandTarget {
     virtual int PaneHeight() const { return 0; }
     // Focus moves between the panes (F6, Shift+F6).
     virtual void FocusNextPane(bool forward);
+    // Whether the widget with the keyboard focus keeps the keys of command
+    // id as its own (a cell editor keeps the row commands' keys): they reach
+    // it and the command does not run. The base: never.
+    virtual bool FocusKeepsKeysOf(int id) const;
+    // Commits an editor of the data that is open; false when it refuses its
+    // text (and stays open). The base has none: true.
+    virtual bool CommitOpenEditor();
 
     const SWindowPlacement& StoredPlacement() const { return m_placement; }
     // Without a stored place: the window opens with the size wanted (cut to
@@ -105,6 +117,7 @@ class CCloneSoftMainFrm : public QMainWindow, public CCommandTarget {
     void PlaceFirstStart(const QSize& wanted, int treeWidth);
     CSettingsStore& Settings() const { return m_settings; }
 
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -123,6 +136,7 @@ class CCloneSoftMainFrm : public QMainWindow, public CCommandTarget {
     void SaveBarState();
     int ShowCommand() const;
     void ShowTitle();
+    int CommandOfKeys(const QKeyEvent& key) const;
 
     CSettingsStore& m_settings;
     SWindowPlacement m_placement;

@@ -1,5 +1,6 @@
 #include "app/CommandTable.h"
 
+#include <algorithm>
 #include <array>
 
 #include "ui/CommandIds.h"
@@ -155,6 +156,12 @@ const SCommandDef* CCommandTable::Find(int id) {
         }
     }
     return nullptr;
+}
+
+bool CCommandTable::IsRowCommand(int id) {
+    const bool inEditMenu =
+        std::find(std::begin(kEditMenu), std::end(kEditMenu), id) != std::end(kEditMenu);
+    return id != 0 && (id == EditCut || inEditMenu);
 }
 
 std::span<const SMenuDef> CCommandTable::MenuBar() {

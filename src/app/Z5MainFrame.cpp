@@ -1,5 +1,6 @@
 #include "app/Z5MainFrame.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
@@ -9,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/CloneStatusBar.h"
+#include "app/CommandTable.h"
 #include "app/WindowPlacement.h"
 #include "app/Z5ListFrame.h"
 #include "app/Z5TreeView.h"
@@ -177,6 +179,22 @@ void CZ5MainFrame::FocusNextPane(bool) {
     } else {
         FocusTree();
     }
+}
+
+bool CZ5MainFrame::FocusKeepsKeysOf(int id) const {
+    if (!CCommandTable::IsRowCommand(id)) {
+        return false;
+    }
+    if (m_findBar->isAncestorOf(QApplication::focusWidget())) {
+        return id != Cmd::EditFind && id != Cmd::EditFindNext && id != Cmd::EditFindPrevious;
+    }
+    const CListSheet* list = ShownList();
+    return list != nullptr && list->EditorHasFocus();
+}
+
+bool CZ5MainFrame::CommitOpenEditor() {
+    CListSheet* list = ShownList();
+    return list == nullptr || list->CommitEditor();
 }
 
 void CZ5MainFrame::ShowContextMenu(int, const QPoint& globalPos) {

@@ -87,6 +87,12 @@ class CZ5MainFrame : public CCloneSoftMainFrm, public CListSheetHost {
     int TreePaneWidth() const override;
     int PaneHeight() const override;
     void FocusNextPane(bool forward) override;
+    // A cell editor of the shown grid keeps the keys of every row command;
+    // the find bar those of the row commands other than the find commands,
+    // which act on it.
+    bool FocusKeepsKeysOf(int id) const override;
+    // The shown grid's cell editor.
+    bool CommitOpenEditor() override;
     void showEvent(QShowEvent* event) override;
 
   private:

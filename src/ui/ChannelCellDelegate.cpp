@@ -1,6 +1,7 @@
 #include "ui/ChannelCellDelegate.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include "ui/ChannelFields.h"
@@ -10,6 +11,19 @@ namespace {
 
 const CChannelTableModel* ChannelTable(const QModelIndex& index) {
     return qobject_cast<const CChannelTableModel*>(index.model());
+}
+
+// The keys with which an editor commits its text.
+bool CommitsEditor(const QKeyEvent& key) {
+    switch (key.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace
@@ -22,6 +36,7 @@ QWidget* CChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionV
     if (table == nullptr) {
         return nullptr;
     }
+    m_editing = index;
     switch (CChannelTableModel::CellEditor(index.column())) {
         case CChannelTableModel::ECellEditor::Frequency: {
             auto* edit = new QLineEdit(parent);
@@ -61,4 +76,42 @@ void CChannelCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* mod
     } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
         model->setData(index, edit->text(), Qt::EditRole);
     }
+}
+
+QString CChannelCellDelegate::Check(QWidget* editor) {
+    const CChannelTableModel* table = ChannelTable(m_editing);
+    const auto* edit = qobject_cast<QLineEdit*>(editor);
+    const QString refusal =
+        table != nullptr && edit != nullptr ? table->RefusalOf(m_editing, edit->text()) : QString();
+    if (!refusal.isEmpty() || m_told) {
+        m_told = !refusal.isEmpty();
+        emit Refused(refusal);
+    }
+    return refusal;
+}
+
+bool CChannelCellDelegate::TakesEditor(QWidget* editor) {
+    if (Check(editor).isEmpty()) {
+        return true;
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+        channelfields::MarkRefused(*edit);
+    }
+    return false;
+}
+
+// Enter and Tab commit only a text that the model takes; an editor that
+// loses the focus is closed (storing nothing when refused) and says why.
+bool CChannelCellDelegate::eventFilter(QObject* object, QEvent* event) {
+    if (object->isWidgetType()) {
+        auto* editor = static_cast<QWidget*>(object);
+        if (event->type() == QEvent::KeyPress && CommitsEditor(*static_cast<QKeyEvent*>(event)) &&
+            !TakesEditor(editor)) {
+            return true;
+        }
+        if (event->type() == QEvent::FocusOut) {
+            Check(editor);
+        }
+    }
+    return CListRowDelegate::eventFilter(object, event);
 }

@@ -5,7 +5,14 @@
 // for every other column. The editor starts with the model's Qt::EditRole
 // text and gives its text back with setData; the model decides what it
 // stores.
+//
+// A text the model refuses (a frequency that is no frequency,
+// CChannelTableModel::RefusalOf) is not committed: Enter and Tab leave the
+// editor open with its text marked and say why (Refused); an editor closed
+// otherwise (the focus went elsewhere) stores nothing and says why too.
 #pragma once
+
+#include <QPersistentModelIndex>
 
 #include "ui/ListRowDelegate.h"
 
@@ -19,4 +26,18 @@ class CChannelCellDelegate : public CListRowDelegate {
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
+    bool TakesEditor(QWidget* editor) override;
+
+  protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+  private:
+    // Why the model refuses the text of the editor, told (and a reason told
+    // before taken back once the text is taken); "" when it takes it.
+    QString Check(QWidget* editor);
+
+    // The cell of the editor made last (one cell edits at a time).
+    mutable QPersistentModelIndex m_editing;
+    // A refusal is shown in the status bar.
+    bool m_told = false;
 };

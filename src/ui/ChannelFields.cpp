@@ -1,11 +1,14 @@
 #include "ui/ChannelFields.h"
 
 #include <QLineEdit>
+#include <optional>
+#include <utility>
 
 #include "model/FreqNode.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/TextFilter.h"
+#include "model/TypedFrequency.h"
 #include "model/Z5ChannelRules.h"
 #include "model/Z5MemoryMap.h"
 #include "ui/LineEditFilter.h"
@@ -14,35 +17,61 @@ namespace channelfields {
 
 namespace {
 
-// Whether text starts with a number of megahertz (after spaces, tabs and a
-// "+"), as the frequency leaves read it; without one they read 0.
-bool StartsWithNumber(const QString& text) {
-    qsizetype at = 0;
-    while (at < text.size() && (text[at] == u' ' || text[at] == u'\t')) {
-        ++at;
-    }
-    if (at < text.size() && text[at] == u'+') {
-        ++at;
-    }
-    if (at < text.size() && text[at] == u'.') {
-        ++at;
-    }
-    return at < text.size() && text[at].isDigit();
+// A typed text as a reason quotes it: a long one is cut, so that the
+// reason still fits a status bar.
+QString Quoted(const QString& typed) {
+    constexpr qsizetype kShown = 24;
+    const QString shown =
+        typed.size() > kShown ? typed.left(kShown) + QStringLiteral("\u2026") : typed;
+    return QStringLiteral("\u201c%1\u201d").arg(shown);
+}
+
+QString Megahertz(std::int32_t hertz) {
+    return QString::number(static_cast<double>(hertz) / CFreqNode::kScale, 'f', 5);
+}
+
+STypedFrequency Refused(QString reason) {
+    return {false, {}, 0, std::move(reason)};
 }
 
 }  // namespace
 
-bool IsFrequencyAccepted(const CNode* channel, const char* leaf, const QString& text) {
+STypedFrequency ReadTypedFrequency(const CNode* channel, const char* leaf, const QString& typed,
+                                   bool blankTaken) {
     const auto* node =
         channel != nullptr ? dynamic_cast<const CFreqNode*>(channel->GetChild(leaf)) : nullptr;
-    return node != nullptr && StartsWithNumber(text) &&
-           node->IsValid(node->ParseFrequency(text.toStdString()));
+    if (node == nullptr) {
+        return Refused(QStringLiteral("This channel has no such frequency."));
+    }
+    std::string why;
+    const std::optional<std::string> canonical =
+        TypedFrequency::Canonical(typed.toStdString(), &why);
+    if (!canonical) {
+        return Refused(Quoted(typed) + QLatin1Char(' ') + QString::fromStdString(why) +
+                       QLatin1Char('.'));
+    }
+    if (canonical->empty()) {
+        return blankTaken ? STypedFrequency{true, {}, 0, {}}
+                          : Refused(QStringLiteral("Type a frequency in MHz, such as 146.52."));
+    }
+    if (!node->IsValid(node->ParseFrequency(*canonical))) {
+        return Refused(Quoted(typed) +
+                       QStringLiteral(" lies outside %1 to %2 MHz.")
+                           .arg(Megahertz(node->GetMinimum()), Megahertz(node->GetMaximum())));
+    }
+    return {true, *canonical, node->CFreqNode::ParseFrequency(*canonical), {}};
 }
 
-void StoreTypedFrequency(CNode* channel, const char* leaf, const QString& typed,
+bool ChangesLoaded(const CNode* channel, const char* leaf, const STypedFrequency& typed,
+                   const QString& loaded) {
+    const STypedFrequency before = ReadTypedFrequency(channel, leaf, loaded, false);
+    return loaded.isEmpty() || !before.accepted || before.hertz != typed.hertz;
+}
+
+void StoreTypedFrequency(CNode* channel, const char* leaf, const STypedFrequency& typed,
                          const QString& loaded) {
-    if (typed != loaded || loaded.isEmpty()) {
-        SetNodeFreq(channel, leaf, typed.toStdString());
+    if (typed.accepted && ChangesLoaded(channel, leaf, typed, loaded)) {
+        SetNodeFreq(channel, leaf, typed.text);
     }
 }
 
@@ -54,6 +83,11 @@ void SetUpNameEdit(QLineEdit& edit) {
     edit.setMaxLength(static_cast<int>(z5channel::kNameLength));
     QObject::connect(&edit, &QLineEdit::textEdited, &edit,
                      [&edit] { FilterLineEdit(edit, z5channel::kNameCharacters); });
+}
+
+void MarkRefused(QLineEdit& edit) {
+    edit.setFocus(Qt::OtherFocusReason);
+    edit.selectAll();
 }
 
 }  // namespace channelfields

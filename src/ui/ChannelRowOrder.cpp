@@ -1,7 +1,6 @@
 #include "ui/ChannelRowOrder.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QItemSelectionModel>
 #include <algorithm>
 #include <string>
@@ -111,14 +110,10 @@ bool CChannelRowOrder::Move(CListSheet& sheet, CListSheetHost& host, const std::
     return true;
 }
 
-// Not while a cell is edited: its editor keeps its keys (Alt+Down opens a
-// list).
 bool CChannelRowOrder::CanStep(const CListSheet& sheet, int step) {
     const CChannelTableModel* table = ReorderableTable(sheet);
     const std::vector<int> rows = sheet.SelectedRows();
-    const QWidget* focus = QApplication::focusWidget();
-    if (table == nullptr || rows.empty() ||
-        (focus != nullptr && sheet.viewport()->isAncestorOf(focus))) {
+    if (table == nullptr || rows.empty()) {
         return false;
     }
     return step < 0 ? rows.front() > 0 : rows.back() < table->rowCount() - 1;

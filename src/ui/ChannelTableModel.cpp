@@ -281,7 +281,7 @@ bool CChannelTableModel::AcceptsCell(const CNode& channel, int column, const QSt
     const char* leaf = kCellEdits[static_cast<size_t>(column)].leaf;
     switch (CellEditor(column)) {
         case ECellEditor::Frequency:
-            return channelfields::IsFrequencyAccepted(&channel, leaf, text);
+            return channelfields::ReadTypedFrequency(&channel, leaf, text, false).accepted;
         case ECellEditor::Name:
             return true;
         case ECellEditor::List:
@@ -290,6 +290,28 @@ bool CChannelTableModel::AcceptsCell(const CNode& channel, int column, const QSt
             break;
     }
     return false;
+}
+
+// A frequency is unchanged when it reads as the same value ("145,5" for
+// "145.50000"); other cells when they hold the same text.
+bool CChannelTableModel::IsUnchanged(const CNode& channel, int column, const QString& text,
+                                     const QString& loaded) const {
+    if (CellEditor(column) != ECellEditor::Frequency) {
+        return text == loaded;
+    }
+    const char* leaf = kCellEdits[static_cast<size_t>(column)].leaf;
+    return !channelfields::ChangesLoaded(
+        &channel, leaf, channelfields::ReadTypedFrequency(&channel, leaf, text, false), loaded);
+}
+
+QString CChannelTableModel::RefusalOf(const QModelIndex& index, const QString& text) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid) ||
+        !IsCellEditable(index.row(), index.column()) ||
+        CellEditor(index.column()) != ECellEditor::Frequency) {
+        return QString();
+    }
+    const char* leaf = kCellEdits[static_cast<size_t>(index.column())].leaf;
+    return channelfields::ReadTypedFrequency(ChannelNode(index.row()), leaf, text, false).reason;
 }
 
 QVariant CChannelTableModel::data(const QModelIndex& index, int role) const {
@@ -316,7 +338,7 @@ bool CChannelTableModel::setData(const QModelIndex& index, const QVariant& value
     }
     const bool cleared = ShowsCleared(&channel);
     const QString loaded = cleared ? QString() : EditText(row, column);
-    if (!cleared && text == loaded) {
+    if (!cleared && IsUnchanged(channel, column, text, loaded)) {
         return true;
     }
     if (cleared) {
@@ -325,7 +347,8 @@ bool CChannelTableModel::setData(const QModelIndex& index, const QVariant& value
     }
     const char* leaf = kCellEdits[static_cast<size_t>(column)].leaf;
     if (CellEditor(column) == ECellEditor::Frequency) {
-        channelfields::StoreTypedFrequency(&channel, leaf, text, loaded);
+        channelfields::StoreTypedFrequency(
+            &channel, leaf, channelfields::ReadTypedFrequency(&channel, leaf, text, false), loaded);
     } else if (CellEditor(column) == ECellEditor::Name) {
         channelfields::StoreTypedName(&channel, text);
     } else if (column == kDtcsColumn) {

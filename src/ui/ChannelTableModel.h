@@ -7,15 +7,16 @@
 // column shows only when the radio has the scrambler unit.
 //
 // Cells edit in place (flags, data with Qt::EditRole, setData): the
-// frequency and offset as text, the name (filtered, upper case), and every
-// other column as a list of the texts the cell may show: the leaf's choices
-// in the memory map; "DTCS" the codes with either polarity ("023N",
-// "023i"); "Scrambler" "OFF" and the codes. The row label does not edit; on
-// a cleared channel only the frequency does (the call channel: every cell),
-// and a commit first makes it a fresh channel in use. "Skip" edits only on
-// memory channels. A text the cell does not take (a frequency out of range,
-// a text not in the list) changes nothing. A stored edit is told by
-// ChannelEdited; telling the document is the sheet's part.
+// frequency and offset as text (digits with a decimal point or comma;
+// anything else is refused, with a reason: RefusalOf), the name (filtered,
+// upper case), and every other column as a list of the texts the cell may
+// show: the leaf's choices in the memory map; "DTCS" the codes with either
+// polarity ("023N", "023i"); "Scrambler" "OFF" and the codes. The row label
+// does not edit; on a cleared channel only the frequency does (the call
+// channel: every cell), and a commit first makes it a fresh channel in use.
+// "Skip" edits only on memory channels. A text the cell does not take (a
+// frequency out of range, a text not in the list) changes nothing. A stored
+// edit is told by ChannelEdited; telling the document is the sheet's part.
 //
 // Rows move by drag and drop once a row mover is set (SetRowMover; never
 // on the call channel): a drag carries a token of our own MIME type that
@@ -79,6 +80,11 @@ class CChannelTableModel : public CListSheetModel {
     // columns.
     QStringList CellChoices(int column) const;
 
+    // Why the cell refuses a text typed into its editor (a frequency that
+    // is no frequency or out of range), in words for the user; "" when it
+    // takes it or is no text cell.
+    QString RefusalOf(const QModelIndex& index, const QString& text) const;
+
     // Qt::EditRole: the text an editor starts with (a frequency without its
     // band mark; "" for a cleared channel).
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -118,6 +124,8 @@ class CChannelTableModel : public CListSheetModel {
     bool IsCellEditable(int row, int column) const;
     QString EditText(int row, int column) const;
     bool AcceptsCell(const CNode& channel, int column, const QString& text) const;
+    bool IsUnchanged(const CNode& channel, int column, const QString& text,
+                     const QString& loaded) const;
     bool IsOurDrag(const QMimeData* data, Qt::DropAction action) const;
 
     // The rows of the drag this model started last and its token (0: none).

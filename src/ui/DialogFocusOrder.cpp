@@ -111,6 +111,19 @@ void ChainTabOrder(const std::vector<QWidget*>& order) {
     }
 }
 
+// A container that takes no focus itself but hands it to a child (a button
+// box to its first button) counts as a stop of its own at the place in the
+// chain where it was made: Tab from the last button would go back to the
+// first one for ever. Its fields stand in the order themselves.
+void DropContainerProxies(QWidget* root) {
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        if (widget->focusPolicy() == Qt::NoFocus && widget->focusProxy() != nullptr &&
+            widget->isAncestorOf(widget->focusProxy())) {
+            widget->setFocusProxy(nullptr);
+        }
+    }
+}
+
 bool IsField(const QWidget* widget) {
     return qobject_cast<const QPushButton*>(widget) == nullptr &&
            qobject_cast<const QTabBar*>(widget) == nullptr;
@@ -136,6 +149,7 @@ void CDialogFocusOrder::Install() {
 }
 
 QWidget* CDialogFocusOrder::Apply(QWidget* root) {
+    DropContainerProxies(root);
     std::vector<QWidget*> order;
     CollectInOrder(root, root, order);
     ChainTabOrder(order);

@@ -6,7 +6,9 @@
 // Installed on the application, it orders every dialog of the program (its
 // own dialog classes) when it is first shown, and each page
 // of a property sheet when that page is first shown. Message boxes and the
-// system's file and print dialogs keep their own order.
+// system's file and print dialogs keep their own order. Tab after the last
+// control comes back to the first one (and Shift+Tab the other way): no
+// container that passes its focus on (a button box) stands in the way.
 #pragma once
 
 #include <QObject>

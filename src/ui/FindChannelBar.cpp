@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+#include <algorithm>
 #include <vector>
 
 #include "model/Z5ChannelFind.h"
@@ -48,6 +49,7 @@ CFindChannelBar::CFindChannelBar(SheetSource sheets, QWidget* parent)
     layout->addWidget(next);
     layout->addWidget(m_message, 2);
     layout->addWidget(close);
+    m_stops = {m_text, previous, next, close};
     connect(previous, &QToolButton::clicked, this, [this] { FindNext(-1); });
     connect(next, &QToolButton::clicked, this, [this] { FindNext(+1); });
     connect(close, &QToolButton::clicked, this, &CFindChannelBar::Close);
@@ -134,4 +136,16 @@ void CFindChannelBar::keyPressEvent(QKeyEvent* event) {
         default:
             QWidget::keyPressEvent(event);
     }
+}
+
+bool CFindChannelBar::focusNextPrevChild(bool next) {
+    const auto at = std::find(m_stops.begin(), m_stops.end(), focusWidget());
+    if (at == m_stops.end()) {
+        return QWidget::focusNextPrevChild(next);
+    }
+    const std::size_t index = static_cast<std::size_t>(at - m_stops.begin());
+    const std::size_t count = m_stops.size();
+    m_stops[(index + (next ? 1 : count - 1)) % count]->setFocus(next ? Qt::TabFocusReason
+                                                                     : Qt::BacktabFocusReason);
+    return true;
 }

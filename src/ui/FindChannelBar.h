@@ -3,13 +3,16 @@
 // in MHz ("145.5"), Previous and Next, and a line that says what happened.
 // Typing finds from the selected row on; Enter and F3 find the next match,
 // Shift+Enter and Shift+F3 the one before, wrapping around the end; Escape
-// closes the bar and gives the grid the keyboard. A match is selected and
-// scrolled into view in the grid the sheet source answers (the shown one);
-// when nothing matches the bar says so and the selection stays.
+// closes the bar and gives the grid the keyboard. Tab goes round the bar's
+// controls. While the bar has the keyboard, the window's commands that act
+// on the rows leave its keys to it (see the main frame). A match is
+// selected and scrolled into view in the grid the sheet source answers (the
+// shown one); when nothing matches the bar says so and the selection stays.
 #pragma once
 
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 class CListSheet;
 class QLabel;
@@ -41,6 +44,8 @@ class CFindChannelBar : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab go round the bar's own controls.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     bool Find(int start, int step);
@@ -48,4 +53,6 @@ class CFindChannelBar : public QWidget {
     SheetSource m_sheets;
     QLineEdit* m_text;
     QLabel* m_message;
+    // The controls in their Tab order.
+    std::vector<QWidget*> m_stops;
 };

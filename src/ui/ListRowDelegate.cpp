@@ -28,6 +28,10 @@ QColor FromRgb(long rgb) {
 
 CListRowDelegate::CListRowDelegate(CListViewExs* view) : QStyledItemDelegate(view), m_view(view) {}
 
+bool CListRowDelegate::TakesEditor(QWidget*) {
+    return true;
+}
+
 void CListRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const {
     const int column = index.column();

@@ -1,16 +1,18 @@
 #include "ui/ListSheet.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "platform/SettingsStore.h"
 #include "ui/CommandIds.h"
+#include "ui/ListRowDelegate.h"
 #include "ui/ListSheetHost.h"
 #include "ui/ListSheetModel.h"
 
@@ -125,7 +127,8 @@ void CListSheet::SaveColumnWidth(int column, int width) {
 }
 
 void CListSheet::Reset(int rows, int channelOffset, int columns) {
-    const int remembered = SelectedRow();
+    const std::vector<int> remembered = SelectedRows();
+    const int current = currentIndex().row();
     m_resetting = true;
     m_model->SetShape(rows, columns, channelOffset);
     const int columnCount = GetColumnCount();
@@ -136,7 +139,51 @@ void CListSheet::Reset(int rows, int channelOffset, int columns) {
     SetColumnLooks(m_def.columns.first(static_cast<size_t>(columnCount)), widths);
     m_resetting = false;
     m_currentColumn = std::clamp(m_currentColumn, 1, std::max(1, columnCount - 1));
-    SelectRow(remembered >= 0 && remembered < GetItemCount() ? remembered : 0);
+    RestoreSelection(remembered, current);
+}
+
+// The rows that still exist stay selected, the current one current if it
+// is among them; with none of them left, row 0 alone.
+void CListSheet::RestoreSelection(const std::vector<int>& rows, int current) {
+    std::vector<int> kept;
+    std::copy_if(rows.begin(), rows.end(), std::back_inserter(kept),
+                 [this](int row) { return row >= 0 && row < GetItemCount(); });
+    if (kept.empty()) {
+        SelectRow(0);
+        return;
+    }
+    SelectRow(std::find(kept.begin(), kept.end(), current) != kept.end() ? current : kept.front());
+    QItemSelection selection;
+    for (const int row : kept) {
+        selection.select(model()->index(row, 0), model()->index(row, GetColumnCount() - 1));
+    }
+    selectionModel()->select(selection,
+                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+QWidget* CListSheet::OpenEditor() const {
+    return state() == QAbstractItemView::EditingState ? indexWidget(currentIndex()) : nullptr;
+}
+
+bool CListSheet::EditorHasFocus() const {
+    const QWidget* editor = OpenEditor();
+    const QWidget* focus = QApplication::focusWidget();
+    return editor != nullptr && focus != nullptr &&
+           (focus == editor || editor->isAncestorOf(focus));
+}
+
+bool CListSheet::CommitEditor() {
+    QWidget* editor = OpenEditor();
+    if (editor == nullptr) {
+        return true;
+    }
+    auto* rows = qobject_cast<CListRowDelegate*>(itemDelegateForIndex(currentIndex()));
+    if (rows != nullptr && !rows->TakesEditor(editor)) {
+        return false;
+    }
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    return true;
 }
 
 int CListSheet::GetChannelOffset() const {

@@ -21,7 +21,10 @@
 // Enter and a double-click on the row label open the row's editor
 // (EditItem). F2, a double-click on another cell, or a typed character edit
 // the cell in place when the model lets it edit (Qt::ItemIsEditable); F2 and
-// the double-click open EditItem for a cell that does not edit.
+// the double-click open EditItem for a cell that does not edit. While a cell
+// editor is open the keys are its own: Enter and Tab commit it, Esc drops
+// it, and no key of the grid (or of the window's commands, see the main
+// frame) acts on the rows. CommitEditor ends it from outside.
 //
 // The sheet does not own its host or the settings store; both must outlive
 // it. It owns its model.
@@ -68,9 +71,9 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     // "Program scan edge", "Call"), or the definition's title.
     virtual QString GetTitle() const;
 
-    // Remembers the selected row, re-makes the table with rows and columns
-    // (at most the definition's), then selects the remembered row if it
-    // still exists, else row 0.
+    // Remembers the selected rows, re-makes the table with rows and columns
+    // (at most the definition's), then selects the remembered rows that
+    // still exist (the current one stays current), else row 0.
     void Reset(int rows, int channelOffset, int columns);
     // Follows the announcements of the host's NodeChanges from now on (the
     // ones it had when the sheet was made, or new ones the host took since).
@@ -89,6 +92,15 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     int SelectedRow() const;
     // Every selected row, in ascending order.
     std::vector<int> SelectedRows() const;
+
+    // The open cell editor, or nullptr.
+    QWidget* OpenEditor() const;
+    // Whether the keyboard focus is in the open cell editor.
+    bool EditorHasFocus() const;
+    // Commits and closes the open cell editor; true when none is open or its
+    // text was taken. A refused text (the delegate says why) leaves the
+    // editor open with the focus in it: false.
+    bool CommitEditor();
 
     int GetChannelOffset() const;
     // The column the Left and Right keys move; never 0 (the row label).
@@ -140,6 +152,7 @@ class CListSheet : public CListViewExs, public CCommandTarget {
   private:
     static bool StartsTyping(const QKeyEvent& event);
     void FollowChange(const SNodeChange& change);
+    void RestoreSelection(const std::vector<int>& rows, int current);
     void RepaintRow(int row);
     void RegisterEditCommands();
     void RunAndRefocus(void (CListSheet::*operation)());

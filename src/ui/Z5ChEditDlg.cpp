@@ -188,9 +188,16 @@ CZ5ChEditDlg::CZ5ChEditDlg(std::string channelPath, int area, bool scrambler, QW
     columns->addWidget(MakeOptionsGroup(), 1, 1);
     columns->addWidget(MakeScramblerGroup(), 2, 0, 1, 2);
 
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QString::fromLatin1(kProblemName));
+    m_problem->setWordWrap(true);
+    m_problem->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_problem->hide();
+
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(columns);
+    layout->addWidget(m_problem);
     layout->addWidget(MakeOkCancelButtons(*this));
 
     for (const SChoiceControl& list : kChoiceLists) {
@@ -200,6 +207,9 @@ CZ5ChEditDlg::CZ5ChEditDlg(std::string channelPath, int area, bool scrambler, QW
     }
     LoadControls();
     connect(m_freqRx, &QLineEdit::textChanged, this, &CZ5ChEditDlg::ApplyEnablingRule);
+    for (QLineEdit* frequency : {m_freqRx, m_freqOw}) {
+        connect(frequency, &QLineEdit::textEdited, m_problem, &QLabel::hide);
+    }
     for (QRadioButton* button : m_toneSet) {
         connect(button, &QRadioButton::clicked, this, &CZ5ChEditDlg::ApplyOptionRule);
     }
@@ -340,13 +350,30 @@ void CZ5ChEditDlg::ApplyOptionRule() {
     }
 }
 
-void CZ5ChEditDlg::StoreFrequency(const char* leaf, const QLineEdit& edit, const QString& loaded) {
-    channelfields::StoreTypedFrequency(m_channel, leaf, edit.text(), loaded);
+// The window stays open with the field's text marked and the reason under
+// the fields.
+void CZ5ChEditDlg::Refuse(QLineEdit& edit, const QString& reason) {
+    m_problem->setText(reason);
+    m_problem->show();
+    channelfields::MarkRefused(edit);
 }
 
 void CZ5ChEditDlg::accept() {
     if (m_channel == nullptr) {
         QDialog::accept();
+        return;
+    }
+    using channelfields::ReadTypedFrequency;
+    const auto freqRx = ReadTypedFrequency(m_channel, z5leaf::kFreqRx, m_freqRx->text(), true);
+    const auto freqOw = ReadTypedFrequency(m_channel, z5leaf::kFreqOw, m_freqOw->text(), true);
+    if (!freqRx.accepted) {
+        Refuse(*m_freqRx, freqRx.reason);
+        return;
+    }
+    // An offset that cannot be typed now (the channel is cleared) keeps
+    // what the leaf holds.
+    if (!freqOw.accepted && m_freqOw->isEnabled()) {
+        Refuse(*m_freqOw, freqOw.reason);
         return;
     }
     const auto listText = [this](const SChoiceControl& list) {
@@ -357,8 +384,8 @@ void CZ5ChEditDlg::accept() {
                      findChild<QCheckBox*>(Named(check.id))->isChecked() ? 1 : 0);
     };
     SetNodeValue(m_channel, z5leaf::kClear, HasFrequency() || m_area == kAreaCall ? 0 : 1);
-    StoreFrequency(z5leaf::kFreqRx, *m_freqRx, m_loadedFreqRx);
-    StoreFrequency(z5leaf::kFreqOw, *m_freqOw, m_loadedFreqOw);
+    channelfields::StoreTypedFrequency(m_channel, z5leaf::kFreqRx, freqRx, m_loadedFreqRx);
+    channelfields::StoreTypedFrequency(m_channel, z5leaf::kFreqOw, freqOw, m_loadedFreqOw);
     SetNodeText(m_channel, kDuplexList.leaf, listText(kDuplexList));
     storeCheck(kReverseCheck);
     channelfields::StoreTypedName(m_channel, m_name->text());

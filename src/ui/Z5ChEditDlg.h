@@ -18,7 +18,10 @@
 // document modified is the caller's part. A frequency text the user did not
 // change keeps the channel's frequency exactly (a 6.25 kHz channel read from
 // the radio stays where it is); a changed one is moved down to the raster of
-// a typed frequency.
+// a typed frequency. The frequency and the offset take a point or a comma
+// as the decimal mark; a text that is no frequency in the radio's range is
+// refused: the window stays open, the field has the focus with its text
+// marked, and the reason shows above the buttons (label "FieldProblem").
 #pragma once
 
 #include <QDialog>
@@ -38,6 +41,7 @@ class CZ5ChEditDlg : public QDialog {
     Q_OBJECT
   public:
     static constexpr int kResourceId = 163;
+    static constexpr const char* kProblemName = "FieldProblem";
 
     // channelPath: the channel node ("MCH.CH12"); area: its ListArea (1
     // memory, 2 program scan edge, 3 call); scrambler: the scrambler unit is
@@ -66,7 +70,7 @@ class CZ5ChEditDlg : public QDialog {
     void ApplyEnablingRule();
     void ApplyOptionRule();
     void SetControlsEnabled(std::initializer_list<int> ids, bool enabled);
-    void StoreFrequency(const char* leaf, const QLineEdit& edit, const QString& loaded);
+    void Refuse(QLineEdit& edit, const QString& reason);
     bool HasFrequency() const;
 
     const std::string m_path;
@@ -79,6 +83,7 @@ class CZ5ChEditDlg : public QDialog {
     QLineEdit* m_freqRx = nullptr;
     QLineEdit* m_freqOw = nullptr;
     QLineEdit* m_name = nullptr;
+    QLabel* m_problem = nullptr;
     std::array<QRadioButton*, 4> m_toneSet{};
     std::array<QRadioButton*, 3> m_aniSet{};
     std::array<QRadioButton*, 2> m_scrmSet{};

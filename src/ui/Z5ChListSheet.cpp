@@ -67,7 +67,13 @@ CZ5ChListSheet::CZ5ChListSheet(int area, CListSheetHost& host, CSettingsStore& s
     : CListSheet(kDefinition, host, settings, new CChannelTableModel(kDefinition, area, host),
                  parent),
       m_area(Table().Area()) {
-    setItemDelegate(new CChannelCellDelegate(this));
+    auto* cells = new CChannelCellDelegate(this);
+    setItemDelegate(cells);
+    connect(cells, &CChannelCellDelegate::Refused, this, [this](const QString& reason) {
+        if (CUserInterface* ui = Host().UserInterface()) {
+            ui->SetStatusText(reason.toStdString());
+        }
+    });
     connect(&Table(), &CChannelTableModel::ChannelEdited, this,
             [this](int row) { ChannelsChanged(row, row); });
 }

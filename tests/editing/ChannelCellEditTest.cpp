@@ -3,13 +3,18 @@
 // nothing, a cleared channel becomes a fresh channel in use, and the row
 // label still opens the dialog.
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <array>
 #include <functional>
+#include <random>
 
 #include "EditingTestSupport.h"
+#include "model/FreqNode.h"
+#include "model/TypedFrequency.h"
 #include "ui/ChannelTableModel.h"
 #include "ui/Z5ChEditDlg.h"
 #include "ui/Z5ChListSheet.h"
@@ -179,36 +184,153 @@ TEST_F(ChannelCellEditTest, EachCellStoresWhatTheDialogStores) {
     }
 }
 
-// A change is told to the document once, with its channel; Esc, a text the
-// cell refuses and an unchanged text tell nothing and change nothing.
+// A change is told to the document once, with its channel; Esc and an
+// unchanged text tell nothing and change nothing; a text the cell refuses
+// keeps the editor open with the text marked and the reason in the status
+// bar, and Esc then drops it.
 TEST_F(ChannelCellEditTest, OnlyACommittedChangeReachesTheDocument) {
+    enum class EOutcome { Stored, Unchanged, Refused };
     struct SCase {
         int column;
         QString text;
         Qt::Key key;
-        bool changes;
+        EOutcome outcome;
     };
     const SCase cases[] = {
-        {1, "145.0", Qt::Key_Return, true}, {1, "145.0", Qt::Key_Escape, false},
-        {5, "XYZ", Qt::Key_Escape, false},  {9, "754i", Qt::Key_Escape, false},
-        {1, "abc", Qt::Key_Return, false},  {1, " -5", Qt::Key_Return, false},
-        {1, "", Qt::Key_Return, false},     {1, "1000", Qt::Key_Return, false},
-        {4, "x1", Qt::Key_Return, false},   {1, "145.50000", Qt::Key_Return, false},
+        {1, "145.0", Qt::Key_Return, EOutcome::Stored},
+        {1, "145,0", Qt::Key_Tab, EOutcome::Stored},
+        {1, "145.0", Qt::Key_Escape, EOutcome::Unchanged},
+        {5, "XYZ", Qt::Key_Escape, EOutcome::Unchanged},
+        {9, "754i", Qt::Key_Escape, EOutcome::Unchanged},
+        {1, "145.50000", Qt::Key_Return, EOutcome::Unchanged},
+        {1, "145,5", Qt::Key_Return, EOutcome::Unchanged},
+        {1, "abc", Qt::Key_Return, EOutcome::Refused},
+        {1, "", Qt::Key_Return, EOutcome::Refused},
+        {1, "1000", Qt::Key_Tab, EOutcome::Refused},
+        {4, "0,6 MHz", Qt::Key_Backtab, EOutcome::Refused},
     };
     for (const SCase& c : cases) {
         const std::string label = std::to_string(c.column) + " " + c.text.toStdString();
         ProgramBase();
         const auto before = Leaves(kPath);
         host.told.clear();
+        host.ui.m_statusTexts.clear();
         Enter(OpenEditor(kRow, c.column), c.text, c.key);
-        EXPECT_EQ(Editor(kRow, c.column), nullptr) << label;
-        EXPECT_EQ(Leaves(kPath) != before, c.changes) << label;
-        ASSERT_EQ(host.told.size(), c.changes ? 1U : 0U) << label;
-        if (c.changes) {
+        EXPECT_EQ(Leaves(kPath) != before, c.outcome == EOutcome::Stored) << label;
+        ASSERT_EQ(host.told.size(), c.outcome == EOutcome::Stored ? 1U : 0U) << label;
+        if (c.outcome == EOutcome::Stored) {
             EXPECT_EQ(host.told[0].area, kAreaMemory);
             EXPECT_EQ(host.told[0].firstChannel, kRow);
             EXPECT_EQ(host.told[0].lastChannel, kRow);
             EXPECT_EQ(sheet->GetCellText(kRow, c.column).toStdString(), "145.00000");
+        }
+        auto* editor = qobject_cast<QLineEdit*>(Editor(kRow, c.column));
+        if (c.outcome != EOutcome::Refused) {
+            EXPECT_EQ(editor, nullptr) << label;
+            continue;
+        }
+        ASSERT_NE(editor, nullptr) << label;
+        EXPECT_EQ(editor->text(), c.text) << label;
+        EXPECT_EQ(editor->selectedText(), c.text) << label;
+        ASSERT_FALSE(host.ui.m_statusTexts.empty()) << label;
+        EXPECT_NE(host.ui.m_statusTexts.back(), "") << label;
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_EQ(Editor(kRow, c.column), nullptr) << label;
+        EXPECT_EQ(Leaves(kPath), before) << label;
+    }
+}
+
+// Frequencies and offsets typed as people write them: a point or a comma
+// as the decimal mark; a text that is no frequency says why and stores
+// nothing, whatever its length or characters, and a committed editor that
+// loses the focus with such a text stores nothing either.
+TEST_F(ChannelCellEditTest, TypedFrequenciesTakeEitherDecimalMarkAndNothingElse) {
+    const QString longJunk = QStringLiteral("146.52") + QString(5000, QLatin1Char('9')) + "x";
+    std::vector<STypedFrequencyCase> cases(std::begin(kTypedFrequencies),
+                                           std::end(kTypedFrequencies));
+    cases.push_back({false, nullptr, nullptr, "\u2026\u201d is not a frequency"});
+    for (const STypedFrequencyCase& c : cases) {
+        const QString typed = c.typed != nullptr ? QString::fromUtf8(c.typed) : longJunk;
+        const int column = c.offset ? 4 : 1;
+        const std::string label = std::to_string(column) + " " + typed.left(40).toStdString();
+        ProgramBase();
+        const auto before = Leaves(kPath);
+        host.ui.m_statusTexts.clear();
+        auto* editor = qobject_cast<QLineEdit*>(OpenEditor(kRow, column));
+        ASSERT_NE(editor, nullptr) << label;
+        editor->setText(typed);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents();
+        if (c.stored != nullptr) {
+            EXPECT_EQ(Editor(kRow, column), nullptr) << label;
+            EXPECT_EQ(Text(kPath + (c.offset ? ".FreqOw" : ".FreqRx")), c.stored) << label;
+            continue;
+        }
+        EXPECT_EQ(Leaves(kPath), before) << label;
+        ASSERT_EQ(Editor(kRow, column), editor) << label;
+        ASSERT_FALSE(host.ui.m_statusTexts.empty()) << label;
+        EXPECT_NE(host.ui.m_statusTexts.back().find(c.reason), std::string::npos)
+            << label << ": " << host.ui.m_statusTexts.back();
+        EXPECT_LT(host.ui.m_statusTexts.back().size(), 200U) << label;
+        // The focus goes elsewhere: the editor closes, nothing is stored.
+        sheet->setFocus();
+        QApplication::processEvents();
+        EXPECT_EQ(Editor(kRow, column), nullptr) << label;
+        EXPECT_EQ(Leaves(kPath), before) << label;
+    }
+}
+
+// Texts of any length and any characters pasted into the frequency, offset
+// and name cells: a frequency is stored only when the whole text reads as one in
+// range (never the number a text starts with), a name only as the
+// characters a name may hold, in upper case.
+TEST_F(ChannelCellEditTest, RandomTextsStoreOnlyWhatTheySay) {
+    const QString alphabet = QStringLiteral("0123456789.,+- \teExMHz\u00e9\u0661\u2009/#");
+    std::mt19937 random(24);
+    const auto randomText = [&] {
+        const int length = random() % 10 == 0 ? 300 : static_cast<int>(random() % 14);
+        QString text;
+        for (int i = 0; i < length; ++i) {
+            text += alphabet[static_cast<qsizetype>(random() % alphabet.size())];
+        }
+        return text;
+    };
+    for (int round = 0; round < 150; ++round) {
+        const int column = std::array{1, 4, 5}[round % 3];
+        const QString text = randomText();
+        const std::string label = std::to_string(column) + " \"" + text.toStdString() + "\"";
+        ProgramBase();
+        const auto before = Leaves(kPath);
+        auto* editor = qobject_cast<QLineEdit*>(OpenEditor(kRow, column));
+        ASSERT_NE(editor, nullptr) << label;
+        QApplication::clipboard()->setText(text);
+        editor->selectAll();
+        editor->paste();
+        QTest::keyClick(editor, Qt::Key_Return);
+        sheet->setFocus();
+        QApplication::processEvents();
+        const auto after = Leaves(kPath);
+        if (column == 5) {
+            for (const QChar c : QString::fromStdString(after.at("Name"))) {
+                EXPECT_TRUE(c.isDigit() || c.isUpper() ||
+                            QStringLiteral(" +-*/=_<>():").contains(c))
+                    << label;
+            }
+            continue;
+        }
+        const char* leaf = column == 1 ? "FreqRx" : "FreqOw";
+        const auto canonical = TypedFrequency::Canonical(text.toStdString());
+        if (after != before) {
+            ASSERT_TRUE(canonical.has_value() && !canonical->empty()) << label;
+            CNode* scratch = Node("MCH.CH90");
+            SetNodeFreq(scratch, leaf, *canonical);
+            EXPECT_EQ(after.at(leaf), GetNodeText(scratch, leaf)) << label;
+        } else if (canonical.has_value() && !canonical->empty()) {
+            // Refused only when out of range, or unchanged.
+            const auto* node = dynamic_cast<const CFreqNode*>(Node(kPath + "." + leaf));
+            const std::int32_t hertz = node->ParseFrequency(*canonical);
+            EXPECT_TRUE(!node->IsValid(hertz) || hertz == node->GetValue()) << label;
         }
     }
 }
@@ -282,6 +404,9 @@ TEST_F(ChannelCellEditTest, Screenshots) {
     ASSERT_NE(frequency, nullptr);
     TypeKeys(frequency, "146.0");
     EXPECT_TRUE(sheet->grab().save(directory + "/cell_edit_frequency.png"));
+    TypeKeys(frequency, "x");
+    QTest::keyClick(frequency, Qt::Key_Return);
+    EXPECT_TRUE(sheet->grab().save(directory + "/cell_edit_frequency_refused.png"));
     QTest::keyClick(frequency, Qt::Key_Escape);
 }
 

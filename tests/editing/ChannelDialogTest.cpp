@@ -3,8 +3,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -195,6 +197,60 @@ TEST_F(ChannelDialogTest, UntouchedFieldsKeepWhatTheRadioHolds) {
     EXPECT_EQ(Text("MCH.CH4.FreqRx"), "145.00500");
 }
 
+// A frequency or offset typed with a comma or a point is stored as
+// written; one that is no frequency keeps the window open with the field
+// focused and marked and the reason shown, and stores nothing at all.
+TEST_F(ChannelDialogTest, TypedFrequenciesTakeEitherDecimalMarkAndNothingElse) {
+    std::vector<STypedFrequencyCase> cases(std::begin(kTypedFrequencies),
+                                           std::end(kTypedFrequencies));
+    cases.push_back({true, "", "0.00000", ""});  // no offset
+    for (const STypedFrequencyCase& c : cases) {
+        const int id = c.offset ? 1066 : 1053;
+        const std::string label = std::to_string(id) + " " + c.typed;
+        Program("MCH.CH4", "145.0", {{"FreqOw", "0.5"}});
+        const auto before = Leaves("MCH.CH4");
+        CZ5ChEditDlg dialog("MCH.CH4", kAreaMemory, false);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        auto* edit = Control<QLineEdit>(dialog, id);
+        edit->setText(QString::fromUtf8(c.typed));
+        Control<QPushButton>(dialog, 1)->click();
+        const auto* problem = dialog.findChild<QLabel*>(CZ5ChEditDlg::kProblemName);
+        ASSERT_NE(problem, nullptr);
+        if (c.stored != nullptr) {
+            EXPECT_EQ(dialog.result(), QDialog::Accepted) << label;
+            EXPECT_EQ(Text(c.offset ? "MCH.CH4.FreqOw" : "MCH.CH4.FreqRx"), c.stored) << label;
+            continue;
+        }
+        EXPECT_TRUE(dialog.isVisible()) << label;
+        EXPECT_NE(dialog.result(), QDialog::Accepted) << label;
+        EXPECT_EQ(Leaves("MCH.CH4"), before) << label;
+        EXPECT_EQ(QApplication::focusWidget(), edit) << label;
+        EXPECT_EQ(edit->selectedText(), QString::fromUtf8(c.typed)) << label;
+        EXPECT_TRUE(problem->isVisible()) << label;
+        EXPECT_TRUE(problem->text().contains(QString::fromUtf8(c.reason)))
+            << label << ": " << problem->text().toStdString();
+        // Typing again takes the reason away; a good text then closes.
+        QTest::keyClicks(edit, "99,5");
+        EXPECT_FALSE(problem->isVisible()) << label;
+        Control<QPushButton>(dialog, 1)->click();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted) << label;
+    }
+}
+
+// The offset of a channel that OK clears (no frequency) cannot be typed:
+// a text left in it does not stop OK and is not stored.
+TEST_F(ChannelDialogTest, AnOffsetThatCannotBeTypedDoesNotStopOk) {
+    Program("MCH.CH4", "145.0", {{"FreqOw", "0.5"}});
+    CZ5ChEditDlg dialog("MCH.CH4", kAreaMemory, false);
+    Control<QLineEdit>(dialog, 1066)->setText("junk");
+    Control<QLineEdit>(dialog, 1053)->setText("");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(Text("MCH.CH4.Clear"), "ON");
+    EXPECT_EQ(Text("MCH.CH4.FreqOw"), "0.50000");
+}
+
 TEST_F(ChannelDialogTest, AScramblerCodeOfZeroIsStoredAsOne) {
     Program("MCH.CH6", "145.0", {{"SCRMCode", "00"}});
     CZ5ChEditDlg dialog("MCH.CH6", kAreaMemory, true);
@@ -297,6 +353,10 @@ TEST_F(ChannelDialogTest, Screenshots) {
     CZ5ChEditDlg edit("MCH.CH12", kAreaMemory, true);
     edit.show();
     EXPECT_NE(Saved(directory, edit, "channel_edit_dialog"), "");
+    Control<QLineEdit>(edit, 1053)->setText(QStringLiteral("146.5x"));
+    Control<QPushButton>(edit, 1)->click();
+    QApplication::processEvents();
+    EXPECT_NE(Saved(directory, edit, "channel_edit_dialog_refused"), "");
     SetNodeText(Node("MCH.CH13"), "Clear", "ON");
     CZ5ChEditDlg cleared("MCH.CH13", kAreaMemory, false);
     cleared.show();

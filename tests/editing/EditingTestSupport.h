@@ -126,3 +126,35 @@ T* Control(const QWidget& parent, int id) {
     EXPECT_NE(control, nullptr) << "control " << id;
     return control;
 }
+
+// Frequencies and offsets typed as people write them, and what the
+// channel's editors (the dialog's fields and the grid's cells) do with
+// them: the leaf's text afterwards, or, for a text they refuse, a part of
+// the reason they give.
+struct STypedFrequencyCase {
+    bool offset;  // the offset, else the receive frequency
+    const char* typed;
+    const char* stored;  // nullptr: refused, nothing stored
+    const char* reason;
+};
+inline constexpr STypedFrequencyCase kTypedFrequencies[] = {
+    {false, "146,52", "146.52000", ""},
+    {false, "146.52", "146.52000", ""},
+    {false, " +146,0125\t", "146.01250", ""},
+    {false, ",5", "0.50000", ""},
+    {false, "0000146,52", "146.52000", ""},
+    {true, "0,6", "0.60000", ""},
+    {true, "5,00625", "5.00500", ""},  // moved down to the raster, as ever
+    {false, "146.5x", nullptr, "\u201c146.5x\u201d is not a frequency in MHz"},
+    {false, "146,52 MHz", nullptr, "is not a frequency"},
+    {false, "1e3", nullptr, "is not a frequency"},
+    {false, "1.234,5", nullptr, "is not a frequency"},
+    {false, "146,5,2", nullptr, "is not a frequency"},
+    {false, "abc", nullptr, "is not a frequency"},
+    {false, "\u0661\u0664\u0666", nullptr, "is not a frequency"},
+    {false, "-146", nullptr, "negative"},
+    {false, ",", nullptr, "no digits"},
+    {false, "250", nullptr, "outside 0.00000 to 199.99000 MHz"},
+    {true, "0.6.", nullptr, "is not a frequency"},
+    {true, "120", nullptr, "outside 0.00000 to 99.99500 MHz"},
+};

@@ -128,6 +128,37 @@ TEST_F(ListSheetTest, ResetKeepsTheSelectedRowWhileItExists) {
     EXPECT_EQ(sheet.GetColumnCount(), 4);
 }
 
+// (selected rows, current row, rows after Reset) -> selected rows and the
+// current row afterwards: the rows that still exist stay selected.
+TEST_F(ListSheetTest, ResetKeepsEverySelectedRowThatStillExists) {
+    struct SCase {
+        std::vector<int> selected;
+        int current;
+        int rows;
+        std::vector<int> kept;
+        int currentAfter;
+    };
+    const SCase cases[] = {
+        {{2, 3, 4}, 4, 10, {2, 3, 4}, 4}, {{1, 5, 7}, 5, 10, {1, 5, 7}, 5},
+        {{2, 3, 7}, 7, 5, {2, 3}, 2},     {{6, 7}, 6, 5, {0}, 0},
+        {{0, 9}, 0, 10, {0, 9}, 0},
+    };
+    for (const SCase& c : cases) {
+        CListSheet sheet(kDef, host, settings);
+        sheet.Reset(10, 0, 3);
+        QItemSelection selection;
+        for (const int row : c.selected) {
+            selection.select(sheet.model()->index(row, 0), sheet.model()->index(row, 2));
+        }
+        sheet.selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+        sheet.selectionModel()->setCurrentIndex(sheet.model()->index(c.current, 0),
+                                                QItemSelectionModel::NoUpdate);
+        sheet.Reset(c.rows, 0, 3);
+        EXPECT_EQ(sheet.SelectedRows(), c.kept) << c.rows;
+        EXPECT_EQ(sheet.currentIndex().row(), c.currentAfter) << c.rows;
+    }
+}
+
 TEST_F(ListSheetTest, LeftAndRightMoveTheCurrentColumnAroundTheDataColumns) {
     CListSheet sheet(kDef, host, settings);
     EXPECT_EQ(sheet.GetCurrentColumn(), 1);

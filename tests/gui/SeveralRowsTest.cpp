@@ -6,7 +6,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QTest>
 #include <sstream>
 
@@ -98,6 +100,39 @@ TEST_F(SeveralRowsTest, DeleteOfThreeRowsIsOneStepThatUndoTakesBack) {
     EXPECT_EQ(SavedBytes("undone.cz5"), saved);
     EXPECT_EQ(Grid().GetCellText(5, 1), "147.30000");
     EXPECT_EQ(ActionText(Cmd::EditUndo), "&Undo Edit CH 6") << "one step took the three back";
+}
+
+}  // namespace
+
+namespace {
+
+// The program prints to a PDF file (its printer is read at the start).
+class PrintingSeveralRowsTest : public SeveralRowsTest {
+  protected:
+    void SetUp() override {
+        settings.SetString("windows", "device",
+                           "QM PDF,PDF," + dir.filePath(QStringLiteral("out.pdf")).toStdString());
+        SeveralRowsTest::SetUp();
+    }
+};
+
+// Printing shows each area in turn and the window's tree is made again
+// after a read or Information: the rows selected before stay selected.
+TEST_F(PrintingSeveralRowsTest, SelectedRowsStaySelectedAfterPrintAndATreeRebuild) {
+    Program({{2, "145.00000"}, {3, "146.52000"}, {4, "147.30000"}});
+    SelectDown(2, 2);
+    const std::vector<int> selected = {2, 3, 4};
+    ASSERT_EQ(Grid().SelectedRows(), selected);
+    guitest::AnswerNextModal([](QWidget* dialog) {
+        dialog->findChild<QCheckBox*>(QStringLiteral("1074"))->setChecked(true);
+        guitest::PressButton(dialog, QStringLiteral("1"));
+    });
+    Frame().RunCommand(Cmd::FilePrint);
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("out.pdf"))).size() > 0);
+    EXPECT_EQ(Grid().SelectedRows(), selected);
+    Frame().RebuildTree();
+    EXPECT_EQ(Grid().SelectedRows(), selected);
+    EXPECT_EQ(Grid().currentIndex().row(), 4);
 }
 
 }  // namespace
