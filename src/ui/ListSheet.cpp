@@ -13,6 +13,7 @@
 #include "ui/CommandIds.h"
 #include "ui/ListSheetHost.h"
 #include "ui/ListSheetModel.h"
+#include "views/ChannelGrid.h"
 
 namespace {
 
@@ -59,16 +60,8 @@ bool CListSheet::ClipboardHasData() const {
 }
 
 QString CListSheet::GetTitle() const {
-    switch (m_host.GetListArea()) {
-        case kAreaMemory:
-            return QStringLiteral("Memory CH");
-        case kAreaScanEdge:
-            return QStringLiteral("Program scan edge");
-        case kAreaCall:
-            return QStringLiteral("Call");
-        default:
-            return QString::fromUtf8(m_def.title);
-    }
+    const char* area = CChannelGrid::AreaTitle(m_host.GetListArea());
+    return QString::fromUtf8(area != nullptr ? area : m_def.title);
 }
 
 void CListSheet::RegisterEditCommands() {

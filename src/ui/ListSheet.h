@@ -32,8 +32,8 @@
 
 #include "document/NodeChanges.h"
 #include "ui/CommandTarget.h"
-#include "ui/ListSheetDef.h"
 #include "ui/ListViewExs.h"
+#include "views/ListSheetDef.h"
 
 class CListSheetHost;
 class QKeyEvent;
