@@ -54,9 +54,7 @@ class CGridPage {
     }
 
     void PrintRow(SColumnGroup group, int row) {
-        PrintLine(group, [this, row](int column) {
-            return m_sheet.CellText(row, column);
-        });
+        PrintLine(group, [this, row](int column) { return m_sheet.CellText(row, column); });
     }
 
   private:
@@ -92,8 +90,7 @@ bool PrintGroupPage(CPrintGrid& sheet, CPrintCanvas& canvas, SPrintRect rect, SC
     if (canvas.StartPrintPage() <= 0) {
         return false;
     }
-    canvas.PrintPageHeader(rect, sheet.Title(), CChListPrint::kRevision, "",
-                           CChListPrint::kMaker);
+    canvas.PrintPageHeader(rect, sheet.Title(), CChListPrint::kRevision, "", CChListPrint::kMaker);
     CGridPage page(sheet, canvas, rect);
     page.PrintTitles(group);
     for (int row = firstRow; row < endRow; ++row) {

@@ -8,7 +8,7 @@
 // the data (RefreshRow) before it is printed, so the printout shows the
 // nodes, not what the grid last drew.
 //
-// The sheet and the canvas are not owned.
+// The grid and the canvas are not owned.
 #pragma once
 
 #include "print/PrintCanvas.h"
@@ -24,8 +24,8 @@ class CChListPrint {
     // at most rows.
     static int RowsPerPage(CPrintCanvas& canvas, const SPrintRect& rect, int rows);
 
-    // Starts, prints and ends the pages of sheet within rect. False when a
+    // Starts, prints and ends the pages of grid within rect. False when a
     // page failed to end (the job was cancelled or the printer failed);
     // nothing more is printed then.
-    static bool PrintPage(CPrintGrid& sheet, CPrintCanvas& canvas, const SPrintRect& rect);
+    static bool PrintPage(CPrintGrid& grid, CPrintCanvas& canvas, const SPrintRect& rect);
 };

@@ -7,7 +7,7 @@
 # check says why and counts as skipped (77).
 #   cups-queue-check.sh CPZ5_CLI
 set -u
-cli=${1:?usage: cups-queue-check.sh CPZ5_CLI}
+cli=$(realpath "${1:?usage: cups-queue-check.sh CPZ5_CLI}")
 queue=CPZ5-CHECK-PDF
 ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
 
@@ -45,13 +45,13 @@ fail() {
 }
 
 "$cli" new -o radio.cz5 || fail "no clone file could be made"
-before=$(ls "$out"/*.pdf 2>/dev/null | wc -l)
+touch "$scratch/start"
 "$cli" print radio.cz5 --printer "$queue" --sections pgr || fail "printing to $queue failed"
+# cups-pdf writes the file when the job is done, which may take a while.
 delivered=""
-for _ in $(seq 300); do
-    delivered=$(ls -t "$out"/*.pdf 2>/dev/null | head -1)
-    [ "$(ls "$out"/*.pdf 2>/dev/null | wc -l)" -gt "$before" ] && break
-    delivered=""
+for _ in $(seq 900); do
+    delivered=$(find "$out" -maxdepth 1 -name '*.pdf' -newer "$scratch/start" 2>/dev/null | head -1)
+    [ -n "$delivered" ] && break
     sleep 0.1
 done
 if [ -z "$delivered" ]; then
