@@ -8,8 +8,9 @@
 # (compressed). /usr/share/doc/cpz5 holds the machine-readable copyright, the
 # compressed changelog and a link to the manual. cpack builds a .deb of the
 # same tree under /usr; its dependencies come from dpkg-shlibdeps (dpkg-dev).
-# scripts/check-package runs lintian and appstreamcli on it.
-include(GNUInstallDirs)
+# scripts/check-package runs lintian and appstreamcli on it. A build with
+# checked names (CPZ5_CHECKED_NAMES, on in test and debug builds) is never
+# packaged: cpack stops on it.
 
 set(cpz5_share ${PROJECT_SOURCE_DIR}/share)
 set(cpz5_compressed ${CMAKE_BINARY_DIR}/compressed)
@@ -84,4 +85,14 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The menu, icon and MIME caches are refreshed by the triggers of
 # desktop-file-utils, hicolor-icon-theme and shared-mime-info.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme, cups-client")
+set(cpz5_package_guard ${CMAKE_BINARY_DIR}/PackageGuard.cmake)
+file(CONFIGURE OUTPUT ${cpz5_package_guard} CONTENT [[
+cmake_policy(VERSION 3.25)
+if(@CPZ5_CHECKED_NAMES@)
+  message(FATAL_ERROR "this build checks names (CPZ5_CHECKED_NAMES), which stops the program "
+                      "on an unknown name: configure the package's build with "
+                      "-DBUILD_TESTING=OFF (or -DCPZ5_CHECKED_NAMES=OFF)")
+endif()
+]] @ONLY)
+set(CPACK_PRE_BUILD_SCRIPTS ${cpz5_package_guard})
 include(CPack)

@@ -6,6 +6,12 @@
 //
 //   bench_startup [RUNS] [CPZ5 [CPZ5_CLI]]
 //
+// With --cli it measures the command-line tool instead: "cpz5-cli dump FILE"
+// against "cpz5-cli --version" (the cost of starting the program at all),
+// the two taken in turns so that both see the same load:
+//
+//   bench_startup --cli [RUNS] [CPZ5_CLI]
+//
 // Every run has a settings folder of its own in which the radio counts as set
 // up (no setup window) and a private runtime folder for the single-instance
 // lock. The first run warms the file cache and is not counted.
@@ -158,9 +164,94 @@ T Median(std::vector<T> values) {
     return values[values.size() / 2];
 }
 
+// Runs program with arguments to its end, its output read and dropped.
+std::optional<SStart> RunToEnd(std::vector<std::string> arguments, const SScratch& scratch) {
+    int output = -1;
+    const auto begin = std::chrono::steady_clock::now();
+    const pid_t child = Spawn(std::move(arguments), Environment(scratch), output);
+    if (child < 0) {
+        return std::nullopt;
+    }
+    char buffer[4096];
+    while (read(output, buffer, sizeof buffer) > 0) {
+    }
+    close(output);
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    const auto end = std::chrono::steady_clock::now();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        return std::nullopt;
+    }
+    return SStart{std::chrono::duration<double>(end - begin).count(), usage.ru_maxrss};
+}
+
+struct SSeries {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::vector<double> seconds;
+    std::vector<long> peaks;
+};
+
+void PrintSeries(const SSeries& series) {
+    std::printf("  %-22s median %5.1f ms, best %5.1f ms, worst %5.1f ms, peak memory %.1f MiB\n",
+                series.name, Median(series.seconds) * 1e3,
+                *std::min_element(series.seconds.begin(), series.seconds.end()) * 1e3,
+                *std::max_element(series.seconds.begin(), series.seconds.end()) * 1e3,
+                static_cast<double>(Median(series.peaks)) / 1024.0);
+}
+
+std::string LoadAverage() {
+    std::ifstream in("/proc/loadavg");
+    std::string one, five, fifteen;
+    in >> one >> five >> fifteen;
+    return one + " " + five + " " + fifteen;
+}
+
+// cpz5-cli dump against cpz5-cli --version, in turns; the first round warms
+// the file cache and is not counted.
+int BenchCli(int runs, const std::string& cli, const SScratch& scratch) {
+    std::vector<SSeries> series = {
+        {"cpz5-cli --version", {cli, "--version"}, {}, {}},
+        {"cpz5-cli dump FILE", {cli, "dump", scratch.cloneFile}, {}, {}}};
+    for (int run = 0; run <= runs; ++run) {
+        for (SSeries& one : series) {
+            const std::optional<SStart> start = RunToEnd(one.arguments, scratch);
+            if (!start) {
+                std::fprintf(stderr, "bench_startup: %s failed\n", one.name);
+                return 1;
+            }
+            if (run > 0) {
+                one.seconds.push_back(start->seconds);
+                one.peaks.push_back(start->peakKiB);
+            }
+        }
+    }
+    std::printf("cpz5-cli from start to end (%d runs each, load average %s):\n", runs,
+                LoadAverage().c_str());
+    for (const SSeries& one : series) {
+        PrintSeries(one);
+    }
+    std::printf("  dump / --version:      %.2f\n",
+                Median(series[1].seconds) / Median(series[0].seconds));
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--cli") {
+        const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : kDefaultRuns;
+        const std::string cli = argc > 3 ? argv[3] : CPZ5_CLI;
+        SScratch scratch;
+        if (!MakeScratch(cli, scratch)) {
+            std::fprintf(stderr, "bench_startup: cannot make a clone file with %s\n", cli.c_str());
+            return 1;
+        }
+        const int status = BenchCli(runs, cli, scratch);
+        std::filesystem::remove_all(scratch.root);
+        return status;
+    }
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : kDefaultRuns;
     const std::string program = argc > 2 ? argv[2] : CPZ5_PROGRAM;
     const std::string cli = argc > 3 ? argv[3] : CPZ5_CLI;
@@ -184,8 +275,10 @@ int main(int argc, char** argv) {
         }
     }
     std::filesystem::remove_all(scratch.root);
-    std::printf("start until the main window is shown (%d runs, offscreen, one clone file):\n",
-                runs);
+    std::printf(
+        "start until the main window is shown (%d runs, offscreen, one clone file, load "
+        "average %s):\n",
+        runs, LoadAverage().c_str());
     std::printf("  time:        median %.0f ms, best %.0f ms, worst %.0f ms\n",
                 Median(seconds) * 1e3, *std::min_element(seconds.begin(), seconds.end()) * 1e3,
                 *std::max_element(seconds.begin(), seconds.end()) * 1e3);

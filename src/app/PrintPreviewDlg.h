@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QPrintPreviewDialog>
+#include <memory>
 
 class CPrintJob;
 class CPrintSelectDlg;
@@ -15,6 +16,7 @@ class CPrintPreviewDlg : public QPrintPreviewDialog {
   public:
     // job must have a printer and outlive the window.
     CPrintPreviewDlg(CPrintJob& job, QWidget* parent = nullptr);
+    ~CPrintPreviewDlg() override;
 
     // The number of pages shown (the preview is drawn first when needed).
     int PageCount();
@@ -22,4 +24,11 @@ class CPrintPreviewDlg : public QPrintPreviewDialog {
     // The command: the print dialog chooses the sections, then the preview
     // shows them; without a printer the user is told so.
     static void Run(CPrintSelectDlg& selection, CUserInterface& ui, QWidget* owner);
+
+  private:
+    CPrintPreviewDlg(CPrintJob& job, std::unique_ptr<QPrinter> printer, QWidget* parent);
+
+    // What the preview draws on, laid out as the job's printer. The window
+    // only points at it (and never uses it once it is closing).
+    std::unique_ptr<QPrinter> m_printer;
 };

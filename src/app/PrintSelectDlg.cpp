@@ -7,14 +7,31 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/PrintDevice.h"
 #include "app/PrintJob.h"
 #include "platform/SettingsStore.h"
+#include "print/PrintDevice.h"
 #include "ui/DialogButtons.h"
 
 namespace {
 
 constexpr std::size_t kEverything = 0;
+
+SPageSettings::ESides SidesOf(QPrinter::DuplexMode duplex) {
+    switch (duplex) {
+        case QPrinter::DuplexLongSide:
+            return SPageSettings::ESides::kLongEdge;
+        case QPrinter::DuplexShortSide:
+            return SPageSettings::ESides::kShortEdge;
+        default:
+            return SPageSettings::ESides::kOneSided;
+    }
+}
+
+// What the system's print dialog chose, for the printer device.
+SPageSettings PageSettingsOf(const QPrinter& printer) {
+    return {printer.pageLayout(), printer.copyCount(), printer.collateCopies(),
+            SidesOf(printer.duplex())};
+}
 
 }  // namespace
 
@@ -108,9 +125,9 @@ void CPrintSelectDlg::accept() {
 void CPrintSelectDlg::OnPrinterSetup() {
     CPrintDevice& device = m_job->Printer();
     QPrinter printer(QPrinter::HighResolution);
-    if (device.Printer() != nullptr && device.DriverName() != CPrintDevice::kPdfDriver) {
-        printer.setPrinterName(device.Printer()->printerName());
-        printer.setPageLayout(device.Printer()->pageLayout());
+    if (device.HasPrinter() && device.DriverName() != CPrintDevice::kPdfDriver) {
+        printer.setPrinterName(QString::fromStdString(device.DeviceName()));
+        printer.setPageLayout(device.PageSettings().layout);
     }
     QPrintDialog dialog(&printer, this);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
@@ -121,7 +138,7 @@ void CPrintSelectDlg::OnPrinterSetup() {
         return;
     }
     const std::string name = printer.printerName().toStdString();
-    if (device.SelectPrinter(name, CPrintDevice::kSystemDriver, name, printer)) {
+    if (device.SelectPrinter(name, CPrintDevice::kSystemDriver, name, PageSettingsOf(printer))) {
         device.SetMargins(kMarginLeft, kMarginTop, kMarginRight, kMarginBottom);
         // The next print, in this run or the next, starts on this printer.
         m_settings.SetString(CPrintDevice::kProfileSection, CPrintDevice::kProfileDevice,

@@ -17,6 +17,8 @@
 #include <array>
 #include <memory>
 
+#include "print/PrintSections.h"
+
 class CModelOptions;
 class CPrintJob;
 class CPrintListPane;
@@ -32,10 +34,10 @@ class CPrintSelectDlg : public QDialog {
     static constexpr int kSetupId = 27107;
     static constexpr const char* kSection = "Print";
     // The page margins in millimetres that every job uses.
-    static constexpr int kMarginLeft = 15;
-    static constexpr int kMarginTop = 15;
-    static constexpr int kMarginRight = 0;
-    static constexpr int kMarginBottom = 0;
+    static constexpr int kMarginLeft = CPrintSections::kMarginLeft;
+    static constexpr int kMarginTop = CPrintSections::kMarginTop;
+    static constexpr int kMarginRight = CPrintSections::kMarginRight;
+    static constexpr int kMarginBottom = CPrintSections::kMarginBottom;
 
     CPrintSelectDlg(CSettingsStore& settings, CUserInterface& ui, const CModelOptions& model,
                     CPrintListPane& lists, QWidget* parent = nullptr);

@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/PrintDevice.h"
 #include "clone/CloneDocument.h"
+#include "print/PrintDevice.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include "app/QtUserInterface.h"
 #include "app/RecentFileList.h"
 #include "ui/CommandTarget.h"
-#include "ui/ModelOptions.h"
+#include "views/ModelOptions.h"
 
 class CCommandLineInfo;
 class CCsvCommands;

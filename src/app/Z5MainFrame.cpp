@@ -19,11 +19,11 @@
 #include "ui/CommandIds.h"
 #include "ui/FindChannelBar.h"
 #include "ui/ListSheet.h"
-#include "ui/ModelOptions.h"
 #include "ui/Z5ChListSheet.h"
 #include "ui/Z5CommonPropSheet.h"
 #include "ui/Z5DtmfAutodialDlg.h"
 #include "ui/Z5PgrMemoryDlg.h"
+#include "views/ModelOptions.h"
 
 CZ5MainFrame::CZ5MainFrame(CSettingsStore& settings, const CModelOptions& model, QWidget* parent)
     : CCloneSoftMainFrm(settings, parent),

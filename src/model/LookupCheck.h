@@ -5,9 +5,9 @@
 // the query answers "absent".
 //
 // Checked builds: those without NDEBUG, and every build configured with the
-// CMake option CPZ5_CHECKED_NAMES (on by default whenever the tests are
-// built, so the RelWithDebInfo test build checks; the Release build of the
-// programs, configured with CPZ5_TESTS=OFF, does not).
+// CMake option CPZ5_CHECKED_NAMES (on by default in test and debug builds,
+// so the RelWithDebInfo test build checks; the programs built without tests,
+// as the package is, do not).
 #pragma once
 
 #include <string_view>

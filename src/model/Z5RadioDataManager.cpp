@@ -1,5 +1,7 @@
 #include "model/Z5RadioDataManager.h"
 
+#include <map>
+#include <mutex>
 #include <string>
 
 #include "model/FreqNode.h"
@@ -52,13 +54,27 @@ void EncodeArea(CNode* root, CImageBuffer& image, const AreaLayout& area) {
     });
 }
 
+// The choice texts of a row, made once for every leaf of that row in every
+// tree (a scrambler code list alone has 256 texts, and there are 108
+// channels).
+const CValueList& ChoicesOf(z5map::ChoiceFiller fill) {
+    static std::mutex guard;
+    static std::map<z5map::ChoiceFiller, CValueList> made;
+    const std::lock_guard<std::mutex> lock(guard);
+    const auto [place, added] = made.try_emplace(fill, 0, 0);
+    if (added) {
+        fill(place->second);
+    }
+    return place->second;
+}
+
 void ConfigureLeaf(CNode& leaf, const LeafRow& row) {
     CValueList* value = leaf.GetValuePart();
     if (value == nullptr) {
         return;
     }
     if (row.choices != nullptr) {
-        row.choices(*value);
+        value->ShareChoices(ChoicesOf(row.choices));
     }
     if (leaf.IsKindOf(CFreqNode::kRuntimeClass)) {
         value->SetRange(value->GetMinimum(), row.limit);

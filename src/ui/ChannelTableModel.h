@@ -39,6 +39,7 @@
 #include <vector>
 
 #include "ui/ListSheetModel.h"
+#include "views/ChannelGrid.h"
 
 class CModelOptions;
 class CNode;
@@ -93,7 +94,7 @@ class CChannelTableModel : public CListSheetModel {
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    static constexpr int kScramblerColumn = 15;
+    static constexpr int kScramblerColumn = CChannelGrid::kScramblerColumn;
 
     // Moves rows (in order, at least one) to stand before row before
     // (rowCount(): at the end); true when they moved.

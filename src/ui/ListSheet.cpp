@@ -15,6 +15,7 @@
 #include "ui/ListRowDelegate.h"
 #include "ui/ListSheetHost.h"
 #include "ui/ListSheetModel.h"
+#include "views/ChannelGrid.h"
 
 namespace {
 
@@ -61,16 +62,8 @@ bool CListSheet::ClipboardHasData() const {
 }
 
 QString CListSheet::GetTitle() const {
-    switch (m_host.GetListArea()) {
-        case kAreaMemory:
-            return QStringLiteral("Memory CH");
-        case kAreaScanEdge:
-            return QStringLiteral("Program scan edge");
-        case kAreaCall:
-            return QStringLiteral("Call");
-        default:
-            return QString::fromUtf8(m_def.title);
-    }
+    const char* area = CChannelGrid::AreaTitle(m_host.GetListArea());
+    return QString::fromUtf8(area != nullptr ? area : m_def.title);
 }
 
 void CListSheet::RegisterEditCommands() {

@@ -35,8 +35,8 @@
 
 #include "document/NodeChanges.h"
 #include "ui/CommandTarget.h"
-#include "ui/ListSheetDef.h"
 #include "ui/ListViewExs.h"
+#include "views/ListSheetDef.h"
 
 class CListSheetHost;
 class QKeyEvent;

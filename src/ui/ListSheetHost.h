@@ -3,7 +3,7 @@
 #pragma once
 
 #include "document/NodeChanges.h"
-#include "ui/ModelOptions.h"
+#include "views/ModelOptions.h"
 
 class CUserInterface;
 class QPoint;

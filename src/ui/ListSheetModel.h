@@ -14,7 +14,7 @@
 #include <QAbstractTableModel>
 #include <QString>
 
-#include "ui/ListSheetDef.h"
+#include "views/ListSheetDef.h"
 
 struct SNodeChange;
 

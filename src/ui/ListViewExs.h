@@ -15,7 +15,7 @@
 #include <QTableView>
 #include <vector>
 
-#include "ui/ListSheetDef.h"
+#include "views/ListSheetDef.h"
 
 class QFontMetrics;
 

@@ -14,27 +14,13 @@
 #include <vector>
 
 #include "model/Z5MemoryMap.h"
+#include "views/CommonSettingRows.h"
 
 class CNode;
 class QComboBox;
 class QFormLayout;
 class QLayout;
 class QShowEvent;
-
-// One drop-down list of a page: its caption (also its printed label), the
-// leaf of "Common" it edits and its control id. It offers the values of the
-// leaf's choice range in the memory map.
-struct SChoiceRow {
-    const char* label;
-    const char* leaf;
-    int controlId;
-};
-
-// A setting as the printout lists it: its caption and its leaf of "Common".
-struct SSettingLabel {
-    const char* label;
-    const char* leaf;
-};
 
 class CSettingsPage : public QWidget {
     Q_OBJECT

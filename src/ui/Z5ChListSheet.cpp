@@ -20,35 +20,11 @@
 #include "ui/ListSheetCommand.h"
 #include "ui/ListSheetHost.h"
 #include "ui/Z5ChEditDlg.h"
+#include "views/ChannelGrid.h"
 
 namespace {
 
-constexpr int kMaxWidth = 200;
-
-// Column 0 is the row label; the other columns are written from the nodes.
-constexpr std::array<ListColumnDef, 16> kColumns = {{
-    {"CH", EColumnAlign::Right, 28, 20, kMaxWidth, kDefaultColour, kDefaultColour, 3},
-    {"Frequency", EColumnAlign::Right, 76, 45, kMaxWidth, kDefaultColour, kDefaultColour, 7},
-    {"Duplex", EColumnAlign::Right, 47, 40, kMaxWidth, kDefaultColour, kDefaultColour, 4},
-    {"Reverse", EColumnAlign::Right, 54, 40, kMaxWidth, kDefaultColour, kDefaultColour, 5},
-    {"Offset Freq.", EColumnAlign::Right, 73, 45, kMaxWidth, kDefaultColour, kDefaultColour, 7},
-    {"Name", EColumnAlign::Right, 57, 45, kMaxWidth, kDefaultColour, kDefaultColour, 6},
-    {"Tone", EColumnAlign::Right, 42, 40, kMaxWidth, kDefaultColour, kDefaultColour, 4},
-    {"RPT", EColumnAlign::Right, 49, 40, kMaxWidth, kDefaultColour, kDefaultColour, 4},
-    {"CTCSS", EColumnAlign::Right, 49, 40, kMaxWidth, kDefaultColour, kDefaultColour, 4},
-    {"DTCS", EColumnAlign::Right, 49, 40, kMaxWidth, kDefaultColour, kDefaultColour, 4},
-    {"PGR", EColumnAlign::Right, 42, 40, kMaxWidth, kDefaultColour, kDefaultColour, 4},
-    {"PGR CH", EColumnAlign::Right, 55, 40, kMaxWidth, kDefaultColour, kDefaultColour, 5},
-    {"Skip", EColumnAlign::Right, 34, 35, kMaxWidth, kDefaultColour, kDefaultColour, 3},
-    {"TX Power", EColumnAlign::Right, 61, 40, kMaxWidth, kDefaultColour, kDefaultColour, 6},
-    {"TX Inhibit", EColumnAlign::Right, 61, 40, kMaxWidth, kDefaultColour, kDefaultColour, 6},
-    {"Scrambler", EColumnAlign::Right, 63, 40, kMaxWidth, kDefaultColour, kDefaultColour, 6},
-}};
-constexpr int kScramblerColumn = CChannelTableModel::kScramblerColumn;
-
-const ListSheetDef kDefinition = {
-    "Memory CH", 100, 16, "Column_ChListSheet", 1000, kColumns,
-};
+const ListSheetDef& kDefinition = CChannelGrid::Definition();
 
 constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
 constexpr const char* kDeleteQuestion = "Delete CH ?";
@@ -89,7 +65,7 @@ int CZ5ChListSheet::RowsOfArea(int area) {
 }
 
 int CZ5ChListSheet::ColumnsFor(bool scrambler) {
-    return scrambler ? kScramblerColumn + 1 : kScramblerColumn;
+    return CChannelGrid::ColumnsFor(scrambler);
 }
 
 const CChannelTableModel& CZ5ChListSheet::Table() const {

@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr const char* kFunctionLabel = "ANI Function";
-constexpr const char* kFunctionLeaf = z5leaf::kAniFunc;
+constexpr const char* kFunctionLabel = settingrows::kAniFunction.label;
+constexpr const char* kFunctionLeaf = settingrows::kAniFunction.leaf;
 constexpr const char* kWorkingLeaf = z5leaf::kAniFuncTmp;
 constexpr const char* kOff = "OFF";
 constexpr const char* kOn = "ON";
@@ -20,11 +20,7 @@ constexpr int kOffId = 1125;
 constexpr int kOnId = 1124;
 
 // Shown below the buttons in this order.
-constexpr std::array<SChoiceRow, 3> kLists{{
-    {"Lockout", z5leaf::kAniLockout, 1106},
-    {"Time-Out Timer", z5leaf::kAniTot, 1099},
-    {"TX CH", z5leaf::kAniTxCh, 11126},
-}};
+constexpr const auto& kLists = settingrows::kAniLists;
 
 }  // namespace
 
@@ -75,12 +71,4 @@ void CZ5CommonEditAniDlg::ShowFunction(const std::string& text) {
 
 void CZ5CommonEditAniDlg::OnFunctionClicked() {
     SetNodeText(Area(), kWorkingLeaf, m_off->isChecked() ? kOff : kOn);
-}
-
-std::vector<SSettingLabel> CZ5CommonEditAniDlg::PrintedSettings() {
-    std::vector<SSettingLabel> settings{{kFunctionLabel, kFunctionLeaf}};
-    for (const SChoiceRow& row : kLists) {
-        settings.push_back({row.label, row.leaf});
-    }
-    return settings;
 }

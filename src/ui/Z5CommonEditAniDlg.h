@@ -24,9 +24,6 @@ class CZ5CommonEditAniDlg : public CSettingsPage {
     explicit CZ5CommonEditAniDlg(QWidget* parent = nullptr);
     ~CZ5CommonEditAniDlg() override;
 
-    // The page's settings in the order the printout lists them.
-    static std::vector<SSettingLabel> PrintedSettings();
-
   protected:
     void OnFirstDisplay(CNode& area) override;
     // The lists, then "AniFunc" from "AniFuncTmp".

@@ -20,42 +20,18 @@ constexpr int kRepeaterLabelId = 11136;
 constexpr const char* kRepeaterLeaf = z5leaf::kRepeater;
 constexpr const char* kRepeaterOff = "OFF";
 
-// The lists in the order they are shown and stored: the first column, then
-// the second.
-constexpr std::array<SChoiceRow, 14> kLists{{
-    {"ScanResume", z5leaf::kResume, 1097},
-    {"LCD Back Light", z5leaf::kLight, 11128},
-    {"LCD Contrast", z5leaf::kContrast, 11129},
-    {"Power Save", z5leaf::kPowSave, 11130},
-    {"SP-31C Function", z5leaf::kMicFunc, 11127},
-    {"Auto Repeater", z5leaf::kRepeater, 1096},
-    {"Function Mode", z5leaf::kFuncMode, 1108},
-    {"Auto Power-OFF", z5leaf::kPowOff, 1095},
-    {"Time-Out Timer", z5leaf::kTot, 1098},
-    {"Lockout", z5leaf::kLockout, 11122},
-    {"Squelch Delay", z5leaf::kSqlDelay, 11123},
-    {"Dial Select", z5leaf::kDialSel, 11124},
-    {"Memory Disp", z5leaf::kMemoDisp, 11125},
-    {"Scan Edge", z5leaf::kScanEdge, 1110},
-}};
+constexpr const auto& kLists = settingrows::kCommonLists;
 constexpr std::size_t kColumns = 2;
-constexpr std::size_t kFirstColumnRows = 7;
+constexpr std::size_t kFirstColumnRows = settingrows::kCommonFirstColumnRows;
 
-struct SCheckRow {
-    const char* label;
-    const char* leaf;
-    int controlId;
-};
-
+using SCheckRow = SChoiceRow;
 // One under each column of lists.
-constexpr std::array<SCheckRow, kColumns> kChecks{{
-    {"Operation Beep", z5leaf::kBeep, 11149},
-    {"Dial Speedup", z5leaf::kDialSpeed, 11150},
-}};
+constexpr const auto& kChecks = settingrows::kCommonChecks;
+static_assert(kChecks.size() == kColumns);
 
-constexpr const char* kCommentLabel = "Comment";
-constexpr const char* kCommentLeaf = z5leaf::kCloneComment;
-constexpr int kCommentId = 1053;
+constexpr const char* kCommentLabel = settingrows::kComment.label;
+constexpr const char* kCommentLeaf = settingrows::kComment.leaf;
+constexpr int kCommentId = settingrows::kComment.controlId;
 
 }  // namespace
 
@@ -122,16 +98,4 @@ void CZ5CommonEditDlg::LockRepeater(QFormLayout& column) {
     QWidget* label = column.labelForField(list);
     label->setObjectName(QString::number(kRepeaterLabelId));
     label->setEnabled(false);
-}
-
-std::vector<SSettingLabel> CZ5CommonEditDlg::PrintedSettings() {
-    std::vector<SSettingLabel> settings;
-    for (const SChoiceRow& row : kLists) {
-        settings.push_back({row.label, row.leaf});
-    }
-    for (const SCheckRow& row : kChecks) {
-        settings.push_back({row.label, row.leaf});
-    }
-    settings.push_back({kCommentLabel, kCommentLeaf});
-    return settings;
 }

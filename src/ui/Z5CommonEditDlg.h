@@ -28,9 +28,6 @@ class CZ5CommonEditDlg : public CSettingsPage {
     explicit CZ5CommonEditDlg(int modelVersion, QWidget* parent = nullptr);
     ~CZ5CommonEditDlg() override;
 
-    // The page's settings in the order the printout lists them.
-    static std::vector<SSettingLabel> PrintedSettings();
-
   protected:
     // The lists, then "Beep" and "DialSpeed", then "CloneComment".
     void WriteBack(CNode& area) override;

@@ -7,12 +7,7 @@
 namespace {
 
 // In the order they are shown and stored.
-constexpr std::array<SChoiceRow, 4> kLists{{
-    {"Type", z5leaf::kType, 1100},
-    {"Group Code", z5leaf::kGCode, 1101},
-    {"Synchronous Capture", z5leaf::kSynchro, 1107},
-    {"Tone Start Timing", z5leaf::kTiming, 1111},
-}};
+constexpr const auto& kLists = settingrows::kScramblerLists;
 
 }  // namespace
 
@@ -25,11 +20,3 @@ CZ5CommonEditScrmDlg::CZ5CommonEditScrmDlg(QWidget* parent) : CSettingsPage(kRes
 }
 
 CZ5CommonEditScrmDlg::~CZ5CommonEditScrmDlg() = default;
-
-std::vector<SSettingLabel> CZ5CommonEditScrmDlg::PrintedSettings() {
-    std::vector<SSettingLabel> settings;
-    for (const SChoiceRow& row : kLists) {
-        settings.push_back({row.label, row.leaf});
-    }
-    return settings;
-}

@@ -14,7 +14,4 @@ class CZ5CommonEditScrmDlg : public CSettingsPage {
 
     explicit CZ5CommonEditScrmDlg(QWidget* parent = nullptr);
     ~CZ5CommonEditScrmDlg() override;
-
-    // The page's settings in the order the printout lists them.
-    static std::vector<SSettingLabel> PrintedSettings();
 };

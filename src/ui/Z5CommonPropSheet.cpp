@@ -6,10 +6,10 @@
 
 #include "model/Z5MemoryMap.h"
 #include "ui/DialogButtons.h"
-#include "ui/ModelOptions.h"
 #include "ui/Z5CommonEditAniDlg.h"
 #include "ui/Z5CommonEditDlg.h"
 #include "ui/Z5CommonEditScrmDlg.h"
+#include "views/ModelOptions.h"
 
 namespace {
 

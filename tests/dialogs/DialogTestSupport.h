@@ -14,7 +14,7 @@
 #include "model/NodeAccess.h"
 #include "platform/MemorySettingsStore.h"
 #include "support/ScriptedUserInterface.h"
-#include "ui/ModelOptions.h"
+#include "views/ModelOptions.h"
 
 // Fixed answers: the version and which option units are fitted.
 class CFakeModelOptions : public CModelOptions {

@@ -84,6 +84,44 @@ TEST(NumNode, CopyFromMergesChoicesButNotTheValue) {
     EXPECT_EQ(target.GetNodePart(), &target);
 }
 
+// Lists that share their choices (as the leaves of one memory map row do)
+// stay apart once one of them changes its own.
+TEST(ValueList, SharedChoicesChangeOnlyTheListThatChangesThem) {
+    CValueList row(0, 9);
+    row.AddName("OFF", 0);
+    row.AddName("ON", 1);
+    row.AddExcluded(5);
+    CValueList first(0, 9), second(0, 9);
+    first.ShareChoices(row);
+    second.ShareChoices(row);
+    EXPECT_EQ(&first.GetNames(), &second.GetNames());
+
+    const struct {
+        const char* change;
+        void (*apply)(CValueList&);
+    } changes[] = {
+        {"AddName", [](CValueList& list) { list.AddName("ON", 7); }},
+        {"AddExcluded", [](CValueList& list) { list.AddExcluded(1); }},
+        {"MergeChoices",
+         [](CValueList& list) {
+             CValueList other(0, 9);
+             other.AddName("ON", 7);
+             other.AddExcluded(1);
+             list.MergeChoices(other);
+         }},
+    };
+    for (const auto& change : changes) {
+        CValueList changed(0, 9);
+        changed.ShareChoices(row);
+        change.apply(changed);
+        EXPECT_EQ(first.ValueOf("ON"), 1) << change.change;
+        EXPECT_TRUE(first.IsValid(1)) << change.change;
+        EXPECT_FALSE(first.IsValid(5)) << change.change;
+        EXPECT_EQ(row.GetNames().size(), 2u) << change.change;
+        EXPECT_EQ(changed.TextOf(0), "OFF") << change.change;
+    }
+}
+
 TEST(FreqNode, ShowsMegahertzWithFiveDecimals) {
     CFreqNode node;
     EXPECT_EQ(node.GetName(), "NumNode");

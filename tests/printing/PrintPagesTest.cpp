@@ -2,7 +2,6 @@
 // order, with which frame; how the channel lists are paged; and the jobs that
 // must print nothing.
 #include <QApplication>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
@@ -12,8 +11,8 @@
 
 #include "PrintTestSupport.h"
 #include "app/PrintStatusDlg.h"
+#include "print/ChListPrint.h"
 #include "support/CliRun.h"
-#include "ui/ChListPrint.h"
 
 namespace {
 
@@ -181,12 +180,12 @@ TEST_F(CPrintTest, AFinishedJobReplacesTheOldFile) {
 }
 
 TEST(SpoolCommandTest, HandsTheFileToTheNamedPrinterWithItsCopies) {
-    QPrinter settings(QPrinter::HighResolution);
+    SPageSettings settings = CPrintDevice::DefaultPageSettings("");
     using Command = std::vector<std::string>;
     EXPECT_EQ(CPrintDevice::SpoolCommand("Office", "CP-Z5", settings, "/tmp/prXYZ"),
               (Command{"lp", "-d", "Office", "-t", "CP-Z5", "-n", "1", "--", "/tmp/prXYZ"}));
-    settings.setCopyCount(3);
-    settings.setCollateCopies(true);
+    settings.copies = 3;
+    settings.collate = true;
     EXPECT_EQ(CPrintDevice::SpoolCommand("-x", "t", settings, "f"),
               (Command{"lp", "-d", "-x", "-t", "t", "-n", "3", "-o", "collate=true", "--", "f"}));
 }
@@ -246,7 +245,8 @@ TEST_F(CPrintTest, TheCommandLineToolPrintsToTheConfiguredPrinter) {
 
     const SCliRun missing = RunCli(folder, "print radio.cz5 --printer cpz5-no-such-printer");
     EXPECT_EQ(missing.status, 2);
-    EXPECT_NE(missing.err.find("There is no printer"), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find("no printer named cpz5-no-such-printer exists"), std::string::npos)
+        << missing.err;
 }
 
 }  // namespace

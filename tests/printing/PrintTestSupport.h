@@ -12,26 +12,26 @@
 #include <vector>
 
 #include "../support/FakeModelOptions.h"
-#include "app/PrintDevice.h"
 #include "app/PrintJob.h"
-#include "app/PrintSheetPane.h"
 #include "document/Z5Doc.h"
 #include "model/Node.h"
 #include "platform/MemorySettingsStore.h"
+#include "print/ChannelGridPane.h"
+#include "print/PrintDevice.h"
 #include "support/ScriptedUserInterface.h"
 
 // The document's lists, with the options the test sets and a record of the
 // areas shown.
-class CTestSheetPane : public CPrintSheetPane {
+class CTestSheetPane : public CChannelGridPane {
   public:
-    using CPrintSheetPane::CPrintSheetPane;
+    using CChannelGridPane::CChannelGridPane;
 
     int HasModelOption(const std::string& name) const override {
         return FakeModelOption(name, scrambler, ani);
     }
     void ShowArea(int area) override {
         shown.push_back(area);
-        CPrintSheetPane::ShowArea(area);
+        CChannelGridPane::ShowArea(area);
     }
 
     bool scrambler = false;
@@ -116,5 +116,5 @@ class CPrintTest : public ::testing::Test {
     CMemorySettingsStore settings;
     CScriptedUserInterface ui;
     CZ5Doc document{settings, ui};
-    CTestSheetPane lists{document, settings};
+    CTestSheetPane lists{document};
 };

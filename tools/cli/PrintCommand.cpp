@@ -1,7 +1,6 @@
 #include "PrintCommand.h"
 
-#include <QApplication>
-#include <QPrinter>
+#include <QGuiApplication>
 #include <array>
 #include <optional>
 #include <sstream>
@@ -10,16 +9,13 @@
 
 #include "CliExit.h"
 #include "CliSession.h"
-#include "app/PrintJob.h"
-#include "app/PrintSelectDlg.h"
-#include "app/PrintSheetPane.h"
 #include "document/Z5Doc.h"
 #include "platform/MemorySettingsStore.h"
+#include "print/ChannelGridPane.h"
+#include "print/PrintSections.h"
+#include "print/SystemPrinters.h"
 
 namespace PrintCommand {
-
-const SCliOptionDef kOptions[4] = {
-    {"-o", true}, {"--printer", true}, {"--sections", true}, {"--version", true}};
 
 namespace {
 
@@ -30,13 +26,13 @@ struct SSectionName {
 
 // In the order the print dialog adds them.
 constexpr std::array<SSectionName, 7> kSectionNames{{
-    {"all", CPrintJob::kEverything},
-    {"common", CPrintJob::kCommon},
-    {"dtmf", CPrintJob::kDtmf},
-    {"pgr", CPrintJob::kPgr},
-    {"mch", CPrintJob::kMemoryList},
-    {"pch", CPrintJob::kScanEdgeList},
-    {"cch", CPrintJob::kCallList},
+    {"all", CPrintSections::kEverything},
+    {"common", CPrintSections::kCommon},
+    {"dtmf", CPrintSections::kDtmf},
+    {"pgr", CPrintSections::kPgr},
+    {"mch", CPrintSections::kMemoryList},
+    {"pch", CPrintSections::kScanEdgeList},
+    {"cch", CPrintSections::kCallList},
 }};
 
 // The section codes of a comma-separated list, in the dialog's order; none
@@ -57,7 +53,7 @@ std::optional<std::vector<int>> ParseSections(const std::string& list) {
         }
     }
     if (chosen[0]) {
-        return std::vector<int>{CPrintJob::kEverything};
+        return std::vector<int>{CPrintSections::kEverything};
     }
     std::vector<int> codes;
     for (std::size_t index = 1; index < kSectionNames.size(); ++index) {
@@ -68,11 +64,10 @@ std::optional<std::vector<int>> ParseSections(const std::string& list) {
     return codes;
 }
 
-// The widgets of printing run on the offscreen platform when no display is
-// there to show them.
+// Printing shows no window: the offscreen platform gives the fonts without
+// a display, unless the user chose a platform.
 void ChoosePlatform() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 }
@@ -92,6 +87,20 @@ struct SDestination {
     std::optional<std::string> printer;
 };
 
+// "no printer named NAME exists; the printers are A, B" (or "...; no
+// printer is installed").
+std::string NoSuchPrinter(const std::string& name, const std::vector<std::string>& printers) {
+    std::string text = "no printer named " + name + " exists; ";
+    if (printers.empty()) {
+        return text + "no printer is installed";
+    }
+    text += "the printers are ";
+    for (std::size_t index = 0; index < printers.size(); ++index) {
+        text += (index > 0 ? ", " : "") + printers[index];
+    }
+    return text;
+}
+
 std::unique_ptr<CPrintDevice> MakeDevice(CCliSession& session, const SDestination& destination) {
     if (!destination.pdf && !destination.printer) {
         return std::make_unique<CPrintDevice>(session.Settings());
@@ -101,14 +110,19 @@ std::unique_ptr<CPrintDevice> MakeDevice(CCliSession& session, const SDestinatio
     CMemorySettingsStore noPrinter;
     noPrinter.SetString(CPrintDevice::kProfileSection, CPrintDevice::kProfileDevice, "");
     auto device = std::make_unique<CPrintDevice>(noPrinter);
-    QPrinter pageSettings(QPrinter::HighResolution);
     if (destination.pdf) {
-        device->SelectPrinter("PDF", CPrintDevice::kPdfDriver, *destination.pdf, pageSettings);
-    } else {
-        pageSettings.setPrinterName(QString::fromStdString(*destination.printer));
-        device->SelectPrinter(*destination.printer, CPrintDevice::kSystemDriver,
-                              *destination.printer, pageSettings);
+        device->SelectPrinter("PDF", CPrintDevice::kPdfDriver, *destination.pdf,
+                              CPrintDevice::DefaultPageSettings(""));
+        return device;
     }
+    const std::string& name = *destination.printer;
+    const CSystemPrinters printers;
+    if (!printers.Exists(name)) {
+        CCliSession::Report(NoSuchPrinter(name, printers.Names()));
+        return nullptr;
+    }
+    device->SelectPrinter(name, CPrintDevice::kSystemDriver, name,
+                          CPrintDevice::DefaultPageSettings(printers.DefaultPaper(name)));
     return device;
 }
 
@@ -118,16 +132,20 @@ int Print(CCliSession& session, const std::vector<int>& sections, const SDestina
     static int argc = 1;
     static char name[] = "cpz5-cli";
     static char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
+    QGuiApplication application(argc, argv);
 
-    CPrintSheetPane lists(session.Document(), session.Settings());
-    CPrintJob job(MakeDevice(session, destination), session.UserInterface(), lists, lists);
-    job.Printer().SetMargins(CPrintSelectDlg::kMarginLeft, CPrintSelectDlg::kMarginTop,
-                             CPrintSelectDlg::kMarginRight, CPrintSelectDlg::kMarginBottom);
+    std::unique_ptr<CPrintDevice> device = MakeDevice(session, destination);
+    if (device == nullptr) {
+        return CliExit::kFileError;
+    }
+    CChannelGridPane lists(session.Document());
+    CPrintSections job(std::move(device), session.UserInterface(), lists, lists);
+    job.Printer().SetMargins(CPrintSections::kMarginLeft, CPrintSections::kMarginTop,
+                             CPrintSections::kMarginRight, CPrintSections::kMarginBottom);
     for (int code : sections) {
         job.AddJob(code);
     }
-    return job.Run(nullptr) == CPrintJob::EResult::kPrinted ? CliExit::kOk : CliExit::kFileError;
+    return job.Run() == CPrintSections::EResult::kPrinted ? CliExit::kOk : CliExit::kFileError;
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 // The cpz5-cli command print: the pages File > Print gives, through the
-// program's own printing code, to a PDF file or a printer. It makes a QApplication for
-// the run, on Qt's offscreen platform unless a display is set.
+// program's own printing code, to a PDF file or a printer.
+//
+// The pages are drawn with QtGui, which cpz5-cli itself does not load: its
+// print command runs the printing program cpz5-cli-print (beside it, or in
+// the libexec folder of its installation) with the same arguments, and that
+// program, the same tool with the printing code, prints them.
 #pragma once
 
 #include "CliOptions.h"
@@ -9,14 +13,16 @@ class CCliSession;
 
 namespace PrintCommand {
 
-extern const SCliOptionDef kOptions[4];
+inline constexpr SCliOptionDef kOptions[4] = {
+    {"-o", true}, {"--printer", true}, {"--sections", true}, {"--version", true}};
 
 // print FILE [-o OUT.pdf | --printer NAME] [--sections all|common,dtmf,...]:
 // the chosen sections (default all) in the print dialog's order, to the PDF
 // file, the named system printer, or else the printer of the settings
 // ("device" of "windows") or the system's default printer. Exit status 0, 2
-// when FILE cannot be read, OUT.pdf cannot be written or there is no
-// printer, 64 for a usage error.
+// when FILE cannot be read, OUT.pdf cannot be written, the printer does not
+// exist or there is none, or the printing program cannot be run; 64 for a
+// usage error.
 int Run(CCliSession& session, const CCliOptions& options);
 
 }  // namespace PrintCommand

@@ -8,6 +8,7 @@
 #include "CliCommands.h"
 #include "CliExit.h"
 #include "CliSession.h"
+#include "ReadOnlySettings.h"
 #include "UserSettings.h"
 #include "platform/FileCleanup.h"
 
@@ -84,6 +85,13 @@ bool AsksForHelp(std::span<const std::string> arguments) {
     });
 }
 
+// The commands that only read files (and print): the user's settings file is
+// neither rewritten nor locked by them.
+bool OnlyReads(std::string_view command) {
+    constexpr std::string_view kReaders[] = {"dump", "get", "diff", "export-csv", "ports", "print"};
+    return std::find(std::begin(kReaders), std::end(kReaders), command) != std::end(kReaders);
+}
+
 // "--version" in place of a command; inside a command with a value it is the
 // old name of --market.
 bool IsVersionRequest(const std::string& argument) {
@@ -126,6 +134,9 @@ int main(int argc, char** argv) {
     // The settings store outlives the session: the document writes the
     // model options back when the session ends.
     std::unique_ptr<CSettingsStore> settings = MakeUserSettingsStore();
+    if (OnlyReads(command->name)) {
+        settings = std::make_unique<CReadOnlySettings>(std::move(settings));
+    }
     CCliSession session(*settings, options.Has("--yes"));
     session.SetUsage(std::string(command->usage));
     return parsed ? command->run(session, options) : session.UsageError(options.Error());

@@ -1,18 +1,18 @@
-#include "app/PrintDevice.h"
+#include "print/PrintDevice.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
-#include <QPageLayout>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPdfWriter>
 #include <QProcess>
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsStore.h"
 #include "platform/TempFile.h"
+#include "print/SystemPrinters.h"
 
 namespace {
 
@@ -29,6 +29,7 @@ constexpr int kBoxInsetY = 1;
 constexpr int kBoxInsetX = 2;
 constexpr const char* kFontFace = "Arial";
 constexpr const char* kSpoolProgram = "lp";
+constexpr int kPdfDotsPerInch = 1200;
 
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -44,15 +45,28 @@ bool ReadWholeFile(const std::string& path, std::string& data) {
     return !in.bad() && in.is_open();
 }
 
-const char* SidesOf(QPrinter::DuplexMode duplex) {
-    switch (duplex) {
-        case QPrinter::DuplexLongSide:
+const char* SidesOf(SPageSettings::ESides sides) {
+    switch (sides) {
+        case SPageSettings::ESides::kLongEdge:
             return "sides=two-sided-long-edge";
-        case QPrinter::DuplexShortSide:
+        case SPageSettings::ESides::kShortEdge:
             return "sides=two-sided-short-edge";
-        default:
-            return nullptr;
+        case SPageSettings::ESides::kOneSided:
+            break;
     }
+    return nullptr;
+}
+
+// The paper a PPD names ("A4", "Letter"), or none.
+std::optional<QPageSize> PaperOf(const std::string& key) {
+    const QString wanted = QString::fromStdString(key);
+    for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
+        const auto size = static_cast<QPageSize::PageSizeId>(id);
+        if (QPageSize::key(size) == wanted) {
+            return QPageSize(size);
+        }
+    }
+    return std::nullopt;
 }
 
 // The text up to the first of the stop characters (or the end); text loses
@@ -84,10 +98,10 @@ int LineHeightOf(const QFontMetrics& metrics) {
     return metrics.height() + metrics.leading();
 }
 
-// The metrics of font on printer (logical units), or on the screen without
-// one.
-QFontMetrics MetricsOn(const QFont& font, QPrinter* printer) {
-    return printer != nullptr ? QFontMetrics(font, printer) : QFontMetrics(font);
+// The metrics of font on the device drawn on (logical units), or on the
+// screen without one.
+QFontMetrics MetricsOn(const QFont& font, QPagedPaintDevice* device) {
+    return device != nullptr ? QFontMetrics(font, device) : QFontMetrics(font);
 }
 
 }  // namespace
@@ -104,19 +118,28 @@ CPrintDevice::SPrinterNames CPrintDevice::ParseProfileDevice(const std::string& 
     return names;
 }
 
-CPrintDevice::CPrintDevice(const CSettingsStore& settings) {
-    SPrinterNames names;
-    if (settings.Contains(kProfileSection, kProfileDevice)) {
-        names = ParseProfileDevice(settings.GetString(kProfileSection, kProfileDevice, ""));
-    } else if (const QPrinterInfo system = QPrinterInfo::defaultPrinter(); !system.isNull()) {
-        names = {system.printerName().toStdString(), kSystemDriver,
-                 system.printerName().toStdString()};
-    }
-    if (names.device.empty()) {
+namespace {
+
+const CSystemPrinters& SystemPrinters() {
+    static const CSystemPrinters printers;
+    return printers;
+}
+
+}  // namespace
+
+CPrintDevice::CPrintDevice(const CSettingsStore& settings)
+    : CPrintDevice(settings, SystemPrinters()) {}
+
+CPrintDevice::CPrintDevice(const CSettingsStore& settings, const CSystemPrinters& printers)
+    : m_printers(printers), m_page(DefaultPageSettings("")) {
+    if (!settings.Contains(kProfileSection, kProfileDevice)) {
+        m_askSystem = true;
+        m_scale = kFullScale;
         return;
     }
-    m_printer = OpenPrinter(names);
-    if (m_printer != nullptr) {
+    const SPrinterNames names =
+        ParseProfileDevice(settings.GetString(kProfileSection, kProfileDevice, ""));
+    if (!names.device.empty() && OpenPrinter(names, m_page)) {
         m_names = names;
         m_scale = kFullScale;
     }
@@ -128,23 +151,44 @@ CPrintDevice::~CPrintDevice() {
     }
 }
 
-std::unique_ptr<QPrinter> CPrintDevice::OpenPrinter(const SPrinterNames& names) const {
+const CPrintDevice::SPrinterNames& CPrintDevice::Names() const {
+    if (m_askSystem) {
+        m_askSystem = false;
+        const std::string name = m_printers.DefaultName();
+        const SPrinterNames names{name, kSystemDriver, name};
+        if (!name.empty() && OpenPrinter(names, m_page)) {
+            m_names = names;
+        }
+    }
+    return m_names;
+}
+
+SPageSettings CPrintDevice::DefaultPageSettings(const std::string& paper) {
+    SPageSettings page;
+    page.layout = QPageLayout(PaperOf(paper).value_or(QPageSize(QPageSize::A4)),
+                              QPageLayout::Portrait, QMarginsF());
+    return page;
+}
+
+bool CPrintDevice::OpenPrinter(const SPrinterNames& names, SPageSettings& page) const {
     if (names.driver == kPdfDriver) {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setPageSize(QPageSize(QPageSize::A4));
-        printer->setOutputFileName(QString::fromStdString(names.port));
-        return printer;
+        page = DefaultPageSettings("");
+        return true;
     }
-    const QPrinterInfo info = QPrinterInfo::printerInfo(QString::fromStdString(names.device));
-    if (info.isNull()) {
-        return nullptr;
+    if (!m_printers.Exists(names.device)) {
+        return false;
     }
-    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    page = DefaultPageSettings(m_printers.DefaultPaper(names.device));
+    return true;
+}
+
+const SPageSettings& CPrintDevice::PageSettings() const {
+    Names();
+    return m_page;
 }
 
 unsigned CPrintDevice::SetPrintScale(int percent) {
-    if (m_printer == nullptr) {
+    if (!HasPrinter()) {
         return kScaleNoPrinter;
     }
     if (percent <= 0) {
@@ -156,21 +200,17 @@ unsigned CPrintDevice::SetPrintScale(int percent) {
 }
 
 bool CPrintDevice::SelectPrinter(const std::string& device, const std::string& driver,
-                                 const std::string& port, const QPrinter& settings) {
+                                 const std::string& port, const SPageSettings& page) {
     if (device.empty() || driver.empty() || port.empty() || IsJobRunning()) {
         return false;
     }
     const SPrinterNames names{device, driver, port};
-    std::unique_ptr<QPrinter> printer = OpenPrinter(names);
-    if (printer == nullptr) {
+    SPageSettings opened;
+    if (!OpenPrinter(names, opened)) {
         return false;
     }
-    printer->setPageLayout(settings.pageLayout());
-    printer->setCopyCount(settings.copyCount());
-    printer->setCollateCopies(settings.collateCopies());
-    printer->setDuplex(settings.duplex());
-    printer->setColorMode(settings.colorMode());
-    m_printer = std::move(printer);
+    m_askSystem = false;
+    m_page = page;
     m_names = names;
     if (m_scale == 0) {
         m_scale = kFullScale;
@@ -194,14 +234,13 @@ QFont CPrintDevice::MakeFont(int pointsAtFullScale) const {
 
 bool CPrintDevice::StartJob(const std::string& documentName) {
     m_error.clear();
-    if (m_printer == nullptr || IsJobRunning()) {
+    if (!HasPrinter() || IsJobRunning()) {
         return false;
     }
-    m_printer->setDocName(QString::fromStdString(documentName));
-    m_printer->setFullPage(true);
+    m_documentName = documentName;
     m_cancelled = false;
     m_pagesStarted = 0;
-    if ((!m_previewing && !OpenSpool(documentName)) || !m_painter.begin(Target())) {
+    if ((m_preview == nullptr && !OpenSpool(documentName)) || !m_painter.begin(Target())) {
         DropSpool();
         return false;
     }
@@ -225,12 +264,13 @@ bool CPrintDevice::OpenSpool(const std::string& documentName) {
     if (!m_spoolFile->IsValid()) {
         return FailWith("No temporary file can be made in " + CTempFile::Directory() + ".");
     }
-    m_spool = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    m_spool->setOutputFormat(QPrinter::PdfFormat);
-    m_spool->setOutputFileName(QString::fromStdString(m_spoolFile->Path()));
-    m_spool->setPageLayout(m_printer->pageLayout());
-    m_spool->setDocName(QString::fromStdString(documentName));
-    m_spool->setFullPage(true);
+    m_spool = std::make_unique<QPdfWriter>(QString::fromStdString(m_spoolFile->Path()));
+    m_spool->setResolution(kPdfDotsPerInch);
+    // Drawn from the paper's corner: the margins are the job's own.
+    QPageLayout layout = m_page.layout;
+    layout.setMode(QPageLayout::FullPageMode);
+    m_spool->setPageLayout(layout);
+    m_spool->setTitle(QString::fromStdString(documentName));
     return true;
 }
 
@@ -245,8 +285,8 @@ void CPrintDevice::DropSpool() {
     m_target.reset();
 }
 
-QPrinter* CPrintDevice::Target() const {
-    return m_spool != nullptr ? m_spool.get() : m_printer.get();
+QPagedPaintDevice* CPrintDevice::Target() const {
+    return m_preview != nullptr ? m_preview : m_spool.get();
 }
 
 bool CPrintDevice::IsJobRunning() const {
@@ -256,17 +296,17 @@ bool CPrintDevice::IsJobRunning() const {
 // 0.1 mm per logical unit from the paper's top left corner, and the body
 // font.
 void CPrintDevice::SetUpPage() {
-    const double scale = Target()->resolution() / kUnitsPerInch;
+    const double scale = Target()->logicalDpiX() / kUnitsPerInch;
     m_painter.resetTransform();
     m_painter.scale(scale, scale);
     m_painter.setFont(m_textFont);
 }
 
 SPrintRect CPrintDevice::PrintableRect() const {
-    if (m_printer == nullptr) {
+    if (!HasPrinter()) {
         return {};
     }
-    const QRectF paper = m_printer->pageLayout().fullRect(QPageLayout::Millimeter);
+    const QRectF paper = m_page.layout.fullRect(QPageLayout::Millimeter);
     const int width = static_cast<int>(paper.width() * kUnitsPerMillimetre + 0.5);
     const int height = static_cast<int>(paper.height() * kUnitsPerMillimetre + 0.5);
     return {m_margins.left * kUnitsPerMillimetre, m_margins.top * kUnitsPerMillimetre,
@@ -279,9 +319,9 @@ bool CPrintDevice::EndJob() {
     if (!IsJobRunning()) {
         return false;
     }
-    const bool drawn = m_painter.end() && Target()->printerState() != QPrinter::Error;
+    const bool drawn = m_painter.end();
     const bool delivered =
-        drawn ? m_previewing || Deliver() : FailWith("The pages could not be made.");
+        drawn ? m_preview != nullptr || Deliver() : FailWith("The pages could not be made.");
     DropSpool();
     return delivered;
 }
@@ -300,7 +340,7 @@ bool CPrintDevice::Deliver() {
 
 std::vector<std::string> CPrintDevice::SpoolCommand(const std::string& printer,
                                                     const std::string& title,
-                                                    const QPrinter& settings,
+                                                    const SPageSettings& settings,
                                                     const std::string& file) {
     std::vector<std::string> command = {kSpoolProgram,
                                         "-d",
@@ -308,11 +348,11 @@ std::vector<std::string> CPrintDevice::SpoolCommand(const std::string& printer,
                                         "-t",
                                         title,
                                         "-n",
-                                        std::to_string(std::max(1, settings.copyCount()))};
-    if (const char* sides = SidesOf(settings.duplex())) {
+                                        std::to_string(std::max(1, settings.copies))};
+    if (const char* sides = SidesOf(settings.sides)) {
         command.insert(command.end(), {"-o", sides});
     }
-    if (settings.copyCount() > 1 && settings.collateCopies()) {
+    if (settings.copies > 1 && settings.collate) {
         command.insert(command.end(), {"-o", "collate=true"});
     }
     command.insert(command.end(), {"--", file});
@@ -320,8 +360,8 @@ std::vector<std::string> CPrintDevice::SpoolCommand(const std::string& printer,
 }
 
 bool CPrintDevice::SendToSystemPrinter() {
-    const std::vector<std::string> command = SpoolCommand(
-        m_names.device, m_printer->docName().toStdString(), *m_printer, m_spoolFile->Path());
+    const std::vector<std::string> command =
+        SpoolCommand(m_names.device, m_documentName, m_page, m_spoolFile->Path());
     QStringList arguments;
     for (auto it = command.begin() + 1; it != command.end(); ++it) {
         arguments << QString::fromStdString(*it);

@@ -9,7 +9,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "ui/PrintCanvas.h"
+#include "print/PrintCanvas.h"
 
 // One cell: its text and where its box ends, in widths of "W" from the left.
 struct SBoxedCell {

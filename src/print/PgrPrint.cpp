@@ -1,11 +1,11 @@
-#include "ui/PgrPrint.h"
+#include "print/PgrPrint.h"
 
 #include <string>
 
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/Z5MemoryMap.h"
-#include "ui/PrintBoxedLines.h"
+#include "print/PrintBoxedLines.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 // LineDirection() further along y. A rectangle's top is where its first line
 // starts and its bottom where its last line ends, whatever the direction.
 //
-// The printer device of the application implements it; content printers
+// The printer device (CPrintDevice) implements it; content printers
 // never own the canvas.
 #pragma once
 

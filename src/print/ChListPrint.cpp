@@ -1,11 +1,11 @@
-#include "ui/ChListPrint.h"
+#include "print/ChListPrint.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "ui/ListSheet.h"
+#include "print/PrintGrid.h"
 
 namespace {
 
@@ -15,17 +15,17 @@ struct SColumnGroup {
     int end;
 };
 
-int PrintWidth(const CListSheet& sheet, int column, int widthOfW) {
-    return sheet.GetDefinition().columns[column].printWidth * widthOfW;
+int PrintWidth(const CPrintGrid& sheet, int column, int widthOfW) {
+    return sheet.Definition().columns[column].printWidth * widthOfW;
 }
 
 // The group that starts at column first: the columns whose print widths,
 // added to that of column 0, stay below width. An empty group (end ==
 // first) when column first does not fit alone.
-SColumnGroup GroupFrom(const CListSheet& sheet, int first, int width, int widthOfW) {
+SColumnGroup GroupFrom(const CPrintGrid& sheet, int first, int width, int widthOfW) {
     int used = PrintWidth(sheet, 0, widthOfW);
     int end = first;
-    while (end < sheet.GetColumnCount()) {
+    while (end < sheet.ColumnCount()) {
         const int next = used + PrintWidth(sheet, end, widthOfW);
         if (next >= width) {
             break;
@@ -39,7 +39,7 @@ SColumnGroup GroupFrom(const CListSheet& sheet, int first, int width, int widthO
 // Prints the grid lines of one page: the column titles, then the rows.
 class CGridPage {
   public:
-    CGridPage(CListSheet& sheet, CPrintCanvas& canvas, const SPrintRect& content)
+    CGridPage(CPrintGrid& sheet, CPrintCanvas& canvas, const SPrintRect& content)
         : m_sheet(sheet),
           m_canvas(canvas),
           m_content(content),
@@ -49,14 +49,12 @@ class CGridPage {
 
     void PrintTitles(SColumnGroup group) {
         PrintLine(group, [this](int column) {
-            return std::string(m_sheet.GetDefinition().columns[column].title);
+            return std::string(m_sheet.Definition().columns[column].title);
         });
     }
 
     void PrintRow(SColumnGroup group, int row) {
-        PrintLine(group, [this, row](int column) {
-            return m_sheet.GetCellText(row, column).toStdString();
-        });
+        PrintLine(group, [this, row](int column) { return m_sheet.CellText(row, column); });
     }
 
   private:
@@ -67,7 +65,7 @@ class CGridPage {
             const int right = left + PrintWidth(m_sheet, column, m_widthOfW);
             m_canvas.PrintBoxedText(
                 {left, m_top, right, m_top + m_step}, text(column),
-                static_cast<int>(m_sheet.GetDefinition().columns[column].alignment));
+                static_cast<int>(m_sheet.Definition().columns[column].alignment));
             left = right;
         };
         cell(0);
@@ -77,7 +75,7 @@ class CGridPage {
         m_top += m_step;
     }
 
-    CListSheet& m_sheet;
+    CPrintGrid& m_sheet;
     CPrintCanvas& m_canvas;
     const SPrintRect m_content;
     const int m_widthOfW;
@@ -87,13 +85,12 @@ class CGridPage {
 
 // One page: the frame with the sheet's title, then the grid of the rows
 // [firstRow, endRow) in the columns of group.
-bool PrintGroupPage(CListSheet& sheet, CPrintCanvas& canvas, SPrintRect rect, SColumnGroup group,
+bool PrintGroupPage(CPrintGrid& sheet, CPrintCanvas& canvas, SPrintRect rect, SColumnGroup group,
                     int firstRow, int endRow) {
     if (canvas.StartPrintPage() <= 0) {
         return false;
     }
-    canvas.PrintPageHeader(rect, sheet.GetTitle().toStdString(), CChListPrint::kRevision, "",
-                           CChListPrint::kMaker);
+    canvas.PrintPageHeader(rect, sheet.Title(), CChListPrint::kRevision, "", CChListPrint::kMaker);
     CGridPage page(sheet, canvas, rect);
     page.PrintTitles(group);
     for (int row = firstRow; row < endRow; ++row) {
@@ -103,7 +100,7 @@ bool PrintGroupPage(CListSheet& sheet, CPrintCanvas& canvas, SPrintRect rect, SC
 }
 
 // The pages of one block of rows, one per group of columns.
-bool PrintBlock(CListSheet& sheet, CPrintCanvas& canvas, const SPrintRect& rect, int firstRow,
+bool PrintBlock(CPrintGrid& sheet, CPrintCanvas& canvas, const SPrintRect& rect, int firstRow,
                 int endRow) {
     for (int row = firstRow; row < endRow; ++row) {
         sheet.RefreshRow(row);
@@ -111,7 +108,7 @@ bool PrintBlock(CListSheet& sheet, CPrintCanvas& canvas, const SPrintRect& rect,
     const int width = std::abs(rect.right - rect.left);
     const int widthOfW = canvas.CharWidth('W');
     int first = 1;
-    while (first < sheet.GetColumnCount()) {
+    while (first < sheet.ColumnCount()) {
         const SColumnGroup group = GroupFrom(sheet, first, width, widthOfW);
         if (group.end == group.first) {
             break;  // a column wider than the page: the rest of the block is left out
@@ -134,8 +131,8 @@ int CChListPrint::RowsPerPage(CPrintCanvas& canvas, const SPrintRect& rect, int 
     return std::clamp(fitting, 1, std::max(1, rows));
 }
 
-bool CChListPrint::PrintPage(CListSheet& sheet, CPrintCanvas& canvas, const SPrintRect& rect) {
-    const int rows = sheet.GetItemCount();
+bool CChListPrint::PrintPage(CPrintGrid& sheet, CPrintCanvas& canvas, const SPrintRect& rect) {
+    const int rows = sheet.RowCount();
     const int perPage = RowsPerPage(canvas, rect, rows);
     for (int first = 0; first < rows; first += perPage) {
         if (!PrintBlock(sheet, canvas, rect, first, std::min(rows, first + perPage))) {

@@ -3,17 +3,17 @@
 // The rows are printed in blocks of as many as fit under the page header
 // (with the line of column titles); each block is printed in groups of
 // columns that fit across the page, every group on its own page beginning
-// with the row labels (column 0). A page carries the sheet's title,
+// with the row labels (column 0). A page carries the grid's title,
 // "CP-Z5 Revision.1.0" and "Brel Inc.". Every row of a block is re-read from
 // the data (RefreshRow) before it is printed, so the printout shows the
 // nodes, not what the grid last drew.
 //
-// The sheet and the canvas are not owned.
+// The grid and the canvas are not owned.
 #pragma once
 
-#include "ui/PrintCanvas.h"
+#include "print/PrintCanvas.h"
 
-class CListSheet;
+class CPrintGrid;
 
 class CChListPrint {
   public:
@@ -24,8 +24,8 @@ class CChListPrint {
     // at most rows.
     static int RowsPerPage(CPrintCanvas& canvas, const SPrintRect& rect, int rows);
 
-    // Starts, prints and ends the pages of sheet within rect. False when a
+    // Starts, prints and ends the pages of grid within rect. False when a
     // page failed to end (the job was cancelled or the printer failed);
     // nothing more is printed then.
-    static bool PrintPage(CListSheet& sheet, CPrintCanvas& canvas, const SPrintRect& rect);
+    static bool PrintPage(CPrintGrid& grid, CPrintCanvas& canvas, const SPrintRect& rect);
 };

@@ -1,11 +1,11 @@
-#include "ui/DtmfPrint.h"
+#include "print/DtmfPrint.h"
 
 #include <array>
 
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/Z5MemoryMap.h"
-#include "ui/PrintBoxedLines.h"
+#include "print/PrintBoxedLines.h"
 
 namespace {
 

@@ -5,36 +5,53 @@
 // is the smaller y.
 //
 // The printer is the settings string "device" of section "windows"
-// ("name,driver,port") when that entry exists, else the system's default
-// printer. A printer whose driver is "PDF" writes the job as a PDF file to
-// the path given as its port. Without a printer DeviceName() is empty and
-// StartJob fails.
+// ("name,driver,port") when that entry exists, else the print system's
+// default printer (asked for when it is first needed). A printer whose
+// driver is "PDF" writes the job as a PDF file (A4) to the path given as its
+// port. Without a printer DeviceName() is empty and StartJob fails.
 //
-// Every job is drawn into a private temporary PDF file first, and only a
-// job that ends with EndJob leaves it: a PDF printer's file is then replaced
-// whole (CReplacingFile: a job that is cancelled, fails or is killed leaves
-// the old file as it was), a system printer gets the file as one print job
-// (lp). A cancelled job never reaches the printer.
+// Every job is drawn into a private temporary PDF file first (QPdfWriter),
+// and only a job that ends with EndJob leaves it: a PDF printer's file is
+// then replaced whole (CReplacingFile: a job that is cancelled, fails or is
+// killed leaves the old file as it was), a system printer gets the file as
+// one print job (lp), on the paper the printer takes by default unless the
+// page settings say otherwise. A cancelled job never reaches the printer.
 //
 // A job: StartJob, then for every page StartPrintPage ... EndPrintPage, then
-// EndJob or AbortJob. EndPrintPage lets pending window events run (so a
-// Cancel button can be pressed) and fails once Cancel() was called. The
-// device does not own the settings store, which is only read in the
-// constructor.
+// EndJob or AbortJob. EndPrintPage lets pending events run (so a Cancel
+// button can be pressed) and fails once Cancel() was called. Needs a
+// QGuiApplication (fonts). The device does not own the settings store,
+// which is only read in the constructor, nor the system's printers, which
+// must outlive it.
 #pragma once
 
 #include <QFont>
+#include <QPageLayout>
 #include <QPainter>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "ui/PrintCanvas.h"
+#include "print/PrintCanvas.h"
 
 class CReplacingFile;
 class CSettingsStore;
+class CSystemPrinters;
 class CTempFile;
-class QPrinter;
+class QPagedPaintDevice;
+class QPdfWriter;
+
+// How a job is laid out and handed to a printer: the paper, its
+// orientation and margins, the copies, their collation and the sides
+// printed on.
+struct SPageSettings {
+    enum class ESides { kOneSided, kLongEdge, kShortEdge };
+
+    QPageLayout layout;
+    int copies = 1;
+    bool collate = false;
+    ESides sides = ESides::kOneSided;
+};
 
 class CPrintDevice : public CPrintCanvas {
   public:
@@ -63,14 +80,18 @@ class CPrintDevice : public CPrintCanvas {
     };
     static SPrinterNames ParseProfileDevice(const std::string& entry);
 
+    // The system's printers are those of the print system unless a test
+    // gives others.
     explicit CPrintDevice(const CSettingsStore& settings);
+    CPrintDevice(const CSettingsStore& settings, const CSystemPrinters& printers);
     ~CPrintDevice() override;
     CPrintDevice(const CPrintDevice&) = delete;
     CPrintDevice& operator=(const CPrintDevice&) = delete;
 
-    const std::string& DeviceName() const { return m_names.device; }
-    const std::string& DriverName() const { return m_names.driver; }
-    const std::string& PortName() const { return m_names.port; }
+    const std::string& DeviceName() const { return Names().device; }
+    const std::string& DriverName() const { return Names().driver; }
+    const std::string& PortName() const { return Names().port; }
+    bool HasPrinter() const { return !DeviceName().empty(); }
 
     // Sets the print scale in percent; returns the previous one, or
     // kScaleNoPrinter (nothing changed) when there is no printer, or
@@ -78,14 +99,17 @@ class CPrintDevice : public CPrintCanvas {
     unsigned SetPrintScale(int percent);
     int PrintScale() const { return m_scale; }
 
-    // Makes the named printer the device's, with the page settings of
-    // settings (page size, orientation, copies). False, and nothing
-    // changed, when a name is missing or the printer does not exist.
+    // Makes the named printer the device's, with the given page settings.
+    // False, and nothing changed, when a name is missing or the printer
+    // does not exist.
     bool SelectPrinter(const std::string& device, const std::string& driver,
-                       const std::string& port, const QPrinter& settings);
-    // The printer's current settings, for the printer setup dialog; nullptr
-    // without a printer. Owned by the device.
-    QPrinter* Printer() const { return m_printer.get(); }
+                       const std::string& port, const SPageSettings& page);
+    // The page settings of the printer (for the printer setup dialog and a
+    // preview); those of a PDF file without a printer.
+    const SPageSettings& PageSettings() const;
+    // The page settings a printer starts with: its default paper (A4 when
+    // unknown, and for a PDF file), portrait, one copy on one side.
+    static SPageSettings DefaultPageSettings(const std::string& paper);
 
     // Margins in millimetres; 0 until set.
     void SetMargins(int left, int top, int right, int bottom);
@@ -112,12 +136,13 @@ class CPrintDevice : public CPrintCanvas {
     // The command line that hands a finished job's PDF file to the system
     // printer: lp with the printer, title, copies and sides.
     static std::vector<std::string> SpoolCommand(const std::string& printer,
-                                                 const std::string& title, const QPrinter& settings,
+                                                 const std::string& title,
+                                                 const SPageSettings& settings,
                                                  const std::string& file);
 
-    // While previewing, a job draws straight onto the printer object, which
-    // a print preview has taken over: no spool file, nothing delivered.
-    void SetPreviewing(bool previewing) { m_previewing = previewing; }
+    // While a preview is set (not nullptr), a job draws straight onto it:
+    // no spool file, nothing delivered. The preview is not owned.
+    void SetPreview(QPagedPaintDevice* preview) { m_preview = preview; }
 
     // The cancelled flag of the running job.
     void Cancel() { m_cancelled = true; }
@@ -139,9 +164,12 @@ class CPrintDevice : public CPrintCanvas {
     static int FontHeight(int pointTenths);
 
   private:
-    std::unique_ptr<QPrinter> OpenPrinter(const SPrinterNames& names) const;
-    // The printer being drawn on: the job's PDF while a job runs.
-    QPrinter* Target() const;
+    // The names, the system's default printer looked up on first use.
+    const SPrinterNames& Names() const;
+    // Whether the printer of names exists; its page settings into page.
+    bool OpenPrinter(const SPrinterNames& names, SPageSettings& page) const;
+    // What is drawn on: the job's PDF, or the preview. nullptr otherwise.
+    QPagedPaintDevice* Target() const;
     bool OpenSpool(const std::string& documentName);
     bool Deliver();
     bool SendToSystemPrinter();
@@ -151,11 +179,15 @@ class CPrintDevice : public CPrintCanvas {
     void SetUpPage();
     void DrawHeaderText(int left, int top, int height, const std::string& text, bool rightAligned);
 
-    SPrinterNames m_names;
-    std::unique_ptr<QPrinter> m_printer;
+    const CSystemPrinters& m_printers;
+    mutable SPrinterNames m_names;
+    mutable SPageSettings m_page;
+    mutable bool m_askSystem = false;  // the default printer is still to be found
+    std::string m_documentName;
     std::unique_ptr<CTempFile> m_spoolFile;    // the job's PDF
-    std::unique_ptr<QPrinter> m_spool;         // draws into it
+    std::unique_ptr<QPdfWriter> m_spool;       // draws into it
     std::unique_ptr<CReplacingFile> m_target;  // a PDF printer's file
+    QPagedPaintDevice* m_preview = nullptr;
     std::string m_error;
     QPainter m_painter;
     int m_scale = 0;
@@ -163,5 +195,4 @@ class CPrintDevice : public CPrintCanvas {
     QFont m_textFont;
     int m_pagesStarted = 0;
     bool m_cancelled = false;
-    bool m_previewing = false;
 };

@@ -1,4 +1,4 @@
-#include "ui/PrintBoxedLines.h"
+#include "print/PrintBoxedLines.h"
 
 CPrintBoxedLines::CPrintBoxedLines(CPrintCanvas& canvas, int left, int top)
     : m_canvas(canvas), m_left(left), m_widthOfW(canvas.CharWidth('W')), m_top(top) {}
