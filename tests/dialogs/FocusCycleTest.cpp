@@ -19,7 +19,7 @@
 #include "app/CompareDlg.h"
 #include "app/HistoryDlg.h"
 #include "app/PrintSelectDlg.h"
-#include "app/PrintSheetPane.h"
+#include "print/ChannelGridPane.h"
 #include "app/Z5MainFrame.h"
 #include "ui/CommPortSetupDlg.h"
 #include "ui/CommandIds.h"
@@ -198,8 +198,8 @@ TEST_F(FocusCycleTest, ChannelSetupPrintAndListDialogsCycle) {
         std::unique_ptr<QDialog> dialog = make();
         ExpectDialogCycles(*dialog, NameOf(dialog.get()));
     }
-    CPrintSheetPane lists(document, settings);
-    CPrintSelectDlg print(settings, ui, model, lists);
+    CChannelGridPane lists(document);
+    CPrintSelectDlg print(settings, ui, lists, lists);
     ExpectDialogCycles(print, QStringLiteral("print selection"));
 }
 
