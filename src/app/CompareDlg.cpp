@@ -23,14 +23,13 @@ QString Side(const std::optional<std::string>& text) {
     return text ? QString::fromStdString(*text) : QStringLiteral("(none)");
 }
 
-QTreeWidgetItem* LeafRow(QTreeWidgetItem* row, const LeafComparison::SDifference& difference) {
+void LeafRow(QTreeWidgetItem* row, const LeafComparison::SDifference& difference) {
     const QString path = QString::fromStdString(difference.path);
     row->setText(1, Side(difference.first));
     row->setText(2, Side(difference.second));
     row->setData(0, kPathRole, path);
     row->setData(0, kLeafRole, true);
     row->setToolTip(0, path);
-    return row;
 }
 
 QString Summary(std::size_t differences, const QString& otherName) {
