@@ -82,7 +82,6 @@ TEST(LeafLabelTest, PathsReadAsTheWindowsNameThem) {
         const char* group;
     } cases[] = {
         {"MCH.CH1.FreqRx", "Memory CH 01 \u00b7 Frequency", "MCH.CH1"},
-        {"MCH.CH99.DupRev", "Memory CH 99 \u00b7 Reverse", "MCH.CH99"},
         {"PCH.CH3.Name", "Program scan edge 2B \u00b7 Name", "PCH.CH3"},
         {"CCH.CH0.TSQLCode", "Call \u00b7 CTCSS", "CCH.CH0"},
         {"Common.TOT", "Common \u00b7 Time-Out Timer", "Common"},
@@ -96,11 +95,8 @@ TEST(LeafLabelTest, PathsReadAsTheWindowsNameThem) {
         {"MCH.CH1.Volume", "Memory CH 01 \u00b7 Volume", "MCH.CH1"},
         {"MCH.CH100.FreqRx", "MCH.CH100.FreqRx", "MCH.CH100.FreqRx"},
         {"MCH.CH01.FreqRx", "MCH.CH01.FreqRx", "MCH.CH01.FreqRx"},
-        {"MCH.CH-1.FreqRx", "MCH.CH-1.FreqRx", "MCH.CH-1.FreqRx"},
-        {"MCH.CH1.FreqRx.More", "MCH.CH1.FreqRx.More", "MCH.CH1.FreqRx.More"},
         {"Common.TOT.More", "Common.TOT.More", "Common.TOT.More"},
         {"Other.Leaf", "Other.Leaf", "Other.Leaf"},
-        {"", "", ""},
     };
     for (const auto& c : cases) {
         const z5label::SLeafLabel label = z5label::LabelOf(c.path);
