@@ -12,6 +12,7 @@
 #include "clone/ReadHistory.h"
 #include "document/CommandHold.h"
 #include "document/DocWriteSafeguard.h"
+#include "document/FileTakeOver.h"
 #include "document/OtherFileDoc.h"
 #include "document/Z5Doc.h"
 #include "model/Node.h"
@@ -104,16 +105,14 @@ std::string CHistoryCommands::AskComparePath() const {
 void CHistoryCommands::CompareWith(const std::string& path, const std::string& name) {
     std::string chosen;
     if (CCommandHold hold; hold.Held()) {
-        const COtherFileDoc::SLeaves other = COtherFileDoc::Read(m_settings, m_ui, path);
-        if (!other.ok) {
-            TellNotOpened(path, other.message);
+        CFileTakeOver takeOver(m_document, m_settings);
+        const CDocument::SFileResult opened = takeOver.Open(path, name);
+        if (!opened.ok) {
+            TellNotOpened(path, opened.message);
             return;
         }
-        m_document.GetCloneManager().StoreNodes();
-        const auto mine =
-            LeafComparison::TextsOf(*m_document.GetCloneManager().GetRadioData()->GetRoot());
-        CCompareDlg dialog(LeafComparison::Compare(mine, other.texts), QString::fromStdString(name),
-                           m_frame);
+        CCompareDlg dialog(takeOver.Differences(), QString::fromStdString(name), m_frame);
+        dialog.OfferTakeOver(takeOver);
         dialog.exec();
         chosen = dialog.ChosenPath();
     }

@@ -35,7 +35,8 @@ class CHistoryCommands {
     void SetComparePrompt(FilePrompt prompt) { m_comparePrompt = std::move(prompt); }
 
     // Compares the data with the clone file at path (shown as name), lists
-    // the differences and goes to the value the user double-clicks.
+    // the differences, takes over what the user chooses to and goes to the
+    // value the user double-clicks.
     void CompareWith(const std::string& path, const std::string& name);
     // The history window, and what the user chose in it.
     void ShowHistory();

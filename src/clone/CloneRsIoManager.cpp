@@ -7,6 +7,7 @@
 #include "clone/ModelCheck.h"
 #include "clone/ModelInfo.h"
 #include "platform/MemorySettingsStore.h"
+#include "platform/SilentUserInterface.h"
 #include "platform/StringTable.h"
 #include "platform/TempFile.h"
 #include "platform/TextFile.h"
@@ -18,24 +19,6 @@
 CPZ5_IMPLEMENT_CLASS(CCloneRsIoManager, CCloneManagerObject)
 
 namespace {
-
-// The port of a transfer without a document: nobody to ask, nothing shown;
-// every question is declined.
-class CSilentUserInterface : public CUserInterface {
-  public:
-    int MessageBox(const std::string&, const std::string&, unsigned style) override {
-        return (style & MessageStyle::ButtonMask) == MessageStyle::YesNo ? IDNO : IDCANCEL;
-    }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    void SetStatusText(const std::string&) override {}
-    void OpenProgress(const std::string&) override {}
-    void SetProgress(int) override {}
-    bool IsProgressCancelled() override { return false; }
-    void CloseProgress() override {}
-    void Beep(EBeep) override {}
-    void ShowRadioInformation(const std::string&, const std::string&) override {}
-};
 
 const SCloneResultMessage& MessageOf(ECloneResult result, CCloneRsIoManager::EJob job) {
     const SCloneResultTexts& texts = CloneResultTexts(result);

@@ -45,11 +45,6 @@ CDocument::SFileResult Succeeded() {
     return {true, std::string(CloneFileResultText(ECloneFileResult::Ok))};
 }
 
-std::string CutShortWarning(const std::string& path, std::uint32_t lines, std::uint32_t needed) {
-    return path + " holds only " + std::to_string(lines) + " of the " + std::to_string(needed) +
-           " data lines of a full clone file; the rest is factory data.";
-}
-
 // A channel as the channel lists label it: "CH 12", "scan edge 1A", "call
 // channel".
 std::string ChannelLabel(int area, int channel) {
@@ -292,13 +287,21 @@ CDocument::SFileResult CCloneSupportDoc::LoadTempFile() {
     return Succeeded();
 }
 
-void CCloneSupportDoc::WarnIfCutShort(const std::string& path) {
+std::string CCloneSupportDoc::CutShortNote(const std::string& path) const {
     const CCloneFileIoManager* files = m_manager->GetCloneFileIo();
     if (files == nullptr || files->CoveredWholeImage()) {
+        return {};
+    }
+    return path + " holds only " + std::to_string(files->GetDataLinesRead()) + " of the " +
+           std::to_string(files->GetLineCount()) + " data lines of a full clone file";
+}
+
+void CCloneSupportDoc::WarnIfCutShort(const std::string& path) {
+    const std::string note = CutShortNote(path);
+    if (note.empty()) {
         return;
     }
-    const std::string warning =
-        CutShortWarning(path, files->GetDataLinesRead(), files->GetLineCount());
+    const std::string warning = note + "; the rest is factory data.";
     GetUserInterface().SetStatusText(warning);
     GetUserInterface().MessageBox(warning, kMessageTitle,
                                   MessageStyle::Ok | MessageStyle::IconExclamation);

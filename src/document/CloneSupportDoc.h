@@ -56,6 +56,10 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
     // image of the model version, and the user is warned (status bar and
     // message box) how many lines it held.
     SFileResult OpenFile(const std::string& path) override;
+    // After an open of path: "" when the file held every byte of the image,
+    // else what it lacks ("PATH holds only 12 of the 122 data lines of a full
+    // clone file").
+    std::string CutShortNote(const std::string& path) const;
     // Writes the clone file with CR LF line ends. A failed save's message
     // starts with the result text ("CANNOT_OPEN_FILE" when the file cannot be
     // created or is refused, see ReplacingFile.h; "ERROR" when writing

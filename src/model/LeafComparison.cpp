@@ -3,27 +3,24 @@
 #include <map>
 
 #include "model/Node.h"
+#include "model/StringNode.h"
 
 namespace LeafComparison {
 
-namespace {
-
-void VisitLeaves(CNode& node, const std::string& path,
-                 const std::function<void(const std::string&, CNode&)>& visit) {
+void ForEachLeafBelow(CNode& node, const std::string& path,
+                      const std::function<void(const std::string&, CNode&)>& visit) {
     if (node.GetChildren().empty()) {
         visit(path, node);
         return;
     }
     for (CNode* child : node.GetChildren()) {
-        VisitLeaves(*child, path + "." + child->GetName(), visit);
+        ForEachLeafBelow(*child, path + "." + child->GetName(), visit);
     }
 }
 
-}  // namespace
-
 void ForEachLeaf(CNode& root, const std::function<void(const std::string&, CNode&)>& visit) {
     for (CNode* area : root.GetChildren()) {
-        VisitLeaves(*area, area->GetName(), visit);
+        ForEachLeafBelow(*area, area->GetName(), visit);
     }
 }
 
@@ -58,6 +55,18 @@ std::vector<SDifference> Compare(const LeafTexts& first, const LeafTexts& second
         }
     }
     return differences;
+}
+
+bool TakeLeaf(const CNode& source, CNode& target) {
+    const std::string before = target.GetText();
+    const auto* text = dynamic_cast<const CStringNode*>(&source);
+    auto* targetText = dynamic_cast<CStringNode*>(&target);
+    if (text != nullptr && targetText != nullptr) {
+        targetText->SetString(text->GetString());
+    } else {
+        target.SetValue(source.GetValue());
+    }
+    return target.GetText() != before;
 }
 
 std::string AreaOf(const std::string& path) {
