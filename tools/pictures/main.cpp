@@ -1,0 +1,39 @@
+// cpz5-pictures: makes the pictures of the user manual (see CManualPictures).
+//
+//   cpz5-pictures DEMO_FOLDER OUTPUT_FOLDER
+//
+// The build runs it whenever the program's code changes. Exit status 0 when
+// every picture was made, 1 with the failures on standard error, 64 for a
+// usage error.
+#include <unistd.h>
+
+#include <QApplication>
+#include <iostream>
+
+#include "ManualPictures.h"
+#include "PictureLook.h"
+
+namespace {
+
+constexpr int kUsageError = 64;
+// A run takes a few seconds; one that hangs ends the build step rather than
+// stop it for ever.
+constexpr unsigned kLimitSeconds = 300;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "Usage: cpz5-pictures DEMO_FOLDER OUTPUT_FOLDER\n";
+        return kUsageError;
+    }
+    alarm(kLimitSeconds);
+    CPictureLook::PrepareEnvironment();
+    QApplication application(argc, argv);
+    CPictureLook::Apply(application);
+    const QStringList failures = CManualPictures(argv[1], argv[2]).Run();
+    for (const QString& failure : failures) {
+        std::cerr << "cpz5-pictures: " << failure.toStdString() << "\n";
+    }
+    return failures.isEmpty() ? 0 : 1;
+}
