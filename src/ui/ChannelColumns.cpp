@@ -225,8 +225,20 @@ CChannelColumns::EEditor CChannelColumns::Editor(int column) {
 }
 
 bool CChannelColumns::EditsOn(int column, int area, bool scrambler) {
-    return Editor(column) != EEditor::None && (!Has(column, kMemoryOnly) || area == kAreaMemory) &&
-           (!Has(column, kScramblerUnit) || scrambler);
+    return NotEditedOn(column, area, scrambler).isEmpty();
+}
+
+QString CChannelColumns::NotEditedOn(int column, int area, bool scrambler) {
+    if (Editor(column) == EEditor::None) {
+        return QStringLiteral("The %1 column does not edit.").arg(Title(column));
+    }
+    if (Has(column, kMemoryOnly) && area != kAreaMemory) {
+        return QStringLiteral("Only memory channels have %1.").arg(Title(column));
+    }
+    if (Has(column, kScramblerUnit) && !scrambler) {
+        return QStringLiteral("The radio has no scrambler unit.");
+    }
+    return QString();
 }
 
 bool CChannelColumns::EditsCleared(int column) {
@@ -291,7 +303,7 @@ QString CChannelColumns::Refusal(int column, const CNode& channel, const QString
         case EEditor::None:
             break;
     }
-    return QStringLiteral("The %1 column does not edit.").arg(Title(column));
+    return NotEditedOn(column, kAreaMemory, true);
 }
 
 bool CChannelColumns::IsUnchanged(int column, const CNode& channel, const QString& text,

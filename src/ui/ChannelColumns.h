@@ -58,6 +58,8 @@ class CChannelColumns {
     // Whether the column's cell edits on a channel of area (ListArea) of a
     // radio with or without the scrambler unit; the row label never does.
     static bool EditsOn(int column, int area, bool scrambler);
+    // Why it does not, in words for the user; "" when it does.
+    static QString NotEditedOn(int column, int area, bool scrambler);
     // Whether typing into the column of a cleared channel puts the channel
     // in use (the frequency); no other column of a cleared channel edits.
     static bool EditsCleared(int column);

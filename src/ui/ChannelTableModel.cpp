@@ -151,14 +151,12 @@ bool CChannelTableModel::IsInUse(int row) const {
 // radio allows.
 QString CChannelTableModel::RefusalForMany(int row, int column, const QString& text) const {
     const CNode* channel = ChannelNode(row);
-    if (channel == nullptr || column < 0 || column >= columnCount()) {
-        return QStringLiteral("There is no such field.");
+    if (channel == nullptr) {
+        return QStringLiteral("There is no such channel.");
     }
-    if (!CChannelColumns::EditsOn(column, m_area, HasScrambler())) {
-        return QStringLiteral("The %1 of a %2 cannot be set.")
-            .arg(CChannelColumns::Title(column), m_area == kAreaCall
-                                                     ? QStringLiteral("call channel")
-                                                     : QStringLiteral("scan edge"));
+    if (const QString refusal = CChannelColumns::NotEditedOn(column, m_area, HasScrambler());
+        !refusal.isEmpty()) {
+        return refusal;
     }
     if (const QString refusal = CChannelColumns::Refusal(column, *channel, text);
         !refusal.isEmpty()) {

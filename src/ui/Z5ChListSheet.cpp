@@ -419,10 +419,12 @@ bool CZ5ChListSheet::SetField(int column, const QString& text) {
                                      : QStringLiteral("%1 channels").arg(taking.size());
         change.stepName = QStringLiteral("Set %1 on %2").arg(title, channels).toStdString();
         NodesChanged(change);
-        const auto skipped = static_cast<qsizetype>(selected.size() - inUse.size());
+        const std::size_t skipped = selected.size() - inUse.size();
         Say(QStringLiteral("%1 set on %2").arg(title, channels) +
-            (skipped > 0 ? QStringLiteral("; %1 cleared channels left as they are.").arg(skipped)
-                         : QStringLiteral(".")));
+            (skipped == 0 ? QStringLiteral(".")
+             : skipped == 1
+                 ? QStringLiteral("; 1 cleared channel is left as it is.")
+                 : QStringLiteral("; %1 cleared channels are left as they are.").arg(skipped)));
     }
     if (!refused.empty()) {
         Tell(RefusedText(title, text, refused, taking.empty()));
