@@ -251,3 +251,21 @@ TEST_F(MainWindowTest, F6MovesBetweenTreeAndList) {
 }
 
 }  // namespace
+
+// Off at first; once chosen it stays chosen in the settings, and a window
+// made afterwards hides the cleared memory channels from its start.
+TEST_F(MainWindowTest, ChannelsInUseOnlyIsKeptInTheSettings) {
+    EXPECT_FALSE(Frame().Action(Cmd::ViewInUseOnly)->isChecked());
+    EXPECT_FALSE(Frame().ShownList()->ShowsRowsInUseOnly());
+    ASSERT_TRUE(Frame().RunCommand(Cmd::ViewInUseOnly));
+    EXPECT_TRUE(Frame().Action(Cmd::ViewInUseOnly)->isChecked());
+    EXPECT_EQ(settings.GetInt("View", "ChannelsInUseOnly", 0), 1);
+    EXPECT_TRUE(Frame().ShownList()->isRowHidden(5));
+    {
+        CZ5MainFrame second(settings, program);
+        EXPECT_TRUE(second.ShownList()->ShowsRowsInUseOnly());
+    }
+    ASSERT_TRUE(Frame().RunCommand(Cmd::ViewInUseOnly));
+    EXPECT_EQ(settings.GetInt("View", "ChannelsInUseOnly", 1), 0);
+    EXPECT_FALSE(Frame().ShownList()->isRowHidden(5));
+}
