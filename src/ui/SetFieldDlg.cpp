@@ -13,6 +13,7 @@
 #include "ui/ChannelColumns.h"
 #include "ui/ChannelFields.h"
 #include "ui/DialogButtons.h"
+#include "ui/DialogFocusOrder.h"
 
 CSetFieldDlg::CSetFieldDlg(std::vector<int> columns, int column, int channels, StartText startText,
                            Refusal refusal, QWidget* parent)
@@ -27,7 +28,10 @@ CSetFieldDlg::CSetFieldDlg(std::vector<int> columns, int column, int channels, S
     for (const int offered : m_columns) {
         m_field->addItem(CChannelColumns::Title(offered), offered);
     }
-    m_valuePlace = new QVBoxLayout;
+    // The value's editor changes with the field: it stands in a holder,
+    // which its label names and which passes the focus on to it.
+    auto* valueHolder = new QWidget(this);
+    m_valuePlace = new QVBoxLayout(valueHolder);
     m_valuePlace->setContentsMargins(0, 0, 0, 0);
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("SetFieldProblem"));
@@ -37,7 +41,7 @@ CSetFieldDlg::CSetFieldDlg(std::vector<int> columns, int column, int channels, S
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("&Field"), m_field);
-    form->addRow(QStringLiteral("&Value"), m_valuePlace);
+    form->addRow(QStringLiteral("&Value"), valueHolder);
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(new QLabel(
@@ -70,10 +74,12 @@ QString CSetFieldDlg::Text() const {
 // first channel's text.
 void CSetFieldDlg::ShowValueOf(int column) {
     delete m_value;
-    m_value = CChannelCellDelegate::MakeEditor(column, this);
+    QWidget* holder = m_valuePlace->parentWidget();
+    m_value = CChannelCellDelegate::MakeEditor(column, holder);
     if (m_value == nullptr) {
-        m_value = new QLineEdit(this);
+        m_value = new QLineEdit(holder);
     }
+    holder->setFocusProxy(m_value);
     m_value->setObjectName(QStringLiteral("SetFieldValue"));
     const QString start = m_startText ? m_startText(column) : QString();
     if (auto* list = qobject_cast<QComboBox*>(m_value)) {
@@ -83,8 +89,10 @@ void CSetFieldDlg::ShowValueOf(int column) {
         connect(line, &QLineEdit::textEdited, m_problem, &QLabel::hide);
     }
     m_valuePlace->addWidget(m_value);
-    setTabOrder(m_field, m_value);
     m_problem->hide();
+    if (isVisible()) {
+        CDialogFocusOrder::Apply(this);  // the new editor takes the old one's place
+    }
 }
 
 void CSetFieldDlg::accept() {

@@ -10,10 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -27,6 +24,8 @@
 
 namespace {
 
+using guitest::Xdo;
+
 constexpr int kRow = 3;
 constexpr int kNameColumn = 5;
 constexpr int kDuplexColumn = 2;
@@ -34,9 +33,7 @@ constexpr int kDuplexColumn = 2;
 class RealKeysTest : public guitest::CProgramFixture {
   protected:
     void SetUp() override {
-        if (QGuiApplication::platformName() != QStringLiteral("xcb") ||
-            qgetenv("CPZ5_REAL_POINTER") != "1" ||
-            QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
+        if (!guitest::HasPrivateDisplay()) {
             GTEST_SKIP() << "needs a private X display and xdotool";
         }
         CProgramFixture::SetUp();
@@ -64,18 +61,6 @@ class RealKeysTest : public guitest::CProgramFixture {
         SetNodeFreq(Channel(number), "FreqRx", frequency);
         SetNodeString(Channel(number), "Name", name);
         Document().AnnounceChange(SNodeChange::Channels(kAreaMemory, number, number));
-    }
-
-    // Runs xdotool with arguments on the X server and lets the window take
-    // what it sends.
-    static void Xdo(const QStringList& arguments) {
-        QProcess xdotool;
-        xdotool.start(QStringLiteral("xdotool"), arguments);
-        ASSERT_TRUE(xdotool.waitForStarted());
-        for (int waited = 0; waited < 100 && xdotool.state() != QProcess::NotRunning; ++waited) {
-            QTest::qWait(20);
-        }
-        QTest::qWait(150);
     }
 
     // Clicks the cell (row kRow) with the pointer and presses F2.
