@@ -12,7 +12,6 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 
 #include "GuiTestSupport.h"
 #include "ProgramFixture.h"
@@ -30,37 +29,15 @@ constexpr int kRow = 3;
 constexpr int kNameColumn = 5;
 constexpr int kDuplexColumn = 2;
 
-class RealKeysTest : public guitest::CProgramFixture {
+class RealKeysTest : public guitest::CRealWindowFixture {
   protected:
     void SetUp() override {
-        if (!guitest::HasPrivateDisplay()) {
-            GTEST_SKIP() << "needs a private X display and xdotool";
+        CRealWindowFixture::SetUp();
+        if (IsSkipped()) {
+            return;
         }
-        CProgramFixture::SetUp();
         Program(kRow, "145.50000", "OLD");
         Program(kRow + 1, "145.60000", "NEXT");
-        Frame().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
-        // A question or dialog that a key brings is counted and answered No.
-        m_dialogs = new QTimer;
-        QObject::connect(m_dialogs, &QTimer::timeout, [this] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                ++dialogs;
-                dialog->reject();
-            }
-        });
-        m_dialogs->start(10);
-    }
-    void TearDown() override {
-        delete m_dialogs;
-        CProgramFixture::TearDown();
-    }
-
-    void Program(int number, const char* frequency, const char* name) {
-        SetNodeText(Channel(number), "Clear", "OFF");
-        SetNodeFreq(Channel(number), "FreqRx", frequency);
-        SetNodeString(Channel(number), "Name", name);
-        Document().AnnounceChange(SNodeChange::Channels(kAreaMemory, number, number));
     }
 
     // Clicks the cell (row kRow) with the pointer and presses F2.
@@ -91,11 +68,6 @@ class RealKeysTest : public guitest::CProgramFixture {
         SetNodeText(Channel(kRow), leaf, kept);
         return bytes;
     }
-
-    int dialogs = 0;
-
-  private:
-    QTimer* m_dialogs = nullptr;
 };
 
 // Insert in a name editor inserts no row and keeps the typed name in the

@@ -48,45 +48,13 @@ std::string Differences(const std::string& saved, const std::string& expected) {
     return differences;
 }
 
-class RealManyChannelsTest : public guitest::CProgramFixture {
+class RealManyChannelsTest : public guitest::CRealWindowFixture {
   protected:
     void SetUp() override {
-        if (!guitest::HasPrivateDisplay()) {
-            GTEST_SKIP() << "needs a private X display and xdotool";
+        CRealWindowFixture::SetUp();
+        if (!IsSkipped()) {
+            Frame().resize(1100, 700);
         }
-        CProgramFixture::SetUp();
-        Frame().resize(1100, 700);
-        Frame().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
-        // A window that opens is handed to onDialog; unasked, it is
-        // counted and closed.
-        m_dialogs = new QTimer;
-        QObject::connect(m_dialogs, &QTimer::timeout, [this] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                if (onDialog) {
-                    std::exchange(onDialog, nullptr)(*dialog);
-                } else {
-                    ++dialogs;
-                    dialog->reject();
-                }
-            }
-        });
-        m_dialogs->start(10);
-    }
-    void TearDown() override {
-        delete m_dialogs;
-        CProgramFixture::TearDown();
-    }
-
-    // Memory channel number in use with a frequency and a name (every
-    // other field as in a fresh channel), told to the document as an edit
-    // would be.
-    void Program(int number, const char* frequency, const char* name) {
-        z5channel::WriteFreshChannel(*Channel(number));
-        SetNodeText(Channel(number), "Clear", "OFF");
-        SetNodeFreq(Channel(number), "FreqRx", frequency);
-        SetNodeString(Channel(number), "Name", name);
-        Document().AnnounceChange(SNodeChange::Channels(kAreaMemory, number, number));
     }
 
     // The file of the data as change makes it; the data is then put back
@@ -132,12 +100,6 @@ class RealManyChannelsTest : public guitest::CProgramFixture {
     }
 
     static void Keys(const QStringList& keys) { Xdo(QStringList{"key", "--delay", "60"} + keys); }
-
-    std::function<void(QDialog&)> onDialog;
-    int dialogs = 0;
-
-  private:
-    QTimer* m_dialogs = nullptr;
 };
 
 // The rows chosen with the pointer, the CTCSS cell opened with F2, its list
