@@ -147,8 +147,7 @@ bool CChannelTableModel::IsInUse(int row) const {
     return !ShowsCleared(ChannelNode(row));
 }
 
-// A text every channel may take, then what this channel's place in the
-// radio allows.
+// What the area of the channel allows, then the text, then the band.
 QString CChannelTableModel::RefusalForMany(int row, int column, const QString& text) const {
     const CNode* channel = ChannelNode(row);
     if (channel == nullptr) {

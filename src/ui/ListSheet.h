@@ -12,17 +12,17 @@
 //
 // Several rows may be selected (Shift or Ctrl with a click or the arrow
 // keys, Select All); the Edit operations of a concrete sheet act on all of
-// them (SelectedRows), Edit Memory and the cell editors on the first.
+// them (SelectedRows), Edit Memory and the cell editors on the first. A
+// left press on a row that is already selected keeps the selection (a drag
+// may start from it) and only a release without a drag selects that row
+// alone; a right press keeps a selection that holds its row and otherwise
+// selects that row alone.
 //
 // Rows whose channel is not in use may be hidden (SetRowsInUseOnly, what
 // the concrete sheet's IsRowInUse says): they are hidden again whenever the
 // data changes, never count as selected, and the selection moves to the
 // nearest shown row when its rows go. Rows keep their numbers: every
-// operation acts on the channels the rows stand for. A left
-// press on a row that is already selected keeps the selection (a drag may
-// start from it) and only a release without a drag selects that row alone;
-// a right press keeps a selection that holds its row and otherwise selects
-// that row alone.
+// operation acts on the channels the rows stand for.
 //
 // Enter and a double-click on the row label open the row's editor
 // (EditItem). The context menu opens with the right button, the Menu key or
