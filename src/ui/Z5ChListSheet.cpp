@@ -437,13 +437,14 @@ std::string CZ5ChListSheet::RefusedText(const QString& title, const QString& tex
                                         const std::vector<std::pair<int, QString>>& refused,
                                         bool noneSet) const {
     std::vector<std::pair<QString, QStringList>> byReason;
-    for (const auto& [row, reason] : refused) {
-        auto same = std::find_if(byReason.begin(), byReason.end(),
-                                 [&reason](const auto& entry) { return entry.first == reason; });
+    for (const auto& refusal : refused) {
+        auto same = std::find_if(byReason.begin(), byReason.end(), [&refusal](const auto& entry) {
+            return entry.first == refusal.second;
+        });
         if (same == byReason.end()) {
-            same = byReason.insert(byReason.end(), {reason, {}});
+            same = byReason.insert(byReason.end(), {refusal.second, {}});
         }
-        same->second.append(Table().ChannelName(row));
+        same->second.append(Table().ChannelName(refusal.first));
     }
     QString report = QStringLiteral("%1 \u201c%2\u201d cannot be set on these channels:\n\n")
                          .arg(title, text.left(24));

@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr int kDuplexColumn = 2;
 constexpr int kOffsetColumn = 4;
 constexpr int kCtcssColumn = 8;
 constexpr int kSkipColumn = 12;
