@@ -329,6 +329,14 @@ TEST_F(ManyChannelsTest, TheHeaderForgetsItsOrderWhenTheChannelsChange) {
     EXPECT_EQ(sheet->horizontalHeader()->sortIndicatorSection(), 5);
     EXPECT_EQ(sheet->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
 
+    // While another command runs nothing is sorted, and nothing is said.
+    ASSERT_TRUE(CCloneSupportDoc::TryEnterCommand());
+    host.ui.m_statusTexts.clear();
+    EXPECT_FALSE(sheet->SortBy(z5channel::ESortKey::Frequency, true));
+    CCloneSupportDoc::LeaveCommand();
+    EXPECT_TRUE(host.ui.m_statusTexts.empty());
+    EXPECT_EQ(host.told.size(), 1U);
+
     // The label does not sort; the scan edges and the call channel never.
     const auto before = Everything();
     ClickHeader(0);
