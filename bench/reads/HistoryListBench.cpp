@@ -119,12 +119,8 @@ int main(int argc, char** argv) {
     program.Document()->SaveFile(read);
     program.Document()->EnableReadHistory(folder);
     for (int i = 0; i < entries; ++i) {
-        const std::time_t when = kFirstRead + i * 61;
-        std::tm utc{};
-        gmtime_r(&when, &utc);
-        char stamp[32];
-        std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &utc);
-        std::filesystem::copy_file(read, folder + "/" + stamp + "_USA_QM-Z5.cz5");
+        std::filesystem::copy_file(
+            read, folder + "/" + CReadHistory::EntryName(kFirstRead + i * 61, "USA", "QM-Z5"));
     }
     CReadHistory history(folder, entries);
 

@@ -160,6 +160,16 @@ std::string CReadHistory::NewEntryPath(const std::string& stem) const {
     return "";
 }
 
+std::string CReadHistory::EntryStem(std::time_t when, const std::string& version,
+                                    const std::string& identity) {
+    return Stamp(when) + "_" + NamePart(version, "unknown") + "_" + NamePart(identity, "radio");
+}
+
+std::string CReadHistory::EntryName(std::time_t when, const std::string& version,
+                                    const std::string& identity) {
+    return EntryStem(when, version, identity) + kExtension;
+}
+
 std::string CReadHistory::Store(const std::string& source, const std::string& version,
                                 const std::string& identity, std::time_t when) {
     if (m_folder.empty()) {
@@ -174,8 +184,7 @@ std::string CReadHistory::Store(const std::string& source, const std::string& ve
     if (!reader.Open(source)) {
         return source + ": cannot be read";
     }
-    const std::string path = NewEntryPath(Stamp(when) + "_" + NamePart(version, "unknown") + "_" +
-                                          NamePart(identity, "radio"));
+    const std::string path = NewEntryPath(EntryStem(when, version, identity));
     if (path.empty()) {
         return m_folder + ": no new file can be made there (" + std::strerror(errno) + ")";
     }

@@ -60,6 +60,11 @@ class CReadHistory {
     // names are read, never the files.
     std::vector<SHistoryEntry> Entries() const;
 
+    // The name of the first entry of a read made at when:
+    // "20261208-194012_USA_QM-Z5.cz5".
+    static std::string EntryName(std::time_t when, const std::string& version,
+                                 const std::string& identity);
+
     // when in the local time of the user (the zone of TZ, else the
     // system's): "2026-12-08 20:40:12".
     static std::string LocalTimeText(std::time_t when);
@@ -67,6 +72,8 @@ class CReadHistory {
     const std::string& Folder() const { return m_folder; }
 
   private:
+    static std::string EntryStem(std::time_t when, const std::string& version,
+                                 const std::string& identity);
     std::string NewEntryPath(const std::string& stem) const;
     std::string WriteEntry(CLineReader& reader, const std::string& source,
                            const std::string& path) const;

@@ -180,6 +180,44 @@ TEST_F(CliFleetTest, AFleetBeyondTheLimitsIsRefusedBeforeAnythingStarts) {
     EXPECT_EQ(LeftTempFiles(), std::set<std::string>{});
 }
 
+// The tool killed in the middle of a write (kill -9: nothing can pass it
+// on): every port's process still takes its radio's write to the end rather
+// than leave it half written.
+TEST_F(CliFleetTest, AToolKilledInTheMiddleLeavesNoRadioHalfWritten) {
+    ASSERT_EQ(RunCli(m_dir, "new -o a.cz5").status, 0);
+    CVirtualRadio::SConfig paced;
+    paced.optionByte = kUsa;
+    paced.baudRate = 38400;  // a write takes a second or two
+    std::unique_ptr<CVirtualRadio> radios[2];
+    for (auto& radio : radios) {
+        radio = std::make_unique<CVirtualRadio>(FactoryImage(), paced);
+        ASSERT_TRUE(radio->Start()) << radio->Error();
+    }
+    const pid_t tool = StartTool({"write", m_dir + "/a.cz5", "--yes", "--port",
+                                  radios[0]->SlavePath(), "--port", radios[1]->SlavePath()});
+    ASSERT_GT(tool, 0);
+    const auto stored = [&radios] {
+        return radios[0]->Counters().dataFramesStored > 0 &&
+               radios[1]->Counters().dataFramesStored > 0;
+    };
+    for (int waited = 0; !stored() && waited < 30000; waited += 10) {
+        ::usleep(10000);
+    }
+    ASSERT_TRUE(stored());
+    ::kill(tool, SIGKILL);
+    int raw = 0;
+    ASSERT_EQ(::waitpid(tool, &raw, 0), tool);
+
+    // The ports' processes are the group's; they end once their writes did.
+    for (int waited = 0; ::kill(-tool, 0) == 0 && waited < 30000; waited += 10) {
+        ::usleep(10000);
+    }
+    for (auto& radio : radios) {
+        radio->Stop();
+        EXPECT_EQ(radio->Counters().writesCompleted, 1u);
+    }
+}
+
 // The progress on a terminal smaller than the fleet: no line as wide as the
 // terminal, never more lines than it has rows, and the ports that do not fit
 // are counted on the last line.

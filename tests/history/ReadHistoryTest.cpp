@@ -45,6 +45,8 @@ TEST_F(ReadHistoryTest, AnEntryIsNamedAfterTheReadAndHoldsTheFileWithCrLf) {
     ASSERT_EQ(history.Entries().size(), 1u);
     const SHistoryEntry entry = history.Entries()[0];
     EXPECT_EQ(fs::path(entry.path).filename(), "20261208-120000_USA_QM-Z5-x.cz5");
+    EXPECT_EQ(CReadHistory::EntryName(kNoon, "USA", "QM-Z5 \xC3\xA4/x"),
+              fs::path(entry.path).filename());
     EXPECT_EQ(entry.when, kNoon);
     EXPECT_EQ(entry.version, "USA");
     EXPECT_EQ(entry.identity, "QM-Z5-x");

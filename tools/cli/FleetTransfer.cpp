@@ -18,6 +18,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <thread>
 
 #include "CliExit.h"
@@ -49,6 +50,21 @@ constexpr std::size_t kMaxPorts = 64;
 // pipes: the standard ones, the start gate, the port, temporary and settings
 // files, and room to spare.
 constexpr std::size_t kOwnDescriptors = 32;
+
+// Writes all of text to fd; false when it cannot (a pipe or terminal gone).
+bool WriteAll(int fd, std::string_view text) {
+    for (std::size_t done = 0; done < text.size();) {
+        const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(written);
+    }
+    return true;
+}
 
 // ---- stop signals -----------------------------------------------------------
 
@@ -122,12 +138,8 @@ class CPortUserInterface : public CUserInterface {
             line += c == '\n' ? ' ' : c;
         }
         line += '\n';
-        for (std::size_t done = 0; m_fd >= 0 && done < line.size();) {
-            const ssize_t written = ::write(m_fd, line.data() + done, line.size() - done);
-            if (written <= 0) {
-                return;
-            }
-            done += static_cast<std::size_t>(written);
+        if (m_fd >= 0) {
+            WriteAll(m_fd, line);
         }
     }
 
@@ -293,13 +305,8 @@ class CStartGate {
     // In the tool: lets the processes of count ports go (a byte each; at most
     // kMaxPorts bytes, which a pipe takes in one write).
     void LetGo(std::size_t count) {
-        const std::string go(count, 'g');
-        for (std::size_t done = 0; m_fds[1] >= 0 && done < go.size();) {
-            const ssize_t written = ::write(m_fds[1], go.data() + done, go.size() - done);
-            if (written < 0 && errno != EINTR) {
-                break;
-            }
-            done += written > 0 ? static_cast<std::size_t>(written) : 0;
+        if (m_fds[1] >= 0) {
+            WriteAll(m_fds[1], std::string(count, 'g'));
         }
         LetNoneGo();
     }
@@ -330,6 +337,9 @@ class CStartGate {
     ::dup2(null, STDIN_FILENO);
     ::dup2(null, STDOUT_FILENO);
     ::dup2(null, STDERR_FILENO);
+    // A tool that is gone (killed) must not end a transfer in its middle:
+    // the process finishes it, and what it sends down the pipe is lost.
+    ::signal(SIGPIPE, SIG_IGN);
     int result = ExitStatusOf(ECloneResult::Cancelled);
     if (gate.WaitForGo()) {
         fleet.ui.SendTo(fd);
@@ -499,7 +509,7 @@ class CProgressLines {
         if (lines.size() < m_drawn.size()) {
             picture += "\x1b[J";
         }
-        WriteAll(picture);
+        WriteAll(m_fd, picture);
         m_drawn = lines;
     }
 
@@ -550,19 +560,6 @@ class CProgressLines {
         return name + std::string(nameWidth + 1 - name.size(), ' ') + '[' +
                std::string(filled, '#') + std::string(bar - filled, ' ') + "] " + number +
                (port.duplicate ? "given twice" : port.doing);
-    }
-
-    void WriteAll(const std::string& text) const {
-        for (std::size_t done = 0; done < text.size();) {
-            const ssize_t written = ::write(m_fd, text.data() + done, text.size() - done);
-            if (written < 0 && errno == EINTR) {
-                continue;
-            }
-            if (written <= 0) {
-                return;
-            }
-            done += static_cast<std::size_t>(written);
-        }
     }
 
     const int m_fd;

@@ -312,12 +312,9 @@ TEST_F(OpenFromHistoryTest, TenThousandReadsAreListedNewestFirstInLocalTime) {
     Document().EnableReadHistory(folder);
     std::filesystem::create_directories(folder);
     for (int i = 0; i < kReads; ++i) {
-        const std::time_t when = kFirst + i * 61;
-        std::tm utc{};
-        gmtime_r(&when, &utc);
-        char stamp[32];
-        std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &utc);
-        std::ofstream(folder + "/" + stamp + "_USA_R" + std::to_string(i) + ".cz5") << "no clone\n";
+        const std::string name =
+            CReadHistory::EntryName(kFirst + i * 61, "USA", "R" + std::to_string(i));
+        std::ofstream(folder + "/" + name) << "no clone\n";
     }
     std::ofstream(folder + "/notes.cz5") << "mine";
     const char* saved = std::getenv("TZ");
