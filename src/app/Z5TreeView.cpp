@@ -39,7 +39,8 @@ QIcon AreaIcon() {
 
 }  // namespace
 
-CZ5TreeView::CZ5TreeView(QWidget* parent) : QTreeWidget(parent) {
+CZ5TreeView::CZ5TreeView(QWidget* parent)
+    : QTreeWidget(parent), m_rootIcon(CToolbarIcons::ProgramIcon()), m_areaIcon(AreaIcon()) {
     setObjectName(QStringLiteral("CZ5TreeView"));
     setHeaderHidden(true);
     setColumnCount(1);
@@ -92,12 +93,11 @@ void CZ5TreeView::RebuildTree() {
         clear();
         auto* root = new QTreeWidgetItem(this, {QStringLiteral("QM-Z5")});
         root->setData(0, kDataRole, kRootData);
-        root->setIcon(0, CToolbarIcons::ProgramIcon());
-        const QIcon areaIcon = AreaIcon();
+        root->setIcon(0, m_rootIcon);
         for (const SAreaItem& area : kAreaItems) {
             auto* item = new QTreeWidgetItem(root, {QString::fromLatin1(area.text)});
             item->setData(0, kDataRole, area.data);
-            item->setIcon(0, areaIcon);
+            item->setIcon(0, m_areaIcon);
         }
         root->setExpanded(true);
         QTreeWidgetItem* selected = FindData(remembered);

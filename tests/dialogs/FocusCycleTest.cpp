@@ -189,8 +189,8 @@ TEST_F(FocusCycleTest, ChannelSetupPrintAndListDialogsCycle) {
         },
         [] {
             return std::make_unique<CHistoryDlg>(
-                std::vector<CHistoryDlg::SRow>{{"/tmp/a.cz5", "2024-01-01 10:00", "id", "USA", 3}},
-                QStringLiteral("/tmp"));
+                std::vector<CHistoryDlg::SRow>{{"/tmp/a.cz5", "2024-01-01 10:00", "id", "USA"}},
+                QStringLiteral("/tmp"), [](const std::string&) { return std::string("3"); });
         },
         [] { return std::make_unique<CInformationDlg>("QM-Z5", "comment"); },
         [] {
