@@ -165,6 +165,11 @@ QVariant CChannelTableModel::data(const QModelIndex& index, int role) const {
         IsCellEditable(index.row(), index.column())) {
         return EditText(index.row(), index.column());
     }
+    if (role == Qt::AccessibleDescriptionRole &&
+        checkIndex(index, CheckIndexOption::IndexIsValid)) {
+        return QString::fromStdString(
+            CChannelGrid::CellMeaning(ChannelNode(index.row()), index.column(), m_options));
+    }
     return CListSheetModel::data(index, role);
 }
 

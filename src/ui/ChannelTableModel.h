@@ -92,7 +92,8 @@ class CChannelTableModel : public CListSheetModel {
     ECellWrite WriteCell(int row, int column, const QString& text);
 
     // Qt::EditRole: the text an editor starts with (a frequency without its
-    // band mark; "" for a cleared channel).
+    // band mark; "" for a cleared channel). Qt::AccessibleDescriptionRole:
+    // what a screen reader adds to the shown text (CChannelGrid::CellMeaning).
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     // Stores a text given with Qt::EditRole into the cell's channel; false
     // when the cell does not edit or refuses the text (nothing changes then).

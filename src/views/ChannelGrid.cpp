@@ -45,14 +45,19 @@ std::string WordWhenOn(const SChannelView& view) {
     return LeafOn(view, Leaf) ? Word : "";
 }
 
+// A receive frequency the radio cannot receive (never without a radio).
+bool OutsideBand(const SChannelView& view) {
+    const CNode* node = view.channel->GetChild(z5leaf::kFreqRx);
+    return node != nullptr && view.version != kAnyRadio &&
+           !z5channel::IsInBand(node->GetValue(), view.version, view.rxExpansion);
+}
+
 std::string FrequencyText(const SChannelView& view) {
     const CNode* node = view.channel->GetChild(z5leaf::kFreqRx);
     if (node == nullptr) {
         return {};
     }
-    const bool inBand = view.version == kAnyRadio ||
-                        z5channel::IsInBand(node->GetValue(), view.version, view.rxExpansion);
-    return node->GetText() + (inBand ? "" : "(!)");
+    return node->GetText() + (OutsideBand(view) ? "(!)" : "");
 }
 
 // What the power column shows for a channel on low power: the power leaf's
@@ -66,6 +71,26 @@ std::string DtcsText(const SChannelView& view) {
     return LeafText(view, z5leaf::kDtcsCode) + (LeafOn(view, z5leaf::kDtcsInv) ? "i" : "N");
 }
 
+// What a flag column's empty cell means: the leaf's title and "off".
+template <const char* Title, const char* Leaf>
+std::string OffWhenBlank(const SChannelView& view) {
+    return LeafOn(view, Leaf) ? "" : std::string(Title) + ": off";
+}
+
+std::string FrequencyMeaning(const SChannelView& view) {
+    return OutsideBand(view) ? "outside the radio's receive range" : "";
+}
+
+std::string PowerMeaning(const SChannelView& view) {
+    static const std::string high =
+        "TX Power: " + z5map::ChoiceText(z5area::kMemory, z5leaf::kTxPower, 0);
+    return LeafOn(view, z5leaf::kTxPower) ? "" : high;
+}
+
+std::string DtcsMeaning(const SChannelView& view) {
+    return LeafOn(view, z5leaf::kDtcsInv) ? "inverse polarity" : "normal polarity";
+}
+
 std::string ScramblerText(const SChannelView& view) {
     return LeafOn(view, z5leaf::kScrmSet) ? LeafText(view, z5leaf::kScrmCode) : std::string("OFF");
 }
@@ -76,6 +101,7 @@ struct SGridColumn {
     CellTextOf text;
     std::optional<ESortKey> sort;
     unsigned roles;
+    CellTextOf meaning = nullptr;  // what a mark or a blank cell says; nullptr: nothing
 };
 
 // Every column is right-aligned (the row label is drawn on the left
@@ -89,6 +115,9 @@ constexpr ListColumnDef Look(const char* title, int defaultWidth, int minWidth, 
 inline constexpr char kReverseWord[] = "Reverse";
 inline constexpr char kSkipWord[] = "Skip";
 inline constexpr char kInhibitWord[] = "Inhibit";
+inline constexpr char kReverseTitle[] = "Reverse";
+inline constexpr char kSkipTitle[] = "Skip";
+inline constexpr char kInhibitTitle[] = "TX Inhibit";
 
 using namespace z5leaf;
 using Role = CChannelGrid::EColumnRole;
@@ -96,10 +125,10 @@ using Role = CChannelGrid::EColumnRole;
 constexpr std::array<SGridColumn, CChannelGrid::kColumnCount> kColumns = {{
     {Look("CH", 28, 20, 3), nullptr, nullptr, std::nullopt, 0},
     {Look("Frequency", 76, 45, 7), kFreqRx, FrequencyText, ESortKey::Frequency,
-     Role::kEditsCleared | Role::kChecksBand},
+     Role::kEditsCleared | Role::kChecksBand, FrequencyMeaning},
     {Look("Duplex", 47, 40, 4), kDuplex, ChoiceOf<kDuplex>, ESortKey::Duplex, Role::kSetsMany},
     {Look("Reverse", 54, 40, 5), kDupRev, WordWhenOn<kDupRev, kReverseWord>, ESortKey::Reverse,
-     Role::kSetsMany},
+     Role::kSetsMany, OffWhenBlank<kReverseTitle, kDupRev>},
     {Look("Offset Freq.", 73, 45, 7), kFreqOw, ChoiceOf<kFreqOw>, ESortKey::Offset,
      Role::kSetsMany},
     {Look("Name", 57, 45, 6), kName, ChoiceOf<kName>, ESortKey::Name, 0},
@@ -108,15 +137,17 @@ constexpr std::array<SGridColumn, CChannelGrid::kColumnCount> kColumns = {{
      Role::kSetsMany},
     {Look("CTCSS", 49, 40, 4), kTsqlCode, ChoiceOf<kTsqlCode>, ESortKey::SquelchTone,
      Role::kSetsMany},
-    {Look("DTCS", 49, 40, 4), kDtcsCode, DtcsText, ESortKey::DtcsCode, Role::kSetsMany},
+    {Look("DTCS", 49, 40, 4), kDtcsCode, DtcsText, ESortKey::DtcsCode, Role::kSetsMany,
+     DtcsMeaning},
     {Look("PGR", 42, 40, 4), kAniSet, ChoiceOf<kAniSet>, ESortKey::Pager, Role::kSetsMany},
     {Look("PGR CH", 55, 40, 5), kAniCode, ChoiceOf<kAniCode>, ESortKey::PagerMemory,
      Role::kSetsMany},
     {Look("Skip", 34, 35, 3), kSkip, WordWhenOn<kSkip, kSkipWord>, ESortKey::Skip,
-     Role::kSetsMany | Role::kMemoryOnly},
-    {Look("TX Power", 61, 40, 6), kTxPower, LowPowerWord, ESortKey::Power, Role::kSetsMany},
+     Role::kSetsMany | Role::kMemoryOnly, OffWhenBlank<kSkipTitle, kSkip>},
+    {Look("TX Power", 61, 40, 6), kTxPower, LowPowerWord, ESortKey::Power, Role::kSetsMany,
+     PowerMeaning},
     {Look("TX Inhibit", 61, 40, 6), kTxInhibit, WordWhenOn<kTxInhibit, kInhibitWord>,
-     ESortKey::Inhibit, Role::kSetsMany},
+     ESortKey::Inhibit, Role::kSetsMany, OffWhenBlank<kInhibitTitle, kTxInhibit>},
     {Look("Scrambler", 63, 40, 6), kScrmCode, ScramblerText, ESortKey::Scrambler,
      Role::kSetsMany | Role::kScramblerUnit},
 }};
@@ -207,6 +238,20 @@ std::string CChannelGrid::CellText(const CNode* channel, int column, const CMode
     const SChannelView view{channel, options.GetModelVersion(),
                             options.HasModelOption(z5option::kReceiveRange) == 1};
     return TextOf(column, view);
+}
+
+std::string CChannelGrid::CellMeaning(const CNode* channel, int column,
+                                      const CModelOptions& options) {
+    if (ShowsCleared(channel)) {
+        return column == 0 ? "not in use" : "";
+    }
+    const CellTextOf meaning = At(column).meaning;
+    if (column < 1 || meaning == nullptr) {
+        return {};
+    }
+    const SChannelView view{channel, options.GetModelVersion(),
+                            options.HasModelOption(z5option::kReceiveRange) == 1};
+    return meaning(view);
 }
 
 std::string CChannelGrid::LeafText(const CNode* channel, int column) {

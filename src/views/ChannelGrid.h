@@ -59,6 +59,12 @@ class CChannelGrid {
     // numbers, a channel that shows cleared, and the scrambler column
     // without the unit.
     static std::string CellText(const CNode* channel, int column, const CModelOptions& options);
+    // What a cell means where its text alone does not say it, for a screen
+    // reader: "outside the radio's receive range" for a frequency marked
+    // "(!)", "Reverse: off" or "TX Power: High" for a flag column left
+    // blank, the DTCS polarity; "not in use" for the row label of a channel
+    // that shows cleared; "" for every other cell.
+    static std::string CellMeaning(const CNode* channel, int column, const CModelOptions& options);
     // The text of column 1..15 as the channel's leaves give it, whatever the
     // radio: no band mark, the scrambler column also without the unit (what
     // a cell editor starts with); "" for other columns and a missing channel.
