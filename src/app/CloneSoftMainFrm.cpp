@@ -10,8 +10,10 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <filesystem>
 
+#include "app/AccessibleMenuItem.h"
 #include "app/CloneStatusBar.h"
 #include "app/CommandTable.h"
 #include "app/ToolbarIcons.h"
@@ -75,6 +77,7 @@ CCloneSoftMainFrm::CCloneSoftMainFrm(CSettingsStore& settings, QWidget* parent)
     setWindowIcon(CToolbarIcons::ProgramIcon());
     setMinimumSize(CWindowPlacement::kMinWidth, CWindowPlacement::kMinHeight);
     SetDocumentTitle(QStringLiteral("Untitled"));
+    CAccessibleMenuItem::Install();
     CreateActions();
     CreateMenus();
     CreateToolBar();
@@ -242,11 +245,23 @@ void CCloneSoftMainFrm::CreateToolBar() {
     m_toolBar = addToolBar(QStringLiteral("Toolbar"));
     m_toolBar->setObjectName(QStringLiteral("128"));
     m_toolBar->setIconSize(QSize(16, 16));
+    // The button that shows the buttons a narrow window has no room for.
+    for (QToolButton* more : m_toolBar->findChildren<QToolButton*>(
+             QStringLiteral("qt_toolbar_ext_button"), Qt::FindDirectChildrenOnly)) {
+        more->setAccessibleName(QStringLiteral("More Buttons"));
+    }
     for (const int id : CCommandTable::Toolbar()) {
         if (id == 0) {
             m_toolBar->addSeparator();
         } else {
-            m_toolBar->addAction(Action(id));
+            QAction* action = Action(id);
+            m_toolBar->addAction(action);
+            // A key shown after a tab in the menu is no part of the button's name.
+            const QString text = action->iconText();
+            if (QWidget* button = m_toolBar->widgetForAction(action);
+                button != nullptr && text.contains(QLatin1Char('\t'))) {
+                button->setAccessibleName(text.section(QLatin1Char('\t'), 0, 0));
+            }
         }
     }
 }
