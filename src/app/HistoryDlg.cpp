@@ -72,6 +72,7 @@ CHistoryDlg::CHistoryDlg(std::vector<SRow> rows, const QString& folder, Details 
       m_detailsLine(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Radio History"));
     m_tree->setModel(new CHistoryRows(m_rows, m_tree));
+    m_tree->setAccessibleName(QStringLiteral("Reads kept"));
     m_tree->setRootIsDecorated(false);
     m_tree->setUniformRowHeights(true);
     m_tree->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -44,6 +44,9 @@ CZ5TreeView::CZ5TreeView(QWidget* parent)
     setObjectName(QStringLiteral("CZ5TreeView"));
     setHeaderHidden(true);
     setColumnCount(1);
+    // What a screen reader calls the tree and its one (hidden) column.
+    setAccessibleName(QStringLiteral("Areas"));
+    setHeaderLabel(QStringLiteral("Areas"));
     setRootIsDecorated(true);
     setItemsExpandable(true);
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -81,6 +81,8 @@ void CSetFieldDlg::ShowValueOf(int column) {
     }
     holder->setFocusProxy(m_value);
     m_value->setObjectName(QStringLiteral("SetFieldValue"));
+    // The label names the holder; a screen reader reads the editor itself.
+    m_value->setAccessibleName(QStringLiteral("Value"));
     const QString start = m_startText ? m_startText(column) : QString();
     if (auto* list = qobject_cast<QComboBox*>(m_value)) {
         list->setCurrentIndex(std::max(0, list->findText(start)));

@@ -220,13 +220,14 @@ QWidget* CZ5ChEditDlg::MakeFrequencyGroup() {
     m_name = Identified(new QLineEdit(group), kNameId);
     channelfields::SetUpNameEdit(*m_name);
 
+    QComboBox* duplexList = MakeChoiceList(kDuplexList.id);
     auto* duplex = new QHBoxLayout;
-    duplex->addWidget(MakeChoiceList(kDuplexList.id));
+    duplex->addWidget(duplexList);
     duplex->addWidget(MakeCheckBox(kReverseCheck.id, QStringLiteral("Reverse")));
     form->addRow(QStringLiteral("Frequency (MHz)"), m_freqRx);
-    form->addRow(MakeLabel(kDuplexLabel, QStringLiteral("Duplex")), duplex);
-    form->addRow(MakeLabel(kOffsetLabel, QStringLiteral("Offset (MHz)")), m_freqOw);
-    form->addRow(MakeLabel(kNameLabel, QStringLiteral("Name")), m_name);
+    form->addRow(MakeLabel(kDuplexLabel, QStringLiteral("Duplex"), duplexList), duplex);
+    form->addRow(MakeLabel(kOffsetLabel, QStringLiteral("Offset (MHz)"), m_freqOw), m_freqOw);
+    form->addRow(MakeLabel(kNameLabel, QStringLiteral("Name"), m_name), m_name);
     return group;
 }
 
@@ -235,12 +236,15 @@ QWidget* CZ5ChEditDlg::MakeToneGroup() {
     auto* layout = new QVBoxLayout(group);
     layout->addLayout(MakeRadioRow<4>(group, m_toneSet, kToneSetButtons));
     auto* form = new QFormLayout;
+    QComboBox* dtcsList = MakeChoiceList(kDtcsList.id);
     auto* dtcs = new QHBoxLayout;
-    dtcs->addWidget(MakeChoiceList(kDtcsList.id));
+    dtcs->addWidget(dtcsList);
     dtcs->addWidget(MakeCheckBox(kInverseCheck.id, QStringLiteral("Inverse")));
     form->addRow(QStringLiteral("RPT tone (Hz)"), MakeChoiceList(kToneList.id));
     form->addRow(QStringLiteral("CTCSS (Hz)"), MakeChoiceList(kTsqlList.id));
-    form->addRow(QStringLiteral("DTCS"), dtcs);
+    auto* dtcsLabel = new QLabel(QStringLiteral("DTCS"), group);
+    dtcsLabel->setBuddy(dtcsList);
+    form->addRow(dtcsLabel, dtcs);
     layout->addLayout(form);
     return group;
 }
@@ -258,12 +262,17 @@ QWidget* CZ5ChEditDlg::MakePagerGroup() {
 QWidget* CZ5ChEditDlg::MakeOptionsGroup() {
     auto* group = new QGroupBox(QStringLiteral("Options"), this);
     auto* form = new QFormLayout(group);
-    form->addRow(MakeLabel(kSkipLabel, QStringLiteral("Skip")),
-                 MakeCheckBox(kSkipCheck.id, QString()));
-    form->addRow(MakeLabel(kLowPowerLabel, QStringLiteral("Low power")),
-                 MakeCheckBox(kLowPowerCheck.id, QString()));
-    form->addRow(MakeLabel(kInhibitLabel, QStringLiteral("TX inhibit")),
-                 MakeCheckBox(kInhibitCheck.id, QString()));
+    const struct {
+        int label;
+        const char* text;
+        int check;
+    } rows[] = {{kSkipLabel, "Skip", kSkipCheck.id},
+                {kLowPowerLabel, "Low power", kLowPowerCheck.id},
+                {kInhibitLabel, "TX inhibit", kInhibitCheck.id}};
+    for (const auto& row : rows) {
+        QCheckBox* check = MakeCheckBox(row.check, QString());
+        form->addRow(MakeLabel(row.label, QString::fromLatin1(row.text), check), check);
+    }
     return group;
 }
 
@@ -272,8 +281,9 @@ QWidget* CZ5ChEditDlg::MakeScramblerGroup() {
     auto* layout = new QHBoxLayout(group);
     layout->addLayout(MakeRadioRow<2>(group, m_scrmSet, kScrmSetButtons));
     layout->addSpacing(24);
-    layout->addWidget(MakeLabel(kScrmCodeLabel, QStringLiteral("Code")));
-    layout->addWidget(MakeChoiceList(kScrmCodeList.id));
+    QComboBox* code = MakeChoiceList(kScrmCodeList.id);
+    layout->addWidget(MakeLabel(kScrmCodeLabel, QStringLiteral("Code"), code));
+    layout->addWidget(code);
     layout->addStretch();
     return group;
 }
@@ -289,8 +299,11 @@ QCheckBox* CZ5ChEditDlg::MakeCheckBox(int id, const QString& text) {
     return Identified(new QCheckBox(text, this), id);
 }
 
-QLabel* CZ5ChEditDlg::MakeLabel(int id, const QString& text) {
-    return Identified(new QLabel(text, this), id);
+// The label names its field to a screen reader too.
+QLabel* CZ5ChEditDlg::MakeLabel(int id, const QString& text, QWidget* field) {
+    QLabel* label = Identified(new QLabel(text, this), id);
+    label->setBuddy(field);
+    return label;
 }
 
 void CZ5ChEditDlg::LoadControls() {

@@ -47,6 +47,8 @@ CZ5ChListSheet::CZ5ChListSheet(int area, CListSheetHost& host, CSettingsStore& s
     : CListSheet(CChannelGrid::Definition(), host, settings,
                  new CChannelTableModel(CChannelGrid::Definition(), area, host), parent),
       m_area(Table().Area()) {
+    // A screen reader calls the grid by the area it shows.
+    setAccessibleName(QString::fromUtf8(CChannelGrid::AreaTitle(m_area)));
     auto* cells = new CChannelCellDelegate(this);
     setItemDelegate(cells);
     connect(cells, &CChannelCellDelegate::Refused, this,
