@@ -22,6 +22,7 @@
 #include "app/CompareDlg.h"
 #include "app/HistoryDlg.h"
 #include "app/PrintSelectDlg.h"
+#include "app/QtUserInterface.h"
 #include "app/Z5MainFrame.h"
 #include "app/Z5TreeView.h"
 #include "print/ChannelGridPane.h"
@@ -234,6 +235,39 @@ TEST_F(AccessibleNamesTest, OtherWindowsNameEveryControl) {
     CPrintSelectDlg print(settings, ui, lists, lists);
     print.show();
     ExpectAllNamed(print, QStringLiteral("print selection"));
+}
+
+// Texts a screen reader finds below node (names and descriptions).
+QStringList TextsBelow(QAccessibleInterface& node, int depth = 0) {
+    QStringList texts{node.text(QAccessible::Name), node.text(QAccessible::Description)};
+    for (int i = 0; depth < 20 && i < node.childCount(); ++i) {
+        if (QAccessibleInterface* child = node.child(i)) {
+            texts << TextsBelow(*child, depth + 1);
+        }
+    }
+    return texts;
+}
+
+// A message of the program is read out: its text and its buttons.
+TEST_F(AccessibleNamesTest, AMessageBoxIsReadWithItsText) {
+    const QString message = QStringLiteral("The clone file is damaged.");
+    QStringList heard;
+    SNames names;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(box);
+        ASSERT_NE(root, nullptr);
+        EXPECT_EQ(root->role(), QAccessible::AlertMessage);
+        heard = TextsBelow(*root);
+        names = NamesIn(*box, QStringLiteral("message box"));
+        qobject_cast<QDialog*>(box)->reject();
+    });
+    CQtUserInterface().MessageBox(message.toStdString(), "CP-Z5",
+                                  MessageStyle::Ok | MessageStyle::IconExclamation);
+    EXPECT_TRUE(heard.contains(message)) << heard.join(QStringLiteral("|")).toStdString();
+    EXPECT_GT(names.total, 0);
+    EXPECT_TRUE(names.unnamed.isEmpty()) << names.unnamed.join(QStringLiteral(", ")).toStdString();
 }
 
 // The transfer's bar is read as a progress bar with its value.
