@@ -117,6 +117,9 @@ def check_main(app):
     tree = find(frame, pyatspi.ROLE_TREE, "Areas") or find(frame, pyatspi.ROLE_TREE_TABLE, "Areas")
     if tree is None:
         problems.append("no tree named 'Areas'")
+    else:
+        header = tree.queryTable().getColumnHeader(0)
+        expect("tree header", header.name if header is not None else None, "Areas")
     table = grid.queryTable()
     # Row 1 holds a frequency outside the radio's band, row 0 one inside it.
     frequency = table.getAccessibleAt(1, 1)
