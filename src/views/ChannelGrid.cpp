@@ -71,7 +71,7 @@ std::string DtcsText(const SChannelView& view) {
     return LeafText(view, z5leaf::kDtcsCode) + (LeafOn(view, z5leaf::kDtcsInv) ? "i" : "N");
 }
 
-// What a flag column's empty cell means: the leaf's title and "off".
+// What a flag column's empty cell means: the column's title and "off".
 template <const char* Title, const char* Leaf>
 std::string OffWhenBlank(const SChannelView& view) {
     return LeafOn(view, Leaf) ? "" : std::string(Title) + ": off";
@@ -115,8 +115,6 @@ constexpr ListColumnDef Look(const char* title, int defaultWidth, int minWidth, 
 inline constexpr char kReverseWord[] = "Reverse";
 inline constexpr char kSkipWord[] = "Skip";
 inline constexpr char kInhibitWord[] = "Inhibit";
-inline constexpr char kReverseTitle[] = "Reverse";
-inline constexpr char kSkipTitle[] = "Skip";
 inline constexpr char kInhibitTitle[] = "TX Inhibit";
 
 using namespace z5leaf;
@@ -128,7 +126,7 @@ constexpr std::array<SGridColumn, CChannelGrid::kColumnCount> kColumns = {{
      Role::kEditsCleared | Role::kChecksBand, FrequencyMeaning},
     {Look("Duplex", 47, 40, 4), kDuplex, ChoiceOf<kDuplex>, ESortKey::Duplex, Role::kSetsMany},
     {Look("Reverse", 54, 40, 5), kDupRev, WordWhenOn<kDupRev, kReverseWord>, ESortKey::Reverse,
-     Role::kSetsMany, OffWhenBlank<kReverseTitle, kDupRev>},
+     Role::kSetsMany, OffWhenBlank<kReverseWord, kDupRev>},
     {Look("Offset Freq.", 73, 45, 7), kFreqOw, ChoiceOf<kFreqOw>, ESortKey::Offset,
      Role::kSetsMany},
     {Look("Name", 57, 45, 6), kName, ChoiceOf<kName>, ESortKey::Name, 0},
@@ -143,7 +141,7 @@ constexpr std::array<SGridColumn, CChannelGrid::kColumnCount> kColumns = {{
     {Look("PGR CH", 55, 40, 5), kAniCode, ChoiceOf<kAniCode>, ESortKey::PagerMemory,
      Role::kSetsMany},
     {Look("Skip", 34, 35, 3), kSkip, WordWhenOn<kSkip, kSkipWord>, ESortKey::Skip,
-     Role::kSetsMany | Role::kMemoryOnly, OffWhenBlank<kSkipTitle, kSkip>},
+     Role::kSetsMany | Role::kMemoryOnly, OffWhenBlank<kSkipWord, kSkip>},
     {Look("TX Power", 61, 40, 6), kTxPower, LowPowerWord, ESortKey::Power, Role::kSetsMany,
      PowerMeaning},
     {Look("TX Inhibit", 61, 40, 6), kTxInhibit, WordWhenOn<kTxInhibit, kInhibitWord>,
