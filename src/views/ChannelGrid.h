@@ -18,6 +18,8 @@ class CNode;
 class CChannelGrid {
   public:
     static constexpr int kScramblerColumn = 15;
+    // What follows a receive frequency outside the radio's bands.
+    static constexpr const char* kOutOfBandMark = "(!)";
 
     // The columns of the three grids; the definition's title is that of the
     // memory channels.

@@ -146,6 +146,28 @@ TEST_F(CSelectDialogTest, OkKeepsTheBoxesAndListsTheChosenSections) {
     }
 }
 
+TEST_F(CSelectDialogTest, OnlyChannelsInUseIsRememberedAndGoesToTheJobWithTheFileName) {
+    QCheckBox* inUse = Box(CPrintSelectDlg::kInUseOnlyId);
+    ASSERT_NE(inUse, nullptr);
+    EXPECT_FALSE(inUse->isChecked()) << "off unless chosen";
+    dialog.SetFileNameSource([] { return std::string("club.cz5"); });
+    QMetaObject::invokeMethod(
+        &dialog,
+        [&] {
+            inUse->click();
+            Ok()->click();
+        },
+        Qt::QueuedConnection);
+    ASSERT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_TRUE(dialog.Job().Options().channelsInUseOnly);
+    EXPECT_EQ(dialog.Job().Options().fileName, "club.cz5");
+    EXPECT_EQ(settings.GetInt("Print", CPrintSelectDlg::kInUseOnlySetting, 0), 1);
+
+    CPrintSelectDlg again(settings, ui, lists, lists);
+    EXPECT_TRUE(again.findChild<QCheckBox*>(QString::number(CPrintSelectDlg::kInUseOnlyId))
+                    ->isChecked());
+}
+
 TEST_F(CSelectDialogTest, UsesFifteenMillimetreMarginsAtTopAndLeft) {
     const CPrintDevice::SMargins margins = dialog.Job().Printer().GetMargins();
     EXPECT_EQ(margins.left, 15);
