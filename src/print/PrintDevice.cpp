@@ -88,6 +88,13 @@ QRect ToQRect(const SPrintRect& rect) {
                  QPoint(std::max(rect.left, rect.right) - 1, std::max(rect.top, rect.bottom) - 1));
 }
 
+// A target that may not be replaced, as opposed to one that cannot be
+// reached or a folder that cannot be written.
+bool IsRefusedTarget(CReplacingFile::ETargetProblem problem) {
+    return problem != CReplacingFile::ETargetProblem::kNone &&
+           problem != CReplacingFile::ETargetProblem::kUnreachable;
+}
+
 // Where the text of a box goes: the cell less its insets.
 QRect TextRect(const SPrintRect& rect, int direction) {
     const int inY = kBoxInsetY * direction;
@@ -303,7 +310,7 @@ bool CPrintDevice::OpenSpool(const std::string& documentName) {
     if (m_names.driver == kPdfDriver) {
         m_target = std::make_unique<CReplacingFile>(m_names.port);
         if (!m_target->Open()) {
-            if (m_target->Problem() != CReplacingFile::ETargetProblem::kNone) {
+            if (IsRefusedTarget(m_target->Problem())) {
                 return FailWith("The PDF file is not written: " + m_target->Error() + ".");
             }
             return FailWith("The PDF file cannot be written into the folder " +

@@ -164,8 +164,8 @@ TEST_F(CSelectDialogTest, OnlyChannelsInUseIsRememberedAndGoesToTheJobWithTheFil
     EXPECT_EQ(settings.GetInt("Print", CPrintSelectDlg::kInUseOnlySetting, 0), 1);
 
     CPrintSelectDlg again(settings, ui, lists, lists);
-    EXPECT_TRUE(again.findChild<QCheckBox*>(QString::number(CPrintSelectDlg::kInUseOnlyId))
-                    ->isChecked());
+    EXPECT_TRUE(
+        again.findChild<QCheckBox*>(QString::number(CPrintSelectDlg::kInUseOnlyId))->isChecked());
 }
 
 TEST_F(CSelectDialogTest, UsesFifteenMillimetreMarginsAtTopAndLeft) {
