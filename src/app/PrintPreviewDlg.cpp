@@ -21,7 +21,7 @@ namespace {
 constexpr int kScreenShare = 9;
 // The width beside the height: a page and the tool bar.
 constexpr int kPageWidthShare = 8;
-constexpr int kNarrowestWidth = 480;
+constexpr int kNarrowestWidth = 640;  // the whole tool bar
 
 // A printer for the preview laid out as the job's paper. It draws into a
 // PDF engine, never a print system's: the preview needs none.

@@ -42,23 +42,24 @@ bool HasMark(const std::string& text) {
     return text.find(CChannelGrid::kOutOfBandMark) != std::string::npos;
 }
 
-// Whether a row shows more than its label: a channel in use.
-bool ShowsChannel(const CPrintGrid& grid, int row) {
+// Whether a cell of the row after its label passes the test.
+template <class Test>
+bool AnyCell(const CPrintGrid& grid, int row, Test test) {
     for (int column = 1; column < grid.ColumnCount(); ++column) {
-        if (!grid.CellText(row, column).empty()) {
+        if (test(grid.CellText(row, column))) {
             return true;
         }
     }
     return false;
 }
 
+// Whether a row shows more than its label: a channel in use.
+bool ShowsChannel(const CPrintGrid& grid, int row) {
+    return AnyCell(grid, row, [](const std::string& text) { return !text.empty(); });
+}
+
 bool ShowsMark(const CPrintGrid& grid, int row) {
-    for (int column = 1; column < grid.ColumnCount(); ++column) {
-        if (HasMark(grid.CellText(row, column))) {
-            return true;
-        }
-    }
-    return false;
+    return AnyCell(grid, row, HasMark);
 }
 
 // The rows printed, each read from the data first.

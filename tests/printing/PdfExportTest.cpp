@@ -32,17 +32,6 @@ std::size_t Count(const std::string& text, const std::string& part) {
     return count;
 }
 
-// The row labels ("00".."99") at the start of the lines of a page.
-std::vector<std::string> RowLabels(const std::string& page) {
-    static const std::regex label(R"(^\s*([0-9][0-9A-B])\s)", std::regex::multiline);
-    std::vector<std::string> labels;
-    for (auto it = std::sregex_iterator(page.begin(), page.end(), label);
-         it != std::sregex_iterator(); ++it) {
-        labels.push_back((*it)[1]);
-    }
-    return labels;
-}
-
 std::vector<std::string> AllRowLabels(const std::vector<std::string>& pages) {
     std::vector<std::string> labels;
     for (const std::string& page : pages) {
