@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/PrintJob.h"
+#include "app/Z5MainFrame.h"
 #include "platform/SettingsStore.h"
 #include "print/PrintDevice.h"
 #include "ui/DialogButtons.h"
@@ -85,7 +86,11 @@ void CPrintSelectDlg::ReadSettings() {
         m_checks[index]->setChecked(m_settings.GetInt(kSection, box.setting, box.defaultValue) !=
                                     0);
     }
-    m_inUseOnly->setChecked(m_settings.GetInt(kSection, kInUseOnlySetting, 0) != 0);
+    // Until chosen here, the box follows the list's View > Channels in Use
+    // Only.
+    const int listInUseOnly =
+        m_settings.GetInt(CZ5MainFrame::kViewSection, CZ5MainFrame::kInUseOnlyValue, 0);
+    m_inUseOnly->setChecked(m_settings.GetInt(kSection, kInUseOnlySetting, listInUseOnly) != 0);
     UpdateControls();
 }
 

@@ -3,8 +3,9 @@
 // DTMF autodial memories ("1076"), the PGR memories ("1106") and the three
 // channel lists ("1107", "1108", "1109"). While "everything" is checked the
 // six others are disabled (keeping their checks); OK ("1") is enabled while
-// any box is checked. "Only channels in use" ("27108", off unless chosen)
-// leaves cleared channels out of the channel lists. The boxes are kept in
+// any box is checked. "Only channels in use" ("27108") leaves cleared
+// channels out of the channel lists; until it is chosen here it follows
+// View > Channels in Use Only. The boxes are kept in
 // the settings section "Print". "Printer Setup..." ("27107") runs the
 // system's print dialog; a printer chosen there stays the job's printer for
 // as long as the dialog exists. OK also gives the job the name of the clone
