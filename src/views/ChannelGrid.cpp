@@ -52,7 +52,7 @@ std::string FrequencyText(const SChannelView& view) {
     }
     const bool inBand = view.version == kAnyRadio ||
                         z5channel::IsInBand(node->GetValue(), view.version, view.rxExpansion);
-    return node->GetText() + (inBand ? "" : "(!)");
+    return node->GetText() + (inBand ? "" : CChannelGrid::kOutOfBandMark);
 }
 
 // What the power column shows for a channel on low power: the power leaf's
