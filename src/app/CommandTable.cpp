@@ -18,6 +18,7 @@ constexpr SCommandDef kCommands[] = {
     {FileExportCsv, "&Export CSV...", "", "Write the memory channels as a CSV channel list"},
     {FilePrint, "&Print", "Ctrl+P", "Print the data"},
     {FilePrintPreview, "Print Pre&view...", "", "Show the pages that Print would print"},
+    {FileExportPdf, "Export P&DF...", "", "Write the pages that Print would print to a PDF file"},
     {FileCompare, "Compare &With...", "",
      "List the values that differ between the data and another clone file"},
     {FileHistory, "Radio &History...", "", "Open or compare a read kept from the radio"},
@@ -79,9 +80,9 @@ constexpr SCommandDef kCommands[] = {
 };
 
 constexpr int kFileMenu[] = {
-    FileNewMenu,      FileOpen, FileSave,     FileSaveAs,  0,      FileImportCsv,
-    FileExportCsv,    0,        FileCompare,  FileHistory, 0,      FilePrint,
-    FilePrintPreview, 0,        FileMruFirst, 0,           AppExit};
+    FileNewMenu, FileOpen,     FileSave,    FileSaveAs, 0,         FileImportCsv,    FileExportCsv,
+    0,           FileCompare,  FileHistory, 0,          FilePrint, FilePrintPreview, FileExportPdf,
+    0,           FileMruFirst, 0,           AppExit};
 constexpr int kEditMenu[] = {EditUndo,
                              EditRedo,
                              0,

@@ -21,6 +21,7 @@ constexpr int AppExit = 57665;
 constexpr int FileCompare = 32960;       // Compare With...: another clone file
 constexpr int FileHistory = 32961;       // Radio History...: the kept reads
 constexpr int FilePrintPreview = 32962;  // the pages Print would print
+constexpr int FileExportPdf = 32965;     // the same pages as a PDF file
 
 // Edit
 constexpr int EditMemory = 32771;

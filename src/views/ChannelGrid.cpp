@@ -57,7 +57,7 @@ std::string FrequencyText(const SChannelView& view) {
     if (node == nullptr) {
         return {};
     }
-    return node->GetText() + (OutsideBand(view) ? "(!)" : "");
+    return node->GetText() + (OutsideBand(view) ? CChannelGrid::kOutOfBandMark : "");
 }
 
 // What the power column shows for a channel on low power: the power leaf's

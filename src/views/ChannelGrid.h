@@ -26,6 +26,8 @@ class CChannelGrid {
   public:
     static constexpr int kColumnCount = 16;
     static constexpr int kScramblerColumn = 15;
+    // What follows a receive frequency outside the radio's bands.
+    static constexpr const char* kOutOfBandMark = "(!)";
 
     // How a column takes part in editing.
     enum EColumnRole : unsigned {

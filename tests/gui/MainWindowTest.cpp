@@ -66,7 +66,8 @@ TEST_F(MainWindowTest, MenusHoldTheirCommandsInOrder) {
     const std::vector<std::pair<QString, QStringList>> expected = {
         {"&File",
          {"cmd32786", "cmd57601", "cmd57603", "cmd57604", "-", "cmd32950", "cmd32951", "-",
-          "cmd32960", "cmd32961", "-", "cmd57607", "cmd32962", "-", "cmd57616", "-", "cmd57665"}},
+          "cmd32960", "cmd32961", "-", "cmd57607", "cmd32962", "cmd32965", "-", "cmd57616", "-",
+          "cmd57665"}},
         {"&Edit",
          {"cmd57643", "cmd57644", "-",        "cmd32771", "cmd32978", "-",        "cmd57635",
           "cmd57634", "cmd57637", "-",        "cmd57632", "cmd32812", "cmd32804", "-",
