@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "print/PrintSections.h"
+#include "transport/SettingsKeys.h"
 
 class CModelOptions;
 class CPrintJob;
@@ -32,7 +33,7 @@ class CPrintSelectDlg : public QDialog {
   public:
     static constexpr int kResourceId = 27000;
     static constexpr int kSetupId = 27107;
-    static constexpr const char* kSection = "Print";
+    static constexpr const char* kSection = SettingsKey::kPrintSection;
     // The page margins in millimetres that every job uses.
     static constexpr int kMarginLeft = CPrintSections::kMarginLeft;
     static constexpr int kMarginTop = CPrintSections::kMarginTop;

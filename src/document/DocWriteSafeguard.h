@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "transport/CloneResult.h"
+#include "transport/SettingsKeys.h"
 
 class CCloneRsEngine;
 class CCloneRsIoManager;
@@ -34,8 +35,8 @@ class CZ5Doc;
 
 class CDocWriteSafeguard {
   public:
-    static constexpr const char* kBackup = "BackupBeforeWrite";
-    static constexpr const char* kVerify = "VerifyAfterWrite";
+    static constexpr const char* kBackup = SettingsKey::kBackup.name;
+    static constexpr const char* kVerify = SettingsKey::kVerify.name;
 
     // document must outlive this object.
     explicit CDocWriteSafeguard(CZ5Doc& document);

@@ -3,9 +3,9 @@
 #include <iostream>
 
 #include "CliExit.h"
-#include "clone/Z5ModelInfo.h"
 #include "document/Z5Doc.h"
 #include "model/MessageText.h"
+#include "model/Z5Versions.h"
 #include "transport/SettingsKeys.h"
 
 CCliSession::CCliSession(CSettingsStore& userSettings, bool assumeYes)
@@ -18,12 +18,14 @@ bool CCliSession::ApplyVersionOption(const CCliOptions& options) {
     if (!name) {
         return true;
     }
-    std::optional<std::int32_t> version = CZ5ModelInfo().ValueOf(*name);
-    if (name->empty() || !version) {
-        Report("unknown version " + MessageText::Quoted(*name) + " (GEN, SEA, USA or EUR)");
+    const z5version::SVersion* version = z5version::FindByName(*name);
+    if (version == nullptr) {
+        Report("unknown version " + MessageText::Quoted(*name) + " (" + z5version::NameList() +
+               ")");
         return false;
     }
-    m_settings.Override(SettingsKey::kModelSection, SettingsKey::kModelVer, *version);
+    m_settings.Override(SettingsKey::kModelVer.section, SettingsKey::kModelVer.name,
+                        version->number);
     return true;
 }
 

@@ -24,6 +24,7 @@
 #include "clone/CloneRsIoManager.h"
 #include "clone/ModelInfo.h"
 #include "clone/ReadHistory.h"
+#include "clone/Z5CloneFileIoManager.h"
 #include "document/Z5Doc.h"
 #include "platform/FileCleanup.h"
 #include "platform/UserInterface.h"
@@ -459,7 +460,8 @@ std::string TargetFile(const std::string& directory, const std::string& port,
     }
     stem = stem.empty() || stem.find_first_not_of("-.") == std::string::npos ? "radio" : stem;
     const int n = ++used[stem];
-    return directory + "/" + stem + (n > 1 ? "-" + std::to_string(n) : "") + ".cz5";
+    return directory + "/" + stem + (n > 1 ? "-" + std::to_string(n) : "") +
+           CZ5CloneFileIoManager::kFileExtension;
 }
 
 bool Confirm(CCliSession& session, EJob job, std::size_t radios) {

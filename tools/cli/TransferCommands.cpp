@@ -32,8 +32,7 @@ std::optional<unsigned> PortNumberOf(CCliSession& session, const std::string& po
     if (port.find('/') == std::string::npos) {
         return std::nullopt;
     }
-    int stored = session.Settings().GetInt(SettingsKey::kCommPortSection, SettingsKey::kPortNumber,
-                                           SettingsKey::kDefaultPortNumber);
+    int stored = SettingsKey::ReadInt(session.Settings(), SettingsKey::kPortNumber);
     unsigned number = stored >= 1 ? static_cast<unsigned>(stored) : 1u;
     CPortName::Bind(number, port);
     return number;
