@@ -19,6 +19,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -31,15 +32,20 @@ class CCloneRsIoManager;
 class CImageBuffer;
 class CTempFile;
 class CTextFile;
-class CZ5Doc;
+class CZ5CloneSupportDoc;
 
 class CDocWriteSafeguard {
   public:
     static constexpr const char* kBackup = SettingsKey::kBackup.name;
     static constexpr const char* kVerify = SettingsKey::kVerify.name;
 
-    // document must outlive this object.
-    explicit CDocWriteSafeguard(CZ5Doc& document);
+    // Keeps the clone file at source in the radio history; "" or what
+    // failed.
+    using HistoryKeeper = std::function<std::string(
+        const std::string& source, const std::string& version, const std::string& identity)>;
+
+    // document must outlive this object; the backup goes to keep.
+    CDocWriteSafeguard(CZ5CloneSupportDoc& document, HistoryKeeper keep);
     ~CDocWriteSafeguard();
 
     CDocWriteSafeguard(const CDocWriteSafeguard&) = delete;
@@ -70,7 +76,8 @@ class CDocWriteSafeguard {
     void ReportVerify(ECloneResult result);
     bool IsOn(const char* setting) const;
 
-    CZ5Doc& m_document;
+    CZ5CloneSupportDoc& m_document;
+    HistoryKeeper m_keep;
     std::unique_ptr<CTempFile> m_readName;
     std::unique_ptr<CTextFile> m_readFile;
     std::vector<std::string> m_differences;

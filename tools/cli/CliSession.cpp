@@ -6,6 +6,7 @@
 #include "document/Z5Doc.h"
 #include "model/MessageText.h"
 #include "model/Z5Versions.h"
+#include "transport/PortName.h"
 #include "transport/SettingsKeys.h"
 
 CCliSession::CCliSession(CSettingsStore& userSettings, bool assumeYes)
@@ -60,4 +61,19 @@ int CCliSession::UsageError(const std::string& message) const {
     Report(message);
     std::cerr << "usage: " << m_usage << '\n';
     return CliExit::kUsage;
+}
+
+// A device is bound to the port number of the settings so that the port the
+// user chose in the program stays as it was.
+std::optional<unsigned> CCliSession::PortNumberOf(const std::string& port) {
+    if (std::optional<unsigned> number = CPortName::ParseComNumber(port)) {
+        return number;
+    }
+    if (port.find('/') == std::string::npos) {
+        return std::nullopt;
+    }
+    int stored = SettingsKey::ReadInt(m_settings, SettingsKey::kPortNumber);
+    unsigned number = stored >= 1 ? static_cast<unsigned>(stored) : 1u;
+    CPortName::Bind(number, port);
+    return number;
 }

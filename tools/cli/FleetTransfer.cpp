@@ -18,7 +18,6 @@
 
 #include "CliExit.h"
 #include "CliSession.h"
-#include "TransferCommands.h"
 #include "clone/CloneDocument.h"
 #include "clone/CloneManager.h"
 #include "clone/CloneRsIoManager.h"
@@ -193,7 +192,7 @@ std::string Canonical(const std::string& port) {
 
 // Runs in the port's own process; the result becomes its exit status.
 int RunPort(CCliSession& session, EJob job, const SPort& port, SFleetDocument& fleet) {
-    const std::optional<unsigned> number = TransferCommands::PortNumberOf(session, port.name);
+    const std::optional<unsigned> number = session.PortNumberOf(port.name);
     if (!number) {
         fleet.ui.Send('M', port.name + " is no port (COMn or a device path)");
         return CliExit::kUsage;
