@@ -27,10 +27,10 @@ namespace {
 constexpr const char* kProgramTitle = CCloneDocument::kMessageTitle;
 
 // Commands whose menu item carries a check mark.
-constexpr int kCheckable[] = {Cmd::ViewToolbar,   Cmd::ViewStatusBar, Cmd::Com1,
-                              Cmd::Com2,          Cmd::Com3,          Cmd::Com4,
-                              Cmd::ModelVersion0, Cmd::ModelVersion1, Cmd::ModelVersion2,
-                              Cmd::ModelVersion3, Cmd::ModelVersion4};
+constexpr int kCheckable[] = {Cmd::ViewInUseOnly, Cmd::ViewToolbar,   Cmd::ViewStatusBar,
+                              Cmd::Com1,          Cmd::Com2,          Cmd::Com3,
+                              Cmd::Com4,          Cmd::ModelVersion0, Cmd::ModelVersion1,
+                              Cmd::ModelVersion2, Cmd::ModelVersion3, Cmd::ModelVersion4};
 
 bool IsCheckable(int id) {
     return std::find(std::begin(kCheckable), std::end(kCheckable), id) != std::end(kCheckable);

@@ -130,15 +130,16 @@ void CHistoryCommands::ShowHistory() {
     CHistoryDlg::EChoice choice = CHistoryDlg::EChoice::None;
     if (CCommandHold hold; hold.Held()) {
         const std::string folder = m_document.GetHistoryFolder();
-        std::vector<CHistoryDlg::SRow> rows;
         const std::vector<SHistoryEntry> entries = CReadHistory(folder, 1).Entries();
+        std::vector<CHistoryDlg::SRow> rows;
+        rows.reserve(entries.size());
         for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
-            const COtherFileDoc::SLeaves leaves =
-                COtherFileDoc::Read(m_settings, m_ui, entry->path);
-            rows.push_back({entry->path, entry->time, entry->identity, entry->version,
-                            leaves.ok ? COtherFileDoc::ChannelsInUse(leaves.texts) : -1});
+            rows.push_back({entry->path, CReadHistory::LocalTimeText(entry->when), entry->identity,
+                            entry->version});
         }
-        CHistoryDlg dialog(std::move(rows), QString::fromStdString(folder), m_frame);
+        CHistoryDlg dialog(
+            std::move(rows), QString::fromStdString(folder),
+            [this](const std::string& entry) { return EntryDetails(entry); }, m_frame);
         dialog.exec();
         choice = dialog.Choice();
         path = dialog.ChosenPath();
@@ -148,6 +149,14 @@ void CHistoryCommands::ShowHistory() {
     } else if (choice == CHistoryDlg::EChoice::Compare) {
         CompareWith(path, "the read of " + std::filesystem::path(path).stem().string());
     }
+}
+
+std::string CHistoryCommands::EntryDetails(const std::string& path) {
+    const COtherFileDoc::SLeaves leaves = COtherFileDoc::Read(m_settings, m_ui, path);
+    if (!leaves.ok) {
+        return "cannot be read (" + leaves.message + ")";
+    }
+    return std::to_string(COtherFileDoc::ChannelsInUse(leaves.texts)) + " memory channels in use";
 }
 
 void CHistoryCommands::TellNotOpened(const std::string& path, const std::string& result) {

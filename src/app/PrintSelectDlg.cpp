@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/PrintJob.h"
+#include "app/Z5MainFrame.h"
 #include "model/Z5Areas.h"
 #include "platform/SettingsStore.h"
 #include "print/PrintDevice.h"
@@ -70,6 +71,10 @@ CPrintSelectDlg::CPrintSelectDlg(CSettingsStore& settings, CUserInterface& ui,
         m_checks[index] = box;
         layout->addWidget(box, 0, Qt::AlignLeft);
     }
+    m_inUseOnly = new QCheckBox(QStringLiteral("Only channels in use"), this);
+    m_inUseOnly->setObjectName(QString::number(kInUseOnlyId));
+    m_inUseOnly->setToolTip(QStringLiteral("Leave cleared channels out of the channel lists"));
+    layout->addWidget(m_inUseOnly, 0, Qt::AlignLeft);
     auto* setup = new QPushButton(QStringLiteral("Printer Setup..."), this);
     setup->setObjectName(QString::number(kSetupId));
     connect(setup, &QPushButton::clicked, this, &CPrintSelectDlg::OnPrinterSetup);
@@ -89,6 +94,11 @@ void CPrintSelectDlg::ReadSettings() {
         m_checks[index]->setChecked(m_settings.GetInt(kSection, box.setting, box.defaultValue) !=
                                     0);
     }
+    // Until chosen here, the box follows the list's View > Channels in Use
+    // Only.
+    const int listInUseOnly =
+        m_settings.GetInt(CZ5MainFrame::kViewSection, CZ5MainFrame::kInUseOnlyValue, 0);
+    m_inUseOnly->setChecked(m_settings.GetInt(kSection, kInUseOnlySetting, listInUseOnly) != 0);
     UpdateControls();
 }
 
@@ -115,6 +125,8 @@ void CPrintSelectDlg::accept() {
     for (std::size_t index = 0; index < kBoxes.size(); ++index) {
         m_settings.SetInt(kSection, kBoxes[index].setting, m_checks[index]->isChecked() ? 1 : 0);
     }
+    m_settings.SetInt(kSection, kInUseOnlySetting, m_inUseOnly->isChecked() ? 1 : 0);
+    TakeOptions();
     m_job->ClearJobs();
     if (m_checks[kEverything]->isChecked()) {
         m_job->AddJob(CPrintJob::kEverything);
@@ -126,6 +138,13 @@ void CPrintSelectDlg::accept() {
         }
     }
     QDialog::accept();
+}
+
+void CPrintSelectDlg::TakeOptions() {
+    SPrintOptions options;
+    options.fileName = m_fileName ? m_fileName() : std::string();
+    options.channelsInUseOnly = m_inUseOnly->isChecked();
+    m_job->SetOptions(options);
 }
 
 // The system's print dialog for the printer and its page settings only:

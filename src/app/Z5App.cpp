@@ -16,6 +16,7 @@
 #include "app/DataCommands.h"
 #include "app/HelpWindow.h"
 #include "app/HistoryCommands.h"
+#include "app/PdfExport.h"
 #include "app/PrintFramePane.h"
 #include "app/PrintJob.h"
 #include "app/PrintPreviewDlg.h"
@@ -104,6 +105,7 @@ CZ5App::~CZ5App() {
         delete m_help.data();
     }
     m_ui.SetMainWindow(nullptr);
+    m_pdfExport.reset();
     m_printDialog.reset();
     m_printPane.reset();
     m_frame.reset();
@@ -181,6 +183,9 @@ void CZ5App::CreateMainFrame() {
     m_printPane = std::make_unique<CPrintFramePane>(*m_frame);
     m_printDialog =
         std::make_unique<CPrintSelectDlg>(m_settings, m_ui, *this, *m_printPane, m_frame.get());
+    m_printDialog->SetFileNameSource([this] { return m_document->GetTitle(); });
+    m_pdfExport =
+        std::make_unique<CPdfExport>(*m_printDialog, *m_document, m_ui, *this, *m_printPane);
     ShowDocument();
 }
 
@@ -206,8 +211,10 @@ void CZ5App::RegisterCommands() {
     HandleCommand(Cmd::FileExportCsv, [this] { Guarded([this] { m_csvCommands->Export(); }); });
     HandleCommand(Cmd::FilePrint, [this] { Guarded([this] { OnFilePrint(); }); });
     HandleCommand(Cmd::FilePrintPreview, [this] {
-        Guarded([this] { CPrintPreviewDlg::Run(*m_printDialog, m_ui, m_frame.get()); });
+        Guarded([this] { CPrintPreviewDlg::Run(*m_printDialog, m_frame.get()); });
     });
+    HandleCommand(Cmd::FileExportPdf,
+                  [this] { Guarded([this] { m_pdfExport->Run(m_frame.get()); }); });
     HandleCommand(Cmd::HelpContents, [this] { OnHelpContents(); });
     HandleCommand(Cmd::AppAbout, [this] { OnAppAbout(); });
 }

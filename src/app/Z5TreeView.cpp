@@ -29,7 +29,8 @@ QIcon AreaIcon() {
 
 }  // namespace
 
-CZ5TreeView::CZ5TreeView(QWidget* parent) : QTreeWidget(parent) {
+CZ5TreeView::CZ5TreeView(QWidget* parent)
+    : QTreeWidget(parent), m_rootIcon(CToolbarIcons::ProgramIcon()), m_areaIcon(AreaIcon()) {
     setObjectName(QStringLiteral("CZ5TreeView"));
     setHeaderHidden(true);
     setColumnCount(1);
@@ -82,12 +83,11 @@ void CZ5TreeView::RebuildTree() {
         clear();
         auto* root = new QTreeWidgetItem(this, {QStringLiteral("QM-Z5")});
         root->setData(0, kDataRole, kRootData);
-        root->setIcon(0, CToolbarIcons::ProgramIcon());
-        const QIcon areaIcon = AreaIcon();
+        root->setIcon(0, m_rootIcon);
         for (const z5area::SArea* area : z5area::ChannelAreas()) {
             auto* item = new QTreeWidgetItem(root, {QString::fromLatin1(area->title)});
             item->setData(0, kDataRole, kMemoryData + area->listArea - kAreaMemory);
-            item->setIcon(0, areaIcon);
+            item->setIcon(0, m_areaIcon);
         }
         root->setExpanded(true);
         QTreeWidgetItem* selected = FindData(remembered);

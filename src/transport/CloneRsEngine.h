@@ -155,7 +155,9 @@ class CCloneRsEngine : public CCommPort {
     void SendFrame(const CByteString& body);
     void DiscardInput();
     void PumpLine();
-    void WaitForBurst() const;
+    void NoteLinePace();
+    std::size_t EchoArrived() const;
+    bool WaitForBurst() const;
     Clock::duration BurstWait() const;
     Clock::duration LineTime(std::size_t bytes) const;
     void UpdateProgress();
@@ -206,6 +208,9 @@ class CCloneRsEngine : public CCommPort {
     CByteString m_revisionBytes;
     CByteString m_informationArgument;
     bool m_frameComplete = false;
+    bool m_echoDue = false;    // the echo of the frame sent last is not complete yet
+    bool m_linePaced = false;  // echoes come no faster than the baud rate
+    Clock::time_point m_sentAt;
     EStatus m_timeoutCode = EStatus::NoEcho;
     bool m_writing = false;
     bool m_endSent = false;

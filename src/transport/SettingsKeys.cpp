@@ -6,12 +6,12 @@ namespace SettingsKey {
 namespace {
 
 constexpr const SSetting* kSchema[] = {
-    &kSetup,      &kModelVer,    &kRxexp,     &kScrambler,     &kAni,         &kOp0,
-    &kOp1,        &kPortNumber,  &kComDevice, &kLeft,          &kTop,         &kWidth,
-    &kHeight,     &kCmdShow,     &kSplitterV, &kSplitterH,     &kBarState,    &kStatusBar,
-    &kRecentFile, &kColumnWidth, &kPrintAll,  &kPrintCommon,   &kPrintDtmf,   &kPrintPgr,
-    &kPrintMch,   &kPrintPch,    &kPrintCch,  &kPrinterDevice, &kHistoryKeep, &kBackup,
-    &kVerify,
+    &kSetup,      &kModelVer,    &kRxexp,     &kScrambler,      &kAni,           &kOp0,
+    &kOp1,        &kPortNumber,  &kComDevice, &kLeft,           &kTop,           &kWidth,
+    &kHeight,     &kCmdShow,     &kSplitterV, &kSplitterH,      &kBarState,      &kStatusBar,
+    &kRecentFile, &kColumnWidth, &kPrintAll,  &kPrintCommon,    &kPrintDtmf,     &kPrintPgr,
+    &kPrintMch,   &kPrintPch,    &kPrintCch,  &kPrintInUseOnly, &kPrinterDevice, &kHistoryKeep,
+    &kBackup,     &kVerify,
 };
 
 }  // namespace

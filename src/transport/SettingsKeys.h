@@ -87,6 +87,7 @@ inline constexpr SSetting kPrintPgr      {kPrintSection, z5area::kPagerArea.prin
 inline constexpr SSetting kPrintMch      {kPrintSection, z5area::kMemoryArea.printKey,    kInt, 0, false, "print dialog"};
 inline constexpr SSetting kPrintPch      {kPrintSection, z5area::kScanEdgeArea.printKey,  kInt, 0, false, "print dialog"};
 inline constexpr SSetting kPrintCch      {kPrintSection, z5area::kCallArea.printKey,      kInt, 0, false, "print dialog"};
+inline constexpr SSetting kPrintInUseOnly{kPrintSection, "InUseOnly",                     kInt, 0, false, "print dialog: its default is the list's Channels in Use Only"};
 
 // Section "windows": the printer chosen in the printer setup,
 // "name,driver,port".

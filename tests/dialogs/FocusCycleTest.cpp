@@ -19,13 +19,14 @@
 #include "app/CompareDlg.h"
 #include "app/HistoryDlg.h"
 #include "app/PrintSelectDlg.h"
-#include "print/ChannelGridPane.h"
 #include "app/Z5MainFrame.h"
+#include "print/ChannelGridPane.h"
 #include "ui/CommPortSetupDlg.h"
 #include "ui/CommandIds.h"
 #include "ui/DialogFocusOrder.h"
 #include "ui/FindChannelBar.h"
 #include "ui/InformationDlg.h"
+#include "ui/SetFieldDlg.h"
 #include "ui/Z5ChEditDlg.h"
 
 namespace {
@@ -188,16 +189,25 @@ TEST_F(FocusCycleTest, ChannelSetupPrintAndListDialogsCycle) {
         },
         [] {
             return std::make_unique<CHistoryDlg>(
-                std::vector<CHistoryDlg::SRow>{{"/tmp/a.cz5", "2024-01-01 10:00", "id", "USA", 3}},
-                QStringLiteral("/tmp"));
+                std::vector<CHistoryDlg::SRow>{{"/tmp/a.cz5", "2024-01-01 10:00", "id", "USA"}},
+                QStringLiteral("/tmp"), [](const std::string&) { return std::string("3"); });
         },
         [] { return std::make_unique<CInformationDlg>("QM-Z5", "comment"); },
+        [] {
+            return std::make_unique<CSetFieldDlg>(std::vector<int>{2, 4}, 4, 3, nullptr, nullptr);
+        },
         [] { return std::make_unique<CAboutDlg>(); },
     };
     for (const auto& make : makers) {
         std::unique_ptr<QDialog> dialog = make();
         ExpectDialogCycles(*dialog, NameOf(dialog.get()));
     }
+    // Set Field after its field changed: the new value's editor takes its
+    // place in the cycle.
+    CSetFieldDlg setField(std::vector<int>{2, 4}, 2, 3, nullptr, nullptr);
+    setField.show();
+    setField.findChild<QComboBox*>(QStringLiteral("SetFieldField"))->setCurrentIndex(1);
+    ExpectDialogCycles(setField, QStringLiteral("set field"));
     CChannelGridPane lists(document);
     CPrintSelectDlg print(settings, ui, lists, lists);
     ExpectDialogCycles(print, QStringLiteral("print selection"));

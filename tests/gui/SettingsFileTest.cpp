@@ -149,6 +149,7 @@ TEST_F(SettingsFileTest, WhatTheUserChangesIsKeptUnderItsOwnNames) {
                            "Cch=0\n"
                            "Common=0\n"
                            "Dtmf=0\n"
+                           "InUseOnly=0\n"
                            "Mch=0\n"
                            "Pch=0\n"
                            "Pgr=0\n"
