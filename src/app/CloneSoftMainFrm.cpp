@@ -21,6 +21,7 @@
 #include "platform/SerialPortList.h"
 #include "platform/SettingsStore.h"
 #include "transport/PortName.h"
+#include "transport/SettingsKeys.h"
 #include "ui/CommandIds.h"
 
 namespace {
@@ -380,16 +381,18 @@ void CCloneSoftMainFrm::SaveWindowState() {
 }
 
 void CCloneSoftMainFrm::LoadBarState() {
-    const std::string state = m_settings.GetString(kBarStateSection, "State", "");
+    const std::string state = SettingsKey::ReadText(m_settings, SettingsKey::kBarState);
     if (!state.empty()) {
         restoreState(QByteArray::fromBase64(QByteArray::fromStdString(state)));
     }
-    m_statusBar->setVisible(m_settings.GetInt(kBarStateSection, "StatusBar", 1) != 0);
+    m_statusBar->setVisible(SettingsKey::ReadInt(m_settings, SettingsKey::kStatusBar) != 0);
 }
 
 void CCloneSoftMainFrm::SaveBarState() {
-    m_settings.SetString(kBarStateSection, "State", saveState().toBase64().toStdString());
-    m_settings.SetInt(kBarStateSection, "StatusBar", m_statusBar->isVisibleTo(this) ? 1 : 0);
+    SettingsKey::WriteText(m_settings, SettingsKey::kBarState,
+                           saveState().toBase64().toStdString());
+    SettingsKey::WriteInt(m_settings, SettingsKey::kStatusBar,
+                          m_statusBar->isVisibleTo(this) ? 1 : 0);
 }
 
 void CCloneSoftMainFrm::closeEvent(QCloseEvent* event) {

@@ -10,6 +10,7 @@
 #include "clone/CloneDocument.h"
 #include "clone/CloneManager.h"
 #include "clone/ReadHistory.h"
+#include "clone/Z5CloneFileIoManager.h"
 #include "document/CommandHold.h"
 #include "document/DocWriteSafeguard.h"
 #include "document/FileTakeOver.h"
@@ -17,6 +18,7 @@
 #include "document/Z5Doc.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
+#include "model/Z5Areas.h"
 #include "platform/SettingsStore.h"
 #include "platform/UserInterface.h"
 #include "ui/CommandIds.h"
@@ -32,12 +34,12 @@ struct SAreaTarget {
 };
 
 constexpr SAreaTarget kAreaTargets[] = {
-    {"MCH", 1, 0},
-    {"PCH", 2, 0},
-    {"CCH", 3, 0},
-    {"Common", 0, Cmd::CommonSetting},
-    {"DTMF", 0, Cmd::DtmfAutodial},
-    {"PGR", 0, Cmd::PgrMemory},
+    {z5area::kMemory, kAreaMemory, 0},
+    {z5area::kScanEdge, kAreaScanEdge, 0},
+    {z5area::kCall, kAreaCall, 0},
+    {z5area::kCommon, kAreaNone, Cmd::CommonSetting},
+    {z5area::kDtmf, kAreaNone, Cmd::DtmfAutodial},
+    {z5area::kPager, kAreaNone, Cmd::PgrMemory},
 };
 
 // The position of the channel of path ("MCH.CH12.FreqRx") in its area.
@@ -97,8 +99,10 @@ std::string CHistoryCommands::AskComparePath() const {
     if (m_comparePrompt) {
         return m_comparePrompt();
     }
-    return QFileDialog::getOpenFileName(m_frame, QStringLiteral("Compare With"), QString(),
-                                        QStringLiteral("QM-Z5 clone files (*.cz5);;All files (*)"))
+    return QFileDialog::getOpenFileName(
+               m_frame, QStringLiteral("Compare With"), QString(),
+               QString::fromStdString(CZ5CloneFileIoManager::FileFilter()) +
+                   QStringLiteral(";;All files (*)"))
         .toStdString();
 }
 

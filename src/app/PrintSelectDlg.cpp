@@ -9,6 +9,7 @@
 
 #include "app/PrintJob.h"
 #include "app/Z5MainFrame.h"
+#include "model/Z5Areas.h"
 #include "platform/SettingsStore.h"
 #include "print/PrintDevice.h"
 #include "ui/DialogButtons.h"
@@ -38,13 +39,20 @@ SPageSettings PageSettingsOf(const QPrinter& printer) {
 
 // The boxes in the order their sections are printed; "everything" first.
 const std::array<CPrintSelectDlg::SBox, 7> CPrintSelectDlg::kBoxes{{
-    {1074, "All", "All", 1, CPrintJob::kEverything},
-    {1075, "Common Setting", "Common", 0, CPrintJob::kCommon},
-    {1076, "DTMF Autodial", "Dtmf", 0, CPrintJob::kDtmf},
-    {1106, "PGR Memory", "Pgr", 0, CPrintJob::kPgr},
-    {1107, "Memory CH", "Mch", 0, CPrintJob::kMemoryList},
-    {1108, "Program scan edge", "Pch", 0, CPrintJob::kScanEdgeList},
-    {1109, "Call", "Cch", 0, CPrintJob::kCallList},
+    {1074, "All", SettingsKey::kPrintAll.name, SettingsKey::kPrintAll.defaultValue,
+     CPrintJob::kEverything},
+    {1075, "Common Setting", SettingsKey::kPrintCommon.name, SettingsKey::kPrintCommon.defaultValue,
+     CPrintJob::kCommon},
+    {1076, "DTMF Autodial", SettingsKey::kPrintDtmf.name, SettingsKey::kPrintDtmf.defaultValue,
+     CPrintJob::kDtmf},
+    {1106, "PGR Memory", SettingsKey::kPrintPgr.name, SettingsKey::kPrintPgr.defaultValue,
+     CPrintJob::kPgr},
+    {1107, z5area::kMemoryArea.title, SettingsKey::kPrintMch.name,
+     SettingsKey::kPrintMch.defaultValue, CPrintJob::kMemoryList},
+    {1108, z5area::kScanEdgeArea.title, SettingsKey::kPrintPch.name,
+     SettingsKey::kPrintPch.defaultValue, CPrintJob::kScanEdgeList},
+    {1109, z5area::kCallArea.title, SettingsKey::kPrintCch.name,
+     SettingsKey::kPrintCch.defaultValue, CPrintJob::kCallList},
 }};
 
 CPrintSelectDlg::CPrintSelectDlg(CSettingsStore& settings, CUserInterface& ui,

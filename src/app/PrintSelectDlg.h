@@ -24,6 +24,7 @@
 #include <string>
 
 #include "print/PrintSections.h"
+#include "transport/SettingsKeys.h"
 
 class CModelOptions;
 class CPrintJob;
@@ -39,8 +40,8 @@ class CPrintSelectDlg : public QDialog {
     static constexpr int kResourceId = 27000;
     static constexpr int kSetupId = 27107;
     static constexpr int kInUseOnlyId = 27108;
-    static constexpr const char* kSection = "Print";
-    static constexpr const char* kInUseOnlySetting = "InUseOnly";
+    static constexpr const char* kSection = SettingsKey::kPrintSection;
+    static constexpr const char* kInUseOnlySetting = SettingsKey::kPrintInUseOnly.name;
     // The page margins in millimetres that every job uses.
     static constexpr int kMarginLeft = CPrintSections::kMarginLeft;
     static constexpr int kMarginTop = CPrintSections::kMarginTop;

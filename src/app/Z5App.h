@@ -38,8 +38,6 @@ class QTimer;
 class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
     Q_OBJECT
   public:
-    static constexpr const char* kFileFilter = "QM-Z5 clone files (*.cz5)";
-    static constexpr const char* kFileExtension = ".cz5";
     static constexpr const char* kAlreadyOpen = "The file already opened.";
 
     // Asks the user for a file name ("" when cancelled).

@@ -1,5 +1,5 @@
 // CZ5TreeView: the tree of the radio's memory areas in the left pane:
-// "QM-Z5" with "Memory CH", "Program scan edge" and "Call" under it.
+// "QM-Z5" with the channel lists under it (z5area::ChannelAreas).
 // Choosing an area (selection, Enter, double click) asks for it to be shown
 // (AreaChosen); the keyboard focus stays in the tree. Tab asks for the focus
 // to go to the list (FocusListRequested).

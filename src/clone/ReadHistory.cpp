@@ -14,6 +14,7 @@
 #include <system_error>
 
 #include "clone/LineReader.h"
+#include "clone/Z5CloneFileIoManager.h"
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsStore.h"
 
@@ -21,7 +22,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kExtension = ".cz5";
+constexpr const char* kExtension = CZ5CloneFileIoManager::kFileExtension;
 constexpr std::size_t kStampLength = 15;  // "YYYYMMDD-HHMMSS"
 constexpr std::size_t kMaxNamePart = 32;
 // A clone file line is far shorter; a longer one is cut, as files are read.

@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+#include "transport/SettingsKeys.h"
+
 class CLineReader;
 class CSettingsStore;
 
@@ -36,9 +38,9 @@ struct SHistoryEntry {
 
 class CReadHistory {
   public:
-    static constexpr const char* kSection = "History";
-    static constexpr const char* kKeep = "Keep";
-    static constexpr int kDefaultKeep = 50;
+    static constexpr const char* kSection = SettingsKey::kHistorySection;
+    static constexpr const char* kKeep = SettingsKey::kHistoryKeep.name;
+    static constexpr int kDefaultKeep = SettingsKey::kHistoryKeep.defaultValue;
     static constexpr int kMaxKeep = 10000;
 
     // keep below 1 counts as 1.

@@ -12,6 +12,7 @@
 #include "model/EepromDataManager.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
+#include "model/Z5Areas.h"
 #include "model/Z5MemoryMap.h"
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsStore.h"
@@ -49,7 +50,7 @@ CDocument::SFileResult Succeeded() {
 // channel".
 std::string ChannelLabel(int area, int channel) {
     if (area == kAreaScanEdge) {
-        return "scan edge " + std::to_string(channel / 2 + 1) + (channel % 2 == 0 ? "A" : "B");
+        return "scan edge " + z5area::RowLabel(z5area::kScanEdgeArea, channel);
     }
     return area == kAreaCall ? "call channel" : "CH " + std::to_string(channel);
 }
@@ -84,8 +85,7 @@ void CCloneSupportDoc::InitializeClone(std::unique_ptr<CCloneManager> manager) {
     m_manager->SetDocument(this);
     m_manager->LinkComponents();
     if (CModelManager* models = m_manager->GetModelManager()) {
-        models->SetVersion(m_settings.GetInt(SettingsKey::kModelSection, SettingsKey::kModelVer, 0),
-                           false);
+        models->SetVersion(SettingsKey::ReadInt(m_settings, SettingsKey::kModelVer), false);
     }
     m_manager->ResetToDefaults();
     m_tempFile = std::make_unique<CTempFile>(CTempFile::kDocumentPrefix);

@@ -37,6 +37,7 @@
 #include <vector>
 
 #include "print/PrintCanvas.h"
+#include "transport/SettingsKeys.h"
 
 class CReplacingFile;
 class CSettingsStore;
@@ -59,8 +60,8 @@ struct SPageSettings {
 
 class CPrintDevice : public CPrintCanvas {
   public:
-    static constexpr const char* kProfileSection = "windows";
-    static constexpr const char* kProfileDevice = "device";
+    static constexpr const char* kProfileSection = SettingsKey::kPrinterSection;
+    static constexpr const char* kProfileDevice = SettingsKey::kPrinterDevice.name;
     static constexpr const char* kPdfDriver = "PDF";
     // The driver name of printers chosen in the system's print dialog.
     static constexpr const char* kSystemDriver = "spool";

@@ -40,6 +40,7 @@
 #include <vector>
 
 #include "model/ByteString.h"
+#include "model/Z5MemoryMap.h"
 #include "transport/CloneProgressDlg.h"
 #include "transport/CloneResult.h"
 #include "transport/CommPort.h"
@@ -67,8 +68,8 @@ class CCloneRsEngine : public CCommPort {
 
     static constexpr unsigned kLineBaudRate = 9600;
     static constexpr std::uint32_t kInitialReadLineTotal = 300;
-    // The radio's memory that a read must cover: addresses 0 to 0x79F.
-    static constexpr std::uint32_t kDefaultReadImageSize = 0x7A0;
+    // The radio's memory that a read must cover: the whole image.
+    static constexpr std::uint32_t kDefaultReadImageSize = z5map::kImageSize;
     static constexpr std::size_t kModelDataCapacity = 258;
 
     // The radio's model information reply.

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/SettingsStore.h"
+#include "transport/SettingsKeys.h"
 #include "ui/CommandIds.h"
 #include "ui/ListRowDelegate.h"
 #include "ui/ListSheetHost.h"
@@ -20,7 +21,7 @@
 namespace {
 
 std::string WidthValueName(int column) {
-    return "Width" + std::to_string(column);
+    return SettingsKey::NameOf(SettingsKey::kColumnWidth, column);
 }
 
 }  // namespace

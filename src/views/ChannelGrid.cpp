@@ -1,13 +1,13 @@
 #include "views/ChannelGrid.h"
 
 #include <array>
-#include <cstdio>
 
 #include "document/NodeChanges.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/Z5ChannelRules.h"
 #include "model/Z5MemoryMap.h"
+#include "transport/SettingsKeys.h"
 #include "views/ModelOptions.h"
 
 namespace {
@@ -160,23 +160,16 @@ constexpr std::array<ListColumnDef, CChannelGrid::kColumnCount> kLooks = [] {
 }();
 
 const ListSheetDef kDefinition = {
-    "Memory CH", 100, CChannelGrid::kColumnCount, "Column_ChListSheet", 1000, kLooks,
+    z5area::kMemoryArea.title,
+    z5area::kMemoryArea.records,
+    CChannelGrid::kColumnCount,
+    SettingsKey::kColumnSection,
+    1000,
+    kLooks,
 };
-
-// The map's area and the title of each ListArea.
-struct SArea {
-    const char* mapName;
-    const char* title;
-};
-constexpr std::array<SArea, 4> kAreas = {{
-    {"", nullptr},
-    {z5area::kMemory, "Memory CH"},
-    {z5area::kScanEdge, "Program scan edge"},
-    {z5area::kCall, "Call"},
-}};
 
 bool IsArea(int area) {
-    return area >= kAreaMemory && area <= kAreaCall;
+    return z5area::FindByListArea(area) != nullptr;
 }
 
 // The column, or the row label for a number out of range.
@@ -202,25 +195,19 @@ int CChannelGrid::ColumnsFor(bool scrambler) {
 }
 
 int CChannelGrid::RowsOfArea(int area) {
-    return IsArea(area) ? z5map::RecordCount(kAreas[area].mapName) : 0;
+    return IsArea(area) ? z5area::ChannelArea(area).records : 0;
 }
 
 const char* CChannelGrid::AreaTitle(int area) {
-    return IsArea(area) ? kAreas[area].title : nullptr;
+    return IsArea(area) ? z5area::ChannelArea(area).title : nullptr;
 }
 
 std::string CChannelGrid::RowLabel(int area, int row) {
-    char label[16];
-    if (area == kAreaScanEdge) {
-        std::snprintf(label, sizeof label, "%01d%s", row / 2 + 1, row % 2 == 0 ? "A" : "B");
-    } else {
-        std::snprintf(label, sizeof label, "%02d", area == kAreaCall ? 0 : row);
-    }
-    return label;
+    return z5area::RowLabel(z5area::ChannelArea(area), row);
 }
 
 std::string CChannelGrid::ChannelPath(int area, int channel) {
-    return z5map::RecordPath(kAreas[IsArea(area) ? area : kAreaMemory].mapName, channel);
+    return z5map::RecordPath(z5area::ChannelArea(area).mapName, channel);
 }
 
 bool CChannelGrid::ShowsCleared(const CNode* channel) {

@@ -18,7 +18,7 @@
 #include "radio/VirtualRadio.h"
 #include "support/ScriptedUserInterface.h"
 #include "transport/CloneRsEngine.h"
-#include "transport/PortName.h"
+#include "transport/SettingsKeys.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ TEST(PacedLineTest, AWriteStoresEveryLineWhateverThePaceOfTheLine) {
         CVirtualRadio radio(CImageBuffer(kMemorySize), config);
         ASSERT_TRUE(radio.Start()) << radio.Error();
         CMemorySettingsStore settings;
-        settings.SetString(CPortName::kSection, "COM1", radio.SlavePath());
+        SettingsKey::WriteText(settings, SettingsKey::kComDevice, 1, radio.SlavePath());
         CScriptedUserInterface ui;
         CCloneRsEngine engine(ui, &settings);
         engine.SetPortNumber(1);

@@ -23,12 +23,12 @@
 
 #include "CliExit.h"
 #include "CliSession.h"
-#include "TransferCommands.h"
 #include "clone/CloneDocument.h"
 #include "clone/CloneManager.h"
 #include "clone/CloneRsIoManager.h"
 #include "clone/ModelInfo.h"
 #include "clone/ReadHistory.h"
+#include "clone/Z5CloneFileIoManager.h"
 #include "document/Z5Doc.h"
 #include "platform/FileCleanup.h"
 #include "platform/UserInterface.h"
@@ -239,7 +239,7 @@ std::string OpenCause(int error) {
 
 // Runs in the port's own process; the result becomes its exit status.
 int RunPort(CCliSession& session, EJob job, const SPort& port, SFleetDocument& fleet) {
-    const std::optional<unsigned> number = TransferCommands::PortNumberOf(session, port.name);
+    const std::optional<unsigned> number = session.PortNumberOf(port.name);
     if (!number) {
         fleet.ui.Send('M', port.name + " is no port (COMn or a device path)");
         return CliExit::kUsage;
@@ -680,7 +680,8 @@ std::string TargetFile(const std::string& directory, const std::string& port,
     }
     stem = stem.empty() || stem.find_first_not_of("-.") == std::string::npos ? "radio" : stem;
     const int n = ++used[stem];
-    return directory + "/" + stem + (n > 1 ? "-" + std::to_string(n) : "") + ".cz5";
+    return directory + "/" + stem + (n > 1 ? "-" + std::to_string(n) : "") +
+           CZ5CloneFileIoManager::kFileExtension;
 }
 
 bool Confirm(CCliSession& session, EJob job, std::size_t radios) {

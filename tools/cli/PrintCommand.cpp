@@ -10,6 +10,7 @@
 #include "CliExit.h"
 #include "CliSession.h"
 #include "document/Z5Doc.h"
+#include "model/Z5Areas.h"
 #include "platform/MemorySettingsStore.h"
 #include "print/ChannelGridPane.h"
 #include "print/PrintSections.h"
@@ -27,12 +28,12 @@ struct SSectionName {
 // In the order the print dialog adds them.
 constexpr std::array<SSectionName, 7> kSectionNames{{
     {"all", CPrintSections::kEverything},
-    {"common", CPrintSections::kCommon},
-    {"dtmf", CPrintSections::kDtmf},
-    {"pgr", CPrintSections::kPgr},
-    {"mch", CPrintSections::kMemoryList},
-    {"pch", CPrintSections::kScanEdgeList},
-    {"cch", CPrintSections::kCallList},
+    {z5area::kCommonArea.cliKey, CPrintSections::kCommon},
+    {z5area::kDtmfArea.cliKey, CPrintSections::kDtmf},
+    {z5area::kPagerArea.cliKey, CPrintSections::kPgr},
+    {z5area::kMemoryArea.cliKey, CPrintSections::kMemoryList},
+    {z5area::kScanEdgeArea.cliKey, CPrintSections::kScanEdgeList},
+    {z5area::kCallArea.cliKey, CPrintSections::kCallList},
 }};
 
 // The section codes of a comma-separated list, in the dialog's order; none
