@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "DialogTestSupport.h"
+#include "StandaloneDialogs.h"
 #include "app/AboutDlg.h"
 #include "app/CompareDlg.h"
 #include "app/HistoryDlg.h"
@@ -211,30 +212,14 @@ TEST_F(AccessibleNamesTest, ViewDialogsNameEveryControl) {
 }
 
 TEST_F(AccessibleNamesTest, OtherWindowsNameEveryControl) {
-    const std::vector<std::function<std::unique_ptr<QWidget>()>> makers = {
-        [] { return std::make_unique<CZ5ChEditDlg>("MCH.CH3", kAreaMemory, true); },
-        [] {
-            return std::make_unique<CCommPortSetupDlg>(
-                1, [](int) { return std::string("/dev/ttyUSB0"); }, [](int) { return false; });
-        },
-        [] {
-            return std::make_unique<CCompareDlg>(
-                std::vector<LeafComparison::SDifference>{{"MCH.CH3.Name", "A", "B"}},
-                QStringLiteral("other.cz5"));
-        },
-        [] {
-            return std::make_unique<CHistoryDlg>(
-                std::vector<CHistoryDlg::SRow>{{"/tmp/a.cz5", "2024-01-01 10:00", "id", "USA"}},
-                QStringLiteral("/tmp"), [](const std::string&) { return std::string("3"); });
-        },
-        [] { return std::make_unique<CInformationDlg>("QM-Z5", "comment"); },
-        [] {
-            return std::make_unique<CSetFieldDlg>(std::vector<int>{2, 4}, 4, 3, nullptr, nullptr);
-        },
-        [] { return std::make_unique<CSetFieldDlg>(std::vector<int>{2}, 1, 3, nullptr, nullptr); },
-        [] { return std::make_unique<CAboutDlg>(); },
-        [] { return std::make_unique<CCloneProgressWindow>(QStringLiteral("Read <- TR")); },
-    };
+    std::vector<std::function<std::unique_ptr<QWidget>()>> makers;
+    for (DialogMaker& make : StandaloneDialogs()) {
+        makers.emplace_back(std::move(make));
+    }
+    makers.emplace_back(
+        [] { return std::make_unique<CSetFieldDlg>(std::vector<int>{2}, 1, 3, nullptr, nullptr); });
+    makers.emplace_back(
+        [] { return std::make_unique<CCloneProgressWindow>(QStringLiteral("Read <- TR")); });
     for (const auto& make : makers) {
         std::unique_ptr<QWidget> window = make();
         window->show();

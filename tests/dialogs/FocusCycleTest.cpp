@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "DialogTestSupport.h"
+#include "StandaloneDialogs.h"
 #include "app/AboutDlg.h"
 #include "app/CompareDlg.h"
 #include "app/HistoryDlg.h"
@@ -173,31 +174,11 @@ TEST_F(FocusCycleTest, ViewDialogsCycle) {
 }
 
 TEST_F(FocusCycleTest, ChannelSetupPrintAndListDialogsCycle) {
-    std::vector<std::function<std::unique_ptr<QDialog>()>> makers = {
-        [] { return std::make_unique<CZ5ChEditDlg>("MCH.CH3", kAreaMemory, true); },
-        [] { return std::make_unique<CZ5ChEditDlg>("CCH.CH0", kAreaCall, false); },
-        // A cleared channel: only the frequency and the buttons take Tab.
-        [] { return std::make_unique<CZ5ChEditDlg>("MCH.CH5", kAreaMemory, true); },
-        [] {
-            return std::make_unique<CCommPortSetupDlg>(
-                1, [](int) { return std::string("/dev/ttyUSB0"); }, [](int) { return false; });
-        },
-        [] {
-            return std::make_unique<CCompareDlg>(
-                std::vector<LeafComparison::SDifference>{{"MCH.CH3.Name", "A", "B"}},
-                QStringLiteral("other.cz5"));
-        },
-        [] {
-            return std::make_unique<CHistoryDlg>(
-                std::vector<CHistoryDlg::SRow>{{"/tmp/a.cz5", "2024-01-01 10:00", "id", "USA"}},
-                QStringLiteral("/tmp"), [](const std::string&) { return std::string("3"); });
-        },
-        [] { return std::make_unique<CInformationDlg>("QM-Z5", "comment"); },
-        [] {
-            return std::make_unique<CSetFieldDlg>(std::vector<int>{2, 4}, 4, 3, nullptr, nullptr);
-        },
-        [] { return std::make_unique<CAboutDlg>(); },
-    };
+    std::vector<DialogMaker> makers = StandaloneDialogs();
+    makers.emplace_back([] { return std::make_unique<CZ5ChEditDlg>("CCH.CH0", kAreaCall, false); });
+    // A cleared channel: only the frequency and the buttons take Tab.
+    makers.emplace_back(
+        [] { return std::make_unique<CZ5ChEditDlg>("MCH.CH5", kAreaMemory, true); });
     for (const auto& make : makers) {
         std::unique_ptr<QDialog> dialog = make();
         ExpectDialogCycles(*dialog, NameOf(dialog.get()));
