@@ -24,7 +24,7 @@
 #include "radio/VirtualRadio.h"
 #include "support/ScriptedUserInterface.h"
 #include "transport/CloneRsEngine.h"
-#include "transport/PortName.h"
+#include "transport/SettingsKeys.h"
 
 namespace {
 
@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
     }
     CScriptedUserInterface ui;
     CMemorySettingsStore settings;
-    settings.SetString(CPortName::kSection, "COM1", radio.SlavePath());
+    SettingsKey::WriteText(settings, SettingsKey::kComDevice, 1, radio.SlavePath());
     CTempFile tempFile("cl");
     CTextFile cloneFile(tempFile.Path());
     CCloneRsEngine engine(ui, &settings);

@@ -10,8 +10,10 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <filesystem>
 
+#include "app/AccessibleMenuItem.h"
 #include "app/CloneStatusBar.h"
 #include "app/CommandTable.h"
 #include "app/ToolbarIcons.h"
@@ -19,6 +21,7 @@
 #include "platform/SerialPortList.h"
 #include "platform/SettingsStore.h"
 #include "transport/PortName.h"
+#include "transport/SettingsKeys.h"
 #include "ui/CommandIds.h"
 
 namespace {
@@ -26,10 +29,10 @@ namespace {
 constexpr const char* kProgramTitle = CCloneDocument::kMessageTitle;
 
 // Commands whose menu item carries a check mark.
-constexpr int kCheckable[] = {Cmd::ViewToolbar,   Cmd::ViewStatusBar, Cmd::Com1,
-                              Cmd::Com2,          Cmd::Com3,          Cmd::Com4,
-                              Cmd::ModelVersion0, Cmd::ModelVersion1, Cmd::ModelVersion2,
-                              Cmd::ModelVersion3, Cmd::ModelVersion4};
+constexpr int kCheckable[] = {Cmd::ViewInUseOnly, Cmd::ViewToolbar,   Cmd::ViewStatusBar,
+                              Cmd::Com1,          Cmd::Com2,          Cmd::Com3,
+                              Cmd::Com4,          Cmd::ModelVersion0, Cmd::ModelVersion1,
+                              Cmd::ModelVersion2, Cmd::ModelVersion3, Cmd::ModelVersion4};
 
 bool IsCheckable(int id) {
     return std::find(std::begin(kCheckable), std::end(kCheckable), id) != std::end(kCheckable);
@@ -75,6 +78,7 @@ CCloneSoftMainFrm::CCloneSoftMainFrm(CSettingsStore& settings, QWidget* parent)
     setWindowIcon(CToolbarIcons::ProgramIcon());
     setMinimumSize(CWindowPlacement::kMinWidth, CWindowPlacement::kMinHeight);
     SetDocumentTitle(QStringLiteral("Untitled"));
+    CAccessibleMenuItem::Install();
     CreateActions();
     CreateMenus();
     CreateToolBar();
@@ -242,11 +246,23 @@ void CCloneSoftMainFrm::CreateToolBar() {
     m_toolBar = addToolBar(QStringLiteral("Toolbar"));
     m_toolBar->setObjectName(QStringLiteral("128"));
     m_toolBar->setIconSize(QSize(16, 16));
+    // The button that shows the buttons a narrow window has no room for.
+    for (QToolButton* more : m_toolBar->findChildren<QToolButton*>(
+             QStringLiteral("qt_toolbar_ext_button"), Qt::FindDirectChildrenOnly)) {
+        more->setAccessibleName(QStringLiteral("More Buttons"));
+    }
     for (const int id : CCommandTable::Toolbar()) {
         if (id == 0) {
             m_toolBar->addSeparator();
         } else {
-            m_toolBar->addAction(Action(id));
+            QAction* action = Action(id);
+            m_toolBar->addAction(action);
+            // A key shown after a tab in the menu is no part of the button's name.
+            const QString text = action->iconText();
+            if (QWidget* button = m_toolBar->widgetForAction(action);
+                button != nullptr && text.contains(QLatin1Char('\t'))) {
+                button->setAccessibleName(text.section(QLatin1Char('\t'), 0, 0));
+            }
         }
     }
 }
@@ -365,16 +381,18 @@ void CCloneSoftMainFrm::SaveWindowState() {
 }
 
 void CCloneSoftMainFrm::LoadBarState() {
-    const std::string state = m_settings.GetString(kBarStateSection, "State", "");
+    const std::string state = SettingsKey::ReadText(m_settings, SettingsKey::kBarState);
     if (!state.empty()) {
         restoreState(QByteArray::fromBase64(QByteArray::fromStdString(state)));
     }
-    m_statusBar->setVisible(m_settings.GetInt(kBarStateSection, "StatusBar", 1) != 0);
+    m_statusBar->setVisible(SettingsKey::ReadInt(m_settings, SettingsKey::kStatusBar) != 0);
 }
 
 void CCloneSoftMainFrm::SaveBarState() {
-    m_settings.SetString(kBarStateSection, "State", saveState().toBase64().toStdString());
-    m_settings.SetInt(kBarStateSection, "StatusBar", m_statusBar->isVisibleTo(this) ? 1 : 0);
+    SettingsKey::WriteText(m_settings, SettingsKey::kBarState,
+                           saveState().toBase64().toStdString());
+    SettingsKey::WriteInt(m_settings, SettingsKey::kStatusBar,
+                          m_statusBar->isVisibleTo(this) ? 1 : 0);
 }
 
 void CCloneSoftMainFrm::closeEvent(QCloseEvent* event) {

@@ -36,7 +36,6 @@ class QToolBar;
 class CCloneSoftMainFrm : public QMainWindow, public CCommandTarget {
     Q_OBJECT
   public:
-    static constexpr const char* kBarStateSection = "ToolBarState-Summary";
     static constexpr int kUpdateIntervalMs = 250;
 
     explicit CCloneSoftMainFrm(CSettingsStore& settings, QWidget* parent = nullptr);

@@ -18,6 +18,7 @@ constexpr SCommandDef kCommands[] = {
     {FileExportCsv, "&Export CSV...", "", "Write the memory channels as a CSV channel list"},
     {FilePrint, "&Print", "Ctrl+P", "Print the data"},
     {FilePrintPreview, "Print Pre&view...", "", "Show the pages that Print would print"},
+    {FileExportPdf, "Export P&DF...", "", "Write the pages that Print would print to a PDF file"},
     {FileCompare, "Compare &With...", "",
      "List the values that differ between the data and another clone file"},
     {FileHistory, "Radio &History...", "", "Open or compare a read kept from the radio"},
@@ -27,13 +28,16 @@ constexpr SCommandDef kCommands[] = {
     {FileMruLast, "&Recent File", "", "Open this clone file"},
     {AppExit, "E&xit", "Ctrl+Q", "Quit the program"},
     {EditMemory, "&Edit Memory...\tEnter", "", "Edit the selected channel"},
+    {EditSetField, "&Set Field...", "",
+     "Give one field the same value on every selected channel in use"},
+    {EditCut, "Cu&t", "Ctrl+X;Shift+Del", "Copy the selected channels, then clear them"},
     {EditCopy, "&Copy", "Ctrl+C;Ctrl+Ins", "Copy the selected channels"},
     {EditPaste, "&Paste", "Ctrl+V;Shift+Ins", "Paste copied channels from the selected one on"},
     {EditClear, "C&lear", "", "Clear the selected channels"},
     {EditDelete, "&Delete", "Del", "Delete the selected channels and move the ones below up"},
     {EditInsert, "&Insert", "Ins",
      "Insert as many empty channels as are selected and move the ones below down"},
-    {EditCut, "Cut", "Ctrl+X;Shift+Del", ""},
+    {EditSelectAll, "Select &All", "Ctrl+A", "Select every channel of the list"},
     {EditUndo, "&Undo", "Ctrl+Z;Alt+Backspace", "Take the last change back"},
     {EditRedo, "&Redo", "Ctrl+Shift+Z;Ctrl+Y", "Make the change taken back again"},
     {EditMoveUp, "M&ove Up", "Alt+Up", "Move the selected channels up by one"},
@@ -41,7 +45,7 @@ constexpr SCommandDef kCommands[] = {
     {EditSortFrequency, "Sort by Fre&quency", "",
      "Sort the memory channels by frequency, cleared channels last"},
     {EditSortName, "Sort by &Name", "", "Sort the memory channels by name, cleared channels last"},
-    {EditSortTone, "Sort by &Tone", "",
+    {EditSortTone, "Sort b&y Tone", "",
      "Sort the memory channels by tone mode and tone, cleared channels last"},
     {EditFind, "&Find...", "Ctrl+F", "Find a channel by name or frequency"},
     {EditFindNext, "Find Ne&xt", "F3", "Find the next channel that matches"},
@@ -49,6 +53,8 @@ constexpr SCommandDef kCommands[] = {
     {PgrMemory, "&PGR Memory...", "", "Edit the pager codes"},
     {DtmfAutodial, "&DTMF Autodial...", "", "Edit the DTMF autodial memories"},
     {CommonSetting, "&Common Setting...", "", "Edit the radio's common settings"},
+    {ViewInUseOnly, "Channels in &Use Only", "",
+     "Show only the memory channels in use, or every memory channel"},
     {ViewToolbar, "&Toolbar", "", "Show or hide the toolbar"},
     {ViewStatusBar, "&Status Bar", "", "Show or hide the status bar"},
     {ModelVersion0, "&GEN", "", "Use the data of the GEN version (the data is reset)"},
@@ -74,20 +80,24 @@ constexpr SCommandDef kCommands[] = {
 };
 
 constexpr int kFileMenu[] = {
-    FileNewMenu,      FileOpen, FileSave,     FileSaveAs,  0,      FileImportCsv,
-    FileExportCsv,    0,        FileCompare,  FileHistory, 0,      FilePrint,
-    FilePrintPreview, 0,        FileMruFirst, 0,           AppExit};
+    FileNewMenu, FileOpen,     FileSave,    FileSaveAs, 0,         FileImportCsv,    FileExportCsv,
+    0,           FileCompare,  FileHistory, 0,          FilePrint, FilePrintPreview, FileExportPdf,
+    0,           FileMruFirst, 0,           AppExit};
 constexpr int kEditMenu[] = {EditUndo,
                              EditRedo,
                              0,
                              EditMemory,
+                             EditSetField,
                              0,
+                             EditCut,
                              EditCopy,
                              EditPaste,
                              0,
                              EditClear,
                              EditDelete,
                              EditInsert,
+                             0,
+                             EditSelectAll,
                              0,
                              EditMoveUp,
                              EditMoveDown,
@@ -99,7 +109,8 @@ constexpr int kEditMenu[] = {EditUndo,
                              EditFind,
                              EditFindNext,
                              EditFindPrevious};
-constexpr int kViewMenu[] = {PgrMemory, DtmfAutodial, CommonSetting, 0, ViewToolbar, ViewStatusBar};
+constexpr int kViewMenu[] = {PgrMemory, DtmfAutodial, CommonSetting, 0, ViewInUseOnly,
+                             0,         ViewToolbar,  ViewStatusBar};
 constexpr int kComMenu[] = {Com1, Com2, Com3, Com4};
 constexpr int kCloneMenu[] = {CloneRead, CloneWrite,      0, CloneBackup, CloneVerify,
                               0,         CloneInformation};
@@ -114,8 +125,9 @@ constexpr int kModelVersions[] = {ModelVersion0, ModelVersion1, ModelVersion2, M
                                   ModelVersion4};
 constexpr SMenuDef kModelMenu = {"&Model", kModelVersions};
 
-constexpr int kContextItems[] = {EditMemory, 0,         EditCopy,   EditPaste,
-                                 0,          EditClear, EditDelete, EditInsert};
+constexpr int kContextItems[] = {EditMemory, EditSetField, 0, EditCut,
+                                 EditCopy,   EditPaste,    0, EditClear,
+                                 EditDelete, EditInsert};
 constexpr SMenuDef kContextMenu = {"", kContextItems};
 
 constexpr int kToolbar[] = {FileNewMenu,
@@ -161,7 +173,7 @@ const SCommandDef* CCommandTable::Find(int id) {
 bool CCommandTable::IsRowCommand(int id) {
     const bool inEditMenu =
         std::find(std::begin(kEditMenu), std::end(kEditMenu), id) != std::end(kEditMenu);
-    return id != 0 && (id == EditCut || inEditMenu);
+    return id != 0 && inEditMenu;
 }
 
 std::span<const SMenuDef> CCommandTable::MenuBar() {

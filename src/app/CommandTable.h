@@ -34,7 +34,7 @@ class CCommandTable {
     static constexpr int kContextMenuId = 1000;
     // The toolbar buttons, left to right (0 = gap).
     static std::span<const int> Toolbar();
-    // Whether command id acts on the rows of the grid (the Edit menu, Cut):
+    // Whether command id acts on the rows of the grid (the Edit menu):
     // while a cell editor or the find bar has the keyboard focus, the keys
     // of these commands are the editor's own.
     static bool IsRowCommand(int id);

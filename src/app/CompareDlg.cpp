@@ -59,6 +59,7 @@ CCompareDlg::CCompareDlg(const std::vector<LeafComparison::SDifference>& differe
       m_hint(new QLabel(QStringLiteral("Double-click a value to go to it."), this)) {
     setWindowTitle(QStringLiteral("Compare With %1").arg(otherName));
     m_tree->setColumnCount(3);
+    m_tree->setAccessibleName(QStringLiteral("Differences"));
     m_tree->setHeaderLabels({QStringLiteral("Value"), QStringLiteral("This data"), otherName});
     m_tree->setRootIsDecorated(true);
     m_tree->setUniformRowHeights(true);

@@ -17,8 +17,7 @@ bool CCsvCommands::Import() {
         return false;
     }
     CChannelCsv csv(m_document.GetCloneManager());
-    csv.SetVersionUnknown(
-        !m_document.Settings().Contains(SettingsKey::kModelSection, SettingsKey::kModelVer));
+    csv.SetVersionUnknown(!SettingsKey::IsStored(m_document.Settings(), SettingsKey::kModelVer));
     SChannelCsvImport result = csv.ImportFile(path, CChannelCsv::EBadRows::kRefuseAll);
     using EStatus = SChannelCsvImport::EStatus;
     if (result.status == EStatus::kCannotRead) {

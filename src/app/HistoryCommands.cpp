@@ -10,6 +10,7 @@
 #include "clone/CloneDocument.h"
 #include "clone/CloneManager.h"
 #include "clone/ReadHistory.h"
+#include "clone/Z5CloneFileIoManager.h"
 #include "document/CommandHold.h"
 #include "document/DocWriteSafeguard.h"
 #include "document/FileTakeOver.h"
@@ -17,6 +18,7 @@
 #include "document/Z5Doc.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
+#include "model/Z5Areas.h"
 #include "platform/SettingsStore.h"
 #include "platform/UserInterface.h"
 #include "ui/CommandIds.h"
@@ -32,12 +34,12 @@ struct SAreaTarget {
 };
 
 constexpr SAreaTarget kAreaTargets[] = {
-    {"MCH", 1, 0},
-    {"PCH", 2, 0},
-    {"CCH", 3, 0},
-    {"Common", 0, Cmd::CommonSetting},
-    {"DTMF", 0, Cmd::DtmfAutodial},
-    {"PGR", 0, Cmd::PgrMemory},
+    {z5area::kMemory, kAreaMemory, 0},
+    {z5area::kScanEdge, kAreaScanEdge, 0},
+    {z5area::kCall, kAreaCall, 0},
+    {z5area::kCommon, kAreaNone, Cmd::CommonSetting},
+    {z5area::kDtmf, kAreaNone, Cmd::DtmfAutodial},
+    {z5area::kPager, kAreaNone, Cmd::PgrMemory},
 };
 
 // The position of the channel of path ("MCH.CH12.FreqRx") in its area.
@@ -97,8 +99,10 @@ std::string CHistoryCommands::AskComparePath() const {
     if (m_comparePrompt) {
         return m_comparePrompt();
     }
-    return QFileDialog::getOpenFileName(m_frame, QStringLiteral("Compare With"), QString(),
-                                        QStringLiteral("QM-Z5 clone files (*.cz5);;All files (*)"))
+    return QFileDialog::getOpenFileName(
+               m_frame, QStringLiteral("Compare With"), QString(),
+               QString::fromStdString(CZ5CloneFileIoManager::FileFilter()) +
+                   QStringLiteral(";;All files (*)"))
         .toStdString();
 }
 
@@ -126,15 +130,16 @@ void CHistoryCommands::ShowHistory() {
     CHistoryDlg::EChoice choice = CHistoryDlg::EChoice::None;
     if (CCommandHold hold; hold.Held()) {
         const std::string folder = m_document.GetHistoryFolder();
-        std::vector<CHistoryDlg::SRow> rows;
         const std::vector<SHistoryEntry> entries = CReadHistory(folder, 1).Entries();
+        std::vector<CHistoryDlg::SRow> rows;
+        rows.reserve(entries.size());
         for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
-            const COtherFileDoc::SLeaves leaves =
-                COtherFileDoc::Read(m_settings, m_ui, entry->path);
-            rows.push_back({entry->path, entry->time, entry->identity, entry->version,
-                            leaves.ok ? COtherFileDoc::ChannelsInUse(leaves.texts) : -1});
+            rows.push_back({entry->path, CReadHistory::LocalTimeText(entry->when), entry->identity,
+                            entry->version});
         }
-        CHistoryDlg dialog(std::move(rows), QString::fromStdString(folder), m_frame);
+        CHistoryDlg dialog(
+            std::move(rows), QString::fromStdString(folder),
+            [this](const std::string& entry) { return EntryDetails(entry); }, m_frame);
         dialog.exec();
         choice = dialog.Choice();
         path = dialog.ChosenPath();
@@ -144,6 +149,14 @@ void CHistoryCommands::ShowHistory() {
     } else if (choice == CHistoryDlg::EChoice::Compare) {
         CompareWith(path, "the read of " + std::filesystem::path(path).stem().string());
     }
+}
+
+std::string CHistoryCommands::EntryDetails(const std::string& path) {
+    const COtherFileDoc::SLeaves leaves = COtherFileDoc::Read(m_settings, m_ui, path);
+    if (!leaves.ok) {
+        return "cannot be read (" + leaves.message + ")";
+    }
+    return std::to_string(COtherFileDoc::ChannelsInUse(leaves.texts)) + " memory channels in use";
 }
 
 void CHistoryCommands::TellNotOpened(const std::string& path, const std::string& result) {

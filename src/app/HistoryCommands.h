@@ -46,6 +46,8 @@ class CHistoryCommands {
   private:
     void Toggle(const char* setting);
     bool IsOn(const char* setting) const;
+    // The details of a history entry that the history window shows.
+    std::string EntryDetails(const std::string& path);
     void OpenAsNewData(const std::string& path);
     void TellNotOpened(const std::string& path, const std::string& result);
     std::string AskComparePath() const;

@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "app/PrintJob.h"
+#include "app/Z5MainFrame.h"
+#include "model/Z5Areas.h"
 #include "platform/SettingsStore.h"
 #include "print/PrintDevice.h"
 #include "ui/DialogButtons.h"
@@ -37,13 +39,20 @@ SPageSettings PageSettingsOf(const QPrinter& printer) {
 
 // The boxes in the order their sections are printed; "everything" first.
 const std::array<CPrintSelectDlg::SBox, 7> CPrintSelectDlg::kBoxes{{
-    {1074, "All", "All", 1, CPrintJob::kEverything},
-    {1075, "Common Setting", "Common", 0, CPrintJob::kCommon},
-    {1076, "DTMF Autodial", "Dtmf", 0, CPrintJob::kDtmf},
-    {1106, "PGR Memory", "Pgr", 0, CPrintJob::kPgr},
-    {1107, "Memory CH", "Mch", 0, CPrintJob::kMemoryList},
-    {1108, "Program scan edge", "Pch", 0, CPrintJob::kScanEdgeList},
-    {1109, "Call", "Cch", 0, CPrintJob::kCallList},
+    {1074, "All", SettingsKey::kPrintAll.name, SettingsKey::kPrintAll.defaultValue,
+     CPrintJob::kEverything},
+    {1075, "Common Setting", SettingsKey::kPrintCommon.name, SettingsKey::kPrintCommon.defaultValue,
+     CPrintJob::kCommon},
+    {1076, "DTMF Autodial", SettingsKey::kPrintDtmf.name, SettingsKey::kPrintDtmf.defaultValue,
+     CPrintJob::kDtmf},
+    {1106, "PGR Memory", SettingsKey::kPrintPgr.name, SettingsKey::kPrintPgr.defaultValue,
+     CPrintJob::kPgr},
+    {1107, z5area::kMemoryArea.title, SettingsKey::kPrintMch.name,
+     SettingsKey::kPrintMch.defaultValue, CPrintJob::kMemoryList},
+    {1108, z5area::kScanEdgeArea.title, SettingsKey::kPrintPch.name,
+     SettingsKey::kPrintPch.defaultValue, CPrintJob::kScanEdgeList},
+    {1109, z5area::kCallArea.title, SettingsKey::kPrintCch.name,
+     SettingsKey::kPrintCch.defaultValue, CPrintJob::kCallList},
 }};
 
 CPrintSelectDlg::CPrintSelectDlg(CSettingsStore& settings, CUserInterface& ui,
@@ -62,6 +71,10 @@ CPrintSelectDlg::CPrintSelectDlg(CSettingsStore& settings, CUserInterface& ui,
         m_checks[index] = box;
         layout->addWidget(box, 0, Qt::AlignLeft);
     }
+    m_inUseOnly = new QCheckBox(QStringLiteral("Only channels in use"), this);
+    m_inUseOnly->setObjectName(QString::number(kInUseOnlyId));
+    m_inUseOnly->setToolTip(QStringLiteral("Leave cleared channels out of the channel lists"));
+    layout->addWidget(m_inUseOnly, 0, Qt::AlignLeft);
     auto* setup = new QPushButton(QStringLiteral("Printer Setup..."), this);
     setup->setObjectName(QString::number(kSetupId));
     connect(setup, &QPushButton::clicked, this, &CPrintSelectDlg::OnPrinterSetup);
@@ -81,6 +94,11 @@ void CPrintSelectDlg::ReadSettings() {
         m_checks[index]->setChecked(m_settings.GetInt(kSection, box.setting, box.defaultValue) !=
                                     0);
     }
+    // Until chosen here, the box follows the list's View > Channels in Use
+    // Only.
+    const int listInUseOnly =
+        m_settings.GetInt(CZ5MainFrame::kViewSection, CZ5MainFrame::kInUseOnlyValue, 0);
+    m_inUseOnly->setChecked(m_settings.GetInt(kSection, kInUseOnlySetting, listInUseOnly) != 0);
     UpdateControls();
 }
 
@@ -107,6 +125,8 @@ void CPrintSelectDlg::accept() {
     for (std::size_t index = 0; index < kBoxes.size(); ++index) {
         m_settings.SetInt(kSection, kBoxes[index].setting, m_checks[index]->isChecked() ? 1 : 0);
     }
+    m_settings.SetInt(kSection, kInUseOnlySetting, m_inUseOnly->isChecked() ? 1 : 0);
+    TakeOptions();
     m_job->ClearJobs();
     if (m_checks[kEverything]->isChecked()) {
         m_job->AddJob(CPrintJob::kEverything);
@@ -118,6 +138,13 @@ void CPrintSelectDlg::accept() {
         }
     }
     QDialog::accept();
+}
+
+void CPrintSelectDlg::TakeOptions() {
+    SPrintOptions options;
+    options.fileName = m_fileName ? m_fileName() : std::string();
+    options.channelsInUseOnly = m_inUseOnly->isChecked();
+    m_job->SetOptions(options);
 }
 
 // The system's print dialog for the printer and its page settings only:

@@ -3,9 +3,13 @@
 // DTMF autodial memories ("1076"), the PGR memories ("1106") and the three
 // channel lists ("1107", "1108", "1109"). While "everything" is checked the
 // six others are disabled (keeping their checks); OK ("1") is enabled while
-// any box is checked. The boxes are kept in the settings section "Print".
-// "Printer Setup..." ("27107") runs the system's print dialog; a printer
-// chosen there stays the job's printer for as long as the dialog exists.
+// any box is checked. "Only channels in use" ("27108") leaves cleared
+// channels out of the channel lists; until it is chosen here it follows
+// View > Channels in Use Only. The boxes are kept in
+// the settings section "Print". "Printer Setup..." ("27107") runs the
+// system's print dialog; a printer chosen there stays the job's printer for
+// as long as the dialog exists. OK also gives the job the name of the clone
+// file for its footers.
 //
 // The dialog owns its print job (and so the printer device); the program
 // keeps one dialog for its whole run. The settings store, the
@@ -15,9 +19,12 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "print/PrintSections.h"
+#include "transport/SettingsKeys.h"
 
 class CModelOptions;
 class CPrintJob;
@@ -32,7 +39,9 @@ class CPrintSelectDlg : public QDialog {
   public:
     static constexpr int kResourceId = 27000;
     static constexpr int kSetupId = 27107;
-    static constexpr const char* kSection = "Print";
+    static constexpr int kInUseOnlyId = 27108;
+    static constexpr const char* kSection = SettingsKey::kPrintSection;
+    static constexpr const char* kInUseOnlySetting = SettingsKey::kPrintInUseOnly.name;
     // The page margins in millimetres that every job uses.
     static constexpr int kMarginLeft = CPrintSections::kMarginLeft;
     static constexpr int kMarginTop = CPrintSections::kMarginTop;
@@ -44,6 +53,10 @@ class CPrintSelectDlg : public QDialog {
     ~CPrintSelectDlg() override;
 
     CPrintJob& Job() { return *m_job; }
+
+    // Where OK finds the clone file's name for the footers ("" when not
+    // set: "Untitled").
+    void SetFileNameSource(std::function<std::string()> source) { m_fileName = std::move(source); }
 
     // Runs the dialog; after OK the job list holds the chosen sections.
     // Returns the dialog's result (QDialog::Accepted for OK).
@@ -65,9 +78,12 @@ class CPrintSelectDlg : public QDialog {
     void ReadSettings();
     void UpdateControls();
     void OnPrinterSetup();
+    void TakeOptions();
 
     CSettingsStore& m_settings;
     std::unique_ptr<CPrintJob> m_job;
     std::array<QCheckBox*, 7> m_checks{};
+    QCheckBox* m_inUseOnly = nullptr;
     QPushButton* m_ok = nullptr;
+    std::function<std::string()> m_fileName;
 };

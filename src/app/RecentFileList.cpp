@@ -2,19 +2,12 @@
 
 #include <algorithm>
 
-#include "platform/SettingsStore.h"
-
-namespace {
-
-std::string ValueName(int index) {
-    return "File" + std::to_string(index + 1);
-}
-
-}  // namespace
+#include "transport/SettingsKeys.h"
 
 CRecentFileList::CRecentFileList(CSettingsStore& settings) : m_settings(settings) {
     for (int index = 0; index < kSize; ++index) {
-        const std::string path = m_settings.GetString(kSection, ValueName(index), "");
+        const std::string path =
+            SettingsKey::ReadText(m_settings, SettingsKey::kRecentFile, index + 1);
         if (!path.empty() &&
             std::find(m_entries.begin(), m_entries.end(), path) == m_entries.end()) {
             m_entries.push_back(path);
@@ -45,6 +38,7 @@ void CRecentFileList::Remove(int index) {
 void CRecentFileList::Save() const {
     for (int index = 0; index < kSize; ++index) {
         const bool used = index < static_cast<int>(m_entries.size());
-        m_settings.SetString(kSection, ValueName(index), used ? m_entries[index] : "");
+        SettingsKey::WriteText(m_settings, SettingsKey::kRecentFile, index + 1,
+                               used ? m_entries[index] : "");
     }
 }

@@ -14,7 +14,6 @@ class CSettingsStore;
 class CRecentFileList {
   public:
     static constexpr int kSize = 4;
-    static constexpr const char* kSection = "Recent File List";
 
     explicit CRecentFileList(CSettingsStore& settings);
 

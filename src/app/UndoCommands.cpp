@@ -12,6 +12,7 @@ struct SStepVerb {
 
 constexpr SStepVerb kStepVerbs[] = {
     {Cmd::EditMemory, "Edit"},
+    {Cmd::EditCut, "Cut"},
     {Cmd::EditPaste, "Paste"},
     {Cmd::EditClear, "Clear"},
     {Cmd::EditDelete, "Delete"},

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/SettingsStore.h"
+#include "transport/SettingsKeys.h"
 
 namespace {
 
@@ -15,9 +16,8 @@ constexpr int kHomeOffset = 5;
 // them, so that no sum of them overflows.
 constexpr int kCoordinateLimit = 1 << 20;
 
-int StoredInt(const CSettingsStore& settings, const char* name, int defaultValue) {
-    return std::clamp(settings.GetInt(CWindowPlacement::kSection, name, defaultValue),
-                      -kCoordinateLimit, kCoordinateLimit);
+int StoredInt(const CSettingsStore& settings, const SettingsKey::SSetting& setting) {
+    return std::clamp(SettingsKey::ReadInt(settings, setting), -kCoordinateLimit, kCoordinateLimit);
 }
 
 bool IsReachable(const QRect& window, const QRect& screen) {
@@ -42,27 +42,27 @@ QSize FitSize(const QSize& wanted, const QRect& screen) {
 }  // namespace
 
 SWindowPlacement CWindowPlacement::Load(const CSettingsStore& settings) {
+    using namespace SettingsKey;
     SWindowPlacement placement;
-    const QRect defaults = placement.normal;
-    placement.normal = QRect(StoredInt(settings, "Left", defaults.left()),
-                             StoredInt(settings, "Top", defaults.top()),
-                             StoredInt(settings, "Width", defaults.width()),
-                             StoredInt(settings, "Height", defaults.height()));
-    placement.maximized = settings.GetInt(kSection, "CmdShow", 5) == kShowMaximized;
-    placement.treeWidth = StoredInt(settings, "SplitterV", placement.treeWidth);
-    placement.stored = settings.Contains(kSection, "Width");
+    placement.normal = QRect(StoredInt(settings, kLeft), StoredInt(settings, kTop),
+                             StoredInt(settings, kWidth), StoredInt(settings, kHeight));
+    placement.maximized = ReadInt(settings, kCmdShow) == kShowMaximized;
+    placement.treeWidth = StoredInt(settings, kSplitterV);
+    placement.stored = IsStored(settings, kWidth);
     return placement;
 }
 
 void CWindowPlacement::Save(CSettingsStore& settings, const QRect& normal, int showCommand,
                             int treeWidth, int splitterHeight) {
-    settings.SetInt(kSection, "SplitterV", treeWidth);
-    settings.SetInt(kSection, "SplitterH", splitterHeight);
-    settings.SetInt(kSection, "Left", normal.left());
-    settings.SetInt(kSection, "Top", normal.top());
-    settings.SetInt(kSection, "Width", normal.width());
-    settings.SetInt(kSection, "Height", normal.height());
-    settings.SetInt(kSection, "CmdShow", showCommand);
+    using namespace SettingsKey;
+    const std::pair<const SSetting&, int> values[] = {
+        {kSplitterV, treeWidth}, {kSplitterH, splitterHeight}, {kLeft, normal.left()},
+        {kTop, normal.top()},    {kWidth, normal.width()},     {kHeight, normal.height()},
+        {kCmdShow, showCommand},
+    };
+    for (const auto& [setting, value] : values) {
+        WriteInt(settings, setting, value);
+    }
 }
 
 QRect CWindowPlacement::FitWindow(const QRect& wanted, const QList<QRect>& screens) {

@@ -13,16 +13,16 @@
 
 class CSettingsStore;
 
+// The defaults are those of the settings (SettingsKeys.h).
 struct SWindowPlacement {
-    QRect normal{5, 5, 500, 300};  // the window's normal (not maximised) place
-    bool maximized = false;        // "CmdShow" 3
-    int treeWidth = 180;           // "SplitterV"
-    bool stored = false;           // whether the settings held a place at all
+    QRect normal;            // the window's normal (not maximised) place
+    bool maximized = false;  // "CmdShow" 3
+    int treeWidth = 0;       // "SplitterV"
+    bool stored = false;     // whether the settings held a place at all
 };
 
 class CWindowPlacement {
   public:
-    static constexpr const char* kSection = "Window Position";
     static constexpr int kMinWidth = 400;
     static constexpr int kMinHeight = 200;
     static constexpr int kShowMaximized = 3;

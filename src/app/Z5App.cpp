@@ -16,6 +16,7 @@
 #include "app/DataCommands.h"
 #include "app/HelpWindow.h"
 #include "app/HistoryCommands.h"
+#include "app/PdfExport.h"
 #include "app/PrintFramePane.h"
 #include "app/PrintJob.h"
 #include "app/PrintPreviewDlg.h"
@@ -27,7 +28,9 @@
 #include "clone/DefaultDataManager.h"
 #include "clone/ModelManager.h"
 #include "clone/ReadHistory.h"
+#include "clone/Z5CloneFileIoManager.h"
 #include "document/Z5Doc.h"
+#include "model/Z5Versions.h"
 #include "platform/SerialPortList.h"
 #include "platform/SettingsStore.h"
 #include "platform/WaitCursor.h"
@@ -62,12 +65,17 @@ bool SameFile(const std::string& a, const std::string& b) {
     return std::filesystem::equivalent(a, b, error) || AbsolutePath(a) == AbsolutePath(b);
 }
 
-// A name without an extension gets ".cz5".
+// The clone files of the file dialogs.
+QString FileFilter() {
+    return QString::fromStdString(CZ5CloneFileIoManager::FileFilter());
+}
+
+// A name without an extension gets the clone files' extension.
 std::string WithExtension(const QString& path) {
     if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) {
         return path.toStdString();
     }
-    return (path + QLatin1String(CZ5App::kFileExtension)).toStdString();
+    return (path + QLatin1String(CZ5CloneFileIoManager::kFileExtension)).toStdString();
 }
 
 // Runs a command under the busy flag; does nothing while another runs.
@@ -97,6 +105,7 @@ CZ5App::~CZ5App() {
         delete m_help.data();
     }
     m_ui.SetMainWindow(nullptr);
+    m_pdfExport.reset();
     m_printDialog.reset();
     m_printPane.reset();
     m_frame.reset();
@@ -106,7 +115,7 @@ CZ5App::~CZ5App() {
 
 bool CZ5App::IsSetupNeeded(const CCommandLineInfo& commandLine) const {
     return commandLine.IsSetupRequested() ||
-           m_settings.GetInt(SettingsKey::kModelSection, SettingsKey::kSetup, 0) == 0;
+           SettingsKey::ReadInt(m_settings, SettingsKey::kSetup) == 0;
 }
 
 bool CZ5App::InitInstance(const CCommandLineInfo& commandLine) {
@@ -134,8 +143,8 @@ void CZ5App::RunSetup() {
         [&setup](int port) { return setup.Identify(port); });
     dialog.SetPortFinder([] { return CSerialPortList().List(); },
                          [this](int port, const std::string& device) {
-                             m_settings.SetString(SettingsKey::kCommPortSection,
-                                                  CPortName::ComName(port), device);
+                             SettingsKey::WriteText(m_settings, SettingsKey::kComDevice, port,
+                                                    device);
                          });
     dialog.exec();
 }
@@ -174,6 +183,9 @@ void CZ5App::CreateMainFrame() {
     m_printPane = std::make_unique<CPrintFramePane>(*m_frame);
     m_printDialog =
         std::make_unique<CPrintSelectDlg>(m_settings, m_ui, *this, *m_printPane, m_frame.get());
+    m_printDialog->SetFileNameSource([this] { return m_document->GetTitle(); });
+    m_pdfExport =
+        std::make_unique<CPdfExport>(*m_printDialog, *m_document, m_ui, *this, *m_printPane);
     ShowDocument();
 }
 
@@ -199,8 +211,10 @@ void CZ5App::RegisterCommands() {
     HandleCommand(Cmd::FileExportCsv, [this] { Guarded([this] { m_csvCommands->Export(); }); });
     HandleCommand(Cmd::FilePrint, [this] { Guarded([this] { OnFilePrint(); }); });
     HandleCommand(Cmd::FilePrintPreview, [this] {
-        Guarded([this] { CPrintPreviewDlg::Run(*m_printDialog, m_ui, m_frame.get()); });
+        Guarded([this] { CPrintPreviewDlg::Run(*m_printDialog, m_frame.get()); });
     });
+    HandleCommand(Cmd::FileExportPdf,
+                  [this] { Guarded([this] { m_pdfExport->Run(m_frame.get()); }); });
     HandleCommand(Cmd::HelpContents, [this] { OnHelpContents(); });
     HandleCommand(Cmd::AppAbout, [this] { OnAppAbout(); });
 }
@@ -373,20 +387,19 @@ int CZ5App::HasModelOption(const std::string& name) const {
 int CZ5App::GetModelVersion() const {
     const CModelManager* models =
         m_document != nullptr ? m_document->GetCloneManager().GetModelManager() : nullptr;
-    return models != nullptr ? models->GetVersion() : 4;
+    return models != nullptr ? models->GetVersion() : z5version::kNone;
 }
 
 std::string CZ5App::AskOpenPath() const {
-    return QFileDialog::getOpenFileName(
-               m_frame.get(), QStringLiteral("Open"), QString(),
-               QString::fromLatin1(kFileFilter) + QStringLiteral(";;All files (*)"))
+    return QFileDialog::getOpenFileName(m_frame.get(), QStringLiteral("Open"), QString(),
+                                        FileFilter() + QStringLiteral(";;All files (*)"))
         .toStdString();
 }
 
 std::string CZ5App::AskSavePath() const {
     return WithExtension(QFileDialog::getSaveFileName(
         m_frame.get(), QStringLiteral("Save As"), QString::fromStdString(m_document->GetPathName()),
-        QString::fromLatin1(kFileFilter)));
+        FileFilter()));
 }
 
 void CZ5App::SetCsvPrompts(FilePrompt importPrompt, FilePrompt exportPrompt) {

@@ -26,6 +26,7 @@ class CCsvCommands;
 class CDataCommands;
 class CHelpWindow;
 class CHistoryCommands;
+class CPdfExport;
 class CUndoCommands;
 class CPrintFramePane;
 class CPrintSelectDlg;
@@ -37,8 +38,6 @@ class QTimer;
 class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
     Q_OBJECT
   public:
-    static constexpr const char* kFileFilter = "QM-Z5 clone files (*.cz5)";
-    static constexpr const char* kFileExtension = ".cz5";
     static constexpr const char* kAlreadyOpen = "The file already opened.";
 
     // Asks the user for a file name ("" when cancelled).
@@ -77,6 +76,8 @@ class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
     // The print selection dialog, kept for the whole run (nullptr before the
     // main window exists).
     CPrintSelectDlg* PrintDialog() const { return m_printDialog.get(); }
+    // File > Export PDF... (nullptr before the main window exists).
+    CPdfExport* PdfExport() const { return m_pdfExport.get(); }
     // Compare With..., Radio History... and the Clone menu's write checks.
     CHistoryCommands* HistoryCommands() const { return m_historyCommands.get(); }
 
@@ -124,6 +125,7 @@ class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
     std::unique_ptr<CZ5MainFrame> m_frame;
     std::unique_ptr<CPrintFramePane> m_printPane;
     std::unique_ptr<CPrintSelectDlg> m_printDialog;
+    std::unique_ptr<CPdfExport> m_pdfExport;
     QPointer<CHelpWindow> m_help;
     FilePrompt m_openPrompt;
     std::deque<std::string> m_pendingOpens;

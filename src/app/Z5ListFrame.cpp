@@ -2,14 +2,15 @@
 
 #include "app/NullView.h"
 #include "model/Z5MemoryMap.h"
+#include "ui/ListSheetHost.h"
 #include "ui/Z5ChListSheet.h"
 
-CZ5ListFrame::CZ5ListFrame(CListSheetHost& outer, CSettingsStore& settings, QWidget* parent)
-    : QWidget(parent), m_outer(outer) {
+CZ5ListFrame::CZ5ListFrame(CListSheetHost& host, CSettingsStore& settings, QWidget* parent)
+    : QWidget(parent), m_host(host) {
     setObjectName(QStringLiteral("CZ5ListFrame"));
     m_slots[0] = new CNullView(this);
     for (int area = kAreaMemory; area <= kAreaCall; ++area) {
-        auto* sheet = new CZ5ChListSheet(area, *this, settings, this);
+        auto* sheet = new CZ5ChListSheet(area, host, settings, this);
         sheet->setObjectName(QStringLiteral("ChListSheet%1").arg(area));
         m_slots[area] = sheet;
     }
@@ -40,7 +41,7 @@ void CZ5ListFrame::ShowArea(int area) {
         return;
     }
     sheet->Reset(CZ5ChListSheet::RowsOfArea(area), 0,
-                 CZ5ChListSheet::ColumnsFor(HasModelOption(z5option::kScrambler) == 1));
+                 CZ5ChListSheet::ColumnsFor(m_host.HasModelOption(z5option::kScrambler) == 1));
     QWidget* previous = m_slots[m_activeSlot];
     const bool hadFocus = previous != nullptr && previous->hasFocus();
     m_activeSlot = area;
@@ -61,50 +62,20 @@ void CZ5ListFrame::FollowHostChanges() {
     }
 }
 
-int CZ5ListFrame::GetListArea() const {
-    return ActiveSheet() != nullptr ? m_activeSlot : kAreaNone;
+void CZ5ListFrame::SetRowsInUseOnly(bool inUseOnly) {
+    for (int area = kAreaMemory; area <= kAreaCall; ++area) {
+        Sheet(area)->SetRowsInUseOnly(inUseOnly);
+    }
 }
 
-void CZ5ListFrame::FocusTree() {
-    m_outer.FocusTree();
+int CZ5ListFrame::GetListArea() const {
+    return ActiveSheet() != nullptr ? m_activeSlot : kAreaNone;
 }
 
 void CZ5ListFrame::FocusList() {
     if (QWidget* view = m_slots[m_activeSlot]) {
         view->setFocus(Qt::OtherFocusReason);
     }
-}
-
-void CZ5ListFrame::ShowContextMenu(int menuId, const QPoint& globalPos) {
-    m_outer.ShowContextMenu(menuId, globalPos);
-}
-
-int CZ5ListFrame::HasModelOption(const std::string& name) const {
-    return m_outer.HasModelOption(name);
-}
-
-int CZ5ListFrame::GetModelVersion() const {
-    return m_outer.GetModelVersion();
-}
-
-CNodeChanges* CZ5ListFrame::NodeChanges() const {
-    return m_outer.NodeChanges();
-}
-
-void CZ5ListFrame::NodesChanged(const SNodeChange& change) {
-    m_outer.NodesChanged(change);
-}
-
-bool CZ5ListFrame::TryEnterCommand() {
-    return m_outer.TryEnterCommand();
-}
-
-void CZ5ListFrame::LeaveCommand() {
-    m_outer.LeaveCommand();
-}
-
-CUserInterface* CZ5ListFrame::UserInterface() const {
-    return m_outer.UserInterface();
 }
 
 void CZ5ListFrame::resizeEvent(QResizeEvent* event) {

@@ -3,52 +3,46 @@
 // placeholder, and shows one of them at a time, filling the pane.
 //
 // Slots: 0 the placeholder, 1..3 the sheets of areas 1..3; the slot number
-// of the shown sheet is the area shown. The frame answers the sheets'
-// questions about the area and passes the others to the outer host (the
-// main frame), which must outlive it; so must the settings store. Every
-// sheet follows the outer host's announcements of changed nodes.
+// of the shown sheet is the area shown. The sheets' host is the main
+// window's (handed in; it asks the frame which area is shown and to focus
+// the list), which must outlive the frame; so must the settings store.
+// Every sheet follows the host's announcements of changed nodes.
 #pragma once
 
 #include <QWidget>
 #include <array>
 
-#include "ui/ListSheetHost.h"
-
 class CListSheet;
+class CListSheetHost;
 class CSettingsStore;
 class CZ5ChListSheet;
 
-class CZ5ListFrame : public QWidget, public CListSheetHost {
+class CZ5ListFrame : public QWidget {
     Q_OBJECT
   public:
     static constexpr int kSlotCount = 20;
 
-    CZ5ListFrame(CListSheetHost& outer, CSettingsStore& settings, QWidget* parent = nullptr);
+    CZ5ListFrame(CListSheetHost& host, CSettingsStore& settings, QWidget* parent = nullptr);
     ~CZ5ListFrame() override;
 
     // Shows the sheet of area 1..3, re-made for the model's options (rows of
     // the area, 16 columns with the scrambler unit, else 15). Any other area
     // does nothing.
     void ShowArea(int area);
-    // The sheets follow the outer host's NodeChanges (after it took new ones).
+    // The sheets follow the host's NodeChanges (after it took new ones).
     void FollowHostChanges();
+    // The memory channels hide their cleared rows (true) or show them all.
+    void SetRowsInUseOnly(bool inUseOnly);
 
     // The shown sheet, or nullptr.
     CListSheet* ActiveSheet() const;
     // The sheet of an area 1..3, or nullptr.
     CZ5ChListSheet* Sheet(int area) const;
 
-    int GetListArea() const override;
-    void FocusTree() override;
-    void FocusList() override;
-    void ShowContextMenu(int menuId, const QPoint& globalPos) override;
-    int HasModelOption(const std::string& name) const override;
-    int GetModelVersion() const override;
-    CNodeChanges* NodeChanges() const override;
-    void NodesChanged(const SNodeChange& change) override;
-    bool TryEnterCommand() override;
-    void LeaveCommand() override;
-    CUserInterface* UserInterface() const override;
+    // The area of the sheet that is shown, kAreaNone when none.
+    int GetListArea() const;
+    // The keyboard focus to the shown sheet.
+    void FocusList();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -56,7 +50,7 @@ class CZ5ListFrame : public QWidget, public CListSheetHost {
   private:
     void PlaceActiveView();
 
-    CListSheetHost& m_outer;
+    CListSheetHost& m_host;
     std::array<QWidget*, kSlotCount> m_slots{};
     int m_activeSlot = 0;
 };

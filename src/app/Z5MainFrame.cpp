@@ -15,6 +15,7 @@
 #include "app/Z5ListFrame.h"
 #include "app/Z5TreeView.h"
 #include "document/CloneSupportDoc.h"
+#include "platform/SettingsStore.h"
 #include "ui/ChannelRowOrder.h"
 #include "ui/CommandIds.h"
 #include "ui/FindChannelBar.h"
@@ -30,9 +31,11 @@ CZ5MainFrame::CZ5MainFrame(CSettingsStore& settings, const CModelOptions& model,
       m_model(model),
       m_splitter(new QSplitter(Qt::Horizontal, this)),
       m_tree(new CZ5TreeView(m_splitter)),
-      m_listFrame(new CZ5ListFrame(*this, settings, m_splitter)),
       m_findBar(new CFindChannelBar([this] { return ShownList(); })) {
     setObjectName(QStringLiteral("CZ5MainFrame"));
+    // The sheets ask this window (their host) nothing of the list frame
+    // while they are made.
+    m_listFrame = new CZ5ListFrame(*this, settings, m_splitter);
     m_splitter->setObjectName(QStringLiteral("Splitter"));
     m_splitter->setChildrenCollapsible(false);
     m_splitter->setStretchFactor(0, 0);
@@ -49,6 +52,7 @@ CZ5MainFrame::CZ5MainFrame(CSettingsStore& settings, const CModelOptions& model,
         CChannelRowOrder::EnableDragAndDrop(*m_listFrame->Sheet(area), *this);
     }
     RegisterOrderCommands();
+    RegisterViewCommands();
     connect(m_tree, &CZ5TreeView::AreaChosen, this, &CZ5MainFrame::ShowArea);
     connect(m_tree, &CZ5TreeView::FocusListRequested, this, &CZ5MainFrame::FocusList);
     m_gridQuestions.SetMainWindow(this);
@@ -117,13 +121,27 @@ void CZ5MainFrame::RegisterOrderCommands() {
 }
 
 void CZ5MainFrame::OnSort(z5channel::ESortKey key) {
-    CListSheet* list = ShownList();
-    if (list == nullptr || !CChannelRowOrder::CanSort(*list)) {
-        return;
+    if (auto* sheet = qobject_cast<CZ5ChListSheet*>(ShownList())) {
+        sheet->SortBy(key, false);
     }
-    if (!CChannelRowOrder::Sort(*list, *this, key)) {
-        m_gridQuestions.SetStatusText("The memory channels are in that order already.");
-    }
+}
+
+// Channels in Use Only is kept in the settings from one run to the next.
+void CZ5MainFrame::RegisterViewCommands() {
+    m_listFrame->SetRowsInUseOnly(Settings().GetInt(kViewSection, kInUseOnlyValue, 0) != 0);
+    HandleCommand(
+        Cmd::ViewInUseOnly,
+        [this] {
+            const bool inUseOnly = !ShowsRowsInUseOnly();
+            Settings().SetInt(kViewSection, kInUseOnlyValue, inUseOnly ? 1 : 0);
+            m_listFrame->SetRowsInUseOnly(inUseOnly);
+        },
+        [this] { return Checked(ShowsRowsInUseOnly()); });
+}
+
+bool CZ5MainFrame::ShowsRowsInUseOnly() const {
+    const CZ5ChListSheet* memory = m_listFrame->Sheet(kAreaMemory);
+    return memory != nullptr && memory->ShowsRowsInUseOnly();
 }
 
 CZ5MainFrame::~CZ5MainFrame() {
@@ -157,11 +175,11 @@ void CZ5MainFrame::SetNodeChanges(CNodeChanges* changes) {
 }
 
 CListSheet* CZ5MainFrame::ShownList() const {
-    return m_listFrame->ActiveSheet();
+    return m_listFrame != nullptr ? m_listFrame->ActiveSheet() : nullptr;
 }
 
 int CZ5MainFrame::GetListArea() const {
-    return m_listFrame->GetListArea();
+    return m_listFrame != nullptr ? m_listFrame->GetListArea() : kAreaNone;
 }
 
 void CZ5MainFrame::FocusTree() {
@@ -169,7 +187,9 @@ void CZ5MainFrame::FocusTree() {
 }
 
 void CZ5MainFrame::FocusList() {
-    m_listFrame->FocusList();
+    if (m_listFrame != nullptr) {
+        m_listFrame->FocusList();
+    }
 }
 
 void CZ5MainFrame::FocusNextPane(bool) {

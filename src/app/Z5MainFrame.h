@@ -11,7 +11,9 @@
 // The frame also owns the commands that reorder channels and find one: Move
 // Up and Move Down of the selected rows (and drag and drop of rows on the
 // memory and scan edge grids), the three sorts of the memory channels, and
-// Find, Find Next and Find Previous with the find bar below the panes.
+// Find, Find Next and Find Previous with the find bar below the panes; and
+// View > Channels in Use Only, which hides the cleared memory channels
+// (kept in the settings: "ChannelsInUseOnly" of section "View", 1 or 0).
 #pragma once
 
 #include <functional>
@@ -31,6 +33,9 @@ class QSplitter;
 class CZ5MainFrame : public CCloneSoftMainFrm, public CListSheetHost {
     Q_OBJECT
   public:
+    static constexpr const char* kViewSection = "View";
+    static constexpr const char* kInUseOnlyValue = "ChannelsInUseOnly";
+
     CZ5MainFrame(CSettingsStore& settings, const CModelOptions& model, QWidget* parent = nullptr);
     ~CZ5MainFrame() override;
 
@@ -98,6 +103,8 @@ class CZ5MainFrame : public CCloneSoftMainFrm, public CListSheetHost {
   private:
     void OpenLargeEnough();
     void RegisterOrderCommands();
+    void RegisterViewCommands();
+    bool ShowsRowsInUseOnly() const;
     void OnSort(z5channel::ESortKey key);
 
     const CModelOptions& m_model;
@@ -106,7 +113,7 @@ class CZ5MainFrame : public CCloneSoftMainFrm, public CListSheetHost {
     CNodeChanges* m_changes = &m_ownChanges;
     QSplitter* m_splitter;
     CZ5TreeView* m_tree;
-    CZ5ListFrame* m_listFrame;
+    CZ5ListFrame* m_listFrame = nullptr;
     CFindChannelBar* m_findBar;
     std::function<void()> m_markModified;
     mutable CQtUserInterface m_gridQuestions;

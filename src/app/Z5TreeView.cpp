@@ -4,23 +4,13 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <array>
 
 #include "app/ToolbarIcons.h"
+#include "model/Z5Areas.h"
 
 namespace {
 
 constexpr int kDataRole = Qt::UserRole;
-
-struct SAreaItem {
-    const char* text;
-    int data;
-};
-constexpr std::array<SAreaItem, 3> kAreaItems = {{
-    {"Memory CH", CZ5TreeView::kMemoryData},
-    {"Program scan edge", CZ5TreeView::kScanEdgeData},
-    {"Call", CZ5TreeView::kCallData},
-}};
 
 // The picture of an area: a small grid of channel rows.
 QIcon AreaIcon() {
@@ -39,10 +29,14 @@ QIcon AreaIcon() {
 
 }  // namespace
 
-CZ5TreeView::CZ5TreeView(QWidget* parent) : QTreeWidget(parent) {
+CZ5TreeView::CZ5TreeView(QWidget* parent)
+    : QTreeWidget(parent), m_rootIcon(CToolbarIcons::ProgramIcon()), m_areaIcon(AreaIcon()) {
     setObjectName(QStringLiteral("CZ5TreeView"));
     setHeaderHidden(true);
     setColumnCount(1);
+    // What a screen reader calls the tree and its one (hidden) column.
+    setAccessibleName(QStringLiteral("Areas"));
+    setHeaderLabel(QStringLiteral("Areas"));
     setRootIsDecorated(true);
     setItemsExpandable(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -55,7 +49,7 @@ CZ5TreeView::CZ5TreeView(QWidget* parent) : QTreeWidget(parent) {
 CZ5TreeView::~CZ5TreeView() = default;
 
 int CZ5TreeView::AreaOfData(int data) {
-    return data >= kMemoryData && data <= kCallData ? data - kMemoryData + 1 : -1;
+    return data >= kMemoryData && data <= kCallData ? data - kMemoryData + kAreaMemory : -1;
 }
 
 int CZ5TreeView::SelectedData() const {
@@ -92,12 +86,11 @@ void CZ5TreeView::RebuildTree() {
         clear();
         auto* root = new QTreeWidgetItem(this, {QStringLiteral("QM-Z5")});
         root->setData(0, kDataRole, kRootData);
-        root->setIcon(0, CToolbarIcons::ProgramIcon());
-        const QIcon areaIcon = AreaIcon();
-        for (const SAreaItem& area : kAreaItems) {
-            auto* item = new QTreeWidgetItem(root, {QString::fromLatin1(area.text)});
-            item->setData(0, kDataRole, area.data);
-            item->setIcon(0, areaIcon);
+        root->setIcon(0, m_rootIcon);
+        for (const z5area::SArea* area : z5area::ChannelAreas()) {
+            auto* item = new QTreeWidgetItem(root, {QString::fromLatin1(area->title)});
+            item->setData(0, kDataRole, kMemoryData + area->listArea - kAreaMemory);
+            item->setIcon(0, m_areaIcon);
         }
         root->setExpanded(true);
         QTreeWidgetItem* selected = FindData(remembered);

@@ -1,10 +1,11 @@
 // CZ5TreeView: the tree of the radio's memory areas in the left pane:
-// "QM-Z5" with "Memory CH", "Program scan edge" and "Call" under it.
+// "QM-Z5" with the channel lists under it (z5area::ChannelAreas).
 // Choosing an area (selection, Enter, double click) asks for it to be shown
 // (AreaChosen); the keyboard focus stays in the tree. Tab asks for the focus
 // to go to the list (FocusListRequested).
 #pragma once
 
+#include <QIcon>
 #include <QTreeWidget>
 
 class CZ5TreeView : public QTreeWidget {
@@ -45,4 +46,10 @@ class CZ5TreeView : public QTreeWidget {
     // Shows the item's area; true when it is an area item.
     bool ChooseItem(QTreeWidgetItem* item);
     QTreeWidgetItem* FindData(int data) const;
+
+    // Made once: every icon drawn is kept in the application's pixmap cache
+    // under the icon's key, so new icons at each rebuild (after every read)
+    // would fill it.
+    const QIcon m_rootIcon;
+    const QIcon m_areaIcon;
 };

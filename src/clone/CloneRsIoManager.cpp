@@ -38,8 +38,8 @@ CCloneRsIoManager::CCloneRsIoManager() = default;
 
 CCloneRsIoManager::~CCloneRsIoManager() {
     if (m_engine && m_settings != nullptr) {
-        m_settings->SetInt(SettingsKey::kCommPortSection, SettingsKey::kPortNumber,
-                           static_cast<int>(m_engine->GetPortNumber()));
+        SettingsKey::WriteInt(*m_settings, SettingsKey::kPortNumber,
+                              static_cast<int>(m_engine->GetPortNumber()));
     }
     if (m_tempFile) {
         m_tempFile->Close();
@@ -69,8 +69,7 @@ void CCloneRsIoManager::Attach(std::unique_ptr<CModelInfo> info) {
     m_tempFile = std::make_unique<CTextFile>(m_tempName->Path());
     m_engine = std::make_unique<CCloneRsEngine>(*m_ui, m_settings);
     m_engine->SetReadLineTotal(256);
-    int port = m_settings->GetInt(SettingsKey::kCommPortSection, SettingsKey::kPortNumber,
-                                  SettingsKey::kDefaultPortNumber);
+    const int port = SettingsKey::ReadInt(*m_settings, SettingsKey::kPortNumber);
     m_engine->SetPortNumber(static_cast<std::uint32_t>(port));
     m_engine->SetModelCode(static_cast<std::uint16_t>(m_radioInfo->GetModelCode()));
     m_engine->SetRevision(static_cast<std::uint16_t>(m_radioInfo->GetRevision()));

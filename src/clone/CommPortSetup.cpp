@@ -19,15 +19,14 @@ CCommPortSetup::CCommPortSetup(CSettingsStore& settings, CUserInterface& ui)
     : m_settings(settings), m_ui(ui) {}
 
 int CCommPortSetup::InitialPort() const {
-    return m_settings.GetInt(SettingsKey::kCommPortSection, SettingsKey::kPortNumber,
-                             SettingsKey::kDefaultPortNumber);
+    return SettingsKey::ReadInt(m_settings, SettingsKey::kPortNumber);
 }
 
 void CCommPortSetup::WriteModelSettings(CSettingsStore& settings, unsigned optionByte) {
-    settings.SetInt(SettingsKey::kModelSection, SettingsKey::kSetup, 1);
+    SettingsKey::WriteInt(settings, SettingsKey::kSetup, 1);
     for (const SettingsKey::SOptionSetting& option : SettingsKey::kOptionSettings) {
-        settings.SetInt(SettingsKey::kModelSection, option.name,
-                        static_cast<int>((optionByte >> option.shift) & option.mask));
+        SettingsKey::WriteInt(settings, option.setting,
+                              static_cast<int>((optionByte >> option.shift) & option.mask));
     }
 }
 
@@ -62,7 +61,7 @@ bool CCommPortSetup::Identify(int port) {
         return false;
     }
     WriteModelSettings(m_settings, reply.data[kOptionByteIndex]);
-    m_settings.SetInt(SettingsKey::kCommPortSection, SettingsKey::kPortNumber, port);
+    SettingsKey::WriteInt(m_settings, SettingsKey::kPortNumber, port);
     return true;
 }
 

@@ -14,7 +14,7 @@ bool CModelCheck::SameRevision(const CModelInfo& document, const CModelInfo& rad
 
 bool CModelCheck::SameVersion(const CModelInfo& document, const CModelInfo& radio,
                               const CSettingsStore& settings) {
-    return settings.GetInt(SettingsKey::kModelSection, SettingsKey::kSetup, 0) != 0 &&
+    return SettingsKey::ReadInt(settings, SettingsKey::kSetup) != 0 &&
            document.GetValue() == radio.GetValue();
 }
 

@@ -10,9 +10,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "clone/LineReader.h"
+#include "clone/Z5CloneFileIoManager.h"
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsStore.h"
 
@@ -20,7 +22,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kExtension = ".cz5";
+constexpr const char* kExtension = CZ5CloneFileIoManager::kFileExtension;
 constexpr std::size_t kStampLength = 15;  // "YYYYMMDD-HHMMSS"
 constexpr std::size_t kMaxNamePart = 32;
 // A clone file line is far shorter; a longer one is cut, as files are read.
@@ -57,22 +59,27 @@ std::string Stamp(std::time_t when) {
     return text;
 }
 
-bool AllDigits(std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(),
-                                        [](unsigned char c) { return std::isdigit(c) != 0; });
-}
-
-// "20261208-194012" as "2026-12-08 19:40:12 UTC"; "" when it is not a stamp.
-std::string ReadableStamp(std::string_view stamp) {
-    if (stamp.size() != kStampLength || stamp[8] != '-' || !AllDigits(stamp.substr(0, 8)) ||
-        !AllDigits(stamp.substr(9))) {
-        return "";
+// The time a stamp "20261208-194012" (UTC) stands for; none when it is no
+// stamp of a real time.
+std::optional<std::time_t> TimeOfStamp(std::string_view stamp) {
+    std::tm utc{};
+    const auto field = [&stamp](std::size_t at, std::size_t length, int& value) {
+        const char* first = stamp.data() + at;
+        auto [end, error] = std::from_chars(first, first + length, value);
+        return error == std::errc() && end == first + length && value >= 0;
+    };
+    if (stamp.size() != kStampLength || stamp[8] != '-' || !field(0, 4, utc.tm_year) ||
+        !field(4, 2, utc.tm_mon) || !field(6, 2, utc.tm_mday) || !field(9, 2, utc.tm_hour) ||
+        !field(11, 2, utc.tm_min) || !field(13, 2, utc.tm_sec)) {
+        return std::nullopt;
     }
-    std::string text(stamp.substr(0, 4));
-    text += "-" + std::string(stamp.substr(4, 2)) + "-" + std::string(stamp.substr(6, 2)) + " ";
-    text += std::string(stamp.substr(9, 2)) + ":" + std::string(stamp.substr(11, 2)) + ":" +
-            std::string(stamp.substr(13, 2)) + " UTC";
-    return text;
+    utc.tm_year -= 1900;
+    utc.tm_mon -= 1;
+    const std::time_t when = timegm(&utc);
+    if (when == static_cast<std::time_t>(-1) || Stamp(when) != stamp) {
+        return std::nullopt;  // out of range: timegm moved it to another day
+    }
+    return when;
 }
 
 // The entry a file name stands for; false for a foreign name.
@@ -94,7 +101,11 @@ bool ParseName(const std::string& name, SHistoryEntry& entry) {
     if (parts.size() < 3 || parts.size() > 4 || !IsNamePart(parts[1]) || !IsNamePart(parts[2])) {
         return false;
     }
-    entry.time = ReadableStamp(parts[0]);
+    const std::optional<std::time_t> when = TimeOfStamp(parts[0]);
+    if (!when) {
+        return false;
+    }
+    entry.when = *when;
     entry.version = parts[1];
     entry.identity = parts[2];
     entry.sequence = 1;
@@ -106,11 +117,7 @@ bool ParseName(const std::string& name, SHistoryEntry& entry) {
             return false;
         }
     }
-    return !entry.time.empty();
-}
-
-std::string StampOf(const SHistoryEntry& entry) {
-    return fs::path(entry.path).filename().string().substr(0, kStampLength);
+    return true;
 }
 
 }  // namespace
@@ -154,6 +161,16 @@ std::string CReadHistory::NewEntryPath(const std::string& stem) const {
     return "";
 }
 
+std::string CReadHistory::EntryStem(std::time_t when, const std::string& version,
+                                    const std::string& identity) {
+    return Stamp(when) + "_" + NamePart(version, "unknown") + "_" + NamePart(identity, "radio");
+}
+
+std::string CReadHistory::EntryName(std::time_t when, const std::string& version,
+                                    const std::string& identity) {
+    return EntryStem(when, version, identity) + kExtension;
+}
+
 std::string CReadHistory::Store(const std::string& source, const std::string& version,
                                 const std::string& identity, std::time_t when) {
     if (m_folder.empty()) {
@@ -168,8 +185,7 @@ std::string CReadHistory::Store(const std::string& source, const std::string& ve
     if (!reader.Open(source)) {
         return source + ": cannot be read";
     }
-    const std::string path = NewEntryPath(Stamp(when) + "_" + NamePart(version, "unknown") + "_" +
-                                          NamePart(identity, "radio"));
+    const std::string path = NewEntryPath(EntryStem(when, version, identity));
     if (path.empty()) {
         return m_folder + ": no new file can be made there (" + std::strerror(errno) + ")";
     }
@@ -212,10 +228,18 @@ std::vector<SHistoryEntry> CReadHistory::Entries() const {
         }
     }
     std::sort(entries.begin(), entries.end(), [](const SHistoryEntry& a, const SHistoryEntry& b) {
-        const std::string stampA = StampOf(a), stampB = StampOf(b);
-        return stampA != stampB ? stampA < stampB : a.sequence < b.sequence;
+        return a.when != b.when ? a.when < b.when : a.sequence < b.sequence;
     });
     return entries;
+}
+
+std::string CReadHistory::LocalTimeText(std::time_t when) {
+    ::tzset();  // the zone of TZ as it is now
+    std::tm local{};
+    localtime_r(&when, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return text;
 }
 
 // The oldest by the time they were written, not by their names: a clock

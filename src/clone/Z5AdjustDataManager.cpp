@@ -44,8 +44,9 @@ struct SAdjustTarget {
 };
 
 void StampModelText(CImageBuffer& image) {
-    image.Write(z5map::kModelTextAddress, reinterpret_cast<const std::uint8_t*>(z5map::kModelText),
-                std::strlen(z5map::kModelText));
+    image.Write(z5map::kModelTextAddress,
+                reinterpret_cast<const std::uint8_t*>(z5map::kModelText.data()),
+                std::strlen(z5map::kModelText.data()));
 }
 
 // Decodes each area into its nodes and encodes it back: values the radio

@@ -12,6 +12,10 @@
 
 CPZ5_IMPLEMENT_CLASS(CZ5CloneFileIoManager, CCloneFileIoManager)
 
+std::string CZ5CloneFileIoManager::FileFilter() {
+    return std::string("QM-Z5 clone files (*") + kFileExtension + ")";
+}
+
 void CZ5CloneFileIoManager::Initialize() {
     Configure(CZ5ModelInfo::kModelCode, CZ5ModelInfo::kRevision, CZ5EepromDataManager::kImageSize);
 }

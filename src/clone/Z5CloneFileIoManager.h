@@ -5,9 +5,13 @@
 // Save first repairs the clone manager's memory image (the adjustment's
 // Adjust), so a saved file always carries the model text and the factory
 // bytes the user cannot edit.
+//
+// Clone files of the QM-Z5 are named with kFileExtension; file dialogs offer
+// them with FileFilter(). Any name is read and written.
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "clone/CloneFileIoManager.h"
 
@@ -15,6 +19,10 @@ class CZ5CloneFileIoManager : public CCloneFileIoManager {
     CPZ5_DECLARE_CLASS(CZ5CloneFileIoManager)
   public:
     static constexpr std::size_t kCommentLength = 16;
+    static constexpr const char* kFileExtension = ".cz5";
+
+    // "QM-Z5 clone files (*.cz5)".
+    static std::string FileFilter();
 
     // Model code 0x2468, revision 1, 1,952 bytes, 16 bytes a line.
     void Initialize() override;

@@ -38,7 +38,7 @@ void CZ5CloneManager::CreateComponents() {
     }
 }
 
-int CZ5CloneManager::ConfirmWarning(unsigned) {
+int CZ5CloneManager::ConfirmWarning(unsigned /*ignoredStyle*/) {
     return CCloneManager::ConfirmWarning(MessageStyle::OkCancel | MessageStyle::IconExclamation);
 }
 

@@ -1,5 +1,6 @@
 // CZ5CloneManager: the clone manager of the QM-Z5. Its confirmation warning
-// always has the buttons OK and Cancel and the exclamation icon.
+// always has the buttons OK and Cancel and the exclamation icon, whatever
+// style the caller asks for.
 #pragma once
 
 #include "clone/CloneManager.h"
@@ -10,10 +11,10 @@ class CZ5CloneManager : public CCloneManager {
     // Fills every slot with a new component of the QM-Z5, each made from its
     // run-time class record, in slot order: CZ5EepromDataManager,
     // CZ5DefaultDataManager, CZ5AdjustDataManager, CZ5RadioDataManager,
-    // CZ5ModelManager, (the serial transfer: left empty until it exists),
+    // CZ5ModelManager, CZ5CloneRsIoManager (the serial transfer),
     // CZ5CloneFileIoManager. The components are not linked yet.
     void CreateComponents();
 
-    int ConfirmWarning(unsigned style) override;
+    int ConfirmWarning(unsigned ignoredStyle) override;
     void LinkComponents() override;
 };

@@ -1,19 +1,18 @@
 #include "clone/Z5ModelInfo.h"
 
 namespace {
-constexpr const char* kVersionNames[] = {"GEN", "SEA", "USA", "EUR", ""};
 constexpr std::size_t kIdentityTextLength = 16;
 }  // namespace
 
 CZ5ModelInfo::CZ5ModelInfo()
     : CModelInfo(0, kNoVersion, kModelCode, kRevision, kDataLength, kIdentityTextLength) {
     for (std::int32_t version = 0; version <= kNoVersion; ++version) {
-        AddName(kVersionNames[version], version);
+        AddName(z5version::NameOf(version), version);
     }
     SetValue(kNoVersion);
 }
 
 void CZ5ModelInfo::UpdateFromData() {
     SetOptionByte(GetDataByte(kOptionByteIndex));
-    SetValue(GetOptionByte() & 0x03);
+    SetValue(z5version::OfOptionByte(GetOptionByte()));
 }

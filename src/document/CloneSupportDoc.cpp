@@ -12,6 +12,7 @@
 #include "model/EepromDataManager.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
+#include "model/Z5Areas.h"
 #include "model/Z5MemoryMap.h"
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsStore.h"
@@ -49,7 +50,7 @@ CDocument::SFileResult Succeeded() {
 // channel".
 std::string ChannelLabel(int area, int channel) {
     if (area == kAreaScanEdge) {
-        return "scan edge " + std::to_string(channel / 2 + 1) + (channel % 2 == 0 ? "A" : "B");
+        return "scan edge " + z5area::RowLabel(z5area::kScanEdgeArea, channel);
     }
     return area == kAreaCall ? "call channel" : "CH " + std::to_string(channel);
 }
@@ -84,8 +85,7 @@ void CCloneSupportDoc::InitializeClone(std::unique_ptr<CCloneManager> manager) {
     m_manager->SetDocument(this);
     m_manager->LinkComponents();
     if (CModelManager* models = m_manager->GetModelManager()) {
-        models->SetVersion(m_settings.GetInt(SettingsKey::kModelSection, SettingsKey::kModelVer, 0),
-                           false);
+        models->SetVersion(SettingsKey::ReadInt(m_settings, SettingsKey::kModelVer), false);
     }
     m_manager->ResetToDefaults();
     m_tempFile = std::make_unique<CTempFile>(CTempFile::kDocumentPrefix);
@@ -162,7 +162,7 @@ void CCloneSupportDoc::StartFreshHistory() {
 }
 
 void CCloneSupportDoc::RecordStep(const SNodeChange& change) {
-    if (m_restoring) {
+    if (m_withoutStep) {
         return;
     }
     m_history.Record(StepName(m_stepVerb, change), CurrentState());
@@ -183,9 +183,9 @@ bool CCloneSupportDoc::Restore(const CUndoHistory::State* state) {
         offset += count;
     }
     m_manager->LoadNodes();
-    m_restoring = true;
+    m_withoutStep = true;
     AnnounceChange(SNodeChange::Everything(false));
-    m_restoring = false;
+    m_withoutStep = false;
     SetModifiedFlag(!m_history.IsClean());
     return true;
 }
@@ -412,7 +412,8 @@ void CCloneSupportDoc::RemoveTempFiles() {
     }
 }
 
-ECloneResult CCloneSupportDoc::RunGuarded(ECloneResult (CCloneRsIoManager::*command)()) {
+ECloneResult CCloneSupportDoc::RunGuarded(ECloneResult (CCloneRsIoManager::*command)(),
+                                          bool bringsData) {
     CCloneRsIoManager* transfer = SerialTransfer();
     if (transfer == nullptr) {
         return ECloneResult::Failure;
@@ -422,22 +423,24 @@ ECloneResult CCloneSupportDoc::RunGuarded(ECloneResult (CCloneRsIoManager::*comm
     }
     const ECloneResult result = (transfer->*command)();
     // A read brings new data, and a write may clear channels the radio
-    // would refuse: the views show the nodes anew.
+    // would refuse: the views show the nodes anew. Only a read is a step of
+    // the history: after a write or an information the data is as it was.
+    m_withoutStep = !bringsData;
     AnnounceChange(SNodeChange::Everything(false));
+    m_withoutStep = false;
     LeaveCommand();
     return result;
 }
 
 ECloneResult CCloneSupportDoc::OnCloneRead() {
     SetStepVerb("Read from radio");
-    return RunGuarded(&CCloneRsIoManager::ReadFromRadio);
+    return RunGuarded(&CCloneRsIoManager::ReadFromRadio, true);
 }
 
 ECloneResult CCloneSupportDoc::OnCloneWrite() {
-    SetStepVerb("Write to radio");
-    return RunGuarded(&CCloneRsIoManager::WriteToRadio);
+    return RunGuarded(&CCloneRsIoManager::WriteToRadio, false);
 }
 
 ECloneResult CCloneSupportDoc::OnCloneInformation() {
-    return RunGuarded(&CCloneRsIoManager::ShowRadioInformation);
+    return RunGuarded(&CCloneRsIoManager::ShowRadioInformation, false);
 }

@@ -148,7 +148,7 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
 
   private:
     CCloneRsIoManager* SerialTransfer() const;
-    ECloneResult RunGuarded(ECloneResult (CCloneRsIoManager::*command)());
+    ECloneResult RunGuarded(ECloneResult (CCloneRsIoManager::*command)(), bool bringsData);
 
     CUndoHistory::State CurrentState();
     std::vector<SMemoryRange> StateRanges() const;
@@ -172,6 +172,6 @@ class CCloneSupportDoc : public CDocument, public CCloneDocument {
     CNodeChanges m_nodeChanges;
     CUndoHistory m_history;
     std::string m_stepVerb;
-    bool m_restoring = false;
+    bool m_withoutStep = false;  // the change announced is no step of the history
     CNodeChanges::CSubscription m_recording;
 };

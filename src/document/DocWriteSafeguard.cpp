@@ -1,6 +1,7 @@
 #include "document/DocWriteSafeguard.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "clone/CloneFileIoManager.h"
 #include "clone/CloneManager.h"
@@ -8,7 +9,7 @@
 #include "clone/ModelInfo.h"
 #include "clone/ReadHistory.h"
 #include "document/CommandHold.h"
-#include "document/Z5Doc.h"
+#include "document/Z5CloneSupportDoc.h"
 #include "model/EepromDataManager.h"
 #include "model/LeafComparison.h"
 #include "model/RadioDataManager.h"
@@ -46,8 +47,9 @@ std::string Listed(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-CDocWriteSafeguard::CDocWriteSafeguard(CZ5Doc& document)
+CDocWriteSafeguard::CDocWriteSafeguard(CZ5CloneSupportDoc& document, HistoryKeeper keep)
     : m_document(document),
+      m_keep(std::move(keep)),
       m_readName(std::make_unique<CTempFile>(CTempFile::kCheckPrefix)),
       m_readFile(std::make_unique<CTextFile>(m_readName->Path())) {}
 
@@ -133,7 +135,7 @@ ECloneResult CDocWriteSafeguard::BackUp(Transfer& transfer) {
                  static_cast<std::uint16_t>(radio.GetRevision()));
     std::string failure = result == ECloneResult::Success ? "" : "the radio could not be read";
     if (result == ECloneResult::Success) {
-        failure = m_document.KeepInHistory(m_readName->Path(), radio.GetName(), radio.GetText());
+        failure = m_keep(m_readName->Path(), radio.GetName(), radio.GetText());
         result = failure.empty() ? result : ECloneResult::NotBackedUp;
     }
     if (result != ECloneResult::Success) {

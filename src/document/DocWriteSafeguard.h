@@ -19,26 +19,33 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "transport/CloneResult.h"
+#include "transport/SettingsKeys.h"
 
 class CCloneRsEngine;
 class CCloneRsIoManager;
 class CImageBuffer;
 class CTempFile;
 class CTextFile;
-class CZ5Doc;
+class CZ5CloneSupportDoc;
 
 class CDocWriteSafeguard {
   public:
-    static constexpr const char* kBackup = "BackupBeforeWrite";
-    static constexpr const char* kVerify = "VerifyAfterWrite";
+    static constexpr const char* kBackup = SettingsKey::kBackup.name;
+    static constexpr const char* kVerify = SettingsKey::kVerify.name;
 
-    // document must outlive this object.
-    explicit CDocWriteSafeguard(CZ5Doc& document);
+    // Keeps the clone file at source in the radio history; "" or what
+    // failed.
+    using HistoryKeeper = std::function<std::string(
+        const std::string& source, const std::string& version, const std::string& identity)>;
+
+    // document must outlive this object; the backup goes to keep.
+    CDocWriteSafeguard(CZ5CloneSupportDoc& document, HistoryKeeper keep);
     ~CDocWriteSafeguard();
 
     CDocWriteSafeguard(const CDocWriteSafeguard&) = delete;
@@ -69,7 +76,8 @@ class CDocWriteSafeguard {
     void ReportVerify(ECloneResult result);
     bool IsOn(const char* setting) const;
 
-    CZ5Doc& m_document;
+    CZ5CloneSupportDoc& m_document;
+    HistoryKeeper m_keep;
     std::unique_ptr<CTempFile> m_readName;
     std::unique_ptr<CTextFile> m_readFile;
     std::vector<std::string> m_differences;

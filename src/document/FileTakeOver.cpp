@@ -7,29 +7,14 @@
 #include "document/NodeChanges.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
+#include "model/Z5Areas.h"
 #include "model/Z5LeafLabels.h"
-#include "model/Z5MemoryMap.h"
 
 namespace {
 
-struct SChannelArea {
-    const char* area;
-    int listArea;
-};
-
-constexpr SChannelArea kChannelAreas[] = {
-    {z5area::kMemory, kAreaMemory},
-    {z5area::kScanEdge, kAreaScanEdge},
-    {z5area::kCall, kAreaCall},
-};
-
 int ListAreaOf(const std::string& area) {
-    for (const SChannelArea& channels : kChannelAreas) {
-        if (area == channels.area) {
-            return channels.listArea;
-        }
-    }
-    return kAreaNone;
+    const z5area::SArea* found = z5area::FindByMapName(area);
+    return found != nullptr ? found->listArea : kAreaNone;
 }
 
 // The channels of one area when every changed leaf lies in one, else a

@@ -18,8 +18,7 @@
 #include <memory>
 #include <string>
 
-// The channel areas of the radio, as the channel lists number them.
-enum ListArea { kAreaNone = 0, kAreaMemory = 1, kAreaScanEdge = 2, kAreaCall = 3 };
+#include "model/Z5Areas.h"
 
 struct SNodeChange {
     bool everything = false;

@@ -38,7 +38,7 @@ std::span<const SMemoryRange> CZ5CloneSupportDoc::GetMemoryRange() const {
 void CZ5CloneSupportDoc::ReadOptionsFromSettings() {
     std::uint8_t options = 0;
     for (const SettingsKey::SOptionSetting& setting : SettingsKey::kOptionSettings) {
-        const int value = Settings().GetInt(SettingsKey::kModelSection, setting.name, 0);
+        const int value = SettingsKey::ReadInt(Settings(), setting.setting);
         options =
             static_cast<std::uint8_t>(options + (static_cast<unsigned>(value) << setting.shift));
     }
@@ -52,8 +52,8 @@ void CZ5CloneSupportDoc::WriteOptionsToSettings() {
     const std::uint8_t options = info.GetDataByte(CZ5ModelInfo::kOptionByteIndex);
     for (const SettingsKey::SOptionSetting& setting : SettingsKey::kOptionSettings) {
         if (setting.writtenBack) {
-            Settings().SetInt(SettingsKey::kModelSection, setting.name,
-                              static_cast<int>((options >> setting.shift) & setting.mask));
+            SettingsKey::WriteInt(Settings(), setting.setting,
+                                  static_cast<int>((options >> setting.shift) & setting.mask));
         }
     }
 }

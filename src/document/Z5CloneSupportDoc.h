@@ -8,9 +8,6 @@
 // taken as they are, 8-bit arithmetic). At destruction bits 2 to 6 are written
 // back as 0 or 1 to "Rxexp", "Scrambler", "ANI", "OP0" and "OP1"; "ModelVer"
 // is never written here (only the first-start setup writes it).
-//
-// The serial transfer slot stays empty until the transfer exists; every
-// operation of the document works without it.
 #pragma once
 
 #include <memory>

@@ -61,5 +61,10 @@ ECloneResult CZ5Doc::OnCloneRead() {
 }
 
 ECloneResult CZ5Doc::OnCloneWrite() {
-    return CDocWriteSafeguard(*this).Write();
+    return CDocWriteSafeguard(*this,
+                              [this](const std::string& source, const std::string& version,
+                                     const std::string& identity) {
+                                  return KeepInHistory(source, version, identity);
+                              })
+        .Write();
 }

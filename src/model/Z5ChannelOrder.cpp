@@ -1,9 +1,11 @@
 #include "model/Z5ChannelOrder.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstdint>
 #include <numeric>
+#include <optional>
 #include <tuple>
 
 #include "model/Node.h"
@@ -21,51 +23,111 @@ bool IsCleared(const CNode* channel) {
     return channel == nullptr || GetNodeValue(channel, z5leaf::kClear) != 0;
 }
 
-// A name with case ignored and the blanks at its end dropped; "" for a
-// channel without a name (blanks, or the dashes a fresh channel shows).
-std::string NameKey(const CNode& channel) {
+// What a channel in use sorts by: the text, then the numbers; a channel
+// that comes last (without a name) does so in either direction.
+struct SSortValue {
+    bool last = false;
+    std::string text;
+    std::array<std::int32_t, 3> numbers{};
+};
+
+using SortValueOf = SSortValue (*)(const CNode&);
+
+// The values of one or two leaves.
+template <const char* First, const char* Second = nullptr>
+SSortValue ByLeaves(const CNode& channel) {
+    SSortValue value;
+    value.numbers[0] = GetNodeValue(&channel, First);
+    if constexpr (Second != nullptr) {
+        value.numbers[1] = GetNodeValue(&channel, Second);
+    }
+    return value;
+}
+
+// The name with case ignored and the blanks at its end dropped; channels
+// without a name (blanks, or the dashes a fresh channel shows) last.
+SSortValue ByName(const CNode& channel) {
     std::string name = GetNodeString(&channel, z5leaf::kName);
     if (name.find_first_not_of(" -") == std::string::npos) {
-        return {};
+        return {true, {}, {}};
     }
     name.erase(name.find_last_not_of(' ') + 1);
     for (char& letter : name) {
         letter = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
     }
-    return name;
+    return {false, name, {}};
 }
 
 // Mode, the code the mode uses, polarity (DTCS only).
-std::tuple<std::int32_t, std::int32_t, std::int32_t> ToneKey(const CNode& channel) {
+SSortValue ByTone(const CNode& channel) {
     const std::int32_t mode = GetNodeValue(&channel, z5leaf::kToneSet);
     switch (mode) {
         case kTone:
-            return {mode, GetNodeValue(&channel, z5leaf::kToneCode), 0};
+            return {false, {}, {mode, GetNodeValue(&channel, z5leaf::kToneCode), 0}};
         case kToneSquelch:
-            return {mode, GetNodeValue(&channel, z5leaf::kTsqlCode), 0};
+            return {false, {}, {mode, GetNodeValue(&channel, z5leaf::kTsqlCode), 0}};
         case kDtcs:
-            return {mode, GetNodeValue(&channel, z5leaf::kDtcsCode),
-                    GetNodeValue(&channel, z5leaf::kDtcsInv)};
+            return {false,
+                    {},
+                    {mode, GetNodeValue(&channel, z5leaf::kDtcsCode),
+                     GetNodeValue(&channel, z5leaf::kDtcsInv)}};
         default:
-            return {kNoTone, 0, 0};
+            return {false, {}, {kNoTone, 0, 0}};
     }
 }
 
-// Whether a channel in use comes before another one by key.
-bool ComesBefore(const CNode& a, const CNode& b, ESortKey key) {
-    switch (key) {
-        case ESortKey::Frequency:
-            return GetNodeValue(&a, z5leaf::kFreqRx) < GetNodeValue(&b, z5leaf::kFreqRx);
-        case ESortKey::Name: {
-            const std::string nameA = NameKey(a);
-            const std::string nameB = NameKey(b);
-            // Named channels first.
-            return std::make_tuple(nameA.empty(), nameA) < std::make_tuple(nameB.empty(), nameB);
+// Off, then the codes of a scrambler that is on.
+SSortValue ByScrambler(const CNode& channel) {
+    const bool on = GetNodeValue(&channel, z5leaf::kScrmSet) != 0;
+    return {false, {}, {on ? 1 : 0, on ? GetNodeValue(&channel, z5leaf::kScrmCode) : 0, 0}};
+}
+
+struct SSortRule {
+    ESortKey key;
+    const char* name;  // what the channels are sorted by, for the user
+    SortValueOf valueOf;
+};
+
+constexpr SSortRule kSortRules[] = {
+    {ESortKey::Frequency, "frequency", ByLeaves<z5leaf::kFreqRx>},
+    {ESortKey::Name, "name", ByName},
+    {ESortKey::Tone, "tone", ByTone},
+    {ESortKey::Duplex, "duplex", ByLeaves<z5leaf::kDuplex>},
+    {ESortKey::Reverse, "reverse", ByLeaves<z5leaf::kDupRev>},
+    {ESortKey::Offset, "offset", ByLeaves<z5leaf::kFreqOw>},
+    {ESortKey::RepeaterTone, "RPT tone", ByLeaves<z5leaf::kToneCode>},
+    {ESortKey::SquelchTone, "CTCSS tone", ByLeaves<z5leaf::kTsqlCode>},
+    {ESortKey::DtcsCode, "DTCS code", ByLeaves<z5leaf::kDtcsCode, z5leaf::kDtcsInv>},
+    {ESortKey::Pager, "PGR", ByLeaves<z5leaf::kAniSet>},
+    {ESortKey::PagerMemory, "PGR CH", ByLeaves<z5leaf::kAniCode>},
+    {ESortKey::Skip, "skip", ByLeaves<z5leaf::kSkip>},
+    {ESortKey::Power, "TX power", ByLeaves<z5leaf::kTxPower>},
+    {ESortKey::Inhibit, "TX inhibit", ByLeaves<z5leaf::kTxInhibit>},
+    {ESortKey::Scrambler, "scrambler", ByScrambler},
+};
+
+const SSortRule& RuleOf(ESortKey key) {
+    for (const SSortRule& rule : kSortRules) {
+        if (rule.key == key) {
+            return rule;
         }
-        case ESortKey::Tone:
-            return ToneKey(a) < ToneKey(b);
     }
-    return false;
+    return kSortRules[0];
+}
+
+// Channels in use (with a value) before cleared ones (none), in either
+// direction; then the ones that come last; then the values.
+bool ComesBefore(const std::optional<SSortValue>& a, const std::optional<SSortValue>& b,
+                 bool descending) {
+    if (!a || !b) {
+        return a && !b;
+    }
+    if (a->last != b->last) {
+        return b->last;
+    }
+    const auto keyA = std::tie(a->text, a->numbers);
+    const auto keyB = std::tie(b->text, b->numbers);
+    return descending ? keyB < keyA : keyA < keyB;
 }
 
 bool IsOrderOf(const ChannelOrder& order, std::size_t count) {
@@ -84,28 +146,23 @@ bool IsOrderOf(const ChannelOrder& order, std::size_t count) {
 
 }  // namespace
 
-std::string SortName(ESortKey key) {
-    switch (key) {
-        case ESortKey::Frequency:
-            return "Sort by frequency";
-        case ESortKey::Name:
-            return "Sort by name";
-        case ESortKey::Tone:
-            return "Sort by tone";
-    }
-    return "Sort";
+std::string SortName(ESortKey key, bool descending) {
+    return std::string("Sort by ") + RuleOf(key).name + (descending ? ", descending" : "");
 }
 
-ChannelOrder SortedOrder(std::span<const CNode* const> channels, ESortKey key) {
+ChannelOrder SortedOrder(std::span<const CNode* const> channels, ESortKey key, bool descending) {
+    const SortValueOf valueOf = RuleOf(key).valueOf;
+    std::vector<std::optional<SSortValue>> values;
+    values.reserve(channels.size());
+    for (const CNode* channel : channels) {
+        values.push_back(IsCleared(channel) ? std::nullopt
+                                            : std::optional<SSortValue>(valueOf(*channel)));
+    }
     ChannelOrder order(channels.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const CNode* channelA = channels[static_cast<std::size_t>(a)];
-        const CNode* channelB = channels[static_cast<std::size_t>(b)];
-        if (IsCleared(channelA) || IsCleared(channelB)) {
-            return !IsCleared(channelA) && IsCleared(channelB);
-        }
-        return ComesBefore(*channelA, *channelB, key);
+        return ComesBefore(values[static_cast<std::size_t>(a)], values[static_cast<std::size_t>(b)],
+                           descending);
     });
     return order;
 }

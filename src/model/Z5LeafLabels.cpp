@@ -1,7 +1,6 @@
 #include "model/Z5LeafLabels.h"
 
 #include <charconv>
-#include <cstdio>
 #include <span>
 #include <vector>
 
@@ -83,45 +82,38 @@ constexpr SLeafName kDtmfNames[] = {
 
 constexpr SLeafName kPagerNames[] = {{kCode, "Code"}, {kSkip, "Skip"}};
 
-// How a record is numbered after its area's title: "01", "1A", "C4", or
-// nothing for the one call channel.
-std::string TwoDigits(int record) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d", record);
-    return text;
-}
-
-std::string ScanEdgePair(int record) {
-    return std::to_string(record / 2 + 1) + (record % 2 == 0 ? "A" : "B");
-}
-
-std::string NoNumber(int) {
-    return {};
-}
-
-std::string PagerMemory(int record) {
-    return "C" + std::to_string(record);
-}
-
 struct SAreaNames {
-    const char* area;
-    const char* title;
-    std::string (*recordNumber)(int);  // nullptr: the area is its own record
+    const z5area::SArea& area;
     std::span<const SLeafName> leaves;
 };
 
 const SAreaNames kAreaNames[] = {
-    {z5area::kMemory, "Memory CH", TwoDigits, kChannelNames},
-    {z5area::kScanEdge, "Program scan edge", ScanEdgePair, kChannelNames},
-    {z5area::kCall, "Call", NoNumber, kChannelNames},
-    {z5area::kDtmf, "DTMF", nullptr, kDtmfNames},
-    {z5area::kPager, "PGR", PagerMemory, kPagerNames},
-    {z5area::kCommon, "Common", nullptr, kCommonNames},
+    {z5area::kMemoryArea, kChannelNames}, {z5area::kScanEdgeArea, kChannelNames},
+    {z5area::kCallArea, kChannelNames},   {z5area::kDtmfArea, kDtmfNames},
+    {z5area::kPagerArea, kPagerNames},    {z5area::kCommonArea, kCommonNames},
 };
+
+// The layout of an area whose records are named ("CH12", "C4"); nullptr for
+// an area that is its own record.
+const z5map::AreaLayout* RecordLayout(const z5area::SArea& area) {
+    const z5map::AreaLayout* layout = z5map::FindArea(area.mapName);
+    return layout != nullptr && layout->record_prefix != nullptr ? layout : nullptr;
+}
+
+// How a record is numbered after its area's title: a channel by its row
+// label ("01", "1A"; nothing for the one call channel), another record by
+// its name ("C4").
+std::string RecordTitle(const SAreaNames& names, int record) {
+    const z5area::SArea& area = names.area;
+    if (area.listArea == kAreaNone) {
+        return z5map::RecordName(*RecordLayout(area), record);
+    }
+    return area.records > 1 ? z5area::RowLabel(area, record) : std::string();
+}
 
 const SAreaNames* FindAreaNames(std::string_view area) {
     for (const SAreaNames& names : kAreaNames) {
-        if (area == names.area) {
+        if (area == names.area.mapName) {
             return &names;
         }
     }
@@ -191,8 +183,8 @@ SLeafLabel RecordLeaf(const SAreaNames& area, const std::vector<std::string_view
     if (record < 0) {
         return Unknown(path);
     }
-    return {area.area, record, std::string(segments[0]) + "." + std::string(segments[1]),
-            Titled(area.title, area.recordNumber(record)),
+    return {area.area.mapName, record, std::string(segments[0]) + "." + std::string(segments[1]),
+            Titled(area.area.title, RecordTitle(area, record)),
             segments.size() == 3 ? FieldName(area, segments[2]) : ""};
 }
 
@@ -202,12 +194,12 @@ SLeafLabel AreaLeaf(const SAreaNames& area, const std::vector<std::string_view>&
                     std::string_view path) {
     const SLeafName* name = segments.size() == 2 ? FindLeafName(area, segments[1]) : nullptr;
     if (name != nullptr && name->record) {
-        return {area.area, -1, std::string(path), Titled(area.title, name->name), ""};
+        return {area.area.mapName, -1, std::string(path), Titled(area.area.title, name->name), ""};
     }
     if (segments.size() > 2) {
         return Unknown(path);
     }
-    return {area.area, -1, area.area, area.title,
+    return {area.area.mapName, -1, area.area.mapName, area.area.title,
             segments.size() == 2 ? FieldName(area, segments[1]) : ""};
 }
 
@@ -223,8 +215,8 @@ SLeafLabel LabelOf(std::string_view path) {
     if (area == nullptr) {
         return Unknown(path);
     }
-    return area->recordNumber != nullptr ? RecordLeaf(*area, segments, path)
-                                         : AreaLeaf(*area, segments, path);
+    return RecordLayout(area->area) != nullptr ? RecordLeaf(*area, segments, path)
+                                               : AreaLeaf(*area, segments, path);
 }
 
 }  // namespace z5label

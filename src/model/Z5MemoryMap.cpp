@@ -193,25 +193,25 @@ const LeafRow kPagerLeaves[] = {
     {z5leaf::kSkip, kBit,    1, 0, 4, &kPagerSkip, 0, 1, Listed<kOffOn>},
 };
 
+constexpr AreaLayout Layout(const z5area::SArea& area, const char* recordPrefix,
+                           std::uint32_t firstRecord, std::uint32_t recordSize, int firstFlag,
+                           std::span<const LeafRow> leaves) {
+    return {area.mapName, recordPrefix, firstRecord, area.records, recordSize, firstFlag, leaves};
+}
+
 const AreaLayout kAreas[] = {
-    // name             records first  count size first flag, leaves
-    {z5area::kMemory,   "CH",    0x000, 100, 16, 0,   kChannelLeaves},
-    {z5area::kScanEdge, "CH",    0x640, 6,   16, 100, kChannelLeaves},
-    {z5area::kCall,     "CH",    0x6A0, 1,   16, -1,  kChannelLeaves},
-    {z5area::kDtmf,     nullptr, 0,     1,   0,  -1,  kDtmfLeaves},
-    {z5area::kPager,    "C",     0x750, 7,   2,  -1,  kPagerLeaves},
-    {z5area::kCommon,   nullptr, 0,     1,   0,  -1,  kCommonLeaves},
+    //     area                   records first  size first flag, leaves
+    Layout(z5area::kMemoryArea,   "CH",    0x000, 16, 0,   kChannelLeaves),
+    Layout(z5area::kScanEdgeArea, "CH",    0x640, 16, 100, kChannelLeaves),
+    Layout(z5area::kCallArea,     "CH",    0x6A0, 16, -1,  kChannelLeaves),
+    Layout(z5area::kDtmfArea,     nullptr, 0,     0,  -1,  kDtmfLeaves),
+    Layout(z5area::kPagerArea,    "C",     0x750, 2,  -1,  kPagerLeaves),
+    Layout(z5area::kCommonArea,   nullptr, 0,     0,  -1,  kCommonLeaves),
 };
 // clang-format on
 
 constexpr std::string_view kCodecOrder[] = {z5area::kCommon, z5area::kMemory, z5area::kScanEdge,
                                             z5area::kCall,   z5area::kDtmf,   z5area::kPager};
-
-// By version: "GEN", "SEA", "USA", "EUR".
-constexpr Band kVersionBands[] = {{144'000'000, 146'000'000},
-                                  {140'000'000, 150'000'000},
-                                  {144'000'000, 148'000'000},
-                                  {144'000'000, 146'000'000}};
 
 // An option is set when the option byte AND mask equals value.
 struct OptionBits {
@@ -348,10 +348,8 @@ std::string ChoiceText(std::string_view area, std::string_view leaf, std::int32_
 }
 
 std::optional<Band> VersionBand(int version) {
-    if (version < 0 || version >= static_cast<int>(std::size(kVersionBands))) {
-        return std::nullopt;
-    }
-    return kVersionBands[version];
+    const z5version::SVersion* market = z5version::Find(version);
+    return market != nullptr ? std::optional<Band>(market->band) : std::nullopt;
 }
 
 int FindOption(std::uint8_t optionByte, std::string_view option) {

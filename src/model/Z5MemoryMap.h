@@ -13,6 +13,7 @@
 // through FindArea and FindLeaf, which only answer nullptr.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -20,15 +21,8 @@
 #include <string_view>
 #include <vector>
 
-// The areas of the data tree (children of the root).
-namespace z5area {
-inline constexpr char kMemory[] = "MCH";
-inline constexpr char kScanEdge[] = "PCH";
-inline constexpr char kCall[] = "CCH";
-inline constexpr char kDtmf[] = "DTMF";
-inline constexpr char kPager[] = "PGR";
-inline constexpr char kCommon[] = "Common";
-}  // namespace z5area
+#include "model/Z5Areas.h"
+#include "model/Z5Versions.h"
 
 // The leaves of the records, each spelled once.
 namespace z5leaf {
@@ -169,9 +163,24 @@ const LeafRow* Leaf(std::string_view area, std::string_view leaf);
 
 // Size of the memory image in bytes (0 to 0x79F).
 inline constexpr std::uint32_t kImageSize = 0x7A0;
-// Model text and revision stamped into every image.
+// The model code and revision the radio reports and every clone file names.
+inline constexpr std::uint16_t kModelCode = 0x2468;
+inline constexpr std::uint16_t kRevision = 1;
+
+// The model code and the revision as eight upper-case hexadecimal digits
+// ("24680001"), followed by a terminating zero.
+constexpr std::array<char, 9> ModelText(std::uint16_t code, std::uint16_t revision) {
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    const std::uint32_t both = static_cast<std::uint32_t>(code) << 16 | revision;
+    std::array<char, 9> text{};
+    for (int digit = 0; digit < 8; ++digit) {
+        text[static_cast<std::size_t>(digit)] = kDigits[(both >> (28 - 4 * digit)) & 0xF];
+    }
+    return text;
+}
+// The model text stamped into every image, and where.
 inline constexpr std::uint32_t kModelTextAddress = 0x798;
-inline constexpr char kModelText[] = "24680001";
+inline constexpr std::array<char, 9> kModelText = ModelText(kModelCode, kRevision);
 
 // Address of record i of the channel or pager area.
 std::uint32_t RecordAddress(const AreaLayout& area, int record);
@@ -209,16 +218,11 @@ bool FillLeafChoices(CNode* parent, std::string_view area, std::string_view leaf
 // The choice text of value for leaf, empty when it has none.
 std::string ChoiceText(std::string_view area, std::string_view leaf, std::int32_t value);
 
-// A band of receive frequencies in Hz, both ends included.
-struct Band {
-    std::uint32_t low;
-    std::uint32_t high;
-    bool Contains(long long hertz) const { return hertz >= low && hertz <= high; }
-};
+using Band = z5version::Band;
 // What the receiver covers at all.
 inline constexpr Band kReceiverCoverage = {136'000'000, 174'000'000};
-// The band of a market version (0 "GEN", 1 "SEA", 2 "USA", 3 "EUR"); none
-// for any other version (4: no version known).
+// The band of a market version (Z5Versions.h); none for any other version
+// (z5version::kNone: no version known).
 std::optional<Band> VersionBand(int version);
 
 // Whether the option byte has the named option (0 or 1); -1 after a report

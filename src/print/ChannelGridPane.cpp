@@ -6,12 +6,13 @@
 #include "document/Z5Doc.h"
 #include "model/Node.h"
 #include "model/Z5MemoryMap.h"
+#include "model/Z5Versions.h"
 #include "print/PrintGrid.h"
 #include "views/ChannelGrid.h"
 
 namespace {
 
-constexpr int kNoVersion = 4;
+constexpr int kNoVersion = z5version::kNone;
 
 }  // namespace
 

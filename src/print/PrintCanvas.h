@@ -56,4 +56,8 @@ class CPrintCanvas {
     // One line of text in a box drawn around rect, aligned by the low two
     // bits of alignment (EPrintAlign).
     virtual void PrintBoxedText(const SPrintRect& rect, const std::string& text, int alignment) = 0;
+
+    // One line of text in the body font at the left of rect, without a box:
+    // a note under a grid.
+    virtual void PrintNote(const SPrintRect& rect, const std::string& text) = 0;
 };

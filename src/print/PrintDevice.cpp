@@ -9,6 +9,7 @@
 #include <iterator>
 #include <optional>
 
+#include "platform/MemorySettingsStore.h"
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsStore.h"
 #include "platform/TempFile.h"
@@ -69,6 +70,10 @@ std::optional<QPageSize> PaperOf(const std::string& key) {
     return std::nullopt;
 }
 
+bool SameNames(const CPrintDevice::SPrinterNames& a, const CPrintDevice::SPrinterNames& b) {
+    return a.device == b.device && a.driver == b.driver && a.port == b.port;
+}
+
 // The text up to the first of the stop characters (or the end); text loses
 // it and the stop character.
 std::string TakeField(std::string& text, const char* stops) {
@@ -81,6 +86,20 @@ std::string TakeField(std::string& text, const char* stops) {
 QRect ToQRect(const SPrintRect& rect) {
     return QRect(QPoint(std::min(rect.left, rect.right), std::min(rect.top, rect.bottom)),
                  QPoint(std::max(rect.left, rect.right) - 1, std::max(rect.top, rect.bottom) - 1));
+}
+
+// A target that may not be replaced, as opposed to one that cannot be
+// reached or a folder that cannot be written.
+bool IsRefusedTarget(CReplacingFile::ETargetProblem problem) {
+    return problem != CReplacingFile::ETargetProblem::kNone &&
+           problem != CReplacingFile::ETargetProblem::kUnreachable;
+}
+
+// Where the text of a box goes: the cell less its insets.
+QRect TextRect(const SPrintRect& rect, int direction) {
+    const int inY = kBoxInsetY * direction;
+    return ToQRect(
+        {rect.left + kBoxInsetX, rect.top + inY, rect.right - kBoxInsetX, rect.bottom - inY});
 }
 
 Qt::Alignment HorizontalAlignment(int alignment) {
@@ -131,18 +150,19 @@ CPrintDevice::CPrintDevice(const CSettingsStore& settings)
     : CPrintDevice(settings, SystemPrinters()) {}
 
 CPrintDevice::CPrintDevice(const CSettingsStore& settings, const CSystemPrinters& printers)
-    : m_printers(printers), m_page(DefaultPageSettings("")) {
-    if (!settings.Contains(kProfileSection, kProfileDevice)) {
-        m_askSystem = true;
-        m_scale = kFullScale;
-        return;
+    : m_printers(printers), m_page(PdfPageSettings()), m_scale(kFullScale) {
+    m_systemDefault = !settings.Contains(kProfileSection, kProfileDevice);
+    if (!m_systemDefault) {
+        m_wanted = ParseProfileDevice(settings.GetString(kProfileSection, kProfileDevice, ""));
     }
-    const SPrinterNames names =
-        ParseProfileDevice(settings.GetString(kProfileSection, kProfileDevice, ""));
-    if (!names.device.empty() && OpenPrinter(names, m_page)) {
-        m_names = names;
-        m_scale = kFullScale;
-    }
+}
+
+std::unique_ptr<CPrintDevice> CPrintDevice::ForPdfFile(const std::string& path) {
+    CMemorySettingsStore noPrinter;
+    noPrinter.SetString(kProfileSection, kProfileDevice, "");
+    auto device = std::make_unique<CPrintDevice>(noPrinter);
+    device->SelectPrinter(kPdfDriver, kPdfDriver, path, PdfPageSettings());
+    return device;
 }
 
 CPrintDevice::~CPrintDevice() {
@@ -152,15 +172,46 @@ CPrintDevice::~CPrintDevice() {
 }
 
 const CPrintDevice::SPrinterNames& CPrintDevice::Names() const {
-    if (m_askSystem) {
-        m_askSystem = false;
-        const std::string name = m_printers.DefaultName();
-        const SPrinterNames names{name, kSystemDriver, name};
-        if (!name.empty() && OpenPrinter(names, m_page)) {
-            m_names = names;
-        }
+    if (!m_lookedUp) {
+        FindPrinter();
     }
     return m_names;
+}
+
+CPrintDevice::SPrinterNames CPrintDevice::WantedPrinter() const {
+    if (!m_systemDefault) {
+        return m_wanted;
+    }
+    const std::string name = m_printers.DefaultName();
+    return {name, kSystemDriver, name};
+}
+
+// Whether the wanted printer exists now; a printer found again keeps its
+// page settings, another one starts with its own.
+bool CPrintDevice::FindPrinter() const {
+    m_lookedUp = true;
+    const SPrinterNames wanted = WantedPrinter();
+    SPageSettings page;
+    if (!wanted.device.empty() && OpenPrinter(wanted, page)) {
+        if (!SameNames(wanted, m_names)) {
+            m_names = wanted;
+            m_page = page;
+        }
+        return true;
+    }
+    m_names = {};
+    m_page = PdfPageSettings();
+    return false;
+}
+
+void CPrintDevice::LookUpPrinter() {
+    const std::string previous = m_lookedUp ? m_names.device : std::string();
+    m_error.clear();
+    if (!FindPrinter() && !previous.empty()) {
+        m_error = "The printer " + previous +
+                  " is no longer installed.\nChoose another one with Printer Setup... in the "
+                  "Print window.";
+    }
 }
 
 SPageSettings CPrintDevice::DefaultPageSettings(const std::string& paper) {
@@ -170,9 +221,13 @@ SPageSettings CPrintDevice::DefaultPageSettings(const std::string& paper) {
     return page;
 }
 
+SPageSettings CPrintDevice::PdfPageSettings() {
+    return DefaultPageSettings("");
+}
+
 bool CPrintDevice::OpenPrinter(const SPrinterNames& names, SPageSettings& page) const {
     if (names.driver == kPdfDriver) {
-        page = DefaultPageSettings("");
+        page = PdfPageSettings();
         return true;
     }
     if (!m_printers.Exists(names.device)) {
@@ -188,7 +243,7 @@ const SPageSettings& CPrintDevice::PageSettings() const {
 }
 
 unsigned CPrintDevice::SetPrintScale(int percent) {
-    if (!HasPrinter()) {
+    if (!CanStartJob()) {
         return kScaleNoPrinter;
     }
     if (percent <= 0) {
@@ -209,12 +264,11 @@ bool CPrintDevice::SelectPrinter(const std::string& device, const std::string& d
     if (!OpenPrinter(names, opened)) {
         return false;
     }
-    m_askSystem = false;
-    m_page = page;
+    m_systemDefault = false;
+    m_lookedUp = true;
+    m_wanted = names;
     m_names = names;
-    if (m_scale == 0) {
-        m_scale = kFullScale;
-    }
+    m_page = page;
     return true;
 }
 
@@ -234,7 +288,7 @@ QFont CPrintDevice::MakeFont(int pointsAtFullScale) const {
 
 bool CPrintDevice::StartJob(const std::string& documentName) {
     m_error.clear();
-    if (!HasPrinter() || IsJobRunning()) {
+    if (!CanStartJob() || IsJobRunning()) {
         return false;
     }
     m_documentName = documentName;
@@ -256,6 +310,9 @@ bool CPrintDevice::OpenSpool(const std::string& documentName) {
     if (m_names.driver == kPdfDriver) {
         m_target = std::make_unique<CReplacingFile>(m_names.port);
         if (!m_target->Open()) {
+            if (IsRefusedTarget(m_target->Problem())) {
+                return FailWith("The PDF file is not written: " + m_target->Error() + ".");
+            }
             return FailWith("The PDF file cannot be written into the folder " +
                             FolderOf(m_names.port) + ".\n" + m_target->Error());
         }
@@ -303,7 +360,7 @@ void CPrintDevice::SetUpPage() {
 }
 
 SPrintRect CPrintDevice::PrintableRect() const {
-    if (!HasPrinter()) {
+    if (!CanStartJob()) {
         return {};
     }
     const QRectF paper = m_page.layout.fullRect(QPageLayout::Millimeter);
@@ -419,15 +476,17 @@ int CPrintDevice::PageHeaderDepth() const {
     return 2 * (LineHeightOf(MetricsOn(font, Target())) + kRuleWidth);
 }
 
-void CPrintDevice::DrawHeaderText(int left, int top, int height, const std::string& text,
-                                  bool rightAligned) {
-    if (text.empty()) {
-        return;
+// Draws text on one line from left (or ending there); returns its width.
+int CPrintDevice::DrawHeaderText(int left, int top, int height, const QString& text,
+                                 bool rightAligned) {
+    if (text.isEmpty()) {
+        return 0;
     }
-    const QString line = QString::fromStdString(text);
-    const int width = m_painter.fontMetrics().horizontalAdvance(line);
+    const int width = m_painter.fontMetrics().horizontalAdvance(text);
     const int x = rightAligned ? left - width : left;
-    m_painter.drawText(QRect(x, top, width, height), Qt::AlignLeft | Qt::AlignVCenter, line);
+    m_painter.drawText(QRect(x, top, width, height),
+                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    return width;
 }
 
 void CPrintDevice::PrintPageHeader(SPrintRect& rect, const std::string& title,
@@ -438,10 +497,18 @@ void CPrintDevice::PrintPageHeader(SPrintRect& rect, const std::string& title,
     m_painter.setFont(MakeFont(kHeaderPoints));
     const int height = LineHeightOf(m_painter.fontMetrics());
     const int h = height * direction;
-    DrawHeaderText(rect.left, rect.top, height, title, false);
-    DrawHeaderText(rect.right, rect.top, height, revision, true);
-    DrawHeaderText(rect.left, rect.bottom - h, height, bottomLeft, false);
-    DrawHeaderText(rect.right, rect.bottom - h, height, bottomRight, true);
+    DrawHeaderText(rect.left, rect.top, height, QString::fromStdString(title), false);
+    DrawHeaderText(rect.right, rect.top, height, QString::fromStdString(revision), true);
+    const int rightWidth = DrawHeaderText(rect.right, rect.bottom - h, height,
+                                          QString::fromStdString(bottomRight), true);
+    // A long bottom-left text (a footer with a long file name) loses its
+    // beginning rather than run into the bottom-right one.
+    const QFontMetrics metrics = m_painter.fontMetrics();
+    const int gap = rightWidth > 0 ? metrics.horizontalAdvance(QLatin1Char('W')) : 0;
+    const int room = std::max(0, std::abs(rect.right - rect.left) - rightWidth - gap);
+    DrawHeaderText(rect.left, rect.bottom - h, height,
+                   metrics.elidedText(QString::fromStdString(bottomLeft), Qt::ElideLeft, room),
+                   false);
 
     m_painter.setPen(QPen(Qt::black, kRuleWidth, Qt::SolidLine, Qt::FlatCap));
     const int d = kRuleInset * direction;
@@ -455,15 +522,19 @@ void CPrintDevice::PrintPageHeader(SPrintRect& rect, const std::string& title,
 }
 
 void CPrintDevice::PrintBoxedText(const SPrintRect& rect, const std::string& text, int alignment) {
-    const int inY = kBoxInsetY * LineDirection();
-    const SPrintRect inner{rect.left + kBoxInsetX, rect.top + inY, rect.right - kBoxInsetX,
-                           rect.bottom - inY};
     m_painter.setFont(m_textFont);
-    m_painter.drawText(ToQRect(inner),
+    m_painter.drawText(TextRect(rect, LineDirection()),
                        static_cast<int>(HorizontalAlignment(alignment) | Qt::AlignVCenter) |
                            Qt::TextSingleLine | Qt::TextDontClip,
                        QString::fromStdString(text));
     m_painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
     m_painter.setBrush(Qt::NoBrush);
     m_painter.drawRect(ToQRect(rect));
+}
+
+void CPrintDevice::PrintNote(const SPrintRect& rect, const std::string& text) {
+    m_painter.setFont(m_textFont);
+    m_painter.drawText(TextRect(rect, LineDirection()),
+                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip,
+                       QString::fromStdString(text));
 }

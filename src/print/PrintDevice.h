@@ -6,9 +6,13 @@
 //
 // The printer is the settings string "device" of section "windows"
 // ("name,driver,port") when that entry exists, else the print system's
-// default printer (asked for when it is first needed). A printer whose
-// driver is "PDF" writes the job as a PDF file (A4) to the path given as its
-// port. Without a printer DeviceName() is empty and StartJob fails.
+// default printer. Whether it exists is asked when it is first needed and
+// again by every LookUpPrinter (each job), so a printer installed while the
+// program runs is found and one removed is noticed. A printer whose driver
+// is "PDF" writes the job as a PDF file to the path given as its port, on
+// A4 (PdfPageSettings). Without a printer DeviceName() is empty and
+// StartJob fails, unless a preview is set: a preview is drawn on the
+// printer's paper, or on A4 without one.
 //
 // Every job is drawn into a private temporary PDF file first (QPdfWriter),
 // and only a job that ends with EndJob leaves it: a PDF printer's file is
@@ -33,6 +37,7 @@
 #include <vector>
 
 #include "print/PrintCanvas.h"
+#include "transport/SettingsKeys.h"
 
 class CReplacingFile;
 class CSettingsStore;
@@ -55,8 +60,8 @@ struct SPageSettings {
 
 class CPrintDevice : public CPrintCanvas {
   public:
-    static constexpr const char* kProfileSection = "windows";
-    static constexpr const char* kProfileDevice = "device";
+    static constexpr const char* kProfileSection = SettingsKey::kPrinterSection;
+    static constexpr const char* kProfileDevice = SettingsKey::kPrinterDevice.name;
     static constexpr const char* kPdfDriver = "PDF";
     // The driver name of printers chosen in the system's print dialog.
     static constexpr const char* kSystemDriver = "spool";
@@ -99,6 +104,14 @@ class CPrintDevice : public CPrintCanvas {
     unsigned SetPrintScale(int percent);
     int PrintScale() const { return m_scale; }
 
+    // A device that writes PDF files to path, whatever the settings say.
+    static std::unique_ptr<CPrintDevice> ForPdfFile(const std::string& path);
+
+    // Asks the print system again whether the printer exists (the system's
+    // default printer: which one that is now). A printer found before that
+    // is gone leaves the device without one, and Error() says so.
+    void LookUpPrinter();
+
     // Makes the named printer the device's, with the given page settings.
     // False, and nothing changed, when a name is missing or the printer
     // does not exist.
@@ -108,17 +121,20 @@ class CPrintDevice : public CPrintCanvas {
     // preview); those of a PDF file without a printer.
     const SPageSettings& PageSettings() const;
     // The page settings a printer starts with: its default paper (A4 when
-    // unknown, and for a PDF file), portrait, one copy on one side.
+    // unknown), portrait, one copy on one side.
     static SPageSettings DefaultPageSettings(const std::string& paper);
+    // Those of a PDF file and of a preview without a printer: A4.
+    static SPageSettings PdfPageSettings();
 
     // Margins in millimetres; 0 until set.
     void SetMargins(int left, int top, int right, int bottom);
     SMargins GetMargins() const { return m_margins; }
 
     // Starts a document with the body font; clears the cancelled flag.
-    // False when there is no printer or it cannot be opened; Error() then
-    // says why when the reason is known (a PDF file whose folder cannot be
-    // written, no temporary folder).
+    // False when there is no printer (and no preview) or it cannot be
+    // opened; Error() then says why when the reason is known (a PDF file
+    // that may not be replaced or whose folder cannot be written, no
+    // temporary folder).
     bool StartJob(const std::string& documentName);
     // The paper less the margins, in logical units. Valid during a job.
     SPrintRect PrintableRect() const;
@@ -141,8 +157,12 @@ class CPrintDevice : public CPrintCanvas {
                                                  const std::string& file);
 
     // While a preview is set (not nullptr), a job draws straight onto it:
-    // no spool file, nothing delivered. The preview is not owned.
+    // no spool file, nothing delivered, with or without a printer. The
+    // preview is not owned.
     void SetPreview(QPagedPaintDevice* preview) { m_preview = preview; }
+    bool IsPreviewing() const { return m_preview != nullptr; }
+    // Whether StartJob can start: there is a printer or a preview.
+    bool CanStartJob() const { return HasPrinter() || IsPreviewing(); }
 
     // The cancelled flag of the running job.
     void Cancel() { m_cancelled = true; }
@@ -157,6 +177,7 @@ class CPrintDevice : public CPrintCanvas {
     void PrintPageHeader(SPrintRect& rect, const std::string& title, const std::string& revision,
                          const std::string& bottomLeft, const std::string& bottomRight) override;
     void PrintBoxedText(const SPrintRect& rect, const std::string& text, int alignment) override;
+    void PrintNote(const SPrintRect& rect, const std::string& text) override;
 
     // Height in logical units of a font of the given size in tenths of a
     // point: the size a screen of 96 dots per inch gives it in dots, taken
@@ -177,12 +198,16 @@ class CPrintDevice : public CPrintCanvas {
     bool FailWith(const std::string& error);
     QFont MakeFont(int pointsAtFullScale) const;
     void SetUpPage();
-    void DrawHeaderText(int left, int top, int height, const std::string& text, bool rightAligned);
+    int DrawHeaderText(int left, int top, int height, const QString& text, bool rightAligned);
+    bool FindPrinter() const;
+    SPrinterNames WantedPrinter() const;
 
     const CSystemPrinters& m_printers;
-    mutable SPrinterNames m_names;
+    SPrinterNames m_wanted;         // the printer asked for (none: the system's default)
+    bool m_systemDefault = false;   // no printer asked for: the system's default one
+    mutable SPrinterNames m_names;  // the printer found when last looked up
     mutable SPageSettings m_page;
-    mutable bool m_askSystem = false;  // the default printer is still to be found
+    mutable bool m_lookedUp = false;
     std::string m_documentName;
     std::unique_ptr<CTempFile> m_spoolFile;    // the job's PDF
     std::unique_ptr<QPdfWriter> m_spool;       // draws into it

@@ -1,5 +1,6 @@
 #include "print/PrintSections.h"
 
+#include <ctime>
 #include <functional>
 
 #include "clone/CloneDocument.h"
@@ -8,6 +9,7 @@
 #include "print/ChListPrint.h"
 #include "print/CommonSettingPrint.h"
 #include "print/DtmfPrint.h"
+#include "print/PageRecorder.h"
 #include "print/PgrPrint.h"
 #include "print/PrintListPane.h"
 #include "views/ModelOptions.h"
@@ -86,6 +88,17 @@ class CShownAreaScope {
     const int m_remembered;
 };
 
+// The local date of today, "2031-02-03".
+std::string Today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    char text[16] = "";
+    if (localtime_r(&now, &local) != nullptr) {
+        std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    }
+    return text;
+}
+
 }  // namespace
 
 CPrintSections::CPrintSections(std::unique_ptr<CPrintDevice> printer, CUserInterface& ui,
@@ -107,6 +120,24 @@ bool CPrintSections::AddJob(int code) {
     return true;
 }
 
+void CPrintSections::CopySelection(const CPrintSections& other) {
+    m_jobs = other.m_jobs;
+    m_options = other.m_options;
+    const CPrintDevice::SMargins margins = other.m_printer->GetMargins();
+    m_printer->SetMargins(margins.left, margins.top, margins.right, margins.bottom);
+}
+
+std::string CPrintSections::FooterText(const SPrintOptions& options, int page, int pages) {
+    const char* separator = CPageRecorder::kFooterSeparator;
+    return (options.fileName.empty() ? kUntitled : options.fileName) + separator +
+           (options.date.empty() ? Today() : options.date) + separator + "page " +
+           std::to_string(page + 1) + " of " + std::to_string(pages);
+}
+
+std::string CPrintSections::JobName(const SPrintOptions& options) {
+    return options.fileName.empty() ? kDocumentName : options.fileName + " - " + kDocumentName;
+}
+
 CPrintSections::EResult CPrintSections::TellNoPrinter() {
     m_ui.MessageBox(kNoPrinterText, kMessageTitle,
                     MessageStyle::Ok | MessageStyle::IconExclamation);
@@ -114,11 +145,14 @@ CPrintSections::EResult CPrintSections::TellNoPrinter() {
 }
 
 CPrintSections::EResult CPrintSections::Run() {
-    if (m_printer->DeviceName().empty()) {
-        return TellNoPrinter();
+    if (!m_printer->IsPreviewing()) {
+        m_printer->LookUpPrinter();
+    }
+    if (!m_printer->CanStartJob()) {
+        return m_printer->Error().empty() ? TellNoPrinter() : TellFailure();
     }
     m_printer->SetPrintScale(kFullScale);
-    if (!m_printer->StartJob(kDocumentName)) {
+    if (!m_printer->StartJob(JobName(m_options))) {
         return m_printer->Error().empty() ? TellNoPrinter() : TellFailure();
     }
     PagesStarting();
@@ -134,19 +168,23 @@ CPrintSections::EResult CPrintSections::Run() {
     return EResult::kPrinted;
 }
 
-// Every section in order, until one fails or the job is cancelled; false
-// when a section failed.
+// Every section in order, until one fails or the job is cancelled, made
+// first and then printed with the footers; false when a page failed.
 bool CPrintSections::PrintPages() {
     const SPrintRect printable = m_printer->PrintableRect();
+    CPageRecorder pages(*m_printer);
     for (int code : m_jobs) {
-        if (!PrintSection(code, printable)) {
+        if (!PrintSection(pages, code, printable)) {
             return false;
         }
         if (m_printer->IsCancelled()) {
-            break;
+            return true;
         }
     }
-    return true;
+    SPrintOptions footer = m_options;
+    footer.date = footer.date.empty() ? Today() : footer.date;
+    return pages.Replay(*m_printer,
+                        [&footer](int page, int count) { return FooterText(footer, page, count); });
 }
 
 // A printer that exists but could not take the job: the reason, not "There
@@ -157,29 +195,29 @@ CPrintSections::EResult CPrintSections::TellFailure() {
     return EResult::kFailed;
 }
 
-bool CPrintSections::PrintSection(int code, const SPrintRect& rect) {
+bool CPrintSections::PrintSection(CPrintCanvas& canvas, int code, const SPrintRect& rect) {
     if (code >= kFirstListSection && code <= kLastListSection) {
-        return PrintList(code - kFirstListSection + 1, rect);
+        return PrintList(canvas, code - kFirstListSection + 1, rect);
     }
-    return PrintSettingsPage(code, rect);
+    return PrintSettingsPage(canvas, code, rect);
 }
 
-bool CPrintSections::PrintSettingsPage(int code, SPrintRect rect) {
+bool CPrintSections::PrintSettingsPage(CPrintCanvas& canvas, int code, SPrintRect rect) {
     const SSettingsSection* section = FindSettingsSection(code);
     if (section == nullptr) {
         return true;  // a code without a section prints nothing
     }
-    if (m_printer->StartPrintPage() <= 0) {
+    if (canvas.StartPrintPage() <= 0) {
         return false;
     }
-    m_printer->PrintPageHeader(rect, section->title, CChListPrint::kRevision, "",
-                               CChListPrint::kMaker);
-    section->print(*m_printer, rect.left, rect.top);
-    return m_printer->EndPrintPage() >= 0;
+    canvas.PrintPageHeader(rect, section->title, CChListPrint::kRevision, "", CChListPrint::kMaker);
+    section->print(canvas, rect.left, rect.top);
+    return canvas.EndPrintPage() >= 0;
 }
 
-bool CPrintSections::PrintList(int area, const SPrintRect& rect) {
+bool CPrintSections::PrintList(CPrintCanvas& canvas, int area, const SPrintRect& rect) {
     CShownAreaScope shown(m_lists, area);
     CPrintGrid* grid = m_lists.ShownGrid();
-    return grid == nullptr || CChListPrint::PrintPage(*grid, *m_printer, rect);
+    return grid == nullptr ||
+           CChListPrint::PrintPage(*grid, canvas, rect, m_options.channelsInUseOnly);
 }

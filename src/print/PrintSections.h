@@ -8,12 +8,16 @@
 // list always holds fewer than kMaxJobs sections.
 //
 // Run prints the sections in order on the device, one settings section per
-// page with its title, the channel lists on as many pages as they need. The
-// object owns its printer device; the user-interface port, the model
-// options and the list pane are not owned and must outlive it.
+// page with its title, the channel lists on as many pages as they need.
+// Every page's footer names the clone file, the date of printing and the
+// page as "page n of m", m counting the pages of the whole job: the pages
+// are made first and printed once all of them are known. The object owns
+// its printer device; the user-interface port, the model options and the
+// list pane are not owned and must outlive it.
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "print/PrintDevice.h"
@@ -21,6 +25,17 @@
 class CModelOptions;
 class CPrintListPane;
 class CUserInterface;
+
+// What a job prints besides the chosen sections.
+struct SPrintOptions {
+    // The clone file's name in the footer; "Untitled" when empty.
+    std::string fileName;
+    // The date of printing in the footer; today's (local, ISO 8601) when
+    // empty.
+    std::string date;
+    // Cleared channels are left out of the channel lists.
+    bool channelsInUseOnly = false;
+};
 
 class CPrintSections {
   public:
@@ -46,6 +61,7 @@ class CPrintSections {
     static constexpr const char* kDocumentName = "CP-Z5";
     static constexpr const char* kNoPrinterText =
         "There is no printer.\nBefore you can print, you need to install a printer.";
+    static constexpr const char* kUntitled = "Untitled";
 
     CPrintSections(std::unique_ptr<CPrintDevice> printer, CUserInterface& ui,
                    const CModelOptions& model, CPrintListPane& lists);
@@ -64,12 +80,26 @@ class CPrintSections {
     int JobCount() const { return static_cast<int>(m_jobs.size()); }
     const std::vector<int>& Jobs() const { return m_jobs; }
 
-    // Prints the list at scale 100. Without a printer, or when the printer
-    // cannot start the document for an unknown reason, the user is told
-    // there is no printer and nothing is printed; a known reason (a folder
-    // that cannot be written, a print system that refused the job) is told
-    // as it is. A cancelled or failed job is dropped. The list area shown
-    // before is shown again afterwards.
+    void SetOptions(const SPrintOptions& options) { m_options = options; }
+    const SPrintOptions& Options() const { return m_options; }
+    // Takes the sections, the options and the margins of another job.
+    void CopySelection(const CPrintSections& other);
+
+    // The footer of page (0-based) of pages: "club.cz5 · 2031-02-03 · page
+    // 1 of 7".
+    static std::string FooterText(const SPrintOptions& options, int page, int pages);
+    // The name of the print job: "club.cz5 - CP-Z5", "CP-Z5" without a file
+    // name.
+    static std::string JobName(const SPrintOptions& options);
+
+    // Prints the list at scale 100, on the printer the device finds now
+    // (CPrintDevice::LookUpPrinter), or on the preview when one is set.
+    // Without a printer, or when the printer cannot start the document for
+    // an unknown reason, the user is told there is no printer and nothing is
+    // printed; a known reason (a printer that is gone, a folder that cannot
+    // be written, a print system that refused the job) is told as it is. A
+    // cancelled or failed job is dropped. The list area shown before is
+    // shown again afterwards.
     EResult Run();
 
     CPrintDevice& Printer() { return *m_printer; }
@@ -82,9 +112,9 @@ class CPrintSections {
     virtual void PagesDone() {}
 
   private:
-    bool PrintSection(int code, const SPrintRect& rect);
-    bool PrintSettingsPage(int code, SPrintRect rect);
-    bool PrintList(int area, const SPrintRect& rect);
+    bool PrintSection(CPrintCanvas& canvas, int code, const SPrintRect& rect);
+    bool PrintSettingsPage(CPrintCanvas& canvas, int code, SPrintRect rect);
+    bool PrintList(CPrintCanvas& canvas, int area, const SPrintRect& rect);
     bool PrintPages();
     EResult TellNoPrinter();
     EResult TellFailure();
@@ -94,4 +124,5 @@ class CPrintSections {
     const CModelOptions& m_model;
     CPrintListPane& m_lists;
     std::vector<int> m_jobs;
+    SPrintOptions m_options;
 };

@@ -39,3 +39,14 @@ std::optional<COutputPacer::Clock::time_point> COutputPacer::NextDue() const {
     }
     return m_bytePeriod.count() == 0 ? Clock::time_point{} : m_nextSlot;
 }
+
+std::optional<COutputPacer::Clock::time_point> COutputPacer::NextBurst(
+    Clock::duration burst) const {
+    const std::optional<Clock::time_point> next = NextDue();
+    if (!next || m_bytePeriod.count() == 0) {
+        return next;
+    }
+    const Clock::time_point last =
+        *next + m_bytePeriod * static_cast<long long>(m_queue.size() - 1);
+    return std::min(*next + burst, last);
+}

@@ -30,14 +30,15 @@
 #include <vector>
 
 #include "model/ImageBuffer.h"
+#include "model/Z5MemoryMap.h"
 #include "radio/RadioFault.h"
 #include "radio/RadioFrameParser.h"
 
 class CRadioProtocol {
   public:
-    static constexpr std::uint16_t kModelCode = 0x2468;
-    static constexpr std::uint16_t kRevision = 0x0001;
-    static constexpr std::uint32_t kMemorySize = 0x7A0;
+    static constexpr std::uint16_t kModelCode = z5map::kModelCode;
+    static constexpr std::uint16_t kRevision = z5map::kRevision;
+    static constexpr std::uint32_t kMemorySize = z5map::kImageSize;
     static constexpr std::size_t kIdentityLength = 22;
     static constexpr std::size_t kIdentityTextLength = 16;
     static constexpr std::size_t kOptionBytePosition = 16;

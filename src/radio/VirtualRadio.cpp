@@ -13,6 +13,9 @@
 namespace {
 
 constexpr std::size_t kReadChunk = 4096;
+// Paced bytes leave in bursts of this much line time, as a USB serial adapter
+// hands them on, rather than a wake-up of the radio for every byte.
+constexpr std::chrono::milliseconds kOutputBurst{8};
 constexpr std::size_t kNameLength = 256;
 
 void CloseDescriptor(int& descriptor) {
@@ -136,7 +139,7 @@ void CVirtualRadio::WaitForLine(bool haveUnsent) {
     };
     timespec timeout{};
     timespec* wait = nullptr;  // nothing to send: wait for the computer
-    std::optional<COutputPacer::Clock::time_point> due = m_pacer.NextDue();
+    std::optional<COutputPacer::Clock::time_point> due = m_pacer.NextBurst(kOutputBurst);
     if (!haveUnsent && due) {
         timeout = TimespecUntil(*due);
         wait = &timeout;

@@ -20,6 +20,10 @@ constexpr std::uint16_t kWriteResultLength = 4;
 constexpr unsigned kBitsPerByte = 10;  // start, eight data bits, stop
 // The longest a frame of unknown length gathers before it is read on.
 constexpr std::chrono::milliseconds kBurstWait{5};
+// The bytes of line time an echo may come later than the bytes sent.
+constexpr std::size_t kEchoSlack = 1;
+// The two 0xFE bytes on the line before a frame's body.
+constexpr std::size_t kFrameStart = 2;
 
 std::string Trim(const std::string& text) {
     constexpr const char* kSpace = " \t\r\n\v\f";
@@ -201,6 +205,8 @@ void CCloneRsEngine::ResetRun(std::uint16_t job) {
     m_status = EStatus::Running;
     m_frameComplete = false;
     m_endSent = false;
+    m_echoDue = false;
+    m_linePaced = false;
     m_receiver.Reset();
     m_received.assign(job == kJobRead ? m_readImageSize : 0, false);
 }
@@ -231,6 +237,8 @@ CByteString CCloneRsEngine::RequestBody() const {
 void CCloneRsEngine::SendFrame(const CByteString& body) {
     m_lastSentBody = body;
     m_outgoingFrame = CFrameCodec::Wrap(body);
+    m_sentAt = Clock::now();
+    m_echoDue = true;
     // A failed write is not a status of its own: its echo never comes, and
     // the time-out (or the lost line) ends the run.
     Write(m_outgoingFrame.Data(), m_outgoingFrame.GetLength());
@@ -243,57 +251,85 @@ void CCloneRsEngine::DiscardInput() {
     }
 }
 
+// Bytes known to be on their way gather in the port first and are then read
+// without asking whether they are there; otherwise the line is waited for.
 void CCloneRsEngine::PumpLine() {
-    if (!WaitForInput(std::max(m_timing.progressInterval, 1))) {
-        if (IsLineLost()) {
-            m_status = EStatus::LineLost;
-        }
-        return;
-    }
+    const bool gathered = WaitForBurst();
     std::uint8_t buffer[kMaxReadCount];
     std::size_t count = 0;
-    if (Read(buffer, sizeof buffer, count)) {
+    if ((gathered && Read(buffer, sizeof buffer, count)) ||
+        (WaitForInput(std::max(m_timing.progressInterval, 1)) &&
+         Read(buffer, sizeof buffer, count))) {
         Receive(buffer, count);
-        WaitForBurst();
+        NoteLinePace();
     } else if (IsLineLost()) {
         m_status = EStatus::LineLost;
     }
 }
 
-// A frame arrives a byte at a time; waking for each would keep the processor
-// busy for the whole transfer. While a frame is in progress, its bytes gather
-// in the port for a while and are then read at once.
-void CCloneRsEngine::WaitForBurst() const {
-    Clock::duration wait = BurstWait();
-    if (wait > Clock::duration::zero()) {
-        std::this_thread::sleep_for(wait);
+// An echo that arrives in parts, no faster than the line carries it, shows a
+// line as slow as its baud rate (a pseudo-terminal returns it at once): from
+// then on the echo of every frame sent is waited for as a whole.
+void CCloneRsEngine::NoteLinePace() {
+    const std::size_t arrived = EchoArrived();
+    if (!m_linePaced && arrived > 0) {
+        m_linePaced = Clock::now() - m_sentAt >= LineTime(arrived) / 2;
     }
 }
 
-// The echo of the last frame sent has a known length: its bytes gather until
-// one byte before its end, and poll then waits for the last one, so the echo
-// is handled as soon as it is complete. Other frames gather for at most
-// kBurstWait. The wait never passes the next look at the progress window or
-// the frame time-out.
-CCloneRsEngine::Clock::duration CCloneRsEngine::BurstWait() const {
-    if (m_status != EStatus::Running || !m_receiver.IsInFrame()) {
-        return Clock::duration::zero();
+// The bytes of the echo of the frame sent last that arrived so far, while
+// the rest is still to come; 0 otherwise.
+std::size_t CCloneRsEngine::EchoArrived() const {
+    if (!m_receiver.IsInFrame()) {
+        return 0;
     }
     const CByteString& partial = m_receiver.GetPartialBody();
     const CByteString& sent = m_lastSentBody;
-    Clock::duration wait = kBurstWait;
-    if (partial.GetLength() <= sent.GetLength() &&
-        std::equal(partial.Data(), partial.Data() + partial.GetLength(), sent.Data())) {
-        wait = LineTime(sent.GetLength() - partial.GetLength());
+    const bool echo = partial.GetLength() <= sent.GetLength() &&
+                      std::equal(partial.Data(), partial.Data() + partial.GetLength(), sent.Data());
+    return echo ? partial.GetLength() + kFrameStart : 0;
+}
+
+// A frame arrives a byte at a time; waking for each would keep the processor
+// busy for the whole transfer. Its bytes gather in the port for a while and
+// are then read at once. True when it waited.
+bool CCloneRsEngine::WaitForBurst() const {
+    const Clock::duration wait = BurstWait();
+    if (wait <= Clock::duration::zero()) {
+        return false;
     }
-    Clock::time_point now = Clock::now();
-    Clock::time_point limit =
+    std::this_thread::sleep_for(wait);
+    return true;
+}
+
+// The echo of the frame sent last has a known length: its bytes gather until
+// the line has had time for all of them (and one byte more, for a radio that
+// answers a little late), from its send on a slow line, from its first bytes
+// on others, so that a frame costs one or two wake-ups. Other frames gather for
+// at most kBurstWait. The wait never passes the frame time-out and never takes
+// longer than the progress window may wait for its next look (which then comes
+// after it, not in its middle).
+CCloneRsEngine::Clock::duration CCloneRsEngine::BurstWait() const {
+    if (m_status != EStatus::Running) {
+        return Clock::duration::zero();
+    }
+    const Clock::time_point now = Clock::now();
+    const std::size_t echoLength = m_outgoingFrame.GetLength() + kEchoSlack;
+    const std::size_t arrived = EchoArrived();
+    Clock::time_point until;
+    if (arrived > 0) {
+        until = now + LineTime(echoLength - std::min(arrived, echoLength));
+    } else if (m_receiver.IsInFrame()) {
+        until = now + kBurstWait;
+    } else if (m_echoDue && m_linePaced) {
+        until = m_sentAt + LineTime(echoLength);
+    } else {
+        return Clock::duration::zero();
+    }
+    const Clock::time_point limit =
         std::min(m_lastFrameTime + std::chrono::milliseconds(m_timing.frameTimeout),
                  now + std::chrono::milliseconds(m_timing.progressInterval));
-    if (m_progressDlg) {
-        limit = std::min(limit, m_nextProgressQuery);
-    }
-    return std::max(std::min(wait, limit - now), Clock::duration::zero());
+    return std::max(std::min(until, limit) - now, Clock::duration::zero());
 }
 
 // How long bytes take on the line at the port's speed.
@@ -315,6 +351,7 @@ void CCloneRsEngine::Receive(const std::uint8_t* bytes, std::size_t count) {
                 Fail();
                 break;
             case CFrameReceiver::EResult::Frame:
+                m_echoDue = false;
                 m_frameComplete = true;
                 if (Dispatch(m_receiver.GetFrame())) {
                     m_lastFrameTime = Clock::now();

@@ -40,6 +40,7 @@
 #include <vector>
 
 #include "model/ByteString.h"
+#include "model/Z5MemoryMap.h"
 #include "transport/CloneProgressDlg.h"
 #include "transport/CloneResult.h"
 #include "transport/CommPort.h"
@@ -67,8 +68,8 @@ class CCloneRsEngine : public CCommPort {
 
     static constexpr unsigned kLineBaudRate = 9600;
     static constexpr std::uint32_t kInitialReadLineTotal = 300;
-    // The radio's memory that a read must cover: addresses 0 to 0x79F.
-    static constexpr std::uint32_t kDefaultReadImageSize = 0x7A0;
+    // The radio's memory that a read must cover: the whole image.
+    static constexpr std::uint32_t kDefaultReadImageSize = z5map::kImageSize;
     static constexpr std::size_t kModelDataCapacity = 258;
 
     // The radio's model information reply.
@@ -154,7 +155,9 @@ class CCloneRsEngine : public CCommPort {
     void SendFrame(const CByteString& body);
     void DiscardInput();
     void PumpLine();
-    void WaitForBurst() const;
+    void NoteLinePace();
+    std::size_t EchoArrived() const;
+    bool WaitForBurst() const;
     Clock::duration BurstWait() const;
     Clock::duration LineTime(std::size_t bytes) const;
     void UpdateProgress();
@@ -205,6 +208,9 @@ class CCloneRsEngine : public CCommPort {
     CByteString m_revisionBytes;
     CByteString m_informationArgument;
     bool m_frameComplete = false;
+    bool m_echoDue = false;    // the echo of the frame sent last is not complete yet
+    bool m_linePaced = false;  // echoes come no faster than the baud rate
+    Clock::time_point m_sentAt;
     EStatus m_timeoutCode = EStatus::NoEcho;
     bool m_writing = false;
     bool m_endSent = false;

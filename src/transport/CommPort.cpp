@@ -207,28 +207,32 @@ bool CCommPort::Write(const std::uint8_t* bytes, std::size_t count) {
     return error == 0 || Fail(kWriteErrorText, error);
 }
 
+// The port is raw with neither a least count nor a time (VMIN and VTIME 0):
+// a read returns at once what is waiting, so one call does it without
+// asking first how much is there.
 bool CCommPort::Read(std::uint8_t* buffer, std::size_t maxCount, std::size_t& bytesRead) {
     bytesRead = 0;
     if (!IsOpen()) {
         return false;
     }
-    int waiting = 0;
-    int error = ::ioctl(m_handle, FIONREAD, &waiting) == 0 ? 0 : errno;
-    std::size_t count =
-        std::min({static_cast<std::size_t>(std::max(waiting, 0)), kMaxReadCount, maxCount});
-    if (error == 0 && count == 0) {
+    m_timeouts = kReadTimeouts;
+    ssize_t count = 0;
+    do {
+        count = ::read(m_handle, buffer, std::min(kMaxReadCount, maxCount));
+    } while (count < 0 && errno == EINTR);
+    if (count < 0 && errno != EAGAIN) {
+        return Fail(kReadErrorText, errno);
+    }
+    if (count <= 0) {
+        // Nothing is waiting, or the device went away (it reads as empty
+        // then): only a look at the port tells them apart.
+        pollfd entry{m_handle, POLLIN, 0};
+        if (::poll(&entry, 1, 0) > 0 && (entry.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+            MarkLineLost();
+        }
         return false;
     }
-    m_timeouts = kReadTimeouts;
-    if (error == 0) {
-        error =
-            MoveAll([&](std::size_t done) { return ::read(m_handle, buffer + done, count - done); },
-                    count, POLLIN, m_timeouts.readConstant, m_timeouts.readMultiplier);
-    }
-    if (error != 0) {
-        return Fail(kReadErrorText, error);
-    }
-    bytesRead = count;
+    bytesRead = static_cast<std::size_t>(count);
     return true;
 }
 

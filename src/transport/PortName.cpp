@@ -84,7 +84,7 @@ std::string CPortName::SettingFor(unsigned number) const {
     if (m_settings == nullptr) {
         return {};
     }
-    return m_settings->GetString(kSection, ComName(number), "");
+    return SettingsKey::ReadText(*m_settings, SettingsKey::kComDevice, static_cast<int>(number));
 }
 
 std::string CPortName::ResolveNumber(unsigned number) const {

@@ -20,7 +20,6 @@ class CSettingsStore;
 
 class CPortName {
   public:
-    static constexpr const char* kSection = SettingsKey::kCommPortSection;
     static constexpr const char* kEnvironmentPrefix = "CPZ5_";
     static constexpr const char* kDefaultDevicePrefix = "/dev/ttyUSB";
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "ui/ChannelColumns.h"
 #include "ui/ChannelFields.h"
 #include "ui/ChannelTableModel.h"
 
@@ -26,37 +27,54 @@ bool CommitsEditor(const QKeyEvent& key) {
     }
 }
 
+// Ctrl+Enter: the spreadsheet's way to give every selected row the text.
+bool SetsSelection(const QKeyEvent& key) {
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
+           key.modifiers().testFlag(Qt::ControlModifier);
+}
+
 }  // namespace
 
 CChannelCellDelegate::CChannelCellDelegate(CListViewExs* view) : CListRowDelegate(view) {}
 
-QWidget* CChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                                            const QModelIndex& index) const {
-    const CChannelTableModel* table = ChannelTable(index);
-    if (table == nullptr) {
-        return nullptr;
-    }
-    m_editing = index;
-    switch (CChannelTableModel::CellEditor(index.column())) {
-        case CChannelTableModel::ECellEditor::Frequency: {
+QWidget* CChannelCellDelegate::MakeEditor(int column, QWidget* parent) {
+    switch (CChannelColumns::Editor(column)) {
+        case CChannelColumns::EEditor::Frequency: {
             auto* edit = new QLineEdit(parent);
             edit->setAlignment(Qt::AlignRight);
             return edit;
         }
-        case CChannelTableModel::ECellEditor::Name: {
+        case CChannelColumns::EEditor::Name: {
             auto* edit = new QLineEdit(parent);
             channelfields::SetUpNameEdit(*edit);
             return edit;
         }
-        case CChannelTableModel::ECellEditor::List: {
+        case CChannelColumns::EEditor::List: {
             auto* list = new QComboBox(parent);
-            list->addItems(table->CellChoices(index.column()));
+            list->addItems(CChannelColumns::Choices(column));
             return list;
         }
-        case CChannelTableModel::ECellEditor::None:
+        case CChannelColumns::EEditor::None:
             break;
     }
     return nullptr;
+}
+
+QString CChannelCellDelegate::EditorText(const QWidget* editor) {
+    if (const auto* list = qobject_cast<const QComboBox*>(editor)) {
+        return list->currentText();
+    }
+    const auto* edit = qobject_cast<const QLineEdit*>(editor);
+    return edit != nullptr ? edit->text() : QString();
+}
+
+QWidget* CChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                            const QModelIndex& index) const {
+    if (ChannelTable(index) == nullptr) {
+        return nullptr;
+    }
+    m_editing = index;
+    return MakeEditor(index.column(), parent);
 }
 
 void CChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
@@ -71,11 +89,7 @@ void CChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& ind
 
 void CChannelCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                         const QModelIndex& index) const {
-    if (auto* list = qobject_cast<QComboBox*>(editor)) {
-        model->setData(index, list->currentText(), Qt::EditRole);
-    } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
-        model->setData(index, edit->text(), Qt::EditRole);
-    }
+    model->setData(index, EditorText(editor), Qt::EditRole);
 }
 
 QString CChannelCellDelegate::Check(QWidget* editor) {
@@ -100,11 +114,18 @@ bool CChannelCellDelegate::TakesEditor(QWidget* editor) {
     return false;
 }
 
-// Enter and Tab commit only a text that the model takes; an editor that
-// loses the focus is closed (storing nothing when refused) and says why.
+// Enter and Tab commit only a text that the model takes, and so does
+// Ctrl+Enter, for the selection; an editor that loses the focus is closed
+// (storing nothing when refused) and says why.
 bool CChannelCellDelegate::eventFilter(QObject* object, QEvent* event) {
     if (object->isWidgetType()) {
         auto* editor = static_cast<QWidget*>(object);
+        if (event->type() == QEvent::KeyPress && SetsSelection(*static_cast<QKeyEvent*>(event))) {
+            if (TakesEditor(editor)) {
+                emit SetOnSelection(editor);
+            }
+            return true;
+        }
         if (event->type() == QEvent::KeyPress && CommitsEditor(*static_cast<QKeyEvent*>(event)) &&
             !TakesEditor(editor)) {
             return true;

@@ -23,17 +23,16 @@ CChannelTableModel* ReorderableTable(const CListSheet& sheet) {
     return table != nullptr && table->Area() != kAreaCall && sheet.IsEditable() ? table : nullptr;
 }
 
-// "CH 12", "scan edge 1A": a channel as the undo steps name it.
-std::string ChannelLabel(const CChannelTableModel& table, int row) {
-    if (table.Area() == kAreaScanEdge) {
-        return "scan edge " + table.RowLabel(row).toStdString();
-    }
-    return "CH " + std::to_string(table.ChannelOfRow(row));
+std::string MoveName(const CChannelTableModel& table, const std::vector<int>& rows) {
+    return rows.size() == 1 ? "Move " + table.ChannelName(rows.front()).toStdString()
+                            : "Move " + std::to_string(rows.size()) + " channels";
 }
 
-std::string MoveName(const CChannelTableModel& table, const std::vector<int>& rows) {
-    return rows.size() == 1 ? "Move " + ChannelLabel(table, rows.front())
-                            : "Move " + std::to_string(rows.size()) + " channels";
+z5channel::ChannelOrder SortedOrder(const CChannelTableModel& table, z5channel::ESortKey key,
+                                    bool descending) {
+    const std::vector<CNode*> channels = table.ChannelNodes();
+    const std::vector<const CNode*> shown(channels.begin(), channels.end());
+    return z5channel::SortedOrder(shown, key, descending);
 }
 
 // Selects rows first..last alone; the current cell goes to the first, in
@@ -132,12 +131,17 @@ bool CChannelRowOrder::CanSort(const CListSheet& sheet) {
     return table != nullptr && table->Area() == kAreaMemory;
 }
 
-bool CChannelRowOrder::Sort(CListSheet& sheet, CListSheetHost& host, z5channel::ESortKey key) {
+bool CChannelRowOrder::Sort(CListSheet& sheet, CListSheetHost& host, z5channel::ESortKey key,
+                            bool descending) {
     if (!CanSort(sheet)) {
         return false;
     }
     CChannelTableModel& table = *TableOf(sheet);
-    const std::vector<CNode*> channels = table.ChannelNodes();
-    const std::vector<const CNode*> shown(channels.begin(), channels.end());
-    return Apply(table, host, z5channel::SortedOrder(shown, key), z5channel::SortName(key));
+    return Apply(table, host, SortedOrder(table, key, descending),
+                 z5channel::SortName(key, descending));
+}
+
+bool CChannelRowOrder::IsSorted(const CListSheet& sheet, z5channel::ESortKey key, bool descending) {
+    return CanSort(sheet) &&
+           z5channel::KeepsEveryPlace(SortedOrder(*TableOf(sheet), key, descending));
 }

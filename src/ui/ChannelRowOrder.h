@@ -36,9 +36,14 @@ class CChannelRowOrder {
     static bool CanStep(const CListSheet& sheet, int step);
 
     // Sorts the memory channels of sheet (the sheet of the memory channels)
-    // by key. False when nothing changed: not the memory channels, or they
-    // stand in that order already.
-    static bool Sort(CListSheet& sheet, CListSheetHost& host, z5channel::ESortKey key);
+    // by key, lowest first unless descending. False when nothing changed:
+    // not the memory channels, or they stand in that order already.
+    static bool Sort(CListSheet& sheet, CListSheetHost& host, z5channel::ESortKey key,
+                     bool descending = false);
     // Whether sheet shows memory channels that may be sorted.
     static bool CanSort(const CListSheet& sheet);
+    // Whether the memory channels of sheet stand in the order of key.
+    static bool IsSorted(const CListSheet& sheet, z5channel::ESortKey key, bool descending);
+    // What the user is told when a sort finds the channels in order.
+    static constexpr const char* kInOrderAlready = "The memory channels are in that order already.";
 };

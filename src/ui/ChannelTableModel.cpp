@@ -8,12 +8,13 @@
 #include <utility>
 
 #include "document/NodeChanges.h"
+#include "model/FreqNode.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/Z5ChannelRules.h"
 #include "model/Z5MemoryMap.h"
+#include "ui/ChannelColumns.h"
 #include "ui/ChannelFields.h"
-#include "ui/Z5ChListSheet.h"
 #include "views/ChannelGrid.h"
 #include "views/ModelOptions.h"
 
@@ -27,69 +28,8 @@ bool ShowsCleared(const CNode* channel) {
     return CChannelGrid::ShowsCleared(channel);
 }
 
-using ECellEditor = CChannelTableModel::ECellEditor;
-
-// How each column edits, and the leaf it edits.
-struct SCellEdit {
-    ECellEditor editor;
-    const char* leaf;
-};
-constexpr std::array<SCellEdit, 16> kCellEdits = {{
-    {ECellEditor::None, nullptr},
-    {ECellEditor::Frequency, z5leaf::kFreqRx},
-    {ECellEditor::List, z5leaf::kDuplex},
-    {ECellEditor::List, z5leaf::kDupRev},
-    {ECellEditor::Frequency, z5leaf::kFreqOw},
-    {ECellEditor::Name, z5leaf::kName},
-    {ECellEditor::List, z5leaf::kToneSet},
-    {ECellEditor::List, z5leaf::kToneCode},
-    {ECellEditor::List, z5leaf::kTsqlCode},
-    {ECellEditor::List, z5leaf::kDtcsCode},
-    {ECellEditor::List, z5leaf::kAniSet},
-    {ECellEditor::List, z5leaf::kAniCode},
-    {ECellEditor::List, z5leaf::kSkip},
-    {ECellEditor::List, z5leaf::kTxPower},
-    {ECellEditor::List, z5leaf::kTxInhibit},
-    {ECellEditor::List, z5leaf::kScrmCode},
-}};
-constexpr int kFrequencyColumn = 1;
-constexpr int kDtcsColumn = 9;
-constexpr int kSkipColumn = 12;
-const QString kScramblerOff = QStringLiteral("OFF");
-const QString kNormalPolarity = QStringLiteral("N");
-const QString kInversePolarity = QStringLiteral("i");
-
-QStringList LeafChoices(const char* leaf) {
-    QStringList texts;
-    for (const std::string& text : z5map::ChoiceTexts(z5area::kMemory, leaf)) {
-        texts.append(QString::fromStdString(text));
-    }
-    return texts;
-}
-
-// The DTCS column shows and edits the code with its polarity.
-QStringList DtcsChoices() {
-    QStringList texts;
-    for (const QString& code : LeafChoices(z5leaf::kDtcsCode)) {
-        texts.append(code + kNormalPolarity);
-        texts.append(code + kInversePolarity);
-    }
-    return texts;
-}
-
-void WriteDtcs(CNode& channel, const QString& text) {
-    SetNodeText(&channel, z5leaf::kDtcsCode, text.chopped(1).toStdString());
-    SetNodeValue(&channel, z5leaf::kDtcsInv, text.endsWith(kInversePolarity) ? 1 : 0);
-}
-
-// The scrambler column: "OFF", or the code of a scrambler that is on.
-void WriteScrambler(CNode& channel, const QString& text) {
-    if (text == kScramblerOff) {
-        SetNodeValue(&channel, z5leaf::kScrmSet, 0);
-        return;
-    }
-    SetNodeValue(&channel, z5leaf::kScrmSet, 1);
-    SetNodeText(&channel, z5leaf::kScrmCode, text.toStdString());
+QString Megahertz(long long hertz) {
+    return QString::number(static_cast<double>(hertz) / CFreqNode::kScale, 'f', 5);
 }
 
 }  // namespace
@@ -142,96 +82,82 @@ void CChannelTableModel::FollowChange(const SNodeChange& change) {
     }
 }
 
-CChannelTableModel::ECellEditor CChannelTableModel::CellEditor(int column) {
-    return column >= 0 && column < static_cast<int>(kCellEdits.size())
-               ? kCellEdits[static_cast<size_t>(column)].editor
-               : ECellEditor::None;
+bool CChannelTableModel::HasScrambler() const {
+    return m_options.HasModelOption(z5option::kScrambler) == 1;
 }
 
-QStringList CChannelTableModel::CellChoices(int column) const {
-    if (CellEditor(column) != ECellEditor::List) {
-        return {};
-    }
-    if (column == kDtcsColumn) {
-        return DtcsChoices();
-    }
-    QStringList texts = LeafChoices(kCellEdits[static_cast<size_t>(column)].leaf);
-    if (column == kScramblerColumn) {
-        texts.prepend(kScramblerOff);
-    }
-    return texts;
+// The scrambler's column shows only with the unit.
+bool CChannelTableModel::IsColumnShown(int column) const {
+    return column < CChannelColumns::CountFor(HasScrambler());
 }
 
 bool CChannelTableModel::IsCellEditable(int row, int column) const {
     const CNode* channel = ChannelNode(row);
-    if (channel == nullptr || column >= columnCount() || CellEditor(column) == ECellEditor::None) {
+    if (channel == nullptr || column >= columnCount() ||
+        !CChannelColumns::EditsOn(column, m_area, HasScrambler())) {
         return false;
     }
-    if ((column == kSkipColumn && m_area != kAreaMemory) ||
-        (column == kScramblerColumn && m_options.HasModelOption(z5option::kScrambler) != 1)) {
-        return false;
-    }
-    return !ShowsCleared(channel) || m_area == kAreaCall || column == kFrequencyColumn;
+    return !ShowsCleared(channel) || m_area == kAreaCall || CChannelColumns::EditsCleared(column);
 }
 
-// The DTCS and scrambler columns edit what they show; a list edits its
-// leaf's choice text.
+// A cleared channel's frequency starts empty.
 QString CChannelTableModel::EditText(int row, int column) const {
     const CNode* channel = ChannelNode(row);
-    const char* leaf = kCellEdits[static_cast<size_t>(column)].leaf;
-    switch (CellEditor(column)) {
-        case ECellEditor::Frequency:
-            return ShowsCleared(channel) && column == kFrequencyColumn
-                       ? QString()
-                       : QString::fromStdString(GetNodeFreq(channel, leaf));
-        case ECellEditor::Name:
-            return QString::fromStdString(GetNodeString(channel, leaf));
-        case ECellEditor::List:
-            if (column == kDtcsColumn || column == kScramblerColumn) {
-                return QString::fromStdString(CChannelGrid::LeafText(channel, column));
-            }
-            return QString::fromStdString(GetNodeText(channel, leaf));
-        case ECellEditor::None:
-            break;
-    }
-    return QString();
-}
-
-bool CChannelTableModel::AcceptsCell(const CNode& channel, int column, const QString& text) const {
-    const char* leaf = kCellEdits[static_cast<size_t>(column)].leaf;
-    switch (CellEditor(column)) {
-        case ECellEditor::Frequency:
-            return channelfields::ReadTypedFrequency(&channel, leaf, text, false).accepted;
-        case ECellEditor::Name:
-            return true;
-        case ECellEditor::List:
-            return CellChoices(column).contains(text);
-        case ECellEditor::None:
-            break;
-    }
-    return false;
-}
-
-// A frequency is unchanged when it reads as the same value ("145,5" for
-// "145.50000"); other cells when they hold the same text.
-bool CChannelTableModel::IsUnchanged(const CNode& channel, int column, const QString& text,
-                                     const QString& loaded) const {
-    if (CellEditor(column) != ECellEditor::Frequency) {
-        return text == loaded;
-    }
-    const char* leaf = kCellEdits[static_cast<size_t>(column)].leaf;
-    return !channelfields::ChangesLoaded(
-        &channel, leaf, channelfields::ReadTypedFrequency(&channel, leaf, text, false), loaded);
+    return ShowsCleared(channel) && CChannelColumns::EditsCleared(column)
+               ? QString()
+               : CChannelColumns::EditText(column, *channel);
 }
 
 QString CChannelTableModel::RefusalOf(const QModelIndex& index, const QString& text) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid) ||
-        !IsCellEditable(index.row(), index.column()) ||
-        CellEditor(index.column()) != ECellEditor::Frequency) {
+        !IsCellEditable(index.row(), index.column())) {
         return QString();
     }
-    const char* leaf = kCellEdits[static_cast<size_t>(index.column())].leaf;
-    return channelfields::ReadTypedFrequency(ChannelNode(index.row()), leaf, text, false).reason;
+    return CChannelColumns::Refusal(index.column(), *ChannelNode(index.row()), text);
+}
+
+QString CChannelTableModel::ChannelName(int row) const {
+    if (m_area == kAreaScanEdge) {
+        return QStringLiteral("scan edge ") + RowLabel(row);
+    }
+    return m_area == kAreaCall ? QStringLiteral("call channel")
+                               : QStringLiteral("CH %1").arg(ChannelOfRow(row));
+}
+
+bool CChannelTableModel::IsInUse(int row) const {
+    return !ShowsCleared(ChannelNode(row));
+}
+
+// What the area of the channel allows, then the text, then the band.
+QString CChannelTableModel::RefusalForMany(int row, int column, const QString& text) const {
+    const CNode* channel = ChannelNode(row);
+    if (channel == nullptr) {
+        return QStringLiteral("There is no such channel.");
+    }
+    if (const QString refusal = CChannelColumns::NotEditedOn(column, m_area, HasScrambler());
+        !refusal.isEmpty()) {
+        return refusal;
+    }
+    if (const QString refusal = CChannelColumns::Refusal(column, *channel, text);
+        !refusal.isEmpty()) {
+        return refusal;
+    }
+    return CChannelColumns::ChecksBand(column) ? BandRefusal(*channel, text) : QString();
+}
+
+QString CChannelTableModel::BandRefusal(const CNode& channel, const QString& text) const {
+    const long long hertz =
+        channelfields::ReadTypedFrequency(&channel, z5leaf::kFreqRx, text, false).hertz;
+    const int version = m_options.GetModelVersion();
+    if (z5channel::IsInBand(hertz, version,
+                            m_options.HasModelOption(z5option::kReceiveRange) == 1)) {
+        return QString();
+    }
+    const std::optional<z5map::Band> band = z5map::VersionBand(version);
+    return band ? QStringLiteral("%1 MHz lies outside the radio's band, %2 to %3 MHz.")
+                      .arg(Megahertz(hertz), Megahertz(band->low), Megahertz(band->high))
+                : QStringLiteral("%1 MHz lies outside the band of a radio of no known version.")
+                      .arg(Megahertz(hertz));
 }
 
 QVariant CChannelTableModel::data(const QModelIndex& index, int role) const {
@@ -239,47 +165,47 @@ QVariant CChannelTableModel::data(const QModelIndex& index, int role) const {
         IsCellEditable(index.row(), index.column())) {
         return EditText(index.row(), index.column());
     }
+    if (role == Qt::AccessibleDescriptionRole &&
+        checkIndex(index, CheckIndexOption::IndexIsValid)) {
+        return QString::fromStdString(
+            CChannelGrid::CellMeaning(ChannelNode(index.row()), index.column(), m_options));
+    }
     return CListSheetModel::data(index, role);
+}
+
+bool CChannelTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid)) {
+        return false;
+    }
+    const ECellWrite written = WriteCell(index.row(), index.column(), value.toString());
+    if (written == ECellWrite::Written) {
+        emit ChannelEdited(index.row());
+    }
+    return written != ECellWrite::Refused;
 }
 
 // A cleared channel becomes a fresh channel in use before its cell is
 // written; a text equal to what the cell had changes nothing.
-bool CChannelTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    const int row = index.row();
-    const int column = index.column();
-    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid) ||
-        !IsCellEditable(row, column)) {
-        return false;
+CChannelTableModel::ECellWrite CChannelTableModel::WriteCell(int row, int column,
+                                                             const QString& text) {
+    if (!IsCellEditable(row, column)) {
+        return ECellWrite::Refused;
     }
     CNode& channel = *ChannelNode(row);
-    const QString text = value.toString();
-    if (!AcceptsCell(channel, column, text)) {
-        return false;
+    if (!CChannelColumns::Refusal(column, channel, text).isEmpty()) {
+        return ECellWrite::Refused;
     }
     const bool cleared = ShowsCleared(&channel);
     const QString loaded = cleared ? QString() : EditText(row, column);
-    if (!cleared && IsUnchanged(channel, column, text, loaded)) {
-        return true;
+    if (!cleared && CChannelColumns::IsUnchanged(column, channel, text, loaded)) {
+        return ECellWrite::Unchanged;
     }
     if (cleared) {
         z5channel::WriteFreshChannel(channel);
         SetNodeValue(&channel, z5leaf::kClear, 0);
     }
-    const char* leaf = kCellEdits[static_cast<size_t>(column)].leaf;
-    if (CellEditor(column) == ECellEditor::Frequency) {
-        channelfields::StoreTypedFrequency(
-            &channel, leaf, channelfields::ReadTypedFrequency(&channel, leaf, text, false), loaded);
-    } else if (CellEditor(column) == ECellEditor::Name) {
-        channelfields::StoreTypedName(&channel, text);
-    } else if (column == kDtcsColumn) {
-        WriteDtcs(channel, text);
-    } else if (column == kScramblerColumn) {
-        WriteScrambler(channel, text);
-    } else {
-        SetNodeText(&channel, leaf, text.toStdString());
-    }
-    emit ChannelEdited(row);
-    return true;
+    CChannelColumns::Write(column, channel, text, loaded);
+    return ECellWrite::Written;
 }
 
 // Rows drag; the rows themselves take no drop, so that a drop falls

@@ -6,17 +6,14 @@
 // frequency outside the radio's band is marked "(!)", and the "Scrambler"
 // column shows only when the radio has the scrambler unit.
 //
-// Cells edit in place (flags, data with Qt::EditRole, setData): the
-// frequency and offset as text (digits with a decimal point or comma;
-// anything else is refused, with a reason: RefusalOf), the name (filtered,
-// upper case), and every other column as a list of the texts the cell may
-// show: the leaf's choices in the memory map; "DTCS" the codes with either
-// polarity ("023N", "023i"); "Scrambler" "OFF" and the codes. The row label
-// does not edit; on a cleared channel only the frequency does (the call
-// channel: every cell), and a commit first makes it a fresh channel in use.
-// "Skip" edits only on memory channels. A text the cell does not take (a
-// frequency out of range, a text not in the list) changes nothing. A stored
-// edit is told by ChannelEdited; telling the document is the sheet's part.
+// Cells edit in place (flags, data with Qt::EditRole, setData) as the
+// column catalogue (CChannelColumns) says: a text the cell refuses is told
+// by RefusalOf and changes nothing. The row label does not edit; on a
+// cleared channel only the frequency does (the call channel: every cell),
+// and a commit first makes it a fresh channel in use. A stored edit is told
+// by ChannelEdited; telling the document is the sheet's part. Set Field
+// writes one cell of several rows (WriteCell) after asking each row
+// (RefusalForMany), and tells the document itself.
 //
 // Rows move by drag and drop once a row mover is set (SetRowMover; never
 // on the call channel): a drag carries a token of our own MIME type that
@@ -38,8 +35,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/ChannelColumns.h"
 #include "ui/ListSheetModel.h"
-#include "views/ChannelGrid.h"
 
 class CModelOptions;
 class CNode;
@@ -69,32 +66,39 @@ class CChannelTableModel : public CListSheetModel {
     int ChannelOfRow(int row) const { return row + ChannelOffset(); }
     int RowOfChannel(int channel) const { return channel - ChannelOffset(); }
 
+    // The channel of a row as the user's messages name it: "CH 12", "scan
+    // edge 1A", "call channel".
+    QString ChannelName(int row) const;
+    // Whether the row's channel is in use (not cleared, not missing).
+    bool IsInUse(int row) const;
+
     QString CellText(int row, int column) const override;
     void FollowChange(const SNodeChange& change) override;
 
-    // How a column edits.
-    enum class ECellEditor { None, Frequency, Name, List };
-    // The editor of a column (None for the row label or a column out of
-    // range), whatever the row.
-    static ECellEditor CellEditor(int column);
-    // The texts a list column offers, in value order; empty for other
-    // columns.
-    QStringList CellChoices(int column) const;
-
     // Why the cell refuses a text typed into its editor (a frequency that
-    // is no frequency or out of range), in words for the user; "" when it
-    // takes it or is no text cell.
+    // is no frequency or out of range, a text not in its list), in words for
+    // the user; "" when it takes it or does not edit.
     QString RefusalOf(const QModelIndex& index, const QString& text) const;
+    // Why the channel of row cannot take text in column when one field of
+    // several channels is set at once: a column that does not edit in this
+    // area ("Skip" of a scan edge), a text the cell refuses, or a receive
+    // frequency outside the radio's band; "" when it can.
+    QString RefusalForMany(int row, int column, const QString& text) const;
+    // Stores text into the cell as an edit does (a cleared channel becomes a
+    // fresh channel in use first), telling no one. Refused (and nothing
+    // changed) when the cell does not edit or refuses the text; Unchanged
+    // when the text says what the cell holds.
+    enum class ECellWrite { Refused, Unchanged, Written };
+    ECellWrite WriteCell(int row, int column, const QString& text);
 
     // Qt::EditRole: the text an editor starts with (a frequency without its
-    // band mark; "" for a cleared channel).
+    // band mark; "" for a cleared channel). Qt::AccessibleDescriptionRole:
+    // what a screen reader adds to the shown text (CChannelGrid::CellMeaning).
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     // Stores a text given with Qt::EditRole into the cell's channel; false
     // when the cell does not edit or refuses the text (nothing changes then).
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-
-    static constexpr int kScramblerColumn = CChannelGrid::kScramblerColumn;
 
     // Moves rows (in order, at least one) to stand before row before
     // (rowCount(): at the end); true when they moved.
@@ -122,11 +126,11 @@ class CChannelTableModel : public CListSheetModel {
     void ChannelEdited(int row);
 
   private:
+    bool HasScrambler() const;
+    bool IsColumnShown(int column) const;
     bool IsCellEditable(int row, int column) const;
     QString EditText(int row, int column) const;
-    bool AcceptsCell(const CNode& channel, int column, const QString& text) const;
-    bool IsUnchanged(const CNode& channel, int column, const QString& text,
-                     const QString& loaded) const;
+    QString BandRefusal(const CNode& channel, const QString& text) const;
     bool IsOurDrag(const QMimeData* data, Qt::DropAction action) const;
 
     // The rows of the drag this model started last and its token (0: none).

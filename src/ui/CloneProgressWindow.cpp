@@ -26,6 +26,7 @@ CCloneProgressWindow::CCloneProgressWindow(const QString& caption, QWidget* pare
     m_bar->setObjectName(QStringLiteral("10003"));
     m_bar->setRange(0, 100);
     m_bar->setTextVisible(false);
+    m_bar->setAccessibleName(caption);
     m_percent->setObjectName(QStringLiteral("10004"));
     m_percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_percent->setMinimumWidth(m_percent->fontMetrics().horizontalAdvance(QStringLiteral("100%")));

@@ -29,6 +29,7 @@ QPlainTextEdit* InstructionsField(QWidget* parent) {
     auto* field = new QPlainTextEdit(text, parent);
     field->setObjectName(QStringLiteral("1053"));
     field->setReadOnly(true);
+    field->setAccessibleName(QStringLiteral("Instructions"));
     field->setFocusPolicy(Qt::NoFocus);
     field->setFrameShape(QFrame::NoFrame);
     field->setBackgroundRole(QPalette::Window);

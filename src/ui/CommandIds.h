@@ -21,6 +21,7 @@ constexpr int AppExit = 57665;
 constexpr int FileCompare = 32960;       // Compare With...: another clone file
 constexpr int FileHistory = 32961;       // Radio History...: the kept reads
 constexpr int FilePrintPreview = 32962;  // the pages Print would print
+constexpr int FileExportPdf = 32965;     // the same pages as a PDF file
 
 // Edit
 constexpr int EditMemory = 32771;
@@ -29,9 +30,10 @@ constexpr int EditPaste = 57637;
 constexpr int EditClear = 57632;
 constexpr int EditDelete = 32812;
 constexpr int EditInsert = 32804;
-constexpr int EditCut = 57635;   // accelerator only: swallowed
-constexpr int EditUndo = 57643;  // undoes the last step
-constexpr int EditRedo = 57644;  // does the undone step again
+constexpr int EditCut = 57635;        // Copy, then Clear, as one step
+constexpr int EditSelectAll = 57642;  // every row of the grid
+constexpr int EditUndo = 57643;       // undoes the last step
+constexpr int EditRedo = 57644;       // does the undone step again
 
 // Edit: the order of the channels and finding one (our own numbers)
 constexpr int EditMoveUp = 32970;  // the selected rows one row up
@@ -42,6 +44,7 @@ constexpr int EditSortTone = 32974;
 constexpr int EditFind = 32975;  // the find bar below the grid
 constexpr int EditFindNext = 32976;
 constexpr int EditFindPrevious = 32977;
+constexpr int EditSetField = 32978;  // one field of every selected channel
 
 // View
 constexpr int PgrMemory = 166;
@@ -49,6 +52,7 @@ constexpr int DtmfAutodial = 156;
 constexpr int CommonSetting = 32779;
 constexpr int ViewToolbar = 59392;
 constexpr int ViewStatusBar = 59393;
+constexpr int ViewInUseOnly = 32979;  // the grid hides cleared memory channels (our own)
 
 // Model versions 0 to 4 ("GEN", "SEA", "USA", "EUR", none)
 constexpr int ModelVersion0 = 32800;

@@ -33,6 +33,9 @@ CFindChannelBar::CFindChannelBar(SheetSource sheets, QWidget* parent)
     m_text->setObjectName(QStringLiteral("FindText"));
     m_text->setPlaceholderText(QStringLiteral("Name or frequency (MHz)"));
     m_text->setClearButtonEnabled(true);
+    for (QToolButton* clear : m_text->findChildren<QToolButton*>()) {
+        clear->setAccessibleName(QStringLiteral("Clear"));  // the cross that empties the field
+    }
     m_message->setObjectName(QStringLiteral("FindMessage"));
     auto* label = new QLabel(QStringLiteral("Find:"), this);
     label->setBuddy(m_text);

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/SettingsStore.h"
+#include "transport/SettingsKeys.h"
 #include "ui/CommandIds.h"
 #include "ui/ListRowDelegate.h"
 #include "ui/ListSheetHost.h"
@@ -20,7 +21,7 @@
 namespace {
 
 std::string WidthValueName(int column) {
-    return "Width" + std::to_string(column);
+    return SettingsKey::NameOf(SettingsKey::kColumnWidth, column);
 }
 
 }  // namespace
@@ -42,6 +43,12 @@ CListSheet::CListSheet(const ListSheetDef& def, CListSheetHost& host, CSettingsS
     setModel(m_model);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this,
             [this](int column, int, int width) { SaveColumnWidth(column, width); });
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex& last) {
+                UpdateHiddenRows(first.row(), last.row());
+            });
+    connect(m_model, &QAbstractItemModel::modelReset, this,
+            [this] { UpdateHiddenRows(0, GetItemCount() - 1); });
     RegisterEditCommands();
     Reset(def.rowCount, 0, def.columnCount);
     FollowHostChanges();
@@ -50,6 +57,8 @@ CListSheet::CListSheet(const ListSheetDef& def, CListSheetHost& host, CSettingsS
 CListSheet::~CListSheet() = default;
 
 void CListSheet::EditItem() {}
+void CListSheet::SetFieldItem() {}
+void CListSheet::CutItem() {}
 void CListSheet::CopyItem() {}
 void CListSheet::ClearRow(int) {}
 void CListSheet::ClearItem() {}
@@ -74,6 +83,12 @@ void CListSheet::RegisterEditCommands() {
         Cmd::EditMemory, [this] { RunAndRefocus(&CListSheet::EditItem); },
         [=, this] { return Enabled(rowSelected() && m_editable); });
     HandleCommand(
+        Cmd::EditSetField, [this] { RunAndRefocus(&CListSheet::SetFieldItem); },
+        [=, this] { return Enabled(rowSelected() && m_editable); });
+    HandleCommand(
+        Cmd::EditCut, [this] { RunAndRefocus(&CListSheet::CutItem); },
+        [this] { return Enabled(CanClearDeleteInsert()); });
+    HandleCommand(
         Cmd::EditCopy, [this] { RunAndRefocus(&CListSheet::CopyItem); },
         [=, this] { return Enabled(rowSelected() && m_editable); });
     HandleCommand(
@@ -88,8 +103,14 @@ void CListSheet::RegisterEditCommands() {
     HandleCommand(
         Cmd::EditInsert, [this] { RunAndRefocus(&CListSheet::InsertItem); },
         [this] { return Enabled(CanClearDeleteInsert()); });
-    // The accelerator of Cut is taken and does nothing.
-    HandleCommand(Cmd::EditCut, [] {});
+    HandleCommand(
+        Cmd::EditSelectAll,
+        [this] {
+            selectAll();
+            KeepSelectionShown();
+            m_host.FocusList();
+        },
+        [this] { return Enabled(NearestShownRow(0) >= 0); });
 }
 
 void CListSheet::RunAndRefocus(void (CListSheet::*operation)()) {
@@ -133,6 +154,7 @@ void CListSheet::Reset(int rows, int channelOffset, int columns) {
     m_resetting = false;
     m_currentColumn = std::clamp(m_currentColumn, 1, std::max(1, columnCount - 1));
     RestoreSelection(remembered, current);
+    KeepSelectionShown();
 }
 
 // The rows that still exist stay selected, the current one current if it
@@ -249,10 +271,69 @@ int CListSheet::SelectedRow() const {
 std::vector<int> CListSheet::SelectedRows() const {
     std::vector<int> rows;
     for (const QModelIndex& index : selectionModel()->selectedRows()) {
-        rows.push_back(index.row());
+        if (!isRowHidden(index.row())) {
+            rows.push_back(index.row());
+        }
     }
     std::sort(rows.begin(), rows.end());
     return rows;
+}
+
+bool CListSheet::IsRowInUse(int) const {
+    return true;
+}
+
+void CListSheet::SetRowsInUseOnly(bool inUseOnly) {
+    m_inUseOnly = inUseOnly;
+    UpdateHiddenRows(0, GetItemCount() - 1);
+}
+
+// Rows first..last are hidden or shown as the data says now.
+void CListSheet::UpdateHiddenRows(int first, int last) {
+    if (!m_inUseOnly && !m_hidesRows) {
+        return;
+    }
+    first = std::max(first, 0);
+    last = std::min(last, GetItemCount() - 1);
+    for (int row = first; row <= last; ++row) {
+        setRowHidden(row, m_inUseOnly && !IsRowInUse(row));
+    }
+    m_hidesRows = m_inUseOnly;
+    KeepSelectionShown();
+}
+
+// A selection whose rows are all hidden goes to the shown row nearest to
+// the current one; a current row that is hidden moves to the first shown
+// selected row.
+void CListSheet::KeepSelectionShown() {
+    if (!m_hidesRows) {
+        return;
+    }
+    const std::vector<int> shown = SelectedRows();
+    const int current = currentIndex().row();
+    if (shown.empty()) {
+        SelectRow(NearestShownRow(std::max(current, 0)));
+    } else if (current < 0 || isRowHidden(current)) {
+        selectionModel()->setCurrentIndex(
+            model()->index(shown.front(), std::max(currentIndex().column(), 0)),
+            QItemSelectionModel::NoUpdate);
+    }
+}
+
+// The first shown row from row on, else the last one before it; -1 when no
+// row is shown.
+int CListSheet::NearestShownRow(int row) const {
+    for (int next = std::max(row, 0); next < GetItemCount(); ++next) {
+        if (!isRowHidden(next)) {
+            return next;
+        }
+    }
+    for (int previous = std::min(row, GetItemCount()) - 1; previous >= 0; --previous) {
+        if (!isRowHidden(previous)) {
+            return previous;
+        }
+    }
+    return -1;
 }
 
 // Tab leaves the grid for the tree instead of moving between cells.
@@ -287,6 +368,12 @@ void CListSheet::keyPressEvent(QKeyEvent* event) {
                 EditItem();
             }
             return;
+        case Qt::Key_F10:
+            if (event->modifiers() == Qt::ShiftModifier) {
+                ShowContextMenuAt(mapToGlobal(QPoint(0, 0)));
+                return;
+            }
+            break;
         case Qt::Key_Left:
             MoveCurrentColumn(-1);
             return;
@@ -294,9 +381,10 @@ void CListSheet::keyPressEvent(QKeyEvent* event) {
             MoveCurrentColumn(+1);
             return;
         default:
-            if (!StartsTyping(*event) || !EditCell(SelectedRow(), m_currentColumn, event)) {
-                CListViewExs::keyPressEvent(event);
-            }
+            break;
+    }
+    if (!StartsTyping(*event) || !EditCell(SelectedRow(), m_currentColumn, event)) {
+        CListViewExs::keyPressEvent(event);
     }
 }
 
@@ -398,23 +486,28 @@ void CListSheet::mouseDoubleClickEvent(QMouseEvent* event) {
     m_host.FocusList();
 }
 
+// From the keyboard the menu opens at the top-left corner of the grid.
 void CListSheet::contextMenuEvent(QContextMenuEvent* event) {
-    QPoint at = event->globalPos();
     if (event->reason() == QContextMenuEvent::Mouse) {
         SetCurrentColumnAt(event->pos().x());
+        ShowContextMenuAt(event->globalPos());
     } else {
-        at = mapToGlobal(QPoint(0, 0));
+        ShowContextMenuAt(mapToGlobal(QPoint(0, 0)));
     }
+}
+
+void CListSheet::ShowContextMenuAt(const QPoint& globalPos) {
     if (SelectedRow() >= 0 && m_def.contextMenuId != 0) {
-        m_host.ShowContextMenu(m_def.contextMenuId, at);
+        m_host.ShowContextMenu(m_def.contextMenuId, globalPos);
     }
 }
 
 QModelIndex CListSheet::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
-    const int rows = GetItemCount();
-    if ((action == MoveHome || action == MoveEnd) && rows > 0) {
-        return model()->index(action == MoveHome ? 0 : rows - 1,
-                              std::max(currentIndex().column(), 0));
+    const int row = action == MoveHome  ? NearestShownRow(0)
+                    : action == MoveEnd ? NearestShownRow(GetItemCount())
+                                        : -1;
+    if ((action == MoveHome || action == MoveEnd) && row >= 0) {
+        return model()->index(row, std::max(currentIndex().column(), 0));
     }
     return CListViewExs::moveCursor(action, modifiers);
 }

@@ -11,15 +11,22 @@
 // with their enable rules.
 //
 // Several rows may be selected (Shift or Ctrl with a click or the arrow
-// keys, Ctrl+A); the Edit operations of a concrete sheet act on all of them
-// (SelectedRows), Edit Memory and the cell editors on the first. A left
-// press on a row that is already selected keeps the selection (a drag may
-// start from it) and only a release without a drag selects that row alone;
-// a right press keeps a selection that holds its row and otherwise selects
-// that row alone.
+// keys, Select All); the Edit operations of a concrete sheet act on all of
+// them (SelectedRows), Edit Memory and the cell editors on the first. A
+// left press on a row that is already selected keeps the selection (a drag
+// may start from it) and only a release without a drag selects that row
+// alone; a right press keeps a selection that holds its row and otherwise
+// selects that row alone.
+//
+// Rows whose channel is not in use may be hidden (SetRowsInUseOnly, what
+// the concrete sheet's IsRowInUse says): they are hidden again whenever the
+// data changes, never count as selected, and the selection moves to the
+// nearest shown row when its rows go. Rows keep their numbers: every
+// operation acts on the channels the rows stand for.
 //
 // Enter and a double-click on the row label open the row's editor
-// (EditItem). F2, a double-click on another cell, or a typed character edit
+// (EditItem). The context menu opens with the right button, the Menu key or
+// Shift+F10. F2, a double-click on another cell, or a typed character edit
 // the cell in place when the model lets it edit (Qt::ItemIsEditable); F2 and
 // the double-click open EditItem for a cell that does not edit. While a cell
 // editor is open the keys are its own: Enter and Tab commit it, Esc drops
@@ -57,6 +64,8 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     // versions do nothing. ClearRow only changes the data; the operations
     // that call it tell the document (NodesChanged).
     virtual void EditItem();
+    virtual void SetFieldItem();
+    virtual void CutItem();
     virtual void CopyItem();
     virtual void ClearRow(int row);
     virtual void ClearItem();
@@ -90,8 +99,13 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     void SelectRow(int row);
     // The first selected row, or -1.
     int SelectedRow() const;
-    // Every selected row, in ascending order.
+    // Every selected row that is shown, in ascending order.
     std::vector<int> SelectedRows() const;
+
+    // Hides the rows whose channel is not in use from now on (true), or
+    // shows every row again.
+    void SetRowsInUseOnly(bool inUseOnly);
+    bool ShowsRowsInUseOnly() const { return m_inUseOnly; }
 
     // The open cell editor, or nullptr.
     QWidget* OpenEditor() const;
@@ -129,6 +143,9 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     // sheets follow.
     void NodesChanged(const SNodeChange& change);
     void SetEditable(bool editable) { m_editable = editable; }
+    // Whether the channel of row is in use (SetRowsInUseOnly shows only
+    // those). The base: every row.
+    virtual bool IsRowInUse(int row) const;
 
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -156,6 +173,10 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     void RepaintRow(int row);
     void RegisterEditCommands();
     void RunAndRefocus(void (CListSheet::*operation)());
+    void ShowContextMenuAt(const QPoint& globalPos);
+    void UpdateHiddenRows(int first, int last);
+    void KeepSelectionShown();
+    int NearestShownRow(int row) const;
     bool CanClearDeleteInsert() const;
     int StoredColumnWidth(int column) const;
     void SaveColumnWidth(int column, int width);
@@ -174,4 +195,6 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     bool m_resetting = false;
     bool m_shownOnce = false;
     bool m_selectingOneRow = false;
+    bool m_inUseOnly = false;
+    bool m_hidesRows = false;
 };

@@ -30,47 +30,41 @@ constexpr int kFreqRxId = 1053;
 constexpr int kFreqOwId = 1066;
 constexpr int kNameId = 1058;
 
-// The drop-down lists: control and leaf. Each offers the values of the
-// leaf's choice range in the memory map.
-struct SChoiceControl {
+// A control and the leaf it shows.
+struct SLeafControl {
     int id;
     const char* leaf;
 };
-constexpr SChoiceControl kDuplexList = {1055, z5leaf::kDuplex};
-constexpr SChoiceControl kToneList = {1063, z5leaf::kToneCode};
-constexpr SChoiceControl kTsqlList = {1072, z5leaf::kTsqlCode};
-constexpr SChoiceControl kDtcsList = {1073, z5leaf::kDtcsCode};
-constexpr SChoiceControl kAniCodeList = {1065, z5leaf::kAniCode};
-constexpr SChoiceControl kScrmCodeList = {1067, z5leaf::kScrmCode};
-constexpr SChoiceControl kChoiceLists[] = {kDuplexList, kToneList,    kTsqlList,
-                                           kDtcsList,   kAniCodeList, kScrmCodeList};
+
+// The drop-down lists. Each offers the values of the leaf's choice range in
+// the memory map.
+constexpr SLeafControl kDuplexList = {1055, z5leaf::kDuplex};
+constexpr SLeafControl kToneList = {1063, z5leaf::kToneCode};
+constexpr SLeafControl kTsqlList = {1072, z5leaf::kTsqlCode};
+constexpr SLeafControl kDtcsList = {1073, z5leaf::kDtcsCode};
+constexpr SLeafControl kAniCodeList = {1065, z5leaf::kAniCode};
+constexpr SLeafControl kScrmCodeList = {1067, z5leaf::kScrmCode};
+constexpr SLeafControl kChoiceLists[] = {kDuplexList, kToneList,    kTsqlList,
+                                         kDtcsList,   kAniCodeList, kScrmCodeList};
 
 // The check boxes and the value leaves they show.
-struct SCheckControl {
-    int id;
-    const char* leaf;
-};
-constexpr SCheckControl kReverseCheck = {1078, z5leaf::kDupRev};
-constexpr SCheckControl kInverseCheck = {1074, z5leaf::kDtcsInv};
-constexpr SCheckControl kSkipCheck = {1075, z5leaf::kSkip};
-constexpr SCheckControl kLowPowerCheck = {1076, z5leaf::kTxPower};
-constexpr SCheckControl kInhibitCheck = {1077, z5leaf::kTxInhibit};
-constexpr SCheckControl kCheckBoxes[] = {kReverseCheck, kInverseCheck, kSkipCheck, kLowPowerCheck,
-                                         kInhibitCheck};
+constexpr SLeafControl kReverseCheck = {1078, z5leaf::kDupRev};
+constexpr SLeafControl kInverseCheck = {1074, z5leaf::kDtcsInv};
+constexpr SLeafControl kSkipCheck = {1075, z5leaf::kSkip};
+constexpr SLeafControl kLowPowerCheck = {1076, z5leaf::kTxPower};
+constexpr SLeafControl kInhibitCheck = {1077, z5leaf::kTxInhibit};
+constexpr SLeafControl kCheckBoxes[] = {kReverseCheck, kInverseCheck, kSkipCheck, kLowPowerCheck,
+                                        kInhibitCheck};
 
 // A set of radio buttons for one choice leaf: button i stands for value i
 // and shows its choice text. When no button is on, the last value is stored.
-struct SRadioChoice {
-    const char* leaf;
-    int id;
-};
-constexpr SRadioChoice kToneSetButtons[] = {{z5leaf::kToneSet, 1088},
-                                            {z5leaf::kToneSet, 1089},
-                                            {z5leaf::kToneSet, 1090},
-                                            {z5leaf::kToneSet, 1091}};
-constexpr SRadioChoice kAniSetButtons[] = {
-    {z5leaf::kAniSet, 1080}, {z5leaf::kAniSet, 1081}, {z5leaf::kAniSet, 1083}};
-constexpr SRadioChoice kScrmSetButtons[] = {{z5leaf::kScrmSet, 1085}, {z5leaf::kScrmSet, 1086}};
+constexpr SLeafControl kToneSetButtons[] = {{1088, z5leaf::kToneSet},
+                                            {1089, z5leaf::kToneSet},
+                                            {1090, z5leaf::kToneSet},
+                                            {1091, z5leaf::kToneSet}};
+constexpr SLeafControl kAniSetButtons[] = {
+    {1080, z5leaf::kAniSet}, {1081, z5leaf::kAniSet}, {1083, z5leaf::kAniSet}};
+constexpr SLeafControl kScrmSetButtons[] = {{1085, z5leaf::kScrmSet}, {1086, z5leaf::kScrmSet}};
 
 // Labels and group boxes.
 constexpr int kNameLabel = 1112;
@@ -135,7 +129,7 @@ Widget* Identified(Widget* widget, int id) {
 // i stands for value i).
 template <std::size_t N>
 QHBoxLayout* MakeRadioRow(QWidget* parent, std::array<QRadioButton*, N>& buttons,
-                          std::span<const SRadioChoice, N> choices) {
+                          std::span<const SLeafControl, N> choices) {
     auto* row = new QHBoxLayout;
     for (std::size_t i = 0; i < N; ++i) {
         const std::string text =
@@ -150,7 +144,7 @@ QHBoxLayout* MakeRadioRow(QWidget* parent, std::array<QRadioButton*, N>& buttons
 // The button of the leaf's value is on.
 template <std::size_t N>
 void LoadRadioChoice(const CNode* channel, const std::array<QRadioButton*, N>& buttons,
-                     std::span<const SRadioChoice, N> choices) {
+                     std::span<const SLeafControl, N> choices) {
     const std::int32_t value = GetNodeValue(channel, choices[0].leaf);
     for (std::size_t i = 0; i < N; ++i) {
         buttons[i]->setChecked(value == static_cast<std::int32_t>(i));
@@ -159,7 +153,7 @@ void LoadRadioChoice(const CNode* channel, const std::array<QRadioButton*, N>& b
 
 template <std::size_t N>
 void StoreRadioChoice(CNode* channel, const std::array<QRadioButton*, N>& buttons,
-                      std::span<const SRadioChoice, N> choices) {
+                      std::span<const SLeafControl, N> choices) {
     std::size_t chosen = N - 1;
     for (std::size_t i = 0; i + 1 < N; ++i) {
         if (buttons[i]->isChecked()) {
@@ -200,7 +194,7 @@ CZ5ChEditDlg::CZ5ChEditDlg(std::string channelPath, int area, bool scrambler, QW
     layout->addWidget(m_problem);
     layout->addWidget(MakeOkCancelButtons(*this));
 
-    for (const SChoiceControl& list : kChoiceLists) {
+    for (const SLeafControl& list : kChoiceLists) {
         if (auto* combo = findChild<QComboBox*>(Named(list.id))) {
             FillComboFromLeaf(*combo, m_channel, z5area::kMemory, list.leaf);
         }
@@ -226,13 +220,14 @@ QWidget* CZ5ChEditDlg::MakeFrequencyGroup() {
     m_name = Identified(new QLineEdit(group), kNameId);
     channelfields::SetUpNameEdit(*m_name);
 
+    QComboBox* duplexList = MakeChoiceList(kDuplexList.id);
     auto* duplex = new QHBoxLayout;
-    duplex->addWidget(MakeChoiceList(kDuplexList.id));
+    duplex->addWidget(duplexList);
     duplex->addWidget(MakeCheckBox(kReverseCheck.id, QStringLiteral("Reverse")));
     form->addRow(QStringLiteral("Frequency (MHz)"), m_freqRx);
-    form->addRow(MakeLabel(kDuplexLabel, QStringLiteral("Duplex")), duplex);
-    form->addRow(MakeLabel(kOffsetLabel, QStringLiteral("Offset (MHz)")), m_freqOw);
-    form->addRow(MakeLabel(kNameLabel, QStringLiteral("Name")), m_name);
+    form->addRow(MakeLabel(kDuplexLabel, QStringLiteral("Duplex"), duplexList), duplex);
+    form->addRow(MakeLabel(kOffsetLabel, QStringLiteral("Offset (MHz)"), m_freqOw), m_freqOw);
+    form->addRow(MakeLabel(kNameLabel, QStringLiteral("Name"), m_name), m_name);
     return group;
 }
 
@@ -241,12 +236,15 @@ QWidget* CZ5ChEditDlg::MakeToneGroup() {
     auto* layout = new QVBoxLayout(group);
     layout->addLayout(MakeRadioRow<4>(group, m_toneSet, kToneSetButtons));
     auto* form = new QFormLayout;
+    QComboBox* dtcsList = MakeChoiceList(kDtcsList.id);
     auto* dtcs = new QHBoxLayout;
-    dtcs->addWidget(MakeChoiceList(kDtcsList.id));
+    dtcs->addWidget(dtcsList);
     dtcs->addWidget(MakeCheckBox(kInverseCheck.id, QStringLiteral("Inverse")));
     form->addRow(QStringLiteral("RPT tone (Hz)"), MakeChoiceList(kToneList.id));
     form->addRow(QStringLiteral("CTCSS (Hz)"), MakeChoiceList(kTsqlList.id));
-    form->addRow(QStringLiteral("DTCS"), dtcs);
+    auto* dtcsLabel = new QLabel(QStringLiteral("DTCS"), group);
+    dtcsLabel->setBuddy(dtcsList);
+    form->addRow(dtcsLabel, dtcs);
     layout->addLayout(form);
     return group;
 }
@@ -264,12 +262,17 @@ QWidget* CZ5ChEditDlg::MakePagerGroup() {
 QWidget* CZ5ChEditDlg::MakeOptionsGroup() {
     auto* group = new QGroupBox(QStringLiteral("Options"), this);
     auto* form = new QFormLayout(group);
-    form->addRow(MakeLabel(kSkipLabel, QStringLiteral("Skip")),
-                 MakeCheckBox(kSkipCheck.id, QString()));
-    form->addRow(MakeLabel(kLowPowerLabel, QStringLiteral("Low power")),
-                 MakeCheckBox(kLowPowerCheck.id, QString()));
-    form->addRow(MakeLabel(kInhibitLabel, QStringLiteral("TX inhibit")),
-                 MakeCheckBox(kInhibitCheck.id, QString()));
+    const struct {
+        int label;
+        const char* text;
+        int check;
+    } rows[] = {{kSkipLabel, "Skip", kSkipCheck.id},
+                {kLowPowerLabel, "Low power", kLowPowerCheck.id},
+                {kInhibitLabel, "TX inhibit", kInhibitCheck.id}};
+    for (const auto& row : rows) {
+        QCheckBox* check = MakeCheckBox(row.check, QString());
+        form->addRow(MakeLabel(row.label, QString::fromLatin1(row.text), check), check);
+    }
     return group;
 }
 
@@ -278,8 +281,9 @@ QWidget* CZ5ChEditDlg::MakeScramblerGroup() {
     auto* layout = new QHBoxLayout(group);
     layout->addLayout(MakeRadioRow<2>(group, m_scrmSet, kScrmSetButtons));
     layout->addSpacing(24);
-    layout->addWidget(MakeLabel(kScrmCodeLabel, QStringLiteral("Code")));
-    layout->addWidget(MakeChoiceList(kScrmCodeList.id));
+    QComboBox* code = MakeChoiceList(kScrmCodeList.id);
+    layout->addWidget(MakeLabel(kScrmCodeLabel, QStringLiteral("Code"), code));
+    layout->addWidget(code);
     layout->addStretch();
     return group;
 }
@@ -295,8 +299,11 @@ QCheckBox* CZ5ChEditDlg::MakeCheckBox(int id, const QString& text) {
     return Identified(new QCheckBox(text, this), id);
 }
 
-QLabel* CZ5ChEditDlg::MakeLabel(int id, const QString& text) {
-    return Identified(new QLabel(text, this), id);
+// The label names its field to a screen reader too.
+QLabel* CZ5ChEditDlg::MakeLabel(int id, const QString& text, QWidget* field) {
+    QLabel* label = Identified(new QLabel(text, this), id);
+    label->setBuddy(field);
+    return label;
 }
 
 void CZ5ChEditDlg::LoadControls() {
@@ -309,12 +316,12 @@ void CZ5ChEditDlg::LoadControls() {
     m_loadedFreqOw = QString::fromStdString(GetNodeFreq(m_channel, z5leaf::kFreqOw));
     m_freqOw->setText(m_loadedFreqOw);
     m_name->setText(QString::fromStdString(GetNodeString(m_channel, z5leaf::kName)));
-    for (const SChoiceControl& list : kChoiceLists) {
+    for (const SLeafControl& list : kChoiceLists) {
         auto* combo = findChild<QComboBox*>(Named(list.id));
         combo->setCurrentIndex(
             combo->findText(QString::fromStdString(GetNodeText(m_channel, list.leaf))));
     }
-    for (const SCheckControl& check : kCheckBoxes) {
+    for (const SLeafControl& check : kCheckBoxes) {
         findChild<QCheckBox*>(Named(check.id))
             ->setChecked(GetNodeValue(m_channel, check.leaf) != 0);
     }
@@ -376,10 +383,10 @@ void CZ5ChEditDlg::accept() {
         Refuse(*m_freqOw, freqOw.reason);
         return;
     }
-    const auto listText = [this](const SChoiceControl& list) {
+    const auto listText = [this](const SLeafControl& list) {
         return findChild<QComboBox*>(Named(list.id))->currentText().toStdString();
     };
-    const auto storeCheck = [this](const SCheckControl& check) {
+    const auto storeCheck = [this](const SLeafControl& check) {
         SetNodeValue(m_channel, check.leaf,
                      findChild<QCheckBox*>(Named(check.id))->isChecked() ? 1 : 0);
     };
@@ -391,14 +398,14 @@ void CZ5ChEditDlg::accept() {
     channelfields::StoreTypedName(m_channel, m_name->text());
 
     StoreRadioChoice<4>(m_channel, m_toneSet, kToneSetButtons);
-    for (const SChoiceControl& list : {kToneList, kTsqlList, kDtcsList}) {
+    for (const SLeafControl& list : {kToneList, kTsqlList, kDtcsList}) {
         SetNodeText(m_channel, list.leaf, listText(list));
     }
     storeCheck(kInverseCheck);
 
     StoreRadioChoice<3>(m_channel, m_aniSet, kAniSetButtons);
     SetNodeText(m_channel, kAniCodeList.leaf, listText(kAniCodeList));
-    for (const SCheckControl& check : {kSkipCheck, kLowPowerCheck, kInhibitCheck}) {
+    for (const SLeafControl& check : {kSkipCheck, kLowPowerCheck, kInhibitCheck}) {
         storeCheck(check);
     }
 

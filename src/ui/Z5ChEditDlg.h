@@ -64,7 +64,7 @@ class CZ5ChEditDlg : public QDialog {
     QWidget* MakeScramblerGroup();
     QComboBox* MakeChoiceList(int id);
     QCheckBox* MakeCheckBox(int id, const QString& text);
-    QLabel* MakeLabel(int id, const QString& text);
+    QLabel* MakeLabel(int id, const QString& text, QWidget* field);
 
     void LoadControls();
     void ApplyEnablingRule();

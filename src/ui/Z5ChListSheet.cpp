@@ -1,5 +1,6 @@
 #include "ui/Z5ChListSheet.h"
 
+#include <QHeaderView>
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -16,19 +17,22 @@
 #include "platform/WaitCursor.h"
 #include "ui/ChannelCellDelegate.h"
 #include "ui/ChannelClipboard.h"
+#include "ui/ChannelColumns.h"
+#include "ui/ChannelRowOrder.h"
 #include "ui/ChannelTableModel.h"
 #include "ui/ListSheetCommand.h"
 #include "ui/ListSheetHost.h"
+#include "ui/SetFieldDlg.h"
 #include "ui/Z5ChEditDlg.h"
 #include "views/ChannelGrid.h"
 
 namespace {
 
-const ListSheetDef& kDefinition = CChannelGrid::Definition();
-
 constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
 constexpr const char* kDeleteQuestion = "Delete CH ?";
 constexpr const char* kOverflowQuestion = "CH overflow\nLast channel will be deleted.";
+const QString kNoneInUse =
+    QStringLiteral("None of the selected channels is in use: nothing is set.");
 
 std::string OverflowText(int count, int fit, const QString& firstLabel) {
     return std::to_string(count) + " rows are pasted, but only " + std::to_string(fit) +
@@ -40,24 +44,25 @@ std::string OverflowText(int count, int fit, const QString& firstLabel) {
 
 CZ5ChListSheet::CZ5ChListSheet(int area, CListSheetHost& host, CSettingsStore& settings,
                                QWidget* parent)
-    : CListSheet(kDefinition, host, settings, new CChannelTableModel(kDefinition, area, host),
-                 parent),
+    : CListSheet(CChannelGrid::Definition(), host, settings,
+                 new CChannelTableModel(CChannelGrid::Definition(), area, host), parent),
       m_area(Table().Area()) {
+    // A screen reader calls the grid by the area it shows.
+    setAccessibleName(QString::fromUtf8(CChannelGrid::AreaTitle(m_area)));
     auto* cells = new CChannelCellDelegate(this);
     setItemDelegate(cells);
-    connect(cells, &CChannelCellDelegate::Refused, this, [this](const QString& reason) {
-        if (CUserInterface* ui = Host().UserInterface()) {
-            ui->SetStatusText(reason.toStdString());
-        }
-    });
+    connect(cells, &CChannelCellDelegate::Refused, this,
+            [this](const QString& reason) { Say(reason); });
+    connect(cells, &CChannelCellDelegate::SetOnSelection, this, &CZ5ChListSheet::SetOnSelection);
     connect(&Table(), &CChannelTableModel::ChannelEdited, this,
             [this](int row) { ChannelsChanged(row, row); });
+    SetUpHeaderSort();
 }
 
 CZ5ChListSheet::~CZ5ChListSheet() = default;
 
 const ListSheetDef& CZ5ChListSheet::Definition() {
-    return kDefinition;
+    return CChannelGrid::Definition();
 }
 
 int CZ5ChListSheet::RowsOfArea(int area) {
@@ -65,11 +70,11 @@ int CZ5ChListSheet::RowsOfArea(int area) {
 }
 
 int CZ5ChListSheet::ColumnsFor(bool scrambler) {
-    return CChannelGrid::ColumnsFor(scrambler);
+    return CChannelColumns::CountFor(scrambler);
 }
 
-const CChannelTableModel& CZ5ChListSheet::Table() const {
-    return static_cast<const CChannelTableModel&>(Model());
+CChannelTableModel& CZ5ChListSheet::Table() const {
+    return static_cast<CChannelTableModel&>(Model());
 }
 
 QString CZ5ChListSheet::RowLabel(int row) const {
@@ -78,10 +83,6 @@ QString CZ5ChListSheet::RowLabel(int row) const {
 
 std::string CZ5ChListSheet::ChannelPath(int row) const {
     return Table().ChannelPath(row);
-}
-
-bool CZ5ChListSheet::IsInBand(long long hertz, int version, bool rxExpansion) {
-    return z5channel::IsInBand(hertz, version, rxExpansion);
 }
 
 CNode* CZ5ChListSheet::ChannelNode(int row) const {
@@ -101,7 +102,12 @@ void CZ5ChListSheet::ChannelsChanged(int firstRow, int lastRow, const char* verb
 }
 
 bool CZ5ChListSheet::IsCleared(int row) const {
-    return GetNodeValue(ChannelNode(row), z5leaf::kClear) != 0;
+    return !Table().IsInUse(row);
+}
+
+// Only the memory channels hide their cleared rows.
+bool CZ5ChListSheet::IsRowInUse(int row) const {
+    return m_area != kAreaMemory || Table().IsInUse(row);
 }
 
 void CZ5ChListSheet::EditItem() {
@@ -228,6 +234,16 @@ void CZ5ChListSheet::ClearRow(int row) {
 }
 
 void CZ5ChListSheet::ClearItem() {
+    ClearSelected("Clear");
+}
+
+void CZ5ChListSheet::CutItem() {
+    CopyItem();
+    ClearSelected("Cut");
+}
+
+// The selected channels cleared as one step named after verb.
+void CZ5ChListSheet::ClearSelected(const char* verb) {
     const std::vector<int> rows = SelectedRows();
     if (rows.empty() || ChannelNode(rows.front()) == nullptr) {
         return;
@@ -235,7 +251,7 @@ void CZ5ChListSheet::ClearItem() {
     for (int row : rows) {
         ClearRow(row);
     }
-    ChannelsChanged(rows.front(), rows.back(), "Clear", static_cast<int>(rows.size()));
+    ChannelsChanged(rows.front(), rows.back(), verb, static_cast<int>(rows.size()));
 }
 
 bool CZ5ChListSheet::AskYes(const std::string& question, unsigned icon) const {
@@ -310,4 +326,182 @@ void CZ5ChListSheet::InsertItem() {
         ClearRow(row);
     }
     ChannelsChanged(first, rows - 1, "Insert", count);
+}
+
+void CZ5ChListSheet::Say(const QString& text) const {
+    if (CUserInterface* ui = Host().UserInterface()) {
+        ui->SetStatusText(text.toStdString());
+    }
+}
+
+std::vector<int> CZ5ChListSheet::SelectedRowsInUse() const {
+    std::vector<int> rows = SelectedRows();
+    std::erase_if(rows, [this](int row) { return !Table().IsInUse(row); });
+    return rows;
+}
+
+// Ctrl+Enter in a cell editor: with several rows selected the text goes to
+// all of them, else it is an Enter.
+void CZ5ChListSheet::SetOnSelection(QWidget* editor) {
+    if (SelectedRows().size() < 2) {
+        CommitEditor();
+        return;
+    }
+    const int column = currentIndex().column();
+    const QString text = CChannelCellDelegate::EditorText(editor);
+    closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+    SetField(column, text);
+    setFocus(Qt::OtherFocusReason);
+}
+
+void CZ5ChListSheet::SetFieldItem() {
+    const std::vector<int> rows = SelectedRowsInUse();
+    if (rows.empty()) {
+        Say(kNoneInUse);
+        return;
+    }
+    const CListSheetCommand command(Host());
+    if (!command.Entered()) {
+        return;
+    }
+    std::vector<int> columns;
+    for (int column = 1; column < GetColumnCount(); ++column) {
+        if (CChannelColumns::SetsMany(column) &&
+            CChannelColumns::EditsOn(column, m_area,
+                                     Host().HasModelOption(z5option::kScrambler) == 1)) {
+            columns.push_back(column);
+        }
+    }
+    const int sample = rows.front();
+    CSetFieldDlg dialog(
+        columns, GetCurrentColumn(), static_cast<int>(rows.size()),
+        [this, sample](int column) {
+            return Table().index(sample, column).data(Qt::EditRole).toString();
+        },
+        [this, sample](int column, const QString& text) {
+            return Table().RefusalForMany(sample, column, text);
+        },
+        this);
+    if (dialog.exec() == QDialog::Accepted) {
+        SetField(dialog.Column(), dialog.Text());
+    }
+}
+
+// Every check is made before anything is written; a channel is written
+// whole or not at all.
+bool CZ5ChListSheet::SetField(int column, const QString& text) {
+    const std::vector<int> selected = SelectedRows();
+    const std::vector<int> inUse = SelectedRowsInUse();
+    if (inUse.empty()) {
+        Say(kNoneInUse);
+        return false;
+    }
+    std::vector<int> taking;
+    std::vector<std::pair<int, QString>> refused;
+    for (const int row : inUse) {
+        const QString refusal = Table().RefusalForMany(row, column, text);
+        if (refusal.isEmpty()) {
+            taking.push_back(row);
+        } else {
+            refused.emplace_back(row, refusal);
+        }
+    }
+    for (const int row : taking) {
+        Table().WriteCell(row, column, text);
+    }
+    const QString title = CChannelColumns::Title(column);
+    if (!taking.empty()) {
+        SNodeChange change = SNodeChange::Channels(m_area, Table().ChannelOfRow(taking.front()),
+                                                   Table().ChannelOfRow(taking.back()));
+        const QString channels = taking.size() == 1
+                                     ? Table().ChannelName(taking.front())
+                                     : QStringLiteral("%1 channels").arg(taking.size());
+        change.stepName = QStringLiteral("Set %1 on %2").arg(title, channels).toStdString();
+        NodesChanged(change);
+        const std::size_t skipped = selected.size() - inUse.size();
+        Say(QStringLiteral("%1 set on %2").arg(title, channels) +
+            (skipped == 0 ? QStringLiteral(".")
+             : skipped == 1
+                 ? QStringLiteral("; 1 cleared channel is left as it is.")
+                 : QStringLiteral("; %1 cleared channels are left as they are.").arg(skipped)));
+    }
+    if (!refused.empty()) {
+        Tell(RefusedText(title, text, refused, taking.empty()));
+    }
+    return !taking.empty();
+}
+
+// The channels that refused, grouped by reason ("CH 3, CH 7: ...").
+std::string CZ5ChListSheet::RefusedText(const QString& title, const QString& text,
+                                        const std::vector<std::pair<int, QString>>& refused,
+                                        bool noneSet) const {
+    std::vector<std::pair<QString, QStringList>> byReason;
+    for (const auto& refusal : refused) {
+        auto same = std::find_if(byReason.begin(), byReason.end(), [&refusal](const auto& entry) {
+            return entry.first == refusal.second;
+        });
+        if (same == byReason.end()) {
+            same = byReason.insert(byReason.end(), {refusal.second, {}});
+        }
+        same->second.append(Table().ChannelName(refusal.first));
+    }
+    QString report = QStringLiteral("%1 \u201c%2\u201d cannot be set on these channels:\n\n")
+                         .arg(title, text.left(24));
+    for (const auto& [reason, channels] : byReason) {
+        report += channels.join(QStringLiteral(", ")) + QStringLiteral(": ") + reason + u'\n';
+    }
+    report += noneSet ? QStringLiteral("\nNothing is set.")
+                      : QStringLiteral("\nThey are left as they are; the others are set.");
+    return report.toStdString();
+}
+
+void CZ5ChListSheet::SetUpHeaderSort() {
+    QHeaderView* header = horizontalHeader();
+    const bool sorts = m_area == kAreaMemory;
+    header->setSectionsClickable(sorts);
+    header->setSortIndicatorShown(sorts);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    connect(header, &QHeaderView::sectionClicked, this, &CZ5ChListSheet::SortByColumn);
+    // Once the channels change, the order that the header shows may not
+    // hold any more.
+    const auto forget = [this] {
+        m_headerSort = SHeaderSort();
+        ShowHeaderSort();
+    };
+    connect(&Table(), &QAbstractItemModel::dataChanged, this, forget);
+    connect(&Table(), &QAbstractItemModel::modelReset, this, forget);
+}
+
+// A click on the column by which the channels stand sorted sorts them the
+// other way.
+void CZ5ChListSheet::SortByColumn(int column) {
+    const std::optional<z5channel::ESortKey> key = CChannelColumns::SortKey(column);
+    if (!key || !SortBy(*key, m_headerSort.column == column && !m_headerSort.descending)) {
+        ShowHeaderSort();
+    }
+}
+
+bool CZ5ChListSheet::SortBy(z5channel::ESortKey key, bool descending) {
+    if (!CChannelRowOrder::CanSort(*this) || !CommitEditor()) {
+        return false;
+    }
+    const bool moved = CChannelRowOrder::Sort(*this, Host(), key, descending);
+    if (!moved && !CChannelRowOrder::IsSorted(*this, key, descending)) {
+        return false;
+    }
+    if (!moved) {
+        Say(QString::fromLatin1(CChannelRowOrder::kInOrderAlready));
+    }
+    for (int column = 1; column < GetColumnCount(); ++column) {
+        if (CChannelColumns::SortKey(column) == key) {
+            m_headerSort = {column, descending};
+        }
+    }
+    ShowHeaderSort();
+    return true;
+}
+
+void CZ5ChListSheet::ShowHeaderSort() {
+    horizontalHeader()->setSortIndicator(
+        m_headerSort.column, m_headerSort.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
 }

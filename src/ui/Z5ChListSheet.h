@@ -8,6 +8,10 @@
 // Editing: Edit Memory opens the channel edit dialog for the (first)
 // selected row (under the command busy flag). The other Edit operations act
 // on every selected row:
+// - Set Field (Edit > Set Field..., or Ctrl+Enter in a cell editor) gives
+//   one field the same text on every selected channel in use, with the
+//   cell's rules; the channels that cannot take it are listed afterwards
+//   and left as they are, cleared channels are never put in use by it.
 // - Copy puts the channels on the system clipboard (CChannelClipboard: the
 //   records, and the CSV rows as text).
 // - Paste writes the copied channels onto consecutive channels from the
@@ -18,7 +22,7 @@
 //   bad text rows, are listed in a question ("Paste the good rows?" / "Paste
 //   the rows that fit?"); No changes nothing, Yes pastes the rest. A single
 //   record that fits pastes without a question.
-// - Clear empties the channels.
+// - Clear empties the channels; Cut copies, then clears them.
 // - Delete removes the channels: those below move up and the area is filled
 //   up with cleared channels at its end. It asks "Delete CH ?" once when any
 //   of them is in use.
@@ -31,13 +35,19 @@
 // document through the host (NodesChanged), named "Delete 3 channels" and so
 // on when it touched more than one channel: the document marks itself
 // modified, takes it as one step of Undo, and every view follows.
+//
+// A click on a column header of the memory channels sorts them by that
+// column (CChannelRowOrder), a second click the other way; the header shows
+// the order until the channels change. Cleared memory channels may be hidden
+// (SetRowsInUseOnly).
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "interchange/ChannelClipRecord.h"
-
+#include "model/Z5ChannelOrder.h"
 #include "ui/ListSheet.h"
 
 class CChannelTableModel;
@@ -65,14 +75,22 @@ class CZ5ChListSheet : public CListSheet {
     // The dotted path of the row's channel node ("MCH.CH12").
     std::string ChannelPath(int row) const;
 
-    // True when a receive frequency (Hz) is allowed for the model version,
-    // with or without the receive range extension unit.
-    static bool IsInBand(long long hertz, int version, bool rxExpansion);
-
     // The channel node of a row, or nullptr.
     CNode* ChannelNode(int row) const;
 
+    // Gives column (of the catalogue, CChannelColumns) the text on every
+    // selected channel in use that takes it, as one step of Undo ("Set
+    // CTCSS on 20 channels"); the others are listed in a message. False
+    // when no channel took it.
+    bool SetField(int column, const QString& text);
+    // Sorts the memory channels by key as one step of Undo and shows the
+    // order in the header; false when not sorted (not the memory channels,
+    // a cell editor that keeps a refused text, another command running).
+    bool SortBy(z5channel::ESortKey key, bool descending);
+
     void EditItem() override;
+    void SetFieldItem() override;
+    void CutItem() override;
     void CopyItem() override;
     void ClearRow(int row) override;
     void ClearItem() override;
@@ -81,8 +99,27 @@ class CZ5ChListSheet : public CListSheet {
     void InsertItem() override;
     bool ClipboardHasData() const override;
 
+  protected:
+    bool IsRowInUse(int row) const override;
+
   private:
-    const CChannelTableModel& Table() const;
+    // The header's order: the column (-1: none) and its direction.
+    struct SHeaderSort {
+        int column = -1;
+        bool descending = false;
+    };
+
+    CChannelTableModel& Table() const;
+    std::vector<int> SelectedRowsInUse() const;
+    void SetOnSelection(QWidget* editor);
+    std::string RefusedText(const QString& title, const QString& text,
+                            const std::vector<std::pair<int, QString>>& refused,
+                            bool noneSet) const;
+    void ClearSelected(const char* verb);
+    void SetUpHeaderSort();
+    void SortByColumn(int column);
+    void ShowHeaderSort();
+    void Say(const QString& text) const;
     void ChannelsChanged(int firstRow, int lastRow, const char* verb = nullptr, int count = 1);
     bool IsCleared(int row) const;
     bool AskYes(const std::string& question, unsigned icon) const;
@@ -92,4 +129,5 @@ class CZ5ChListSheet : public CListSheet {
     void PasteText(int first, const std::string& text);
 
     const int m_area;
+    SHeaderSort m_headerSort;
 };

@@ -12,10 +12,11 @@
 
 #include "model/NodeAccess.h"
 #include "model/Z5MemoryMap.h"
+#include "model/Z5Versions.h"
 
 namespace {
 
-constexpr int kUsaVersion = 2;
+constexpr int kUsaVersion = z5version::kUsa;
 constexpr int kRepeaterLabelId = 11136;
 constexpr const char* kRepeaterLeaf = z5leaf::kRepeater;
 constexpr const char* kRepeaterOff = "OFF";

@@ -103,6 +103,8 @@ QWidget* CZ5DtmfAutodialDlg::MakeMemoryGroup(const CNode* area) {
         code->setMaxLength(kCodeLength);
         code->setFont(codeFont);
         code->setMinimumWidth(codeWidth);
+        // The memory's name stands on its button beside the code.
+        code->setAccessibleName(QStringLiteral("%1 code").arg(QString::fromUtf8(row.leaf)));
         connect(code, &QLineEdit::textEdited, this, [this, code] { OnCodeEdited(*code); });
 
         const int line = static_cast<int>(index);

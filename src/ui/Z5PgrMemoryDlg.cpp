@@ -43,7 +43,10 @@ CZ5PgrMemoryDlg::CZ5PgrMemoryDlg(QWidget* parent) : QDialog(parent) {
         code->setMaxLength(kCodeLength);
         code->setFixedWidth(code->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
         connect(code, &QLineEdit::textEdited, this, [code] { FilterLineEdit(*code, kDigits); });
-        grid->addWidget(new QLabel(QStringLiteral("C%1").arg(index), group), line, 0);
+        // A screen reader names each field by its row and column headings.
+        const QString memoryName = QStringLiteral("C%1").arg(index);
+        code->setAccessibleName(memoryName + QStringLiteral(" Code"));
+        grid->addWidget(new QLabel(memoryName, group), line, 0);
         grid->addWidget(code, line, 1);
         m_codes[index] = code;
         if (index == 0) {
@@ -52,6 +55,7 @@ CZ5PgrMemoryDlg::CZ5PgrMemoryDlg(QWidget* parent) : QDialog(parent) {
         auto* skip = new QCheckBox(group);
         skip->setObjectName(QString::number(kFirstSkipId + static_cast<int>(index)));
         skip->setChecked(GetNodeValue(memory, z5leaf::kSkip) != 0);
+        skip->setAccessibleName(memoryName + QStringLiteral(" Skip"));
         grid->addWidget(skip, line, 2, Qt::AlignHCenter);
         m_skips[index] = skip;
     }

@@ -1,58 +1,18 @@
 #include "views/ChannelGrid.h"
 
 #include <array>
-#include <cstdio>
 
 #include "document/NodeChanges.h"
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/Z5ChannelRules.h"
 #include "model/Z5MemoryMap.h"
+#include "transport/SettingsKeys.h"
 #include "views/ModelOptions.h"
 
 namespace {
 
-constexpr int kMaxWidth = 200;
-
-// Column 0 is the row label; the other columns are written from the nodes.
-constexpr std::array<ListColumnDef, 16> kColumns = {{
-    {"CH", EColumnAlign::Right, 28, 20, kMaxWidth, kDefaultColour, kDefaultColour, 3},
-    {"Frequency", EColumnAlign::Right, 76, 45, kMaxWidth, kDefaultColour, kDefaultColour, 7},
-    {"Duplex", EColumnAlign::Right, 47, 40, kMaxWidth, kDefaultColour, kDefaultColour, 4},
-    {"Reverse", EColumnAlign::Right, 54, 40, kMaxWidth, kDefaultColour, kDefaultColour, 5},
-    {"Offset Freq.", EColumnAlign::Right, 73, 45, kMaxWidth, kDefaultColour, kDefaultColour, 7},
-    {"Name", EColumnAlign::Right, 57, 45, kMaxWidth, kDefaultColour, kDefaultColour, 6},
-    {"Tone", EColumnAlign::Right, 42, 40, kMaxWidth, kDefaultColour, kDefaultColour, 4},
-    {"RPT", EColumnAlign::Right, 49, 40, kMaxWidth, kDefaultColour, kDefaultColour, 4},
-    {"CTCSS", EColumnAlign::Right, 49, 40, kMaxWidth, kDefaultColour, kDefaultColour, 4},
-    {"DTCS", EColumnAlign::Right, 49, 40, kMaxWidth, kDefaultColour, kDefaultColour, 4},
-    {"PGR", EColumnAlign::Right, 42, 40, kMaxWidth, kDefaultColour, kDefaultColour, 4},
-    {"PGR CH", EColumnAlign::Right, 55, 40, kMaxWidth, kDefaultColour, kDefaultColour, 5},
-    {"Skip", EColumnAlign::Right, 34, 35, kMaxWidth, kDefaultColour, kDefaultColour, 3},
-    {"TX Power", EColumnAlign::Right, 61, 40, kMaxWidth, kDefaultColour, kDefaultColour, 6},
-    {"TX Inhibit", EColumnAlign::Right, 61, 40, kMaxWidth, kDefaultColour, kDefaultColour, 6},
-    {"Scrambler", EColumnAlign::Right, 63, 40, kMaxWidth, kDefaultColour, kDefaultColour, 6},
-}};
-
-const ListSheetDef kDefinition = {
-    "Memory CH", 100, 16, "Column_ChListSheet", 1000, kColumns,
-};
-
-// The map's area and the title of each ListArea.
-struct SArea {
-    const char* mapName;
-    const char* title;
-};
-constexpr std::array<SArea, 4> kAreas = {{
-    {"", nullptr},
-    {z5area::kMemory, "Memory CH"},
-    {z5area::kScanEdge, "Program scan edge"},
-    {z5area::kCall, "Call"},
-}};
-
-bool IsArea(int area) {
-    return area >= kAreaMemory && area <= kAreaCall;
-}
+using z5channel::ESortKey;
 
 constexpr int kAnyRadio = -1;
 
@@ -64,6 +24,8 @@ struct SChannelView {
     bool rxExpansion;
 };
 
+using CellTextOf = std::string (*)(const SChannelView&);
+
 std::string LeafText(const SChannelView& view, const char* leaf) {
     return GetNodeText(view.channel, leaf);
 }
@@ -72,8 +34,22 @@ bool LeafOn(const SChannelView& view, const char* leaf) {
     return GetNodeValue(view.channel, leaf) != 0;
 }
 
-std::string FlagText(const SChannelView& view, const char* leaf, const char* text) {
-    return LeafOn(view, leaf) ? text : "";
+template <const char* Leaf>
+std::string ChoiceOf(const SChannelView& view) {
+    return LeafText(view, Leaf);
+}
+
+// A flag column shows a word when its leaf is on, else nothing.
+template <const char* Leaf, const char* Word>
+std::string WordWhenOn(const SChannelView& view) {
+    return LeafOn(view, Leaf) ? Word : "";
+}
+
+// A receive frequency the radio cannot receive (never without a radio).
+bool OutsideBand(const SChannelView& view) {
+    const CNode* node = view.channel->GetChild(z5leaf::kFreqRx);
+    return node != nullptr && view.version != kAnyRadio &&
+           !z5channel::IsInBand(node->GetValue(), view.version, view.rxExpansion);
 }
 
 std::string FrequencyText(const SChannelView& view) {
@@ -81,43 +57,132 @@ std::string FrequencyText(const SChannelView& view) {
     if (node == nullptr) {
         return {};
     }
-    const bool inBand = view.version == kAnyRadio ||
-                        z5channel::IsInBand(node->GetValue(), view.version, view.rxExpansion);
-    return node->GetText() + (inBand ? "" : "(!)");
+    return node->GetText() + (OutsideBand(view) ? CChannelGrid::kOutOfBandMark : "");
 }
 
 // What the power column shows for a channel on low power: the power leaf's
 // own text for that value.
-const std::string& LowPowerText() {
+std::string LowPowerWord(const SChannelView& view) {
     static const std::string text = z5map::ChoiceText(z5area::kMemory, z5leaf::kTxPower, 1);
-    return text;
+    return LeafOn(view, z5leaf::kTxPower) ? text : "";
 }
 
-using CellTextOf = std::string (*)(const SChannelView&);
+std::string DtcsText(const SChannelView& view) {
+    return LeafText(view, z5leaf::kDtcsCode) + (LeafOn(view, z5leaf::kDtcsInv) ? "i" : "N");
+}
 
-// The text of each column after the row label, in column order.
-constexpr std::array<CellTextOf, 15> kCellTexts = {{
-    FrequencyText,
-    [](const SChannelView& v) { return LeafText(v, z5leaf::kDuplex); },
-    [](const SChannelView& v) { return FlagText(v, z5leaf::kDupRev, "Reverse"); },
-    [](const SChannelView& v) { return LeafText(v, z5leaf::kFreqOw); },
-    [](const SChannelView& v) { return LeafText(v, z5leaf::kName); },
-    [](const SChannelView& v) { return LeafText(v, z5leaf::kToneSet); },
-    [](const SChannelView& v) { return LeafText(v, z5leaf::kToneCode); },
-    [](const SChannelView& v) { return LeafText(v, z5leaf::kTsqlCode); },
-    [](const SChannelView& v) {
-        return LeafText(v, z5leaf::kDtcsCode) + (LeafOn(v, z5leaf::kDtcsInv) ? "i" : "N");
-    },
-    [](const SChannelView& v) { return LeafText(v, z5leaf::kAniSet); },
-    [](const SChannelView& v) { return LeafText(v, z5leaf::kAniCode); },
-    [](const SChannelView& v) { return FlagText(v, z5leaf::kSkip, "Skip"); },
-    [](const SChannelView& v) { return FlagText(v, z5leaf::kTxPower, LowPowerText().c_str()); },
-    [](const SChannelView& v) { return FlagText(v, z5leaf::kTxInhibit, "Inhibit"); },
-    [](const SChannelView& v) {
-        return LeafOn(v, z5leaf::kScrmSet) ? LeafText(v, z5leaf::kScrmCode) : std::string("OFF");
-    },
+// What a flag column's empty cell means: the column's title and "off".
+template <const char* Title, const char* Leaf>
+std::string OffWhenBlank(const SChannelView& view) {
+    return LeafOn(view, Leaf) ? "" : std::string(Title) + ": off";
+}
+
+std::string FrequencyMeaning(const SChannelView& view) {
+    return OutsideBand(view) ? "outside the radio's receive range" : "";
+}
+
+std::string PowerMeaning(const SChannelView& view) {
+    static const std::string high =
+        "TX Power: " + z5map::ChoiceText(z5area::kMemory, z5leaf::kTxPower, 0);
+    return LeafOn(view, z5leaf::kTxPower) ? "" : high;
+}
+
+std::string DtcsMeaning(const SChannelView& view) {
+    return LeafOn(view, z5leaf::kDtcsInv) ? "inverse polarity" : "normal polarity";
+}
+
+std::string ScramblerText(const SChannelView& view) {
+    return LeafOn(view, z5leaf::kScrmSet) ? LeafText(view, z5leaf::kScrmCode) : std::string("OFF");
+}
+
+struct SGridColumn {
+    ListColumnDef look;
+    const char* leaf;  // nullptr: the row label
+    CellTextOf text;
+    std::optional<ESortKey> sort;
+    unsigned roles;
+    CellTextOf meaning = nullptr;  // what a mark or a blank cell says; nullptr: nothing
+};
+
+// Every column is right-aligned (the row label is drawn on the left
+// whatever its alignment), at most kMaxWidth wide, in the list's colours.
+constexpr ListColumnDef Look(const char* title, int defaultWidth, int minWidth, int printWidth) {
+    constexpr int kMaxWidth = 200;
+    return {title,     EColumnAlign::Right, defaultWidth,   minWidth,
+            kMaxWidth, kDefaultColour,      kDefaultColour, printWidth};
+}
+
+inline constexpr char kReverseWord[] = "Reverse";
+inline constexpr char kSkipWord[] = "Skip";
+inline constexpr char kInhibitWord[] = "Inhibit";
+inline constexpr char kInhibitTitle[] = "TX Inhibit";
+
+using namespace z5leaf;
+using Role = CChannelGrid::EColumnRole;
+
+constexpr std::array<SGridColumn, CChannelGrid::kColumnCount> kColumns = {{
+    {Look("CH", 28, 20, 3), nullptr, nullptr, std::nullopt, 0},
+    {Look("Frequency", 76, 45, 7), kFreqRx, FrequencyText, ESortKey::Frequency,
+     Role::kEditsCleared | Role::kChecksBand, FrequencyMeaning},
+    {Look("Duplex", 47, 40, 4), kDuplex, ChoiceOf<kDuplex>, ESortKey::Duplex, Role::kSetsMany},
+    {Look("Reverse", 54, 40, 5), kDupRev, WordWhenOn<kDupRev, kReverseWord>, ESortKey::Reverse,
+     Role::kSetsMany, OffWhenBlank<kReverseWord, kDupRev>},
+    {Look("Offset Freq.", 73, 45, 7), kFreqOw, ChoiceOf<kFreqOw>, ESortKey::Offset,
+     Role::kSetsMany},
+    {Look("Name", 57, 45, 6), kName, ChoiceOf<kName>, ESortKey::Name, 0},
+    {Look("Tone", 42, 40, 4), kToneSet, ChoiceOf<kToneSet>, ESortKey::Tone, Role::kSetsMany},
+    {Look("RPT", 49, 40, 4), kToneCode, ChoiceOf<kToneCode>, ESortKey::RepeaterTone,
+     Role::kSetsMany},
+    {Look("CTCSS", 49, 40, 4), kTsqlCode, ChoiceOf<kTsqlCode>, ESortKey::SquelchTone,
+     Role::kSetsMany},
+    {Look("DTCS", 49, 40, 4), kDtcsCode, DtcsText, ESortKey::DtcsCode, Role::kSetsMany,
+     DtcsMeaning},
+    {Look("PGR", 42, 40, 4), kAniSet, ChoiceOf<kAniSet>, ESortKey::Pager, Role::kSetsMany},
+    {Look("PGR CH", 55, 40, 5), kAniCode, ChoiceOf<kAniCode>, ESortKey::PagerMemory,
+     Role::kSetsMany},
+    {Look("Skip", 34, 35, 3), kSkip, WordWhenOn<kSkip, kSkipWord>, ESortKey::Skip,
+     Role::kSetsMany | Role::kMemoryOnly, OffWhenBlank<kSkipWord, kSkip>},
+    {Look("TX Power", 61, 40, 6), kTxPower, LowPowerWord, ESortKey::Power, Role::kSetsMany,
+     PowerMeaning},
+    {Look("TX Inhibit", 61, 40, 6), kTxInhibit, WordWhenOn<kTxInhibit, kInhibitWord>,
+     ESortKey::Inhibit, Role::kSetsMany, OffWhenBlank<kInhibitTitle, kTxInhibit>},
+    {Look("Scrambler", 63, 40, 6), kScrmCode, ScramblerText, ESortKey::Scrambler,
+     Role::kSetsMany | Role::kScramblerUnit},
 }};
-static_assert(kCellTexts.size() == CChannelGrid::kScramblerColumn);
+static_assert(CChannelGrid::kScramblerColumn == CChannelGrid::kColumnCount - 1);
+
+constexpr std::array<ListColumnDef, CChannelGrid::kColumnCount> kLooks = [] {
+    std::array<ListColumnDef, CChannelGrid::kColumnCount> looks{};
+    for (std::size_t i = 0; i < looks.size(); ++i) {
+        looks[i] = kColumns[i].look;
+    }
+    return looks;
+}();
+
+const ListSheetDef kDefinition = {
+    z5area::kMemoryArea.title,
+    z5area::kMemoryArea.records,
+    CChannelGrid::kColumnCount,
+    SettingsKey::kColumnSection,
+    1000,
+    kLooks,
+};
+
+bool IsArea(int area) {
+    return z5area::FindByListArea(area) != nullptr;
+}
+
+// The column, or the row label for a number out of range.
+const SGridColumn& At(int column) {
+    return column > 0 && column < CChannelGrid::kColumnCount
+               ? kColumns[static_cast<std::size_t>(column)]
+               : kColumns[0];
+}
+
+std::string TextOf(int column, const SChannelView& view) {
+    const CellTextOf text = At(column).text;
+    return text != nullptr ? text(view) : std::string();
+}
 
 }  // namespace
 
@@ -130,25 +195,19 @@ int CChannelGrid::ColumnsFor(bool scrambler) {
 }
 
 int CChannelGrid::RowsOfArea(int area) {
-    return IsArea(area) ? z5map::RecordCount(kAreas[area].mapName) : 0;
+    return IsArea(area) ? z5area::ChannelArea(area).records : 0;
 }
 
 const char* CChannelGrid::AreaTitle(int area) {
-    return IsArea(area) ? kAreas[area].title : nullptr;
+    return IsArea(area) ? z5area::ChannelArea(area).title : nullptr;
 }
 
 std::string CChannelGrid::RowLabel(int area, int row) {
-    char label[16];
-    if (area == kAreaScanEdge) {
-        std::snprintf(label, sizeof label, "%01d%s", row / 2 + 1, row % 2 == 0 ? "A" : "B");
-    } else {
-        std::snprintf(label, sizeof label, "%02d", area == kAreaCall ? 0 : row);
-    }
-    return label;
+    return z5area::RowLabel(z5area::ChannelArea(area), row);
 }
 
 std::string CChannelGrid::ChannelPath(int area, int channel) {
-    return z5map::RecordPath(kAreas[IsArea(area) ? area : kAreaMemory].mapName, channel);
+    return z5map::RecordPath(z5area::ChannelArea(area).mapName, channel);
 }
 
 bool CChannelGrid::ShowsCleared(const CNode* channel) {
@@ -163,12 +222,42 @@ std::string CChannelGrid::CellText(const CNode* channel, int column, const CMode
     }
     const SChannelView view{channel, options.GetModelVersion(),
                             options.HasModelOption(z5option::kReceiveRange) == 1};
-    return kCellTexts[static_cast<std::size_t>(column - 1)](view);
+    return TextOf(column, view);
+}
+
+std::string CChannelGrid::CellMeaning(const CNode* channel, int column,
+                                      const CModelOptions& options) {
+    if (ShowsCleared(channel)) {
+        return column == 0 ? "not in use" : "";
+    }
+    const CellTextOf meaning = At(column).meaning;
+    if (column < 1 || meaning == nullptr) {
+        return {};
+    }
+    const SChannelView view{channel, options.GetModelVersion(),
+                            options.HasModelOption(z5option::kReceiveRange) == 1};
+    return meaning(view);
 }
 
 std::string CChannelGrid::LeafText(const CNode* channel, int column) {
     if (column < 1 || column > kScramblerColumn || channel == nullptr) {
         return {};
     }
-    return kCellTexts[static_cast<std::size_t>(column - 1)]({channel, kAnyRadio, false});
+    return TextOf(column, {channel, kAnyRadio, false});
+}
+
+const char* CChannelGrid::Title(int column) {
+    return At(column).look.title;
+}
+
+const char* CChannelGrid::Leaf(int column) {
+    return At(column).leaf;
+}
+
+std::optional<z5channel::ESortKey> CChannelGrid::SortKey(int column) {
+    return At(column).sort;
+}
+
+bool CChannelGrid::Has(int column, EColumnRole role) {
+    return (At(column).roles & role) != 0;
 }

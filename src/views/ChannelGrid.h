@@ -1,15 +1,22 @@
 // CChannelGrid: the channel grids of the QM-Z5 as the windows and the
-// printout show them: the 16 columns shared by the three areas (memory
-// channels, program scan edges, the call channel), their titles, the row
-// labels and the text of every cell, read from the channel nodes.
+// printout show them, in one table of columns that everything dealing with a
+// column reads: the 16 columns shared by the three areas (memory channels,
+// program scan edges, the call channel) with their titles, widths and print
+// widths, the leaf each shows, the text of every cell, the order a header
+// click sorts by, and how a column takes part in editing; besides, the row
+// labels and the areas' titles. (How a column edits on screen, with Qt's
+// editors, is CChannelColumns of the desktop program, on top of this.)
 //
 // A cleared channel (or a missing one) shows only its row label, a receive
 // frequency outside the radio's band is marked "(!)", and the "Scrambler"
-// column shows only when the radio has the scrambler unit.
+// column shows only when the radio has the scrambler unit. Column numbers
+// out of range are answered as the row label is: no leaf, no sort, no text.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "model/Z5ChannelOrder.h"
 #include "views/ListSheetDef.h"
 
 class CModelOptions;
@@ -17,7 +24,19 @@ class CNode;
 
 class CChannelGrid {
   public:
+    static constexpr int kColumnCount = 16;
     static constexpr int kScramblerColumn = 15;
+    // What follows a receive frequency outside the radio's bands.
+    static constexpr const char* kOutOfBandMark = "(!)";
+
+    // How a column takes part in editing.
+    enum EColumnRole : unsigned {
+        kEditsCleared = 1,   // typing into it puts a cleared channel in use (the frequency)
+        kSetsMany = 2,       // a field many channels share (Set Field offers it)
+        kMemoryOnly = 4,     // only memory channels have it (Skip)
+        kScramblerUnit = 8,  // only a radio with the scrambler unit has it
+        kChecksBand = 16,    // a receive frequency, which should lie in the radio's band
+    };
 
     // The columns of the three grids; the definition's title is that of the
     // memory channels.
@@ -42,8 +61,25 @@ class CChannelGrid {
     // numbers, a channel that shows cleared, and the scrambler column
     // without the unit.
     static std::string CellText(const CNode* channel, int column, const CModelOptions& options);
+    // What a cell means where its text alone does not say it, for a screen
+    // reader: "outside the radio's receive range" for a frequency marked
+    // "(!)", "Reverse: off" or "TX Power: High" for a flag column left
+    // blank, the DTCS polarity; "not in use" for the row label of a channel
+    // that shows cleared; "" for every other cell.
+    static std::string CellMeaning(const CNode* channel, int column, const CModelOptions& options);
     // The text of column 1..15 as the channel's leaves give it, whatever the
     // radio: no band mark, the scrambler column also without the unit (what
     // a cell editor starts with); "" for other columns and a missing channel.
     static std::string LeafText(const CNode* channel, int column);
+
+    // The column's title ("Frequency"; "CH" for the row label).
+    static const char* Title(int column);
+    // The leaf a column shows and edits (for "DTCS" the code, for "Scrambler"
+    // the code); nullptr for the row label.
+    static const char* Leaf(int column);
+    // The order a click on the column's header sorts by; none for the row
+    // label.
+    static std::optional<z5channel::ESortKey> SortKey(int column);
+    // Whether the column has role.
+    static bool Has(int column, EColumnRole role);
 };

@@ -16,7 +16,7 @@ namespace {
 class DocumentFiles : public CDocumentTest {
   protected:
     DocumentFiles() {
-        settings.SetInt(SettingsKey::kModelSection, SettingsKey::kModelVer, 2);
+        settings.SetInt(SettingsKey::kModelSection, SettingsKey::kModelVer.name, 2);
         document = std::make_unique<CZ5Doc>(settings, ui);
     }
 

@@ -28,7 +28,8 @@ TEST_F(CDocumentTest, SettingsBecomeTheOptionByte) {
     for (const SOptionCase& test : cases) {
         const int values[] = {test.modelVer, test.rxexp, test.scrambler,
                               test.ani,      test.op0,   test.op1};
-        const char* names[] = {kModelVer, kRxexp, kScrambler, kAni, kOp0, kOp1};
+        const char* names[] = {kModelVer.name, kRxexp.name, kScrambler.name,
+                               kAni.name,      kOp0.name,   kOp1.name};
         for (int i = 0; i < 6; ++i) {
             settings.SetInt(kModelSection, names[i], values[i]);
         }
@@ -46,35 +47,35 @@ TEST_F(CDocumentTest, SettingsBecomeTheOptionByte) {
 
 TEST_F(CDocumentTest, ANewDocumentHoldsTheFactoryImageOfItsVersion) {
     for (int version = 0; version <= 3; ++version) {
-        settings.SetInt(kModelSection, kModelVer, version);
+        settings.SetInt(kModelSection, kModelVer.name, version);
         CZ5Doc document(settings, ui);
         const auto& factory = CZ5DefaultDataManager::FactoryImage(version);
         EXPECT_EQ(ImageOf(document), std::vector<std::uint8_t>(factory.begin(), factory.end()));
         EXPECT_FALSE(document.IsModified());
         EXPECT_EQ(document.GetPathName(), "");
     }
-    settings.SetInt(kModelSection, kModelVer, 2);
+    settings.SetInt(kModelSection, kModelVer.name, 2);
     CZ5Doc usa(settings, ui);
     EXPECT_EQ(RootOf(usa).FindPath("MCH.CH42.FreqRx")->GetText(), "146.01000");
     EXPECT_EQ(RootOf(usa).FindPath("MCH.CH42.FreqOw")->GetText(), "0.60000");
 }
 
 TEST_F(CDocumentTest, DestructionWritesTheOptionFlagsButNotTheVersion) {
-    settings.SetInt(kModelSection, kRxexp, 5);
+    settings.SetInt(kModelSection, kRxexp.name, 5);
     {
         CZ5Doc document(settings, ui);
         document.GetCloneManager().GetModelManager()->GetModelInfo().SetDataByte(16, 0x6B);
     }
-    EXPECT_FALSE(settings.Contains(kModelSection, kModelVer));
+    EXPECT_FALSE(settings.Contains(kModelSection, kModelVer.name));
     const std::pair<const char*, int> expected[] = {
-        {kRxexp, 0}, {kScrambler, 1}, {kAni, 0}, {kOp0, 1}, {kOp1, 1}};
+        {kRxexp.name, 0}, {kScrambler.name, 1}, {kAni.name, 0}, {kOp0.name, 1}, {kOp1.name, 1}};
     for (const auto& [name, value] : expected) {
         EXPECT_EQ(settings.GetInt(kModelSection, name, -1), value) << name;
     }
 
-    settings.SetInt(kModelSection, kModelVer, 3);
+    settings.SetInt(kModelSection, kModelVer.name, 3);
     { CZ5Doc document(settings, ui); }
-    EXPECT_EQ(settings.GetInt(kModelSection, kModelVer, -1), 3);
+    EXPECT_EQ(settings.GetInt(kModelSection, kModelVer.name, -1), 3);
 }
 
 TEST_F(CDocumentTest, TheTemporaryFileLivesWithTheDocument) {

@@ -2,6 +2,7 @@
 // random edits taken back and done again, compared as saved files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "DocumentTestSupport.h"
@@ -56,6 +57,96 @@ TEST(UndoHistory, ACleanStateDroppedOrOverwrittenIsNeverCleanAgain) {
     EXPECT_FALSE(branched.IsClean());
     EXPECT_FALSE(branched.Redo() == nullptr);
     EXPECT_FALSE(branched.IsClean());
+}
+
+// Random steps of every kind (a few bytes, everything, a state of another
+// size) undone and redone in random order give back the very states
+// recorded, also once the oldest have gone.
+TEST(UndoHistory, StepsKeptAsDifferencesGiveBackTheStatesRecorded) {
+    std::mt19937 random(5);
+    const auto pick = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    const auto changed = [&](CUndoHistory::State state) {
+        switch (pick(0, 3)) {
+            case 0:  // one byte
+                state[static_cast<std::size_t>(pick(0, static_cast<int>(state.size()) - 1))] ^= 1;
+                break;
+            case 1:  // bytes apart, with equal ones between
+                for (std::size_t at = 0; at < state.size();
+                     at += static_cast<std::size_t>(pick(1, 20))) {
+                    state[at] = static_cast<std::uint8_t>(pick(0, 255));
+                }
+                break;
+            case 2:  // everything
+                for (std::uint8_t& byte : state) {
+                    byte = static_cast<std::uint8_t>(~byte);
+                }
+                break;
+            default:  // longer or shorter
+                state.resize(static_cast<std::size_t>(pick(1, 80)), 0x5A);
+                break;
+        }
+        return state;
+    };
+    constexpr std::size_t kLimit = 30;
+    CUndoHistory history(kLimit);
+    std::vector<CUndoHistory::State> states = {CUndoHistory::State(64, 0xFF)};
+    std::size_t done = 0;  // the index of the current state in states
+    history.Reset(states[0]);
+    for (int action = 0; action < 2000; ++action) {
+        const int kind = pick(0, 2);
+        if (kind == 0) {
+            CUndoHistory::State next = changed(history.Current());
+            if (history.Record("step", next)) {
+                states.resize(done + 1);
+                states.push_back(std::move(next));
+                ++done;
+            }
+        } else if (kind == 1 && history.CanUndo()) {
+            ASSERT_EQ(*history.Undo(), states[--done]) << action;
+        } else if (history.CanRedo()) {
+            ASSERT_EQ(*history.Redo(), states[++done]) << action;
+        }
+        ASSERT_LE(history.StepCount(), kLimit);
+        ASSERT_EQ(history.Current(), states[done]);
+    }
+}
+
+// Reads that bring other data every time cost up to twice the state each;
+// edits a few bytes: the budget holds the reads to a few steps and leaves
+// the edits the step limit.
+TEST(UndoHistory, TheStepsStayWithinTheBudgetAndTheNewestAlwaysStays) {
+    constexpr std::size_t kState = 1952;
+    const struct {
+        const char* name;
+        std::size_t budget;
+        std::size_t changedBytes;
+        std::size_t steps;  // recorded
+        std::size_t fewestKept;
+        std::size_t mostKept;
+    } cases[] = {
+        {"reads of other data", 64 * 1024, kState, 200, 10, 20},
+        {"edits of a channel", 64 * 1024, 16, 200, 200, 200},
+        {"edits beyond the step limit", 1 << 30, 16, 1200, 1000, 1000},
+        {"a step larger than the budget", 100, kState, 3, 1, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CUndoHistory history(CUndoHistory::kDefaultLimit, c.budget);
+        CUndoHistory::State state(kState, 0);
+        history.Reset(state);
+        for (std::size_t step = 1; step <= c.steps; ++step) {
+            std::fill_n(state.begin(), c.changedBytes, static_cast<std::uint8_t>(step));
+            ASSERT_TRUE(history.Record("step", state));
+            ASSERT_TRUE(history.StepBytes() <= c.budget || history.StepCount() == 1);
+        }
+        EXPECT_GE(history.StepCount(), c.fewestKept);
+        EXPECT_LE(history.StepCount(), c.mostKept);
+        EXPECT_EQ(history.UndoName(), "step");
+        std::fill_n(state.begin(), c.changedBytes, static_cast<std::uint8_t>(c.steps - 1));
+        EXPECT_EQ(*history.Undo(), state);
+    }
 }
 
 // One random edit of the kind the channel grid and the dialogs make: a

@@ -175,7 +175,7 @@ TEST(ModelCheck, RadioAndDocumentMustAgree) {
         radio.SetRevision(test.radioRevision);
         radio.SetValue(test.radioVersion);
         CMemorySettingsStore settings;
-        settings.SetInt(SettingsKey::kModelSection, SettingsKey::kSetup, test.setup);
+        settings.SetInt(SettingsKey::kModelSection, SettingsKey::kSetup.name, test.setup);
         EXPECT_EQ(CModelCheck::CheckWithVersion(document, radio, settings), test.withVersion)
             << test.name;
         EXPECT_EQ(CModelCheck::Check(document, radio), test.withoutVersion) << test.name;

@@ -14,7 +14,7 @@ namespace {
 class ChannelCsvRoundTrip : public CDocumentTest {
   protected:
     std::unique_ptr<CZ5Doc> NewDocument(int version) {
-        settings.SetInt(SettingsKey::kModelSection, SettingsKey::kModelVer, version);
+        settings.SetInt(SettingsKey::kModelSection, SettingsKey::kModelVer.name, version);
         return std::make_unique<CZ5Doc>(settings, ui);
     }
     std::unique_ptr<CZ5Doc> Open(const std::string& path, int version) {

@@ -15,17 +15,19 @@
 #include <memory>
 
 #include "DialogTestSupport.h"
+#include "StandaloneDialogs.h"
 #include "app/AboutDlg.h"
 #include "app/CompareDlg.h"
 #include "app/HistoryDlg.h"
 #include "app/PrintSelectDlg.h"
-#include "print/ChannelGridPane.h"
 #include "app/Z5MainFrame.h"
+#include "print/ChannelGridPane.h"
 #include "ui/CommPortSetupDlg.h"
 #include "ui/CommandIds.h"
 #include "ui/DialogFocusOrder.h"
 #include "ui/FindChannelBar.h"
 #include "ui/InformationDlg.h"
+#include "ui/SetFieldDlg.h"
 #include "ui/Z5ChEditDlg.h"
 
 namespace {
@@ -172,32 +174,21 @@ TEST_F(FocusCycleTest, ViewDialogsCycle) {
 }
 
 TEST_F(FocusCycleTest, ChannelSetupPrintAndListDialogsCycle) {
-    std::vector<std::function<std::unique_ptr<QDialog>()>> makers = {
-        [] { return std::make_unique<CZ5ChEditDlg>("MCH.CH3", kAreaMemory, true); },
-        [] { return std::make_unique<CZ5ChEditDlg>("CCH.CH0", kAreaCall, false); },
-        // A cleared channel: only the frequency and the buttons take Tab.
-        [] { return std::make_unique<CZ5ChEditDlg>("MCH.CH5", kAreaMemory, true); },
-        [] {
-            return std::make_unique<CCommPortSetupDlg>(
-                1, [](int) { return std::string("/dev/ttyUSB0"); }, [](int) { return false; });
-        },
-        [] {
-            return std::make_unique<CCompareDlg>(
-                std::vector<LeafComparison::SDifference>{{"MCH.CH3.Name", "A", "B"}},
-                QStringLiteral("other.cz5"));
-        },
-        [] {
-            return std::make_unique<CHistoryDlg>(
-                std::vector<CHistoryDlg::SRow>{{"/tmp/a.cz5", "2024-01-01 10:00", "id", "USA", 3}},
-                QStringLiteral("/tmp"));
-        },
-        [] { return std::make_unique<CInformationDlg>("QM-Z5", "comment"); },
-        [] { return std::make_unique<CAboutDlg>(); },
-    };
+    std::vector<DialogMaker> makers = StandaloneDialogs();
+    makers.emplace_back([] { return std::make_unique<CZ5ChEditDlg>("CCH.CH0", kAreaCall, false); });
+    // A cleared channel: only the frequency and the buttons take Tab.
+    makers.emplace_back(
+        [] { return std::make_unique<CZ5ChEditDlg>("MCH.CH5", kAreaMemory, true); });
     for (const auto& make : makers) {
         std::unique_ptr<QDialog> dialog = make();
         ExpectDialogCycles(*dialog, NameOf(dialog.get()));
     }
+    // Set Field after its field changed: the new value's editor takes its
+    // place in the cycle.
+    CSetFieldDlg setField(std::vector<int>{2, 4}, 2, 3, nullptr, nullptr);
+    setField.show();
+    setField.findChild<QComboBox*>(QStringLiteral("SetFieldField"))->setCurrentIndex(1);
+    ExpectDialogCycles(setField, QStringLiteral("set field"));
     CChannelGridPane lists(document);
     CPrintSelectDlg print(settings, ui, lists, lists);
     ExpectDialogCycles(print, QStringLiteral("print selection"));

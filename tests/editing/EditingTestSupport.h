@@ -28,7 +28,7 @@ class CEditingHost : public CListSheetHost {
     int GetListArea() const override { return area; }
     void FocusTree() override {}
     void FocusList() override {}
-    void ShowContextMenu(int, const QPoint&) override {}
+    void ShowContextMenu(int menuId, const QPoint&) override { contextMenus.push_back(menuId); }
     int HasModelOption(const std::string& name) const override {
         if (name == "DETOP_SCRM") {
             return scrambler ? 1 : 0;
@@ -49,6 +49,7 @@ class CEditingHost : public CListSheetHost {
     int area = kAreaMemory;
     bool scrambler = true;
     int modifiedMarks = 0;
+    std::vector<int> contextMenus;
     std::vector<SNodeChange> told;
     mutable CNodeChanges changes;
     mutable CScriptedUserInterface ui;

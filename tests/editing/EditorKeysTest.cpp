@@ -16,6 +16,7 @@
 
 #include "EditingTestSupport.h"
 #include "app/CommandTable.h"
+#include "app/Z5ListFrame.h"
 #include "app/Z5MainFrame.h"
 #include "ui/CommandIds.h"
 #include "ui/CommandTarget.h"
@@ -100,10 +101,12 @@ class EditorKeysTest : public EditingTest {
         return texts;
     }
 
-    // Channels 3 and 4 in use, row 3 selected, and the editor open with its
+    // Channels 3 and 4 in use, every row shown (a command before may have
+    // hidden the cleared ones), row 3 selected, and the editor open with its
     // input in it (not committed).
     void OpenWithInput(const SEditor& input) {
         editor = &input;
+        frame->ListFrame()->SetRowsInUseOnly(false);
         Program(path, "145.5", {{"Name", "OLD"}, {"Duplex", "OFF"}});
         Program("MCH.CH4", "145.6", {{"Name", "NEXT"}});
         host.ui.m_statusTexts.clear();

@@ -66,8 +66,8 @@ TEST_F(MainFrameEditingTest, ContextMenuScreenshot) {
     for (const QAction* action : menu->actions()) {
         items << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
     }
-    EXPECT_EQ(items, QStringList({"cmd32771", "-", "cmd57634", "cmd57637", "-", "cmd57632",
-                                  "cmd32812", "cmd32804"}));
+    EXPECT_EQ(items, QStringList({"cmd32771", "cmd32978", "-", "cmd57635", "cmd57634", "cmd57637",
+                                  "-", "cmd57632", "cmd32812", "cmd32804"}));
     menu->popup(QPoint(100, 100));
     const QString path = QStringLiteral(CPZ5_SCREENSHOT_DIR) + "/context_menu.png";
     EXPECT_TRUE(menu->grab().save(path));

@@ -7,8 +7,11 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QModelIndex>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace guitest {
@@ -81,6 +84,22 @@ QStringList RedrawnRows(const QList<QList<QVariant>>& spy) {
 QString MessageText(QWidget* window) {
     const auto* box = qobject_cast<QMessageBox*>(window);
     return box != nullptr ? box->text() : QString();
+}
+
+bool HasPrivateDisplay() {
+    return QGuiApplication::platformName() == QStringLiteral("xcb") &&
+           qgetenv("CPZ5_REAL_POINTER") == "1" &&
+           !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
+}
+
+void Xdo(const QStringList& arguments) {
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), arguments);
+    ASSERT_TRUE(xdotool.waitForStarted());
+    for (int waited = 0; waited < 100 && xdotool.state() != QProcess::NotRunning; ++waited) {
+        ProcessEvents(20);
+    }
+    ProcessEvents(150);
 }
 
 }  // namespace guitest

@@ -38,4 +38,12 @@ QString MessageText(QWidget* window);
 // as "first-last".
 QStringList RedrawnRows(const QList<QList<QVariant>>& spy);
 
+// Whether the keyboard and pointer of the X server may be used: the test
+// runs on X with xdotool and CPZ5_REAL_POINTER=1 says the display is a
+// private one (ctest runs such tests so under xvfb-run).
+bool HasPrivateDisplay();
+// Runs xdotool with arguments on the X server and lets the windows take
+// what it sends.
+void Xdo(const QStringList& arguments);
+
 }  // namespace guitest

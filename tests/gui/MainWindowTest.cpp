@@ -66,12 +66,16 @@ TEST_F(MainWindowTest, MenusHoldTheirCommandsInOrder) {
     const std::vector<std::pair<QString, QStringList>> expected = {
         {"&File",
          {"cmd32786", "cmd57601", "cmd57603", "cmd57604", "-", "cmd32950", "cmd32951", "-",
-          "cmd32960", "cmd32961", "-", "cmd57607", "cmd32962", "-", "cmd57616", "-", "cmd57665"}},
-        {"&Edit", {"cmd57643", "cmd57644", "-",        "cmd32771", "-",        "cmd57634",
-                   "cmd57637", "-",        "cmd57632", "cmd32812", "cmd32804", "-",
-                   "cmd32970", "cmd32971", "-",        "cmd32972", "cmd32973", "cmd32974",
-                   "-",        "cmd32975", "cmd32976", "cmd32977"}},
-        {"&View", {"cmd166", "cmd156", "cmd32779", "-", "cmd59392", "cmd59393", "-", "menu"}},
+          "cmd32960", "cmd32961", "-", "cmd57607", "cmd32962", "cmd32965", "-", "cmd57616", "-",
+          "cmd57665"}},
+        {"&Edit",
+         {"cmd57643", "cmd57644", "-",        "cmd32771", "cmd32978", "-",        "cmd57635",
+          "cmd57634", "cmd57637", "-",        "cmd57632", "cmd32812", "cmd32804", "-",
+          "cmd57642", "-",        "cmd32970", "cmd32971", "-",        "cmd32972", "cmd32973",
+          "cmd32974", "-",        "cmd32975", "cmd32976", "cmd32977"}},
+        {"&View",
+         {"cmd166", "cmd156", "cmd32779", "-", "cmd32979", "-", "cmd59392", "cmd59393", "-",
+          "menu"}},
         {"C&OM Port", {"cmd32790", "cmd32791", "cmd32792", "cmd32793"}},
         {"&Clone", {"cmd32774", "cmd32775", "-", "cmd32963", "cmd32964", "-", "cmd32776"}},
         {"&Help", {"cmd57667", "-", "cmd57664"}},
@@ -88,8 +92,8 @@ TEST_F(MainWindowTest, MenusHoldTheirCommandsInOrder) {
     EXPECT_EQ(Frame().Action(Cmd::CloneRead)->text(), "&Read <- TR");
     EXPECT_EQ(Frame().Action(Cmd::AppAbout)->text(), "&About CP-Z5...");
     EXPECT_EQ(ItemsOf(Frame().MakeContextMenu().get()),
-              QStringList({"cmd32771", "-", "cmd57634", "cmd57637", "-", "cmd57632", "cmd32812",
-                           "cmd32804"}));
+              QStringList({"cmd32771", "cmd32978", "-", "cmd57635", "cmd57634", "cmd57637", "-",
+                           "cmd57632", "cmd32812", "cmd32804"}));
 }
 
 TEST_F(MainWindowTest, KeysReachTheirCommands) {
@@ -107,6 +111,7 @@ TEST_F(MainWindowTest, KeysReachTheirCommands) {
         {"Ctrl+Shift+S", Cmd::FileSaveAs}, {"Ctrl+F", Cmd::EditFind},
         {"F3", Cmd::EditFindNext},         {"Shift+F3", Cmd::EditFindPrevious},
         {"Alt+Up", Cmd::EditMoveUp},       {"Alt+Down", Cmd::EditMoveDown},
+        {"Ctrl+A", Cmd::EditSelectAll},
     };
     for (const auto& [key, id] : keys) {
         EXPECT_TRUE(Frame().Action(id)->shortcuts().contains(QKeySequence(key))) << key;
@@ -247,3 +252,21 @@ TEST_F(MainWindowTest, F6MovesBetweenTreeAndList) {
 }
 
 }  // namespace
+
+// Off at first; once chosen it stays chosen in the settings, and a window
+// made afterwards hides the cleared memory channels from its start.
+TEST_F(MainWindowTest, ChannelsInUseOnlyIsKeptInTheSettings) {
+    EXPECT_FALSE(Frame().Action(Cmd::ViewInUseOnly)->isChecked());
+    EXPECT_FALSE(Frame().ShownList()->ShowsRowsInUseOnly());
+    ASSERT_TRUE(Frame().RunCommand(Cmd::ViewInUseOnly));
+    EXPECT_TRUE(Frame().Action(Cmd::ViewInUseOnly)->isChecked());
+    EXPECT_EQ(settings.GetInt("View", "ChannelsInUseOnly", 0), 1);
+    EXPECT_TRUE(Frame().ShownList()->isRowHidden(5));
+    {
+        CZ5MainFrame second(settings, program);
+        EXPECT_TRUE(second.ShownList()->ShowsRowsInUseOnly());
+    }
+    ASSERT_TRUE(Frame().RunCommand(Cmd::ViewInUseOnly));
+    EXPECT_EQ(settings.GetInt("View", "ChannelsInUseOnly", 1), 0);
+    EXPECT_FALSE(Frame().ShownList()->isRowHidden(5));
+}

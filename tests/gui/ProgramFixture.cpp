@@ -1,8 +1,13 @@
 #include "ProgramFixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+#include <QTimer>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "GuiTestSupport.h"
 #include "app/CommandLineInfo.h"
@@ -10,6 +15,8 @@
 #include "app/Z5MainFrame.h"
 #include "document/Z5Doc.h"
 #include "model/Node.h"
+#include "model/NodeAccess.h"
+#include "model/Z5ChannelRules.h"
 #include "ui/ListSheet.h"
 
 namespace guitest {
@@ -61,6 +68,40 @@ QString CProgramFixture::ActionText(int id) {
 bool CProgramFixture::IsEnabled(int id) {
     Frame().UpdateCommands();
     return Frame().Action(id)->isEnabled();
+}
+
+void CRealWindowFixture::SetUp() {
+    if (!HasPrivateDisplay()) {
+        GTEST_SKIP() << "needs a private X display and xdotool";
+    }
+    CProgramFixture::SetUp();
+    Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    m_dialogs = new QTimer;
+    QObject::connect(m_dialogs, &QTimer::timeout, [this] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            if (onDialog) {
+                std::exchange(onDialog, nullptr)(*dialog);
+            } else {
+                ++dialogs;
+                dialog->reject();
+            }
+        }
+    });
+    m_dialogs->start(10);
+}
+
+void CRealWindowFixture::TearDown() {
+    delete m_dialogs;
+    CProgramFixture::TearDown();
+}
+
+void CRealWindowFixture::Program(int number, const char* frequency, const char* name) {
+    z5channel::WriteFreshChannel(*Channel(number));
+    SetNodeText(Channel(number), "Clear", "OFF");
+    SetNodeFreq(Channel(number), "FreqRx", frequency);
+    SetNodeString(Channel(number), "Name", name);
+    Document().AnnounceChange(SNodeChange::Channels(kAreaMemory, number, number));
 }
 
 }  // namespace guitest

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -15,6 +16,8 @@
 
 class CListSheet;
 class CNode;
+class QDialog;
+class QTimer;
 class CZ5App;
 class CZ5Doc;
 class CZ5MainFrame;
@@ -44,6 +47,26 @@ class CProgramFixture : public testing::Test {
     QTemporaryDir dir;
     CMemorySettingsStore settings;
     std::unique_ptr<CZ5App> program;
+};
+
+// The program's window on an X display whose keyboard and pointer the test
+// drives (HasPrivateDisplay; else the test skips itself), active. A modal
+// window that opens is handed to onDialog (once), else counted in dialogs
+// and closed.
+class CRealWindowFixture : public CProgramFixture {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Memory channel number in use with a frequency and a name (every other
+    // field as in a fresh channel), told to the document as an edit is.
+    void Program(int number, const char* frequency, const char* name);
+
+    std::function<void(QDialog&)> onDialog;
+    int dialogs = 0;
+
+  private:
+    QTimer* m_dialogs = nullptr;
 };
 
 }  // namespace guitest

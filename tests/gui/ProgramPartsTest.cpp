@@ -102,7 +102,7 @@ TEST(WindowPlacement, AFirstStartGetsTheSizeItWantsWithinTheScreen) {
     EXPECT_EQ(CWindowPlacement::FirstPlace(QSize(10, 10), screen), QRect(5, 35, 400, 200));
     CMemorySettingsStore settings;
     EXPECT_FALSE(CWindowPlacement::Load(settings).stored);
-    settings.SetInt(CWindowPlacement::kSection, "Width", 600);
+    settings.SetInt("Window Position", "Width", 600);
     EXPECT_TRUE(CWindowPlacement::Load(settings).stored);
 }
 

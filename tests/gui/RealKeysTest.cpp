@@ -10,12 +10,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
-#include <QTimer>
 
 #include "GuiTestSupport.h"
 #include "ProgramFixture.h"
@@ -27,55 +23,21 @@
 
 namespace {
 
+using guitest::Xdo;
+
 constexpr int kRow = 3;
 constexpr int kNameColumn = 5;
 constexpr int kDuplexColumn = 2;
 
-class RealKeysTest : public guitest::CProgramFixture {
+class RealKeysTest : public guitest::CRealWindowFixture {
   protected:
     void SetUp() override {
-        if (QGuiApplication::platformName() != QStringLiteral("xcb") ||
-            qgetenv("CPZ5_REAL_POINTER") != "1" ||
-            QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty()) {
-            GTEST_SKIP() << "needs a private X display and xdotool";
+        CRealWindowFixture::SetUp();
+        if (IsSkipped()) {
+            return;
         }
-        CProgramFixture::SetUp();
         Program(kRow, "145.50000", "OLD");
         Program(kRow + 1, "145.60000", "NEXT");
-        Frame().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
-        // A question or dialog that a key brings is counted and answered No.
-        m_dialogs = new QTimer;
-        QObject::connect(m_dialogs, &QTimer::timeout, [this] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                ++dialogs;
-                dialog->reject();
-            }
-        });
-        m_dialogs->start(10);
-    }
-    void TearDown() override {
-        delete m_dialogs;
-        CProgramFixture::TearDown();
-    }
-
-    void Program(int number, const char* frequency, const char* name) {
-        SetNodeText(Channel(number), "Clear", "OFF");
-        SetNodeFreq(Channel(number), "FreqRx", frequency);
-        SetNodeString(Channel(number), "Name", name);
-        Document().AnnounceChange(SNodeChange::Channels(kAreaMemory, number, number));
-    }
-
-    // Runs xdotool with arguments on the X server and lets the window take
-    // what it sends.
-    static void Xdo(const QStringList& arguments) {
-        QProcess xdotool;
-        xdotool.start(QStringLiteral("xdotool"), arguments);
-        ASSERT_TRUE(xdotool.waitForStarted());
-        for (int waited = 0; waited < 100 && xdotool.state() != QProcess::NotRunning; ++waited) {
-            QTest::qWait(20);
-        }
-        QTest::qWait(150);
     }
 
     // Clicks the cell (row kRow) with the pointer and presses F2.
@@ -106,11 +68,6 @@ class RealKeysTest : public guitest::CProgramFixture {
         SetNodeText(Channel(kRow), leaf, kept);
         return bytes;
     }
-
-    int dialogs = 0;
-
-  private:
-    QTimer* m_dialogs = nullptr;
 };
 
 // Insert in a name editor inserts no row and keeps the typed name in the

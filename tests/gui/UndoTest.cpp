@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +21,7 @@
 #include "model/NodeAccess.h"
 #include "ui/CommandIds.h"
 #include "ui/ListSheet.h"
+#include "ui/Z5ChListSheet.h"
 
 namespace {
 
@@ -41,7 +43,7 @@ class UndoTest : public guitest::CProgramFixture {
     void OnRow(int row, int command, bool asks) { OnRows(row, 1, command, asks); }
 
     // Runs a grid command on count rows from first on (selected with
-    // Shift+Down), answering Yes to its question.
+    // Shift+Down), answering Yes to its question; command 0 only selects.
     void OnRows(int first, int count, int command, bool asks) {
         Grid().SelectRow(first);
         for (int i = 1; i < count; ++i) {
@@ -50,7 +52,16 @@ class UndoTest : public guitest::CProgramFixture {
         if (asks) {
             AnswerNextModal([](QWidget* box) { PressButton(box, "&Yes"); });
         }
-        Frame().RunCommand(command);
+        if (command != 0) {
+            Frame().RunCommand(command);
+        }
+    }
+
+    // Clicks the header of column of the grid.
+    void ClickHeader(int column) {
+        QHeaderView* header = Grid().horizontalHeader();
+        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
     }
 
     static bool AnyInUse(int first, int end) {
@@ -63,7 +74,8 @@ class UndoTest : public guitest::CProgramFixture {
     }
 };
 
-// Single and several rows, moves, sorts, cell edits and dialog-like edits.
+// Single and several rows, moves, sorts (from the menu and the header), Cut,
+// Set Field, cell edits and dialog-like edits.
 TEST_F(UndoTest, HundredEditsUndoneAndRedoneGiveTheFilesByteForByte) {
     const char* frequencies[] = {"145.00000", "146.52000", "147.30000", "144.80000"};
     for (int channel = 0; channel < 10; ++channel) {
@@ -74,10 +86,11 @@ TEST_F(UndoTest, HundredEditsUndoneAndRedoneGiveTheFilesByteForByte) {
     std::mt19937 random(5);
     auto pick = [&random](int high) { return std::uniform_int_distribution<int>(0, high)(random); };
     const int sorts[] = {Cmd::EditSortFrequency, Cmd::EditSortName, Cmd::EditSortTone};
+    const std::pair<int, const char*> fields[] = {{8, "88.5"}, {2, "-Dup"}, {13, "Low"}};
     for (int i = 0; i < 100; ++i) {
         const int row = pick(99);
         const int rows = std::min(1 + pick(3), 100 - row);
-        switch (pick(9)) {
+        switch (pick(12)) {
             case 0:
                 OnRow(row, Cmd::EditClear, false);
                 break;
@@ -105,6 +118,18 @@ TEST_F(UndoTest, HundredEditsUndoneAndRedoneGiveTheFilesByteForByte) {
                 break;
             case 8:
                 Grid().model()->setData(Grid().model()->index(row, 1), frequencies[pick(3)]);
+                break;
+            case 9:
+                OnRows(row, rows, Cmd::EditCut, false);
+                break;
+            case 10: {
+                OnRows(row, rows, 0, false);
+                const auto& [column, text] = fields[pick(2)];
+                static_cast<CZ5ChListSheet&>(Grid()).SetField(column, text);
+                break;
+            }
+            case 11:
+                ClickHeader(1 + pick(14));
                 break;
             default:
                 Program(row, frequencies[pick(3)]);
@@ -152,6 +177,26 @@ TEST_F(UndoTest, UndoAfterADeleteBringsTheChannelBackAndTheSavedState) {
     ASSERT_TRUE(Frame().RunCommand(Cmd::EditRedo));
     EXPECT_TRUE(Document().IsModified());
     EXPECT_EQ(Channel(3)->FindPath("FreqRx")->GetText(), "145.00000");
+}
+
+TEST_F(UndoTest, CutAndAHeaderSortAreOneStepEach) {
+    Program(3, "146.52000");
+    Program(4, "145.00000");
+    Program(9, "144.80000");
+    const std::string saved = SavedBytes("saved.cz5");
+    OnRows(3, 2, Cmd::EditCut, false);
+    EXPECT_TRUE(IsCleared(3) && IsCleared(4));
+    EXPECT_EQ(ActionText(Cmd::EditUndo), "&Undo Cut 2 channels");
+    ClickHeader(1);
+    ClickHeader(1);
+    EXPECT_EQ(ActionText(Cmd::EditUndo), "&Undo Sort by frequency, descending");
+    ASSERT_TRUE(Frame().RunCommand(Cmd::EditUndo));
+    EXPECT_EQ(ActionText(Cmd::EditUndo), "&Undo Sort by frequency");
+    EXPECT_EQ(Grid().horizontalHeader()->sortIndicatorSection(), -1)
+        << "the order taken back is no longer shown";
+    ASSERT_TRUE(Frame().RunCommand(Cmd::EditUndo));
+    ASSERT_TRUE(Frame().RunCommand(Cmd::EditUndo));
+    EXPECT_EQ(SavedBytes("undone.cz5"), saved);
 }
 
 TEST_F(UndoTest, NewDataStartsAFreshHistory) {

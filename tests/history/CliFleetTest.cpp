@@ -4,7 +4,10 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,8 +49,10 @@ class CliFleetTest : public ::testing::Test {
     }
 
     // Starts cpz5-cli with arguments as the leader of a process group of its
-    // own, without a terminal; its pid.
-    pid_t StartTool(const std::vector<std::string>& arguments) const {
+    // own, without a terminal (or with standard error on the terminal
+    // errors); its pid.
+    pid_t StartTool(const std::vector<std::string>& arguments,
+                    const std::string& errors = "/dev/null") const {
         std::vector<char*> argv{const_cast<char*>(CPZ5_CLI_PATH)};
         for (const std::string& argument : arguments) {
             argv.push_back(const_cast<char*>(argument.c_str()));
@@ -59,7 +64,7 @@ class CliFleetTest : public ::testing::Test {
             const int null = ::open("/dev/null", O_RDWR);
             ::dup2(null, STDIN_FILENO);
             ::dup2(null, STDOUT_FILENO);
-            ::dup2(null, STDERR_FILENO);
+            ::dup2(::open(errors.c_str(), O_RDWR | O_NOCTTY), STDERR_FILENO);
             ::setenv("XDG_CONFIG_HOME", (m_dir + "/config").c_str(), 1);
             ::setenv("XDG_DATA_HOME", (m_dir + "/data").c_str(), 1);
             ::execv(CPZ5_CLI_PATH, argv.data());
@@ -86,22 +91,185 @@ class CliFleetTest : public ::testing::Test {
     std::unique_ptr<CVirtualRadio> m_radios[2];
 };
 
-TEST_F(CliFleetTest, AWriteReachesEveryGoodRadioAndTheSummaryNamesTheOthers) {
+// Ports that cannot be used, each for its own reason, among good ones: every
+// row says why, and the good radios are written all the same.
+TEST_F(CliFleetTest, AWriteReachesEveryGoodRadioAndEachOtherRowSaysWhyNot) {
     ASSERT_EQ(RunCli(m_dir, "new -o a.cz5").status, 0);
     ASSERT_EQ(RunCli(m_dir, "set a.cz5 MCH.CH4.Clear=OFF MCH.CH4.FreqRx=146.52").status, 0);
+    CVirtualRadio::SConfig config;
+    config.optionByte = kUsa;
+    CVirtualRadio busy(FactoryImage(), config);
+    ASSERT_TRUE(busy.Start()) << busy.Error();
+    const int holder = ::open(busy.SlavePath().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);  // another program uses it
+    std::ofstream(m_dir + "/plain") << "a file";
+    const struct {
+        std::string port;
+        const char* row;
+    } bad[] = {
+        {m_dir + "/no-such-port", "port could not be opened: no such device (91)"},
+        {busy.SlavePath(), "port could not be opened: busy: another program uses it (91)"},
+        {"/dev/null", "port could not be opened: not a serial device (91)"},
+        {m_dir + "/plain", "port could not be opened: not a serial device (91)"},
+        {m_dir, "port could not be opened: a folder, not a serial device (91)"},
+        {"nowhere", "not a port (64)"},
+    };
+    std::string arguments = "write a.cz5 --yes --port " + Port(0);
+    for (const auto& port : bad) {
+        arguments += " --port " + port.port;
+    }
+    // The same device, written otherwise.
+    arguments += " --port " + Port(1) + " --port /dev/../dev/" + Port(0).substr(5);
+    const SCliRun run = RunCli(m_dir, arguments);
+    ::close(holder);
+    busy.Stop();
 
-    const std::string missing = m_dir + "/no-such-port";
-    const SCliRun run = RunCli(m_dir, "write a.cz5 --yes --port " + Port(0) + " --port " + missing +
-                                          " --port " + Port(1) + " --port " + Port(0));
-
-    EXPECT_EQ(run.status, 91) << run.out << run.err;
+    EXPECT_EQ(run.status, 91) << "the first port that failed" << run.out << run.err;
     for (int i = 0; i < 2; ++i) {
         EXPECT_EQ(m_radios[i]->GetMemory().GetWord(0x40, true), 146520000 / 5000) << i;
         EXPECT_NE(RowOf(run.out, Port(i)).find("OK (0)"), std::string::npos) << run.out;
     }
     EXPECT_NE(RowOf(run.out, Port(0)).find("given twice"), std::string::npos) << run.out;
-    EXPECT_NE(RowOf(run.out, missing).find("(91)"), std::string::npos) << run.out;
+    for (const auto& port : bad) {
+        EXPECT_NE(RowOf(run.out, port.port).find(port.row), std::string::npos) << port.port << "\n"
+                                                                               << run.out;
+    }
+    EXPECT_EQ(busy.Counters().writeRequests, 0u);
     EXPECT_EQ(LeftTempFiles(), std::set<std::string>{});
+}
+
+// More ports than the tool takes, or than the system lets it keep open:
+// refused before anything starts, and no radio hears of it.
+TEST_F(CliFleetTest, AFleetBeyondTheLimitsIsRefusedBeforeAnythingStarts) {
+    ASSERT_EQ(RunCli(m_dir, "new -o a.cz5").status, 0);
+    const auto ports = [this](int count) {
+        std::string arguments = " --port " + Port(0) + " --port " + Port(1);
+        for (int i = 2; i < count; ++i) {
+            arguments += " --port " + m_dir + "/tty" + std::to_string(i);
+        }
+        return arguments;
+    };
+    const struct {
+        const char* name;
+        const char* shell;  // what the shell does before it starts the tool
+        std::string arguments;
+        int status;
+        const char* told;
+    } cases[] = {
+        {"65 ports", "", "write a.cz5 --yes" + ports(65), 64, "at most 64 radios at once"},
+        {"65 ports to read", "", "read -o reads" + ports(65), 64, "at most 64 radios at once"},
+        {"too few open files", "ulimit -n 40 && ", "write a.cz5 --yes" + ports(32), 77,
+         "may open only 40"},
+    };
+    const unsigned heard[] = {m_radios[0]->Counters().framesReceived,
+                              m_radios[1]->Counters().framesReceived};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string command = "cd '" + m_dir + "' && export XDG_CONFIG_HOME='" + m_dir +
+                                    "/config' XDG_DATA_HOME='" + m_dir + "/data' && " + c.shell +
+                                    "'" CPZ5_CLI_PATH "' " + c.arguments + " >out 2>err </dev/null";
+        const int raw = std::system(command.c_str());
+        EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, c.status);
+        EXPECT_NE(ReadWholeFile(m_dir + "/err").find(c.told), std::string::npos)
+            << ReadWholeFile(m_dir + "/err");
+        EXPECT_FALSE(std::filesystem::exists(m_dir + "/reads"));
+    }
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(m_radios[i]->Counters().framesReceived, heard[i]) << i;
+    }
+    EXPECT_EQ(LeftTempFiles(), std::set<std::string>{});
+}
+
+// The tool killed in the middle of a write (kill -9: nothing can pass it
+// on): every port's process still takes its radio's write to the end rather
+// than leave it half written.
+TEST_F(CliFleetTest, AToolKilledInTheMiddleLeavesNoRadioHalfWritten) {
+    ASSERT_EQ(RunCli(m_dir, "new -o a.cz5").status, 0);
+    CVirtualRadio::SConfig paced;
+    paced.optionByte = kUsa;
+    paced.baudRate = 38400;  // a write takes a second or two
+    std::unique_ptr<CVirtualRadio> radios[2];
+    for (auto& radio : radios) {
+        radio = std::make_unique<CVirtualRadio>(FactoryImage(), paced);
+        ASSERT_TRUE(radio->Start()) << radio->Error();
+    }
+    const pid_t tool = StartTool({"write", m_dir + "/a.cz5", "--yes", "--port",
+                                  radios[0]->SlavePath(), "--port", radios[1]->SlavePath()});
+    ASSERT_GT(tool, 0);
+    const auto stored = [&radios] {
+        return radios[0]->Counters().dataFramesStored > 0 &&
+               radios[1]->Counters().dataFramesStored > 0;
+    };
+    for (int waited = 0; !stored() && waited < 30000; waited += 10) {
+        ::usleep(10000);
+    }
+    ASSERT_TRUE(stored());
+    ::kill(tool, SIGKILL);
+    int raw = 0;
+    ASSERT_EQ(::waitpid(tool, &raw, 0), tool);
+
+    // The ports' processes are the group's; they end once their writes did.
+    for (int waited = 0; ::kill(-tool, 0) == 0 && waited < 30000; waited += 10) {
+        ::usleep(10000);
+    }
+    for (auto& radio : radios) {
+        radio->Stop();
+        EXPECT_EQ(radio->Counters().writesCompleted, 1u);
+    }
+}
+
+// The progress on a terminal smaller than the fleet: no line as wide as the
+// terminal, never more lines than it has rows, and the ports that do not fit
+// are counted on the last line.
+TEST_F(CliFleetTest, TheProgressFitsATerminalSmallerThanTheFleet) {
+    ASSERT_EQ(RunCli(m_dir, "new -o a.cz5").status, 0);
+    constexpr int kRows = 12, kColumns = 50, kPorts = 32;
+    const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(::grantpt(terminal), 0);
+    ASSERT_EQ(::unlockpt(terminal), 0);
+    const winsize size{kRows, kColumns, 0, 0};
+    ::ioctl(terminal, TIOCSWINSZ, &size);
+    std::vector<std::string> arguments = {"write", m_dir + "/a.cz5", "--yes"};
+    for (int i = 0; i < kPorts; ++i) {
+        arguments.push_back("--port");
+        arguments.push_back(i < 2 ? Port(i)
+                                  : m_dir + "/" + std::string(30, 'x') + std::to_string(i));
+    }
+    const pid_t tool = StartTool(arguments, ::ptsname(terminal));
+    ASSERT_GT(tool, 0);
+    std::string shown;
+    for (int raw = 0; ::waitpid(tool, &raw, WNOHANG) == 0;) {
+        pollfd entry{terminal, POLLIN, 0};
+        char buffer[4096];
+        if (::poll(&entry, 1, 50) > 0) {
+            const ssize_t count = ::read(terminal, buffer, sizeof buffer);
+            shown.append(buffer, static_cast<std::size_t>(std::max<ssize_t>(count, 0)));
+        }
+    }
+    ::close(terminal);
+
+    // Each picture starts by moving up over the one before.
+    const std::size_t last = shown.rfind("\x1b[");
+    ASSERT_NE(last, std::string::npos) << shown;
+    std::vector<std::string> lines;
+    for (std::size_t end = shown.find("\x1b[K"); end != std::string::npos;
+         end = shown.find("\x1b[K", end + 1)) {
+        const std::size_t start = shown.rfind('\r', end) + 1;
+        lines.push_back(shown.substr(start, end - start));
+        EXPECT_LT(lines.back().size(), static_cast<std::size_t>(kColumns)) << lines.back();
+    }
+    for (std::size_t up = shown.find("\x1b["); up != std::string::npos;
+         up = shown.find("\x1b[", up + 1)) {
+        if (shown.compare(up, 3, "\x1b[K") != 0 && shown.compare(up, 3, "\x1b[J") != 0) {
+            EXPECT_LT(std::stoi(shown.substr(up + 2)), kRows) << "moved up beyond the terminal";
+        }
+    }
+    ASSERT_GE(lines.size(), static_cast<std::size_t>(kRows - 1));
+    EXPECT_EQ(lines.back(), "... and 22 more ports, 22 of them done");
+    const std::string first = lines[lines.size() - kRows + 1];
+    EXPECT_EQ(first.substr(0, Port(0).size()), Port(0));
+    EXPECT_NE(first.find("100%"), std::string::npos) << first;
 }
 
 // Each port's process reads into temporary files of its own: radios that

@@ -193,7 +193,11 @@ TEST_F(DocHistoryTest, TheCheckAfterWritingNamesTheLeafTheRadioHoldsDifferently)
         SetText("MCH.CH12.FreqRx", "145.50000");
         const bool modified = m_document->IsModified();
 
-        CDocWriteSafeguard safeguard(*m_document);
+        CDocWriteSafeguard safeguard(
+            *m_document, [this](const std::string& source, const std::string& version,
+                                const std::string& identity) {
+                return m_document->KeepInHistory(source, version, identity);
+            });
         m_settings.SetInt("History", CDocWriteSafeguard::kVerify, 1);
         EXPECT_EQ(safeguard.Write(), c.result);
         EXPECT_EQ(safeguard.Differences(), c.differences);

@@ -45,7 +45,9 @@ TEST_F(ReadHistoryTest, AnEntryIsNamedAfterTheReadAndHoldsTheFileWithCrLf) {
     ASSERT_EQ(history.Entries().size(), 1u);
     const SHistoryEntry entry = history.Entries()[0];
     EXPECT_EQ(fs::path(entry.path).filename(), "20261208-120000_USA_QM-Z5-x.cz5");
-    EXPECT_EQ(entry.time, "2026-12-08 12:00:00 UTC");
+    EXPECT_EQ(CReadHistory::EntryName(kNoon, "USA", "QM-Z5 \xC3\xA4/x"),
+              fs::path(entry.path).filename());
+    EXPECT_EQ(entry.when, kNoon);
     EXPECT_EQ(entry.version, "USA");
     EXPECT_EQ(entry.identity, "QM-Z5-x");
     std::ifstream in(entry.path, std::ios::binary);
@@ -55,8 +57,13 @@ TEST_F(ReadHistoryTest, AnEntryIsNamedAfterTheReadAndHoldsTheFileWithCrLf) {
 
 TEST_F(ReadHistoryTest, TheOldestGoBeyondTheLimitAndForeignFilesStay) {
     fs::create_directories(m_folder);
-    const std::string foreign[] = {"notes.txt", "20261208-000000_USA.cz5", "x_y_z.cz5",
-                                   "20261208-000000_USA_A_1.cz5", "20261208-000000_USA_A_x.cz5"};
+    const std::string foreign[] = {"notes.txt",
+                                   "20261208-000000_USA.cz5",
+                                   "x_y_z.cz5",
+                                   "20261208-000000_USA_A_1.cz5",
+                                   "20261208-000000_USA_A_x.cz5",
+                                   "20261399-000000_USA_A.cz5",
+                                   "20261208-2460-0_USA_A.cz5"};
     for (const std::string& name : foreign) {
         std::ofstream(m_folder + "/" + name) << "mine";
     }
@@ -170,6 +177,33 @@ TEST_F(ReadHistoryTest, TheLimitSettingIsKeptInItsRange) {
         }
         EXPECT_EQ(CReadHistory::KeepSetting(settings), c.keep) << c.value;
     }
+}
+
+// The time of a read as the user's clock showed it, in the zone of TZ.
+TEST_F(ReadHistoryTest, TheTimeOfAReadIsShownInTheLocalTime) {
+    const char* saved = std::getenv("TZ");
+    const std::string zone = saved ? saved : "";
+    const struct {
+        const char* zone;
+        std::time_t when;
+        const char* text;
+    } cases[] = {
+        {"UTC0", kNoon, "2026-12-08 12:00:00"},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", kNoon, "2026-12-08 13:00:00"},
+        {"CET-1CEST,M3.5.0,M10.5.0/3", kNoon - 160 * 86400, "2026-07-01 14:00:00"},
+        {"EST5EDT,M3.2.0,M11.1.0", kNoon + 14 * 3600, "2026-12-08 21:00:00"},
+        {"NZST-12NZDT,M9.5.0,M4.1.0/3", kNoon, "2026-12-09 01:00:00"},
+    };
+    for (const auto& c : cases) {
+        setenv("TZ", c.zone, 1);
+        EXPECT_EQ(CReadHistory::LocalTimeText(c.when), c.text) << c.zone;
+    }
+    if (saved) {
+        setenv("TZ", zone.c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+    ::tzset();
 }
 
 TEST_F(ReadHistoryTest, TheDefaultFolderFollowsXdgDataHomeThenHome) {

@@ -125,3 +125,15 @@ save
 [ "$(saved MCH.CH1.FreqRx)" = "147.12500" ] ||
     fail "the saved frequency of CH 1 is $(saved MCH.CH1.FreqRx), not 147.12500"
 echo "keyboard check: F2, 147.125, Enter, Ctrl+S: the file holds the new frequency"
+
+# Ctrl+X on the first channel, saved: it is cleared and its row is on the
+# clipboard. Ctrl+Z and saved again: it is back.
+keys Home ctrl+x
+save
+[ "$(saved MCH.CH0.Clear)" = "ON" ] || fail "Ctrl+X did not clear the first channel"
+xclip -selection clipboard -o -t text/plain | grep -q "ALPHA" ||
+    fail "the clipboard does not hold the channel cut with Ctrl+X"
+keys ctrl+z
+save
+[ "$(saved MCH.CH0.Name)" = "ALPHA" ] || fail "Ctrl+Z after Ctrl+X did not bring the channel back"
+echo "keyboard check: Ctrl+X, Ctrl+Z: the channel went to the clipboard and came back"

@@ -7,9 +7,11 @@
 
 #include "PrintTestSupport.h"
 #include "app/CommandLineInfo.h"
+#include "app/PdfExport.h"
 #include "app/PrintSelectDlg.h"
 #include "app/Z5App.h"
 #include "app/Z5MainFrame.h"
+#include "support/CliRun.h"
 #include "ui/CommandIds.h"
 
 namespace {
@@ -61,6 +63,35 @@ TEST_F(CPrintTest, FilePrintPrintsTheChosenListsAndKeepsTheShownOne) {
     EXPECT_EQ(areaWhilePrinting, 3);
     EXPECT_EQ(frame.GetListArea(), 1);
     EXPECT_TRUE(frame.isEnabled());
+}
+
+// The menu command writes the file the save dialog names, its footers naming
+// the clone file of the window.
+TEST_F(CPrintTest, FileExportPdfWritesThePagesOfTheOpenFile) {
+    ASSERT_EQ(RunCli(folder, "new -o club.cz5").status, 0);
+    settings.SetInt("Model", "Setup", 1);
+    settings.SetInt("Print", "All", 0);
+    settings.SetInt("Print", "Pgr", 1);
+    CZ5App program(settings);
+    ASSERT_TRUE(program.InitInstance(CCommandLineInfo({})));
+    ASSERT_TRUE(program.OpenDocumentFile(folder + "/club.cz5"));
+    CZ5MainFrame& frame = *program.MainFrame();
+    std::string suggested;
+    program.PdfExport()->SetPrompt([&](const std::string& name) {
+        suggested = name;
+        return folder + "/pages.pdf";
+    });
+
+    int area = 0;
+    PressOkWhenShown(*program.PrintDialog(), area, frame);
+    ASSERT_TRUE(frame.RunCommand(Cmd::FileExportPdf));
+
+    EXPECT_EQ(suggested, folder + "/club.pdf");
+    const std::vector<std::string> pages = PdfPages(folder + "/pages.pdf");
+    ASSERT_EQ(Titles(pages), std::vector<std::string>{"PGR Memory"});
+    EXPECT_NE(pages[0].find("club.cz5 \u00b7 "), std::string::npos) << pages[0];
+    EXPECT_NE(pages[0].find("page 1 of 1"), std::string::npos) << pages[0];
+    EXPECT_FALSE(std::filesystem::exists(pdf)) << "the printer of the settings is not used";
 }
 
 }  // namespace

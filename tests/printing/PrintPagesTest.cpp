@@ -16,17 +16,6 @@
 
 namespace {
 
-// The row labels ("00".."99") at the start of the lines of a page.
-std::vector<std::string> RowLabels(const std::string& page) {
-    static const std::regex label(R"(^\s*([0-9][0-9A-B])\s)", std::regex::multiline);
-    std::vector<std::string> labels;
-    for (auto it = std::sregex_iterator(page.begin(), page.end(), label);
-         it != std::sregex_iterator(); ++it) {
-        labels.push_back((*it)[1]);
-    }
-    return labels;
-}
-
 TEST_F(CPrintTest, EverythingPrintsTheSettingsThenTheThreeLists) {
     lists.scrambler = true;
     lists.ani = true;

@@ -146,6 +146,37 @@ TEST_F(CSelectDialogTest, OkKeepsTheBoxesAndListsTheChosenSections) {
     }
 }
 
+QCheckBox* InUseBox(CPrintSelectDlg& dialog) {
+    return dialog.findChild<QCheckBox*>(QString::number(CPrintSelectDlg::kInUseOnlyId));
+}
+
+// Until chosen in the print dialog, the box follows View > Channels in Use
+// Only; once chosen, it is remembered and goes to the job.
+TEST_F(CSelectDialogTest, OnlyChannelsInUseIsRememberedAndGoesToTheJobWithTheFileName) {
+    QCheckBox* inUse = InUseBox(dialog);
+    ASSERT_NE(inUse, nullptr);
+    EXPECT_FALSE(inUse->isChecked()) << "off, as the list shows every channel";
+    settings.SetInt("View", "ChannelsInUseOnly", 1);
+    EXPECT_TRUE(
+        InUseBox(*std::make_unique<CPrintSelectDlg>(settings, ui, lists, lists))->isChecked());
+    settings.SetInt("View", "ChannelsInUseOnly", 0);
+
+    dialog.SetFileNameSource([] { return std::string("club.cz5"); });
+    QMetaObject::invokeMethod(
+        &dialog,
+        [&] {
+            inUse->click();
+            Ok()->click();
+        },
+        Qt::QueuedConnection);
+    ASSERT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_TRUE(dialog.Job().Options().channelsInUseOnly);
+    EXPECT_EQ(dialog.Job().Options().fileName, "club.cz5");
+    EXPECT_EQ(settings.GetInt("Print", CPrintSelectDlg::kInUseOnlySetting, 0), 1);
+    EXPECT_TRUE(
+        InUseBox(*std::make_unique<CPrintSelectDlg>(settings, ui, lists, lists))->isChecked());
+}
+
 TEST_F(CSelectDialogTest, UsesFifteenMillimetreMarginsAtTopAndLeft) {
     const CPrintDevice::SMargins margins = dialog.Job().Printer().GetMargins();
     EXPECT_EQ(margins.left, 15);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,17 @@ inline std::string Title(const std::string& page) {
     const std::size_t start = page.find_first_not_of(" \n");
     const std::size_t end = page.find("  ", start);
     return start == std::string::npos ? "" : page.substr(start, end - start);
+}
+
+// The row labels ("00".."99") at the start of the lines of a page.
+inline std::vector<std::string> RowLabels(const std::string& page) {
+    static const std::regex label(R"(^\s*([0-9][0-9A-B])\s)", std::regex::multiline);
+    std::vector<std::string> labels;
+    for (auto it = std::sregex_iterator(page.begin(), page.end(), label);
+         it != std::sregex_iterator(); ++it) {
+        labels.push_back((*it)[1]);
+    }
+    return labels;
 }
 
 inline std::vector<std::string> Titles(const std::vector<std::string>& pages) {

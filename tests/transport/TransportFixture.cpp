@@ -78,7 +78,7 @@ CVirtualRadio& TransportTest::StartRadio(const CImageBuffer& memory,
                                          CVirtualRadio::SConfig config) {
     m_radio = std::make_unique<CVirtualRadio>(memory, config);
     EXPECT_TRUE(m_radio->Start()) << m_radio->Error();
-    m_settings.SetString(CPortName::kSection, "COM1", m_radio->SlavePath());
+    m_settings.SetString("CommPort", "COM1", m_radio->SlavePath());
     return *m_radio;
 }
 

@@ -25,7 +25,7 @@ const SCliCommand kCommands[] = {
 #if CPZ5_PRINT
     {"print",
      "cpz5-cli print FILE [-o OUT.pdf | --printer NAME] "
-     "[--sections all|common,dtmf,pgr,mch,pch,cch]",
+     "[--sections all|common,dtmf,pgr,mch,pch,cch] [--in-use]",
      PrintCommand::kOptions, &PrintCommand::Run},
 #endif
     {"ports", "cpz5-cli ports", {}, &PortsCommand::Run},

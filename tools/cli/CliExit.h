@@ -3,8 +3,10 @@
 // version, 91 port failed to open).
 #pragma once
 
+#include "platform/ExitStatus.h"
+
 namespace CliExit {
-inline constexpr int kOk = 0;
+inline constexpr int kOk = ExitStatus::kOk;
 inline constexpr int kFileError = 2;  // a clone file could not be read or written
-inline constexpr int kUsage = 64;     // bad command line
+inline constexpr int kUsage = ExitStatus::kUsage;
 }  // namespace CliExit

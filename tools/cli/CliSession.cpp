@@ -3,9 +3,10 @@
 #include <iostream>
 
 #include "CliExit.h"
-#include "clone/Z5ModelInfo.h"
 #include "document/Z5Doc.h"
 #include "model/MessageText.h"
+#include "model/Z5Versions.h"
+#include "transport/PortName.h"
 #include "transport/SettingsKeys.h"
 
 CCliSession::CCliSession(CSettingsStore& userSettings, bool assumeYes)
@@ -18,12 +19,14 @@ bool CCliSession::ApplyVersionOption(const CCliOptions& options) {
     if (!name) {
         return true;
     }
-    std::optional<std::int32_t> version = CZ5ModelInfo().ValueOf(*name);
-    if (name->empty() || !version) {
-        Report("unknown version " + MessageText::Quoted(*name) + " (GEN, SEA, USA or EUR)");
+    const z5version::SVersion* version = z5version::FindByName(*name);
+    if (version == nullptr) {
+        Report("unknown version " + MessageText::Quoted(*name) + " (" + z5version::NameList() +
+               ")");
         return false;
     }
-    m_settings.Override(SettingsKey::kModelSection, SettingsKey::kModelVer, *version);
+    m_settings.Override(SettingsKey::kModelVer.section, SettingsKey::kModelVer.name,
+                        version->number);
     return true;
 }
 
@@ -58,4 +61,19 @@ int CCliSession::UsageError(const std::string& message) const {
     Report(message);
     std::cerr << "usage: " << m_usage << '\n';
     return CliExit::kUsage;
+}
+
+// A device is bound to the port number of the settings so that the port the
+// user chose in the program stays as it was.
+std::optional<unsigned> CCliSession::PortNumberOf(const std::string& port) {
+    if (std::optional<unsigned> number = CPortName::ParseComNumber(port)) {
+        return number;
+    }
+    if (port.find('/') == std::string::npos) {
+        return std::nullopt;
+    }
+    int stored = SettingsKey::ReadInt(m_settings, SettingsKey::kPortNumber);
+    unsigned number = stored >= 1 ? static_cast<unsigned>(stored) : 1u;
+    CPortName::Bind(number, port);
+    return number;
 }

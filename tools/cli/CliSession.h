@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "CliOptions.h"
@@ -23,6 +24,11 @@ class CCliSession {
     // Must come before the document is first used. False (reported) for an
     // unknown version name.
     bool ApplyVersionOption(const CCliOptions& options);
+
+    // The port number a --port value means: n of "COMn"; for a device path
+    // the port number in the settings, bound to that device for this run.
+    // None for anything else.
+    std::optional<unsigned> PortNumberOf(const std::string& port);
 
     CZ5Doc& Document();
     CSettingsStore& Settings() { return m_settings; }

@@ -38,7 +38,7 @@ void ReportProblems(const std::vector<SCsvProblem>& problems, const std::string&
 // Neither the setup nor --version named a version: frequencies are judged
 // against all the radio receives rather than the default version's band.
 bool VersionUnknown(CCliSession& session) {
-    return !session.Settings().Contains(SettingsKey::kModelSection, SettingsKey::kModelVer);
+    return !SettingsKey::IsStored(session.Settings(), SettingsKey::kModelVer);
 }
 
 }  // namespace

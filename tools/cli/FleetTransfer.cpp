@@ -3,31 +3,37 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <thread>
 
 #include "CliExit.h"
 #include "CliSession.h"
-#include "TransferCommands.h"
 #include "clone/CloneDocument.h"
 #include "clone/CloneManager.h"
 #include "clone/CloneRsIoManager.h"
 #include "clone/ModelInfo.h"
 #include "clone/ReadHistory.h"
+#include "clone/Z5CloneFileIoManager.h"
 #include "document/Z5Doc.h"
 #include "platform/FileCleanup.h"
 #include "platform/UserInterface.h"
 #include "transport/CloneResult.h"
+#include "transport/CloneRsEngine.h"
 
 namespace fs = std::filesystem;
 
@@ -36,6 +42,29 @@ namespace FleetTransfer {
 namespace {
 
 using Transfer = CCloneRsIoManager;
+
+// The most radios at once: two hubs of 32 adapters. The system's limits lie
+// beyond it (see DescriptorShortage).
+constexpr std::size_t kMaxPorts = 64;
+// The descriptors of the tool and of a port's process besides the ports'
+// pipes: the standard ones, the start gate, the port, temporary and settings
+// files, and room to spare.
+constexpr std::size_t kOwnDescriptors = 32;
+
+// Writes all of text to fd; false when it cannot (a pipe or terminal gone).
+bool WriteAll(int fd, std::string_view text) {
+    for (std::size_t done = 0; done < text.size();) {
+        const ssize_t written = ::write(fd, text.data() + done, text.size() - done);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(written);
+    }
+    return true;
+}
 
 // ---- stop signals -----------------------------------------------------------
 
@@ -96,7 +125,7 @@ class CStopSignals {
 // prepares the document, messages go to the tool's own interface; in a
 // port's process everything goes down the pipe to the tool, one line each:
 // "P 45" progress, "C caption" what it does now, "M text" a message,
-// "I identity".
+// "I identity", "W cause" why the port could not be opened.
 class CPortUserInterface : public CUserInterface {
   public:
     explicit CPortUserInterface(CUserInterface& tool) : m_tool(tool) {}
@@ -109,12 +138,8 @@ class CPortUserInterface : public CUserInterface {
             line += c == '\n' ? ' ' : c;
         }
         line += '\n';
-        for (std::size_t done = 0; m_fd >= 0 && done < line.size();) {
-            const ssize_t written = ::write(m_fd, line.data() + done, line.size() - done);
-            if (written <= 0) {
-                return;
-            }
-            done += static_cast<std::size_t>(written);
+        if (m_fd >= 0) {
+            WriteAll(m_fd, line);
         }
     }
 
@@ -178,6 +203,7 @@ struct SPort {
     std::string doing;
     std::string identity;
     std::string message;
+    std::string cause;    // why the port could not be opened
     std::string pending;  // a line not yet complete
     int status = -1;
 };
@@ -190,9 +216,30 @@ std::string Canonical(const std::string& port) {
     return error || path.empty() ? port : path.string();
 }
 
+// Why a port could not be opened, in a few words, by the system's error.
+struct SOpenCause {
+    int error;
+    const char* cause;
+};
+constexpr SOpenCause kOpenCauses[] = {
+    {ENOENT, "no such device"},          {ENODEV, "no such device"},
+    {ENXIO, "no such device"},           {EBUSY, "busy: another program uses it"},
+    {ENOTTY, "not a serial device"},     {EISDIR, "a folder, not a serial device"},
+    {EACCES, "no permission to use it"}, {EPERM, "no permission to use it"},
+};
+
+std::string OpenCause(int error) {
+    for (const SOpenCause& known : kOpenCauses) {
+        if (known.error == error) {
+            return known.cause;
+        }
+    }
+    return std::strerror(error);
+}
+
 // Runs in the port's own process; the result becomes its exit status.
 int RunPort(CCliSession& session, EJob job, const SPort& port, SFleetDocument& fleet) {
-    const std::optional<unsigned> number = TransferCommands::PortNumberOf(session, port.name);
+    const std::optional<unsigned> number = session.PortNumberOf(port.name);
     if (!number) {
         fleet.ui.Send('M', port.name + " is no port (COMn or a device path)");
         return CliExit::kUsage;
@@ -204,10 +251,12 @@ int RunPort(CCliSession& session, EJob job, const SPort& port, SFleetDocument& f
     document.OnComPort(*number);
     const ECloneResult result =
         job == EJob::Write ? document.OnCloneWrite() : document.OnCloneRead();
-    const auto* transfer =
-        dynamic_cast<const Transfer*>(document.GetCloneManager().GetSerialTransfer());
+    auto* transfer = dynamic_cast<Transfer*>(document.GetCloneManager().GetSerialTransfer());
     if (transfer != nullptr) {
-        fleet.ui.Send('I', const_cast<Transfer*>(transfer)->GetRadioInfo()->GetText());
+        fleet.ui.Send('I', transfer->GetRadioInfo()->GetText());
+        if (result == ECloneResult::PortNotOpened && transfer->GetEngine().GetOpenError() != 0) {
+            fleet.ui.Send('W', OpenCause(transfer->GetEngine().GetOpenError()));
+        }
     }
     if (job == EJob::Read && result == ECloneResult::Success) {
         const CDocument::SFileResult saved = document.SaveFile(port.target);
@@ -219,23 +268,90 @@ int RunPort(CCliSession& session, EJob job, const SPort& port, SFleetDocument& f
     return ExitStatusOf(result);
 }
 
+// Holds every port's process before it touches its radio until the
+// processes of all ports run: then all go at once. When one could not be
+// started, or the tool was stopped meanwhile (or ended), none goes and each
+// ends at once: a fleet never starts in part.
+class CStartGate {
+  public:
+    CStartGate() {
+        if (::pipe(m_fds) != 0) {
+            m_error = errno;
+            m_fds[0] = m_fds[1] = -1;
+        }
+    }
+    ~CStartGate() { LetNoneGo(); }
+    CStartGate(const CStartGate&) = delete;
+    CStartGate& operator=(const CStartGate&) = delete;
+
+    // "" when the gate could be made, else why not.
+    std::string Error() const { return m_error != 0 ? std::strerror(m_error) : ""; }
+
+    // In a port's process: true once the tool lets it go.
+    bool WaitForGo() {
+        Close(m_fds[1]);
+        char go = 0;
+        for (;;) {
+            const ssize_t count = ::read(m_fds[0], &go, 1);
+            if (count == 1) {
+                return !Stopped();
+            }
+            if (count == 0 || errno != EINTR || Stopped()) {
+                return false;
+            }
+        }
+    }
+
+    // In the tool: lets the processes of count ports go (a byte each; at most
+    // kMaxPorts bytes, which a pipe takes in one write).
+    void LetGo(std::size_t count) {
+        if (m_fds[1] >= 0) {
+            WriteAll(m_fds[1], std::string(count, 'g'));
+        }
+        LetNoneGo();
+    }
+    void LetNoneGo() {
+        Close(m_fds[0]);
+        Close(m_fds[1]);
+    }
+
+  private:
+    static void Close(int& fd) {
+        if (fd >= 0) {
+            ::close(fd);
+            fd = -1;
+        }
+    }
+
+    int m_fds[2];
+    int m_error = 0;
+};
+
 // The port's process ends without taking the document apart: that would
 // only copy the pages it shares with the tool. Its temporary files go.
 [[noreturn]] void RunPortProcess(CCliSession& session, EJob job, const SPort& port,
-                                 SFleetDocument& fleet, int fd) {
+                                 SFleetDocument& fleet, int fd, CStartGate& gate) {
     // The tool shows what the port does; nothing of the process reaches
     // the terminal on its own, and nothing is asked there.
     const int null = ::open("/dev/null", O_RDWR);
     ::dup2(null, STDIN_FILENO);
     ::dup2(null, STDOUT_FILENO);
     ::dup2(null, STDERR_FILENO);
-    fleet.ui.SendTo(fd);
-    const int result = RunPort(session, job, port, fleet);
+    // A tool that is gone (killed) must not end a transfer in its middle:
+    // the process finishes it, and what it sends down the pipe is lost.
+    ::signal(SIGPIPE, SIG_IGN);
+    int result = ExitStatusOf(ECloneResult::Cancelled);
+    if (gate.WaitForGo()) {
+        fleet.ui.SendTo(fd);
+        result = RunPort(session, job, port, fleet);
+    }
     fleet.document.RemoveTempFiles();
     ::_exit(result & 0xFF);
 }
 
-bool Start(CCliSession& session, EJob job, SPort& port, SFleetDocument& fleet) {
+// Starts the port's process, held at the gate; false (errno saying why)
+// when the system refuses a pipe or a process.
+bool Start(CCliSession& session, EJob job, SPort& port, SFleetDocument& fleet, CStartGate& gate) {
     int pipeFds[2];
     if (::pipe(pipeFds) != 0) {
         return false;
@@ -253,18 +369,52 @@ bool Start(CCliSession& session, EJob job, SPort& port, SFleetDocument& fleet) {
         }
     }
     if (pid < 0) {
+        const int error = errno;
         ::close(pipeFds[0]);
         ::close(pipeFds[1]);
+        errno = error;
         return false;
     }
     if (pid == 0) {
         ::close(pipeFds[0]);
-        RunPortProcess(session, job, port, fleet, pipeFds[1]);
+        RunPortProcess(session, job, port, fleet, pipeFds[1], gate);
     }
     ::close(pipeFds[1]);
     port.pid = pid;
     port.fd = pipeFds[0];
     return true;
+}
+
+// Starts the processes of all ports, held at the gate; "" when every one
+// runs, else why not.
+std::string StartAll(CCliSession& session, EJob job, std::vector<SPort>& ports,
+                     SFleetDocument& fleet, CStartGate& gate) {
+    if (!gate.Error().empty()) {
+        return "no pipe for the start (" + gate.Error() + ")";
+    }
+    for (std::size_t started = 0; started < ports.size() && !Stopped(); ++started) {
+        if (!Start(session, job, ports[started], fleet, gate)) {
+            return "the processes of only " + std::to_string(started) + " of the " +
+                   std::to_string(ports.size()) + " ports could be started (" +
+                   std::strerror(errno) + ")";
+        }
+    }
+    return "";
+}
+
+// Waits for the processes that were started and let none go.
+void EndHeldProcesses(std::vector<SPort>& ports) {
+    for (SPort& port : ports) {
+        if (port.pid > 0) {
+            int raw = 0;
+            ::waitpid(port.pid, &raw, 0);
+        }
+        if (port.fd >= 0) {
+            ::close(port.fd);
+        }
+        port.pid = -1;
+        port.fd = -1;
+    }
 }
 
 // The identity text as it can be shown: printable characters, trimmed.
@@ -297,6 +447,9 @@ void TakeLine(SPort& port, const std::string& line) {
         case 'I':
             port.identity = Printable(text);
             break;
+        case 'W':
+            port.cause = text;
+            break;
         default:
             break;
     }
@@ -319,41 +472,105 @@ bool Drain(SPort& port) {
 }
 
 std::string Cut(const std::string& text, std::size_t width) {
-    return text.size() <= width ? text : text.substr(0, width - 3) + "...";
+    if (text.size() <= width) {
+        return text;
+    }
+    return width > 3 ? text.substr(0, width - 3) + "..." : text.substr(0, width);
 }
 
+// One line of progress per port on a terminal, drawn over the lines drawn
+// before: the whole picture in one write and only when it changed, no line
+// as wide as the terminal (nothing wraps), never more lines than the
+// terminal has rows (nothing scrolls away). When the ports do not fit, the
+// last line counts those not shown.
 class CProgressLines {
   public:
-    explicit CProgressLines(bool shown) : m_shown(shown) {}
+    explicit CProgressLines(int fd) : m_fd(fd), m_shown(::isatty(fd) != 0) {}
 
     void Draw(const std::vector<SPort>& ports) {
         if (!m_shown) {
             return;
         }
-        if (m_drawn) {
-            std::cerr << "\x1b[" << ports.size() << 'A';
+        winsize size{};
+        const bool known = ::ioctl(m_fd, TIOCGWINSZ, &size) == 0;
+        const std::size_t rows = known && size.ws_row > 2 ? size.ws_row : kDefaultRows;
+        const std::size_t columns = known && size.ws_col > 8 ? size.ws_col : kDefaultColumns;
+        const std::vector<std::string> lines = Lines(ports, rows - 1, columns - 1);
+        if (lines == m_drawn) {
+            return;
         }
-        for (const SPort& port : ports) {
-            constexpr int kBar = 20;
-            const int filled = port.percent * kBar / 100;
-            std::cerr << "\r\x1b[K" << Cut(port.name, 24)
-                      << std::string(25 - Cut(port.name, 24).size(), ' ') << '['
-                      << std::string(static_cast<std::size_t>(filled), '#')
-                      << std::string(static_cast<std::size_t>(kBar - filled), ' ') << "] ";
-            char percent[8];
-            std::snprintf(percent, sizeof percent, "%3d%% ", port.percent);
-            std::cerr << percent << Cut(port.duplicate ? "given twice" : port.doing, 40) << '\n';
+        std::string picture;
+        if (!m_drawn.empty()) {
+            picture += "\x1b[" + std::to_string(m_drawn.size()) + "A";
         }
-        std::cerr.flush();
-        m_drawn = true;
+        for (const std::string& line : lines) {
+            picture += "\r" + line + "\x1b[K\n";
+        }
+        if (lines.size() < m_drawn.size()) {
+            picture += "\x1b[J";
+        }
+        WriteAll(m_fd, picture);
+        m_drawn = lines;
     }
 
   private:
+    static constexpr std::size_t kDefaultRows = 24;
+    static constexpr std::size_t kDefaultColumns = 80;
+    static constexpr std::size_t kLongestName = 24;
+    static constexpr std::size_t kLongestBar = 20;
+    static constexpr std::size_t kShortestBar = 5;
+    // Around the bar: the space after the name, the brackets, the
+    // percentage and a few words of what the port does.
+    static constexpr std::size_t kAroundBar = 1 + 3 + 5 + 12;
+
+    static std::vector<std::string> Lines(const std::vector<SPort>& ports, std::size_t rows,
+                                          std::size_t width) {
+        // The name takes at most a third of the line, the bar what the
+        // name, the percentage and a few words of what the port does leave.
+        std::size_t nameWidth = 4;
+        for (const SPort& port : ports) {
+            nameWidth = std::max(nameWidth, port.name.size());
+        }
+        nameWidth = std::min({nameWidth, kLongestName, std::max<std::size_t>(width / 3, 8)});
+        const std::size_t rest =
+            width > nameWidth + kAroundBar ? width - nameWidth - kAroundBar : 0;
+        const std::size_t bar = std::clamp<std::size_t>(rest, kShortestBar, kLongestBar);
+        const std::size_t shown = ports.size() <= rows ? ports.size() : rows - 1;
+        std::vector<std::string> lines;
+        for (std::size_t i = 0; i < shown; ++i) {
+            lines.push_back(Cut(LineOf(ports[i], nameWidth, bar), width));
+        }
+        if (shown < ports.size()) {
+            const auto done =
+                std::count_if(ports.begin() + static_cast<std::ptrdiff_t>(shown), ports.end(),
+                              [](const SPort& port) { return port.fd < 0; });
+            lines.push_back(Cut("... and " + std::to_string(ports.size() - shown) +
+                                    " more ports, " + std::to_string(done) + " of them done",
+                                width));
+        }
+        return lines;
+    }
+
+    static std::string LineOf(const SPort& port, std::size_t nameWidth, std::size_t bar) {
+        const std::string name = Cut(port.name, nameWidth);
+        const int percent = std::clamp(port.percent, 0, 100);
+        const std::size_t filled = static_cast<std::size_t>(percent) * bar / 100;
+        char number[8];
+        std::snprintf(number, sizeof number, "%3d%% ", percent);
+        return name + std::string(nameWidth + 1 - name.size(), ' ') + '[' +
+               std::string(filled, '#') + std::string(bar - filled, ' ') + "] " + number +
+               (port.duplicate ? "given twice" : port.doing);
+    }
+
+    const int m_fd;
     const bool m_shown;
-    bool m_drawn = false;
+    std::vector<std::string> m_drawn;
 };
 
-constexpr std::chrono::milliseconds kGatherTime{50};
+// The ports' lines gather in the pipes between two looks of the tool; the
+// progress is drawn again at most every kDrawInterval.
+constexpr std::chrono::milliseconds kGatherTime{100};
+constexpr std::chrono::milliseconds kDrawInterval{200};
 
 // Every port's process that was started gets the tool's stop signal.
 void PassOnStop(const std::vector<SPort>& ports) {
@@ -393,12 +610,11 @@ void Watch(std::vector<SPort>& ports, CProgressLines& lines) {
                 owners[i]->fd = -1;
             }
         }
-        if (!Stopped() && Clock::now() - lastDraw > std::chrono::milliseconds(100)) {
+        if (!Stopped() && Clock::now() - lastDraw >= kDrawInterval) {
             lines.Draw(ports);
             lastDraw = Clock::now();
         }
-        // The ports' lines gather in the pipes meanwhile: the tool wakes a
-        // few times a second rather than for every line.
+        // The tool wakes a few times a second rather than for every line.
         std::this_thread::sleep_for(kGatherTime);
     }
     for (SPort& port : ports) {
@@ -423,6 +639,9 @@ std::string ResultText(const SPort& port) {
     std::string result = text != kTexts.end() ? text->second
                          : transfer           ? std::string(CloneResultTexts(*transfer).summary)
                                               : "failed";
+    if (!port.cause.empty()) {
+        result += ": " + port.cause;
+    }
     result += " (" + std::to_string(port.status) + ")";
     return port.duplicate ? result + "; given twice, done once" : result;
 }
@@ -442,8 +661,10 @@ void PrintSummary(const std::vector<SPort>& ports) {
     for (const SPort& port : ports) {
         row(port.name, port.identity.empty() ? "-" : port.identity, ResultText(port));
     }
+    // The row says why a port could not be opened; other failures may have
+    // more to say.
     for (const SPort& port : ports) {
-        if (port.status != 0 && !port.message.empty()) {
+        if (port.status != 0 && port.cause.empty() && !port.message.empty()) {
             std::cout << port.name << ": " << port.message << '\n';
         }
     }
@@ -459,7 +680,8 @@ std::string TargetFile(const std::string& directory, const std::string& port,
     }
     stem = stem.empty() || stem.find_first_not_of("-.") == std::string::npos ? "radio" : stem;
     const int n = ++used[stem];
-    return directory + "/" + stem + (n > 1 ? "-" + std::to_string(n) : "") + ".cz5";
+    return directory + "/" + stem + (n > 1 ? "-" + std::to_string(n) : "") +
+           CZ5CloneFileIoManager::kFileExtension;
 }
 
 bool Confirm(CCliSession& session, EJob job, std::size_t radios) {
@@ -484,22 +706,9 @@ void LeaveToProcessEnd(std::unique_ptr<SFleetDocument> fleet) {
     kept = fleet.release();
 }
 
-}  // namespace
-
-int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
-        const std::string& target) {
-    auto fleet = std::make_unique<SFleetDocument>(session);
-    if (job == EJob::Read) {
-        std::error_code error;
-        fs::create_directories(target, error);
-        if (!fs::is_directory(target)) {
-            CCliSession::Report(target + ": not a directory for the reads");
-            return CliExit::kFileError;
-        }
-    } else if (const CDocument::SFileResult opened = fleet->document.OpenFile(target); !opened.ok) {
-        CCliSession::Report(target + ": " + opened.message);
-        return CliExit::kFileError;
-    }
+// Every port once, however it is written; a port given again is marked.
+std::vector<SPort> DistinctPorts(EJob job, const std::vector<std::string>& names,
+                                 const std::string& target) {
     std::vector<SPort> ports;
     std::map<std::string, std::size_t> seen;
     std::map<std::string, int> usedNames;
@@ -514,20 +723,81 @@ int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
         port.target = job == EJob::Read ? TargetFile(target, name, usedNames) : "";
         ports.push_back(std::move(port));
     }
+    return ports;
+}
+
+// The tool keeps a pipe open for every port; each port's process has those
+// it inherits, its port and a few files. Raises the tool's limit of open
+// files when the system allows it; "" when there are enough, else why not.
+std::string DescriptorShortage(std::size_t ports) {
+    const rlim_t needed = static_cast<rlim_t>(ports + kOwnDescriptors);
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= needed) {
+        return "";
+    }
+    if (limit.rlim_max == RLIM_INFINITY || limit.rlim_max >= needed) {
+        limit.rlim_cur = needed;
+        if (::setrlimit(RLIMIT_NOFILE, &limit) == 0) {
+            return "";
+        }
+    }
+    return std::to_string(ports) + " radios need " + std::to_string(needed) +
+           " open files, and this program may open only " + std::to_string(limit.rlim_cur) +
+           " (ulimit -n); no radio was touched";
+}
+
+// The directory of a read, the clone file of a write.
+int Prepare(EJob job, const std::string& target, CZ5Doc& document) {
+    if (job == EJob::Read) {
+        std::error_code error;
+        fs::create_directories(target, error);
+        if (!fs::is_directory(target)) {
+            CCliSession::Report(target + ": not a directory for the reads");
+            return CliExit::kFileError;
+        }
+    } else if (const CDocument::SFileResult opened = document.OpenFile(target); !opened.ok) {
+        CCliSession::Report(target + ": " + opened.message);
+        return CliExit::kFileError;
+    }
+    return CliExit::kOk;
+}
+
+}  // namespace
+
+int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
+        const std::string& target) {
+    std::vector<SPort> ports = DistinctPorts(job, names, target);
+    if (ports.size() > kMaxPorts) {
+        CCliSession::Report(std::to_string(ports.size()) + " ports given: at most " +
+                            std::to_string(kMaxPorts) + " radios at once");
+        return CliExit::kUsage;
+    }
+    if (const std::string shortage = DescriptorShortage(ports.size()); !shortage.empty()) {
+        CCliSession::Report(shortage);
+        return ExitStatusOf(ECloneResult::Failure);
+    }
+    auto fleet = std::make_unique<SFleetDocument>(session);
+    if (const int prepared = Prepare(job, target, fleet->document); prepared != CliExit::kOk) {
+        return prepared;
+    }
     if (!Confirm(session, job, ports.size())) {
         return ExitStatusOf(ECloneResult::Cancelled);
     }
     CStopSignals stops;
-    for (SPort& port : ports) {
+    CStartGate gate;
+    const std::string refusal = StartAll(session, job, ports, *fleet, gate);
+    if (!refusal.empty() || Stopped()) {
+        gate.LetNoneGo();
+        EndHeldProcesses(ports);
+        LeaveToProcessEnd(std::move(fleet));
         if (Stopped()) {
-            break;
+            stops.EndBy(g_stopSignal);
         }
-        if (!Start(session, job, port, *fleet)) {
-            port.status = ExitStatusOf(ECloneResult::Failure);
-            port.message = "no process could be started for this port";
-        }
+        CCliSession::Report(refusal + "; no radio was touched");
+        return ExitStatusOf(ECloneResult::Failure);
     }
-    CProgressLines lines(::isatty(STDERR_FILENO) != 0);
+    gate.LetGo(ports.size());
+    CProgressLines lines(STDERR_FILENO);
     Watch(ports, lines);
     if (Stopped()) {
         const int signal = g_stopSignal;

@@ -10,6 +10,7 @@
 #include "CliExit.h"
 #include "CliSession.h"
 #include "document/Z5Doc.h"
+#include "model/Z5Areas.h"
 #include "platform/MemorySettingsStore.h"
 #include "print/ChannelGridPane.h"
 #include "print/PrintSections.h"
@@ -27,12 +28,12 @@ struct SSectionName {
 // In the order the print dialog adds them.
 constexpr std::array<SSectionName, 7> kSectionNames{{
     {"all", CPrintSections::kEverything},
-    {"common", CPrintSections::kCommon},
-    {"dtmf", CPrintSections::kDtmf},
-    {"pgr", CPrintSections::kPgr},
-    {"mch", CPrintSections::kMemoryList},
-    {"pch", CPrintSections::kScanEdgeList},
-    {"cch", CPrintSections::kCallList},
+    {z5area::kCommonArea.cliKey, CPrintSections::kCommon},
+    {z5area::kDtmfArea.cliKey, CPrintSections::kDtmf},
+    {z5area::kPagerArea.cliKey, CPrintSections::kPgr},
+    {z5area::kMemoryArea.cliKey, CPrintSections::kMemoryList},
+    {z5area::kScanEdgeArea.cliKey, CPrintSections::kScanEdgeList},
+    {z5area::kCallArea.cliKey, CPrintSections::kCallList},
 }};
 
 // The section codes of a comma-separated list, in the dialog's order; none
@@ -105,16 +106,14 @@ std::unique_ptr<CPrintDevice> MakeDevice(CCliSession& session, const SDestinatio
     if (!destination.pdf && !destination.printer) {
         return std::make_unique<CPrintDevice>(session.Settings());
     }
+    if (destination.pdf) {
+        return CPrintDevice::ForPdfFile(*destination.pdf);
+    }
     // Chosen by name, not from the settings, so that the output may be any
-    // path or printer.
+    // printer.
     CMemorySettingsStore noPrinter;
     noPrinter.SetString(CPrintDevice::kProfileSection, CPrintDevice::kProfileDevice, "");
     auto device = std::make_unique<CPrintDevice>(noPrinter);
-    if (destination.pdf) {
-        device->SelectPrinter("PDF", CPrintDevice::kPdfDriver, *destination.pdf,
-                              CPrintDevice::DefaultPageSettings(""));
-        return device;
-    }
     const std::string& name = *destination.printer;
     const CSystemPrinters printers;
     if (!printers.Exists(name)) {
@@ -126,7 +125,8 @@ std::unique_ptr<CPrintDevice> MakeDevice(CCliSession& session, const SDestinatio
     return device;
 }
 
-int Print(CCliSession& session, const std::vector<int>& sections, const SDestination& destination) {
+int Print(CCliSession& session, const std::vector<int>& sections, const SDestination& destination,
+          bool inUseOnly) {
     ChoosePlatform();
     qInstallMessageHandler(QuietWarnings);
     static int argc = 1;
@@ -145,6 +145,10 @@ int Print(CCliSession& session, const std::vector<int>& sections, const SDestina
     for (int code : sections) {
         job.AddJob(code);
     }
+    SPrintOptions options;
+    options.fileName = session.Document().GetTitle();
+    options.channelsInUseOnly = inUseOnly;
+    job.SetOptions(options);
     return job.Run() == CPrintSections::EResult::kPrinted ? CliExit::kOk : CliExit::kFileError;
 }
 
@@ -173,7 +177,7 @@ int Run(CCliSession& session, const CCliOptions& options) {
     if (!session.Open(options.Positionals().front())) {
         return CliExit::kFileError;
     }
-    return Print(session, *sections, destination);
+    return Print(session, *sections, destination, options.Has("--in-use"));
 }
 
 }  // namespace PrintCommand

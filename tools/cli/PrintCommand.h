@@ -13,13 +13,18 @@ class CCliSession;
 
 namespace PrintCommand {
 
-inline constexpr SCliOptionDef kOptions[4] = {
-    {"-o", true}, {"--printer", true}, {"--sections", true}, {"--version", true}};
+inline constexpr SCliOptionDef kOptions[5] = {{"-o", true},
+                                              {"--printer", true},
+                                              {"--sections", true},
+                                              {"--in-use", false},
+                                              {"--version", true}};
 
-// print FILE [-o OUT.pdf | --printer NAME] [--sections all|common,dtmf,...]:
-// the chosen sections (default all) in the print dialog's order, to the PDF
-// file, the named system printer, or else the printer of the settings
-// ("device" of "windows") or the system's default printer. Exit status 0, 2
+// print FILE [-o OUT.pdf | --printer NAME] [--sections all|common,dtmf,...]
+// [--in-use]: the chosen sections (default all) in the print dialog's
+// order, to the PDF file, the named system printer, or else the printer of
+// the settings ("device" of "windows") or the system's default printer; the
+// pages are those of the desktop program, their footers naming FILE.
+// --in-use leaves cleared channels out of the channel lists. Exit status 0, 2
 // when FILE cannot be read, OUT.pdf cannot be written, the printer does not
 // exist or there is none, or the printing program cannot be run; 64 for a
 // usage error.

@@ -36,15 +36,18 @@ std::filesystem::path FindProgram() {
 }
 
 // The command line of the printing program: the options as given (the
-// market under its new name), then the file.
+// market under its new name), then the files.
 std::vector<std::string> Arguments(const std::filesystem::path& program,
                                    const CCliOptions& options) {
     std::vector<std::string> arguments = {program.string(), "print"};
     for (const SCliOptionDef& option : kOptions) {
-        if (const std::optional<std::string> value = options.Value(option.name)) {
-            arguments.emplace_back(
-                option.name == CCliOptions::kMarketOption ? CCliOptions::kMarketName : option.name);
-            arguments.push_back(*value);
+        if (!options.Has(option.name)) {
+            continue;
+        }
+        arguments.emplace_back(option.name == CCliOptions::kMarketOption ? CCliOptions::kMarketName
+                                                                         : option.name);
+        if (option.takesValue) {
+            arguments.push_back(options.Value(option.name).value_or(""));
         }
     }
     for (const std::string& positional : options.Positionals()) {

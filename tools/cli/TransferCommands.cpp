@@ -23,28 +23,12 @@ const SCliOptionDef kReadOptions[2] = {{"--port", true, true}, {"-o", true}};
 const SCliOptionDef kWriteOptions[4] = {
     {"--port", true, true}, {"--yes", false}, {"--verify", false}, {"--backup", false}};
 
-// A device is bound to the port number of the settings so that the port the
-// user chose in the program stays as it was.
-std::optional<unsigned> PortNumberOf(CCliSession& session, const std::string& port) {
-    if (std::optional<unsigned> number = CPortName::ParseComNumber(port)) {
-        return number;
-    }
-    if (port.find('/') == std::string::npos) {
-        return std::nullopt;
-    }
-    int stored = session.Settings().GetInt(SettingsKey::kCommPortSection, SettingsKey::kPortNumber,
-                                           SettingsKey::kDefaultPortNumber);
-    unsigned number = stored >= 1 ? static_cast<unsigned>(stored) : 1u;
-    CPortName::Bind(number, port);
-    return number;
-}
-
 namespace {
 
 // The port of --port, or a usage error.
 std::optional<unsigned> RequirePort(CCliSession& session, const CCliOptions& options) {
     std::optional<std::string> port = options.Value("--port");
-    std::optional<unsigned> number = port ? PortNumberOf(session, *port) : std::nullopt;
+    std::optional<unsigned> number = port ? session.PortNumberOf(*port) : std::nullopt;
     if (!number) {
         session.UsageError(port ? "--port takes COMn or a device path, not " + *port
                                 : "the radio's port is named by --port (COMn or a device)");

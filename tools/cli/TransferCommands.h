@@ -19,11 +19,6 @@ extern const SCliOptionDef kPortOptions[1];
 extern const SCliOptionDef kReadOptions[2];
 extern const SCliOptionDef kWriteOptions[4];
 
-// The port number a --port value means: n of "COMn"; for a device path the
-// port number in the settings, bound to that device for this run. None for
-// anything else.
-std::optional<unsigned> PortNumberOf(CCliSession& session, const std::string& port);
-
 int Setup(CCliSession& session, const CCliOptions& options);
 int Info(CCliSession& session, const CCliOptions& options);
 int Read(CCliSession& session, const CCliOptions& options);

@@ -6,6 +6,7 @@
 #include "model/Node.h"
 #include "model/Z5MemoryMap.h"
 #include "model/Z5RadioDataManager.h"
+#include "model/Z5Versions.h"
 #include "radio/VirtualRadio.h"
 #include "transport/PortName.h"
 
@@ -70,16 +71,11 @@ CVirtualRadioLink::~CVirtualRadioLink() {
 }
 
 int CVirtualRadioLink::VersionOfName(const std::string& name) {
-    constexpr std::array<const char*, 4> kNames = {"GEN", "SEA", "USA", "EUR"};
     if (name.empty()) {
-        return 0;
+        return z5version::kGen;
     }
-    for (size_t version = 0; version < kNames.size(); ++version) {
-        if (name == kNames[version]) {
-            return static_cast<int>(version);
-        }
-    }
-    return -1;
+    const z5version::SVersion* version = z5version::FindByName(name);
+    return version != nullptr ? version->number : -1;
 }
 
 bool CVirtualRadioLink::Start(int version, std::string& error) {

@@ -30,13 +30,13 @@
 #include "app/Z5App.h"
 #include "clone/CloneDocument.h"
 #include "model/MessageText.h"
+#include "platform/ExitStatus.h"
 #include "platform/FileCleanup.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/RuntimeFolder.h"
 
 namespace {
 
-constexpr int kUsageError = 64;
 constexpr std::string_view kOpenOption = "--open";
 constexpr const char* kShownMarker = "cpz5: main window shown";
 
@@ -300,7 +300,7 @@ int main(int argc, char** argv) {
     }
     if (const std::string unknown = UnknownOption(argc, argv); !unknown.empty()) {
         std::cerr << "cpz5: unknown option " << unknown << "\n\n" << kUsage;
-        return kUsageError;
+        return ExitStatus::kUsage;
     }
     if (!HasDisplay(argc, argv)) {
         std::cerr << kNoDisplay;
@@ -332,7 +332,7 @@ int main(int argc, char** argv) {
         if (version < 0) {
             std::cerr << "cpz5: unknown radio version \"" << commandLine.VirtualRadioVersion()
                       << "\" (GEN, SEA, USA or EUR)\n";
-            return kUsageError;
+            return ExitStatus::kUsage;
         }
         std::string error;
         if (!radio.Start(version, error)) {

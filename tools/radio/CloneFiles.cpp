@@ -16,8 +16,8 @@ constexpr std::uint32_t kFirstAddress = 0;
 // touches the user's configuration.
 struct SRadioDocument {
     explicit SRadioDocument(int version) {
-        settings.SetInt(SettingsKey::kModelSection, SettingsKey::kSetup, 1);
-        settings.SetInt(SettingsKey::kModelSection, SettingsKey::kModelVer, version);
+        SettingsKey::WriteInt(settings, SettingsKey::kSetup, 1);
+        SettingsKey::WriteInt(settings, SettingsKey::kModelVer, version);
     }
     CEepromDataManager& Image() { return *document.GetCloneManager().GetMemoryImage(); }
 

@@ -1,5 +1,6 @@
 #include "RadioOptions.h"
 
+#include "model/Z5Versions.h"
 #include "radio/RadioProtocol.h"
 
 #include <cerrno>
@@ -9,7 +10,6 @@
 
 namespace {
 
-constexpr const char* kVersionNames[] = {"GEN", "SEA", "USA", "EUR"};
 constexpr unsigned long kLargestOptionByte = 0x7F;  // bit 7 is not used
 constexpr unsigned long kLargestBaudRate = 4000000;
 
@@ -34,13 +34,11 @@ struct SOption {
 };
 
 bool SetVersion(const std::string& value, SRadioOptions& options) {
-    for (int version = 0; version < 4; ++version) {
-        if (value == kVersionNames[version]) {
-            options.version = version;
-            return true;
-        }
+    const z5version::SVersion* version = z5version::FindByName(value);
+    if (version != nullptr) {
+        options.version = version->number;
     }
-    return false;
+    return version != nullptr;
 }
 
 bool SetOptionByte(const std::string& value, SRadioOptions& options) {

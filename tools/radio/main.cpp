@@ -10,13 +10,13 @@
 #include "RadioOptions.h"
 #include "clone/Z5DefaultDataManager.h"
 #include "model/ImageBuffer.h"
+#include "platform/ExitStatus.h"
 #include "platform/FileCleanup.h"
 #include "radio/VirtualRadio.h"
 
 namespace {
 
 constexpr int kExitFailure = 1;
-constexpr int kExitUsage = 64;
 
 int Complain(const std::string& text, int status) {
     std::cerr << "cpz5-radio: " << text << "\n";
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     SRadioOptions options;
     std::string error;
     if (!SRadioOptions::Parse(arguments, options, error)) {
-        return Complain(error + " (--help shows the options)", kExitUsage);
+        return Complain(error + " (--help shows the options)", ExitStatus::kUsage);
     }
     if (options.help) {
         std::cout << SRadioOptions::Usage();

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <ctime>
 #include <filesystem>
@@ -94,16 +96,42 @@ TEST_F(HistoryWindowsTest, TheCompareWindowListsExactlyTheLeavesThatTheCommandLi
 }
 #endif
 
-TEST_F(HistoryWindowsTest, TheHistoryWindowListsTheNewestFirstAndGivesTheChosenRead) {
+// The text of a cell of the history window's list.
+std::string CellText(const CHistoryDlg& dialog, int row, int column) {
+    return dialog.Tree()->model()->index(row, column).data().toString().toStdString();
+}
+
+// Waits for the details of the chosen row, which are read once the choice
+// rests.
+QString WaitForDetails(const CHistoryDlg& dialog) {
+    for (int waited = 0; dialog.DetailsText().isEmpty() && waited < 5000; waited += 10) {
+        QTest::qWait(10);
+    }
+    return dialog.DetailsText();
+}
+
+TEST_F(HistoryWindowsTest, TheHistoryWindowReadsOnlyTheDetailsOfTheChosenRead) {
     std::vector<CHistoryDlg::SRow> rows = {
-        {"/h/new.cz5", "2026-12-08 19:00:00 UTC", "QM-Z5", "USA", 12},
-        {"/h/old.cz5", "2026-12-07 08:00:00 UTC", "QM-Z5", "EUR", -1},
+        {"/h/new.cz5", "2026-12-08 19:00:00", "QM-Z5", "USA"},
+        {"/h/old.cz5", "2026-12-07 08:00:00", "QM-Z5", "EUR"},
     };
-    CHistoryDlg dialog(rows, QStringLiteral("/h"));
-    ASSERT_EQ(dialog.Tree()->topLevelItemCount(), 2);
-    EXPECT_EQ(dialog.Tree()->topLevelItem(0)->text(3), QStringLiteral("12"));
-    EXPECT_EQ(dialog.Tree()->topLevelItem(1)->text(3), QStringLiteral("unreadable"));
+    std::vector<std::string> read;
+    CHistoryDlg dialog(rows, QStringLiteral("/h"), [&read](const std::string& path) {
+        read.push_back(path);
+        return path == "/h/new.cz5" ? "12 memory channels in use" : "cannot be read";
+    });
+    ASSERT_EQ(dialog.Tree()->model()->rowCount(), 2);
+    EXPECT_EQ(CellText(dialog, 1, 0), "2026-12-07 08:00:00");
+    EXPECT_EQ(CellText(dialog, 1, 2), "EUR");
     EXPECT_EQ(dialog.ChosenPath(), "") << "nothing chosen yet";
+    EXPECT_EQ(WaitForDetails(dialog), QStringLiteral("new.cz5: 12 memory channels in use"));
+
+    // Rows passed on the way are not read.
+    dialog.Tree()->setCurrentIndex(dialog.Tree()->model()->index(1, 0));
+    dialog.Tree()->setCurrentIndex(dialog.Tree()->model()->index(0, 0));
+    dialog.Tree()->setCurrentIndex(dialog.Tree()->model()->index(1, 0));
+    EXPECT_EQ(WaitForDetails(dialog), QStringLiteral("old.cz5: cannot be read"));
+    EXPECT_EQ(read, (std::vector<std::string>{"/h/new.cz5", "/h/old.cz5"}));
 
     dialog.ChooseRow(1, CHistoryDlg::EChoice::Compare);
     EXPECT_EQ(dialog.Choice(), CHistoryDlg::EChoice::Compare);
@@ -272,6 +300,53 @@ TEST_F(OpenFromHistoryTest, AReadThatCannotBeOpenedLeavesTheDocumentAsItWas) {
 
     EXPECT_NE(told.find(entry), std::string::npos) << told;
     EXPECT_EQ(Document().GetPathName(), base);
+}
+
+// Ten thousand reads, files that no reader would take among them, and a
+// foreign file: every read is listed from its name, newest first, at the
+// time the user's clock showed, and only the chosen one is read.
+TEST_F(OpenFromHistoryTest, TenThousandReadsAreListedNewestFirstInLocalTime) {
+    constexpr int kReads = 10000;
+    constexpr std::time_t kFirst = 1796731200;  // 2026-12-08 12:00:00 UTC
+    const std::string folder = m_dir + "/history";
+    Document().EnableReadHistory(folder);
+    std::filesystem::create_directories(folder);
+    for (int i = 0; i < kReads; ++i) {
+        const std::string name =
+            CReadHistory::EntryName(kFirst + i * 61, "USA", "R" + std::to_string(i));
+        std::ofstream(folder + "/" + name) << "no clone\n";
+    }
+    std::ofstream(folder + "/notes.cz5") << "mine";
+    const char* saved = std::getenv("TZ");
+    const std::string zone = saved ? saved : "";
+    setenv("TZ", "CET-1", 1);
+
+    std::vector<std::string> newest, oldest;
+    int rows = 0;
+    QString details;
+    AnswerNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CHistoryDlg*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        rows = dialog->Tree()->model()->rowCount();
+        for (int column = 0; column < 3; ++column) {
+            newest.push_back(CellText(*dialog, 0, column));
+            oldest.push_back(CellText(*dialog, rows - 1, column));
+        }
+        details = WaitForDetails(*dialog);
+        dialog->reject();
+    });
+    program.HistoryCommands()->ShowHistory();
+    if (saved) {
+        setenv("TZ", zone.c_str(), 1);
+    } else {
+        unsetenv("TZ");
+    }
+
+    EXPECT_EQ(rows, kReads);
+    EXPECT_EQ(newest, (std::vector<std::string>{"2026-12-15 14:25:39", "R9999", "USA"}));
+    EXPECT_EQ(oldest, (std::vector<std::string>{"2026-12-08 13:00:00", "R0", "USA"}));
+    EXPECT_TRUE(details.startsWith("20261215-132539_USA_R9999.cz5: cannot be read"))
+        << details.toStdString();
 }
 
 }  // namespace

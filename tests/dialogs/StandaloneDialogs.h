@@ -1,0 +1,44 @@
+// The windows that open on their own, each made as the program makes it,
+// with a little data: the focus, naming and screenshot checks walk them all.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/AboutDlg.h"
+#include "app/CompareDlg.h"
+#include "app/HistoryDlg.h"
+#include "ui/CommPortSetupDlg.h"
+#include "ui/InformationDlg.h"
+#include "ui/SetFieldDlg.h"
+#include "ui/Z5ChEditDlg.h"
+
+using DialogMaker = std::function<std::unique_ptr<QDialog>()>;
+
+inline std::vector<DialogMaker> StandaloneDialogs() {
+    return {
+        [] { return std::make_unique<CZ5ChEditDlg>("MCH.CH3", kAreaMemory, true); },
+        [] {
+            return std::make_unique<CCommPortSetupDlg>(
+                1, [](int) { return std::string("/dev/ttyUSB0"); }, [](int) { return false; });
+        },
+        [] {
+            return std::make_unique<CCompareDlg>(
+                std::vector<LeafComparison::SDifference>{{"MCH.CH3.Name", "A", "B"}},
+                QStringLiteral("other.cz5"));
+        },
+        [] {
+            return std::make_unique<CHistoryDlg>(
+                std::vector<CHistoryDlg::SRow>{{"/tmp/a.cz5", "2024-01-01 10:00", "id", "USA"}},
+                QStringLiteral("/tmp"), [](const std::string&) { return std::string("3"); });
+        },
+        [] { return std::make_unique<CInformationDlg>("QM-Z5", "comment"); },
+        [] {
+            return std::make_unique<CSetFieldDlg>(std::vector<int>{2, 4}, 4, 3, nullptr, nullptr);
+        },
+        [] { return std::make_unique<CAboutDlg>(); },
+    };
+}
