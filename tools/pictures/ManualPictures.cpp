@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <algorithm>
 #include <array>
@@ -18,6 +20,8 @@
 #include "app/CommandLineInfo.h"
 #include "app/HistoryCommands.h"
 #include "app/IndicatorPane.h"
+#include "app/PrintJob.h"
+#include "app/PrintSelectDlg.h"
 #include "app/QtUserInterface.h"
 #include "app/Z5App.h"
 #include "app/Z5MainFrame.h"
@@ -49,7 +53,9 @@ constexpr const char* kCableDevice = "/dev/ttyUSB0";
 
 // The main window's size in the pictures: every column of the grid shows.
 constexpr QSize kMainWindowSize(900, 520);
-constexpr QSize kPreviewSize(760, 600);
+// The history window would take its width from the name of the folder the
+// pictures are made in.
+constexpr QSize kHistorySize(620, 400);
 // The row the channel pictures show (HILL, a repeater with a tone).
 constexpr int kChannelRow = 1;
 constexpr const char* kFindText = "147";
@@ -58,6 +64,9 @@ constexpr const char* kFindText = "147";
 constexpr unsigned kStalledFrames = 80;
 constexpr const char* kStalledPercent = "60%";
 constexpr int kSettleMs = 30;
+constexpr int kFadeMs = 400;
+// The date the printed pages show.
+constexpr const char* kPrintDate = "2026-12-03";
 
 // The reads the history window lists: the demo files, read at these times.
 struct SKeptRead {
@@ -69,7 +78,6 @@ constexpr std::array<SKeptRead, 3> kKeptReads = {{
     {CManualPictures::kOtherFile, 1791028800},  // 2026-10-03 12:00:00 UTC
     {CManualPictures::kDemoFile, 1796291412},   // 2026-12-03 09:50:12 UTC
 }};
-
 
 void Settle(int milliseconds = kSettleMs) {
     QElapsedTimer timer;
@@ -91,6 +99,15 @@ std::unique_ptr<CVirtualRadio> StartRadio(const CImageBuffer& memory, const CRad
         return nullptr;
     }
     return radio;
+}
+
+// Yes (or OK) to a question.
+void Agree(QWidget& window) {
+    if (auto* box = qobject_cast<QMessageBox*>(&window); box != nullptr) {
+        if (QAbstractButton* agree = box->defaultButton()) {
+            agree->click();
+        }
+    }
 }
 
 void PressOk(QWidget& window) {
@@ -119,7 +136,7 @@ std::span<const CManualPictures::SPicture> CManualPictures::Catalogue() {
         {"compare.png", Cmd::FileCompare, &CManualPictures::TakeCompare},
         {"radio-history.png", Cmd::FileHistory, &CManualPictures::TakeHistory},
         {"transfer.png", Cmd::CloneRead, &CManualPictures::TakeTransfer},
-};
+    };
     return kCatalogue;
 }
 
@@ -173,15 +190,14 @@ bool CManualPictures::Start() {
     qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
 
-    m_settings.SetInt(SettingsKey::kModelSection, SettingsKey::kSetup, 1);
+    SettingsKey::WriteInt(m_settings, SettingsKey::kSetup, 1);
     for (const SettingsKey::SOptionSetting& option : SettingsKey::kOptionSettings) {
-        m_settings.SetInt(SettingsKey::kModelSection, option.name,
-                          static_cast<int>((kOptionByte >> option.shift) & option.mask));
+        SettingsKey::WriteInt(m_settings, option.setting,
+                              static_cast<int>((kOptionByte >> option.shift) & option.mask));
     }
-    m_settings.SetString(
-        CPrintDevice::kProfileSection, CPrintDevice::kProfileDevice,
-        "CP-Z5 PDF," + std::string(CPrintDevice::kPdfDriver) + "," +
-            m_work.filePath(QStringLiteral("printout.pdf")).toStdString());
+    m_settings.SetString(CPrintDevice::kProfileSection, CPrintDevice::kProfileDevice,
+                         "CP-Z5 PDF," + std::string(CPrintDevice::kPdfDriver) + "," +
+                             m_work.filePath(QStringLiteral("printout.pdf")).toStdString());
 
     CImageBuffer memory(z5map::kImageSize);
     std::string error;
@@ -248,11 +264,11 @@ void CManualPictures::Save(const SPicture& picture, QWidget& window) {
     Save(picture, m_picture->Take(window));
 }
 
-void CManualPictures::RunAndTake(int command, const SPicture& picture) {
+void CManualPictures::RunAndTake(int command, const SPicture& picture, QSize size) {
     bool taken = false;
     m_modals->Expect(QString::fromLatin1(picture.file), [&](QWidget& window) {
         Settle();
-        Save(picture, window);
+        Save(picture, m_picture->Take(window, size));
         taken = true;
         CModalCatcher::Close(window);
     });
@@ -279,8 +295,8 @@ void CManualPictures::TakeSetup(const SPicture& picture) {
     const auto describe = [](int port) {
         return std::string(CPortName::kDefaultDevicePrefix) + std::to_string(port - 1);
     };
-    CCommPortSetupDlg setup(static_cast<int>(kPort), describe, [](int) { return false; },
-                            &Frame());
+    CCommPortSetupDlg setup(
+        static_cast<int>(kPort), describe, [](int) { return false; }, &Frame());
     SSerialPortInfo cable;
     cable.device = kCableDevice;
     cable.stableName = "/dev/serial/by-id/usb-Generic_USB_Serial_Cable_0001-if00-port0";
@@ -303,14 +319,23 @@ void CManualPictures::TakeFindBar(const SPicture& picture) {
     Frame().RunCommand(picture.command);
     Frame().FindBar()->SetText(QString::fromLatin1(kFindText));
     Frame().RunCommand(Cmd::EditFindNext);
+    // The field's clear button fades in.
+    Settle(kFadeMs);
     Steady();
     Save(picture, Frame());
     Frame().FindBar()->Close();
 }
 
-// The print selection comes first; OK there shows the preview.
+// The print selection comes first; OK there shows the preview, its footers
+// dated as the last read of the history window.
 void CManualPictures::TakePrintPreview(const SPicture& picture) {
-    m_modals->Expect(QStringLiteral("the print selection"), PressOk);
+    m_modals->Expect(QStringLiteral("the print selection"), [this](QWidget& window) {
+        PressOk(window);
+        CPrintJob& job = m_program->PrintDialog()->Job();
+        SPrintOptions options = job.Options();
+        options.date = kPrintDate;
+        job.SetOptions(options);
+    });
     RunAndTake(picture.command, picture);
 }
 
@@ -339,15 +364,15 @@ void CManualPictures::TakeHistory(const SPicture& picture) {
             m_failures << QString::fromStdString(error);
         }
     }
-    RunAndTake(picture.command, picture);
+    RunAndTake(picture.command, picture, kHistorySize);
 }
 
 // A read from a radio that falls silent part of the way: the picture is taken
 // while the bar stands still, then the read is cancelled.
 void CManualPictures::TakeTransfer(const SPicture& picture) {
     CImageBuffer memory = m_radio->GetMemory();
-    std::unique_ptr<CVirtualRadio> stalling = StartRadio(
-        memory, CRadioFault(CRadioFault::EKind::StallAfter, kStalledFrames), m_failures);
+    std::unique_ptr<CVirtualRadio> stalling =
+        StartRadio(memory, CRadioFault(CRadioFault::EKind::StallAfter, kStalledFrames), m_failures);
     if (stalling == nullptr) {
         return;
     }
@@ -367,6 +392,9 @@ void CManualPictures::TakeTransfer(const SPicture& picture) {
         window->reject();
     });
     watch.start(CModalCatcher::kPollMs);
+    // The data just read counts as changed: the program asks before a read
+    // replaces it.
+    m_modals->Expect(QStringLiteral("the question before the read"), Agree);
     Frame().RunCommand(picture.command);
     watch.stop();
     CPortName::Bind(kPort, m_radio->SlavePath());

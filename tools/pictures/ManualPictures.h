@@ -13,6 +13,7 @@
 // windows need no step of their own (TakeWindowOfCommand).
 #pragma once
 
+#include <QSize>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
@@ -66,8 +67,9 @@ class CManualPictures {
     void Save(const SPicture& picture, const QImage& image);
     void Save(const SPicture& picture, QWidget& window);
     // Runs command and takes the picture of the window it opens (the first
-    // modal window), which is then closed.
-    void RunAndTake(int command, const SPicture& picture);
+    // modal window), which is then closed; size: the window's size in the
+    // picture, when valid.
+    void RunAndTake(int command, const SPicture& picture, QSize size = QSize());
     CZ5MainFrame& Frame() const;
     // The main window as the user would see it now, its lock key panes dark.
     void Steady();

@@ -65,4 +65,9 @@ void CModalCatcher::Poll() {
         m_failures << QStringLiteral("%1 stayed open").arg(expected.what);
         Close(*modal);
     }
+    // The program keeps some windows and may show one again before the next
+    // poll: once closed, it counts as fresh.
+    if (modal == nullptr || !modal->isVisible()) {
+        m_answered = nullptr;
+    }
 }

@@ -4,19 +4,26 @@
 #include <QFont>
 #include <QStyle>
 #include <QStyleFactory>
+#include <ctime>
 
 namespace {
 
 // What a desktop or a user sets to change how Qt programs look.
 constexpr const char* kLookVariables[] = {
-    "QT_QPA_PLATFORMTHEME",       "QT_STYLE_OVERRIDE",     "QT_SCALE_FACTOR",
-    "QT_SCREEN_SCALE_FACTORS",    "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_ENABLE_HIGHDPI_SCALING",
-    "QT_SCALE_FACTOR_ROUNDING_POLICY", "QT_FONT_DPI",       "QT_USE_PHYSICAL_DPI",
+    "QT_QPA_PLATFORMTHEME",
+    "QT_STYLE_OVERRIDE",
+    "QT_SCALE_FACTOR",
+    "QT_SCREEN_SCALE_FACTORS",
+    "QT_AUTO_SCREEN_SCALE_FACTOR",
+    "QT_ENABLE_HIGHDPI_SCALING",
+    "QT_SCALE_FACTOR_ROUNDING_POLICY",
+    "QT_FONT_DPI",
+    "QT_USE_PHYSICAL_DPI",
 };
 
-constexpr Qt::UIEffect kEffects[] = {Qt::UI_AnimateMenu,    Qt::UI_FadeMenu,
-                                     Qt::UI_AnimateCombo,   Qt::UI_AnimateTooltip,
-                                     Qt::UI_FadeTooltip,    Qt::UI_AnimateToolBox};
+constexpr Qt::UIEffect kEffects[] = {Qt::UI_AnimateMenu,  Qt::UI_FadeMenu,
+                                     Qt::UI_AnimateCombo, Qt::UI_AnimateTooltip,
+                                     Qt::UI_FadeTooltip,  Qt::UI_AnimateToolBox};
 
 }  // namespace
 
@@ -25,6 +32,9 @@ void CPictureLook::PrepareEnvironment() {
         qunsetenv(variable);
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Times shown in local time read the same everywhere.
+    qputenv("TZ", "UTC");
+    tzset();
     QApplication::setDesktopSettingsAware(false);
 }
 

@@ -35,9 +35,13 @@ void CWindowPicture::ReplaceTexts(QWidget& window) const {
     }
 }
 
-QImage CWindowPicture::Take(QWidget& window) const {
+QImage CWindowPicture::Take(QWidget& window, QSize size) const {
     ReplaceTexts(window);
     QApplication::processEvents();
+    if (size.isValid()) {
+        window.resize(size);
+        QApplication::processEvents();
+    }
     const QImage content = window.grab().toImage();
     return Framed(content, window.windowTitle(), window.palette());
 }

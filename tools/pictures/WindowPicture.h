@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <vector>
 
@@ -23,8 +24,9 @@ class CWindowPicture {
     explicit CWindowPicture(std::vector<SReplacement> replacements);
 
     // Replaces the texts in the window's title, labels and status bar, then
-    // draws it with its title bar.
-    QImage Take(QWidget& window) const;
+    // draws it with its title bar; size: the window's size in the picture
+    // (once its texts are replaced), when valid.
+    QImage Take(QWidget& window, QSize size = QSize()) const;
 
     // content under a title bar with title, framed, in the palette's colours.
     static QImage Framed(const QImage& content, const QString& title, const QPalette& palette);
