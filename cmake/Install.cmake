@@ -3,8 +3,9 @@
 # cmake --install puts the three programs in bin/ (their own CMakeLists.txt
 # say so) and, from share/, the user manual where the desktop program's
 # Help > Contents finds it (<prefix>/share/cpz5/CP-Z5.html, beside
-# <prefix>/bin/cpz5), the desktop entry, the icons, the MIME type of clone
-# files (*.cz5) with its icon, the AppStream metainfo and the man pages
+# <prefix>/bin/cpz5) with the pictures of its windows (made in the build),
+# the desktop entry, the icons, the MIME type of clone files (*.cz5) with its
+# icon, the AppStream metainfo and the man pages
 # (compressed). /usr/share/doc/cpz5 holds the machine-readable copyright, the
 # compressed changelog and a link to the manual. cpack builds a .deb of the
 # same tree under /usr; its dependencies come from dpkg-shlibdeps (dpkg-dev).
@@ -46,11 +47,19 @@ install(FILES ${cpz5_share}/debian/copyright ${cpz5_compressed}/changelog.gz
 
 if(TARGET cpz5)
   install(FILES ${cpz5_share}/CP-Z5.html DESTINATION ${CMAKE_INSTALL_DATADIR}/cpz5)
+  # The pictures of its windows, made in the build (tools/pictures), beside it.
+  get_property(cpz5_pictures GLOBAL PROPERTY CPZ5_MANUAL_PICTURES)
+  if(cpz5_pictures)
+    install(DIRECTORY ${cpz5_pictures}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/cpz5/pictures
+            FILES_MATCHING PATTERN "*.png")
+  endif()
   # The manual stays where Help > Contents finds it; the documentation folder
-  # links to it.
+  # links to it and to its pictures.
   file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/links)
   file(CREATE_LINK ../../cpz5/CP-Z5.html ${CMAKE_BINARY_DIR}/links/CP-Z5.html SYMBOLIC)
-  install(FILES ${CMAKE_BINARY_DIR}/links/CP-Z5.html DESTINATION ${cpz5_doc})
+  file(CREATE_LINK ../../cpz5/pictures ${CMAKE_BINARY_DIR}/links/pictures SYMBOLIC)
+  install(FILES ${CMAKE_BINARY_DIR}/links/CP-Z5.html ${CMAKE_BINARY_DIR}/links/pictures
+          DESTINATION ${cpz5_doc})
   install(FILES ${cpz5_share}/org.example.cpz5.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES ${cpz5_share}/cpz5.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -127,6 +127,7 @@ std::span<const CManualPictures::SPicture> CManualPictures::Catalogue() {
         {"setup.png", 0, &CManualPictures::TakeSetup},
         {"information.png", Cmd::CloneInformation, &CManualPictures::TakeWindowOfCommand},
         {"edit-memory.png", Cmd::EditMemory, &CManualPictures::TakeEditMemory},
+        {"set-field.png", Cmd::EditSetField, &CManualPictures::TakeSetField},
         {"common-setting.png", Cmd::CommonSetting, &CManualPictures::TakeWindowOfCommand},
         {"dtmf-autodial.png", Cmd::DtmfAutodial, &CManualPictures::TakeWindowOfCommand},
         {"pgr-memory.png", Cmd::PgrMemory, &CManualPictures::TakeWindowOfCommand},
@@ -311,6 +312,12 @@ void CManualPictures::TakeSetup(const SPicture& picture) {
 
 void CManualPictures::TakeEditMemory(const SPicture& picture) {
     Frame().ShownList()->SelectRow(kChannelRow);
+    RunAndTake(picture.command, picture);
+}
+
+// Set Field acts on every selected channel: all of them here.
+void CManualPictures::TakeSetField(const SPicture& picture) {
+    Frame().RunCommand(Cmd::EditSelectAll);
     RunAndTake(picture.command, picture);
 }
 

@@ -78,6 +78,7 @@ class CManualPictures {
     void TakeSetup(const SPicture& picture);
     void TakeWindowOfCommand(const SPicture& picture);
     void TakeEditMemory(const SPicture& picture);
+    void TakeSetField(const SPicture& picture);
     void TakeFindBar(const SPicture& picture);
     void TakePrintPreview(const SPicture& picture);
     void TakeCompare(const SPicture& picture);
