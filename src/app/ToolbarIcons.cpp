@@ -14,6 +14,27 @@ using Draw = void (*)(QPainter&);
 
 const QColor kInk(40, 40, 40);
 const QColor kPaper(255, 255, 255);
+// Dark ink alone is lost on a dark toolbar: pictures drawn mostly in ink sit
+// on a light plate, or carry a light rim outside their ink outline (the
+// colour of a light toolbar, where it does not show).
+const QColor kPlate(220, 220, 225);
+const QColor kRim(239, 239, 239);
+constexpr qreal kRimWidth = 2.6;
+
+void RimmedPath(QPainter& p, const QPainterPath& path, const QColor& fill) {
+    p.setPen(QPen(kRim, kRimWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(fill);
+    p.drawPath(path);
+}
+
+void Plate(QPainter& p) {
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(kPlate);
+    p.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 2, 2);
+}
 
 void Page(QPainter& p, qreal x, qreal y) {
     QPainterPath page;
@@ -67,9 +88,7 @@ void Connector(QPainter& p, int number) {
     shell.lineTo(13, 13);
     shell.lineTo(3, 13);
     shell.closeSubpath();
-    p.setPen(QPen(kInk, 1));
-    p.setBrush(QColor(190, 195, 205));
-    p.drawPath(shell);
+    RimmedPath(p, shell, QColor(190, 195, 205));
     QFont font = p.font();
     font.setPixelSize(10);
     font.setBold(true);
@@ -143,9 +162,7 @@ void DrawPgr(QPainter& p) {
 }
 
 void DrawDtmf(QPainter& p) {
-    p.setPen(QPen(kInk, 1));
-    p.setBrush(QColor(220, 220, 225));
-    p.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 2, 2);
+    Plate(p);
     p.setPen(Qt::NoPen);
     p.setBrush(kInk);
     for (int row = 0; row < 3; ++row) {
@@ -155,14 +172,17 @@ void DrawDtmf(QPainter& p) {
     }
 }
 
+// Three sliders on a plate.
 void DrawCommon(QPainter& p) {
-    p.setPen(QPen(kInk, 1.2));
-    const qreal knobs[] = {10, 5, 8};
+    Plate(p);
+    const qreal knobs[] = {10, 6, 8.5};
     for (int line = 0; line < 3; ++line) {
-        const qreal y = 3.5 + line * 4.5;
-        p.drawLine(QPointF(1.5, y), QPointF(14.5, y));
+        const qreal y = 4.5 + line * 3.5;
+        p.setPen(QPen(kInk, 1.2));
+        p.drawLine(QPointF(3.5, y), QPointF(12.5, y));
+        p.setPen(QPen(kInk, 0.8));
         p.setBrush(QColor(230, 140, 30));
-        p.drawRect(QRectF(knobs[line] - 1.5, y - 2, 3, 4));
+        p.drawRect(QRectF(knobs[line] - 1.25, y - 1.5, 2.5, 3));
     }
 }
 
