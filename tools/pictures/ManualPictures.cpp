@@ -51,7 +51,8 @@ constexpr unsigned kPort = 1;
 // terminal is.
 constexpr const char* kCableDevice = "/dev/ttyUSB0";
 
-// The main window's size in the pictures: every column of the grid shows.
+// The main window's size in the pictures: the tree and the first columns of
+// the grid, as on a small screen.
 constexpr QSize kMainWindowSize(900, 520);
 // The history window would take its width from the name of the folder the
 // pictures are made in.

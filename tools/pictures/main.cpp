@@ -20,6 +20,15 @@ constexpr int kUsageError = 64;
 // stop it for ever.
 constexpr unsigned kLimitSeconds = 300;
 
+// The offscreen platform says for every window that it cannot do what only a
+// window manager does; the rest is passed on.
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("This plugin does not support"))) {
+        return;
+    }
+    std::cerr << qFormatLogMessage(type, context, message).toStdString() << "\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -29,6 +38,7 @@ int main(int argc, char** argv) {
     }
     alarm(kLimitSeconds);
     CPictureLook::PrepareEnvironment();
+    qInstallMessageHandler(QuietMessages);
     QApplication application(argc, argv);
     CPictureLook::Apply(application);
     const QStringList failures = CManualPictures(argv[1], argv[2]).Run();
