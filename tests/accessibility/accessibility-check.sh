@@ -9,7 +9,7 @@
 # Exit status 77: a tool is missing.
 set -euo pipefail
 
-# shellcheck source=../support/program-home.sh
+# shellcheck source=tests/support/program-home.sh
 . "$(dirname "$0")/../support/program-home.sh"
 require_tools "accessibility check" xvfb-run xdotool dbus-run-session
 if [ -z "${CPZ5_IN_XVFB:-}" ]; then

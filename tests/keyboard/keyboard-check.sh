@@ -10,7 +10,7 @@
 # in $SCREENSHOT, when that names a file). Exit status 77: a tool is missing.
 set -euo pipefail
 
-# shellcheck source=../support/program-home.sh
+# shellcheck source=tests/support/program-home.sh
 . "$(dirname "$0")/../support/program-home.sh"
 require_tools "keyboard check" xvfb-run xdotool xclip
 if [ -z "${CPZ5_IN_XVFB:-}" ]; then
