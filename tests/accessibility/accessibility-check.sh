@@ -9,12 +9,9 @@
 # Exit status 77: a tool is missing.
 set -euo pipefail
 
-for tool in xvfb-run xdotool dbus-run-session; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "accessibility check skipped: $tool is not installed" >&2
-        exit 77
-    fi
-done
+# shellcheck source=tests/support/program-home.sh
+. "$(dirname "$0")/../support/program-home.sh"
+require_tools "accessibility check" xvfb-run xdotool dbus-run-session
 if [ -z "${CPZ5_IN_XVFB:-}" ]; then
     CPZ5_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" \
         dbus-run-session -- "$0" "$@"
@@ -26,19 +23,7 @@ cpz5=$1
 cli=$2
 probe=$3
 python=$4
-work=$(mktemp -d)
-program=""
-cleanup() {
-    if [ -n "$program" ]; then kill "$program" 2>/dev/null || true; fi
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run TMPDIR=$work/tmp
-mkdir -p "$XDG_CONFIG_HOME/Brel" "$TMPDIR"
-mkdir -m 0700 "$XDG_RUNTIME_DIR"
-printf '[Model]\nSetup=1\nModelVer=2\n' >"$XDG_CONFIG_HOME/Brel/CP-Z5.conf"
+make_program_home
 
 # Two channels: one inside the USA version's band, one outside it.
 file=$work/radio.cz5

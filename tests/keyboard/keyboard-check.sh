@@ -10,12 +10,9 @@
 # in $SCREENSHOT, when that names a file). Exit status 77: a tool is missing.
 set -euo pipefail
 
-for tool in xvfb-run xdotool xclip; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "keyboard check skipped: $tool is not installed" >&2
-        exit 77
-    fi
-done
+# shellcheck source=tests/support/program-home.sh
+. "$(dirname "$0")/../support/program-home.sh"
+require_tools "keyboard check" xvfb-run xdotool xclip
 if [ -z "${CPZ5_IN_XVFB:-}" ]; then
     CPZ5_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
@@ -23,26 +20,13 @@ unset QT_QPA_PLATFORM
 
 cpz5=$1
 cli=$2
-work=$(mktemp -d)
-program=""
-cleanup() {
-    if [ -n "$program" ]; then kill "$program" 2>/dev/null || true; fi
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+make_program_home
 
 fail() {
     echo "keyboard check: $*" >&2
     import -window root "${SCREENSHOT:-/dev/null}" 2>/dev/null || true
     exit 1
 }
-
-# A home of its own, in which the radio counts as set up.
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run TMPDIR=$work/tmp
-mkdir -p "$XDG_CONFIG_HOME/Brel" "$TMPDIR"
-mkdir -m 0700 "$XDG_RUNTIME_DIR"
-printf '[Model]\nSetup=1\nModelVer=2\n' >"$XDG_CONFIG_HOME/Brel/CP-Z5.conf"
 
 # Four memory channels in use.
 file=$work/radio.cz5
