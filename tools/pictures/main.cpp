@@ -12,10 +12,10 @@
 
 #include "ManualPictures.h"
 #include "PictureLook.h"
+#include "platform/ExitStatus.h"
 
 namespace {
 
-constexpr int kUsageError = 64;
 // A run takes a few seconds; one that hangs ends the build step rather than
 // stop it for ever.
 constexpr unsigned kLimitSeconds = 300;
@@ -34,7 +34,7 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::cerr << "Usage: cpz5-pictures DEMO_FOLDER OUTPUT_FOLDER\n";
-        return kUsageError;
+        return ExitStatus::kUsage;
     }
     alarm(kLimitSeconds);
     CPictureLook::PrepareEnvironment();
