@@ -93,7 +93,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The menu, icon and MIME caches are refreshed by the triggers of
 # desktop-file-utils, hicolor-icon-theme and shared-mime-info.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme, cups-client")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "shared-mime-info, desktop-file-utils, hicolor-icon-theme, cups-client, qt6-translations-l10n")
 set(cpz5_package_guard ${CMAKE_BINARY_DIR}/PackageGuard.cmake)
 file(CONFIGURE OUTPUT ${cpz5_package_guard} CONTENT [[
 cmake_policy(VERSION 3.25)

@@ -11,6 +11,9 @@
 #include "ReadOnlySettings.h"
 #include "UserSettings.h"
 #include "platform/FileCleanup.h"
+#ifdef CPZ5_QT_SETTINGS
+#include "platform/TranslationFiles.h"
+#endif
 
 namespace {
 
@@ -102,6 +105,10 @@ bool IsVersionRequest(const std::string& argument) {
 
 int main(int argc, char** argv) {
     CFileCleanup::Start();
+#ifdef CPZ5_QT_SETTINGS
+    // Messages to people in their language; what scripts read stays as it is.
+    CTranslationFiles::Install(CTranslationFiles::Choose(""), false);
+#endif
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (arguments.empty()) {
         PrintUsage(std::cerr);

@@ -34,6 +34,7 @@
 #include "platform/FileCleanup.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/RuntimeFolder.h"
+#include "platform/TranslationFiles.h"
 
 namespace {
 
@@ -295,6 +296,10 @@ void ReportNoLock(const std::string& runtimeFolder, const CInstanceLock& instanc
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The language of the messages before the window (--help, a wrong
+    // option), then again for the window's and Qt's own texts.
+    const std::string language = CTranslationFiles::Choose("");
+    CTranslationFiles::Install(language, false);
     if (std::optional<int> status = AnswerInformationRequest(argc, argv)) {
         return *status;
     }
@@ -310,6 +315,7 @@ int main(int argc, char** argv) {
     const QtMessageHandler previousHandler = qInstallMessageHandler(ReportFatalStartMessage);
     QApplication application(argc, argv);
     qInstallMessageHandler(previousHandler);
+    CTranslationFiles::Install(language, true);
     QApplication::setOrganizationName(QStringLiteral("Brel"));
     QApplication::setApplicationName(QStringLiteral("CP-Z5"));
     QApplication::setApplicationVersion(QStringLiteral(CPZ5_VERSION));

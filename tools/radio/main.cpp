@@ -12,6 +12,9 @@
 #include "model/ImageBuffer.h"
 #include "platform/ExitStatus.h"
 #include "platform/FileCleanup.h"
+#ifdef CPZ5_TRANSLATIONS
+#include "platform/TranslationFiles.h"
+#endif
 #include "radio/VirtualRadio.h"
 
 namespace {
@@ -66,6 +69,9 @@ bool IsVersionRequest(const std::vector<std::string>& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef CPZ5_TRANSLATIONS
+    CTranslationFiles::Install(CTranslationFiles::Choose(""), false);
+#endif
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (IsVersionRequest(arguments)) {
         std::cout << "cpz5-radio " << CPZ5_VERSION << "\n";
