@@ -78,8 +78,8 @@ bool CTranslationFiles::Install(const std::string& language, bool qtTexts) {
     }
     QCoreApplication::installTranslator(&ProgramTexts());
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (qtTexts && QtTexts().load(QStringLiteral("qtbase_") + QString::fromStdString(language),
-                                  qtFolder)) {
+    if (qtTexts &&
+        QtTexts().load(QStringLiteral("qtbase_") + QString::fromStdString(language), qtFolder)) {
         QCoreApplication::installTranslator(&QtTexts());
     }
     return true;
