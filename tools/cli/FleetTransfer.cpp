@@ -31,6 +31,7 @@
 #include "clone/Z5CloneFileIoManager.h"
 #include "document/Z5Doc.h"
 #include "platform/FileCleanup.h"
+#include "platform/TerminalText.h"
 #include "platform/Translation.h"
 #include "platform/UserInterface.h"
 #include "transport/CloneResult.h"
@@ -483,10 +484,7 @@ bool Drain(SPort& port) {
 }
 
 std::string Cut(const std::string& text, std::size_t width) {
-    if (text.size() <= width) {
-        return text;
-    }
-    return width > 3 ? text.substr(0, width - 3) + "..." : text.substr(0, width);
+    return CTerminalText::Cut(text, width);
 }
 
 // One line of progress per port on a terminal, drawn over the lines drawn
@@ -540,7 +538,7 @@ class CProgressLines {
         // name, the percentage and a few words of what the port does leave.
         std::size_t nameWidth = 4;
         for (const SPort& port : ports) {
-            nameWidth = std::max(nameWidth, port.name.size());
+            nameWidth = std::max(nameWidth, CTerminalText::Width(port.name));
         }
         nameWidth = std::min({nameWidth, kLongestName, std::max<std::size_t>(width / 3, 8)});
         const std::size_t rest =
@@ -570,8 +568,8 @@ class CProgressLines {
         const std::size_t filled = static_cast<std::size_t>(percent) * bar / 100;
         char number[8];
         std::snprintf(number, sizeof number, "%3d%% ", percent);
-        return name + std::string(nameWidth + 1 - name.size(), ' ') + '[' +
-               std::string(filled, '#') + std::string(bar - filled, ' ') + "] " + number +
+        return CTerminalText::Padded(name, nameWidth + 1) + '[' + std::string(filled, '#') +
+               std::string(bar - filled, ' ') + "] " + number +
                (port.duplicate ? CTranslation::Tr("FleetTransfer", "given twice") : port.doing);
     }
 
@@ -669,15 +667,16 @@ void PrintSummary(const std::vector<SPort>& ports) {
     const std::string radioTitle = CTranslation::Tr("FleetTransfer", "RADIO");
     // A column is as wide as its title (in the reader's language) or its
     // widest row.
-    std::size_t portWidth = portTitle.size(), radioWidth = radioTitle.size();
+    std::size_t portWidth = CTerminalText::Width(portTitle);
+    std::size_t radioWidth = CTerminalText::Width(radioTitle);
     for (const SPort& port : ports) {
-        portWidth = std::max(portWidth, port.name.size());
-        radioWidth = std::max(radioWidth, port.identity.size());
+        portWidth = std::max(portWidth, CTerminalText::Width(port.name));
+        radioWidth = std::max(radioWidth, CTerminalText::Width(port.identity));
     }
     const auto row = [&](const std::string& port, const std::string& radio,
                          const std::string& result) {
-        std::cout << port << std::string(portWidth + 2 - port.size(), ' ') << radio
-                  << std::string(radioWidth + 2 - radio.size(), ' ') << result << '\n';
+        std::cout << CTerminalText::Padded(port, portWidth + 2)
+                  << CTerminalText::Padded(radio, radioWidth + 2) << result << '\n';
     };
     row(portTitle, radioTitle, CTranslation::Tr("FleetTransfer", "RESULT"));
     for (const SPort& port : ports) {
