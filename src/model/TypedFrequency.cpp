@@ -1,5 +1,7 @@
 #include "model/TypedFrequency.h"
 
+#include "model/TranslationMark.h"
+
 namespace TypedFrequency {
 namespace {
 
@@ -52,19 +54,25 @@ std::optional<std::string> Canonical(std::string_view typed, std::string* reason
         text.remove_prefix(1);
     }
     if (!text.empty() && text.front() == '-') {
-        return Refused(reason, "is below zero: a frequency in MHz cannot be negative");
+        return Refused(reason,
+                       QT_TRANSLATE_NOOP("TypedFrequency",
+                                         "is below zero: a frequency in MHz cannot be negative"));
     }
     const std::size_t mark = text.find_first_of(".,");
     std::string_view whole = text.substr(0, mark);
     std::string_view fraction =
         mark == std::string_view::npos ? std::string_view() : text.substr(mark + 1);
     if (!AllDigits(whole) || !AllDigits(fraction)) {
-        return Refused(reason,
-                       "is not a frequency in MHz: type digits with one decimal point or comma, "
-                       "such as 146.52");
+        return Refused(
+            reason, QT_TRANSLATE_NOOP(
+                        "TypedFrequency",
+                        "is not a frequency in MHz: type digits with one decimal point or comma, "
+                        "such as 146.52"));
     }
     if (whole.empty() && fraction.empty()) {
-        return Refused(reason, "holds no digits: type a frequency in MHz, such as 146.52");
+        return Refused(
+            reason, QT_TRANSLATE_NOOP("TypedFrequency",
+                                      "holds no digits: type a frequency in MHz, such as 146.52"));
     }
     while (whole.size() > 1 && whole.front() == '0') {
         whole.remove_prefix(1);
@@ -80,7 +88,9 @@ std::optional<std::string> Canonical(std::string_view typed, std::string* reason
 std::optional<std::string> CanonicalGiven(std::string_view typed, std::string* reason) {
     std::optional<std::string> canonical = Canonical(typed, reason);
     if (canonical && canonical->empty()) {
-        return Refused(reason, "holds no frequency: type one in MHz, such as 146.52");
+        return Refused(reason,
+                       QT_TRANSLATE_NOOP("TypedFrequency",
+                                         "holds no frequency: type one in MHz, such as 146.52"));
     }
     return canonical;
 }

@@ -21,7 +21,8 @@ namespace TypedFrequency {
 // " 146,52", "0.5" for ".5", leading zeros of the whole part dropped so
 // that the leaf's 15-character window sees the whole number), "" for a text
 // of nothing but spaces, or none when the text is no frequency; reason (if
-// given) then says why, in words a person reads after the quoted text.
+// given) then says why, in words a person reads after the quoted text: in
+// English, shown translated with the context "TypedFrequency".
 std::optional<std::string> Canonical(std::string_view typed, std::string* reason = nullptr);
 
 // Canonical where a frequency must be given (a command line, a field of a

@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/TranslationMark.h"
+
 // The channel areas as the channel lists number them.
 enum ListArea { kAreaNone = 0, kAreaMemory = 1, kAreaScanEdge = 2, kAreaCall = 3 };
 
@@ -34,8 +36,11 @@ enum class ERowLabel {
 };
 
 struct SArea {
-    const char* mapName;   // child of the data tree's root
-    const char* title;     // windows and paper; a settings area is called by its map name
+    const char* mapName;  // child of the data tree's root
+    // Windows and paper; a settings area is called by its map name. A
+    // channel list's title is translated where it is shown, with the
+    // context "z5area".
+    const char* title;
     const char* printKey;  // value name in the settings' print choices
     const char* cliKey;    // section name of cpz5-cli print
     ListArea listArea;     // kAreaNone: the area is no channel list
@@ -44,12 +49,12 @@ struct SArea {
 };
 
 // clang-format off
-inline constexpr SArea kMemoryArea   {kMemory,   "Memory CH",         "Mch",    "mch",    kAreaMemory,   100, ERowLabel::kTwoDigits};
-inline constexpr SArea kScanEdgeArea {kScanEdge, "Program scan edge", "Pch",    "pch",    kAreaScanEdge, 6,   ERowLabel::kScanEdgePair};
-inline constexpr SArea kCallArea     {kCall,     "Call",              "Cch",    "cch",    kAreaCall,     1,   ERowLabel::kSingle};
-inline constexpr SArea kDtmfArea     {kDtmf,     kDtmf,               "Dtmf",   "dtmf",   kAreaNone,     1,   ERowLabel::kNone};
-inline constexpr SArea kPagerArea    {kPager,    kPager,              "Pgr",    "pgr",    kAreaNone,     7,   ERowLabel::kNone};
-inline constexpr SArea kCommonArea   {kCommon,   kCommon,             "Common", "common", kAreaNone,     1,   ERowLabel::kNone};
+inline constexpr SArea kMemoryArea   {kMemory,   QT_TRANSLATE_NOOP("z5area", "Memory CH"),          "Mch",    "mch",    kAreaMemory,   100, ERowLabel::kTwoDigits};
+inline constexpr SArea kScanEdgeArea {kScanEdge, QT_TRANSLATE_NOOP("z5area", "Program scan edge"),  "Pch",    "pch",    kAreaScanEdge, 6,   ERowLabel::kScanEdgePair};
+inline constexpr SArea kCallArea     {kCall,     QT_TRANSLATE_NOOP("z5area", "Call"),               "Cch",    "cch",    kAreaCall,     1,   ERowLabel::kSingle};
+inline constexpr SArea kDtmfArea     {kDtmf,     kDtmf,                                             "Dtmf",   "dtmf",   kAreaNone,     1,   ERowLabel::kNone};
+inline constexpr SArea kPagerArea    {kPager,    kPager,                                            "Pgr",    "pgr",    kAreaNone,     7,   ERowLabel::kNone};
+inline constexpr SArea kCommonArea   {kCommon,   kCommon,                                           "Common", "common", kAreaNone,     1,   ERowLabel::kNone};
 // clang-format on
 
 // Every area, in the order of the data tree.

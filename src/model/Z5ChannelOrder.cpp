@@ -84,26 +84,29 @@ SSortValue ByScrambler(const CNode& channel) {
 
 struct SSortRule {
     ESortKey key;
-    const char* name;  // what the channels are sorted by, for the user
+    const char* name;  // what the channels are sorted by, for the user (translated where shown)
     SortValueOf valueOf;
 };
 
 constexpr SSortRule kSortRules[] = {
-    {ESortKey::Frequency, "frequency", ByLeaves<z5leaf::kFreqRx>},
-    {ESortKey::Name, "name", ByName},
-    {ESortKey::Tone, "tone", ByTone},
-    {ESortKey::Duplex, "duplex", ByLeaves<z5leaf::kDuplex>},
-    {ESortKey::Reverse, "reverse", ByLeaves<z5leaf::kDupRev>},
-    {ESortKey::Offset, "offset", ByLeaves<z5leaf::kFreqOw>},
-    {ESortKey::RepeaterTone, "RPT tone", ByLeaves<z5leaf::kToneCode>},
-    {ESortKey::SquelchTone, "CTCSS tone", ByLeaves<z5leaf::kTsqlCode>},
-    {ESortKey::DtcsCode, "DTCS code", ByLeaves<z5leaf::kDtcsCode, z5leaf::kDtcsInv>},
-    {ESortKey::Pager, "PGR", ByLeaves<z5leaf::kAniSet>},
-    {ESortKey::PagerMemory, "PGR CH", ByLeaves<z5leaf::kAniCode>},
-    {ESortKey::Skip, "skip", ByLeaves<z5leaf::kSkip>},
-    {ESortKey::Power, "TX power", ByLeaves<z5leaf::kTxPower>},
-    {ESortKey::Inhibit, "TX inhibit", ByLeaves<z5leaf::kTxInhibit>},
-    {ESortKey::Scrambler, "scrambler", ByScrambler},
+    {ESortKey::Frequency, QT_TRANSLATE_NOOP("z5channel", "frequency"), ByLeaves<z5leaf::kFreqRx>},
+    {ESortKey::Name, QT_TRANSLATE_NOOP("z5channel", "name"), ByName},
+    {ESortKey::Tone, QT_TRANSLATE_NOOP("z5channel", "tone"), ByTone},
+    {ESortKey::Duplex, QT_TRANSLATE_NOOP("z5channel", "duplex"), ByLeaves<z5leaf::kDuplex>},
+    {ESortKey::Reverse, QT_TRANSLATE_NOOP("z5channel", "reverse"), ByLeaves<z5leaf::kDupRev>},
+    {ESortKey::Offset, QT_TRANSLATE_NOOP("z5channel", "offset"), ByLeaves<z5leaf::kFreqOw>},
+    {ESortKey::RepeaterTone, QT_TRANSLATE_NOOP("z5channel", "RPT tone"),
+     ByLeaves<z5leaf::kToneCode>},
+    {ESortKey::SquelchTone, QT_TRANSLATE_NOOP("z5channel", "CTCSS tone"),
+     ByLeaves<z5leaf::kTsqlCode>},
+    {ESortKey::DtcsCode, QT_TRANSLATE_NOOP("z5channel", "DTCS code"),
+     ByLeaves<z5leaf::kDtcsCode, z5leaf::kDtcsInv>},
+    {ESortKey::Pager, QT_TRANSLATE_NOOP("z5channel", "PGR"), ByLeaves<z5leaf::kAniSet>},
+    {ESortKey::PagerMemory, QT_TRANSLATE_NOOP("z5channel", "PGR CH"), ByLeaves<z5leaf::kAniCode>},
+    {ESortKey::Skip, QT_TRANSLATE_NOOP("z5channel", "skip"), ByLeaves<z5leaf::kSkip>},
+    {ESortKey::Power, QT_TRANSLATE_NOOP("z5channel", "TX power"), ByLeaves<z5leaf::kTxPower>},
+    {ESortKey::Inhibit, QT_TRANSLATE_NOOP("z5channel", "TX inhibit"), ByLeaves<z5leaf::kTxInhibit>},
+    {ESortKey::Scrambler, QT_TRANSLATE_NOOP("z5channel", "scrambler"), ByScrambler},
 };
 
 const SSortRule& RuleOf(ESortKey key) {
@@ -146,8 +149,13 @@ bool IsOrderOf(const ChannelOrder& order, std::size_t count) {
 
 }  // namespace
 
-std::string SortName(ESortKey key, bool descending) {
-    return std::string("Sort by ") + RuleOf(key).name + (descending ? ", descending" : "");
+std::string SortName(ESortKey key, bool descending, translationmark::Lookup lookup) {
+    const char* sort = descending ? QT_TRANSLATE_NOOP("z5channel", "Sort by %1, descending")
+                                  : QT_TRANSLATE_NOOP("z5channel", "Sort by %1");
+    std::string name = translationmark::Shown(lookup, "z5channel", sort);
+    const std::string by = translationmark::Shown(lookup, "z5channel", RuleOf(key).name);
+    const std::size_t at = name.find("%1");
+    return at == std::string::npos ? name : name.replace(at, 2, by);
 }
 
 ChannelOrder SortedOrder(std::span<const CNode* const> channels, ESortKey key, bool descending) {

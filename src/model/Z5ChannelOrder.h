@@ -27,6 +27,8 @@
 #include <string>
 #include <vector>
 
+#include "model/TranslationMark.h"
+
 class CNode;
 
 namespace z5channel {
@@ -50,8 +52,9 @@ enum class ESortKey {
 };
 
 // The name of a sort for the user: "Sort by frequency", "Sort by name,
-// descending".
-std::string SortName(ESortKey key, bool descending = false);
+// descending"; in the language of lookup.
+std::string SortName(ESortKey key, bool descending = false,
+                     translationmark::Lookup lookup = nullptr);
 
 // A new order of n channels: place i receives the channel that stood at
 // place order[i]. Every place 0..n-1 appears once.

@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "model/TranslationMark.h"
 #include "model/Z5MemoryMap.h"
 
 namespace z5label {
@@ -11,6 +12,11 @@ namespace {
 
 using namespace z5leaf;
 
+using translationmark::Lookup;
+using translationmark::Shown;
+
+// The names are translated with the context "z5label", the areas' titles
+// with "z5area"; a memory's own name ("D3") stays as the radio calls it.
 struct SLeafName {
     const char* leaf;
     const char* name;
@@ -20,67 +26,71 @@ struct SLeafName {
 // The channel leaves by the grid's column titles; those it has no column for
 // by the channel window's words.
 constexpr SLeafName kChannelNames[] = {
-    {kClear, "Cleared"},
-    {kFreqRx, "Frequency"},
-    {kRef, "Frequency Step"},
-    {kFreqOw, "Offset Freq."},
-    {kRefOw, "Offset Step"},
-    {kTxInhibit, "TX Inhibit"},
-    {kTxPower, "TX Power"},
-    {kDuplex, "Duplex"},
-    {kDupRev, "Reverse"},
-    {kName, "Name"},
-    {kToneSet, "Tone"},
-    {kToneCode, "RPT Tone"},
-    {kTsqlCode, "CTCSS"},
-    {kDtcsCode, "DTCS"},
-    {kDtcsInv, "DTCS Inverse"},
-    {kAniSet, "PGR"},
-    {kAniCode, "PGR CH"},
-    {kScrmSet, "Scrambler"},
-    {kScrmCode, "Scrambler Code"},
-    {kSkip, "Skip"},
+    {kClear, QT_TRANSLATE_NOOP("z5label", "Cleared")},
+    {kFreqRx, QT_TRANSLATE_NOOP("z5label", "Frequency")},
+    {kRef, QT_TRANSLATE_NOOP("z5label", "Frequency Step")},
+    {kFreqOw, QT_TRANSLATE_NOOP("z5label", "Offset Freq.")},
+    {kRefOw, QT_TRANSLATE_NOOP("z5label", "Offset Step")},
+    {kTxInhibit, QT_TRANSLATE_NOOP("z5label", "TX Inhibit")},
+    {kTxPower, QT_TRANSLATE_NOOP("z5label", "TX Power")},
+    {kDuplex, QT_TRANSLATE_NOOP("z5label", "Duplex")},
+    {kDupRev, QT_TRANSLATE_NOOP("z5label", "Reverse")},
+    {kName, QT_TRANSLATE_NOOP("z5label", "Name")},
+    {kToneSet, QT_TRANSLATE_NOOP("z5label", "Tone")},
+    {kToneCode, QT_TRANSLATE_NOOP("z5label", "RPT Tone")},
+    {kTsqlCode, QT_TRANSLATE_NOOP("z5label", "CTCSS")},
+    {kDtcsCode, QT_TRANSLATE_NOOP("z5label", "DTCS")},
+    {kDtcsInv, QT_TRANSLATE_NOOP("z5label", "DTCS Inverse")},
+    {kAniSet, QT_TRANSLATE_NOOP("z5label", "PGR")},
+    {kAniCode, QT_TRANSLATE_NOOP("z5label", "PGR CH")},
+    {kScrmSet, QT_TRANSLATE_NOOP("z5label", "Scrambler")},
+    {kScrmCode, QT_TRANSLATE_NOOP("z5label", "Scrambler Code")},
+    {kSkip, QT_TRANSLATE_NOOP("z5label", "Skip")},
 };
 
 // The settings by the labels of their pages; those of the ANI and scrambler
 // pages say which page they are on.
 constexpr SLeafName kCommonNames[] = {
-    {kResume, "ScanResume"},
-    {kLight, "LCD Back Light"},
-    {kContrast, "LCD Contrast"},
-    {kPowSave, "Power Save"},
-    {kMicFunc, "SP-31C Function"},
-    {kRepeater, "Auto Repeater"},
-    {kPowOff, "Auto Power-OFF"},
-    {kTot, "Time-Out Timer"},
-    {kLockout, "Lockout"},
-    {kSqlDelay, "Squelch Delay"},
-    {kDialSel, "Dial Select"},
-    {kMemoDisp, "Memory Disp"},
-    {kFuncMode, "Function Mode"},
-    {kScanEdge, "Scan Edge"},
-    {kAniFunc, "ANI Function"},
-    {kAniFuncTmp, "ANI Function (being edited)"},
-    {kAniTot, "ANI Time-Out Timer"},
-    {kAniLockout, "ANI Lockout"},
-    {kAniTxCh, "ANI TX CH"},
-    {kType, "Scrambler Type"},
-    {kGCode, "Scrambler Group Code"},
-    {kSynchro, "Synchronous Capture"},
-    {kTiming, "Tone Start Timing"},
-    {kBeep, "Operation Beep"},
-    {kDialSpeed, "Dial Speedup"},
-    {kCloneComment, "Comment"},
+    {kResume, QT_TRANSLATE_NOOP("z5label", "ScanResume")},
+    {kLight, QT_TRANSLATE_NOOP("z5label", "LCD Back Light")},
+    {kContrast, QT_TRANSLATE_NOOP("z5label", "LCD Contrast")},
+    {kPowSave, QT_TRANSLATE_NOOP("z5label", "Power Save")},
+    {kMicFunc, QT_TRANSLATE_NOOP("z5label", "SP-31C Function")},
+    {kRepeater, QT_TRANSLATE_NOOP("z5label", "Auto Repeater")},
+    {kPowOff, QT_TRANSLATE_NOOP("z5label", "Auto Power-OFF")},
+    {kTot, QT_TRANSLATE_NOOP("z5label", "Time-Out Timer")},
+    {kLockout, QT_TRANSLATE_NOOP("z5label", "Lockout")},
+    {kSqlDelay, QT_TRANSLATE_NOOP("z5label", "Squelch Delay")},
+    {kDialSel, QT_TRANSLATE_NOOP("z5label", "Dial Select")},
+    {kMemoDisp, QT_TRANSLATE_NOOP("z5label", "Memory Disp")},
+    {kFuncMode, QT_TRANSLATE_NOOP("z5label", "Function Mode")},
+    {kScanEdge, QT_TRANSLATE_NOOP("z5label", "Scan Edge")},
+    {kAniFunc, QT_TRANSLATE_NOOP("z5label", "ANI Function")},
+    {kAniFuncTmp, QT_TRANSLATE_NOOP("z5label", "ANI Function (being edited)")},
+    {kAniTot, QT_TRANSLATE_NOOP("z5label", "ANI Time-Out Timer")},
+    {kAniLockout, QT_TRANSLATE_NOOP("z5label", "ANI Lockout")},
+    {kAniTxCh, QT_TRANSLATE_NOOP("z5label", "ANI TX CH")},
+    {kType, QT_TRANSLATE_NOOP("z5label", "Scrambler Type")},
+    {kGCode, QT_TRANSLATE_NOOP("z5label", "Scrambler Group Code")},
+    {kSynchro, QT_TRANSLATE_NOOP("z5label", "Synchronous Capture")},
+    {kTiming, QT_TRANSLATE_NOOP("z5label", "Tone Start Timing")},
+    {kBeep, QT_TRANSLATE_NOOP("z5label", "Operation Beep")},
+    {kDialSpeed, QT_TRANSLATE_NOOP("z5label", "Dial Speedup")},
+    {kCloneComment, QT_TRANSLATE_NOOP("z5label", "Comment")},
 };
 
 constexpr SLeafName kDtmfNames[] = {
-    {kSpeed, "Speed"}, {kSelectCh, "Channel Selection"},
-    {kD0, "D0", true}, {kD1, "D1", true},
-    {kD2, "D2", true}, {kD3, "D3", true},
+    {kSpeed, QT_TRANSLATE_NOOP("z5label", "Speed")},
+    {kSelectCh, QT_TRANSLATE_NOOP("z5label", "Channel Selection")},
+    {kD0, "D0", true},
+    {kD1, "D1", true},
+    {kD2, "D2", true},
+    {kD3, "D3", true},
     {kD4, "D4", true},
 };
 
-constexpr SLeafName kPagerNames[] = {{kCode, "Code"}, {kSkip, "Skip"}};
+constexpr SLeafName kPagerNames[] = {{kCode, QT_TRANSLATE_NOOP("z5label", "Code")},
+                                     {kSkip, QT_TRANSLATE_NOOP("z5label", "Skip")}};
 
 struct SAreaNames {
     const z5area::SArea& area;
@@ -160,13 +170,14 @@ int RecordNumber(std::string_view area, std::string_view name) {
                : -1;
 }
 
-std::string FieldName(const SAreaNames& area, std::string_view leaf) {
+std::string FieldName(const SAreaNames& area, std::string_view leaf, Lookup lookup) {
     const SLeafName* name = FindLeafName(area, leaf);
-    return name != nullptr ? name->name : std::string(leaf);
+    return name != nullptr ? Shown(lookup, "z5label", name->name) : std::string(leaf);
 }
 
-std::string Titled(const char* title, const std::string& number) {
-    return number.empty() ? title : std::string(title) + " " + number;
+std::string Titled(const z5area::SArea& area, const std::string& number, Lookup lookup) {
+    const std::string title = Shown(lookup, "z5area", area.title);
+    return number.empty() ? title : title + " " + number;
 }
 
 SLeafLabel Unknown(std::string_view path) {
@@ -177,30 +188,31 @@ SLeafLabel Unknown(std::string_view path) {
 
 // "MCH.CH1.FreqRx", "PGR.C4.Code", and the records "MCH.CH1", "PGR.C4".
 SLeafLabel RecordLeaf(const SAreaNames& area, const std::vector<std::string_view>& segments,
-                      std::string_view path) {
+                      std::string_view path, Lookup lookup) {
     const bool fits = segments.size() == 2 || segments.size() == 3;
     const int record = fits ? RecordNumber(segments[0], segments[1]) : -1;
     if (record < 0) {
         return Unknown(path);
     }
     return {area.area.mapName, record, std::string(segments[0]) + "." + std::string(segments[1]),
-            Titled(area.area.title, RecordTitle(area, record)),
-            segments.size() == 3 ? FieldName(area, segments[2]) : ""};
+            Titled(area.area, RecordTitle(area, record), lookup),
+            segments.size() == 3 ? FieldName(area, segments[2], lookup) : ""};
 }
 
 // "Common.TOT", "DTMF.Speed", "DTMF.D3" (a memory of its own), and the
 // areas "Common", "DTMF".
 SLeafLabel AreaLeaf(const SAreaNames& area, const std::vector<std::string_view>& segments,
-                    std::string_view path) {
+                    std::string_view path, Lookup lookup) {
     const SLeafName* name = segments.size() == 2 ? FindLeafName(area, segments[1]) : nullptr;
     if (name != nullptr && name->record) {
-        return {area.area.mapName, -1, std::string(path), Titled(area.area.title, name->name), ""};
+        return {area.area.mapName, -1, std::string(path), Titled(area.area, name->name, lookup),
+                ""};
     }
     if (segments.size() > 2) {
         return Unknown(path);
     }
-    return {area.area.mapName, -1, area.area.mapName, area.area.title,
-            segments.size() == 2 ? FieldName(area, segments[1]) : ""};
+    return {area.area.mapName, -1, area.area.mapName, Shown(lookup, "z5area", area.area.title),
+            segments.size() == 2 ? FieldName(area, segments[1], lookup) : ""};
 }
 
 }  // namespace
@@ -209,14 +221,14 @@ std::string SLeafLabel::Text() const {
     return field.empty() ? groupTitle : groupTitle + " \u00b7 " + field;
 }
 
-SLeafLabel LabelOf(std::string_view path) {
+SLeafLabel LabelOf(std::string_view path, Lookup lookup) {
     const std::vector<std::string_view> segments = Segments(path);
     const SAreaNames* area = FindAreaNames(segments.front());
     if (area == nullptr) {
         return Unknown(path);
     }
-    return RecordLayout(area->area) != nullptr ? RecordLeaf(*area, segments, path)
-                                               : AreaLeaf(*area, segments, path);
+    return RecordLayout(area->area) != nullptr ? RecordLeaf(*area, segments, path, lookup)
+                                               : AreaLeaf(*area, segments, path, lookup);
 }
 
 }  // namespace z5label

@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/TranslationMark.h"
+
 namespace z5label {
 
 // One leaf as the user reads it: the record (channel, memory or settings
@@ -31,7 +33,9 @@ struct SLeafLabel {
 };
 
 // The label of the leaf at a dotted path ("MCH.CH1.FreqRx"); of a record
-// ("MCH.CH1") or an area ("Common") the group alone, without a field.
-SLeafLabel LabelOf(std::string_view path);
+// ("MCH.CH1") or an area ("Common") the group alone, without a field. The
+// titles and names are in the language of lookup (English without one); the
+// radio's own names ("D3", "C4", a path the table does not know) stay.
+SLeafLabel LabelOf(std::string_view path, translationmark::Lookup lookup = nullptr);
 
 }  // namespace z5label

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Translation.h"
 #include "print/PrintGrid.h"
 #include "views/ChannelGrid.h"
 
@@ -87,7 +88,7 @@ class CGridPage {
 
     void PrintTitles(SColumnGroup group) {
         PrintLine(group, [this](int column) {
-            return std::string(m_sheet.Definition().columns[column].title);
+            return CTranslation::Tr("ListColumnDef", m_sheet.Definition().columns[column].title);
         });
     }
 
@@ -197,7 +198,7 @@ class CListPrintout {
             m_markNoted = true;
         }
         if (note != nullptr) {
-            page.PrintNote(note);
+            page.PrintNote(CTranslation::Tr("CChListPrint", note));
         }
         return m_canvas.EndPrintPage() >= 0;
     }

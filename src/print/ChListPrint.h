@@ -17,6 +17,7 @@
 // The grid and the canvas are not owned.
 #pragma once
 
+#include "platform/Translation.h"
 #include "print/PrintCanvas.h"
 
 class CPrintGrid;
@@ -25,8 +26,11 @@ class CChListPrint {
   public:
     static constexpr const char* kRevision = "CP-Z5 Revision.1.0";
     static constexpr const char* kMaker = "Brel Inc.";
-    static constexpr const char* kOutOfBandNote = "(!): outside the bands of the radio's version";
-    static constexpr const char* kNoChannelNote = "No channel in use.";
+    // The notes in English; printed translated.
+    static constexpr const char* kOutOfBandNote =
+        QT_TRANSLATE_NOOP("CChListPrint", "(!): outside the bands of the radio's version");
+    static constexpr const char* kNoChannelNote =
+        QT_TRANSLATE_NOOP("CChListPrint", "No channel in use.");
 
     // Rows that one page holds under the page header in rect, besides
     // noteLines lines of notes: at least 1 and at most rows.

@@ -7,6 +7,7 @@
 #include "model/Node.h"
 #include "model/Z5MemoryMap.h"
 #include "model/Z5Versions.h"
+#include "platform/Translation.h"
 #include "print/PrintGrid.h"
 #include "views/ChannelGrid.h"
 
@@ -26,7 +27,9 @@ class CChannelGridPane::CGrid : public CPrintGrid {
         m_columns = CChannelGrid::ColumnsFor(m_options.HasModelOption(z5option::kScrambler) == 1);
     }
 
-    std::string Title() const override { return CChannelGrid::AreaTitle(m_area); }
+    std::string Title() const override {
+        return CTranslation::Tr("z5area", CChannelGrid::AreaTitle(m_area));
+    }
     const ListSheetDef& Definition() const override { return CChannelGrid::Definition(); }
     int ColumnCount() const override { return m_columns; }
     int RowCount() const override { return CChannelGrid::RowsOfArea(m_area); }

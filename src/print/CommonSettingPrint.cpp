@@ -5,6 +5,7 @@
 
 #include "model/Node.h"
 #include "model/NodeAccess.h"
+#include "platform/Translation.h"
 #include "print/PrintBoxedLines.h"
 #include "views/CommonSettingRows.h"
 
@@ -45,7 +46,7 @@ void CCommonSettingPrint::Print(EPage page, CPrintCanvas& canvas, int left, int 
     const CNode* area = CNode::ResolvePath(z5area::kCommon);
     CPrintBoxedLines lines(canvas, left, top);
     for (const SSettingLabel& setting : SettingsOf(page)) {
-        lines.Line(
-            {{kLabelEndInW, setting.label}, {kValueEndInW, GetNodeText(area, setting.leaf)}});
+        lines.Line({{kLabelEndInW, CTranslation::Tr("settingrows", setting.label)},
+                    {kValueEndInW, GetNodeText(area, setting.leaf)}});
     }
 }

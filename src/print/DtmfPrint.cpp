@@ -5,6 +5,7 @@
 #include "model/Node.h"
 #include "model/NodeAccess.h"
 #include "model/Z5MemoryMap.h"
+#include "platform/Translation.h"
 #include "print/PrintBoxedLines.h"
 
 namespace {
@@ -13,7 +14,7 @@ constexpr int kLabelEndInW = 15;
 constexpr int kValueEndInW = 33;
 
 struct SDtmfLine {
-    const char* label;
+    const char* label;  // the memories' names as the radio shows them, the other labels translated
     const char* leaf;
 };
 
@@ -23,8 +24,8 @@ constexpr std::array<SDtmfLine, 7> kLines{{
     {"D2", z5leaf::kD2},
     {"D3", z5leaf::kD3},
     {"D4", z5leaf::kD4},
-    {"Channel Selection", z5leaf::kSelectCh},
-    {"Speed", z5leaf::kSpeed},
+    {QT_TRANSLATE_NOOP("CDtmfPrint", "Channel Selection"), z5leaf::kSelectCh},
+    {QT_TRANSLATE_NOOP("CDtmfPrint", "Speed"), z5leaf::kSpeed},
 }};
 
 }  // namespace
@@ -34,6 +35,7 @@ void CDtmfPrint::Print(CPrintCanvas& canvas, int left, int top) {
     CPrintBoxedLines lines(canvas, left, top);
     lines.Line({{kLabelEndInW, " "}, {kValueEndInW, " "}});
     for (const SDtmfLine& line : kLines) {
-        lines.Line({{kLabelEndInW, line.label}, {kValueEndInW, GetNodeText(area, line.leaf)}});
+        lines.Line({{kLabelEndInW, CTranslation::Tr("CDtmfPrint", line.label)},
+                    {kValueEndInW, GetNodeText(area, line.leaf)}});
     }
 }

@@ -13,6 +13,7 @@
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsStore.h"
 #include "platform/TempFile.h"
+#include "platform/Translation.h"
 #include "print/SystemPrinters.h"
 
 namespace {
@@ -208,9 +209,11 @@ void CPrintDevice::LookUpPrinter() {
     const std::string previous = m_lookedUp ? m_names.device : std::string();
     m_error.clear();
     if (!FindPrinter() && !previous.empty()) {
-        m_error = "The printer " + previous +
-                  " is no longer installed.\nChoose another one with Printer Setup... in the "
-                  "Print window.";
+        m_error = CTranslation::Args(
+            CTranslation::Tr("CPrintDevice",
+                             "The printer %1 is no longer installed.\nChoose another one with "
+                             "Printer Setup... in the Print window."),
+            {previous});
     }
 }
 
@@ -311,15 +314,21 @@ bool CPrintDevice::OpenSpool(const std::string& documentName) {
         m_target = std::make_unique<CReplacingFile>(m_names.port);
         if (!m_target->Open()) {
             if (IsRefusedTarget(m_target->Problem())) {
-                return FailWith("The PDF file is not written: " + m_target->Error() + ".");
+                return FailWith(CTranslation::Args(
+                    CTranslation::Tr("CPrintDevice", "The PDF file is not written: %1."),
+                    {m_target->Error()}));
             }
-            return FailWith("The PDF file cannot be written into the folder " +
-                            FolderOf(m_names.port) + ".\n" + m_target->Error());
+            return FailWith(CTranslation::Args(
+                CTranslation::Tr("CPrintDevice",
+                                 "The PDF file cannot be written into the folder %1.\n%2"),
+                {FolderOf(m_names.port), m_target->Error()}));
         }
     }
     m_spoolFile = std::make_unique<CTempFile>(CTempFile::kSpoolPrefix);
     if (!m_spoolFile->IsValid()) {
-        return FailWith("No temporary file can be made in " + CTempFile::Directory() + ".");
+        return FailWith(CTranslation::Args(
+            CTranslation::Tr("CPrintDevice", "No temporary file can be made in %1."),
+            {CTempFile::Directory()}));
     }
     m_spool = std::make_unique<QPdfWriter>(QString::fromStdString(m_spoolFile->Path()));
     m_spool->setResolution(kPdfDotsPerInch);
@@ -378,7 +387,8 @@ bool CPrintDevice::EndJob() {
     }
     const bool drawn = m_painter.end();
     const bool delivered =
-        drawn ? m_preview != nullptr || Deliver() : FailWith("The pages could not be made.");
+        drawn ? m_preview != nullptr || Deliver()
+              : FailWith(CTranslation::Tr("CPrintDevice", "The pages could not be made."));
     DropSpool();
     return delivered;
 }
@@ -389,7 +399,9 @@ bool CPrintDevice::Deliver() {
     }
     std::string pdf;
     if (!ReadWholeFile(m_spoolFile->Path(), pdf)) {
-        return FailWith("The pages could not be read back from " + m_spoolFile->Path() + ".");
+        return FailWith(CTranslation::Args(
+            CTranslation::Tr("CPrintDevice", "The pages could not be read back from %1."),
+            {m_spoolFile->Path()}));
     }
     m_target->Write(pdf);
     return m_target->Commit() || FailWith(m_target->Error());
@@ -426,13 +438,16 @@ bool CPrintDevice::SendToSystemPrinter() {
     QProcess spooler;
     spooler.setProcessChannelMode(QProcess::MergedChannels);
     spooler.start(QString::fromStdString(command.front()), arguments);
-    const std::string failure =
-        "The job could not be sent to the printer " + m_names.device + ":\n";
+    const auto failure = [this](const std::string& why) {
+        return FailWith(CTranslation::Args(
+            CTranslation::Tr("CPrintDevice", "The job could not be sent to the printer %1:\n%2"),
+            {m_names.device, why}));
+    };
     if (!spooler.waitForStarted() || !spooler.waitForFinished(-1)) {
-        return FailWith(failure + command.front() + ": " + spooler.errorString().toStdString());
+        return failure(command.front() + ": " + spooler.errorString().toStdString());
     }
     if (spooler.exitStatus() != QProcess::NormalExit || spooler.exitCode() != 0) {
-        return FailWith(failure + spooler.readAll().trimmed().toStdString());
+        return failure(spooler.readAll().trimmed().toStdString());
     }
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include "clone/CloneDocument.h"
 #include "model/Z5MemoryMap.h"
+#include "platform/Translation.h"
 #include "platform/UserInterface.h"
 #include "print/ChListPrint.h"
 #include "print/CommonSettingPrint.h"
@@ -25,7 +26,7 @@ using ContentPrinter = std::function<void(CPrintCanvas&, int left, int top)>;
 
 struct SSettingsSection {
     int code;
-    const char* title;
+    const char* title;  // translated where it is printed
     ContentPrinter print;
 };
 
@@ -37,13 +38,16 @@ ContentPrinter CommonPage(CCommonSettingPrint::EPage page) {
 
 const SSettingsSection* FindSettingsSection(int code) {
     static const SSettingsSection kSections[] = {
-        {CPrintSections::kCommon, "Common Setting",
+        {CPrintSections::kCommon, QT_TRANSLATE_NOOP("CPrintSections", "Common Setting"),
          CommonPage(CCommonSettingPrint::EPage::kCommon)},
-        {CPrintSections::kAni, "ANI Setting", CommonPage(CCommonSettingPrint::EPage::kAni)},
-        {CPrintSections::kScrambler, "Scrambler Setting",
+        {CPrintSections::kAni, QT_TRANSLATE_NOOP("CPrintSections", "ANI Setting"),
+         CommonPage(CCommonSettingPrint::EPage::kAni)},
+        {CPrintSections::kScrambler, QT_TRANSLATE_NOOP("CPrintSections", "Scrambler Setting"),
          CommonPage(CCommonSettingPrint::EPage::kScrambler)},
-        {CPrintSections::kDtmf, "DTMF Autodial", &CDtmfPrint::Print},
-        {CPrintSections::kPgr, "PGR Memory", &CPgrPrint::Print},
+        {CPrintSections::kDtmf, QT_TRANSLATE_NOOP("CPrintSections", "DTMF Autodial"),
+         &CDtmfPrint::Print},
+        {CPrintSections::kPgr, QT_TRANSLATE_NOOP("CPrintSections", "PGR Memory"),
+         &CPgrPrint::Print},
     };
     for (const SSettingsSection& section : kSections) {
         if (section.code == code) {
@@ -129,9 +133,12 @@ void CPrintSections::CopySelection(const CPrintSections& other) {
 
 std::string CPrintSections::FooterText(const SPrintOptions& options, int page, int pages) {
     const char* separator = CPageRecorder::kFooterSeparator;
-    return (options.fileName.empty() ? kUntitled : options.fileName) + separator +
-           (options.date.empty() ? Today() : options.date) + separator + "page " +
-           std::to_string(page + 1) + " of " + std::to_string(pages);
+    const std::string pageOf =
+        CTranslation::Args(CTranslation::Tr("CPrintSections", "page %1 of %2"),
+                           {std::to_string(page + 1), std::to_string(pages)});
+    return (options.fileName.empty() ? CTranslation::Tr("CPrintSections", kUntitled)
+                                     : options.fileName) +
+           separator + (options.date.empty() ? Today() : options.date) + separator + pageOf;
 }
 
 std::string CPrintSections::JobName(const SPrintOptions& options) {
@@ -139,7 +146,7 @@ std::string CPrintSections::JobName(const SPrintOptions& options) {
 }
 
 CPrintSections::EResult CPrintSections::TellNoPrinter() {
-    m_ui.MessageBox(kNoPrinterText, kMessageTitle,
+    m_ui.MessageBox(CTranslation::Tr("CPrintSections", kNoPrinterText), kMessageTitle,
                     MessageStyle::Ok | MessageStyle::IconExclamation);
     return EResult::kNoPrinter;
 }
@@ -210,7 +217,8 @@ bool CPrintSections::PrintSettingsPage(CPrintCanvas& canvas, int code, SPrintRec
     if (canvas.StartPrintPage() <= 0) {
         return false;
     }
-    canvas.PrintPageHeader(rect, section->title, CChListPrint::kRevision, "", CChListPrint::kMaker);
+    canvas.PrintPageHeader(rect, CTranslation::Tr("CPrintSections", section->title),
+                           CChListPrint::kRevision, "", CChListPrint::kMaker);
     section->print(canvas, rect.left, rect.top);
     return canvas.EndPrintPage() >= 0;
 }

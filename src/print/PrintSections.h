@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Translation.h"
 #include "print/PrintDevice.h"
 
 class CModelOptions;
@@ -59,9 +60,11 @@ class CPrintSections {
     static constexpr int kMarginRight = 0;
     static constexpr int kMarginBottom = 0;
     static constexpr const char* kDocumentName = "CP-Z5";
-    static constexpr const char* kNoPrinterText =
-        "There is no printer.\nBefore you can print, you need to install a printer.";
-    static constexpr const char* kUntitled = "Untitled";
+    // In English; shown translated.
+    static constexpr const char* kNoPrinterText = QT_TRANSLATE_NOOP(
+        "CPrintSections",
+        "There is no printer.\nBefore you can print, you need to install a printer.");
+    static constexpr const char* kUntitled = QT_TRANSLATE_NOOP("CPrintSections", "Untitled");
 
     CPrintSections(std::unique_ptr<CPrintDevice> printer, CUserInterface& ui,
                    const CModelOptions& model, CPrintListPane& lists);

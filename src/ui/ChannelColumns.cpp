@@ -104,7 +104,7 @@ int CChannelColumns::CountFor(bool scrambler) {
 }
 
 QString CChannelColumns::Title(int column) {
-    return QString::fromLatin1(CChannelGrid::Title(column));
+    return QCoreApplication::translate("ListColumnDef", CChannelGrid::Title(column));
 }
 
 CChannelColumns::EEditor CChannelColumns::Editor(int column) {
@@ -117,13 +117,13 @@ bool CChannelColumns::EditsOn(int column, int area, bool scrambler) {
 
 QString CChannelColumns::NotEditedOn(int column, int area, bool scrambler) {
     if (Editor(column) == EEditor::None) {
-        return QStringLiteral("The %1 column does not edit.").arg(Title(column));
+        return tr("The %1 column does not edit.").arg(Title(column));
     }
     if (Has(column, CChannelGrid::kMemoryOnly) && area != kAreaMemory) {
-        return QStringLiteral("Only memory channels have %1.").arg(Title(column));
+        return tr("Only memory channels have %1.").arg(Title(column));
     }
     if (Has(column, CChannelGrid::kScramblerUnit) && !scrambler) {
-        return QStringLiteral("The radio has no scrambler unit.");
+        return tr("The radio has no scrambler unit.");
     }
     return QString();
 }
@@ -184,7 +184,7 @@ QString CChannelColumns::Refusal(int column, const CNode& channel, const QString
         case EEditor::List:
             return Choices(column).contains(text)
                        ? QString()
-                       : QStringLiteral("\u201c%1\u201d is not one of the %2 choices.")
+                       : tr("\u201c%1\u201d is not one of the %2 choices.")
                              .arg(text.left(24), Title(column));
         case EEditor::None:
             break;

@@ -24,6 +24,7 @@
 // no leaf, no sort, no text.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -34,6 +35,8 @@
 class CNode;
 
 class CChannelColumns {
+    Q_DECLARE_TR_FUNCTIONS(CChannelColumns)
+
   public:
     static constexpr int kCount = CChannelGrid::kColumnCount;
 
@@ -43,6 +46,7 @@ class CChannelColumns {
     // the ones before "Scrambler".
     static int CountFor(bool scrambler);
 
+    // The column's title as the screen shows it, translated.
     static QString Title(int column);
     static EEditor Editor(int column);
     // Whether the column's cell edits on a channel of area (ListArea) of a

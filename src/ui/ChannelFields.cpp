@@ -1,5 +1,6 @@
 #include "ui/ChannelFields.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <optional>
 #include <utility>
@@ -23,7 +24,7 @@ QString Quoted(const QString& typed) {
     constexpr qsizetype kShown = 24;
     const QString shown =
         typed.size() > kShown ? typed.left(kShown) + QStringLiteral("\u2026") : typed;
-    return QStringLiteral("\u201c%1\u201d").arg(shown);
+    return QCoreApplication::translate("channelfields", "\u201c%1\u201d").arg(shown);
 }
 
 QString Megahertz(std::int32_t hertz) {
@@ -41,23 +42,27 @@ STypedFrequency ReadTypedFrequency(const CNode* channel, const char* leaf, const
     const auto* node =
         channel != nullptr ? dynamic_cast<const CFreqNode*>(channel->GetChild(leaf)) : nullptr;
     if (node == nullptr) {
-        return Refused(QStringLiteral("This channel has no such frequency."));
+        return Refused(
+            QCoreApplication::translate("channelfields", "This channel has no such frequency."));
     }
     std::string why;
     const std::optional<std::string> canonical =
         TypedFrequency::Canonical(typed.toStdString(), &why);
     if (!canonical) {
-        return Refused(Quoted(typed) + QLatin1Char(' ') + QString::fromStdString(why) +
-                       QLatin1Char('.'));
+        // The reason is one of the model's, translated here.
+        return Refused(
+            QCoreApplication::translate("channelfields", "%1 %2.")
+                .arg(Quoted(typed), QCoreApplication::translate("TypedFrequency", why.c_str())));
     }
     if (canonical->empty()) {
         return blankTaken ? STypedFrequency{true, {}, 0, {}}
-                          : Refused(QStringLiteral("Type a frequency in MHz, such as 146.52."));
+                          : Refused(QCoreApplication::translate(
+                                "channelfields", "Type a frequency in MHz, such as 146.52."));
     }
     if (!node->IsValid(node->ParseFrequency(*canonical))) {
-        return Refused(Quoted(typed) +
-                       QStringLiteral(" lies outside %1 to %2 MHz.")
-                           .arg(Megahertz(node->GetMinimum()), Megahertz(node->GetMaximum())));
+        return Refused(
+            QCoreApplication::translate("channelfields", "%1 lies outside %2 to %3 MHz.")
+                .arg(Quoted(typed), Megahertz(node->GetMinimum()), Megahertz(node->GetMaximum())));
     }
     return {true, *canonical, node->CFreqNode::ParseFrequency(*canonical), {}};
 }

@@ -1,11 +1,13 @@
 #include "ui/ChannelRowOrder.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <algorithm>
 #include <string>
 
 #include "model/Z5ChannelOrder.h"
+#include "platform/Translation.h"
 #include "ui/ChannelTableModel.h"
 #include "ui/ListSheet.h"
 #include "ui/ListSheetCommand.h"
@@ -24,8 +26,12 @@ CChannelTableModel* ReorderableTable(const CListSheet& sheet) {
 }
 
 std::string MoveName(const CChannelTableModel& table, const std::vector<int>& rows) {
-    return rows.size() == 1 ? "Move " + table.ChannelName(rows.front()).toStdString()
-                            : "Move " + std::to_string(rows.size()) + " channels";
+    const QString name =
+        rows.size() == 1
+            ? QCoreApplication::translate("CChannelRowOrder", "Move %1")
+                  .arg(table.ChannelName(rows.front()))
+            : QCoreApplication::translate("CChannelRowOrder", "Move %1 channels").arg(rows.size());
+    return name.toStdString();
 }
 
 z5channel::ChannelOrder SortedOrder(const CChannelTableModel& table, z5channel::ESortKey key,
@@ -138,7 +144,7 @@ bool CChannelRowOrder::Sort(CListSheet& sheet, CListSheetHost& host, z5channel::
     }
     CChannelTableModel& table = *TableOf(sheet);
     return Apply(table, host, SortedOrder(table, key, descending),
-                 z5channel::SortName(key, descending));
+                 z5channel::SortName(key, descending, &CTranslation::Tr));
 }
 
 bool CChannelRowOrder::IsSorted(const CListSheet& sheet, z5channel::ESortKey key, bool descending) {

@@ -12,6 +12,7 @@
 // document); the sheet must show a CChannelTableModel.
 #pragma once
 
+#include <QtGlobal>
 #include <vector>
 
 #include "model/Z5ChannelOrder.h"
@@ -44,6 +45,8 @@ class CChannelRowOrder {
     static bool CanSort(const CListSheet& sheet);
     // Whether the memory channels of sheet stand in the order of key.
     static bool IsSorted(const CListSheet& sheet, z5channel::ESortKey key, bool descending);
-    // What the user is told when a sort finds the channels in order.
-    static constexpr const char* kInOrderAlready = "The memory channels are in that order already.";
+    // What the user is told when a sort finds the channels in order (in
+    // English; shown translated).
+    static constexpr const char* kInOrderAlready =
+        QT_TRANSLATE_NOOP("CChannelRowOrder", "The memory channels are in that order already.");
 };

@@ -118,10 +118,9 @@ QString CChannelTableModel::RefusalOf(const QModelIndex& index, const QString& t
 
 QString CChannelTableModel::ChannelName(int row) const {
     if (m_area == kAreaScanEdge) {
-        return QStringLiteral("scan edge ") + RowLabel(row);
+        return tr("scan edge %1").arg(RowLabel(row));
     }
-    return m_area == kAreaCall ? QStringLiteral("call channel")
-                               : QStringLiteral("CH %1").arg(ChannelOfRow(row));
+    return m_area == kAreaCall ? tr("call channel") : tr("CH %1").arg(ChannelOfRow(row));
 }
 
 bool CChannelTableModel::IsInUse(int row) const {
@@ -132,7 +131,7 @@ bool CChannelTableModel::IsInUse(int row) const {
 QString CChannelTableModel::RefusalForMany(int row, int column, const QString& text) const {
     const CNode* channel = ChannelNode(row);
     if (channel == nullptr) {
-        return QStringLiteral("There is no such channel.");
+        return tr("There is no such channel.");
     }
     if (const QString refusal = CChannelColumns::NotEditedOn(column, m_area, HasScrambler());
         !refusal.isEmpty()) {
@@ -154,9 +153,9 @@ QString CChannelTableModel::BandRefusal(const CNode& channel, const QString& tex
         return QString();
     }
     const std::optional<z5map::Band> band = z5map::VersionBand(version);
-    return band ? QStringLiteral("%1 MHz lies outside the radio's band, %2 to %3 MHz.")
+    return band ? tr("%1 MHz lies outside the radio's band, %2 to %3 MHz.")
                       .arg(Megahertz(hertz), Megahertz(band->low), Megahertz(band->high))
-                : QStringLiteral("%1 MHz lies outside the band of a radio of no known version.")
+                : tr("%1 MHz lies outside the band of a radio of no known version.")
                       .arg(Megahertz(hertz));
 }
 

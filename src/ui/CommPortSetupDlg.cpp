@@ -29,7 +29,7 @@ QPlainTextEdit* InstructionsField(QWidget* parent) {
     auto* field = new QPlainTextEdit(text, parent);
     field->setObjectName(QStringLiteral("1053"));
     field->setReadOnly(true);
-    field->setAccessibleName(QStringLiteral("Instructions"));
+    field->setAccessibleName(CCommPortSetupDlg::tr("Instructions"));
     field->setFocusPolicy(Qt::NoFocus);
     field->setFrameShape(QFrame::NoFrame);
     field->setBackgroundRole(QPalette::Window);
@@ -56,11 +56,11 @@ CCommPortSetupDlg::CCommPortSetupDlg(int port, Describe describe, Identify ident
     : QDialog(parent),
       m_ports(new QComboBox(this)),
       m_cables(new QComboBox(this)),
-      m_refresh(new QPushButton(QStringLiteral("&Refresh"), this)),
+      m_refresh(new QPushButton(tr("&Refresh"), this)),
       m_describe(std::move(describe)),
       m_identify(std::move(identify)) {
     setObjectName(QStringLiteral("160"));
-    setWindowTitle(QStringLiteral("Setup"));
+    setWindowTitle(tr("Setup"));
 
     auto* label = new QLabel(QString::fromStdString(CStringTable::Get(Ids::SetupPortLabel)), this);
     label->setObjectName(QStringLiteral("1059"));
@@ -71,7 +71,7 @@ CCommPortSetupDlg::CCommPortSetupDlg(int port, Describe describe, Identify ident
     }
     m_ports->setCurrentIndex(port >= 1 && port <= kPortCount ? port - 1 : 0);
 
-    auto* cableLabel = new QLabel(QStringLiteral("&Cable on this port:"), this);
+    auto* cableLabel = new QLabel(tr("&Cable on this port:"), this);
     cableLabel->setBuddy(m_cables);
     m_cables->setObjectName(QStringLiteral("Cable"));
     m_cables->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -123,9 +123,8 @@ void CCommPortSetupDlg::RefreshCables() {
     for (const SSerialPortInfo& port : m_found) {
         m_cables->addItem(QString::fromStdString(port.Description() + "  (" + port.device + ")"));
     }
-    m_cables->setPlaceholderText(m_found.empty()
-                                     ? QStringLiteral("No serial device found")
-                                     : QStringLiteral("Another device: choose it here"));
+    m_cables->setPlaceholderText(m_found.empty() ? tr("No serial device found")
+                                                 : tr("Another device: choose it here"));
     ShowPortEntries();
     SelectCableOfPort();
 }

@@ -31,18 +31,17 @@ CFindChannelBar::CFindChannelBar(SheetSource sheets, QWidget* parent)
       m_message(new QLabel(this)) {
     setObjectName(QStringLiteral("FindChannelBar"));
     m_text->setObjectName(QStringLiteral("FindText"));
-    m_text->setPlaceholderText(QStringLiteral("Name or frequency (MHz)"));
+    m_text->setPlaceholderText(tr("Name or frequency (MHz)"));
     m_text->setClearButtonEnabled(true);
     for (QToolButton* clear : m_text->findChildren<QToolButton*>()) {
-        clear->setAccessibleName(QStringLiteral("Clear"));  // the cross that empties the field
+        clear->setAccessibleName(tr("Clear"));  // the cross that empties the field
     }
     m_message->setObjectName(QStringLiteral("FindMessage"));
-    auto* label = new QLabel(QStringLiteral("Find:"), this);
+    auto* label = new QLabel(tr("Find:"), this);
     label->setBuddy(m_text);
-    QToolButton* previous =
-        BarButton(QStringLiteral("&Previous"), QStringLiteral("Shift+F3"), this);
-    QToolButton* next = BarButton(QStringLiteral("&Next"), QStringLiteral("F3"), this);
-    QToolButton* close = BarButton(QStringLiteral("Close"), QStringLiteral("Escape"), this);
+    QToolButton* previous = BarButton(tr("&Previous"), QStringLiteral("Shift+F3"), this);
+    QToolButton* next = BarButton(tr("&Next"), QStringLiteral("F3"), this);
+    QToolButton* close = BarButton(tr("Close"), QStringLiteral("Escape"), this);
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
@@ -115,14 +114,13 @@ bool CFindChannelBar::Find(int start, int step) {
     const std::vector<const CNode*> shown(channels.begin(), channels.end());
     const int found = z5channel::FindChannel(shown, start, step, text);
     if (found < 0) {
-        m_message->setText(
-            QStringLiteral("No channel matches \u201c%1\u201d.").arg(m_text->text().trimmed()));
+        m_message->setText(tr("No channel matches \u201c%1\u201d.").arg(m_text->text().trimmed()));
         return false;
     }
     const bool wrapped = start >= 0 && (step > 0 ? found <= start : found >= start);
     m_message->setText(!wrapped   ? QString()
-                       : step > 0 ? QStringLiteral("Continued from the top.")
-                                  : QStringLiteral("Continued from the bottom."));
+                       : step > 0 ? tr("Continued from the top.")
+                                  : tr("Continued from the bottom."));
     sheet->SelectRow(found);
     return true;
 }

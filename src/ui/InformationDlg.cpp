@@ -22,15 +22,15 @@ QLineEdit* ReadOnlyLine(const QString& name, const QString& text, QWidget* paren
 CInformationDlg::CInformationDlg(const QString& model, const QString& comment, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("10005"));
-    setWindowTitle(QStringLiteral("Information"));
+    setWindowTitle(tr("Information"));
     auto* commentField = new QPlainTextEdit(comment, this);
     commentField->setObjectName(QStringLiteral("10100"));
     commentField->setReadOnly(true);
     commentField->setFixedHeight(commentField->fontMetrics().height() * 3);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Model"), ReadOnlyLine(QStringLiteral("10101"), model, this));
-    form->addRow(QStringLiteral("Comment"), commentField);
+    form->addRow(tr("Model"), ReadOnlyLine(QStringLiteral("10101"), model, this));
+    form->addRow(tr("Comment"), commentField);
     auto* extra = new QLabel(this);
     extra->setObjectName(QStringLiteral("10102"));
     form->addRow(extra);

@@ -72,7 +72,7 @@ bool CListSheet::ClipboardHasData() const {
 
 QString CListSheet::GetTitle() const {
     const char* area = CChannelGrid::AreaTitle(m_host.GetListArea());
-    return QString::fromUtf8(area != nullptr ? area : m_def.title);
+    return QCoreApplication::translate("z5area", area != nullptr ? area : m_def.title);
 }
 
 void CListSheet::RegisterEditCommands() {

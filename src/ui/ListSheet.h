@@ -77,7 +77,7 @@ class CListSheet : public CListViewExs, public CCommandTarget {
     virtual bool ClipboardHasData() const;
 
     // The page title: the name of the area the host shows ("Memory CH",
-    // "Program scan edge", "Call"), or the definition's title.
+    // "Program scan edge", "Call"), or the definition's title; translated.
     virtual QString GetTitle() const;
 
     // Remembers the selected rows, re-makes the table with rows and columns

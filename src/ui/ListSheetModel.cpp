@@ -83,7 +83,7 @@ QVariant CListSheetModel::headerData(int section, Qt::Orientation orientation, i
     const ListColumnDef& column = m_def.columns[static_cast<size_t>(section)];
     switch (role) {
         case Qt::DisplayRole:
-            return QString::fromUtf8(column.title);
+            return QCoreApplication::translate("ListColumnDef", column.title);
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(
                 HeaderAlignment(section == 0 ? EColumnAlign::Left : column.alignment));

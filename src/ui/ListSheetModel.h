@@ -12,6 +12,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QString>
 
 #include "views/ListSheetDef.h"

@@ -22,7 +22,7 @@ CSetFieldDlg::CSetFieldDlg(std::vector<int> columns, int column, int channels, S
       m_startText(std::move(startText)),
       m_refusal(std::move(refusal)) {
     setObjectName(QStringLiteral("SetFieldDlg"));
-    setWindowTitle(QStringLiteral("Set Field"));
+    setWindowTitle(tr("Set Field"));
     m_field = new QComboBox(this);
     m_field->setObjectName(QStringLiteral("SetFieldField"));
     for (const int offered : m_columns) {
@@ -40,14 +40,13 @@ CSetFieldDlg::CSetFieldDlg(std::vector<int> columns, int column, int channels, S
     m_problem->hide();
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Field"), m_field);
-    form->addRow(QStringLiteral("&Value"), valueHolder);
+    form->addRow(tr("&Field"), m_field);
+    form->addRow(tr("&Value"), valueHolder);
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(new QLabel(
-        channels == 1
-            ? QStringLiteral("The field is set on the selected channel.")
-            : QStringLiteral("The field is set on the %1 selected channels in use.").arg(channels),
+        channels == 1 ? tr("The field is set on the selected channel.")
+                      : tr("The field is set on the %1 selected channels in use.").arg(channels),
         this));
     layout->addLayout(form);
     layout->addWidget(m_problem);
@@ -82,7 +81,7 @@ void CSetFieldDlg::ShowValueOf(int column) {
     holder->setFocusProxy(m_value);
     m_value->setObjectName(QStringLiteral("SetFieldValue"));
     // The label names the holder; a screen reader reads the editor itself.
-    m_value->setAccessibleName(QStringLiteral("Value"));
+    m_value->setAccessibleName(tr("Value"));
     const QString start = m_startText ? m_startText(column) : QString();
     if (auto* list = qobject_cast<QComboBox*>(m_value)) {
         list->setCurrentIndex(std::max(0, list->findText(start)));

@@ -1,6 +1,7 @@
 #include "ui/SettingsPage.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QShowEvent>
@@ -28,7 +29,7 @@ QComboBox* CSettingsPage::AddChoiceRow(QFormLayout& form, const SChoiceRow& row)
     list->setObjectName(QString::number(row.controlId));
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     FillComboFromLeaf(*list, Area(), kArea, row.leaf);
-    form.addRow(QString::fromUtf8(row.label), list);
+    form.addRow(QCoreApplication::translate("settingrows", row.label), list);
     m_lists.push_back({row, list});
     return list;
 }

@@ -173,7 +173,7 @@ CZ5ChEditDlg::CZ5ChEditDlg(std::string channelPath, int area, bool scrambler, QW
       m_scrambler(scrambler),
       m_channel(CNode::ResolvePath(m_path)) {
     setObjectName(Named(kResourceId));
-    setWindowTitle(QStringLiteral("Edit Memory"));
+    setWindowTitle(tr("Edit Memory"));
 
     auto* columns = new QGridLayout;
     columns->addWidget(MakeFrequencyGroup(), 0, 0);
@@ -213,7 +213,7 @@ CZ5ChEditDlg::CZ5ChEditDlg(std::string channelPath, int area, bool scrambler, QW
 CZ5ChEditDlg::~CZ5ChEditDlg() = default;
 
 QWidget* CZ5ChEditDlg::MakeFrequencyGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Memory"), this);
+    auto* group = new QGroupBox(tr("Memory"), this);
     auto* form = new QFormLayout(group);
     m_freqRx = Identified(new QLineEdit(group), kFreqRxId);
     m_freqOw = Identified(new QLineEdit(group), kFreqOwId);
@@ -223,26 +223,26 @@ QWidget* CZ5ChEditDlg::MakeFrequencyGroup() {
     QComboBox* duplexList = MakeChoiceList(kDuplexList.id);
     auto* duplex = new QHBoxLayout;
     duplex->addWidget(duplexList);
-    duplex->addWidget(MakeCheckBox(kReverseCheck.id, QStringLiteral("Reverse")));
-    form->addRow(QStringLiteral("Frequency (MHz)"), m_freqRx);
-    form->addRow(MakeLabel(kDuplexLabel, QStringLiteral("Duplex"), duplexList), duplex);
-    form->addRow(MakeLabel(kOffsetLabel, QStringLiteral("Offset (MHz)"), m_freqOw), m_freqOw);
-    form->addRow(MakeLabel(kNameLabel, QStringLiteral("Name"), m_name), m_name);
+    duplex->addWidget(MakeCheckBox(kReverseCheck.id, tr("Reverse")));
+    form->addRow(tr("Frequency (MHz)"), m_freqRx);
+    form->addRow(MakeLabel(kDuplexLabel, tr("Duplex"), duplexList), duplex);
+    form->addRow(MakeLabel(kOffsetLabel, tr("Offset (MHz)"), m_freqOw), m_freqOw);
+    form->addRow(MakeLabel(kNameLabel, tr("Name"), m_name), m_name);
     return group;
 }
 
 QWidget* CZ5ChEditDlg::MakeToneGroup() {
-    auto* group = Identified(new QGroupBox(QStringLiteral("Tone"), this), kToneGroup);
+    auto* group = Identified(new QGroupBox(tr("Tone"), this), kToneGroup);
     auto* layout = new QVBoxLayout(group);
     layout->addLayout(MakeRadioRow<4>(group, m_toneSet, kToneSetButtons));
     auto* form = new QFormLayout;
     QComboBox* dtcsList = MakeChoiceList(kDtcsList.id);
     auto* dtcs = new QHBoxLayout;
     dtcs->addWidget(dtcsList);
-    dtcs->addWidget(MakeCheckBox(kInverseCheck.id, QStringLiteral("Inverse")));
-    form->addRow(QStringLiteral("RPT tone (Hz)"), MakeChoiceList(kToneList.id));
-    form->addRow(QStringLiteral("CTCSS (Hz)"), MakeChoiceList(kTsqlList.id));
-    auto* dtcsLabel = new QLabel(QStringLiteral("DTCS"), group);
+    dtcs->addWidget(MakeCheckBox(kInverseCheck.id, tr("Inverse")));
+    form->addRow(tr("RPT tone (Hz)"), MakeChoiceList(kToneList.id));
+    form->addRow(tr("CTCSS (Hz)"), MakeChoiceList(kTsqlList.id));
+    auto* dtcsLabel = new QLabel(tr("DTCS"), group);
     dtcsLabel->setBuddy(dtcsList);
     form->addRow(dtcsLabel, dtcs);
     layout->addLayout(form);
@@ -250,39 +250,39 @@ QWidget* CZ5ChEditDlg::MakeToneGroup() {
 }
 
 QWidget* CZ5ChEditDlg::MakePagerGroup() {
-    auto* group = Identified(new QGroupBox(QStringLiteral("PGR"), this), kPagerGroup);
+    auto* group = Identified(new QGroupBox(tr("PGR"), this), kPagerGroup);
     auto* layout = new QVBoxLayout(group);
     layout->addLayout(MakeRadioRow<3>(group, m_aniSet, kAniSetButtons));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("PGR CH"), MakeChoiceList(kAniCodeList.id));
+    form->addRow(tr("PGR CH"), MakeChoiceList(kAniCodeList.id));
     layout->addLayout(form);
     return group;
 }
 
 QWidget* CZ5ChEditDlg::MakeOptionsGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Options"), this);
+    auto* group = new QGroupBox(tr("Options"), this);
     auto* form = new QFormLayout(group);
     const struct {
         int label;
         const char* text;
         int check;
-    } rows[] = {{kSkipLabel, "Skip", kSkipCheck.id},
-                {kLowPowerLabel, "Low power", kLowPowerCheck.id},
-                {kInhibitLabel, "TX inhibit", kInhibitCheck.id}};
+    } rows[] = {{kSkipLabel, QT_TR_NOOP("Skip"), kSkipCheck.id},
+                {kLowPowerLabel, QT_TR_NOOP("Low power"), kLowPowerCheck.id},
+                {kInhibitLabel, QT_TR_NOOP("TX inhibit"), kInhibitCheck.id}};
     for (const auto& row : rows) {
         QCheckBox* check = MakeCheckBox(row.check, QString());
-        form->addRow(MakeLabel(row.label, QString::fromLatin1(row.text), check), check);
+        form->addRow(MakeLabel(row.label, tr(row.text), check), check);
     }
     return group;
 }
 
 QWidget* CZ5ChEditDlg::MakeScramblerGroup() {
-    auto* group = Identified(new QGroupBox(QStringLiteral("Scrambler"), this), kScramblerGroup);
+    auto* group = Identified(new QGroupBox(tr("Scrambler"), this), kScramblerGroup);
     auto* layout = new QHBoxLayout(group);
     layout->addLayout(MakeRadioRow<2>(group, m_scrmSet, kScrmSetButtons));
     layout->addSpacing(24);
     QComboBox* code = MakeChoiceList(kScrmCodeList.id);
-    layout->addWidget(MakeLabel(kScrmCodeLabel, QStringLiteral("Code"), code));
+    layout->addWidget(MakeLabel(kScrmCodeLabel, tr("Code"), code));
     layout->addWidget(code);
     layout->addStretch();
     return group;

@@ -1,5 +1,6 @@
 #include "ui/Z5ChListSheet.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <algorithm>
 #include <array>
@@ -29,15 +30,17 @@
 namespace {
 
 constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
-constexpr const char* kDeleteQuestion = "Delete CH ?";
-constexpr const char* kOverflowQuestion = "CH overflow\nLast channel will be deleted.";
-const QString kNoneInUse =
-    QStringLiteral("None of the selected channels is in use: nothing is set.");
+constexpr const char* kPasteStep = QT_TRANSLATE_NOOP("CZ5ChListSheet", "Paste %1 channels");
 
-std::string OverflowText(int count, int fit, const QString& firstLabel) {
-    return std::to_string(count) + " rows are pasted, but only " + std::to_string(fit) +
-           " channels follow from CH " + firstLabel.toStdString() +
-           " to the end of the list: the other rows are not pasted.";
+QString NoneInUse() {
+    return CZ5ChListSheet::tr("None of the selected channels is in use: nothing is set.");
+}
+
+QString OverflowText(int count, int fit, const QString& firstLabel) {
+    return CZ5ChListSheet::tr(
+               "%1 rows are pasted, but only %2 channels follow from CH %3 to the "
+               "end of the list: the other rows are not pasted.")
+        .arg(QString::number(count), QString::number(fit), firstLabel);
 }
 
 }  // namespace
@@ -48,7 +51,7 @@ CZ5ChListSheet::CZ5ChListSheet(int area, CListSheetHost& host, CSettingsStore& s
                  new CChannelTableModel(CChannelGrid::Definition(), area, host), parent),
       m_area(Table().Area()) {
     // A screen reader calls the grid by the area it shows.
-    setAccessibleName(QString::fromUtf8(CChannelGrid::AreaTitle(m_area)));
+    setAccessibleName(QCoreApplication::translate("z5area", CChannelGrid::AreaTitle(m_area)));
     auto* cells = new CChannelCellDelegate(this);
     setItemDelegate(cells);
     connect(cells, &CChannelCellDelegate::Refused, this,
@@ -90,13 +93,15 @@ CNode* CZ5ChListSheet::ChannelNode(int row) const {
 }
 
 // The document hears of the rows' channels, and the views follow it. An
-// operation on count channels (more than one) names its undo step after
-// verb and count ("Delete 3 channels").
-void CZ5ChListSheet::ChannelsChanged(int firstRow, int lastRow, const char* verb, int count) {
+// operation on count channels (more than one) names its undo step with
+// stepName, a text of this class's context with the count as %1 ("Delete 3
+// channels").
+void CZ5ChListSheet::ChannelsChanged(int firstRow, int lastRow, const char* stepName, int count) {
     SNodeChange change = SNodeChange::Channels(m_area, Table().ChannelOfRow(firstRow),
                                                Table().ChannelOfRow(lastRow));
-    if (verb != nullptr && count > 1) {
-        change.stepName = std::string(verb) + " " + std::to_string(count) + " channels";
+    if (stepName != nullptr && count > 1) {
+        change.stepName =
+            QCoreApplication::translate("CZ5ChListSheet", stepName).arg(count).toStdString();
     }
     NodesChanged(change);
 }
@@ -162,8 +167,9 @@ void CZ5ChListSheet::PasteItem() {
 void CZ5ChListSheet::PasteRecords(int first, const std::vector<ChannelClipRecord>& records) {
     const int count = static_cast<int>(records.size());
     const int fit = std::min(count, GetItemCount() - first);
-    if (fit <= 0 || (fit < count && !AskYes(OverflowText(count, fit, RowLabel(first)) +
-                                                "\n\nPaste the rows that fit?",
+    if (fit <= 0 || (fit < count && !AskYes((OverflowText(count, fit, RowLabel(first)) + "\n\n" +
+                                             tr("Paste the rows that fit?"))
+                                                .toStdString(),
                                             MessageStyle::IconExclamation))) {
         return;
     }
@@ -172,7 +178,7 @@ void CZ5ChListSheet::PasteRecords(int first, const std::vector<ChannelClipRecord
             records[static_cast<std::size_t>(i)].WriteTo(*channel, m_area == kAreaMemory);
         }
     }
-    ChannelsChanged(first, first + fit - 1, "Paste", fit);
+    ChannelsChanged(first, first + fit - 1, kPasteStep, fit);
 }
 
 // Text rows are checked as the CSV import checks them; bad rows and rows
@@ -190,21 +196,23 @@ void CZ5ChListSheet::PasteText(int first, const std::string& text) {
     const SChannelClipTextRead read = ChannelClipText::Read(text, limits, space);
     std::string report;
     if (!read.problems.empty()) {
-        report = (read.refused ? std::string("The text cannot be pasted as channels:\n\n")
-                               : "These rows of the text cannot be pasted:\n\n") +
-                 SCsvProblem::DescribeAll(read.problems);
+        report = (read.refused ? tr("The text cannot be pasted as channels:")
+                               : tr("These rows of the text cannot be pasted:"))
+                     .toStdString() +
+                 "\n\n" + SCsvProblem::DescribeAll(read.problems);
     }
     if (read.rowCount > space) {
         report += (report.empty() ? "" : "\n") +
-                  OverflowText(read.rowCount, space, RowLabel(first)) + "\n";
+                  OverflowText(read.rowCount, space, RowLabel(first)).toStdString() + "\n";
     }
     if (read.rows.empty()) {
-        Tell(report + "\nNothing is pasted.");
+        Tell(report + "\n" + tr("Nothing is pasted.").toStdString());
         return;
     }
-    if (!report.empty() && !AskYes(report + (read.problems.empty() ? "\nPaste the rows that fit?"
-                                                                   : "\nPaste the good rows?"),
-                                   MessageStyle::IconExclamation)) {
+    const QString question =
+        read.problems.empty() ? tr("Paste the rows that fit?") : tr("Paste the good rows?");
+    if (!report.empty() &&
+        !AskYes(report + "\n" + question.toStdString(), MessageStyle::IconExclamation)) {
         return;
     }
     std::vector<SCsvProblem> warnings;
@@ -216,12 +224,13 @@ void CZ5ChListSheet::PasteText(int first, const std::string& text) {
             warnings.push_back({row.plan.line, warning});
         }
     }
-    ChannelsChanged(first, first + read.rows.back().offset, "Paste",
+    ChannelsChanged(first, first + read.rows.back().offset, kPasteStep,
                     static_cast<int>(read.rows.size()));
     if (CUserInterface* ui = Host().UserInterface(); ui != nullptr && !warnings.empty()) {
-        ui->MessageBox("Some values of the text were stored otherwise than written:\n\n" +
-                           SCsvProblem::DescribeAll(warnings),
-                       kMessageTitle, MessageStyle::Ok | MessageStyle::IconInformation);
+        ui->MessageBox(
+            tr("Some values of the text were stored otherwise than written:").toStdString() +
+                "\n\n" + SCsvProblem::DescribeAll(warnings),
+            kMessageTitle, MessageStyle::Ok | MessageStyle::IconInformation);
     }
 }
 
@@ -234,16 +243,16 @@ void CZ5ChListSheet::ClearRow(int row) {
 }
 
 void CZ5ChListSheet::ClearItem() {
-    ClearSelected("Clear");
+    ClearSelected(QT_TRANSLATE_NOOP("CZ5ChListSheet", "Clear %1 channels"));
 }
 
 void CZ5ChListSheet::CutItem() {
     CopyItem();
-    ClearSelected("Cut");
+    ClearSelected(QT_TRANSLATE_NOOP("CZ5ChListSheet", "Cut %1 channels"));
 }
 
-// The selected channels cleared as one step named after verb.
-void CZ5ChListSheet::ClearSelected(const char* verb) {
+// The selected channels cleared as one step named stepName.
+void CZ5ChListSheet::ClearSelected(const char* stepName) {
     const std::vector<int> rows = SelectedRows();
     if (rows.empty() || ChannelNode(rows.front()) == nullptr) {
         return;
@@ -251,7 +260,7 @@ void CZ5ChListSheet::ClearSelected(const char* verb) {
     for (int row : rows) {
         ClearRow(row);
     }
-    ChannelsChanged(rows.front(), rows.back(), verb, static_cast<int>(rows.size()));
+    ChannelsChanged(rows.front(), rows.back(), stepName, static_cast<int>(rows.size()));
 }
 
 bool CZ5ChListSheet::AskYes(const std::string& question, unsigned icon) const {
@@ -285,7 +294,7 @@ void CZ5ChListSheet::DeleteItem() {
     }
     const bool inUse =
         std::any_of(selected.begin(), selected.end(), [this](int row) { return !IsCleared(row); });
-    if (inUse && !AskYes(kDeleteQuestion, MessageStyle::IconExclamation)) {
+    if (inUse && !AskYes(tr("Delete CH ?").toStdString(), MessageStyle::IconExclamation)) {
         return;
     }
     const CWaitCursor wait(Host().UserInterface());
@@ -298,7 +307,9 @@ void CZ5ChListSheet::DeleteItem() {
     for (int row = target; row < rows; ++row) {
         ClearRow(row);
     }
-    ChannelsChanged(selected.front(), rows - 1, "Delete", static_cast<int>(selected.size()));
+    ChannelsChanged(selected.front(), rows - 1,
+                    QT_TRANSLATE_NOOP("CZ5ChListSheet", "Delete %1 channels"),
+                    static_cast<int>(selected.size()));
 }
 
 // As many cleared channels as rows are selected go in at the first selected
@@ -315,7 +326,8 @@ void CZ5ChListSheet::InsertItem() {
     for (int row = rows - count; row < rows; ++row) {
         dropsInUse = dropsInUse || !IsCleared(row);
     }
-    if (dropsInUse && !AskYes(kOverflowQuestion, MessageStyle::IconNone)) {
+    if (dropsInUse && !AskYes(tr("CH overflow\nLast channel will be deleted.").toStdString(),
+                              MessageStyle::IconNone)) {
         return;
     }
     const CWaitCursor wait(Host().UserInterface());
@@ -325,7 +337,8 @@ void CZ5ChListSheet::InsertItem() {
     for (int row = first; row < first + count; ++row) {
         ClearRow(row);
     }
-    ChannelsChanged(first, rows - 1, "Insert", count);
+    ChannelsChanged(first, rows - 1, QT_TRANSLATE_NOOP("CZ5ChListSheet", "Insert %1 channels"),
+                    count);
 }
 
 void CZ5ChListSheet::Say(const QString& text) const {
@@ -357,7 +370,7 @@ void CZ5ChListSheet::SetOnSelection(QWidget* editor) {
 void CZ5ChListSheet::SetFieldItem() {
     const std::vector<int> rows = SelectedRowsInUse();
     if (rows.empty()) {
-        Say(kNoneInUse);
+        Say(NoneInUse());
         return;
     }
     const CListSheetCommand command(Host());
@@ -393,7 +406,7 @@ bool CZ5ChListSheet::SetField(int column, const QString& text) {
     const std::vector<int> selected = SelectedRows();
     const std::vector<int> inUse = SelectedRowsInUse();
     if (inUse.empty()) {
-        Say(kNoneInUse);
+        Say(NoneInUse());
         return false;
     }
     std::vector<int> taking;
@@ -413,17 +426,16 @@ bool CZ5ChListSheet::SetField(int column, const QString& text) {
     if (!taking.empty()) {
         SNodeChange change = SNodeChange::Channels(m_area, Table().ChannelOfRow(taking.front()),
                                                    Table().ChannelOfRow(taking.back()));
-        const QString channels = taking.size() == 1
-                                     ? Table().ChannelName(taking.front())
-                                     : QStringLiteral("%1 channels").arg(taking.size());
-        change.stepName = QStringLiteral("Set %1 on %2").arg(title, channels).toStdString();
+        const QString channels = taking.size() == 1 ? Table().ChannelName(taking.front())
+                                                    : tr("%1 channels").arg(taking.size());
+        change.stepName = tr("Set %1 on %2").arg(title, channels).toStdString();
         NodesChanged(change);
         const std::size_t skipped = selected.size() - inUse.size();
-        Say(QStringLiteral("%1 set on %2").arg(title, channels) +
-            (skipped == 0 ? QStringLiteral(".")
-             : skipped == 1
-                 ? QStringLiteral("; 1 cleared channel is left as it is.")
-                 : QStringLiteral("; %1 cleared channels are left as they are.").arg(skipped)));
+        Say(skipped == 0 ? tr("%1 set on %2.").arg(title, channels)
+            : skipped == 1
+                ? tr("%1 set on %2; 1 cleared channel is left as it is.").arg(title, channels)
+                : tr("%1 set on %2; %3 cleared channels are left as they are.")
+                      .arg(title, channels, QString::number(skipped)));
     }
     if (!refused.empty()) {
         Tell(RefusedText(title, text, refused, taking.empty()));
@@ -445,13 +457,14 @@ std::string CZ5ChListSheet::RefusedText(const QString& title, const QString& tex
         }
         same->second.append(Table().ChannelName(refusal.first));
     }
-    QString report = QStringLiteral("%1 \u201c%2\u201d cannot be set on these channels:\n\n")
-                         .arg(title, text.left(24));
+    QString report =
+        tr("%1 \u201c%2\u201d cannot be set on these channels:").arg(title, text.left(24)) +
+        QStringLiteral("\n\n");
     for (const auto& [reason, channels] : byReason) {
         report += channels.join(QStringLiteral(", ")) + QStringLiteral(": ") + reason + u'\n';
     }
-    report += noneSet ? QStringLiteral("\nNothing is set.")
-                      : QStringLiteral("\nThey are left as they are; the others are set.");
+    report += u'\n' + (noneSet ? tr("Nothing is set.")
+                               : tr("They are left as they are; the others are set."));
     return report.toStdString();
 }
 
@@ -490,7 +503,7 @@ bool CZ5ChListSheet::SortBy(z5channel::ESortKey key, bool descending) {
         return false;
     }
     if (!moved) {
-        Say(QString::fromLatin1(CChannelRowOrder::kInOrderAlready));
+        Say(QCoreApplication::translate("CChannelRowOrder", CChannelRowOrder::kInOrderAlready));
     }
     for (int column = 1; column < GetColumnCount(); ++column) {
         if (CChannelColumns::SortKey(column) == key) {

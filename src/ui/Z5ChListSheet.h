@@ -115,12 +115,12 @@ class CZ5ChListSheet : public CListSheet {
     std::string RefusedText(const QString& title, const QString& text,
                             const std::vector<std::pair<int, QString>>& refused,
                             bool noneSet) const;
-    void ClearSelected(const char* verb);
+    void ClearSelected(const char* stepName);
     void SetUpHeaderSort();
     void SortByColumn(int column);
     void ShowHeaderSort();
     void Say(const QString& text) const;
-    void ChannelsChanged(int firstRow, int lastRow, const char* verb = nullptr, int count = 1);
+    void ChannelsChanged(int firstRow, int lastRow, const char* stepName = nullptr, int count = 1);
     bool IsCleared(int row) const;
     bool AskYes(const std::string& question, unsigned icon) const;
     void Tell(const std::string& text) const;

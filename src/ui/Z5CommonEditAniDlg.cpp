@@ -1,6 +1,7 @@
 #include "ui/Z5CommonEditAniDlg.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QRadioButton>
@@ -38,7 +39,7 @@ CZ5CommonEditAniDlg::CZ5CommonEditAniDlg(QWidget* parent)
     function->addStretch();
 
     auto* form = new QFormLayout;
-    form->addRow(QString::fromUtf8(kFunctionLabel), function);
+    form->addRow(QCoreApplication::translate("settingrows", kFunctionLabel), function);
     for (const SChoiceRow& row : kLists) {
         AddChoiceRow(*form, row);
     }

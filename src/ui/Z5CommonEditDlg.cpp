@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,7 +49,7 @@ CZ5CommonEditDlg::CZ5CommonEditDlg(int modelVersion, QWidget* parent)
         lists->addLayout(columns[column]);
     }
     auto* comment = new QFormLayout;
-    comment->addRow(QString::fromUtf8(kCommentLabel), m_comment);
+    comment->addRow(QCoreApplication::translate("settingrows", kCommentLabel), m_comment);
 
     auto* content = new QVBoxLayout;
     content->addLayout(lists);
@@ -73,7 +74,7 @@ void CZ5CommonEditDlg::WriteBack(CNode& area) {
 
 void CZ5CommonEditDlg::AddCheckRow(QFormLayout& form, std::size_t column) {
     const SCheckRow& row = kChecks[column];
-    auto* box = new QCheckBox(QString::fromUtf8(row.label), this);
+    auto* box = new QCheckBox(QCoreApplication::translate("settingrows", row.label), this);
     box->setObjectName(QString::number(row.controlId));
     box->setChecked(GetNodeValue(Area(), row.leaf) != 0);
     form.addRow(box);

@@ -20,13 +20,13 @@ constexpr const char* kAniOption = z5option::kAni;
 
 CZ5CommonPropSheet::CZ5CommonPropSheet(const CModelOptions& model, int page, QWidget* parent)
     : QDialog(parent), m_tabs(new QTabWidget(this)) {
-    setWindowTitle(QString::fromUtf8(kCaption));
-    AddPage(new CZ5CommonEditDlg(model.GetModelVersion()), "Common");
+    setWindowTitle(tr("Common Setting"));
+    AddPage(new CZ5CommonEditDlg(model.GetModelVersion()), tr("Common"));
     if (model.HasModelOption(kScramblerOption) == 1) {
-        AddPage(new CZ5CommonEditScrmDlg, "Scrambler");
+        AddPage(new CZ5CommonEditScrmDlg, tr("Scrambler"));
     }
     if (model.HasModelOption(kAniOption) == 1) {
-        AddPage(new CZ5CommonEditAniDlg, "ANI");
+        AddPage(new CZ5CommonEditAniDlg, tr("ANI"));
     }
     if (page >= 0 && page < m_tabs->count()) {
         m_tabs->setCurrentIndex(page);
@@ -47,7 +47,7 @@ void CZ5CommonPropSheet::accept() {
     QDialog::accept();
 }
 
-void CZ5CommonPropSheet::AddPage(CSettingsPage* page, const char* title) {
-    m_tabs->addTab(page, QString::fromUtf8(title));
+void CZ5CommonPropSheet::AddPage(CSettingsPage* page, const QString& title) {
+    m_tabs->addTab(page, title);
     m_pages.push_back(page);
 }

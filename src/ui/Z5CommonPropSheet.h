@@ -19,8 +19,6 @@ class QTabWidget;
 class CZ5CommonPropSheet : public QDialog {
     Q_OBJECT
   public:
-    static constexpr const char* kCaption = "Common Setting";
-
     // page: index of the page shown first among those present (0 is Common);
     // an index without a page shows Common. model is only read here.
     CZ5CommonPropSheet(const CModelOptions& model, int page, QWidget* parent = nullptr);
@@ -33,7 +31,7 @@ class CZ5CommonPropSheet : public QDialog {
     void accept() override;
 
   private:
-    void AddPage(CSettingsPage* page, const char* title);
+    void AddPage(CSettingsPage* page, const QString& title);
 
     QTabWidget* m_tabs;
     std::vector<CSettingsPage*> m_pages;

@@ -55,12 +55,12 @@ constexpr std::array<SMemoryRow, CZ5DtmfAutodialDlg::kMemoryCount> kMemories{{
 
 CZ5DtmfAutodialDlg::CZ5DtmfAutodialDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QString::number(kResourceId));
-    setWindowTitle(QStringLiteral("DTMF Autodial"));
+    setWindowTitle(tr("DTMF Autodial"));
     CNode* area = CNode::ResolvePath(kArea);
 
     auto* speed = new QFormLayout;
     speed->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    speed->addRow(QStringLiteral("Speed"), MakeSpeedList(area));
+    speed->addRow(tr("Speed"), MakeSpeedList(area));
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -83,7 +83,7 @@ void CZ5DtmfAutodialDlg::accept() {
 }
 
 QWidget* CZ5DtmfAutodialDlg::MakeMemoryGroup(const CNode* area) {
-    auto* group = new QGroupBox(QStringLiteral("Autodial Memory"), this);
+    auto* group = new QGroupBox(tr("Autodial Memory"), this);
     auto* grid = new QGridLayout(group);
     auto* selection = new QButtonGroup(group);
     const std::string selected = GetNodeText(area, kSelectLeaf);
@@ -94,7 +94,7 @@ QWidget* CZ5DtmfAutodialDlg::MakeMemoryGroup(const CNode* area) {
         const SMemoryRow& row = kMemories[index];
         auto* button = new QRadioButton(QString::fromUtf8(row.leaf), group);
         button->setObjectName(QString::number(row.buttonId));
-        button->setToolTip(QStringLiteral("The memory the radio dials"));
+        button->setToolTip(tr("The memory the radio dials"));
         button->setChecked(selected == row.leaf);
         selection->addButton(button);
 
@@ -104,7 +104,7 @@ QWidget* CZ5DtmfAutodialDlg::MakeMemoryGroup(const CNode* area) {
         code->setFont(codeFont);
         code->setMinimumWidth(codeWidth);
         // The memory's name stands on its button beside the code.
-        code->setAccessibleName(QStringLiteral("%1 code").arg(QString::fromUtf8(row.leaf)));
+        code->setAccessibleName(tr("%1 code").arg(QString::fromUtf8(row.leaf)));
         connect(code, &QLineEdit::textEdited, this, [this, code] { OnCodeEdited(*code); });
 
         const int line = static_cast<int>(index);

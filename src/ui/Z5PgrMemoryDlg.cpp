@@ -29,11 +29,11 @@ std::string MemoryPath(std::size_t index) {
 
 CZ5PgrMemoryDlg::CZ5PgrMemoryDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QString::number(kResourceId));
-    setWindowTitle(QStringLiteral("PGR Memory"));
-    auto* group = new QGroupBox(QStringLiteral("PGR Memory"), this);
+    setWindowTitle(tr("PGR Memory"));
+    auto* group = new QGroupBox(tr("PGR Memory"), this);
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(QStringLiteral("Code"), group), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Skip"), group), 0, 2);
+    grid->addWidget(new QLabel(tr("Code"), group), 0, 1);
+    grid->addWidget(new QLabel(tr("Skip"), group), 0, 2);
     for (std::size_t index = 0; index < kMemoryCount; ++index) {
         const CNode* memory = CNode::ResolvePath(MemoryPath(index));
         const int line = static_cast<int>(index) + 1;
@@ -45,7 +45,7 @@ CZ5PgrMemoryDlg::CZ5PgrMemoryDlg(QWidget* parent) : QDialog(parent) {
         connect(code, &QLineEdit::textEdited, this, [code] { FilterLineEdit(*code, kDigits); });
         // A screen reader names each field by its row and column headings.
         const QString memoryName = QStringLiteral("C%1").arg(index);
-        code->setAccessibleName(memoryName + QStringLiteral(" Code"));
+        code->setAccessibleName(tr("%1 Code").arg(memoryName));
         grid->addWidget(new QLabel(memoryName, group), line, 0);
         grid->addWidget(code, line, 1);
         m_codes[index] = code;
@@ -55,7 +55,7 @@ CZ5PgrMemoryDlg::CZ5PgrMemoryDlg(QWidget* parent) : QDialog(parent) {
         auto* skip = new QCheckBox(group);
         skip->setObjectName(QString::number(kFirstSkipId + static_cast<int>(index)));
         skip->setChecked(GetNodeValue(memory, z5leaf::kSkip) != 0);
-        skip->setAccessibleName(memoryName + QStringLiteral(" Skip"));
+        skip->setAccessibleName(tr("%1 Skip").arg(memoryName));
         grid->addWidget(skip, line, 2, Qt::AlignHCenter);
         m_skips[index] = skip;
     }

@@ -7,6 +7,7 @@
 #include "model/NodeAccess.h"
 #include "model/Z5ChannelRules.h"
 #include "model/Z5MemoryMap.h"
+#include "platform/Translation.h"
 #include "transport/SettingsKeys.h"
 #include "views/ModelOptions.h"
 
@@ -42,7 +43,7 @@ std::string ChoiceOf(const SChannelView& view) {
 // A flag column shows a word when its leaf is on, else nothing.
 template <const char* Leaf, const char* Word>
 std::string WordWhenOn(const SChannelView& view) {
-    return LeafOn(view, Leaf) ? Word : "";
+    return LeafOn(view, Leaf) ? CTranslation::Tr("CChannelGrid", Word) : "";
 }
 
 // A receive frequency the radio cannot receive (never without a radio).
@@ -74,21 +75,28 @@ std::string DtcsText(const SChannelView& view) {
 // What a flag column's empty cell means: the column's title and "off".
 template <const char* Title, const char* Leaf>
 std::string OffWhenBlank(const SChannelView& view) {
-    return LeafOn(view, Leaf) ? "" : std::string(Title) + ": off";
+    return LeafOn(view, Leaf) ? ""
+                              : CTranslation::Args(CTranslation::Tr("CChannelGrid", "%1: off"),
+                                                   {CTranslation::Tr("ListColumnDef", Title)});
 }
 
 std::string FrequencyMeaning(const SChannelView& view) {
-    return OutsideBand(view) ? "outside the radio's receive range" : "";
+    return OutsideBand(view) ? CTranslation::Tr("CChannelGrid", "outside the radio's receive range")
+                             : "";
 }
 
+// The power's own text for high power stays as the radio shows it.
 std::string PowerMeaning(const SChannelView& view) {
-    static const std::string high =
-        "TX Power: " + z5map::ChoiceText(z5area::kMemory, z5leaf::kTxPower, 0);
-    return LeafOn(view, z5leaf::kTxPower) ? "" : high;
+    if (LeafOn(view, z5leaf::kTxPower)) {
+        return "";
+    }
+    return CTranslation::Args(CTranslation::Tr("CChannelGrid", "TX Power: %1"),
+                              {z5map::ChoiceText(z5area::kMemory, z5leaf::kTxPower, 0)});
 }
 
 std::string DtcsMeaning(const SChannelView& view) {
-    return LeafOn(view, z5leaf::kDtcsInv) ? "inverse polarity" : "normal polarity";
+    return LeafOn(view, z5leaf::kDtcsInv) ? CTranslation::Tr("CChannelGrid", "inverse polarity")
+                                          : CTranslation::Tr("CChannelGrid", "normal polarity");
 }
 
 std::string ScramblerText(const SChannelView& view) {
@@ -112,42 +120,51 @@ constexpr ListColumnDef Look(const char* title, int defaultWidth, int minWidth, 
             kMaxWidth, kDefaultColour,      kDefaultColour, printWidth};
 }
 
-inline constexpr char kReverseWord[] = "Reverse";
-inline constexpr char kSkipWord[] = "Skip";
-inline constexpr char kInhibitWord[] = "Inhibit";
+// The words of the flag columns, translated where a cell shows them; the
+// first two are also their columns' titles.
+inline constexpr char kReverseWord[] = QT_TRANSLATE_NOOP("CChannelGrid", "Reverse");
+inline constexpr char kSkipWord[] = QT_TRANSLATE_NOOP("CChannelGrid", "Skip");
+inline constexpr char kInhibitWord[] = QT_TRANSLATE_NOOP("CChannelGrid", "Inhibit");
 inline constexpr char kInhibitTitle[] = "TX Inhibit";
 
 using namespace z5leaf;
 using Role = CChannelGrid::EColumnRole;
 
 constexpr std::array<SGridColumn, CChannelGrid::kColumnCount> kColumns = {{
-    {Look("CH", 28, 20, 3), nullptr, nullptr, std::nullopt, 0},
-    {Look("Frequency", 76, 45, 7), kFreqRx, FrequencyText, ESortKey::Frequency,
-     Role::kEditsCleared | Role::kChecksBand, FrequencyMeaning},
-    {Look("Duplex", 47, 40, 4), kDuplex, ChoiceOf<kDuplex>, ESortKey::Duplex, Role::kSetsMany},
-    {Look("Reverse", 54, 40, 5), kDupRev, WordWhenOn<kDupRev, kReverseWord>, ESortKey::Reverse,
-     Role::kSetsMany, OffWhenBlank<kReverseWord, kDupRev>},
-    {Look("Offset Freq.", 73, 45, 7), kFreqOw, ChoiceOf<kFreqOw>, ESortKey::Offset,
-     Role::kSetsMany},
-    {Look("Name", 57, 45, 6), kName, ChoiceOf<kName>, ESortKey::Name, 0},
-    {Look("Tone", 42, 40, 4), kToneSet, ChoiceOf<kToneSet>, ESortKey::Tone, Role::kSetsMany},
-    {Look("RPT", 49, 40, 4), kToneCode, ChoiceOf<kToneCode>, ESortKey::RepeaterTone,
-     Role::kSetsMany},
-    {Look("CTCSS", 49, 40, 4), kTsqlCode, ChoiceOf<kTsqlCode>, ESortKey::SquelchTone,
-     Role::kSetsMany},
-    {Look("DTCS", 49, 40, 4), kDtcsCode, DtcsText, ESortKey::DtcsCode, Role::kSetsMany,
-     DtcsMeaning},
-    {Look("PGR", 42, 40, 4), kAniSet, ChoiceOf<kAniSet>, ESortKey::Pager, Role::kSetsMany},
-    {Look("PGR CH", 55, 40, 5), kAniCode, ChoiceOf<kAniCode>, ESortKey::PagerMemory,
-     Role::kSetsMany},
-    {Look("Skip", 34, 35, 3), kSkip, WordWhenOn<kSkip, kSkipWord>, ESortKey::Skip,
-     Role::kSetsMany | Role::kMemoryOnly, OffWhenBlank<kSkipWord, kSkip>},
-    {Look("TX Power", 61, 40, 6), kTxPower, LowPowerWord, ESortKey::Power, Role::kSetsMany,
-     PowerMeaning},
-    {Look("TX Inhibit", 61, 40, 6), kTxInhibit, WordWhenOn<kTxInhibit, kInhibitWord>,
-     ESortKey::Inhibit, Role::kSetsMany, OffWhenBlank<kInhibitTitle, kTxInhibit>},
-    {Look("Scrambler", 63, 40, 6), kScrmCode, ScramblerText, ESortKey::Scrambler,
-     Role::kSetsMany | Role::kScramblerUnit},
+    {Look(QT_TRANSLATE_NOOP("ListColumnDef", "CH"), 28, 20, 3), nullptr, nullptr, std::nullopt, 0},
+    {Look(QT_TRANSLATE_NOOP("ListColumnDef", "Frequency"), 76, 45, 7), kFreqRx, FrequencyText,
+     ESortKey::Frequency, Role::kEditsCleared | Role::kChecksBand, FrequencyMeaning},
+    {Look(QT_TRANSLATE_NOOP("ListColumnDef", "Duplex"), 47, 40, 4), kDuplex, ChoiceOf<kDuplex>,
+     ESortKey::Duplex, Role::kSetsMany},
+    {Look(QT_TRANSLATE_NOOP("ListColumnDef", "Reverse"), 54, 40, 5), kDupRev,
+     WordWhenOn<kDupRev, kReverseWord>, ESortKey::Reverse, Role::kSetsMany,
+     OffWhenBlank<kReverseWord, kDupRev>},
+    {Look(QT_TRANSLATE_NOOP("ListColumnDef", "Offset Freq."), 73, 45, 7), kFreqOw,
+     ChoiceOf<kFreqOw>, ESortKey::Offset, Role::kSetsMany},
+    {Look(QT_TRANSLATE_NOOP("ListColumnDef", "Name"), 57, 45, 6), kName, ChoiceOf<kName>,
+     ESortKey::Name, 0},
+    {Look(QT_TRANSLATE_NOOP("ListColumnDef", "Tone"), 42, 40, 4), kToneSet, ChoiceOf<kToneSet>,
+     ESortKey::Tone, Role::kSetsMany},
+    {Look(QT_TRANSLATE_NOOP("ListColumnDef", "RPT"), 49, 40, 4), kToneCode, ChoiceOf<kToneCode>,
+     ESortKey::RepeaterTone, Role::kSetsMany},
+    {Look(QT_TRANSLATE_NOOP("ListColumnDef", "CTCSS"), 49, 40, 4), kTsqlCode, ChoiceOf<kTsqlCode>,
+     ESortKey::SquelchTone, Role::kSetsMany},
+    {Look(QT_TRANSLATE_NOOP("ListColumnDef", "DTCS"), 49, 40, 4), kDtcsCode, DtcsText,
+     ESortKey::DtcsCode, Role::kSetsMany, DtcsMeaning},
+    {Look(QT_TRANSLATE_NOOP("ListColumnDef", "PGR"), 42, 40, 4), kAniSet, ChoiceOf<kAniSet>,
+     ESortKey::Pager, Role::kSetsMany},
+    {Look(QT_TRANSLATE_NOOP("ListColumnDef", "PGR CH"), 55, 40, 5), kAniCode, ChoiceOf<kAniCode>,
+     ESortKey::PagerMemory, Role::kSetsMany},
+    {Look(QT_TRANSLATE_NOOP("ListColumnDef", "Skip"), 34, 35, 3), kSkip,
+     WordWhenOn<kSkip, kSkipWord>, ESortKey::Skip, Role::kSetsMany | Role::kMemoryOnly,
+     OffWhenBlank<kSkipWord, kSkip>},
+    {Look(QT_TRANSLATE_NOOP("ListColumnDef", "TX Power"), 61, 40, 6), kTxPower, LowPowerWord,
+     ESortKey::Power, Role::kSetsMany, PowerMeaning},
+    {Look(QT_TRANSLATE_NOOP("ListColumnDef", "TX Inhibit"), 61, 40, 6), kTxInhibit,
+     WordWhenOn<kTxInhibit, kInhibitWord>, ESortKey::Inhibit, Role::kSetsMany,
+     OffWhenBlank<kInhibitTitle, kTxInhibit>},
+    {Look(QT_TRANSLATE_NOOP("ListColumnDef", "Scrambler"), 63, 40, 6), kScrmCode, ScramblerText,
+     ESortKey::Scrambler, Role::kSetsMany | Role::kScramblerUnit},
 }};
 static_assert(CChannelGrid::kScramblerColumn == CChannelGrid::kColumnCount - 1);
 
@@ -228,7 +245,7 @@ std::string CChannelGrid::CellText(const CNode* channel, int column, const CMode
 std::string CChannelGrid::CellMeaning(const CNode* channel, int column,
                                       const CModelOptions& options) {
     if (ShowsCleared(channel)) {
-        return column == 0 ? "not in use" : "";
+        return column == 0 ? CTranslation::Tr("CChannelGrid", "not in use") : "";
     }
     const CellTextOf meaning = At(column).meaning;
     if (column < 1 || meaning == nullptr) {

@@ -46,8 +46,9 @@ class CChannelGrid {
     // The number of rows of an area (kAreaMemory 100, kAreaScanEdge 6,
     // kAreaCall 1), 0 for another number.
     static int RowsOfArea(int area);
-    // The title of an area ("Memory CH", "Program scan edge", "Call"), or
-    // nullptr for another number.
+    // The title of an area in English ("Memory CH", "Program scan edge",
+    // "Call"; shown translated with the context "z5area"), or nullptr for
+    // another number.
     static const char* AreaTitle(int area);
 
     // The row's label ("00".."99", "1A".."3B", "00"); another area counts as
@@ -57,7 +58,8 @@ class CChannelGrid {
     static std::string ChannelPath(int area, int channel);
     // True for a channel that shows only its label: cleared, or missing.
     static bool ShowsCleared(const CNode* channel);
-    // The text of column 1..15 of channel; "" for column 0 and other
+    // The text of column 1..15 of channel (the flag columns' words
+    // translated, the radio's data as it is); "" for column 0 and other
     // numbers, a channel that shows cleared, and the scrambler column
     // without the unit.
     static std::string CellText(const CNode* channel, int column, const CModelOptions& options);
@@ -65,14 +67,16 @@ class CChannelGrid {
     // reader: "outside the radio's receive range" for a frequency marked
     // "(!)", "Reverse: off" or "TX Power: High" for a flag column left
     // blank, the DTCS polarity; "not in use" for the row label of a channel
-    // that shows cleared; "" for every other cell.
+    // that shows cleared; "" for every other cell. In the user's language;
+    // the choice texts in it stay as the radio shows them.
     static std::string CellMeaning(const CNode* channel, int column, const CModelOptions& options);
     // The text of column 1..15 as the channel's leaves give it, whatever the
     // radio: no band mark, the scrambler column also without the unit (what
     // a cell editor starts with); "" for other columns and a missing channel.
     static std::string LeafText(const CNode* channel, int column);
 
-    // The column's title ("Frequency"; "CH" for the row label).
+    // The column's title in English ("Frequency"; "CH" for the row label),
+    // shown translated with the context "ListColumnDef".
     static const char* Title(int column);
     // The leaf a column shows and edits (for "DTCS" the code, for "Scrambler"
     // the code); nullptr for the row label.

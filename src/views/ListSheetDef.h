@@ -10,6 +10,8 @@ constexpr long kDefaultColour = -1;
 enum class EColumnAlign { Left = 0, Right = 1, Center = 2 };
 
 struct ListColumnDef {
+    // In English; the screen and the paper show it translated, with the
+    // context "ListColumnDef" (CSV headers are not these titles).
     const char* title;
     EColumnAlign alignment;
     int defaultWidth;  // pixels
