@@ -36,7 +36,7 @@ function(cpz5_add_translations target)
          ${PROJECT_SOURCE_DIR}/tools/*.cpp ${PROJECT_SOURCE_DIR}/tools/*.h)
     add_custom_target(update_translations
       COMMAND ${CPZ5_LUPDATE} -silent -locations none -no-obsolete
-              -tr-function-alias translate+=Tr ${translated_sources} -ts ${ts_files}
+              -tr-function-alias translate+=Tr -I src ${translated_sources} -ts ${ts_files}
       WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
       COMMENT "Bringing the sources' texts into translations/*.ts"
       VERBATIM)

@@ -1,5 +1,7 @@
 #include "app/CompareDlg.h"
 
+#include "platform/Translation.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -102,7 +104,7 @@ void CCompareDlg::Fill(const std::vector<LeafComparison::SDifference>& differenc
     m_tree->clear();
     std::map<std::string, QTreeWidgetItem*> groups;
     for (const LeafComparison::SDifference& difference : differences) {
-        const z5label::SLeafLabel label = z5label::LabelOf(difference.path);
+        const z5label::SLeafLabel label = z5label::LabelOf(difference.path, &CTranslation::Tr);
         const QString title = QString::fromStdString(label.groupTitle);
         if (label.groupPath == difference.path) {
             LeafRow(new QTreeWidgetItem(m_tree, {title}), difference);

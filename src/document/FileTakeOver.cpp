@@ -21,11 +21,11 @@ int ListAreaOf(const std::string& area) {
 // The channels of one area when every changed leaf lies in one, else a
 // change of everything.
 SNodeChange ChangeOf(const std::vector<std::string>& changed) {
-    const z5label::SLeafLabel first = z5label::LabelOf(changed.front());
+    const z5label::SLeafLabel first = z5label::LabelOf(changed.front(), &CTranslation::Tr);
     const int area = ListAreaOf(first.area);
     int low = first.record, high = first.record;
     for (const std::string& path : changed) {
-        const z5label::SLeafLabel label = z5label::LabelOf(path);
+        const z5label::SLeafLabel label = z5label::LabelOf(path, &CTranslation::Tr);
         if (area == kAreaNone || label.area != first.area) {
             return SNodeChange::Everything(true);
         }
@@ -76,7 +76,8 @@ std::vector<std::string> CFileTakeOver::TakeBelow(const std::string& path) {
 }
 
 int CFileTakeOver::Take(const std::vector<std::string>& paths) {
-    return TakeAsOneStep(paths, paths.size() == 1 ? z5label::LabelOf(paths.front()).Text() : "");
+    return TakeAsOneStep(
+        paths, paths.size() == 1 ? z5label::LabelOf(paths.front(), &CTranslation::Tr).Text() : "");
 }
 
 int CFileTakeOver::TakeAll() {

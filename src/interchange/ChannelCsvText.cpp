@@ -79,6 +79,7 @@ std::optional<std::int64_t> ParseScaled(std::string_view text, int decimals) {
 std::optional<std::int64_t> ParseTypedMillihertz(std::string_view text, std::string& reason) {
     const std::optional<std::string> typed = TypedFrequency::CanonicalGiven(text, &reason);
     if (!typed) {
+        reason = CTranslation::Tr("TypedFrequency", reason.c_str());
         return std::nullopt;
     }
     std::optional<std::int64_t> millihertz = ParseScaled(*typed, kMillihertzDecimals);

@@ -48,6 +48,7 @@ std::string Megahertz(std::int32_t hertz) {
 bool SetTypedFrequency(CFreqNode& leaf, std::string_view text, std::string& reason) {
     const std::optional<std::string> typed = TypedFrequency::CanonicalGiven(text, &reason);
     if (!typed) {
+        reason = CTranslation::Tr("TypedFrequency", reason.c_str());
         return false;
     }
     if (!leaf.SetText(*typed)) {
