@@ -76,6 +76,25 @@ TEST(LanguageChoiceTest, FollowsTheEnvironmentAndFallsBackToEnglishQuietly) {
     }
 }
 
+// The picture maker draws in English unless told a language it speaks.
+TEST(LanguageChoiceTest, ThePictureMakerTakesOnlyALanguageItSpeaks) {
+    const QStringList wrong[] = {
+        {QStringLiteral("--language"), QStringLiteral("it"), QStringLiteral("demo"),
+         QStringLiteral("out")},
+        {QStringLiteral("--language"), QStringLiteral(""), QStringLiteral("demo"),
+         QStringLiteral("out")},
+        {QStringLiteral("--language"), QStringLiteral("de")},
+        {QStringLiteral("--language")},
+        {QStringLiteral("demo"), QStringLiteral("out"), QStringLiteral("--language=de")},
+    };
+    for (const QStringList& arguments : wrong) {
+        QProcess maker;
+        maker.start(QStringLiteral(CPZ5_PICTURE_MAKER), arguments);
+        ASSERT_TRUE(maker.waitForFinished(10000));
+        EXPECT_EQ(maker.exitCode(), 64) << arguments.join(' ').toStdString();
+    }
+}
+
 // ctest runs the window tests once in each language the program speaks.
 TEST(LanguageChoiceTest, EveryLanguageHasItsWindowTests) {
     const QStringList tested = QStringLiteral(CPZ5_TESTED_LANGUAGES).split(u',');
