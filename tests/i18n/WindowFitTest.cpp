@@ -19,13 +19,13 @@
 #include "ManualPictures.h"
 #include "ModalCatcher.h"
 #include "TextFit.h"
-#include "app/CommandLineInfo.h"
 #include "app/Z5App.h"
 #include "app/Z5MainFrame.h"
 #include "dialogs/DialogTestSupport.h"
 #include "dialogs/StandaloneDialogs.h"
 #include "document/Z5Doc.h"
 #include "gui/Mnemonics.h"
+#include "gui/ProgramFixture.h"
 
 namespace {
 
@@ -145,18 +145,7 @@ TEST_F(StandaloneDialogsTest, ShowEveryTextWholeWithTheirOwnMnemonics) {
 }
 
 // The main window as the program starts, before any read.
-class MainWindowLanguageTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        settings.SetInt("Model", "Setup", 1);
-        program.UserInterface().SetBeepWaits(false);
-        ASSERT_TRUE(program.InitInstance(CCommandLineInfo({})));
-    }
-    CZ5MainFrame& Frame() { return *program.MainFrame(); }
-
-    CMemorySettingsStore settings;
-    CZ5App program{settings};
-};
+class MainWindowLanguageTest : public guitest::CProgramFixture {};
 
 TEST_F(MainWindowLanguageTest, EveryMenuAndItemHasItsOwnMnemonic) {
     Reports faults;
@@ -175,9 +164,9 @@ TEST_F(MainWindowLanguageTest, TheSaveQuestionShowsItsTextsWhole) {
         LookAt(QStringLiteral("the save question"), box, findings);
         CModalCatcher::Close(box);
     });
-    program.Document()->SetModifiedFlag(true);
-    program.Document()->SaveModified();
-    program.Document()->SetModifiedFlag(false);
+    program->Document()->SetModifiedFlag(true);
+    program->Document()->SaveModified();
+    program->Document()->SetModifiedFlag(false);
     EXPECT_TRUE(catcher.Done());
     EXPECT_TRUE(catcher.TakeFailures().isEmpty());
     ExpectNone(findings.cut);
