@@ -263,18 +263,20 @@ void CManualPictures::Save(const SPicture& picture, const QImage& image) {
 }
 
 void CManualPictures::Save(const SPicture& picture, QWidget& window) {
-    if (m_inspect) {
-        m_inspect(QString::fromLatin1(picture.file), window);
-    }
+    Inspect(QString::fromLatin1(picture.file), window);
     Save(picture, m_picture->Take(window));
+}
+
+void CManualPictures::Inspect(const QString& what, QWidget& window) {
+    if (m_inspect) {
+        m_inspect(what, window);
+    }
 }
 
 std::function<void(QWidget&)> CManualPictures::Inspected(const QString& what,
                                                          std::function<void(QWidget&)> handler) {
     return [this, what, handler = std::move(handler)](QWidget& window) {
-        if (m_inspect) {
-            m_inspect(what, window);
-        }
+        Inspect(what, window);
         handler(window);
     };
 }
@@ -283,9 +285,7 @@ void CManualPictures::RunAndTake(int command, const SPicture& picture, QSize siz
     bool taken = false;
     m_modals->Expect(QString::fromLatin1(picture.file), [&](QWidget& window) {
         Settle();
-        if (m_inspect) {
-            m_inspect(QString::fromLatin1(picture.file), window);
-        }
+        Inspect(QString::fromLatin1(picture.file), window);
         Save(picture, m_picture->Take(window, size));
         taken = true;
         CModalCatcher::Close(window);

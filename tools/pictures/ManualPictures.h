@@ -75,6 +75,7 @@ class CManualPictures {
     bool ReadTheRadio();
     void Save(const SPicture& picture, const QImage& image);
     void Save(const SPicture& picture, QWidget& window);
+    void Inspect(const QString& what, QWidget& window);
     // handler, after the inspector has seen the window.
     std::function<void(QWidget&)> Inspected(const QString& what,
                                             std::function<void(QWidget&)> handler);
