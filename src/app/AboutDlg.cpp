@@ -19,7 +19,7 @@ QLabel* PictureLabel(int size, QWidget* parent) {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("100"));
-    setWindowTitle(QStringLiteral("About CP-Z5"));
+    setWindowTitle(tr("About CP-Z5"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("1"));

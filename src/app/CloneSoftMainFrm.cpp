@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -59,6 +60,17 @@ QList<QRect> AvailableScreens() {
     return screens;
 }
 
+QString Translated(const char* text) {
+    return QCoreApplication::translate("CCommandTable", text);
+}
+
+// The item's text in the user's language, followed by the key it names
+// after a tab (the key itself is never translated).
+QString MenuText(const SCommandDef& command) {
+    const QString shown = QString::fromLatin1(CCommandTable::ShownKey(command.id));
+    return Translated(command.text) + (shown.isEmpty() ? QString() : QLatin1Char('\t') + shown);
+}
+
 QString RecentFileText(int index, const std::string& path) {
     return QStringLiteral("&%1 %2").arg(index + 1).arg(QString::fromStdString(path));
 }
@@ -77,7 +89,7 @@ CCloneSoftMainFrm::CCloneSoftMainFrm(CSettingsStore& settings, QWidget* parent)
     setObjectName(QStringLiteral("CCloneSoftMainFrm"));
     setWindowIcon(CToolbarIcons::ProgramIcon());
     setMinimumSize(CWindowPlacement::kMinWidth, CWindowPlacement::kMinHeight);
-    SetDocumentTitle(QStringLiteral("Untitled"));
+    SetDocumentTitle(tr("Untitled"));
     CAccessibleMenuItem::Install();
     CreateActions();
     CreateMenus();
@@ -183,10 +195,10 @@ void CCloneSoftMainFrm::UpdateCommands() {
 
 void CCloneSoftMainFrm::CreateActions() {
     for (const SCommandDef& command : CCommandTable::Commands()) {
-        auto* action = new QAction(QString::fromLatin1(command.text), this);
+        auto* action = new QAction(MenuText(command), this);
         action->setObjectName(QStringLiteral("cmd%1").arg(command.id));
         action->setShortcuts(KeysOf(command));
-        action->setStatusTip(QString::fromLatin1(command.prompt));
+        action->setStatusTip(*command.prompt == '\0' ? QString() : Translated(command.prompt));
         action->setIcon(CToolbarIcons::Icon(command.id));
         action->setIconVisibleInMenu(false);
         action->setCheckable(IsCheckable(command.id));
@@ -216,7 +228,7 @@ void CCloneSoftMainFrm::FillMenu(QMenu* menu, std::span<const int> items) const 
 
 void CCloneSoftMainFrm::CreateMenus() {
     for (const SMenuDef& menuDef : CCommandTable::MenuBar()) {
-        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(menuDef.title));
+        QMenu* menu = menuBar()->addMenu(Translated(menuDef.title));
         FillMenu(menu, menuDef.items);
         connect(menu, &QMenu::aboutToShow, this, &CCloneSoftMainFrm::UpdateCommands);
         if (menuDef.items.front() == Cmd::FileNewMenu) {
@@ -227,7 +239,7 @@ void CCloneSoftMainFrm::CreateMenus() {
         }
         if (menuDef.items.front() == Cmd::PgrMemory) {
             menu->addSeparator();
-            QMenu* models = menu->addMenu(QString::fromLatin1(CCommandTable::ModelMenu().title));
+            QMenu* models = menu->addMenu(Translated(CCommandTable::ModelMenu().title));
             FillMenu(models, CCommandTable::ModelMenu().items);
             connect(models, &QMenu::aboutToShow, this, &CCloneSoftMainFrm::UpdateCommands);
         }
@@ -243,13 +255,13 @@ std::unique_ptr<QMenu> CCloneSoftMainFrm::MakeContextMenu() const {
 }
 
 void CCloneSoftMainFrm::CreateToolBar() {
-    m_toolBar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolBar = addToolBar(tr("Toolbar"));
     m_toolBar->setObjectName(QStringLiteral("128"));
     m_toolBar->setIconSize(QSize(16, 16));
     // The button that shows the buttons a narrow window has no room for.
     for (QToolButton* more : m_toolBar->findChildren<QToolButton*>(
              QStringLiteral("qt_toolbar_ext_button"), Qt::FindDirectChildrenOnly)) {
-        more->setAccessibleName(QStringLiteral("More Buttons"));
+        more->setAccessibleName(tr("More Buttons"));
     }
     for (const int id : CCommandTable::Toolbar()) {
         if (id == 0) {
@@ -275,19 +287,21 @@ void CCloneSoftMainFrm::ShowComPortDevices() {
     const std::vector<SSerialPortInfo> found = CSerialPortList().List();
     for (int id = Cmd::Com1; id <= Cmd::Com4; ++id) {
         const std::string device = names.ResolveNumber(static_cast<unsigned>(id - Cmd::Com1 + 1));
-        std::string what = "not connected";
+        QString what = tr("not connected");
+        bool present = false;
         for (const SSerialPortInfo& port : found) {
             if (device == port.device || device == port.stableName) {
-                what = port.Description();
+                what = QString::fromStdString(port.Description());
+                present = true;
             }
         }
         std::error_code error;
-        if (what == "not connected" && !device.empty() && std::filesystem::exists(device, error)) {
+        if (!present && !device.empty() && std::filesystem::exists(device, error)) {
             what.clear();
         }
-        Action(id)->setText(
-            QString::fromLatin1(CCommandTable::Find(id)->text) + QLatin1Char('\t') +
-            QString::fromStdString(device + (what.empty() ? "" : "  (" + what + ")")));
+        const QString where = QString::fromStdString(device);
+        Action(id)->setText(MenuText(*CCommandTable::Find(id)) + QLatin1Char('\t') +
+                            (what.isEmpty() ? where : tr("%1  (%2)").arg(where, what)));
     }
 }
 
@@ -297,8 +311,7 @@ void CCloneSoftMainFrm::SetRecentFiles(const std::vector<std::string>& paths) {
         QAction* action = Action(Cmd::FileMruFirst + entry);
         const bool used = entry < static_cast<int>(paths.size());
         action->setText(used ? RecentFileText(entry, paths[entry])
-                             : QString::fromLatin1(
-                                   CCommandTable::Find(action->objectName().mid(3).toInt())->text));
+                             : MenuText(*CCommandTable::Find(Cmd::FileMruFirst + entry)));
         // With no file the first entry stands as the disabled "Recent File".
         action->setVisible(used || entry == 0);
     }
@@ -322,15 +335,15 @@ void CCloneSoftMainFrm::RegisterFrameCommands() {
 void CCloneSoftMainFrm::FocusNextPane(bool) {}
 
 void CCloneSoftMainFrm::OnCommonSetting(int) {
-    QMessageBox::information(this, QLatin1String(kProgramTitle), QStringLiteral("Common Setting"));
+    QMessageBox::information(this, QLatin1String(kProgramTitle), tr("Common Setting"));
 }
 
 void CCloneSoftMainFrm::OnDtmfAutodial(int) {
-    QMessageBox::information(this, QLatin1String(kProgramTitle), QStringLiteral("DTMF Autodial"));
+    QMessageBox::information(this, QLatin1String(kProgramTitle), tr("DTMF Autodial"));
 }
 
 void CCloneSoftMainFrm::OnPgrMemory(int) {
-    QMessageBox::information(this, QLatin1String(kProgramTitle), QStringLiteral("PGR Memory"));
+    QMessageBox::information(this, QLatin1String(kProgramTitle), tr("PGR Memory"));
 }
 
 void CCloneSoftMainFrm::PlaceWindow() {

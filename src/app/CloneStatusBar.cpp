@@ -13,13 +13,13 @@ constexpr int kIndicatorPollMs = 500;
 
 struct SIndicator {
     const char* name;
-    const char* text;
+    const char* text;   // marked for the translators; the radio's name is not
     const char* light;  // suffix of the keyboard light, "" for a plain pane
 };
 constexpr std::array<SIndicator, 4> kIndicators = {{
-    {"CAP", "CAP", "capslock"},
-    {"NUM", "NUM", "numlock"},
-    {"SCRL", "SCRL", "scrolllock"},
+    {"CAP", QT_TRANSLATE_NOOP("CCloneStatusBar", "CAP"), "capslock"},
+    {"NUM", QT_TRANSLATE_NOOP("CCloneStatusBar", "NUM"), "numlock"},
+    {"SCRL", QT_TRANSLATE_NOOP("CCloneStatusBar", "SCRL"), "scrolllock"},
     {"2000", "QM-Z5", ""},
 }};
 
@@ -28,7 +28,7 @@ constexpr std::array<SIndicator, 4> kIndicators = {{
 CCloneStatusBar::CCloneStatusBar(QWidget* parent) : QStatusBar(parent), m_timer(new QTimer(this)) {
     for (size_t i = 0; i < kIndicators.size(); ++i) {
         m_panes[i] = new CIndicatorPane(QString::fromLatin1(kIndicators[i].name),
-                                        QString::fromLatin1(kIndicators[i].text), this);
+                                        tr(kIndicators[i].text), this);
         addPermanentWidget(m_panes[i]);
     }
     UpdateIndicators();

@@ -1,7 +1,9 @@
 // CCommandTable: the program's commands as data: each command's menu text,
 // keys and status-bar prompt, the menus and the toolbar as lists of command
 // numbers (0 = a separator). The main window builds its actions, menus,
-// context menu and toolbar from these tables and nothing else.
+// context menu and toolbar from these tables and nothing else. The texts
+// are English, marked for the translators with the context "CCommandTable";
+// whoever shows them translates them.
 #pragma once
 
 #include <span>
@@ -24,6 +26,9 @@ class CCommandTable {
     static std::span<const SCommandDef> Commands();
     // The command with number id, or nullptr.
     static const SCommandDef* Find(int id);
+    // The key the menu item of command id names after a tab without it
+    // being the item's shortcut ("Enter" of "Edit Memory..."), or "".
+    static const char* ShownKey(int id);
 
     // The menu bar, left to right.
     static std::span<const SMenuDef> MenuBar();

@@ -20,7 +20,7 @@ constexpr int kPathRole = Qt::UserRole;
 constexpr int kLeafRole = Qt::UserRole + 1;
 
 QString Side(const std::optional<std::string>& text) {
-    return text ? QString::fromStdString(*text) : QStringLiteral("(none)");
+    return text ? QString::fromStdString(*text) : CCompareDlg::tr("(none)");
 }
 
 void LeafRow(QTreeWidgetItem* row, const LeafComparison::SDifference& difference) {
@@ -34,10 +34,10 @@ void LeafRow(QTreeWidgetItem* row, const LeafComparison::SDifference& difference
 
 QString Summary(std::size_t differences, const QString& otherName) {
     if (differences == 0) {
-        return QStringLiteral("The data and %1 hold the same values.").arg(otherName);
+        return CCompareDlg::tr("The data and %1 hold the same values.").arg(otherName);
     }
-    return differences == 1 ? QStringLiteral("1 value differs.")
-                            : QStringLiteral("%1 values differ.").arg(differences);
+    return differences == 1 ? CCompareDlg::tr("1 value differs.")
+                            : CCompareDlg::tr("%1 values differ.").arg(differences);
 }
 
 QPushButton* TakeButton(QDialogButtonBox* buttons, const QString& text, const char* name) {
@@ -56,11 +56,11 @@ CCompareDlg::CCompareDlg(const std::vector<LeafComparison::SDifference>& differe
       m_otherName(otherName),
       m_tree(new QTreeWidget(this)),
       m_summary(new QLabel(this)),
-      m_hint(new QLabel(QStringLiteral("Double-click a value to go to it."), this)) {
-    setWindowTitle(QStringLiteral("Compare With %1").arg(otherName));
+      m_hint(new QLabel(tr("Double-click a value to go to it."), this)) {
+    setWindowTitle(tr("Compare With %1").arg(otherName));
     m_tree->setColumnCount(3);
-    m_tree->setAccessibleName(QStringLiteral("Differences"));
-    m_tree->setHeaderLabels({QStringLiteral("Value"), QStringLiteral("This data"), otherName});
+    m_tree->setAccessibleName(tr("Differences"));
+    m_tree->setHeaderLabels({tr("Value"), tr("This data"), otherName});
     m_tree->setRootIsDecorated(true);
     m_tree->setUniformRowHeights(true);
     m_tree->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -72,8 +72,8 @@ CCompareDlg::CCompareDlg(const std::vector<LeafComparison::SDifference>& differe
     m_hint->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    m_takeSelected = TakeButton(buttons, QStringLiteral("&Take Selected"), "TakeSelected");
-    m_takeAll = TakeButton(buttons, QStringLiteral("Take &All"), "TakeAll");
+    m_takeSelected = TakeButton(buttons, tr("&Take Selected"), "TakeSelected");
+    m_takeAll = TakeButton(buttons, tr("Take &All"), "TakeAll");
     connect(m_takeSelected, &QPushButton::clicked, this, [this] { TakeSelected(); });
     connect(m_takeAll, &QPushButton::clicked, this, [this] { TakeAll(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -90,8 +90,8 @@ void CCompareDlg::OfferTakeOver(CFileTakeOver& takeOver) {
     m_takeOver = &takeOver;
     m_takeSelected->show();
     m_takeAll->show();
-    m_hint->setText(QStringLiteral("Select values or whole channels to take them over from %1. "
-                                   "Double-click a value to go to it.")
+    m_hint->setText(tr("Select values or whole channels to take them over from %1. "
+                       "Double-click a value to go to it.")
                         .arg(m_otherName));
     Fill(takeOver.Differences());
 }
@@ -161,9 +161,10 @@ void CCompareDlg::TakeAll() {
 
 void CCompareDlg::ShowTaken(int taken) {
     Fill(m_takeOver->Differences());
-    const QString done = taken == 1 ? QStringLiteral("1 value taken over. ")
-                                    : QStringLiteral("%1 values taken over. ").arg(taken);
-    m_summary->setText(done + m_summary->text());
+    const QString summary = m_summary->text();
+    m_summary->setText(taken == 1
+                           ? tr("1 value taken over. %1").arg(summary)
+                           : tr("%1 values taken over. %2").arg(QString::number(taken), summary));
 }
 
 void CCompareDlg::Choose(QTreeWidgetItem* item) {

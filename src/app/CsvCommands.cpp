@@ -6,8 +6,19 @@
 #include "document/Z5Doc.h"
 #include "interchange/ChannelCsv.h"
 #include "platform/SettingsStore.h"
+#include "platform/Translation.h"
 #include "platform/UserInterface.h"
 #include "transport/SettingsKeys.h"
+
+namespace {
+
+// text (marked in context "CCsvCommands") in the user's language, with its
+// placeholders filled in.
+std::string Text(const char* text, std::initializer_list<std::string_view> arguments) {
+    return CTranslation::Args(CTranslation::Tr("CCsvCommands", text), arguments);
+}
+
+}  // namespace
 
 CCsvCommands::CCsvCommands(CZ5Doc& document, CUserInterface& ui) : m_document(document), m_ui(ui) {}
 
@@ -21,15 +32,17 @@ bool CCsvCommands::Import() {
     SChannelCsvImport result = csv.ImportFile(path, CChannelCsv::EBadRows::kRefuseAll);
     using EStatus = SChannelCsvImport::EStatus;
     if (result.status == EStatus::kCannotRead) {
-        m_ui.MessageBox(
-            path + " could not be read.\n\n" + SCsvProblem::DescribeAll(result.problems),
-            CCloneDocument::kMessageTitle, MessageStyle::Ok | MessageStyle::IconError);
+        m_ui.MessageBox(Text(QT_TRANSLATE_NOOP("CCsvCommands", "%1 could not be read.\n\n%2"),
+                             {path, SCsvProblem::DescribeAll(result.problems)}),
+                        CCloneDocument::kMessageTitle, MessageStyle::Ok | MessageStyle::IconError);
         return false;
     }
     if (result.status == EStatus::kRefused) {
-        const std::string question = "These rows of " + path + " cannot go into the radio:\n\n" +
-                                     SCsvProblem::DescribeAll(result.problems) +
-                                     "\nImport the other rows and skip these?";
+        const std::string question =
+            Text(QT_TRANSLATE_NOOP("CCsvCommands",
+                                   "These rows of %1 cannot go into the radio:\n\n%2\n"
+                                   "Import the other rows and skip these?"),
+                 {path, SCsvProblem::DescribeAll(result.problems)});
         if (m_ui.MessageBox(question, CCloneDocument::kMessageTitle,
                             MessageStyle::YesNo | MessageStyle::IconExclamation) != IDYES) {
             return false;
@@ -41,10 +54,13 @@ bool CCsvCommands::Import() {
             std::minmax_element(result.imported.begin(), result.imported.end());
         m_document.AnnounceChange(SNodeChange::Channels(kAreaMemory, *first, *last));
     }
-    m_ui.SetStatusText(std::to_string(result.imported.size()) + " channels imported.");
+    m_ui.SetStatusText(Text(QT_TRANSLATE_NOOP("CCsvCommands", "%1 channels imported."),
+                            {std::to_string(result.imported.size())}));
     if (!result.warnings.empty()) {
-        m_ui.MessageBox("Some values of " + path + " were stored otherwise than written:\n\n" +
-                            SCsvProblem::DescribeAll(result.warnings),
+        m_ui.MessageBox(Text(QT_TRANSLATE_NOOP("CCsvCommands",
+                                               "Some values of %1 were stored otherwise than "
+                                               "written:\n\n%2"),
+                             {path, SCsvProblem::DescribeAll(result.warnings)}),
                         CCloneDocument::kMessageTitle,
                         MessageStyle::Ok | MessageStyle::IconInformation);
     }
@@ -62,6 +78,7 @@ bool CCsvCommands::Export() {
                         MessageStyle::Ok | MessageStyle::IconError);
         return false;
     }
-    m_ui.SetStatusText("Memory channels exported to " + path + ".");
+    m_ui.SetStatusText(
+        Text(QT_TRANSLATE_NOOP("CCsvCommands", "Memory channels exported to %1."), {path}));
     return false;
 }

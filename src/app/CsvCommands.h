@@ -22,7 +22,7 @@ class CCsvCommands {
   public:
     using FilePrompt = std::function<std::string()>;
 
-    static constexpr const char* kFileFilter = "CSV files (*.csv)";
+    static constexpr const char* kFilePattern = "*.csv";
 
     CCsvCommands(CZ5Doc& document, CUserInterface& ui);
 

@@ -13,7 +13,7 @@
 CHelpWindow::CHelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("CP-Z5 Help"));
+    setWindowTitle(tr("CP-Z5 Help"));
     m_browser->setOpenExternalLinks(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

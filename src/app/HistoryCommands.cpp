@@ -6,11 +6,11 @@
 
 #include "app/CompareDlg.h"
 #include "app/HistoryDlg.h"
+#include "app/Z5App.h"
 #include "app/Z5MainFrame.h"
 #include "clone/CloneDocument.h"
 #include "clone/CloneManager.h"
 #include "clone/ReadHistory.h"
-#include "clone/Z5CloneFileIoManager.h"
 #include "document/CommandHold.h"
 #include "document/DocWriteSafeguard.h"
 #include "document/FileTakeOver.h"
@@ -99,10 +99,8 @@ std::string CHistoryCommands::AskComparePath() const {
     if (m_comparePrompt) {
         return m_comparePrompt();
     }
-    return QFileDialog::getOpenFileName(
-               m_frame, QStringLiteral("Compare With"), QString(),
-               QString::fromStdString(CZ5CloneFileIoManager::FileFilter()) +
-                   QStringLiteral(";;All files (*)"))
+    return QFileDialog::getOpenFileName(m_frame, tr("Compare With"), QString(),
+                                        CZ5App::CloneFilesFilter() + CZ5App::AnyFileFilter())
         .toStdString();
 }
 
@@ -147,16 +145,21 @@ void CHistoryCommands::ShowHistory() {
     if (choice == CHistoryDlg::EChoice::Open) {
         OpenAsNewData(path);
     } else if (choice == CHistoryDlg::EChoice::Compare) {
-        CompareWith(path, "the read of " + std::filesystem::path(path).stem().string());
+        CompareWith(path,
+                    tr("the read of %1")
+                        .arg(QString::fromStdString(std::filesystem::path(path).stem().string()))
+                        .toStdString());
     }
 }
 
 std::string CHistoryCommands::EntryDetails(const std::string& path) {
     const COtherFileDoc::SLeaves leaves = COtherFileDoc::Read(m_settings, m_ui, path);
     if (!leaves.ok) {
-        return "cannot be read (" + leaves.message + ")";
+        return tr("cannot be read (%1)").arg(QString::fromStdString(leaves.message)).toStdString();
     }
-    return std::to_string(COtherFileDoc::ChannelsInUse(leaves.texts)) + " memory channels in use";
+    return tr("%1 memory channels in use")
+        .arg(COtherFileDoc::ChannelsInUse(leaves.texts))
+        .toStdString();
 }
 
 void CHistoryCommands::TellNotOpened(const std::string& path, const std::string& result) {

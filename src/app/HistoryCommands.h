@@ -8,6 +8,7 @@
 // this object. Each command runs under the command busy flag.
 #pragma once
 
+#include <QCoreApplication>
 #include <functional>
 #include <string>
 
@@ -19,6 +20,8 @@ class CZ5Doc;
 class CZ5MainFrame;
 
 class CHistoryCommands {
+    Q_DECLARE_TR_FUNCTIONS(CHistoryCommands)
+
   public:
     using Handler =
         std::function<void(int id, CCommandTarget::Runner run, CCommandTarget::Updater update)>;

@@ -21,9 +21,9 @@ struct SColumn {
     std::string CHistoryDlg::SRow::*text;
 };
 constexpr std::array<SColumn, 3> kColumns = {{
-    {"Read at", &CHistoryDlg::SRow::time},
-    {"Radio", &CHistoryDlg::SRow::identity},
-    {"Version", &CHistoryDlg::SRow::version},
+    {QT_TRANSLATE_NOOP("CHistoryDlg", "Read at"), &CHistoryDlg::SRow::time},
+    {QT_TRANSLATE_NOOP("CHistoryDlg", "Radio"), &CHistoryDlg::SRow::identity},
+    {QT_TRANSLATE_NOOP("CHistoryDlg", "Version"), &CHistoryDlg::SRow::version},
 }};
 
 // The rows as the list asks for them: only the rows in sight are ever made
@@ -54,7 +54,7 @@ class CHistoryRows : public QAbstractTableModel {
             section >= static_cast<int>(kColumns.size())) {
             return {};
         }
-        return QString::fromLatin1(kColumns[static_cast<std::size_t>(section)].title);
+        return CHistoryDlg::tr(kColumns[static_cast<std::size_t>(section)].title);
     }
 
   private:
@@ -70,9 +70,9 @@ CHistoryDlg::CHistoryDlg(std::vector<SRow> rows, const QString& folder, Details 
       m_details(std::move(details)),
       m_tree(new QTreeView(this)),
       m_detailsLine(new QLabel(this)) {
-    setWindowTitle(QStringLiteral("Radio History"));
+    setWindowTitle(tr("Radio History"));
     m_tree->setModel(new CHistoryRows(m_rows, m_tree));
-    m_tree->setAccessibleName(QStringLiteral("Reads kept"));
+    m_tree->setAccessibleName(tr("Reads kept"));
     m_tree->setRootIsDecorated(false);
     m_tree->setUniformRowHeights(true);
     m_tree->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -91,20 +91,18 @@ CHistoryDlg::CHistoryDlg(std::vector<SRow> rows, const QString& folder, Details 
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* open = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::ActionRole);
+    QPushButton* open = buttons->addButton(tr("&Open"), QDialogButtonBox::ActionRole);
     QPushButton* compare =
-        buttons->addButton(QStringLiteral("&Compare With Data"), QDialogButtonBox::ActionRole);
+        buttons->addButton(tr("&Compare With Data"), QDialogButtonBox::ActionRole);
     open->setEnabled(!m_rows->empty());
     compare->setEnabled(!m_rows->empty());
     connect(open, &QPushButton::clicked, this, [this] { Choose(EChoice::Open); });
     connect(compare, &QPushButton::clicked, this, [this] { Choose(EChoice::Compare); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto* where = new QLabel(m_rows->empty()
-                                 ? QStringLiteral("No reads are kept in %1 yet.").arg(folder)
-                                 : QStringLiteral("%1 reads kept in %2, newest first (local time).")
-                                       .arg(m_rows->size())
-                                       .arg(folder),
+    auto* where = new QLabel(m_rows->empty() ? tr("No reads are kept in %1 yet.").arg(folder)
+                                             : tr("%1 reads kept in %2, newest first (local time).")
+                                                   .arg(QString::number(m_rows->size()), folder),
                              this);
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_detailsLine->setTextInteractionFlags(Qt::TextSelectableByMouse);

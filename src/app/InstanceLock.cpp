@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/Translation.h"
+
 namespace {
 
 // Only a regular file of this user is a lock; a device, FIFO or someone
@@ -25,7 +27,7 @@ std::string CInstanceLock::PathIn(const std::string& folder) {
 
 CInstanceLock::CInstanceLock(const std::string& path) : m_path(path) {
     if (m_path.empty()) {
-        m_error = "no lock file";
+        m_error = CTranslation::Tr("CInstanceLock", "no lock file");
         return;
     }
     const int fd =
@@ -35,7 +37,8 @@ CInstanceLock::CInstanceLock(const std::string& path) : m_path(path) {
         return;
     }
     if (!IsOwnRegularFile(fd)) {
-        m_error = m_path + " is not a regular file of this user";
+        m_error = CTranslation::Args(
+            CTranslation::Tr("CInstanceLock", "%1 is not a regular file of this user"), {m_path});
         close(fd);
         return;
     }

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr const char* kUntitledFile = "Untitled.pdf";
-
 std::string WithPdfExtension(const std::string& path) {
     return std::filesystem::path(path).extension().empty() ? path + CPdfExport::kExtension : path;
 }
@@ -26,7 +24,7 @@ CPdfExport::CPdfExport(CPrintSelectDlg& selection, const CDocument& document, CU
 
 std::string CPdfExport::SuggestedName(const std::string& documentPath) {
     if (documentPath.empty()) {
-        return kUntitledFile;
+        return tr("Untitled").toStdString() + kExtension;
     }
     return std::filesystem::path(documentPath).replace_extension(kExtension).string();
 }
@@ -35,9 +33,9 @@ std::string CPdfExport::AskPath(QWidget* owner, const std::string& suggested) co
     if (m_prompt) {
         return m_prompt(suggested);
     }
-    return QFileDialog::getSaveFileName(owner, QStringLiteral("Export PDF"),
-                                        QString::fromStdString(suggested),
-                                        QString::fromLatin1(kFileFilter))
+    return QFileDialog::getSaveFileName(
+               owner, tr("Export PDF"), QString::fromStdString(suggested),
+               tr("PDF files (%1)").arg(QLatin1Char('*') + QLatin1String(kExtension)))
         .toStdString();
 }
 
@@ -57,7 +55,9 @@ bool CPdfExport::Run(QWidget* owner) {
     }
     const std::string path = WithPdfExtension(chosen);
     if (IsOpenCloneFile(path)) {
-        m_ui.MessageBox(path + " is the open clone file; the PDF is not written over it.",
+        m_ui.MessageBox(tr("%1 is the open clone file; the PDF is not written over it.")
+                            .arg(QString::fromStdString(path))
+                            .toStdString(),
                         CCloneDocument::kMessageTitle,
                         MessageStyle::Ok | MessageStyle::IconExclamation);
         return false;
@@ -67,6 +67,6 @@ bool CPdfExport::Run(QWidget* owner) {
     if (job.Run(owner) != CPrintJob::EResult::kPrinted) {
         return false;
     }
-    m_ui.SetStatusText("Pages exported to " + path + ".");
+    m_ui.SetStatusText(tr("Pages exported to %1.").arg(QString::fromStdString(path)).toStdString());
     return true;
 }

@@ -14,6 +14,7 @@
 // options and the list pane are not owned and must outlive this object.
 #pragma once
 
+#include <QCoreApplication>
 #include <functional>
 #include <string>
 
@@ -25,11 +26,12 @@ class CUserInterface;
 class QWidget;
 
 class CPdfExport {
+    Q_DECLARE_TR_FUNCTIONS(CPdfExport)
+
   public:
     // Asks for the file, starting from the suggested name; "" when cancelled.
     using FilePrompt = std::function<std::string(const std::string& suggested)>;
 
-    static constexpr const char* kFileFilter = "PDF files (*.pdf)";
     static constexpr const char* kExtension = ".pdf";
 
     CPdfExport(CPrintSelectDlg& selection, const CDocument& document, CUserInterface& ui,

@@ -36,7 +36,7 @@ std::unique_ptr<QPrinter> PreviewPrinter(const CPrintDevice& device) {
 }  // namespace
 
 CPrintPreviewDlg::CPrintPreviewDlg(CPrintJob& job, QWidget* parent) : QDialog(parent), m_job(job) {
-    setWindowTitle(QStringLiteral("Print Preview"));
+    setWindowTitle(tr("Print Preview"));
     m_job.Printer().LookUpPrinter();
     m_printer = PreviewPrinter(m_job.Printer());
     m_view = new QPrintPreviewWidget(m_printer.get(), this);
@@ -53,7 +53,7 @@ CPrintPreviewDlg::CPrintPreviewDlg(CPrintJob& job, QWidget* parent) : QDialog(pa
     m_printerText = new QLabel(PrinterText(), this);
     m_printerText->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* print = buttons->addButton(QStringLiteral("&Print"), QDialogButtonBox::AcceptRole);
+    QPushButton* print = buttons->addButton(tr("&Print"), QDialogButtonBox::AcceptRole);
     print->setObjectName(QString::number(kPrintId));
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     close->setObjectName(QString::number(kCloseId));
@@ -71,42 +71,39 @@ CPrintPreviewDlg::~CPrintPreviewDlg() = default;
 // Paging and zoom; the pages scroll with the wheel as well.
 QToolBar* CPrintPreviewDlg::MakeToolBar() {
     auto* tools = new QToolBar(this);
-    const auto add = [tools](const char* text, const QKeySequence& keys, auto slot) {
-        QAction* action = tools->addAction(QString::fromLatin1(text));
+    const auto add = [tools](const QString& text, const QKeySequence& keys, auto slot) {
+        QAction* action = tools->addAction(text);
         action->setShortcut(keys);
         connect(action, &QAction::triggered, slot);
     };
-    add("Previous Page", QKeySequence(Qt::Key_PageUp),
+    add(tr("Previous Page"), QKeySequence(Qt::Key_PageUp),
         [this] { m_view->setCurrentPage(m_view->currentPage() - 1); });
-    add("Next Page", QKeySequence(Qt::Key_PageDown),
+    add(tr("Next Page"), QKeySequence(Qt::Key_PageDown),
         [this] { m_view->setCurrentPage(m_view->currentPage() + 1); });
     m_pageNumber = new QLabel(tools);
     m_pageNumber->setContentsMargins(8, 0, 8, 0);
     tools->addWidget(m_pageNumber);
     tools->addSeparator();
-    add("Zoom In", QKeySequence::ZoomIn, [this] { m_view->zoomIn(); });
-    add("Zoom Out", QKeySequence::ZoomOut, [this] { m_view->zoomOut(); });
-    add("Fit Width", QKeySequence(), [this] { m_view->fitToWidth(); });
-    add("Whole Page", QKeySequence(), [this] { m_view->fitInView(); });
+    add(tr("Zoom In"), QKeySequence::ZoomIn, [this] { m_view->zoomIn(); });
+    add(tr("Zoom Out"), QKeySequence::ZoomOut, [this] { m_view->zoomOut(); });
+    add(tr("Fit Width"), QKeySequence(), [this] { m_view->fitToWidth(); });
+    add(tr("Whole Page"), QKeySequence(), [this] { m_view->fitInView(); });
     return tools;
 }
 
 void CPrintPreviewDlg::ShowPageNumber() {
-    m_pageNumber->setText(
-        QStringLiteral("Page %1 of %2").arg(m_view->currentPage()).arg(m_view->pageCount()));
+    m_pageNumber->setText(tr("Page %1 of %2").arg(m_view->currentPage()).arg(m_view->pageCount()));
 }
 
 QString CPrintPreviewDlg::PrinterText() const {
     const CPrintDevice& device = m_job.Printer();
     const QString paper = device.PageSettings().layout.pageSize().name();
     if (!device.HasPrinter()) {
-        return QStringLiteral(
-                   "No printer is installed: the pages on %1 paper, as Export PDF... "
-                   "writes them.")
+        return tr("No printer is installed: the pages on %1 paper, as Export PDF... "
+                  "writes them.")
             .arg(paper);
     }
-    return QStringLiteral("Printer: %1 (%2)")
-        .arg(QString::fromStdString(device.DeviceName()), paper);
+    return tr("Printer: %1 (%2)").arg(QString::fromStdString(device.DeviceName()), paper);
 }
 
 QSize CPrintPreviewDlg::SizeFor(const QRect& available) {

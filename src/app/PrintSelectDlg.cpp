@@ -1,6 +1,7 @@
 #include "app/PrintSelectDlg.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -37,16 +38,18 @@ SPageSettings PageSettingsOf(const QPrinter& printer) {
 
 }  // namespace
 
-// The boxes in the order their sections are printed; "everything" first.
+// The boxes in the order their sections are printed; "everything" first. The
+// boxes of the channel lists carry their area's title (translated in the
+// context "z5area").
 const std::array<CPrintSelectDlg::SBox, 7> CPrintSelectDlg::kBoxes{{
-    {1074, "All", SettingsKey::kPrintAll.name, SettingsKey::kPrintAll.defaultValue,
-     CPrintJob::kEverything},
-    {1075, "Common Setting", SettingsKey::kPrintCommon.name, SettingsKey::kPrintCommon.defaultValue,
-     CPrintJob::kCommon},
-    {1076, "DTMF Autodial", SettingsKey::kPrintDtmf.name, SettingsKey::kPrintDtmf.defaultValue,
-     CPrintJob::kDtmf},
-    {1106, "PGR Memory", SettingsKey::kPrintPgr.name, SettingsKey::kPrintPgr.defaultValue,
-     CPrintJob::kPgr},
+    {1074, QT_TRANSLATE_NOOP("CPrintSelectDlg", "All"), SettingsKey::kPrintAll.name,
+     SettingsKey::kPrintAll.defaultValue, CPrintJob::kEverything},
+    {1075, QT_TRANSLATE_NOOP("CPrintSelectDlg", "Common Setting"), SettingsKey::kPrintCommon.name,
+     SettingsKey::kPrintCommon.defaultValue, CPrintJob::kCommon},
+    {1076, QT_TRANSLATE_NOOP("CPrintSelectDlg", "DTMF Autodial"), SettingsKey::kPrintDtmf.name,
+     SettingsKey::kPrintDtmf.defaultValue, CPrintJob::kDtmf},
+    {1106, QT_TRANSLATE_NOOP("CPrintSelectDlg", "PGR Memory"), SettingsKey::kPrintPgr.name,
+     SettingsKey::kPrintPgr.defaultValue, CPrintJob::kPgr},
     {1107, z5area::kMemoryArea.title, SettingsKey::kPrintMch.name,
      SettingsKey::kPrintMch.defaultValue, CPrintJob::kMemoryList},
     {1108, z5area::kScanEdgeArea.title, SettingsKey::kPrintPch.name,
@@ -62,20 +65,20 @@ CPrintSelectDlg::CPrintSelectDlg(CSettingsStore& settings, CUserInterface& ui,
       m_job(
           std::make_unique<CPrintJob>(std::make_unique<CPrintDevice>(settings), ui, model, lists)) {
     setObjectName(QString::number(kResourceId));
-    setWindowTitle(QStringLiteral("Print"));
+    setWindowTitle(tr("Print"));
     auto* layout = new QVBoxLayout(this);
     for (std::size_t index = 0; index < kBoxes.size(); ++index) {
-        auto* box = new QCheckBox(QString::fromLatin1(kBoxes[index].text), this);
+        auto* box = new QCheckBox(BoxText(kBoxes[index]), this);
         box->setObjectName(QString::number(kBoxes[index].controlId));
         connect(box, &QCheckBox::clicked, this, &CPrintSelectDlg::UpdateControls);
         m_checks[index] = box;
         layout->addWidget(box, 0, Qt::AlignLeft);
     }
-    m_inUseOnly = new QCheckBox(QStringLiteral("Only channels in use"), this);
+    m_inUseOnly = new QCheckBox(tr("Only channels in use"), this);
     m_inUseOnly->setObjectName(QString::number(kInUseOnlyId));
-    m_inUseOnly->setToolTip(QStringLiteral("Leave cleared channels out of the channel lists"));
+    m_inUseOnly->setToolTip(tr("Leave cleared channels out of the channel lists"));
     layout->addWidget(m_inUseOnly, 0, Qt::AlignLeft);
-    auto* setup = new QPushButton(QStringLiteral("Printer Setup..."), this);
+    auto* setup = new QPushButton(tr("Printer Setup..."), this);
     setup->setObjectName(QString::number(kSetupId));
     connect(setup, &QPushButton::clicked, this, &CPrintSelectDlg::OnPrinterSetup);
     layout->addWidget(setup, 0, Qt::AlignLeft);
@@ -87,6 +90,11 @@ CPrintSelectDlg::CPrintSelectDlg(CSettingsStore& settings, CUserInterface& ui,
 }
 
 CPrintSelectDlg::~CPrintSelectDlg() = default;
+
+QString CPrintSelectDlg::BoxText(const SBox& box) {
+    return box.controlId >= kFirstListBoxId ? QCoreApplication::translate("z5area", box.text)
+                                            : tr(box.text);
+}
 
 void CPrintSelectDlg::ReadSettings() {
     for (std::size_t index = 0; index < kBoxes.size(); ++index) {

@@ -74,6 +74,9 @@ class CPrintSelectDlg : public QDialog {
         int section;
     };
     static const std::array<SBox, 7> kBoxes;
+    static constexpr int kFirstListBoxId = 1107;  // the boxes of the channel lists follow
+
+    static QString BoxText(const SBox& box);
 
     void ReadSettings();
     void UpdateControls();

@@ -18,11 +18,11 @@ CPrintStatusDlg::CPrintStatusDlg(CPrintDevice& device, QWidget* owner)
     : m_device(device), m_owner(owner) {
     setObjectName(QString::number(kResourceId));
     setWindowTitle(QString::fromLatin1(kTitle));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QString::number(kCancelId));
     connect(cancel, &QPushButton::clicked, this, &CPrintStatusDlg::reject);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QString::fromLatin1(kText), this));
+    layout->addWidget(new QLabel(tr(kText), this));
     layout->addWidget(cancel, 0, Qt::AlignHCenter);
     if (m_owner != nullptr) {
         m_owner->setEnabled(false);

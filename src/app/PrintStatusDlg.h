@@ -15,7 +15,7 @@ class CPrintStatusDlg : public QDialog {
     Q_OBJECT
   public:
     static constexpr int kResourceId = 168;
-    static constexpr const char* kText = "Now printing...";
+    static constexpr const char* kText = QT_TR_NOOP("Now printing...");
 
     // Shows the window (modeless, a window of its own) over owner, which may
     // be nullptr.

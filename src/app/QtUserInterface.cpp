@@ -111,8 +111,10 @@ int CQtUserInterface::MessageBox(const std::string& text, const std::string& tit
     box.setDefaultButton(static_cast<QMessageBox::StandardButton>(
         (buttons.buttons & (QMessageBox::Ok | QMessageBox::Yes)).toInt()));
     if ((style & MessageStyle::SaveQuestion) != 0 && buttons.style == MessageStyle::YesNoCancel) {
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Save"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("Do&n't Save"));
+        box.button(QMessageBox::Yes)
+            ->setText(QCoreApplication::translate("CQtUserInterface", "&Save"));
+        box.button(QMessageBox::No)
+            ->setText(QCoreApplication::translate("CQtUserInterface", "Do&n't Save"));
     }
     // A box that opens during a wait shows the normal pointer.
     const bool waiting = m_waitDepth > 0;

@@ -43,11 +43,6 @@
 namespace {
 
 constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
-constexpr const char* kOpenFailed = "The file could not be opened as a QM-Z5 clone file.\n\n";
-constexpr const char* kNoHelp =
-    "The user manual (CP-Z5.html) was found neither beside the program nor in its\n"
-    "share/cpz5 folder.";
-constexpr const char* kReady = "Ready";
 constexpr int kOpenRetryMs = 200;
 
 // The absolute, normalised form of path (relative to the working folder), so
@@ -66,9 +61,6 @@ bool SameFile(const std::string& a, const std::string& b) {
 }
 
 // The clone files of the file dialogs.
-QString FileFilter() {
-    return QString::fromStdString(CZ5CloneFileIoManager::FileFilter());
-}
 
 // A name without an extension gets the clone files' extension.
 std::string WithExtension(const QString& path) {
@@ -130,7 +122,7 @@ bool CZ5App::InitInstance(const CCommandLineInfo& commandLine) {
     } else {
         m_frame->show();
     }
-    m_frame->statusBar()->showMessage(QString::fromLatin1(kReady));
+    m_frame->statusBar()->showMessage(tr("Ready"));
     OpenPendingFiles();
     return true;
 }
@@ -240,7 +232,7 @@ void CZ5App::OnFileNew() {
         return;
     }
     m_document->SetPathName("");
-    m_document->SetTitle("Untitled");
+    m_document->SetTitle(tr("Untitled").toStdString());
     m_document->SetModifiedFlag(false);
     ShowDocument();
 }
@@ -266,7 +258,7 @@ void CZ5App::OnOpenRecentFile(int index) {
 bool CZ5App::OpenDocumentFile(const std::string& name) {
     const std::string path = AbsolutePath(name);
     if (!m_document->GetPathName().empty() && SameFile(path, m_document->GetPathName())) {
-        m_ui.MessageBox(kAlreadyOpen, kMessageTitle,
+        m_ui.MessageBox(tr(kAlreadyOpen).toStdString(), kMessageTitle,
                         MessageStyle::Ok | MessageStyle::IconInformation);
         return true;
     }
@@ -275,8 +267,11 @@ bool CZ5App::OpenDocumentFile(const std::string& name) {
     }
     const CDocument::SFileResult result = m_document->OpenFile(path);
     if (!result.ok) {
-        m_ui.MessageBox(kOpenFailed + path + "\n\n" + result.message, kMessageTitle,
-                        MessageStyle::Ok | MessageStyle::IconError);
+        m_ui.MessageBox(
+            tr("The file could not be opened as a QM-Z5 clone file.\n\n%1\n\n%2")
+                .arg(QString::fromStdString(path), QString::fromStdString(result.message))
+                .toStdString(),
+            kMessageTitle, MessageStyle::Ok | MessageStyle::IconError);
         std::error_code error;
         return std::filesystem::exists(path, error);
     }
@@ -344,7 +339,7 @@ void CZ5App::OnModelChanged() {
 // A new model version replaced the data: as after New.
 void CZ5App::OnModelReset() {
     m_document->SetPathName("");
-    m_document->SetTitle("Untitled");
+    m_document->SetTitle(tr("Untitled").toStdString());
     if (m_frame != nullptr) {
         m_frame->RebuildTree();
         ShowDocument();
@@ -357,8 +352,10 @@ void CZ5App::OnHelpContents() {
         help->setAttribute(Qt::WA_DeleteOnClose);
         if (!help->Load()) {
             delete help;
-            m_ui.MessageBox(kNoHelp, kMessageTitle,
-                            MessageStyle::Ok | MessageStyle::IconExclamation);
+            m_ui.MessageBox(tr("The user manual (CP-Z5.html) was found neither beside the "
+                               "program nor in its\nshare/cpz5 folder.")
+                                .toStdString(),
+                            kMessageTitle, MessageStyle::Ok | MessageStyle::IconExclamation);
             return;
         }
         m_help = help;
@@ -390,16 +387,26 @@ int CZ5App::GetModelVersion() const {
     return models != nullptr ? models->GetVersion() : z5version::kNone;
 }
 
+// The pattern is no part of the translated text.
+QString CZ5App::CloneFilesFilter() {
+    return tr("QM-Z5 clone files (%1)")
+        .arg(QLatin1Char('*') + QLatin1String(CZ5CloneFileIoManager::kFileExtension));
+}
+
+QString CZ5App::AnyFileFilter() {
+    return QStringLiteral(";;") + tr("All files (*)");
+}
+
 std::string CZ5App::AskOpenPath() const {
-    return QFileDialog::getOpenFileName(m_frame.get(), QStringLiteral("Open"), QString(),
-                                        FileFilter() + QStringLiteral(";;All files (*)"))
+    return QFileDialog::getOpenFileName(m_frame.get(), tr("Open"), QString(),
+                                        CloneFilesFilter() + AnyFileFilter())
         .toStdString();
 }
 
 std::string CZ5App::AskSavePath() const {
     return WithExtension(QFileDialog::getSaveFileName(
-        m_frame.get(), QStringLiteral("Save As"), QString::fromStdString(m_document->GetPathName()),
-        FileFilter()));
+        m_frame.get(), tr("Save As"), QString::fromStdString(m_document->GetPathName()),
+        CloneFilesFilter()));
 }
 
 void CZ5App::SetCsvPrompts(FilePrompt importPrompt, FilePrompt exportPrompt) {
@@ -409,13 +416,11 @@ void CZ5App::SetCsvPrompts(FilePrompt importPrompt, FilePrompt exportPrompt) {
 
 std::string CZ5App::AskCsvPath(bool save) const {
     const QString filter =
-        QString::fromLatin1(CCsvCommands::kFileFilter) + QStringLiteral(";;All files (*)");
+        tr("CSV files (%1)").arg(QLatin1String(CCsvCommands::kFilePattern)) + AnyFileFilter();
     if (save) {
-        return QFileDialog::getSaveFileName(m_frame.get(), QStringLiteral("Export CSV"), QString(),
-                                            filter)
+        return QFileDialog::getSaveFileName(m_frame.get(), tr("Export CSV"), QString(), filter)
             .toStdString();
     }
-    return QFileDialog::getOpenFileName(m_frame.get(), QStringLiteral("Import CSV"), QString(),
-                                        filter)
+    return QFileDialog::getOpenFileName(m_frame.get(), tr("Import CSV"), QString(), filter)
         .toStdString();
 }

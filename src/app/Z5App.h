@@ -38,7 +38,12 @@ class QTimer;
 class CZ5App : public QObject, public CCommandTarget, public CModelOptions {
     Q_OBJECT
   public:
-    static constexpr const char* kAlreadyOpen = "The file already opened.";
+    static constexpr const char* kAlreadyOpen = QT_TR_NOOP("The file already opened.");
+
+    // The file dialogs' filter of clone files, and the one of all files that
+    // follows another filter (";;" and the filter).
+    static QString CloneFilesFilter();
+    static QString AnyFileFilter();
 
     // Asks the user for a file name ("" when cancelled).
     using FilePrompt = std::function<std::string()>;

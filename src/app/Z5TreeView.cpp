@@ -1,5 +1,6 @@
 #include "app/Z5TreeView.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -35,8 +36,8 @@ CZ5TreeView::CZ5TreeView(QWidget* parent)
     setHeaderHidden(true);
     setColumnCount(1);
     // What a screen reader calls the tree and its one (hidden) column.
-    setAccessibleName(QStringLiteral("Areas"));
-    setHeaderLabel(QStringLiteral("Areas"));
+    setAccessibleName(tr("Areas"));
+    setHeaderLabel(tr("Areas"));
     setRootIsDecorated(true);
     setItemsExpandable(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -88,7 +89,8 @@ void CZ5TreeView::RebuildTree() {
         root->setData(0, kDataRole, kRootData);
         root->setIcon(0, m_rootIcon);
         for (const z5area::SArea* area : z5area::ChannelAreas()) {
-            auto* item = new QTreeWidgetItem(root, {QString::fromLatin1(area->title)});
+            auto* item =
+                new QTreeWidgetItem(root, {QCoreApplication::translate("z5area", area->title)});
             item->setData(0, kDataRole, kMemoryData + area->listArea - kAreaMemory);
             item->setIcon(0, m_areaIcon);
         }

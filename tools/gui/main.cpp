@@ -34,6 +34,7 @@
 #include "platform/FileCleanup.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/RuntimeFolder.h"
+#include "platform/Translation.h"
 #include "platform/TranslationFiles.h"
 
 namespace {
@@ -41,7 +42,7 @@ namespace {
 constexpr std::string_view kOpenOption = "--open";
 constexpr const char* kShownMarker = "cpz5: main window shown";
 
-constexpr const char* kUsage = R"(Usage: cpz5 [OPTION]... [QT OPTION]...
+constexpr const char* kUsage = QT_TRANSLATE_NOOP("cpz5", R"(Usage: cpz5 [OPTION]... [QT OPTION]...
 The cloning program of the QM-Z5 VHF hand-held transceiver: read the radio's
 memory over a cloning cable, edit channels and settings, save and open clone
 files (.cz5), print them and write them back into the radio.
@@ -63,7 +64,13 @@ running copy, which opens it, and ends.
 
 Exit status: 0 when the program ends normally, 1 when it cannot start,
 64 for a usage error.
-)";
+)");
+
+// text (marked in the context "cpz5") in the user's language, with its
+// placeholders filled in. The program's name before a message stays as is.
+std::string Text(const char* text, std::initializer_list<std::string_view> arguments = {}) {
+    return CTranslation::Args(CTranslation::Tr("cpz5", text), arguments);
+}
 
 // What the command line asks for before any window system is needed: the
 // help text and the version work without a display.
@@ -71,7 +78,7 @@ std::optional<int> AnswerInformationRequest(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument(argv[i]);
         if (argument == "--help" || argument == "-h") {
-            std::cout << kUsage;
+            std::cout << Text(kUsage);
             return 0;
         }
         if (argument == "--version") {
@@ -159,16 +166,19 @@ bool HasDisplay(int argc, char** argv) {
     return false;
 }
 
-constexpr const char* kNoDisplay =
-    "cpz5: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set);\n"
-    "cpz5-cli works without one\n";
+constexpr const char* kNoDisplay = QT_TRANSLATE_NOOP(
+    "cpz5",
+    "no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set);\n"
+    "cpz5-cli works without one");
 
 // Qt ends the process when it cannot reach the display it was given; the
 // program says so and ends with status 1 instead of aborting.
 void ReportFatalStartMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
     std::cerr << "cpz5: " << message.toStdString() << "\n";
     if (type == QtFatalMsg) {
-        std::cerr << "cpz5: the window system could not be reached\n";
+        std::cerr << "cpz5: "
+                  << Text(QT_TRANSLATE_NOOP("cpz5", "the window system could not be reached"))
+                  << "\n";
         std::cerr.flush();
         _exit(1);
     }
@@ -261,9 +271,12 @@ void TellFileNotOpened(const CCommandLineInfo& commandLine, const std::string& o
     if (commandLine.FileName().empty() || commandLine.FileName() == openPath) {
         return;
     }
-    std::cerr << "cpz5: " << MessageText::Quoted(commandLine.FileName())
-              << " is not opened: the program starts with new data; cpz5 --open FILE opens a "
-                 "clone file\n";
+    std::cerr << "cpz5: "
+              << Text(QT_TRANSLATE_NOOP("cpz5",
+                                        "%1 is not opened: the program starts with new "
+                                        "data; cpz5 --open FILE opens a clone file"),
+                      {MessageText::Quoted(commandLine.FileName())})
+              << "\n";
 }
 
 // The second start: hands its file to the running copy and ends.
@@ -273,7 +286,10 @@ int HandOver(const std::string& runtimeFolder, const std::string& openPath) {
     }
     const QString socket = COpenRequestServer::PathIn(QString::fromStdString(runtimeFolder));
     if (!COpenRequestServer::Send(socket, QString::fromStdString(openPath))) {
-        std::cerr << "cpz5: CP-Z5 already runs but did not take " << openPath << "\n";
+        std::cerr << "cpz5: "
+                  << Text(QT_TRANSLATE_NOOP("cpz5", "CP-Z5 already runs but did not take %1"),
+                          {openPath})
+                  << "\n";
         return 1;
     }
     return 0;
@@ -282,15 +298,20 @@ int HandOver(const std::string& runtimeFolder, const std::string& openPath) {
 // Without the lock the program cannot tell whether another copy runs on the
 // same settings, so it does not start.
 void ReportNoLock(const std::string& runtimeFolder, const CInstanceLock& instance) {
-    std::cerr << "cpz5: CP-Z5 cannot make sure that it runs only once: ";
-    if (runtimeFolder.empty()) {
-        std::cerr << "no folder that only this user can write was found for its lock\n"
-                     "(not $XDG_RUNTIME_DIR, not in the temporary directory, not in the "
-                     "cache folder\nof the home)";
-    } else {
-        std::cerr << instance.Error();
-    }
-    std::cerr << "; it does not start\n";
+    const std::string why =
+        runtimeFolder.empty()
+            ? Text(QT_TRANSLATE_NOOP("cpz5",
+                                     "no folder that only this user can write was found for its "
+                                     "lock\n(not $XDG_RUNTIME_DIR, not in the temporary "
+                                     "directory, not in the cache folder\nof the home)"))
+            : instance.Error();
+    std::cerr << "cpz5: "
+              << Text(
+                     QT_TRANSLATE_NOOP("cpz5",
+                                       "CP-Z5 cannot make sure that it runs only once: %1; it does "
+                                       "not start"),
+                     {why})
+              << "\n";
 }
 
 }  // namespace
@@ -304,11 +325,13 @@ int main(int argc, char** argv) {
         return *status;
     }
     if (const std::string unknown = UnknownOption(argc, argv); !unknown.empty()) {
-        std::cerr << "cpz5: unknown option " << unknown << "\n\n" << kUsage;
+        std::cerr << "cpz5: " << Text(QT_TRANSLATE_NOOP("cpz5", "unknown option %1"), {unknown})
+                  << "\n\n"
+                  << Text(kUsage);
         return ExitStatus::kUsage;
     }
     if (!HasDisplay(argc, argv)) {
-        std::cerr << kNoDisplay;
+        std::cerr << "cpz5: " << Text(kNoDisplay) << "\n";
         return 1;
     }
     CFileCleanup::Start();
@@ -336,13 +359,20 @@ int main(int argc, char** argv) {
     if (commandLine.IsVirtualRadioRequested()) {
         const int version = CVirtualRadioLink::VersionOfName(commandLine.VirtualRadioVersion());
         if (version < 0) {
-            std::cerr << "cpz5: unknown radio version \"" << commandLine.VirtualRadioVersion()
-                      << "\" (GEN, SEA, USA or EUR)\n";
+            std::cerr << "cpz5: "
+                      << Text(QT_TRANSLATE_NOOP("cpz5",
+                                                "unknown radio version \"%1\" (GEN, SEA, USA or "
+                                                "EUR)"),
+                              {commandLine.VirtualRadioVersion()})
+                      << "\n";
             return ExitStatus::kUsage;
         }
         std::string error;
         if (!radio.Start(version, error)) {
-            std::cerr << "cpz5: the virtual radio could not start: " << error << "\n";
+            std::cerr << "cpz5: "
+                      << Text(QT_TRANSLATE_NOOP("cpz5", "the virtual radio could not start: %1"),
+                              {error})
+                      << "\n";
             return 1;
         }
     }
