@@ -12,7 +12,7 @@
 #include "UserSettings.h"
 #include "platform/FileCleanup.h"
 #ifdef CPZ5_QT_SETTINGS
-#include "platform/TranslationFiles.h"
+#include "platform/QtTranslationFiles.h"
 #endif
 
 namespace {
@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
     CFileCleanup::Start();
 #ifdef CPZ5_QT_SETTINGS
     // Messages to people in their language; what scripts read stays as it is.
-    CTranslationFiles::Install(CTranslationFiles::Choose(""), false);
+    CQtTranslationFiles::Install(CQtTranslationFiles::Choose(""), false);
 #endif
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (arguments.empty()) {

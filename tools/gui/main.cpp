@@ -33,9 +33,9 @@
 #include "platform/ExitStatus.h"
 #include "platform/FileCleanup.h"
 #include "platform/QtSettingsStore.h"
+#include "platform/QtTranslationFiles.h"
 #include "platform/RuntimeFolder.h"
 #include "platform/Translation.h"
-#include "platform/TranslationFiles.h"
 
 namespace {
 
@@ -319,8 +319,8 @@ void ReportNoLock(const std::string& runtimeFolder, const CInstanceLock& instanc
 int main(int argc, char** argv) {
     // The language of the messages before the window (--help, a wrong
     // option), then again for the window's and Qt's own texts.
-    const std::string language = CTranslationFiles::Choose("");
-    CTranslationFiles::Install(language, false);
+    const std::string language = CQtTranslationFiles::Choose("");
+    CQtTranslationFiles::Install(language, false);
     if (std::optional<int> status = AnswerInformationRequest(argc, argv)) {
         return *status;
     }
@@ -338,7 +338,7 @@ int main(int argc, char** argv) {
     const QtMessageHandler previousHandler = qInstallMessageHandler(ReportFatalStartMessage);
     QApplication application(argc, argv);
     qInstallMessageHandler(previousHandler);
-    CTranslationFiles::Install(language, true);
+    CQtTranslationFiles::Install(language, true);
     QApplication::setOrganizationName(QStringLiteral("Brel"));
     QApplication::setApplicationName(QStringLiteral("CP-Z5"));
     QApplication::setApplicationVersion(QStringLiteral(CPZ5_VERSION));

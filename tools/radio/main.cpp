@@ -13,7 +13,7 @@
 #include "platform/ExitStatus.h"
 #include "platform/FileCleanup.h"
 #ifdef CPZ5_TRANSLATIONS
-#include "platform/TranslationFiles.h"
+#include "platform/QtTranslationFiles.h"
 #endif
 #include "radio/VirtualRadio.h"
 
@@ -70,7 +70,7 @@ bool IsVersionRequest(const std::vector<std::string>& arguments) {
 
 int main(int argc, char** argv) {
 #ifdef CPZ5_TRANSLATIONS
-    CTranslationFiles::Install(CTranslationFiles::Choose(""), false);
+    CQtTranslationFiles::Install(CQtTranslationFiles::Choose(""), false);
 #endif
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (IsVersionRequest(arguments)) {

@@ -1,4 +1,4 @@
-#include "platform/TranslationFiles.h"
+#include "platform/QtTranslationFiles.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -29,7 +29,7 @@ std::string Lookup(const char* context, const char* source) {
 }
 
 bool IsSpoken(const std::string& language) {
-    const auto& languages = CTranslationFiles::Languages();
+    const auto& languages = CQtTranslationFiles::Languages();
     return std::find(languages.begin(), languages.end(), language) != languages.end();
 }
 
@@ -41,12 +41,12 @@ std::string LanguageOf(const QString& name) {
 
 }  // namespace
 
-const std::vector<std::string>& CTranslationFiles::Languages() {
+const std::vector<std::string>& CQtTranslationFiles::Languages() {
     static const std::vector<std::string> languages = {"de", "fr", "es", "ja"};
     return languages;
 }
 
-std::string CTranslationFiles::Choose(const std::string& choice) {
+std::string CQtTranslationFiles::Choose(const std::string& choice) {
     if (choice == kEnglish || IsSpoken(choice)) {
         return choice;
     }
@@ -64,11 +64,11 @@ std::string CTranslationFiles::Choose(const std::string& choice) {
     return kEnglish;
 }
 
-bool CTranslationFiles::Load(QTranslator& translator, const std::string& file) {
+bool CQtTranslationFiles::Load(QTranslator& translator, const std::string& file) {
     return translator.load(QString::fromStdString(file));
 }
 
-bool CTranslationFiles::Install(const std::string& language, bool qtTexts) {
+bool CQtTranslationFiles::Install(const std::string& language, bool qtTexts) {
     if (!IsSpoken(language) || !Load(ProgramTexts(), ":/i18n/cpz5_" + language + ".qm")) {
         return false;
     }

@@ -11,7 +11,7 @@ class QTranslator;
 // when none does, when English comes first, or when a translation cannot be
 // loaded. Nothing is said in any of these cases: a program in English is a
 // working program.
-class CTranslationFiles {
+class CQtTranslationFiles {
   public:
     // The languages the program speaks besides English ("de", "fr", ...).
     static const std::vector<std::string>& Languages();
