@@ -17,8 +17,8 @@
 #include <string>
 
 #include "PictureLook.h"
+#include "platform/QtTranslationFiles.h"
 #include "platform/Translation.h"
-#include "platform/TranslationFiles.h"
 
 namespace {
 
@@ -32,8 +32,8 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 // What the desktop program does at its start, told on standard output.
 int PrintLanguage(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    const std::string language = CTranslationFiles::Choose("");
-    const bool installed = CTranslationFiles::Install(language, true);
+    const std::string language = CQtTranslationFiles::Choose("");
+    const bool installed = CQtTranslationFiles::Install(language, true);
     std::cout << language << (installed ? " installed" : " built in") << "\n";
     return 0;
 }
@@ -48,7 +48,7 @@ std::string TriedLookup(const char* context, const char* source) {
 }
 
 bool InstallTried(const char* file) {
-    if (!CTranslationFiles::Load(TriedTexts(), file)) {
+    if (!CQtTranslationFiles::Load(TriedTexts(), file)) {
         std::cerr << "test_i18n: " << file << " is not a translation\n";
         return false;
     }
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     } else {
-        CTranslationFiles::Install(CTranslationFiles::Choose(""), true);
+        CQtTranslationFiles::Install(CQtTranslationFiles::Choose(""), true);
     }
     return RUN_ALL_TESTS();
 }

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/TranslationFiles.h"
+#include "platform/QtTranslationFiles.h"
 
 namespace {
 
@@ -99,7 +99,7 @@ TEST(LanguageChoiceTest, ThePictureMakerTakesOnlyALanguageItSpeaks) {
 TEST(LanguageChoiceTest, EveryLanguageHasItsWindowTests) {
     const QStringList tested = QStringLiteral(CPZ5_TESTED_LANGUAGES).split(u',');
     QStringList spoken;
-    for (const std::string& language : CTranslationFiles::Languages()) {
+    for (const std::string& language : CQtTranslationFiles::Languages()) {
         spoken << QString::fromStdString(language);
     }
     EXPECT_EQ(tested, spoken);

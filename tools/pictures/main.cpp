@@ -19,7 +19,7 @@
 #include "ManualPictures.h"
 #include "PictureLook.h"
 #include "platform/ExitStatus.h"
-#include "platform/TranslationFiles.h"
+#include "platform/QtTranslationFiles.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ struct SArguments {
 };
 
 bool IsLanguage(const std::string& language) {
-    const auto& spoken = CTranslationFiles::Languages();
+    const auto& spoken = CQtTranslationFiles::Languages();
     return language == "en" || std::find(spoken.begin(), spoken.end(), language) != spoken.end();
 }
 
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(QuietMessages);
     QApplication application(argc, argv);
     CPictureLook::Apply(application);
-    if (arguments->language != "en" && !CTranslationFiles::Install(arguments->language, true)) {
+    if (arguments->language != "en" && !CQtTranslationFiles::Install(arguments->language, true)) {
         std::cerr << "cpz5-pictures: the " << arguments->language
                   << " translation could not be installed\n";
         return 1;

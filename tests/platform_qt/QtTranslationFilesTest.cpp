@@ -10,8 +10,8 @@
 #include <random>
 #include <string>
 
+#include "platform/QtTranslationFiles.h"
 #include "platform/Translation.h"
-#include "platform/TranslationFiles.h"
 
 namespace {
 
@@ -29,13 +29,13 @@ QByteArray RandomBytes(qsizetype size) {
     return bytes;
 }
 
-TEST(TranslationFilesTest, TheSampleTranslationLoads) {
+TEST(QtTranslationFilesTest, TheSampleTranslationLoads) {
     QTranslator translator;
-    ASSERT_TRUE(CTranslationFiles::Load(translator, CPZ5_SAMPLE_QM));
+    ASSERT_TRUE(CQtTranslationFiles::Load(translator, CPZ5_SAMPLE_QM));
     EXPECT_EQ(translator.translate("CSample", "Cancel"), QStringLiteral("Abbrechen"));
 }
 
-TEST(TranslationFilesTest, AMissingOrDamagedFileLoadsNothing) {
+TEST(QtTranslationFilesTest, AMissingOrDamagedFileLoadsNothing) {
     const QByteArray sample = Sample();
     ASSERT_GT(sample.size(), 64);
     struct SCase {
@@ -62,25 +62,25 @@ TEST(TranslationFilesTest, AMissingOrDamagedFileLoadsNothing) {
             file.write(c.bytes);
         }
         QTranslator translator;
-        EXPECT_FALSE(CTranslationFiles::Load(translator, path.toStdString())) << c.name;
+        EXPECT_FALSE(CQtTranslationFiles::Load(translator, path.toStdString())) << c.name;
         EXPECT_TRUE(translator.isEmpty()) << c.name;
         EXPECT_EQ(translator.translate("CSample", "Cancel"), QString()) << c.name;
     }
     EXPECT_EQ(CTranslation::Tr("CSample", "Cancel"), "Cancel");
 }
 
-TEST(TranslationFilesTest, OnlyTheLanguagesSpokenInstall) {
+TEST(QtTranslationFilesTest, OnlyTheLanguagesSpokenInstall) {
     for (const char* language : {"en", "", "it", "xx", "../de", "de/../de", "C", "system"}) {
-        EXPECT_FALSE(CTranslationFiles::Install(language, true)) << language;
+        EXPECT_FALSE(CQtTranslationFiles::Install(language, true)) << language;
     }
     EXPECT_EQ(CTranslation::Tr("CSample", "Cancel"), "Cancel");
 }
 
-TEST(TranslationFilesTest, AChoiceOfTheUserComesBeforeTheEnvironment) {
-    for (const std::string& language : CTranslationFiles::Languages()) {
-        EXPECT_EQ(CTranslationFiles::Choose(language), language);
+TEST(QtTranslationFilesTest, AChoiceOfTheUserComesBeforeTheEnvironment) {
+    for (const std::string& language : CQtTranslationFiles::Languages()) {
+        EXPECT_EQ(CQtTranslationFiles::Choose(language), language);
     }
-    EXPECT_EQ(CTranslationFiles::Choose("en"), "en");
+    EXPECT_EQ(CQtTranslationFiles::Choose("en"), "en");
 }
 
 TEST(TranslationArgsTest, PlaceholdersTakeTheirArguments) {
