@@ -101,9 +101,12 @@ int main(int argc, char** argv) {
         std::function<void()> prepare;
         std::function<bool()> run;
     };
-    const std::string text = [&] {
+    const auto fillAndSelectAll = [&] {
         Fill();
         selectAll();
+    };
+    const std::string text = [&] {
+        fillAndSelectAll();
         frame.RunCommand(Cmd::EditCopy);
         return QApplication::clipboard()->text().toStdString();
     }();
@@ -114,31 +117,33 @@ int main(int argc, char** argv) {
         const double megahertz = 145.0 + 0.0125 * (++edits % 80);
         return grid.model()->setData(cell, QString::number(megahertz, 'f', 5));
     };
+    // A command as a step's run, and a preparation two steps share.
+    const auto command = [&frame](int id) { return [&frame, id] { return frame.RunCommand(id); }; };
+    const auto halfClearedInUseOnly = [&](bool inUseOnly) {
+        return [&, inUseOnly] {
+            Fill();
+            clearChannels(kChannels / 2, kChannels);
+            frame.ListFrame()->SetRowsInUseOnly(inUseOnly);
+        };
+    };
     const std::vector<SStep> steps = {
         {"Edit a frequency cell", [] {}, editCell},
-        {"Undo of the cell edit", [&] { editCell(); },
-         [&] { return frame.RunCommand(Cmd::EditUndo); }},
+        {"Undo of the cell edit", [&] { editCell(); }, command(Cmd::EditUndo)},
         {"Redo of the cell edit",
          [&] {
              editCell();
              frame.RunCommand(Cmd::EditUndo);
          },
-         [&] { return frame.RunCommand(Cmd::EditRedo); }},
-        {"Copy 100 rows",
-         [&] {
-             Fill();
-             selectAll();
-         },
-         [&] { return frame.RunCommand(Cmd::EditCopy); }},
+         command(Cmd::EditRedo)},
+        {"Copy 100 rows", fillAndSelectAll, command(Cmd::EditCopy)},
         {"Paste 100 records (onto cleared)",
          [&] {
-             Fill();
-             selectAll();
+             fillAndSelectAll();
              frame.RunCommand(Cmd::EditCopy);
              frame.RunCommand(Cmd::EditClear);
              grid.SelectRow(0);
          },
-         [&] { return frame.RunCommand(Cmd::EditPaste); }},
+         command(Cmd::EditPaste)},
         {"Paste 100 CSV rows (onto cleared)",
          [&] {
              selectAll();
@@ -146,31 +151,22 @@ int main(int argc, char** argv) {
              QApplication::clipboard()->setText(QString::fromStdString(text));
              grid.SelectRow(0);
          },
-         [&] { return frame.RunCommand(Cmd::EditPaste); }},
-        {"Clear 100 rows",
-         [&] {
-             Fill();
-             selectAll();
-         },
-         [&] { return frame.RunCommand(Cmd::EditClear); }},
+         command(Cmd::EditPaste)},
+        {"Clear 100 rows", fillAndSelectAll, command(Cmd::EditClear)},
         {"Insert 50 rows (empty tail)",
          [&] {
              Fill();
              clearChannels(kChannels / 2, kChannels);
              selectFirstHalf();
          },
-         [&] { return frame.RunCommand(Cmd::EditInsert); }},
+         command(Cmd::EditInsert)},
         {"Delete 50 rows (all cleared)",
          [&] {
              clearChannels(0, kChannels);
              selectFirstHalf();
          },
-         [&] { return frame.RunCommand(Cmd::EditDelete); }},
-        {"Set Field on 100 channels",
-         [&] {
-             Fill();
-             selectAll();
-         },
+         command(Cmd::EditDelete)},
+        {"Set Field on 100 channels", fillAndSelectAll,
          [&] {
              return channels.SetField(
                  kCtcssColumn, ++edits % 2 == 0 ? QStringLiteral("88.5") : QStringLiteral("100.0"));
@@ -181,27 +177,16 @@ int main(int argc, char** argv) {
              grid.SelectRow(0);
          },
          [&] { return channels.SortBy(z5channel::ESortKey::Frequency, true); }},
-        {"Channels in Use Only, on (50 cleared)",
-         [&] {
-             Fill();
-             clearChannels(kChannels / 2, kChannels);
-             frame.ListFrame()->SetRowsInUseOnly(false);
-         },
-         [&] { return frame.RunCommand(Cmd::ViewInUseOnly); }},
-        {"Channels in Use Only, off (50 cleared)",
-         [&] {
-             Fill();
-             clearChannels(kChannels / 2, kChannels);
-             frame.ListFrame()->SetRowsInUseOnly(true);
-         },
-         [&] { return frame.RunCommand(Cmd::ViewInUseOnly); }},
+        {"Channels in Use Only, on (50 cleared)", halfClearedInUseOnly(false),
+         command(Cmd::ViewInUseOnly)},
+        {"Channels in Use Only, off (50 cleared)", halfClearedInUseOnly(true),
+         command(Cmd::ViewInUseOnly)},
         {"Undo of Clear 100 rows",
          [&] {
-             Fill();
-             selectAll();
+             fillAndSelectAll();
              frame.RunCommand(Cmd::EditClear);
          },
-         [&] { return frame.RunCommand(Cmd::EditUndo); }},
+         command(Cmd::EditUndo)},
     };
     std::printf("%-40s %10s %10s\n", "command", "median ms", "max ms");
     for (const SStep& step : steps) {

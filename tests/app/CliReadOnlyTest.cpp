@@ -10,21 +10,12 @@
 #include <string>
 
 #include "support/CliRun.h"
+#include "support/ScratchFiles.h"
 
 namespace {
 
 class CliReadOnlyTest : public ::testing::Test {
   protected:
-    CliReadOnlyTest() {
-        char pattern[] = "/tmp/cpz5-readonly-XXXXXX";
-        folder = mkdtemp(pattern);
-        settings = folder + "/config/Brel/CP-Z5.conf";
-    }
-    ~CliReadOnlyTest() override {
-        std::error_code error;
-        std::filesystem::remove_all(folder, error);
-    }
-
     // The settings file, written by hand and dated a day back.
     void WriteSettings(const std::string& text) {
         std::filesystem::create_directories(folder + "/config/Brel");
@@ -39,8 +30,9 @@ class CliReadOnlyTest : public ::testing::Test {
         return status.st_mtime;
     }
 
-    std::string folder;
-    std::string settings;
+    CScratchDir scratch;
+    const std::string folder = scratch.Path();
+    const std::string settings = folder + "/config/Brel/CP-Z5.conf";
 };
 
 TEST_F(CliReadOnlyTest, ReadingCommandsLeaveTheSettingsFileAlone) {

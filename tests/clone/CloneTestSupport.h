@@ -19,48 +19,8 @@
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
 #include "platform/MemorySettingsStore.h"
+#include "support/ScratchFiles.h"
 #include "support/ScriptedUserInterface.h"
-
-// A directory of its own for one test, removed with everything in it.
-class CScratchDir {
-  public:
-    CScratchDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "cpz5-test-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
-    }
-    ~CScratchDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    std::string File(const std::string& name) const { return m_path + "/" + name; }
-    const std::string& Path() const { return m_path; }
-
-  private:
-    std::string m_path;
-};
-
-inline void WriteFile(const std::string& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-inline std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline std::vector<std::string> SplitLines(const std::string& text, const std::string& end) {
-    std::vector<std::string> lines;
-    std::size_t at = 0;
-    for (std::size_t next; (next = text.find(end, at)) != std::string::npos;
-         at = next + end.size()) {
-        lines.push_back(text.substr(at, next - at));
-    }
-    if (at < text.size()) {
-        lines.push_back(text.substr(at));
-    }
-    return lines;
-}
 
 // The document as the clone layer sees it, answering from a script.
 class CFakeCloneDocument : public CCloneDocument {

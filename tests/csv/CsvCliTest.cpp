@@ -13,6 +13,12 @@ namespace {
 class CsvCli : public CDocumentTest {
   protected:
     SCliRun Run(const std::string& arguments) { return RunCli(dir.Path(), arguments); }
+
+    // A new file a.cz5 for a USA radio, and the channel list in.csv.
+    bool NewUsaFileAndList(const std::string& csv) {
+        WriteFile(dir.File("in.csv"), csv);
+        return Run("new --version USA -o a.cz5").status == 0;
+    }
 };
 
 const char* const kVersions[] = {"GEN", "SEA", "USA", "EUR"};
@@ -44,11 +50,10 @@ TEST_F(CsvCli, ExportThenImportGivesBackTheSameFile) {
 }
 
 TEST_F(CsvCli, ABadRowStopsTheImportUnlessSkipped) {
-    ASSERT_EQ(Run("new --version USA -o a.cz5").status, 0);
-    WriteFile(dir.File("in.csv"),
-              "Location,Frequency,Name\n"
-              "10,147.0,GOOD\n"
-              "11,430.0,FAR\n");
+    ASSERT_TRUE(
+        NewUsaFileAndList("Location,Frequency,Name\n"
+                          "10,147.0,GOOD\n"
+                          "11,430.0,FAR\n"));
     const std::string original = ReadFile(dir.File("a.cz5"));
 
     const SCliRun refused = Run("import-csv --version USA a.cz5 in.csv");
@@ -129,11 +134,10 @@ TEST_F(CsvCli, WithNoVersionKnownTheWholeRangeCounts) {
 }
 
 TEST_F(CsvCli, ASpreadsheetListImportsAndWhatItLosesIsSaid) {
-    ASSERT_EQ(Run("new --version USA -o a.cz5").status, 0);
-    WriteFile(dir.File("in.csv"),
-              "Location;Name;Frequency;Duplex;Offset\r\n"
-              "10;Zürich;147,0;+;0,6\r\n"
-              "11;HOME;146,5031;;\r\n");
+    ASSERT_TRUE(
+        NewUsaFileAndList("Location;Name;Frequency;Duplex;Offset\r\n"
+                          "10;Zürich;147,0;+;0,6\r\n"
+                          "11;HOME;146,5031;;\r\n"));
     const SCliRun import = Run("import-csv a.cz5 in.csv -o b.cz5");
     EXPECT_EQ(import.status, 0) << import.err;
     EXPECT_NE(

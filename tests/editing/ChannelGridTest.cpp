@@ -27,6 +27,14 @@ class ChannelGridTest : public EditingTest {
         return sheet;
     }
 
+    // A sheet of area whose command ran on the row.
+    std::unique_ptr<CZ5ChListSheet> CommandOnRow(int area, int row, int command) {
+        auto sheet = Sheet(area);
+        sheet->SelectRow(row);
+        sheet->OnCommand(command);
+        return sheet;
+    }
+
     static void PutOnClipboard(const QByteArray& bytes) {
         auto* data = new QMimeData;
         data->setData(kMime, bytes);
@@ -127,9 +135,7 @@ TEST_F(ChannelGridTest, AHandMadeRecordIsPastedOntoTheSelectedChannel) {
     putInt(220, 0x2A);
     PutOnClipboard(bytes);
     Program("MCH.CH3", "145.0", {{"Name", "OLD"}});
-    auto sheet = Sheet(kAreaMemory);
-    sheet->SelectRow(3);
-    sheet->OnCommand(Cmd::EditPaste);
+    auto sheet = CommandOnRow(kAreaMemory, 3, Cmd::EditPaste);
     ExpectTexts("MCH.CH3.", {
                                 {"FreqRx", "146.52000"},
                                 {"FreqOw", "0.60000"},
@@ -150,14 +156,10 @@ TEST_F(ChannelGridTest, AHandMadeRecordIsPastedOntoTheSelectedChannel) {
 
 TEST_F(ChannelGridTest, ChannelsPastedOutsideTheMemoryChannelsAreNeverSkipped) {
     Program("MCH.CH0", "145.0", {{"Skip", "ON"}, {"Name", "SKIP"}});
-    auto memory = Sheet(kAreaMemory);
-    memory->SelectRow(0);
-    memory->OnCommand(Cmd::EditCopy);
+    const auto memory = CommandOnRow(kAreaMemory, 0, Cmd::EditCopy);
     for (const auto& [area, path] :
          {std::pair{kAreaScanEdge, "PCH.CH3"}, {kAreaCall, "CCH.CH0"}, {kAreaMemory, "MCH.CH50"}}) {
-        auto sheet = Sheet(area);
-        sheet->SelectRow(std::stoi(std::string(path).substr(6)));
-        sheet->OnCommand(Cmd::EditPaste);
+        CommandOnRow(area, std::stoi(std::string(path).substr(6)), Cmd::EditPaste);
         EXPECT_EQ(Text(std::string(path) + ".Name"), "SKIP") << path;
         EXPECT_EQ(Text(std::string(path) + ".Skip"), area == kAreaMemory ? "ON" : "OFF") << path;
     }
@@ -176,9 +178,7 @@ TEST_F(ChannelGridTest, PasteWithoutARecordChangesNothing) {
 
 TEST_F(ChannelGridTest, ClearLeavesOnlyTheRowLabel) {
     Program("PCH.CH1", "145.0", {{"Name", "EDGE"}, {"TONESet", "DTCS"}});
-    auto sheet = Sheet(kAreaScanEdge);
-    sheet->SelectRow(1);
-    sheet->OnCommand(Cmd::EditClear);
+    auto sheet = CommandOnRow(kAreaScanEdge, 1, Cmd::EditClear);
     ExpectTexts("PCH.CH1.",
                 {{"Clear", "ON"}, {"FreqRx", "0.00000"}, {"Name", ""}, {"TONESet", "OFF"}});
     EXPECT_EQ(sheet->GetCellText(1, 0), "1B");
@@ -227,9 +227,7 @@ TEST_F(ChannelGridTest, DeleteAndInsertMoveChannelsAfterTheirQuestions) {
         }
         host.ui.m_messages.clear();
         host.ui.QueueAnswer(c.answer);
-        auto sheet = Sheet(kAreaScanEdge);
-        sheet->SelectRow(c.row);
-        sheet->OnCommand(c.command);
+        auto sheet = CommandOnRow(kAreaScanEdge, c.row, c.command);
         const std::string label = (c.command == Cmd::EditDelete ? "Delete row " : "Insert row ") +
                                   std::to_string(c.row) + " answer " + std::to_string(c.answer);
         EXPECT_EQ(Frequencies("PCH", 6), expected) << label;

@@ -20,6 +20,7 @@
 #include "model/NodeAccess.h"
 #include "model/Z5RadioDataManager.h"
 #include "platform/MemorySettingsStore.h"
+#include "support/ActiveZ5TreeTest.h"
 #include "support/ScriptedUserInterface.h"
 #include "ui/ListSheetHost.h"
 
@@ -55,14 +56,8 @@ class CEditingHost : public CListSheetHost {
     mutable CScriptedUserInterface ui;
 };
 
-class EditingTest : public testing::Test {
+class EditingTest : public CActiveZ5TreeTest {
   protected:
-    void SetUp() override {
-        map.Initialize();
-        CNode::SetActiveRoot(map.GetRoot());
-    }
-    void TearDown() override { CNode::SetActiveRoot(nullptr); }
-
     static CNode* Node(const std::string& path) { return CNode::ResolvePath(path); }
 
     static std::string Text(const std::string& path) {
@@ -99,7 +94,6 @@ class EditingTest : public testing::Test {
         }
     }
 
-    CZ5RadioDataManager map;
     CMemorySettingsStore settings;
     CEditingHost host;
 };

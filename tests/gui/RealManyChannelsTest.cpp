@@ -69,6 +69,25 @@ class RealManyChannelsTest : public guitest::CRealWindowFixture {
         return expected;
     }
 
+    struct SChannel {
+        int number;
+        const char* frequency;
+        const char* name;
+    };
+    // Programs the channels; the file they make.
+    std::string ProgramAndSave(std::initializer_list<SChannel> channels) {
+        for (const SChannel& channel : channels) {
+            Program(channel.number, channel.frequency, channel.name);
+        }
+        return SavedBytes("original.cz5");
+    }
+
+    // The keys of Undo pressed: the saved file is the original again.
+    void ExpectUndoneTo(const std::string& original, const QStringList& undo = {"ctrl+z"}) {
+        Keys(undo);
+        EXPECT_EQ(Differences(SavedBytes("undone.cz5"), original), "");
+    }
+
     QPoint CellPoint(int row, int column) {
         CListSheet& grid = Grid();
         grid.scrollTo(grid.model()->index(row, column));
@@ -136,10 +155,8 @@ TEST_F(RealManyChannelsTest, CtrlEnterGivesTwentySelectedRowsTheCell) {
 // A click on "Frequency" sorts the memory channels by it; Ctrl+Z puts them
 // back.
 TEST_F(RealManyChannelsTest, AHeaderClickSortsAndUndoTakesItBack) {
-    Program(0, "147.00000", "C");
-    Program(1, "145.00000", "A");
-    Program(2, "146.00000", "B");
-    const std::string original = SavedBytes("original.cz5");
+    const std::string original =
+        ProgramAndSave({{0, "147.00000", "C"}, {1, "145.00000", "A"}, {2, "146.00000", "B"}});
     const std::string expected = Expected([this] {
         Program(0, "145.00000", "A");
         Program(1, "146.00000", "B");
@@ -149,8 +166,7 @@ TEST_F(RealManyChannelsTest, AHeaderClickSortsAndUndoTakesItBack) {
     EXPECT_EQ(Differences(SavedBytes("sorted.cz5"), expected), "");
     EXPECT_EQ(Grid().horizontalHeader()->sortIndicatorSection(), 1);
     guitest::SaveScreenshot(&Frame(), "header_sorted");
-    Keys({"ctrl+z"});
-    EXPECT_EQ(Differences(SavedBytes("undone.cz5"), original), "");
+    ExpectUndoneTo(original);
     EXPECT_EQ(dialogs, 0);
 }
 
@@ -158,10 +174,8 @@ TEST_F(RealManyChannelsTest, AHeaderClickSortsAndUndoTakesItBack) {
 // empty channel at 10 (hidden) and moves the channels below down; a copy of
 // CH 3 pasted on the row of CH 11 lands on CH 11. Two Undos: as before.
 TEST_F(RealManyChannelsTest, InUseOnlyInsertAndPasteActOnTheRealChannels) {
-    Program(3, "145.00000", "A");
-    Program(10, "146.00000", "B");
-    Program(20, "147.00000", "C");
-    const std::string original = SavedBytes("original.cz5");
+    const std::string original =
+        ProgramAndSave({{3, "145.00000", "A"}, {10, "146.00000", "B"}, {20, "147.00000", "C"}});
     const std::string expected = Expected([this] {
         z5channel::ClearChannel(*Channel(10));
         z5channel::MoveChannel(*Channel(19), *Channel(20));
@@ -184,18 +198,15 @@ TEST_F(RealManyChannelsTest, InUseOnlyInsertAndPasteActOnTheRealChannels) {
     Click(11, 1);
     Keys({"ctrl+v"});
     EXPECT_EQ(Differences(SavedBytes("after.cz5"), expected), "");
-    Keys({"ctrl+z", "ctrl+z"});
-    EXPECT_EQ(Differences(SavedBytes("undone.cz5"), original), "");
+    ExpectUndoneTo(original, {"ctrl+z", "ctrl+z"});
     EXPECT_EQ(dialogs, 0);
 }
 
 // Ctrl+X on two rows: the clipboard holds them as CSV rows, the channels
 // are cleared; Ctrl+Z brings them back.
 TEST_F(RealManyChannelsTest, CutClearsAndCopiesAndUndoBringsBack) {
-    Program(5, "145.00000", "A");
-    Program(6, "146.00000", "B");
-    Program(7, "147.00000", "C");
-    const std::string original = SavedBytes("original.cz5");
+    const std::string original =
+        ProgramAndSave({{5, "145.00000", "A"}, {6, "146.00000", "B"}, {7, "147.00000", "C"}});
     const std::string expected = Expected([] {
         z5channel::ClearChannel(*Channel(5));
         z5channel::ClearChannel(*Channel(6));
@@ -209,8 +220,7 @@ TEST_F(RealManyChannelsTest, CutClearsAndCopiesAndUndoBringsBack) {
     ASSERT_EQ(lines.size(), 3) << "the header and two channels";
     EXPECT_TRUE(lines[1].contains(QStringLiteral("145.0")));
     EXPECT_TRUE(lines[2].contains(QStringLiteral("146.0")));
-    Keys({"ctrl+z"});
-    EXPECT_EQ(Differences(SavedBytes("undone.cz5"), original), "");
+    ExpectUndoneTo(original);
     EXPECT_EQ(dialogs, 0);
 }
 

@@ -12,6 +12,7 @@
 #include "model/NodeAccess.h"
 #include "model/Z5RadioDataManager.h"
 #include "platform/MemorySettingsStore.h"
+#include "support/ActiveZ5TreeTest.h"
 #include "ui/ListSheetHost.h"
 #include "ui/Z5ChListSheet.h"
 
@@ -40,14 +41,8 @@ class CRadioHost : public CListSheetHost {
 };
 
 // A QM-Z5 data tree as the active root, every channel cleared.
-class Z5ChListSheetTest : public testing::Test {
+class Z5ChListSheetTest : public CActiveZ5TreeTest {
   protected:
-    void SetUp() override {
-        map.Initialize();
-        CNode::SetActiveRoot(map.GetRoot());
-    }
-    void TearDown() override { CNode::SetActiveRoot(nullptr); }
-
     CNode* Channel(const char* path) { return CNode::ResolvePath(path); }
 
     using Leaves = std::vector<std::pair<const char*, const char*>>;
@@ -84,7 +79,6 @@ class Z5ChListSheetTest : public testing::Test {
         return cells;
     }
 
-    CZ5RadioDataManager map;
     CMemorySettingsStore settings;
     CRadioHost host;
 };

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "../support/CliRun.h"
+#include "../support/VirtualRadioSupport.h"
 #include "HistoryBench.h"
 #include "model/EepromDataManager.h"
 
@@ -25,11 +26,8 @@ namespace {
 class CliFleetTest : public ::testing::Test {
   protected:
     CliFleetTest() {
-        CVirtualRadio::SConfig config;
-        config.optionByte = kUsa;
         for (auto& radio : m_radios) {
-            radio = std::make_unique<CVirtualRadio>(FactoryImage(), config);
-            EXPECT_TRUE(radio->Start()) << radio->Error();
+            radio = StartedRadio(FactoryImage(), RadioConfig(kUsa));
         }
         EXPECT_EQ(RunCli(m_dir, "setup --port " + Port(0)).status, 0);
     }
@@ -74,6 +72,39 @@ class CliFleetTest : public ::testing::Test {
             ::setpgid(tool, tool);
         }
         return tool;
+    }
+
+    // Two more radios, paced at baudRate, and the tool started writing a.cz5
+    // to both of them.
+    struct SPacedWrite {
+        std::unique_ptr<CVirtualRadio> radios[2];
+        pid_t tool = -1;
+    };
+    void StartPacedWrite(unsigned baudRate, SPacedWrite& write) const {
+        for (auto& radio : write.radios) {
+            CVirtualRadio::SConfig paced = RadioConfig(kUsa);
+            paced.baudRate = baudRate;
+            radio = std::make_unique<CVirtualRadio>(FactoryImage(), paced);
+            ASSERT_TRUE(radio->Start()) << radio->Error();
+        }
+        write.tool =
+            StartTool({"write", m_dir + "/a.cz5", "--yes", "--port", write.radios[0]->SlavePath(),
+                       "--port", write.radios[1]->SlavePath()});
+        ASSERT_GT(write.tool, 0);
+    }
+
+    // Whether, within 30 seconds, the counter of both radios of the write
+    // has grown above 0.
+    static bool WaitForBoth(const SPacedWrite& write,
+                            unsigned CRadioProtocol::SCounters::*counter) {
+        const auto reached = [&] {
+            return write.radios[0]->Counters().*counter > 0 &&
+                   write.radios[1]->Counters().*counter > 0;
+        };
+        for (int waited = 0; !reached() && waited < 30000; waited += 10) {
+            ::usleep(10000);
+        }
+        return reached();
     }
 
     // The temporary files the tool and its port processes left behind.
@@ -185,25 +216,10 @@ TEST_F(CliFleetTest, AFleetBeyondTheLimitsIsRefusedBeforeAnythingStarts) {
 // than leave it half written.
 TEST_F(CliFleetTest, AToolKilledInTheMiddleLeavesNoRadioHalfWritten) {
     ASSERT_EQ(RunCli(m_dir, "new -o a.cz5").status, 0);
-    CVirtualRadio::SConfig paced;
-    paced.optionByte = kUsa;
-    paced.baudRate = 38400;  // a write takes a second or two
-    std::unique_ptr<CVirtualRadio> radios[2];
-    for (auto& radio : radios) {
-        radio = std::make_unique<CVirtualRadio>(FactoryImage(), paced);
-        ASSERT_TRUE(radio->Start()) << radio->Error();
-    }
-    const pid_t tool = StartTool({"write", m_dir + "/a.cz5", "--yes", "--port",
-                                  radios[0]->SlavePath(), "--port", radios[1]->SlavePath()});
-    ASSERT_GT(tool, 0);
-    const auto stored = [&radios] {
-        return radios[0]->Counters().dataFramesStored > 0 &&
-               radios[1]->Counters().dataFramesStored > 0;
-    };
-    for (int waited = 0; !stored() && waited < 30000; waited += 10) {
-        ::usleep(10000);
-    }
-    ASSERT_TRUE(stored());
+    SPacedWrite write;
+    ASSERT_NO_FATAL_FAILURE(StartPacedWrite(38400, write));  // a write takes a second or two
+    const pid_t tool = write.tool;
+    ASSERT_TRUE(WaitForBoth(write, &CRadioProtocol::SCounters::dataFramesStored));
     ::kill(tool, SIGKILL);
     int raw = 0;
     ASSERT_EQ(::waitpid(tool, &raw, 0), tool);
@@ -212,7 +228,7 @@ TEST_F(CliFleetTest, AToolKilledInTheMiddleLeavesNoRadioHalfWritten) {
     for (int waited = 0; ::kill(-tool, 0) == 0 && waited < 30000; waited += 10) {
         ::usleep(10000);
     }
-    for (auto& radio : radios) {
+    for (auto& radio : write.radios) {
         radio->Stop();
         EXPECT_EQ(radio->Counters().writesCompleted, 1u);
     }
@@ -316,25 +332,10 @@ TEST_F(CliFleetTest, AFleetWriteStoppedByASignalEndsEveryPortAndLeavesNothing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        CVirtualRadio::SConfig slow;
-        slow.optionByte = kUsa;
-        slow.baudRate = 1200;  // a write takes a minute
-        std::unique_ptr<CVirtualRadio> radios[2];
-        for (auto& radio : radios) {
-            radio = std::make_unique<CVirtualRadio>(FactoryImage(), slow);
-            ASSERT_TRUE(radio->Start()) << radio->Error();
-        }
-        const pid_t tool = StartTool({"write", m_dir + "/a.cz5", "--yes", "--port",
-                                      radios[0]->SlavePath(), "--port", radios[1]->SlavePath()});
-        ASSERT_GT(tool, 0);
-        const auto writing = [&] {
-            return radios[0]->Counters().writeRequests > 0 &&
-                   radios[1]->Counters().writeRequests > 0;
-        };
-        for (int waited = 0; !writing() && waited < 30000; waited += 10) {
-            ::usleep(10000);
-        }
-        EXPECT_TRUE(writing());
+        SPacedWrite write;
+        ASSERT_NO_FATAL_FAILURE(StartPacedWrite(1200, write));  // a write takes a minute
+        const pid_t tool = write.tool;
+        EXPECT_TRUE(WaitForBoth(write, &CRadioProtocol::SCounters::writeRequests));
         ::kill(c.group ? -tool : tool, c.signal);
 
         int raw = 0;
@@ -342,7 +343,7 @@ TEST_F(CliFleetTest, AFleetWriteStoppedByASignalEndsEveryPortAndLeavesNothing) {
         EXPECT_TRUE(WIFSIGNALED(raw) && WTERMSIG(raw) == c.signal) << raw;
         EXPECT_TRUE(::kill(-tool, 0) != 0 && errno == ESRCH) << "a port's process is left";
         EXPECT_EQ(LeftTempFiles(), std::set<std::string>{});
-        for (auto& radio : radios) {
+        for (auto& radio : write.radios) {
             radio->Stop();
             EXPECT_EQ(radio->Counters().writesCompleted, 0u);
         }

@@ -3,9 +3,9 @@
 // file's values over; and the radio fault the write check is tried with.
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "../support/CliRun.h"
+#include "../support/ScratchFiles.h"
 #include "HistoryBench.h"
 #include "document/FileTakeOver.h"
 #include "document/NodeChanges.h"
@@ -24,15 +24,6 @@ class CompareTest : public HistoryBench {
         return LeafComparison::TextsOf(*m_document->GetCloneManager().GetRadioData()->GetRoot());
     }
 };
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 #ifdef CPZ5_CLI_PATH
 TEST_F(CompareTest, TheComparisonFindsExactlyTheLeavesThatTheCommandLineDiffLists) {
@@ -55,7 +46,7 @@ TEST_F(CompareTest, TheComparisonFindsExactlyTheLeavesThatTheCommandLineDiffList
     }
     const SCliRun run = RunCli(m_dir, "diff a.cz5 b.cz5");
     EXPECT_EQ(run.status, 1) << run.err;
-    EXPECT_EQ(Lines(run.out), expected);
+    EXPECT_EQ(SplitLines(run.out, "\n"), expected);
     EXPECT_GE(differences.size(), 4u);
 }
 #endif
@@ -263,13 +254,7 @@ TEST_F(TakeOverTest, TakingWhatIsAlreadyTheSameIsNoStep) {
 // A damaged or foreign file is refused with its reason and nothing of it can
 // be taken over, even after a good file was compared.
 TEST_F(TakeOverTest, ADamagedOrForeignFileIsRefusedAndNothingIsTaken) {
-    std::vector<std::string> lines;
-    {
-        std::ifstream in(m_b);
-        for (std::string line; std::getline(in, line);) {
-            lines.push_back(line);
-        }
-    }
+    const std::vector<std::string> lines = SplitLines(ReadFile(m_b), "\n");
     const auto write = [this](const std::string& name, const std::vector<std::string>& content) {
         std::ofstream out(m_dir + "/" + name, std::ios::binary);
         for (const std::string& line : content) {

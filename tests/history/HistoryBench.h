@@ -12,6 +12,7 @@
 #include <string>
 
 #include "../support/EngineTiming.h"
+#include "../support/VirtualRadioSupport.h"
 #include "clone/CloneManager.h"
 #include "clone/Z5CloneRsIoManager.h"
 #include "clone/Z5DefaultDataManager.h"
@@ -33,18 +34,6 @@ inline CImageBuffer FactoryImage(int version = kUsa) {
     CImageBuffer image(static_cast<std::uint32_t>(table.size()));
     image.Write(0, table.data(), image.GetSize());
     return image;
-}
-
-inline bool SameImage(const CImageBuffer& a, const CImageBuffer& b) {
-    if (a.GetSize() != b.GetSize()) {
-        return false;
-    }
-    for (std::uint32_t i = 0; i < a.GetSize(); ++i) {
-        if (a.GetByte(i) != b.GetByte(i)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // The names in directory.
@@ -121,12 +110,7 @@ class HistoryBench : public ::testing::Test {
 
     CVirtualRadio& StartRadio(const CImageBuffer& memory, CRadioFault fault = {},
                               std::uint8_t optionByte = kUsa) {
-        CVirtualRadio::SConfig config;
-        config.optionByte = optionByte;
-        config.fault = fault;
-        m_radio = std::make_unique<CVirtualRadio>(memory, config);
-        EXPECT_TRUE(m_radio->Start()) << m_radio->Error();
-        CPortName::Bind(1, m_radio->SlavePath());
+        m_radio = StartedRadioOnPort(1, memory, RadioConfig(optionByte, fault));
         return *m_radio;
     }
 

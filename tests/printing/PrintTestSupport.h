@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "../support/FakeModelOptions.h"
+#include "../support/ScratchFiles.h"
 #include "app/PrintJob.h"
 #include "document/Z5Doc.h"
 #include "model/Node.h"
@@ -68,16 +69,7 @@ inline std::vector<std::string> Titles(const std::vector<std::string>& pages) {
 
 class CPrintTest : public ::testing::Test {
   protected:
-    CPrintTest() {
-        char pattern[] = "/tmp/cpz5-print-XXXXXX";
-        folder = mkdtemp(pattern);
-        pdf = folder + "/out.pdf";
-        UsePrinterEntry("QM PDF,PDF," + pdf);
-    }
-    ~CPrintTest() override {
-        std::error_code error;
-        std::filesystem::remove_all(folder, error);
-    }
+    CPrintTest() { UsePrinterEntry("QM PDF,PDF," + pdf); }
 
     // The "device" entry of section "windows" the next job reads.
     void UsePrinterEntry(const std::string& entry) {
@@ -123,8 +115,9 @@ class CPrintTest : public ::testing::Test {
         return pages;
     }
 
-    std::string folder;
-    std::string pdf;
+    CScratchDir scratch;
+    const std::string folder = scratch.Path();
+    const std::string pdf = folder + "/out.pdf";
     CMemorySettingsStore settings;
     CScriptedUserInterface ui;
     CZ5Doc document{settings, ui};

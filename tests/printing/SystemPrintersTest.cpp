@@ -16,29 +16,25 @@ TEST(SystemPrintersTest, ReadsTheToolsOutputs) {
     EXPECT_EQ(CSystemPrinters::ParseNames(""), Names{});
     EXPECT_EQ(CSystemPrinters::ParseNames("lpstat: No destinations added.\n"), Names{});
 
+    // The default printer (lpstat -d) and a printer's default paper
+    // (lpoptions -l).
     const struct {
+        std::string (*parse)(const std::string&);
         const char* output;
-        const char* name;
-    } defaults[] = {
-        {"system default destination: Office\n", "Office"},
-        {"no system default destination\n", ""},
-        {"", ""},
+        const char* found;
+    } cases[] = {
+        {CSystemPrinters::ParseDefault, "system default destination: Office\n", "Office"},
+        {CSystemPrinters::ParseDefault, "no system default destination\n", ""},
+        {CSystemPrinters::ParseDefault, "", ""},
+        {CSystemPrinters::ParsePaper,
+         "PageSize/Page Size: Letter Legal *A4 A5\nDuplex/2-Sided: *None\n", "A4"},
+        {CSystemPrinters::ParsePaper,
+         "Resolution/Output Resolution: *300dpi\nPageSize/Media Size: *Letter A4\n", "Letter"},
+        {CSystemPrinters::ParsePaper, "PageSize/Page Size: Letter A4\n", ""},
+        {CSystemPrinters::ParsePaper, "InputSlot/Source: *Auto\n", ""},
     };
-    for (const auto& c : defaults) {
-        EXPECT_EQ(CSystemPrinters::ParseDefault(c.output), c.name) << c.output;
-    }
-
-    const struct {
-        const char* output;
-        const char* paper;
-    } papers[] = {
-        {"PageSize/Page Size: Letter Legal *A4 A5\nDuplex/2-Sided: *None\n", "A4"},
-        {"Resolution/Output Resolution: *300dpi\nPageSize/Media Size: *Letter A4\n", "Letter"},
-        {"PageSize/Page Size: Letter A4\n", ""},
-        {"InputSlot/Source: *Auto\n", ""},
-    };
-    for (const auto& c : papers) {
-        EXPECT_EQ(CSystemPrinters::ParsePaper(c.output), c.paper) << c.output;
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.parse(c.output), c.found) << c.output;
     }
 }
 

@@ -11,8 +11,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "../support/EngineTiming.h"
+#include "../support/VirtualRadioSupport.h"
 #include "clone/CloneFileIoManager.h"
 #include "clone/CloneManager.h"
 #include "clone/ModelManager.h"
@@ -76,13 +78,9 @@ struct SBench {
 
     CVirtualRadio& StartRadio(const CImageBuffer& memory, std::uint8_t optionByte = kUsa,
                               CRadioFault fault = {}, std::size_t bytesPerFrame = 16) {
-        CVirtualRadio::SConfig config;
-        config.optionByte = optionByte;
-        config.fault = fault;
+        CVirtualRadio::SConfig config = RadioConfig(optionByte, fault);
         config.bytesPerFrame = bytesPerFrame;
-        radio = std::make_unique<CVirtualRadio>(memory, config);
-        EXPECT_TRUE(radio->Start()) << radio->Error();
-        CPortName::Bind(1, radio->SlavePath());
+        radio = StartedRadioOnPort(1, memory, config);
         return *radio;
     }
 
@@ -173,10 +171,14 @@ TEST_F(CloneCommandsTest, InformationShowsTheRadioAndTakesItsOptions) {
     EXPECT_TRUE(ui.m_messages.empty());
 }
 
-// What the user is shown for every result of every command.
+const std::vector<Job> kEveryJob = {Job::Read, Job::Write, Job::Information};
+const char* const kJobNames[] = {"read", "write", "info"};  // in the order of the jobs
+
+// What the user is shown for every result of every command: the same for
+// each of the jobs of a case.
 struct SResultCase {
     const char* name;
-    Job job;
+    std::vector<Job> jobs;
     std::function<void(SBench&)> arrange;
     int result;
     EBeep beep;
@@ -206,51 +208,64 @@ TEST_F(CloneCommandsTest, EveryResultHasItsBeepStatusTextAndBox) {
     };
     constexpr unsigned kErr = MessageStyle::IconError;
     const SResultCase cases[] = {
-        {"read ok", Job::Read, usaRadio, 0, EBeep::Success, Ids::CloneDone, 0, 0},
-        {"write ok", Job::Write, usaRadio, 0, EBeep::Success, Ids::CloneDone, Ids::WriteDoneBox,
+        {"ok", {Job::Read}, usaRadio, 0, EBeep::Success, Ids::CloneDone, 0, 0},
+        {"ok",
+         {Job::Write},
+         usaRadio,
+         0,
+         EBeep::Success,
+         Ids::CloneDone,
+         Ids::WriteDoneBox,
          MessageStyle::IconNone},
-        {"read cancelled", Job::Read, cancel, 1, EBeep::Failure, Ids::Cancelled, 0, 0},
-        {"write cancelled", Job::Write, cancel, 1, EBeep::Failure, Ids::Cancelled, 0, 0},
-        {"read dead", Job::Read, deadRadio, 77, EBeep::Failure, Ids::ReadFailed, Ids::NoAnswerBox,
+        {"cancelled", {Job::Read, Job::Write}, cancel, 1, EBeep::Failure, Ids::Cancelled, 0, 0},
+        {"dead",
+         {Job::Read},
+         deadRadio,
+         77,
+         EBeep::Failure,
+         Ids::ReadFailed,
+         Ids::NoAnswerBox,
          kErr},
-        {"write refused", Job::Write, nakRadio, 77, EBeep::Failure, Ids::WriteFailed,
-         Ids::NoAnswerBox, kErr},
-        {"info dead", Job::Information, deadRadio, 77, EBeep::Failure, Ids::RadioNotIdentified,
-         Ids::NoAnswerBox, kErr},
-        {"read other revision", Job::Read, otherRevision, 85, EBeep::Failure,
-         Ids::RadioNotIdentified, Ids::WrongModelBox, kErr},
-        {"write other revision", Job::Write, otherRevision, 85, EBeep::Failure,
-         Ids::RadioNotIdentified, Ids::WrongModelBox, kErr},
-        {"info other revision", Job::Information, otherRevision, 85, EBeep::Failure,
-         Ids::RadioNotIdentified, Ids::WrongModelBox, kErr},
-        {"read other version", Job::Read, eurRadio, 90, EBeep::Failure, Ids::WrongVersion,
+        {"refused",
+         {Job::Write},
+         nakRadio,
+         77,
+         EBeep::Failure,
+         Ids::WriteFailed,
+         Ids::NoAnswerBox,
+         kErr},
+        {"dead",
+         {Job::Information},
+         deadRadio,
+         77,
+         EBeep::Failure,
+         Ids::RadioNotIdentified,
+         Ids::NoAnswerBox,
+         kErr},
+        {"other revision", kEveryJob, otherRevision, 85, EBeep::Failure, Ids::RadioNotIdentified,
+         Ids::WrongModelBox, kErr},
+        {"other version", kEveryJob, eurRadio, 90, EBeep::Failure, Ids::WrongVersion,
          Ids::WrongVersionBox, kErr},
-        {"write other version", Job::Write, eurRadio, 90, EBeep::Failure, Ids::WrongVersion,
-         Ids::WrongVersionBox, kErr},
-        {"info other version", Job::Information, eurRadio, 90, EBeep::Failure, Ids::WrongVersion,
-         Ids::WrongVersionBox, kErr},
-        {"read no port", Job::Read, noPort, 91, EBeep::Failure, Ids::PortNotOpened,
-         Ids::PortNotOpenedBox, kErr},
-        {"write no port", Job::Write, noPort, 91, EBeep::Failure, Ids::PortNotOpened,
-         Ids::PortNotOpenedBox, kErr},
-        {"info no port", Job::Information, noPort, 91, EBeep::Failure, Ids::PortNotOpened,
+        {"no port", kEveryJob, noPort, 91, EBeep::Failure, Ids::PortNotOpened,
          Ids::PortNotOpenedBox, kErr},
     };
     for (const SResultCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        SBench fresh;
-        c.arrange(fresh);
-        EXPECT_EQ(ExitStatusOf(fresh.Run(c.job)), c.result);
-        ASSERT_EQ(fresh.ui.m_beeps.size(), 1u);
-        EXPECT_EQ(fresh.ui.m_beeps[0], c.beep);
-        ASSERT_FALSE(fresh.ui.m_statusTexts.empty());
-        EXPECT_EQ(fresh.ui.m_statusTexts.back(), CStringTable::Get(c.status));
-        const auto& boxes = fresh.ui.m_messages;
-        bool asked = c.job == Job::Write;  // the write's question comes first
-        ASSERT_EQ(boxes.size(), (asked ? 1u : 0u) + (c.box != 0 ? 1u : 0u));
-        if (c.box != 0) {
-            EXPECT_EQ(boxes.back().style, MessageStyle::Ok | c.icon);
-            EXPECT_EQ(boxes.back().text.substr(0, 15), CStringTable::Get(c.box).substr(0, 15));
+        for (Job job : c.jobs) {
+            SCOPED_TRACE(std::string(kJobNames[static_cast<int>(job)]) + " " + c.name);
+            SBench fresh;
+            c.arrange(fresh);
+            EXPECT_EQ(ExitStatusOf(fresh.Run(job)), c.result);
+            ASSERT_EQ(fresh.ui.m_beeps.size(), 1u);
+            EXPECT_EQ(fresh.ui.m_beeps[0], c.beep);
+            ASSERT_FALSE(fresh.ui.m_statusTexts.empty());
+            EXPECT_EQ(fresh.ui.m_statusTexts.back(), CStringTable::Get(c.status));
+            const auto& boxes = fresh.ui.m_messages;
+            bool asked = job == Job::Write;  // the write's question comes first
+            ASSERT_EQ(boxes.size(), (asked ? 1u : 0u) + (c.box != 0 ? 1u : 0u));
+            if (c.box != 0) {
+                EXPECT_EQ(boxes.back().style, MessageStyle::Ok | c.icon);
+                EXPECT_EQ(boxes.back().text.substr(0, 15), CStringTable::Get(c.box).substr(0, 15));
+            }
         }
     }
 }
@@ -269,7 +284,7 @@ TEST_F(CloneCommandsTest, PortFailureNamesTheDevice) {
 TEST_F(CloneCommandsTest, WithoutSetupEveryCommandFailsWithTheVersionMessage) {
     settings.SetInt("Model", "Setup", 0);
     StartRadio(FactoryImage(kUsa));
-    for (Job job : {Job::Read, Job::Write, Job::Information}) {
+    for (Job job : kEveryJob) {
         EXPECT_EQ(SBench::Run(job), ECloneResult::WrongVersion);
         EXPECT_NE(ui.m_messages.back().text.find("setup"), std::string::npos);
     }

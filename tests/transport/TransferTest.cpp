@@ -127,7 +127,7 @@ TEST_P(WriteTest, DeliversTheFileIntoTheRadiosMemoryByteForByte) {
     WriteCloneFile(lines);
 
     EXPECT_EQ(m_engine.CloneWrite(), ECloneResult::Success);
-    EXPECT_TRUE(SameMemory(radio.GetMemory(), written));
+    EXPECT_TRUE(SameImage(radio.GetMemory(), written));
     EXPECT_EQ(radio.Counters().dataFramesStored, kDataLines);
     EXPECT_EQ(m_ui.m_statusTexts.front(), CStringTable::Get(Ids::Writing));
     ASSERT_FALSE(m_ui.m_progress.empty());
@@ -161,7 +161,7 @@ TEST_P(WriteFailureTest, EndsInFailureAndTheRadioKeepsItsMemory) {
     WriteCloneFileOf(PatternMemory(3));
     EXPECT_EQ(m_engine.CloneWrite(), ECloneResult::Failure);
     EXPECT_EQ(m_engine.GetStatus(), GetParam().status);
-    EXPECT_TRUE(SameMemory(radio.GetMemory(), m_radioMemory));
+    EXPECT_TRUE(SameImage(radio.GetMemory(), m_radioMemory));
     EXPECT_EQ(radio.Counters().dataFramesStored, GetParam().framesStored);
     EXPECT_FALSE(m_engine.IsOpen());
 }

@@ -49,18 +49,6 @@ void WriteLines(const std::string& path, const std::vector<std::string>& lines) 
     }
 }
 
-bool SameMemory(const CImageBuffer& a, const CImageBuffer& b) {
-    if (a.GetSize() != b.GetSize()) {
-        return false;
-    }
-    for (std::uint32_t address = 0; address < a.GetSize(); ++address) {
-        if (a.GetByte(address) != b.GetByte(address)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 CCloneRsEngine::STiming FastTiming() {
     return FastEngineTiming();
 }
@@ -76,8 +64,7 @@ TransportTest::TransportTest() {
 
 CVirtualRadio& TransportTest::StartRadio(const CImageBuffer& memory,
                                          CVirtualRadio::SConfig config) {
-    m_radio = std::make_unique<CVirtualRadio>(memory, config);
-    EXPECT_TRUE(m_radio->Start()) << m_radio->Error();
+    m_radio = StartedRadio(memory, config);
     m_settings.SetString("CommPort", "COM1", m_radio->SlavePath());
     return *m_radio;
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../support/EngineTiming.h"
+#include "../support/VirtualRadioSupport.h"
 #include "model/ImageBuffer.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/TempFile.h"
@@ -33,7 +34,6 @@ std::vector<std::string> DataLines(const CImageBuffer& memory);
 // Every line of the file at path.
 std::vector<std::string> ReadLines(const std::string& path);
 void WriteLines(const std::string& path, const std::vector<std::string>& lines);
-bool SameMemory(const CImageBuffer& a, const CImageBuffer& b);
 
 // Short pauses and time-outs, so that failure paths end quickly.
 CCloneRsEngine::STiming FastTiming();
