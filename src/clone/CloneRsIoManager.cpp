@@ -11,6 +11,7 @@
 #include "platform/StringTable.h"
 #include "platform/TempFile.h"
 #include "platform/TextFile.h"
+#include "platform/Translation.h"
 #include "platform/UserInterface.h"
 #include "transport/CloneRsEngine.h"
 #include "transport/PortName.h"
@@ -176,7 +177,8 @@ std::string CCloneRsIoManager::PortDevice() const {
 }
 
 void CCloneRsIoManager::NoteLocalFailure(const std::string& reason) {
-    m_localFailure = reason.empty() ? "unknown error" : reason;
+    m_localFailure =
+        reason.empty() ? CTranslation::Tr("CCloneRsIoManager", "unknown error") : reason;
 }
 
 void CCloneRsIoManager::TakeEngineFileFailure(ECloneResult result) {
@@ -195,7 +197,9 @@ std::string CCloneRsIoManager::WithPortCause(const std::string& box) const {
     }
     const std::string device =
         m_engine->GetDevicePath().empty() ? PortDevice() : m_engine->GetDevicePath();
-    const std::string cause = "Reason: " + CCommPort::DescribeOpenError(device, error);
+    const std::string cause =
+        CTranslation::Args(CTranslation::Tr("CCloneRsIoManager", "Reason: %1"),
+                           {CCommPort::DescribeOpenError(device, error)});
     const std::size_t paragraph = box.find("\n\n");
     if (paragraph == std::string::npos) {
         return box + "\n\n" + cause;

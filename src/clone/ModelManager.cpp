@@ -2,6 +2,7 @@
 
 #include "clone/CloneDocument.h"
 #include "clone/CloneManager.h"
+#include "platform/Translation.h"
 #include "platform/UserInterface.h"
 
 CPZ5_IMPLEMENT_CLASS(CModelManager, CCloneManagerObject)
@@ -33,9 +34,10 @@ void CModelManager::SetVersion(std::int32_t version, bool reset) {
 int CModelManager::ChangeModel(std::int32_t version, bool ask) {
     CCloneDocument* document = GetOwner() != nullptr ? GetOwner()->GetDocument() : nullptr;
     if (ask) {
-        if (document == nullptr || document->UserInterface().MessageBox(
-                                       kChangeModelQuestion, CCloneDocument::kMessageTitle,
-                                       MessageStyle::YesNo) != IDYES) {
+        if (document == nullptr ||
+            document->UserInterface().MessageBox(
+                CTranslation::Tr("CModelManager", kChangeModelQuestion),
+                CCloneDocument::kMessageTitle, MessageStyle::YesNo) != IDYES) {
             return 0;
         }
     }

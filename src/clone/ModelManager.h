@@ -12,13 +12,14 @@
 
 #include "clone/ModelInfo.h"
 #include "model/CloneManagerObject.h"
+#include "platform/Translation.h"
 
 class CModelManager : public CCloneManagerObject {
     CPZ5_DECLARE_CLASS(CModelManager)
   public:
     // The question before a change of model version discards the data.
-    static constexpr const char* kChangeModelQuestion =
-        "Change model \n\nAll data will be lost.\n\n      OK? \n";
+    static constexpr const char* kChangeModelQuestion = QT_TRANSLATE_NOOP(
+        "CModelManager", "Change model \n\nAll data will be lost.\n\n      OK? \n");
 
     CModelManager();
     ~CModelManager() override;

@@ -17,6 +17,7 @@
 #include "clone/Z5CloneFileIoManager.h"
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsStore.h"
+#include "platform/Translation.h"
 
 namespace fs = std::filesystem;
 
@@ -174,7 +175,8 @@ std::string CReadHistory::EntryName(std::time_t when, const std::string& version
 std::string CReadHistory::Store(const std::string& source, const std::string& version,
                                 const std::string& identity, std::time_t when) {
     if (m_folder.empty()) {
-        return "no folder for the history (neither XDG_DATA_HOME nor HOME is set)";
+        return CTranslation::Tr(
+            "CReadHistory", "no folder for the history (neither XDG_DATA_HOME nor HOME is set)");
     }
     std::error_code error;
     fs::create_directories(m_folder, error);
@@ -183,11 +185,14 @@ std::string CReadHistory::Store(const std::string& source, const std::string& ve
     }
     CLineReader reader(kLineLimit);
     if (!reader.Open(source)) {
-        return source + ": cannot be read";
+        return CTranslation::Args(CTranslation::Tr("CReadHistory", "%1: cannot be read"), {source});
     }
     const std::string path = NewEntryPath(EntryStem(when, version, identity));
     if (path.empty()) {
-        return m_folder + ": no new file can be made there (" + std::strerror(errno) + ")";
+        const std::string cause = std::strerror(errno);
+        return CTranslation::Args(
+            CTranslation::Tr("CReadHistory", "%1: no new file can be made there (%2)"),
+            {m_folder, cause});
     }
     const std::string failure = WriteEntry(reader, source, path);
     if (!failure.empty()) {
@@ -211,7 +216,7 @@ std::string CReadHistory::WriteEntry(CLineReader& reader, const std::string& sou
         entry.Write("\r\n");
     }
     if (reader.HasError()) {
-        return source + ": read error";
+        return CTranslation::Args(CTranslation::Tr("CReadHistory", "%1: read error"), {source});
     }
     return entry.Commit() ? "" : entry.Error();
 }

@@ -9,11 +9,13 @@
 #include "model/RadioDataManager.h"
 #include "model/Z5EepromDataManager.h"
 #include "model/Z5MemoryMap.h"
+#include "platform/Translation.h"
 
 CPZ5_IMPLEMENT_CLASS(CZ5CloneFileIoManager, CCloneFileIoManager)
 
 std::string CZ5CloneFileIoManager::FileFilter() {
-    return std::string("QM-Z5 clone files (*") + kFileExtension + ")";
+    return CTranslation::Args(CTranslation::Tr("CZ5CloneFileIoManager", "QM-Z5 clone files (*%1)"),
+                              {kFileExtension});
 }
 
 void CZ5CloneFileIoManager::Initialize() {

@@ -18,6 +18,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/TempFile.h"
 #include "platform/TextFile.h"
+#include "platform/Translation.h"
 #include "platform/UserInterface.h"
 #include "platform/WaitCursor.h"
 #include "transport/SettingsKeys.h"
@@ -50,9 +51,12 @@ CDocument::SFileResult Succeeded() {
 // channel".
 std::string ChannelLabel(int area, int channel) {
     if (area == kAreaScanEdge) {
-        return "scan edge " + z5area::RowLabel(z5area::kScanEdgeArea, channel);
+        return CTranslation::Args(CTranslation::Tr("CCloneSupportDoc", "scan edge %1"),
+                                  {z5area::RowLabel(z5area::kScanEdgeArea, channel)});
     }
-    return area == kAreaCall ? "call channel" : "CH " + std::to_string(channel);
+    return area == kAreaCall ? CTranslation::Tr("CCloneSupportDoc", "call channel")
+                             : CTranslation::Args(CTranslation::Tr("CCloneSupportDoc", "CH %1"),
+                                                  {std::to_string(channel)});
 }
 
 // The name of a step: the change's own, else the verb and the first
@@ -62,9 +66,15 @@ std::string StepName(const std::string& verb, const SNodeChange& change) {
         return change.stepName;
     }
     if (change.everything || change.area == kAreaNone) {
-        return verb.empty() ? "Edit settings" : verb;
+        return verb.empty() ? CTranslation::Tr("CCloneSupportDoc", "Edit settings") : verb;
     }
-    return (verb.empty() ? "Edit" : verb) + " " + ChannelLabel(change.area, change.firstChannel);
+    const std::string label = ChannelLabel(change.area, change.firstChannel);
+    if (verb.empty()) {
+        return CTranslation::Args(CTranslation::Tr("CCloneSupportDoc", "Edit %1"), {label});
+    }
+    //: A step of the history: what was done ("Delete") and the first channel
+    //: it changed ("CH 12").
+    return CTranslation::Args(CTranslation::Tr("CCloneSupportDoc", "%1 %2"), {verb, label});
 }
 
 }  // namespace
@@ -292,8 +302,10 @@ std::string CCloneSupportDoc::CutShortNote(const std::string& path) const {
     if (files == nullptr || files->CoveredWholeImage()) {
         return {};
     }
-    return path + " holds only " + std::to_string(files->GetDataLinesRead()) + " of the " +
-           std::to_string(files->GetLineCount()) + " data lines of a full clone file";
+    return CTranslation::Args(
+        CTranslation::Tr("CCloneSupportDoc",
+                         "%1 holds only %2 of the %3 data lines of a full clone file"),
+        {path, std::to_string(files->GetDataLinesRead()), std::to_string(files->GetLineCount())});
 }
 
 void CCloneSupportDoc::WarnIfCutShort(const std::string& path) {
@@ -301,7 +313,8 @@ void CCloneSupportDoc::WarnIfCutShort(const std::string& path) {
     if (note.empty()) {
         return;
     }
-    const std::string warning = note + "; the rest is factory data.";
+    const std::string warning = CTranslation::Args(
+        CTranslation::Tr("CCloneSupportDoc", "%1; the rest is factory data."), {note});
     GetUserInterface().SetStatusText(warning);
     GetUserInterface().MessageBox(warning, kMessageTitle,
                                   MessageStyle::Ok | MessageStyle::IconExclamation);
@@ -366,7 +379,9 @@ CDocument::SFileResult CCloneSupportDoc::CopyTempFileTo(const std::string& path)
 }
 
 std::string CCloneSupportDoc::TempFileProblem(const std::string& reason) const {
-    std::string text = "the temporary file " + m_tempFile->Path() + " could not be written";
+    std::string text = CTranslation::Args(
+        CTranslation::Tr("CCloneSupportDoc", "the temporary file %1 could not be written"),
+        {m_tempFile->Path()});
     return reason.empty() ? text : text + ": " + reason;
 }
 
@@ -376,8 +391,11 @@ CDocument::SFileResult CCloneSupportDoc::TempFileFailed(const std::string& reaso
 
 CDocument::SFileResult CCloneSupportDoc::NoTempFile() const {
     const std::string reason = m_tempFile != nullptr ? m_tempFile->Error() : std::string();
-    return {false, ResultWithDetail(ECloneFileResult::Error,
-                                    "no temporary file could be made in " + reason)};
+    return {false, ResultWithDetail(
+                       ECloneFileResult::Error,
+                       CTranslation::Args(CTranslation::Tr("CCloneSupportDoc",
+                                                           "no temporary file could be made in %1"),
+                                          {reason}))};
 }
 
 CCloneRsIoManager* CCloneSupportDoc::SerialTransfer() const {
@@ -433,7 +451,7 @@ ECloneResult CCloneSupportDoc::RunGuarded(ECloneResult (CCloneRsIoManager::*comm
 }
 
 ECloneResult CCloneSupportDoc::OnCloneRead() {
-    SetStepVerb("Read from radio");
+    SetStepVerb(CTranslation::Tr("CCloneSupportDoc", "Read from radio"));
     return RunGuarded(&CCloneRsIoManager::ReadFromRadio, true);
 }
 

@@ -17,6 +17,7 @@
 #include "platform/StringTable.h"
 #include "platform/TempFile.h"
 #include "platform/TextFile.h"
+#include "platform/Translation.h"
 #include "platform/UserInterface.h"
 #include "transport/CloneRsEngine.h"
 
@@ -40,9 +41,23 @@ std::string Listed(const std::vector<std::string>& lines) {
         text += lines[i] + "\n";
     }
     if (lines.size() > kListedDifferences) {
-        text += "... and " + std::to_string(lines.size() - kListedDifferences) + " more\n";
+        text += CTranslation::Args(CTranslation::Tr("CDocWriteSafeguard", "... and %1 more"),
+                                   {std::to_string(lines.size() - kListedDifferences)}) +
+                "\n";
     }
     return text;
+}
+
+// A line of the list of differences: where, what the write sent and what
+// the radio holds there.
+std::string Difference(const std::string& where, const std::string& sent, const std::string& held) {
+    return CTranslation::Args(CTranslation::Tr("CDocWriteSafeguard", "%1: sent %2, radio holds %3"),
+                              {where, sent, held});
+}
+
+// A value that one side does not have.
+std::string None() {
+    return CTranslation::Tr("CDocWriteSafeguard", "(none)");
 }
 
 }  // namespace
@@ -133,7 +148,10 @@ ECloneResult CDocWriteSafeguard::BackUp(Transfer& transfer) {
     ECloneResult result =
         ReadInto(transfer.GetEngine(), static_cast<std::uint16_t>(radio.GetModelCode()),
                  static_cast<std::uint16_t>(radio.GetRevision()));
-    std::string failure = result == ECloneResult::Success ? "" : "the radio could not be read";
+    std::string failure =
+        result == ECloneResult::Success
+            ? ""
+            : CTranslation::Tr("CDocWriteSafeguard", "the radio could not be read");
     if (result == ECloneResult::Success) {
         failure = m_keep(m_readName->Path(), radio.GetName(), radio.GetText());
         result = failure.empty() ? result : ECloneResult::NotBackedUp;
@@ -193,13 +211,13 @@ std::vector<std::string> CDocWriteSafeguard::Describe(const CImageBuffer& sent,
 
     std::vector<std::string> lines;
     for (const auto& difference : LeafComparison::Compare(sentTexts, heldTexts)) {
-        lines.push_back(difference.path + ": sent " + difference.first.value_or("(none)") +
-                        ", radio holds " + difference.second.value_or("(none)"));
+        lines.push_back(Difference(difference.path, difference.first.value_or(None()),
+                                   difference.second.value_or(None())));
     }
     for (std::uint32_t address = 0; lines.empty() && address < sent.GetSize(); ++address) {
         if (sent.GetByte(address) != held.GetByte(address)) {
-            lines.push_back(Hex(address, 4) + ": sent " + Hex(sent.GetByte(address), 2) +
-                            ", radio holds " + Hex(held.GetByte(address), 2));
+            lines.push_back(Difference(Hex(address, 4), Hex(sent.GetByte(address), 2),
+                                       Hex(held.GetByte(address), 2)));
         }
     }
     return lines;

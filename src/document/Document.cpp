@@ -2,19 +2,11 @@
 
 #include "clone/CloneDocument.h"
 #include "platform/ReplacingFile.h"
+#include "platform/Translation.h"
 #include "platform/UserInterface.h"
 
 namespace {
 constexpr const char* kMessageTitle = CCloneDocument::kMessageTitle;
-constexpr const char* kSaveQuestion = "Save changes to %s?";
-constexpr const char* kSaveFailed = "The file could not be saved.\n\n";
-constexpr const char* kOfferSaveAs = "\n\nSave under another name?";
-
-std::string WithName(const char* text, const std::string& name) {
-    std::string result = text;
-    std::size_t at = result.find("%s");
-    return at == std::string::npos ? result : result.replace(at, 2, name);
-}
 }  // namespace
 
 void CDocument::SetPathName(const std::string& path) {
@@ -28,7 +20,8 @@ bool CDocument::SaveModified() {
         return true;
     }
     int answer = m_ui.MessageBox(
-        WithName(kSaveQuestion, m_title), kMessageTitle,
+        CTranslation::Args(CTranslation::Tr("CDocument", "Save changes to %1?"), {m_title}),
+        kMessageTitle,
         MessageStyle::YesNoCancel | MessageStyle::IconExclamation | MessageStyle::SaveQuestion);
     if (answer == IDNO) {
         return true;
@@ -53,13 +46,16 @@ bool CDocument::SaveAndReport(const std::string& path) {
         }
         return true;
     }
-    const std::string text = kSaveFailed + result.message;
+    const std::string text = CTranslation::Args(
+        CTranslation::Tr("CDocument", "The file could not be saved.\n\n%1"), {result.message});
     if (!IsRefusedTarget(path)) {
         m_ui.MessageBox(text, kMessageTitle, MessageStyle::Ok | MessageStyle::IconError);
         return false;
     }
-    return m_ui.MessageBox(text + kOfferSaveAs, kMessageTitle,
-                           MessageStyle::YesNo | MessageStyle::IconExclamation) == IDYES &&
+    return m_ui.MessageBox(
+               CTranslation::Args(CTranslation::Tr("CDocument", "%1\n\nSave under another name?"),
+                                  {text}),
+               kMessageTitle, MessageStyle::YesNo | MessageStyle::IconExclamation) == IDYES &&
            DoFileSaveAs();
 }
 

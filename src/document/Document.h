@@ -11,6 +11,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/Translation.h"
+
 class CUserInterface;
 
 class CDocument {
@@ -85,7 +87,7 @@ class CDocument {
 
     CUserInterface& m_ui;
     std::string m_pathName;
-    std::string m_title = "Untitled";
+    std::string m_title = CTranslation::Tr("CDocument", "Untitled");
     bool m_modified = false;
     std::function<std::string()> m_saveNamePrompt;
     std::function<void()> m_savedHandler;

@@ -9,6 +9,7 @@
 #include "model/RadioDataManager.h"
 #include "model/Z5Areas.h"
 #include "model/Z5LeafLabels.h"
+#include "platform/Translation.h"
 
 namespace {
 
@@ -85,7 +86,7 @@ int CFileTakeOver::TakeAll() {
             areas.push_back(area->GetName());
         }
     }
-    return TakeAsOneStep(areas, "all");
+    return TakeAsOneStep(areas, CTranslation::Tr("CFileTakeOver", "all"));
 }
 
 int CFileTakeOver::TakeAsOneStep(const std::vector<std::string>& paths, const std::string& what) {
@@ -96,9 +97,12 @@ int CFileTakeOver::TakeAsOneStep(const std::vector<std::string>& paths, const st
     }
     if (!changed.empty()) {
         SNodeChange change = ChangeOf(changed);
-        change.stepName = "Take over " +
-                          (what.empty() ? std::to_string(changed.size()) + " values" : what) +
-                          " from " + m_name;
+        const std::string taken =
+            what.empty() ? CTranslation::Args(CTranslation::Tr("CFileTakeOver", "%1 values"),
+                                              {std::to_string(changed.size())})
+                         : what;
+        change.stepName = CTranslation::Args(
+            CTranslation::Tr("CFileTakeOver", "Take over %1 from %2"), {taken, m_name});
         m_document.AnnounceChange(change);
     }
     return static_cast<int>(changed.size());

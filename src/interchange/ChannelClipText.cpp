@@ -11,6 +11,7 @@
 #include "model/NodeAccess.h"
 #include "model/Z5ChannelRules.h"
 #include "model/Z5MemoryMap.h"
+#include "platform/Translation.h"
 
 namespace ChannelClipText {
 namespace {
@@ -125,12 +126,14 @@ bool MightBeChannels(std::string_view text) {
 
 SChannelClipTextRead Read(std::string_view text, const SChannelCsvLimits& limits, int maxRows) {
     if (text.size() > kMaxSize) {
-        return Refused("the text is larger than " + std::to_string(kMaxSize) +
-                       " bytes, no channel list");
+        return Refused(CTranslation::Args(
+            CTranslation::Tr("ChannelClipText",
+                             "the text is larger than %1 bytes, no channel list"),
+            {std::to_string(kMaxSize)}));
     }
     const std::optional<SLayout> layout = LayoutOf(text);
     if (!layout || limits.prototype == nullptr) {
-        return Refused("the text holds no rows");
+        return Refused(CTranslation::Tr("ChannelClipText", "the text holds no rows"));
     }
     CCsvReader reader(text, layout->separator);
     SCsvRecord record;
@@ -162,7 +165,7 @@ SChannelClipTextRead Read(std::string_view text, const SChannelCsvLimits& limits
         }
     }
     if (read.rowCount == 0) {
-        return Refused("the text holds no rows");
+        return Refused(CTranslation::Tr("ChannelClipText", "the text holds no rows"));
     }
     return read;
 }

@@ -22,6 +22,7 @@
 #include "model/Z5MemoryMap.h"
 #include "platform/ReplacingFile.h"
 #include "platform/TextFile.h"
+#include "platform/Translation.h"
 
 namespace {
 
@@ -73,8 +74,9 @@ void ReadRows(CCsvReader& reader, const CChannelCsvRow::Columns& columns,
         if (plan.location >= 0) {
             auto [earlier, first] = lineOfLocation.emplace(plan.location, record.line);
             if (!first) {
-                reasons.push_back("Location " + std::to_string(plan.location) +
-                                  " is also on line " + std::to_string(earlier->second));
+                reasons.push_back(CTranslation::Args(
+                    CTranslation::Tr("CChannelCsv", "Location %1 is also on line %2"),
+                    {std::to_string(plan.location), std::to_string(earlier->second)}));
             }
         }
         if (reasons.empty()) {
@@ -87,8 +89,9 @@ void ReadRows(CCsvReader& reader, const CChannelCsvRow::Columns& columns,
 }
 
 std::string TooLarge(const std::string& path) {
-    return MessageText::Quoted(path) + ": larger than " +
-           std::to_string(CChannelCsv::kMaxFileSize) + " bytes, not a channel list";
+    return CTranslation::Args(
+        CTranslation::Tr("CChannelCsv", "%1: larger than %2 bytes, not a channel list"),
+        {MessageText::Quoted(path), std::to_string(CChannelCsv::kMaxFileSize)});
 }
 
 // Refused unless it is a regular file, before it is opened (nothing waits on
@@ -143,7 +146,9 @@ char SeparatorOf(std::string_view text) {
 }  // namespace
 
 std::string SCsvProblem::Describe() const {
-    return line > 0 ? "line " + std::to_string(line) + ": " + reason : reason;
+    return line > 0 ? CTranslation::Args(CTranslation::Tr("SCsvProblem", "line %1: %2"),
+                                         {std::to_string(line), reason})
+                    : reason;
 }
 
 std::string SCsvProblem::DescribeAll(const std::vector<SCsvProblem>& problems, std::size_t listed) {
@@ -152,7 +157,9 @@ std::string SCsvProblem::DescribeAll(const std::vector<SCsvProblem>& problems, s
         text += problems[i].Describe() + "\n";
     }
     if (problems.size() > listed) {
-        text += "... and " + std::to_string(problems.size() - listed) + " more\n";
+        text += CTranslation::Args(CTranslation::Tr("SCsvProblem", "... and %1 more"),
+                                   {std::to_string(problems.size() - listed)}) +
+                "\n";
     }
     return text;
 }
@@ -174,21 +181,25 @@ std::string CChannelCsv::Export() const {
 SChannelCsvImport CChannelCsv::Import(std::string_view text, EBadRows badRows) {
     CNode* area = ChannelArea(m_manager);
     if (area == nullptr || Channel(*area, 0) == nullptr) {
-        return Refusal(0, "the data has no memory channels");
+        return Refusal(0, CTranslation::Tr("CChannelCsv", "the data has no memory channels"));
     }
     CCsvReader reader(text, SeparatorOf(text));
     SCsvRecord header;
     if (!reader.NextFilled(header)) {
-        return Refusal(0, "the file is empty: no header row");
+        return Refusal(0, CTranslation::Tr("CChannelCsv", "the file is empty: no header row"));
     }
     if (!header.error.empty()) {
-        return Refusal(header.line, "the header row: " + header.error);
+        return Refusal(header.line,
+                       CTranslation::Args(CTranslation::Tr("CChannelCsv", "the header row: %1"),
+                                          {header.error}));
     }
     const CChannelCsvRow::Columns columns = CChannelCsvRow::ColumnsOf(header);
     for (std::string_view required : ChannelCsvColumns::kRequiredHeaders) {
         if (!CChannelCsvRow(columns, header).Has(required)) {
             return Refusal(header.line,
-                           "the header row has no " + std::string(required) + " column");
+                           CTranslation::Args(
+                               CTranslation::Tr("CChannelCsv", "the header row has no %1 column"),
+                               {required}));
         }
     }
     SChannelCsvImport result;

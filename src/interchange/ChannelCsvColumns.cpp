@@ -13,6 +13,7 @@
 #include "model/ValueList.h"
 #include "model/Z5ChannelRules.h"
 #include "model/Z5MemoryMap.h"
+#include "platform/Translation.h"
 
 using ChannelCsvText::EqualsNoCase;
 using ChannelCsvText::FormatScaled;
@@ -53,6 +54,20 @@ constexpr SWord kDuplexes[] = {{"", "OFF"}, {"-", "-Dup"}, {"+", "+Dup"}};
 // the direction it would transmit in.
 constexpr std::string_view kInhibitedDuplex = "off";
 constexpr std::string_view kSplitDuplex = "split";
+
+// A text of a table below in the reader's language.
+std::string Translated(const char* text) {
+    return CTranslation::Tr("ChannelCsvColumns", text);
+}
+
+// A column's text and what is wrong with it, such as "is not a tone of the
+// radio" (said in the reader's language).
+std::string Complaint(std::string_view header, std::string_view text, std::string_view why) {
+    //: %1 a column of the CSV file, %2 its text in quotes, %3 what is wrong
+    //: with it ("is not a tone of the radio").
+    return CTranslation::Args(CTranslation::Tr("ChannelCsvColumns", "%1 %2 %3"),
+                              {header, Quoted(text), why});
+}
 
 std::string Megahertz(std::int64_t hertz) {
     return FormatScaled(hertz, kMegahertzDecimals) + " MHz";
@@ -242,7 +257,7 @@ std::optional<std::int64_t> ReadFrequency(const CChannelCsvRow& row, std::string
     std::string why;
     const std::optional<std::int64_t> millihertz = ChannelCsvText::ParseTypedMillihertz(text, why);
     if (!millihertz) {
-        reasons.push_back(std::string(header) + " " + Quoted(text) + " " + why);
+        reasons.push_back(Complaint(header, text, why));
         return std::nullopt;
     }
     const std::int64_t hertz = *millihertz / kMillihertz;
@@ -250,9 +265,10 @@ std::optional<std::int64_t> ReadFrequency(const CChannelCsvRow& row, std::string
         return hertz;
     }
     const std::int64_t rounded = NearestOnRaster(*millihertz);
-    warnings.push_back(std::string(header) + " " + MegahertzOfMillihertz(*millihertz) +
-                       " is stored as " + Megahertz(rounded) +
-                       ", on the radio's 5 kHz or 6.25 kHz raster");
+    warnings.push_back(CTranslation::Args(
+        CTranslation::Tr("ChannelCsvColumns",
+                         "%1 %2 is stored as %3, on the radio's 5 kHz or 6.25 kHz raster"),
+        {header, MegahertzOfMillihertz(*millihertz), Megahertz(rounded)}));
     return rounded;
 }
 
@@ -263,10 +279,16 @@ void Frequency(const CChannelCsvRow& row, const SChannelCsvLimits& limits, SChan
         return;
     }
     if (!MayReceive(limits, *hertz)) {
-        const std::string range =
-            VersionKnown(limits) ? " (version " + limits.versionName + ")" : " (136 to 174 MHz)";
-        reasons.push_back("Frequency " + Megahertz(*hertz) +
-                          " is outside the receive range of the radio" + range);
+        reasons.push_back(
+            VersionKnown(limits)
+                ? CTranslation::Args(CTranslation::Tr("ChannelCsvColumns",
+                                                      "Frequency %1 is outside the receive range "
+                                                      "of the radio (version %2)"),
+                                     {Megahertz(*hertz), limits.versionName})
+                : CTranslation::Args(CTranslation::Tr("ChannelCsvColumns",
+                                                      "Frequency %1 is outside the receive range "
+                                                      "of the radio (136 to 174 MHz)"),
+                                     {Megahertz(*hertz)}));
         return;
     }
     plan.SetValue(z5leaf::kFreqRx, static_cast<std::int32_t>(*hertz));
@@ -289,9 +311,13 @@ void DuplexAndOffset(const CChannelCsvRow& row, const SChannelCsvLimits& limits,
     const std::string_view direction = inhibited ? row.Trimmed("InhibitedDuplex") : duplex;
     const SWord* word = FindCsvWord(kDuplexes, direction);
     if (word == nullptr && !split) {
-        reasons.push_back(inhibited
-                              ? "InhibitedDuplex " + Quoted(direction) + " is not \"\", + or -"
-                              : "Duplex " + Quoted(duplex) + " is not \"\", +, -, split or off");
+        reasons.push_back(
+            inhibited ? Complaint("InhibitedDuplex", direction,
+                                  Translated(QT_TRANSLATE_NOOP("ChannelCsvColumns",
+                                                               "is not \"\", + or -")))
+                      : Complaint("Duplex", duplex,
+                                  Translated(QT_TRANSLATE_NOOP(
+                                      "ChannelCsvColumns", "is not \"\", +, -, split or off"))));
     }
     std::optional<std::int64_t> offset = std::int64_t{0};
     if (!row.Trimmed("Offset").empty()) {
@@ -305,8 +331,11 @@ void DuplexAndOffset(const CChannelCsvRow& row, const SChannelCsvLimits& limits,
         SplitToOffset(row, *offset, choice);
     }
     if (!FitsLeaf(limits, z5leaf::kFreqOw, *offset) || !OnRaster(*offset)) {
-        reasons.push_back("the duplex offset " + Megahertz(*offset) +
-                          " is more than the radio can set or off its raster");
+        reasons.push_back(CTranslation::Args(
+            CTranslation::Tr(
+                "ChannelCsvColumns",
+                "the duplex offset %1 is more than the radio can set or off its raster"),
+            {Megahertz(*offset)}));
         return;
     }
     plan.SetValue(z5leaf::kFreqOw, static_cast<std::int32_t>(*offset));
@@ -323,8 +352,10 @@ void Location(const CChannelCsvRow& row, const SChannelCsvLimits& limits, SChann
     const std::string_view text = row.Trimmed("Location");
     std::optional<std::int64_t> number = ParseScaled(text, 0);
     if (!number || *number >= limits.channelCount) {
-        reasons.push_back("Location " + Quoted(text) + " is not a channel number from 0 to " +
-                          std::to_string(limits.channelCount - 1));
+        reasons.push_back(
+            CTranslation::Args(CTranslation::Tr("ChannelCsvColumns",
+                                                "Location %1 is not a channel number from 0 to %2"),
+                               {Quoted(text), std::to_string(limits.channelCount - 1)}));
         return;
     }
     plan.location = static_cast<int>(*number);
@@ -355,22 +386,26 @@ void Name(const CChannelCsvRow& row, const SChannelCsvLimits&, SChannelPlan& pla
     if (EqualsNoCase(*plan.name, TrimEnd(*text))) {
         return;
     }
-    plan.warnings.push_back("Name " + Quoted(*text) + " is stored as " + Quoted(*plan.name) +
-                            " (at most 5 ASCII characters, no control characters)");
+    plan.warnings.push_back(CTranslation::Args(
+        CTranslation::Tr(
+            "ChannelCsvColumns",
+            "Name %1 is stored as %2 (at most 5 ASCII characters, no control characters)"),
+        {Quoted(*text), Quoted(*plan.name)}));
 }
 
 // A column that must hold one of a few texts and writes no leaf.
 struct SCheckedColumn {
     std::string_view header;
     std::span<const std::string_view> accepted;
-    std::string_view why;
+    const char* why;
 };
 
 constexpr std::string_view kCrossModes[] = {"", "Tone->Tone", "DTCS->DTCS"};
 constexpr std::string_view kModes[] = {"", "FM"};
 constexpr SCheckedColumn kCheckedColumns[] = {
-    {"CrossMode", kCrossModes, "is a cross mode: the radio has none"},
-    {"Mode", kModes, "is not FM: the radio has FM only"},
+    {"CrossMode", kCrossModes,
+     QT_TRANSLATE_NOOP("ChannelCsvColumns", "is a cross mode: the radio has none")},
+    {"Mode", kModes, QT_TRANSLATE_NOOP("ChannelCsvColumns", "is not FM: the radio has FM only")},
 };
 
 void Checks(const CChannelCsvRow& row, const SChannelCsvLimits&, SChannelPlan&, Reasons& reasons) {
@@ -378,8 +413,7 @@ void Checks(const CChannelCsvRow& row, const SChannelCsvLimits&, SChannelPlan&, 
         const std::string_view text = row.Trimmed(column.header);
         if (std::none_of(column.accepted.begin(), column.accepted.end(),
                          [text](std::string_view ok) { return EqualsNoCase(ok, text); })) {
-            reasons.push_back(std::string(column.header) + " " + Quoted(text) + " " +
-                              std::string(column.why));
+            reasons.push_back(Complaint(column.header, text, Translated(column.why)));
         }
     }
 }
@@ -405,18 +439,33 @@ struct SChoiceColumn {
     std::string_view leaf;
     std::span<const SWord> words;
     std::optional<std::string> (*codeChoice)(std::string_view text);  // nullptr: use words
-    std::string_view complaint;                                       // for the reason text
+    const char* complaint;                                            // for the reason text
 };
 
 constexpr SChoiceColumn kChoiceColumns[] = {
     {"Tone", z5leaf::kToneSet, kToneModes, nullptr,
-     "is not a tone mode of the radio (\"\", Tone, TSQL or DTCS)"},
-    {"rToneFreq", z5leaf::kToneCode, {}, &ToneChoice, "is not a tone of the radio"},
-    {"cToneFreq", z5leaf::kTsqlCode, {}, &ToneChoice, "is not a tone of the radio"},
-    {"DtcsCode", z5leaf::kDtcsCode, {}, &DtcsChoice, "is not a DTCS code of the radio"},
+     QT_TRANSLATE_NOOP("ChannelCsvColumns",
+                       "is not a tone mode of the radio (\"\", Tone, TSQL or DTCS)")},
+    {"rToneFreq",
+     z5leaf::kToneCode,
+     {},
+     &ToneChoice,
+     QT_TRANSLATE_NOOP("ChannelCsvColumns", "is not a tone of the radio")},
+    {"cToneFreq",
+     z5leaf::kTsqlCode,
+     {},
+     &ToneChoice,
+     QT_TRANSLATE_NOOP("ChannelCsvColumns", "is not a tone of the radio")},
+    {"DtcsCode",
+     z5leaf::kDtcsCode,
+     {},
+     &DtcsChoice,
+     QT_TRANSLATE_NOOP("ChannelCsvColumns", "is not a DTCS code of the radio")},
     {"DtcsPolarity", z5leaf::kDtcsInv, kPolarities, nullptr,
-     "is not NN or RR: the radio inverts both directions or neither"},
-    {"Skip", z5leaf::kSkip, kSkips, nullptr, "is not \"\", S or P"},
+     QT_TRANSLATE_NOOP("ChannelCsvColumns",
+                       "is not NN or RR: the radio inverts both directions or neither")},
+    {"Skip", z5leaf::kSkip, kSkips, nullptr,
+     QT_TRANSLATE_NOOP("ChannelCsvColumns", "is not \"\", S or P")},
 };
 
 std::optional<std::string> ChoiceOf(const SChoiceColumn& column, std::string_view text) {
@@ -438,16 +487,16 @@ void Choices(const CChannelCsvRow& row, const SChannelCsvLimits& limits, SChanne
         std::optional<std::int32_t> value =
             choice ? ChoiceValue(limits, column.leaf, *choice) : std::nullopt;
         if (!value) {
-            reasons.push_back(std::string(column.header) + " " + Quoted(text) + " " +
-                              std::string(column.complaint));
+            reasons.push_back(Complaint(column.header, text, Translated(column.complaint)));
             continue;
         }
         plan.SetValue(column.leaf, *value);
         // A word the radio has no own setting for (Skip "P", priority scan).
         if (column.codeChoice == nullptr &&
             !EqualsNoCase(CsvWordFor(column.words, *choice), text)) {
-            plan.warnings.push_back(std::string(column.header) + " " + Quoted(text) +
-                                    " is stored as " + Quoted(CsvWordFor(column.words, *choice)));
+            plan.warnings.push_back(CTranslation::Args(
+                CTranslation::Tr("ChannelCsvColumns", "%1 %2 is stored as %3"),
+                {column.header, Quoted(text), Quoted(CsvWordFor(column.words, *choice))}));
         }
     }
 }
@@ -462,8 +511,11 @@ void ReceiveDtcs(const CChannelCsvRow& row, const SChannelCsvLimits&, SChannelPl
         return;
     }
     if (DtcsChoice(receive) != DtcsChoice(send)) {
-        reasons.push_back("RxDtcsCode " + Quoted(receive) + " differs from DtcsCode " +
-                          Quoted(send) + ": the radio has one DTCS code for both directions");
+        reasons.push_back(
+            CTranslation::Args(CTranslation::Tr("ChannelCsvColumns",
+                                                "RxDtcsCode %1 differs from DtcsCode %2: the "
+                                                "radio has one DTCS code for both directions"),
+                               {Quoted(receive), Quoted(send)}));
     }
 }
 
@@ -472,17 +524,19 @@ void ReceiveDtcs(const CChannelCsvRow& row, const SChannelCsvLimits&, SChannelPl
 struct SLeafColumn {
     std::string_view header;
     const char* leaf;
-    std::string_view complaint;
+    const char* complaint;
 };
 
-constexpr std::string_view kOnOff = "is not ON or OFF";
+constexpr const char* kOnOff = QT_TRANSLATE_NOOP("ChannelCsvColumns", "is not ON or OFF");
 constexpr SLeafColumn kLeafColumns[] = {
     {"TXInhibit", z5leaf::kTxInhibit, kOnOff},
     {"DupRev", z5leaf::kDupRev, kOnOff},
-    {"ANISet", z5leaf::kAniSet, "is not OFF, CSQL or PGR"},
-    {"ANICode", z5leaf::kAniCode, "is not an ANI code of the radio (C0 to C6 or CP)"},
+    {"ANISet", z5leaf::kAniSet, QT_TRANSLATE_NOOP("ChannelCsvColumns", "is not OFF, CSQL or PGR")},
+    {"ANICode", z5leaf::kAniCode,
+     QT_TRANSLATE_NOOP("ChannelCsvColumns", "is not an ANI code of the radio (C0 to C6 or CP)")},
     {"SCRMSet", z5leaf::kScrmSet, kOnOff},
-    {"SCRMCode", z5leaf::kScrmCode, "is not a scrambler code from 01 to FF"},
+    {"SCRMCode", z5leaf::kScrmCode,
+     QT_TRANSLATE_NOOP("ChannelCsvColumns", "is not a scrambler code from 01 to FF")},
 };
 
 std::string ChoiceText(const SLeafColumn& column, std::string_view text) {
@@ -506,8 +560,7 @@ void LeafColumns(const CChannelCsvRow& row, const SChannelCsvLimits& limits, SCh
         std::optional<std::int32_t> value =
             ChoiceValue(limits, column.leaf, ChoiceText(column, text));
         if (!value || *value < range.lowest || *value > range.highest) {
-            reasons.push_back(std::string(column.header) + " " + Quoted(text) + " " +
-                              std::string(column.complaint));
+            reasons.push_back(Complaint(column.header, text, Translated(column.complaint)));
             continue;
         }
         plan.SetValue(column.leaf, *value);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/TypedFrequency.h"
+#include "platform/Translation.h"
 
 namespace ChannelCsvText {
 namespace {
@@ -82,7 +83,7 @@ std::optional<std::int64_t> ParseTypedMillihertz(std::string_view text, std::str
     }
     std::optional<std::int64_t> millihertz = ParseScaled(*typed, kMillihertzDecimals);
     if (!millihertz) {
-        reason = "is far more than any frequency of the radio";
+        reason = CTranslation::Tr("ChannelCsvText", "is far more than any frequency of the radio");
     }
     return millihertz;
 }

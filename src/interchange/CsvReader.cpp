@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/Translation.h"
+
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -50,7 +52,8 @@ void CCsvReader::ReadQuoted(std::string& field, SCsvRecord& record) {
             ++m_at;
             if (!AtEnd() && m_text[m_at] != m_separator && !IsLineEndChar(m_text[m_at]) &&
                 record.error.empty()) {
-                record.error = "text after the closing quote of a field";
+                record.error =
+                    CTranslation::Tr("CCsvReader", "text after the closing quote of a field");
             }
             ReadUnquoted(field);
             return;
@@ -63,7 +66,7 @@ void CCsvReader::ReadQuoted(std::string& field, SCsvRecord& record) {
         field += '\n';
     }
     if (record.error.empty()) {
-        record.error = "a quoted field is not closed";
+        record.error = CTranslation::Tr("CCsvReader", "a quoted field is not closed");
     }
 }
 

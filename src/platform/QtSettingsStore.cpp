@@ -10,6 +10,7 @@
 
 #include "platform/SettingsText.h"
 #include "platform/TextFile.h"
+#include "platform/Translation.h"
 
 namespace {
 
@@ -38,7 +39,8 @@ std::string RefusalOf(const std::string& path) {
         return path + " " + CTextFile::NotRegularReason(status.st_mode);
     }
     if (status.st_size > CQtSettingsStore::kMaxFileBytes) {
-        return path + " is larger than 1 MiB";
+        return CTranslation::Args(CTranslation::Tr("CQtSettingsStore", "%1 is larger than 1 MiB"),
+                                  {path});
     }
     return {};
 }
@@ -61,8 +63,11 @@ CQtSettingsStore::CQtSettingsStore() : CQtSettingsStore(DefaultPath()) {}
 
 CQtSettingsStore::CQtSettingsStore(const std::string& path) : m_path(path) {
     if (const std::string refusal = RefusalOf(path); !refusal.empty()) {
-        m_problem = "the settings file " + refusal +
-                    ": it is neither read nor written, and this run uses the default settings";
+        m_problem = CTranslation::Args(
+            CTranslation::Tr("CQtSettingsStore",
+                             "the settings file %1: it is neither read nor written, and this run "
+                             "uses the default settings"),
+            {refusal});
         return;
     }
     m_settings = std::make_unique<QSettings>(QString::fromStdString(path), QSettings::IniFormat);

@@ -13,6 +13,7 @@
 
 #include "platform/FileCleanup.h"
 #include "platform/TextFile.h"
+#include "platform/Translation.h"
 
 namespace {
 
@@ -177,10 +178,12 @@ mode_t NewFileMode() {
 CReplacingFile::STargetCheck CReplacingFile::CheckTarget(const std::string& target) {
     const SResolved resolved = ResolveLinks(target);
     if (!resolved.plantedLink.empty()) {
-        return {ETargetProblem::kPlantedLink,
-                resolved.plantedLink +
-                    " is another user's symbolic link in a folder open to all; it is not "
-                    "followed"};
+        return {
+            ETargetProblem::kPlantedLink,
+            CTranslation::Args(CTranslation::Tr("CReplacingFile",
+                                                "%1 is another user's symbolic link in a folder "
+                                                "open to all; it is not followed"),
+                               {resolved.plantedLink})};
     }
     const std::string& path = resolved.path;
     struct stat status {};
@@ -195,13 +198,18 @@ CReplacingFile::STargetCheck CReplacingFile::CheckTarget(const std::string& targ
                 path + " " + CTextFile::NotRegularReason(status.st_mode)};
     }
     if (int reason = 0; IsReadOnly(path, status, reason)) {
-        const char* what = reason == EROFS ? " is on a read-only file system" : " is read-only";
-        return {ETargetProblem::kReadOnly, path + what};
+        const char* what = reason == EROFS ? QT_TRANSLATE_NOOP("CReplacingFile",
+                                                               "%1 is on a read-only file system")
+                                           : QT_TRANSLATE_NOOP("CReplacingFile", "%1 is read-only");
+        return {ETargetProblem::kReadOnly,
+                CTranslation::Args(CTranslation::Tr("CReplacingFile", what), {path})};
     }
     if (status.st_nlink > 1) {
         return {ETargetProblem::kHardLinks,
-                path + " has " + std::to_string(status.st_nlink) +
-                    " hard links; replacing it would part it from the others"};
+                CTranslation::Args(CTranslation::Tr("CReplacingFile",
+                                                    "%1 has %2 hard links; replacing it would part "
+                                                    "it from the others"),
+                                   {path, std::to_string(status.st_nlink)})};
     }
     return {ETargetProblem::kNone, ""};
 }
@@ -266,10 +274,15 @@ bool CReplacingFile::CreateNewFile() {
         CFileCleanup::Unregister(m_cleanupSlot);
         errno = error;
         if (errno != EEXIST) {
-            return Fail("cannot create a new file beside " + m_target);
+            break;
         }
     }
-    return Fail("cannot create a new file beside " + m_target);
+    // The lookup of the translation may change errno, which Fail reports.
+    const int error = errno;
+    std::string what = CTranslation::Args(
+        CTranslation::Tr("CReplacingFile", "cannot create a new file beside %1"), {m_target});
+    errno = error;
+    return Fail(what);
 }
 
 // Owner and group first: changing them clears the set-id bits, which the

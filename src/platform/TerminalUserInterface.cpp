@@ -6,14 +6,16 @@
 #include <cstdio>
 #include <iostream>
 
+#include "platform/Translation.h"
+
 namespace {
 
-const char* IconPrefix(unsigned style) {
+std::string IconPrefix(unsigned style) {
     switch (style & MessageStyle::IconMask) {
         case MessageStyle::IconError:
-            return "error: ";
+            return CTranslation::Tr("CTerminalUserInterface", "error: ");
         case MessageStyle::IconExclamation:
-            return "warning: ";
+            return CTranslation::Tr("CTerminalUserInterface", "warning: ");
         default:
             return "";
     }
@@ -50,11 +52,13 @@ int CTerminalUserInterface::MessageBox(const std::string& text, const std::strin
 
 int CTerminalUserInterface::Ask(unsigned buttons) {
     if (m_assumeYes) {
-        std::cerr << "(answered yes: --yes)\n";
+        std::cerr << CTranslation::Tr("CTerminalUserInterface", "(answered yes: --yes)") << "\n";
         return AcceptAnswer(buttons);
     }
     if (!m_interactive) {
-        std::cerr << "(no terminal to answer on: cancelled; --yes answers yes)\n";
+        std::cerr << CTranslation::Tr("CTerminalUserInterface",
+                                      "(no terminal to answer on: cancelled; --yes answers yes)")
+                  << "\n";
         return DeclineAnswer(buttons);
     }
     std::cerr << "[y/N] " << std::flush;

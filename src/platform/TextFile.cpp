@@ -7,20 +7,20 @@
 #include <cerrno>
 #include <cstring>
 
-const char* CTextFile::NotRegularReason(unsigned mode) {
+#include "platform/Translation.h"
+
+std::string CTextFile::NotRegularReason(unsigned mode) {
+    const char* reason = QT_TRANSLATE_NOOP("CTextFile", "is not a regular file");
     if (S_ISDIR(mode)) {
-        return "is a directory";
+        reason = QT_TRANSLATE_NOOP("CTextFile", "is a directory");
+    } else if (S_ISFIFO(mode)) {
+        reason = QT_TRANSLATE_NOOP("CTextFile", "is a FIFO, not a regular file");
+    } else if (S_ISSOCK(mode)) {
+        reason = QT_TRANSLATE_NOOP("CTextFile", "is a socket, not a regular file");
+    } else if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        reason = QT_TRANSLATE_NOOP("CTextFile", "is a device, not a regular file");
     }
-    if (S_ISFIFO(mode)) {
-        return "is a FIFO, not a regular file";
-    }
-    if (S_ISSOCK(mode)) {
-        return "is a socket, not a regular file";
-    }
-    if (S_ISCHR(mode) || S_ISBLK(mode)) {
-        return "is a device, not a regular file";
-    }
-    return "is not a regular file";
+    return CTranslation::Tr("CTextFile", reason);
 }
 
 void CTextFile::SetPath(std::string path) {

@@ -56,7 +56,7 @@ class CTextFile {
     // What a file of this mode is, when it is not a regular file, as the end
     // of a sentence about it: "is a directory", "is a FIFO, not a regular
     // file", "is a socket, ...", "is a device, ...".
-    static const char* NotRegularReason(unsigned mode);
+    static std::string NotRegularReason(unsigned mode);
 
   private:
     bool Open(bool forWrite);

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "platform/StringTable.h"
+#include "platform/Translation.h"
 #include "platform/UserInterface.h"
 
 namespace {
@@ -22,30 +23,38 @@ constexpr SCloneResultMessage kPortFailed = {Ids::PortNotOpened, Ids::PortNotOpe
 constexpr SCloneResultMessage kCancelled = {Ids::Cancelled, 0, 0};
 
 // Every failure of the line or the radio.
-constexpr SCloneResultTexts kFailed = {"failed",
+constexpr SCloneResultTexts kFailed = {QT_TRANSLATE_NOOP("CloneResult", "failed"),
                                        {Ids::ReadFailed, Ids::NoAnswerBox, kError},
                                        {Ids::WriteFailed, Ids::NoAnswerBox, kError},
                                        kNotIdentified};
 
 constexpr SResultRow kResultTable[] = {
-    {ECloneResult::Busy, {"failed", kSilent, kSilent, kSilent}},
+    {ECloneResult::Busy, {QT_TRANSLATE_NOOP("CloneResult", "failed"), kSilent, kSilent, kSilent}},
     {ECloneResult::Success,
-     {"OK",
+     {QT_TRANSLATE_NOOP("CloneResult", "OK"),
       {Ids::CloneDone, 0, 0},
       {Ids::CloneDone, Ids::WriteDoneBox, MessageStyle::IconNone},
       kSilent}},
-    {ECloneResult::Cancelled, {"cancelled", kCancelled, kCancelled, kNotIdentified}},
+    {ECloneResult::Cancelled,
+     {QT_TRANSLATE_NOOP("CloneResult", "cancelled"), kCancelled, kCancelled, kNotIdentified}},
     {ECloneResult::Failure,
-     {"failed: no answer or a bad answer", kFailed.read, kFailed.write, kFailed.information}},
+     {QT_TRANSLATE_NOOP("CloneResult", "failed: no answer or a bad answer"), kFailed.read,
+      kFailed.write, kFailed.information}},
     {ECloneResult::BadFile, kFailed},
     {ECloneResult::WrongModel,
-     {"not a QM-Z5 of a known revision", kWrongModel, kWrongModel, kWrongModel}},
+     {QT_TRANSLATE_NOOP("CloneResult", "not a QM-Z5 of a known revision"), kWrongModel, kWrongModel,
+      kWrongModel}},
     {ECloneResult::WrongVersion,
-     {"wrong model version", kWrongVersion, kWrongVersion, kWrongVersion}},
+     {QT_TRANSLATE_NOOP("CloneResult", "wrong model version"), kWrongVersion, kWrongVersion,
+      kWrongVersion}},
     {ECloneResult::PortNotOpened,
-     {"port could not be opened", kPortFailed, kPortFailed, kPortFailed}},
-    {ECloneResult::NotVerified, {"radio holds other data than sent", kSilent, kSilent, kSilent}},
-    {ECloneResult::NotBackedUp, {"backup could not be kept", kSilent, kSilent, kSilent}},
+     {QT_TRANSLATE_NOOP("CloneResult", "port could not be opened"), kPortFailed, kPortFailed,
+      kPortFailed}},
+    {ECloneResult::NotVerified,
+     {QT_TRANSLATE_NOOP("CloneResult", "radio holds other data than sent"), kSilent, kSilent,
+      kSilent}},
+    {ECloneResult::NotBackedUp,
+     {QT_TRANSLATE_NOOP("CloneResult", "backup could not be kept"), kSilent, kSilent, kSilent}},
 };
 
 const SResultRow* RowOf(ECloneResult result) {

@@ -7,6 +7,7 @@
 
 #include "platform/StringTable.h"
 #include "platform/TextFile.h"
+#include "platform/Translation.h"
 #include "platform/UserInterface.h"
 #include "transport/FrameCodec.h"
 #include "transport/PortName.h"
@@ -138,7 +139,7 @@ ECloneResult CCloneRsEngine::CloneWrite() {
     }
     if (!ReadTrimmedLine(firstLine) || firstLine.size() < kMinimumHeaderLine) {
         m_cloneFile->Close();
-        FailFile("its first line is no model line");
+        FailFile(CTranslation::Tr("CCloneRsEngine", "its first line is no model line"));
         return ECloneResult::BadFile;
     }
     m_writing = true;
@@ -565,7 +566,9 @@ void CCloneRsEngine::SendNextDataFrame(const CByteString& echo) {
     if (NextDataLine(line)) {
         CByteString body;
         if (!CFrameCodec::FrameOfDataLine(line, body)) {
-            return FailFile("it holds a line that is no data line: " + line.substr(0, 40));
+            return FailFile(CTranslation::Args(
+                CTranslation::Tr("CCloneRsEngine", "it holds a line that is no data line: %1"),
+                {line.substr(0, 40)}));
         }
         SendFrame(body);
         ++m_frameCounter;

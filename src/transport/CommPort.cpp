@@ -17,6 +17,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/Translation.h"
 #include "platform/UserInterface.h"
 #include "transport/PortName.h"
 
@@ -139,9 +140,11 @@ std::string CCommPort::DescribeOpenError(const std::string& device, int error) {
         if (::getgrgid_r(status.st_gid, &entry, buffer.data(), buffer.size(), &found) == 0 &&
             found != nullptr && status.st_gid != 0) {
             const std::string name = found->gr_name;
-            text += ".\nThe device belongs to the group \"" + name +
-                    "\". Join it with\n  sudo usermod -aG " + name +
-                    " $USER\nthen log out and in again";
+            text = CTranslation::Args(
+                CTranslation::Tr("CCommPort",
+                                 "%1.\nThe device belongs to the group \"%2\". Join it with\n"
+                                 "  sudo usermod -aG %2 $USER\nthen log out and in again"),
+                {text, name});
         }
     }
     return text + ".";
@@ -266,7 +269,9 @@ bool CCommPort::Flush() {
 
 void CCommPort::ReportError(const std::string& text, int /*errorCode*/) {
     if (m_ui != nullptr) {
-        m_ui->MessageBox(text, kErrorTitle, MessageStyle::Ok | MessageStyle::IconError);
+        m_ui->MessageBox(CTranslation::Tr("CCommPort", text.c_str()),
+                         CTranslation::Tr("CCommPort", kErrorTitle),
+                         MessageStyle::Ok | MessageStyle::IconError);
     }
 }
 

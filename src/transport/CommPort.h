@@ -30,6 +30,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/Translation.h"
+
 class CSettingsStore;
 class CUserInterface;
 
@@ -45,11 +47,13 @@ class CCommPort {
     // A read never returns more bytes than this.
     static constexpr std::size_t kMaxReadCount = 256;
 
-    static constexpr const char* kNotOpenText = " not Open ";
-    static constexpr const char* kInvalidSettingText = " invarid setting ";
-    static constexpr const char* kWriteErrorText = " write error ";
-    static constexpr const char* kReadErrorText = " read error ";
-    static constexpr const char* kErrorTitle = " COM Port Error    ";
+    static constexpr const char* kNotOpenText = QT_TRANSLATE_NOOP("CCommPort", " not Open ");
+    static constexpr const char* kInvalidSettingText =
+        QT_TRANSLATE_NOOP("CCommPort", " invarid setting ");
+    static constexpr const char* kWriteErrorText = QT_TRANSLATE_NOOP("CCommPort", " write error ");
+    static constexpr const char* kReadErrorText = QT_TRANSLATE_NOOP("CCommPort", " read error ");
+    static constexpr const char* kErrorTitle =
+        QT_TRANSLATE_NOOP("CCommPort", " COM Port Error    ");
 
     // ui (for ReportError) and settings (for the port names) may be nullptr:
     // then nothing is shown, and names resolve without settings.

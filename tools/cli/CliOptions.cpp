@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/MessageText.h"
+#include "platform/Translation.h"
 
 namespace {
 
@@ -30,9 +31,9 @@ std::string CCliOptions::AcceptedName(std::string name) {
         return std::string(kMarketOption);
     }
     if (name == kMarketOption) {
-        m_notice =
-            "--version VALUE is now --market VALUE; --version alone shows the "
-            "program's version";
+        m_notice = CTranslation::Tr("CCliOptions",
+                                    "--version VALUE is now --market VALUE; --version alone "
+                                    "shows the program's version");
     }
     return name;
 }
@@ -50,20 +51,24 @@ bool CCliOptions::Parse(std::span<const std::string> arguments,
         const std::string name = AcceptedName(given);
         const SCliOptionDef* option = FindAccepted(accepted, name);
         if (option == nullptr) {
-            return Fail("unknown option " + MessageText::Quoted(given));
+            return Fail(CTranslation::Args(CTranslation::Tr("CCliOptions", "unknown option %1"),
+                                           {MessageText::Quoted(given)}));
         }
         if (Has(name) && !option->repeatable) {
-            return Fail("option " + given + " given twice");
+            return Fail(CTranslation::Args(CTranslation::Tr("CCliOptions", "option %1 given twice"),
+                                           {given}));
         }
         if (!option->takesValue) {
             if (equals != std::string::npos) {
-                return Fail("option " + given + " takes no value");
+                return Fail(CTranslation::Args(
+                    CTranslation::Tr("CCliOptions", "option %1 takes no value"), {given}));
             }
             m_values[name] = "";
             continue;
         }
         if (equals == std::string::npos && i + 1 >= arguments.size()) {
-            return Fail("option " + given + " needs a value");
+            return Fail(CTranslation::Args(
+                CTranslation::Tr("CCliOptions", "option %1 needs a value"), {given}));
         }
         const std::string value =
             equals != std::string::npos ? argument.substr(equals + 1) : arguments[++i];

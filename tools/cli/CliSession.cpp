@@ -6,6 +6,7 @@
 #include "document/Z5Doc.h"
 #include "model/MessageText.h"
 #include "model/Z5Versions.h"
+#include "platform/Translation.h"
 #include "transport/PortName.h"
 #include "transport/SettingsKeys.h"
 
@@ -21,8 +22,8 @@ bool CCliSession::ApplyVersionOption(const CCliOptions& options) {
     }
     const z5version::SVersion* version = z5version::FindByName(*name);
     if (version == nullptr) {
-        Report("unknown version " + MessageText::Quoted(*name) + " (" + z5version::NameList() +
-               ")");
+        Report(CTranslation::Args(CTranslation::Tr("CCliSession", "unknown version %1 (%2)"),
+                                  {MessageText::Quoted(*name), z5version::NameList()}));
         return false;
     }
     m_settings.Override(SettingsKey::kModelVer.section, SettingsKey::kModelVer.name,
@@ -59,7 +60,8 @@ void CCliSession::Report(const std::string& message) {
 
 int CCliSession::UsageError(const std::string& message) const {
     Report(message);
-    std::cerr << "usage: " << m_usage << '\n';
+    std::cerr << CTranslation::Args(CTranslation::Tr("CCliSession", "usage: %1"), {m_usage})
+              << '\n';
     return CliExit::kUsage;
 }
 

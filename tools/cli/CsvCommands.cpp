@@ -7,6 +7,7 @@
 #include "document/Z5Doc.h"
 #include "interchange/ChannelCsv.h"
 #include "model/MessageText.h"
+#include "platform/Translation.h"
 #include "transport/SettingsKeys.h"
 
 namespace CsvCommands {
@@ -29,9 +30,12 @@ CChannelCsv ChannelsOf(CCliSession& session) {
     return CChannelCsv(session.Document().GetCloneManager());
 }
 
-void ReportProblems(const std::vector<SCsvProblem>& problems, const std::string& prefix) {
+// Each problem in a line of its own: text with "%1" the file and "%2" the
+// problem ("%2" alone when the problem names the file).
+void ReportProblems(const std::vector<SCsvProblem>& problems, const std::string& text,
+                    const std::string& quotedPath) {
     for (const SCsvProblem& problem : problems) {
-        CCliSession::Report(prefix + problem.Describe());
+        CCliSession::Report(CTranslation::Args(text, {quotedPath, problem.Describe()}));
     }
 }
 
@@ -45,7 +49,8 @@ bool VersionUnknown(CCliSession& session) {
 
 int ExportCsv(CCliSession& session, const CCliOptions& options) {
     if (options.Positionals().size() != 1) {
-        return session.UsageError("export-csv reads one clone file");
+        return session.UsageError(
+            CTranslation::Tr("CsvCommands", "export-csv reads one clone file"));
     }
     if (int status = OpenCloneFile(session, options); status != CliExit::kOk) {
         return status;
@@ -67,7 +72,8 @@ int ExportCsv(CCliSession& session, const CCliOptions& options) {
 int ImportCsv(CCliSession& session, const CCliOptions& options) {
     const std::vector<std::string>& arguments = options.Positionals();
     if (arguments.size() != 2) {
-        return session.UsageError("import-csv needs a clone file and a CSV file");
+        return session.UsageError(
+            CTranslation::Tr("CsvCommands", "import-csv needs a clone file and a CSV file"));
     }
     if (int status = OpenCloneFile(session, options); status != CliExit::kOk) {
         return status;
@@ -82,17 +88,18 @@ int ImportCsv(CCliSession& session, const CCliOptions& options) {
     const SChannelCsvImport result = channels.ImportFile(csvPath, badRows);
     switch (result.status) {
         case SChannelCsvImport::EStatus::kCannotRead:
-            ReportProblems(result.problems, "");  // the reason names the file
+            ReportProblems(result.problems, "%2", quotedPath);  // the reason names the file
             return CliExit::kFileError;
         case SChannelCsvImport::EStatus::kRefused:
-            ReportProblems(result.problems, quotedPath + ": ");
-            CCliSession::Report(quotedPath + ": nothing imported");
+            ReportProblems(result.problems, "%1: %2", quotedPath);
+            CCliSession::Report(CTranslation::Args(
+                CTranslation::Tr("CsvCommands", "%1: nothing imported"), {quotedPath}));
             return kBadCsv;
         case SChannelCsvImport::EStatus::kImported:
             break;
     }
-    ReportProblems(result.problems, quotedPath + ": skipped ");
-    ReportProblems(result.warnings, quotedPath + ": warning: ");
+    ReportProblems(result.problems, CTranslation::Tr("CsvCommands", "%1: skipped %2"), quotedPath);
+    ReportProblems(result.warnings, CTranslation::Tr("CsvCommands", "%1: warning: %2"), quotedPath);
     session.Document().SetModifiedFlag(true);
     return session.Save(options.Value("-o").value_or(arguments.front())) ? CliExit::kOk
                                                                          : CliExit::kFileError;

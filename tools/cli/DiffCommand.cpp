@@ -11,6 +11,7 @@
 #include "model/MessageText.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
+#include "platform/Translation.h"
 
 namespace DiffCommand {
 
@@ -44,7 +45,7 @@ bool PrintDifferences(const std::vector<LeafComparison::SDifference>& difference
 int Run(CCliSession& session, const CCliOptions& options) {
     const std::vector<std::string>& files = options.Positionals();
     if (files.size() != 2) {
-        return session.UsageError("diff compares two clone files");
+        return session.UsageError(CTranslation::Tr("DiffCommand", "diff compares two clone files"));
     }
     CZ5Doc& first = session.Document();
     CZ5Doc second(session.Settings(), session.UserInterface());

@@ -13,6 +13,7 @@
 #include "model/MessageText.h"
 #include "model/Node.h"
 #include "model/RadioDataManager.h"
+#include "platform/Translation.h"
 
 namespace DocumentCommands {
 
@@ -43,7 +44,9 @@ bool FindLeaves(CCliSession& session, const std::vector<std::string>& paths,
     for (std::size_t i = 1; i < paths.size(); ++i) {
         CNode* leaf = FindLeaf(RootOf(session), paths[i]);
         if (leaf == nullptr) {
-            CCliSession::Report("no leaf " + MessageText::Quoted(paths[i]));
+            CCliSession::Report(
+                CTranslation::Args(CTranslation::Tr("DocumentCommands", "no leaf %1"),
+                                   {MessageText::Quoted(paths[i])}));
             return false;
         }
         leaves.push_back(leaf);
@@ -74,7 +77,8 @@ int ApplyAssignments(CCliSession& session, const std::vector<Assignment>& assign
     for (const auto& [path, text] : assignments) {
         CNode* leaf = FindLeaf(RootOf(session), path);
         if (leaf == nullptr) {
-            CCliSession::Report("no leaf " + MessageText::Quoted(path));
+            CCliSession::Report(CTranslation::Args(
+                CTranslation::Tr("DocumentCommands", "no leaf %1"), {MessageText::Quoted(path)}));
             return CliExit::kUsage;
         }
         std::string reason;
@@ -96,16 +100,19 @@ void ReportWhatWasStoredOtherwise(CCliSession& session, const std::string& path,
                                   const std::vector<Assignment>& assignments) {
     CZ5Doc saved(session.Settings(), session.UserInterface());
     if (!saved.OpenFile(path).ok) {
-        CCliSession::Report("warning: " + MessageText::Quoted(path) +
-                            " could not be read back to check what it holds");
+        CCliSession::Report(CTranslation::Args(
+            CTranslation::Tr("DocumentCommands",
+                             "warning: %1 could not be read back to check what it holds"),
+            {MessageText::Quoted(path)}));
         return;
     }
     CNode& root = *saved.GetCloneManager().GetRadioData()->GetRoot();
     for (const auto& [leafPath, text] : assignments) {
         const CNode* stored = FindLeaf(root, leafPath);
         if (stored != nullptr && !HoldsTypedText(*stored, text)) {
-            CCliSession::Report("warning: " + leafPath + " " + MessageText::Quoted(text) +
-                                " is stored as " + MessageText::Quoted(stored->GetText()));
+            CCliSession::Report(CTranslation::Args(
+                CTranslation::Tr("DocumentCommands", "warning: %1 %2 is stored as %3"),
+                {leafPath, MessageText::Quoted(text), MessageText::Quoted(stored->GetText())}));
         }
     }
 }
@@ -115,7 +122,8 @@ void ReportWhatWasStoredOtherwise(CCliSession& session, const std::string& path,
 int New(CCliSession& session, const CCliOptions& options) {
     std::optional<std::string> output = options.Value("-o");
     if (!options.Positionals().empty() || !output) {
-        return session.UsageError("new writes one file, named by -o");
+        return session.UsageError(
+            CTranslation::Tr("DocumentCommands", "new writes one file, named by -o"));
     }
     if (!session.ApplyVersionOption(options)) {
         return CliExit::kUsage;
@@ -125,7 +133,7 @@ int New(CCliSession& session, const CCliOptions& options) {
 
 int Dump(CCliSession& session, const CCliOptions& options) {
     if (options.Positionals().size() != 1) {
-        return session.UsageError("dump reads one file");
+        return session.UsageError(CTranslation::Tr("DocumentCommands", "dump reads one file"));
     }
     if (int status = OpenFirstFile(session, options); status != CliExit::kOk) {
         return status;
@@ -140,7 +148,8 @@ int Dump(CCliSession& session, const CCliOptions& options) {
 int Get(CCliSession& session, const CCliOptions& options) {
     const std::vector<std::string>& arguments = options.Positionals();
     if (arguments.size() < 2) {
-        return session.UsageError("get needs a file and at least one path");
+        return session.UsageError(
+            CTranslation::Tr("DocumentCommands", "get needs a file and at least one path"));
     }
     if (int status = OpenFirstFile(session, options); status != CliExit::kOk) {
         return status;
@@ -160,7 +169,8 @@ int Set(CCliSession& session, const CCliOptions& options) {
     const std::vector<std::string>& arguments = options.Positionals();
     std::vector<Assignment> assignments;
     if (arguments.size() < 2 || !ParseAssignments(arguments, assignments)) {
-        return session.UsageError("set needs a file and at least one PATH=TEXT");
+        return session.UsageError(
+            CTranslation::Tr("DocumentCommands", "set needs a file and at least one PATH=TEXT"));
     }
     if (int status = OpenFirstFile(session, options); status != CliExit::kOk) {
         return status;

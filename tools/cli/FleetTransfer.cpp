@@ -31,6 +31,7 @@
 #include "clone/Z5CloneFileIoManager.h"
 #include "document/Z5Doc.h"
 #include "platform/FileCleanup.h"
+#include "platform/Translation.h"
 #include "platform/UserInterface.h"
 #include "transport/CloneResult.h"
 #include "transport/CloneRsEngine.h"
@@ -222,16 +223,20 @@ struct SOpenCause {
     const char* cause;
 };
 constexpr SOpenCause kOpenCauses[] = {
-    {ENOENT, "no such device"},          {ENODEV, "no such device"},
-    {ENXIO, "no such device"},           {EBUSY, "busy: another program uses it"},
-    {ENOTTY, "not a serial device"},     {EISDIR, "a folder, not a serial device"},
-    {EACCES, "no permission to use it"}, {EPERM, "no permission to use it"},
+    {ENOENT, QT_TRANSLATE_NOOP("FleetTransfer", "no such device")},
+    {ENODEV, QT_TRANSLATE_NOOP("FleetTransfer", "no such device")},
+    {ENXIO, QT_TRANSLATE_NOOP("FleetTransfer", "no such device")},
+    {EBUSY, QT_TRANSLATE_NOOP("FleetTransfer", "busy: another program uses it")},
+    {ENOTTY, QT_TRANSLATE_NOOP("FleetTransfer", "not a serial device")},
+    {EISDIR, QT_TRANSLATE_NOOP("FleetTransfer", "a folder, not a serial device")},
+    {EACCES, QT_TRANSLATE_NOOP("FleetTransfer", "no permission to use it")},
+    {EPERM, QT_TRANSLATE_NOOP("FleetTransfer", "no permission to use it")},
 };
 
 std::string OpenCause(int error) {
     for (const SOpenCause& known : kOpenCauses) {
         if (known.error == error) {
-            return known.cause;
+            return CTranslation::Tr("FleetTransfer", known.cause);
         }
     }
     return std::strerror(error);
@@ -241,7 +246,10 @@ std::string OpenCause(int error) {
 int RunPort(CCliSession& session, EJob job, const SPort& port, SFleetDocument& fleet) {
     const std::optional<unsigned> number = session.PortNumberOf(port.name);
     if (!number) {
-        fleet.ui.Send('M', port.name + " is no port (COMn or a device path)");
+        fleet.ui.Send(
+            'M', CTranslation::Args(
+                     CTranslation::Tr("FleetTransfer", "%1 is no port (COMn or a device path)"),
+                     {port.name}));
         return CliExit::kUsage;
     }
     if (Stopped()) {
@@ -390,13 +398,16 @@ bool Start(CCliSession& session, EJob job, SPort& port, SFleetDocument& fleet, C
 std::string StartAll(CCliSession& session, EJob job, std::vector<SPort>& ports,
                      SFleetDocument& fleet, CStartGate& gate) {
     if (!gate.Error().empty()) {
-        return "no pipe for the start (" + gate.Error() + ")";
+        return CTranslation::Args(CTranslation::Tr("FleetTransfer", "no pipe for the start (%1)"),
+                                  {gate.Error()});
     }
     for (std::size_t started = 0; started < ports.size() && !Stopped(); ++started) {
         if (!Start(session, job, ports[started], fleet, gate)) {
-            return "the processes of only " + std::to_string(started) + " of the " +
-                   std::to_string(ports.size()) + " ports could be started (" +
-                   std::strerror(errno) + ")";
+            const std::string cause = std::strerror(errno);
+            return CTranslation::Args(
+                CTranslation::Tr("FleetTransfer",
+                                 "the processes of only %1 of the %2 ports could be started (%3)"),
+                {std::to_string(started), std::to_string(ports.size()), cause});
         }
     }
     return "";
@@ -544,9 +555,11 @@ class CProgressLines {
             const auto done =
                 std::count_if(ports.begin() + static_cast<std::ptrdiff_t>(shown), ports.end(),
                               [](const SPort& port) { return port.fd < 0; });
-            lines.push_back(Cut("... and " + std::to_string(ports.size() - shown) +
-                                    " more ports, " + std::to_string(done) + " of them done",
-                                width));
+            lines.push_back(
+                Cut(CTranslation::Args(
+                        CTranslation::Tr("FleetTransfer", "... and %1 more ports, %2 of them done"),
+                        {std::to_string(ports.size() - shown), std::to_string(done)}),
+                    width));
         }
         return lines;
     }
@@ -559,7 +572,7 @@ class CProgressLines {
         std::snprintf(number, sizeof number, "%3d%% ", percent);
         return name + std::string(nameWidth + 1 - name.size(), ' ') + '[' +
                std::string(filled, '#') + std::string(bar - filled, ' ') + "] " + number +
-               (port.duplicate ? "given twice" : port.doing);
+               (port.duplicate ? CTranslation::Tr("FleetTransfer", "given twice") : port.doing);
     }
 
     const int m_fd;
@@ -630,24 +643,33 @@ void Watch(std::vector<SPort>& ports, CProgressLines& lines) {
 }
 
 std::string ResultText(const SPort& port) {
-    static const std::map<int, std::string> kTexts = {
-        {CliExit::kFileError, "clone file error"},
-        {CliExit::kUsage, "not a port"},
+    static const std::map<int, const char*> kTexts = {
+        {CliExit::kFileError, QT_TRANSLATE_NOOP("FleetTransfer", "clone file error")},
+        {CliExit::kUsage, QT_TRANSLATE_NOOP("FleetTransfer", "not a port")},
     };
     auto text = kTexts.find(port.status);
     const std::optional<ECloneResult> transfer = CloneResultOfExitStatus(port.status);
-    std::string result = text != kTexts.end() ? text->second
-                         : transfer           ? std::string(CloneResultTexts(*transfer).summary)
-                                              : "failed";
+    std::string result =
+        text != kTexts.end() ? CTranslation::Tr("FleetTransfer", text->second)
+        : transfer           ? CTranslation::Tr("CloneResult",
+                                                std::string(CloneResultTexts(*transfer).summary).c_str())
+                             : CTranslation::Tr("CloneResult", "failed");
     if (!port.cause.empty()) {
         result += ": " + port.cause;
     }
     result += " (" + std::to_string(port.status) + ")";
-    return port.duplicate ? result + "; given twice, done once" : result;
+    return port.duplicate
+               ? CTranslation::Args(CTranslation::Tr("FleetTransfer", "%1; given twice, done once"),
+                                    {result})
+               : result;
 }
 
 void PrintSummary(const std::vector<SPort>& ports) {
-    std::size_t portWidth = 4, radioWidth = 5;
+    const std::string portTitle = CTranslation::Tr("FleetTransfer", "PORT");
+    const std::string radioTitle = CTranslation::Tr("FleetTransfer", "RADIO");
+    // A column is as wide as its title (in the reader's language) or its
+    // widest row.
+    std::size_t portWidth = portTitle.size(), radioWidth = radioTitle.size();
     for (const SPort& port : ports) {
         portWidth = std::max(portWidth, port.name.size());
         radioWidth = std::max(radioWidth, port.identity.size());
@@ -657,7 +679,7 @@ void PrintSummary(const std::vector<SPort>& ports) {
         std::cout << port << std::string(portWidth + 2 - port.size(), ' ') << radio
                   << std::string(radioWidth + 2 - radio.size(), ' ') << result << '\n';
     };
-    row("PORT", "RADIO", "RESULT");
+    row(portTitle, radioTitle, CTranslation::Tr("FleetTransfer", "RESULT"));
     for (const SPort& port : ports) {
         row(port.name, port.identity.empty() ? "-" : port.identity, ResultText(port));
     }
@@ -688,8 +710,11 @@ bool Confirm(CCliSession& session, EJob job, std::size_t radios) {
     if (job != EJob::Write) {
         return true;
     }
-    const std::string question = "The data will be written into " + std::to_string(radios) +
-                                 " radios and replace their memory.\n\nWrite to the radios?";
+    const std::string question = CTranslation::Args(
+        CTranslation::Tr("FleetTransfer",
+                         "The data will be written into %1 radios and replace their memory.\n\n"
+                         "Write to the radios?"),
+        {std::to_string(radios)});
     return session.UserInterface().MessageBox(
                question, CCloneDocument::kMessageTitle,
                MessageStyle::OkCancel | MessageStyle::IconQuestion) == IDOK;
@@ -741,9 +766,11 @@ std::string DescriptorShortage(std::size_t ports) {
             return "";
         }
     }
-    return std::to_string(ports) + " radios need " + std::to_string(needed) +
-           " open files, and this program may open only " + std::to_string(limit.rlim_cur) +
-           " (ulimit -n); no radio was touched";
+    return CTranslation::Args(
+        CTranslation::Tr("FleetTransfer",
+                         "%1 radios need %2 open files, and this program may open "
+                         "only %3 (ulimit -n); no radio was touched"),
+        {std::to_string(ports), std::to_string(needed), std::to_string(limit.rlim_cur)});
 }
 
 // The directory of a read, the clone file of a write.
@@ -752,7 +779,8 @@ int Prepare(EJob job, const std::string& target, CZ5Doc& document) {
         std::error_code error;
         fs::create_directories(target, error);
         if (!fs::is_directory(target)) {
-            CCliSession::Report(target + ": not a directory for the reads");
+            CCliSession::Report(CTranslation::Args(
+                CTranslation::Tr("FleetTransfer", "%1: not a directory for the reads"), {target}));
             return CliExit::kFileError;
         }
     } else if (const CDocument::SFileResult opened = document.OpenFile(target); !opened.ok) {
@@ -768,8 +796,9 @@ int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
         const std::string& target) {
     std::vector<SPort> ports = DistinctPorts(job, names, target);
     if (ports.size() > kMaxPorts) {
-        CCliSession::Report(std::to_string(ports.size()) + " ports given: at most " +
-                            std::to_string(kMaxPorts) + " radios at once");
+        CCliSession::Report(CTranslation::Args(
+            CTranslation::Tr("FleetTransfer", "%1 ports given: at most %2 radios at once"),
+            {std::to_string(ports.size()), std::to_string(kMaxPorts)}));
         return CliExit::kUsage;
     }
     if (const std::string shortage = DescriptorShortage(ports.size()); !shortage.empty()) {
@@ -793,7 +822,8 @@ int Run(CCliSession& session, EJob job, const std::vector<std::string>& names,
         if (Stopped()) {
             stops.EndBy(g_stopSignal);
         }
-        CCliSession::Report(refusal + "; no radio was touched");
+        CCliSession::Report(CTranslation::Args(
+            CTranslation::Tr("FleetTransfer", "%1; no radio was touched"), {refusal}));
         return ExitStatusOf(ECloneResult::Failure);
     }
     gate.LetGo(ports.size());

@@ -11,6 +11,7 @@
 #include "model/Node.h"
 #include "model/TypedFrequency.h"
 #include "model/ValueList.h"
+#include "platform/Translation.h"
 
 namespace {
 
@@ -50,8 +51,9 @@ bool SetTypedFrequency(CFreqNode& leaf, std::string_view text, std::string& reas
         return false;
     }
     if (!leaf.SetText(*typed)) {
-        reason = "is outside the range of this leaf, " + Megahertz(leaf.GetMinimum()) + " to " +
-                 Megahertz(leaf.GetMaximum()) + " MHz";
+        reason = CTranslation::Args(
+            CTranslation::Tr("LeafPaths", "is outside the range of this leaf, %1 to %2 MHz"),
+            {Megahertz(leaf.GetMinimum()), Megahertz(leaf.GetMaximum())});
         return false;
     }
     return true;
@@ -69,7 +71,7 @@ std::string ChoicesOf(const CValueList& values) {
     std::sort(choices.begin(), choices.end());
     std::string listed;
     for (const auto& [value, text] : choices) {
-        listed += (listed.empty() ? ": one of " : ", ") + MessageText::Quoted(text);
+        listed += (listed.empty() ? "" : ", ") + MessageText::Quoted(text);
     }
     return listed;
 }
@@ -89,7 +91,12 @@ bool SetTypedText(CNode& leaf, std::string_view text, std::string& reason) {
         return true;
     }
     const CValueList* values = leaf.GetValuePart();
-    reason = "is not a value of this leaf" + (values != nullptr ? ChoicesOf(*values) : "");
+    const std::string choices = values != nullptr ? ChoicesOf(*values) : std::string();
+    reason = choices.empty()
+                 ? CTranslation::Tr("LeafPaths", "is not a value of this leaf")
+                 : CTranslation::Args(
+                       CTranslation::Tr("LeafPaths", "is not a value of this leaf: one of %1"),
+                       {choices});
     return false;
 }
 

@@ -12,6 +12,7 @@
 #include "document/Z5Doc.h"
 #include "model/Z5Areas.h"
 #include "platform/MemorySettingsStore.h"
+#include "platform/Translation.h"
 #include "print/ChannelGridPane.h"
 #include "print/PrintSections.h"
 #include "print/SystemPrinters.h"
@@ -91,15 +92,18 @@ struct SDestination {
 // "no printer named NAME exists; the printers are A, B" (or "...; no
 // printer is installed").
 std::string NoSuchPrinter(const std::string& name, const std::vector<std::string>& printers) {
-    std::string text = "no printer named " + name + " exists; ";
     if (printers.empty()) {
-        return text + "no printer is installed";
+        return CTranslation::Args(
+            CTranslation::Tr("PrintCommand", "no printer named %1 exists; no printer is installed"),
+            {name});
     }
-    text += "the printers are ";
+    std::string listed;
     for (std::size_t index = 0; index < printers.size(); ++index) {
-        text += (index > 0 ? ", " : "") + printers[index];
+        listed += (index > 0 ? ", " : "") + printers[index];
     }
-    return text;
+    return CTranslation::Args(
+        CTranslation::Tr("PrintCommand", "no printer named %1 exists; the printers are %2"),
+        {name, listed});
 }
 
 std::unique_ptr<CPrintDevice> MakeDevice(CCliSession& session, const SDestination& destination) {
@@ -156,20 +160,22 @@ int Print(CCliSession& session, const std::vector<int>& sections, const SDestina
 
 int Run(CCliSession& session, const CCliOptions& options) {
     if (options.Positionals().size() != 1) {
-        return session.UsageError("print reads one clone file");
+        return session.UsageError(CTranslation::Tr("PrintCommand", "print reads one clone file"));
     }
     const SDestination destination{options.Value("-o"), options.Value("--printer")};
     if ((destination.pdf && destination.pdf->empty()) ||
         (destination.printer && destination.printer->empty())) {
-        return session.UsageError("-o and --printer need a name");
+        return session.UsageError(CTranslation::Tr("PrintCommand", "-o and --printer need a name"));
     }
     if (destination.pdf && destination.printer) {
-        return session.UsageError("print takes -o or --printer, not both");
+        return session.UsageError(
+            CTranslation::Tr("PrintCommand", "print takes -o or --printer, not both"));
     }
     const std::optional<std::vector<int>> sections =
         ParseSections(options.Value("--sections").value_or("all"));
     if (!sections || sections->empty()) {
-        return session.UsageError("unknown section in --sections");
+        return session.UsageError(
+            CTranslation::Tr("PrintCommand", "unknown section in --sections"));
     }
     if (!session.ApplyVersionOption(options)) {
         return CliExit::kUsage;

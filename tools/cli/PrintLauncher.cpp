@@ -13,6 +13,7 @@
 #include "CliExit.h"
 #include "CliSession.h"
 #include "PrintCommand.h"
+#include "platform/Translation.h"
 
 namespace PrintCommand {
 
@@ -61,8 +62,10 @@ std::vector<std::string> Arguments(const std::filesystem::path& program,
 int Run(CCliSession&, const CCliOptions& options) {
     const std::filesystem::path program = FindProgram();
     if (program.empty()) {
-        CCliSession::Report(std::string("printing is not installed: ") + kProgram +
-                            " is neither beside cpz5-cli nor in " + CPZ5_LIBEXEC_FROM_BIN);
+        CCliSession::Report(CTranslation::Args(
+            CTranslation::Tr("PrintCommand",
+                             "printing is not installed: %1 is neither beside cpz5-cli nor in %2"),
+            {kProgram, CPZ5_LIBEXEC_FROM_BIN}));
         return CliExit::kFileError;
     }
     std::vector<std::string> arguments = Arguments(program, options);
@@ -73,8 +76,10 @@ int Run(CCliSession&, const CCliOptions& options) {
     argv.push_back(nullptr);
     std::cout.flush();
     execv(argv[0], argv.data());
-    CCliSession::Report("the printing program " + program.string() +
-                        " cannot be run: " + std::strerror(errno));
+    const std::string cause = std::strerror(errno);
+    CCliSession::Report(CTranslation::Args(
+        CTranslation::Tr("PrintCommand", "the printing program %1 cannot be run: %2"),
+        {program.string(), cause}));
     return CliExit::kFileError;
 }
 

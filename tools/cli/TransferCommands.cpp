@@ -13,6 +13,7 @@
 #include "clone/ReadHistory.h"
 #include "document/DocWriteSafeguard.h"
 #include "document/Z5Doc.h"
+#include "platform/Translation.h"
 #include "transport/PortName.h"
 #include "transport/SettingsKeys.h"
 
@@ -30,8 +31,13 @@ std::optional<unsigned> RequirePort(CCliSession& session, const CCliOptions& opt
     std::optional<std::string> port = options.Value("--port");
     std::optional<unsigned> number = port ? session.PortNumberOf(*port) : std::nullopt;
     if (!number) {
-        session.UsageError(port ? "--port takes COMn or a device path, not " + *port
-                                : "the radio's port is named by --port (COMn or a device)");
+        session.UsageError(
+            port
+                ? CTranslation::Args(CTranslation::Tr("TransferCommands",
+                                                      "--port takes COMn or a device path, not %1"),
+                                     {*port})
+                : CTranslation::Tr("TransferCommands",
+                                   "the radio's port is named by --port (COMn or a device)"));
     }
     return number;
 }
@@ -52,7 +58,7 @@ int RunOnPort(CCliSession& session, const CCliOptions& options, ECloneResult (CZ
 
 int Setup(CCliSession& session, const CCliOptions& options) {
     if (!options.Positionals().empty()) {
-        return session.UsageError("setup takes no file");
+        return session.UsageError(CTranslation::Tr("TransferCommands", "setup takes no file"));
     }
     std::optional<unsigned> port = RequirePort(session, options);
     if (!port) {
@@ -65,7 +71,7 @@ int Setup(CCliSession& session, const CCliOptions& options) {
 
 int Info(CCliSession& session, const CCliOptions& options) {
     if (!options.Positionals().empty()) {
-        return session.UsageError("info takes no file");
+        return session.UsageError(CTranslation::Tr("TransferCommands", "info takes no file"));
     }
     return RunOnPort(session, options, &CZ5Doc::OnCloneInformation);
 }
@@ -73,7 +79,8 @@ int Info(CCliSession& session, const CCliOptions& options) {
 int Read(CCliSession& session, const CCliOptions& options) {
     std::optional<std::string> output = options.Value("-o");
     if (!options.Positionals().empty() || !output) {
-        return session.UsageError("read writes one file, named by -o");
+        return session.UsageError(
+            CTranslation::Tr("TransferCommands", "read writes one file, named by -o"));
     }
     const std::vector<std::string> ports = options.Values("--port");
     if (ports.size() > 1) {
@@ -88,7 +95,7 @@ int Read(CCliSession& session, const CCliOptions& options) {
 
 int Write(CCliSession& session, const CCliOptions& options) {
     if (options.Positionals().size() != 1) {
-        return session.UsageError("write sends one file");
+        return session.UsageError(CTranslation::Tr("TransferCommands", "write sends one file"));
     }
     // The flags switch the safeguards on for this run; the settings may
     // have them on already.

@@ -11,13 +11,15 @@
 #include "ReadOnlySettings.h"
 #include "UserSettings.h"
 #include "platform/FileCleanup.h"
+#include "platform/Translation.h"
 #ifdef CPZ5_QT_SETTINGS
 #include "platform/QtTranslationFiles.h"
 #endif
 
 namespace {
 
-constexpr const char* kNotes =
+constexpr const char* kNotes = QT_TRANSLATE_NOOP(
+    "CliMain",
     "FILE is a clone file (.cz5). PATH is a dotted leaf path such as MCH.CH12.FreqRx,\n"
     "Common.Beep, DTMF.D3 or PGR.C4.Code; dump lists them all. --market replaces the\n"
     "radio's market version of the settings for this run (import-csv takes only\n"
@@ -28,53 +30,70 @@ constexpr const char* kNotes =
     "diff: 1 the files differ; setup, info, read, write: the transfer's result\n"
     "(1 cancelled, 77 failure, 85 wrong model, 90 wrong version, 91 port failed);\n"
     "write --verify: 94 the radio holds other data than was sent; write --backup:\n"
-    "95 the backup could not be kept (nothing was written).\n";
+    "95 the backup could not be kept (nothing was written).\n");
 
 // What each command does, for "cpz5-cli COMMAND --help".
 struct SCommandHelp {
     std::string_view name;
-    std::string_view text;
+    const char* text;
 };
 constexpr SCommandHelp kCommandHelp[] = {
-    {"new", "Writes the factory data of the market version to FILE, as Save would."},
-    {"dump", "Prints every leaf of FILE as PATH=TEXT, one a line, in tree order."},
-    {"get", "Prints the text of each PATH of FILE, one a line."},
-    {"set", "Sets each PATH to TEXT, then saves over FILE (or to OUT)."},
-    {"print", "Prints the chosen sections of FILE to the PDF file OUT.pdf."},
-    {"setup",
-     "Identifies the radio on PORT as the first-start setup does and\n"
-     "remembers its market version, options and port."},
-    {"info", "Shows the radio's model information (the Information command)."},
-    {"read", "Reads the radio's memory on PORT (Read <- TR) and saves it to FILE."},
+    {"new",
+     QT_TRANSLATE_NOOP("CliMain",
+                       "Writes the factory data of the market version to FILE, as Save would.")},
+    {"dump", QT_TRANSLATE_NOOP(
+                 "CliMain", "Prints every leaf of FILE as PATH=TEXT, one a line, in tree order.")},
+    {"get", QT_TRANSLATE_NOOP("CliMain", "Prints the text of each PATH of FILE, one a line.")},
+    {"set",
+     QT_TRANSLATE_NOOP("CliMain", "Sets each PATH to TEXT, then saves over FILE (or to OUT).")},
+    {"print",
+     QT_TRANSLATE_NOOP("CliMain", "Prints the chosen sections of FILE to the PDF file OUT.pdf.")},
+    {"setup", QT_TRANSLATE_NOOP("CliMain",
+                                "Identifies the radio on PORT as the first-start setup does and\n"
+                                "remembers its market version, options and port.")},
+    {"info", QT_TRANSLATE_NOOP("CliMain",
+                               "Shows the radio's model information (the Information command).")},
+    {"read", QT_TRANSLATE_NOOP(
+                 "CliMain", "Reads the radio's memory on PORT (Read <- TR) and saves it to FILE.")},
     {"write",
-     "Writes FILE into the radio on PORT (Write -> TR) after a question\n"
-     "that --yes answers."},
-    {"export-csv", "Writes the memory channels of FILE as a CSV channel list."},
-    {"import-csv", "Reads a CSV channel list into the memory channels of FILE."},
-    {"diff", "Lists the leaves that differ between two clone files."},
+     QT_TRANSLATE_NOOP("CliMain",
+                       "Writes FILE into the radio on PORT (Write -> TR) after a question\n"
+                       "that --yes answers.")},
+    {"export-csv",
+     QT_TRANSLATE_NOOP("CliMain", "Writes the memory channels of FILE as a CSV channel list.")},
+    {"import-csv",
+     QT_TRANSLATE_NOOP("CliMain", "Reads a CSV channel list into the memory channels of FILE.")},
+    {"diff", QT_TRANSLATE_NOOP("CliMain", "Lists the leaves that differ between two clone files.")},
 };
 
+// "Usage: " and the command line of synopsis (its names and options stay).
+std::string Usage(std::string_view synopsis) {
+    return CTranslation::Args(CTranslation::Tr("CliMain", "Usage: %1"), {synopsis});
+}
+
 void PrintUsage(std::ostream& out) {
-    out << "Usage: cpz5-cli COMMAND [ARGUMENT]...\n"
-           "The QM-Z5 clone file and radio commands from a shell.\n\n"
-           "Commands:\n";
+    out << Usage("cpz5-cli COMMAND [ARGUMENT]...") << '\n'
+        << CTranslation::Tr("CliMain", "The QM-Z5 clone file and radio commands from a shell.")
+        << "\n\n"
+        << CTranslation::Tr("CliMain", "Commands:") << '\n';
     for (const SCliCommand& command : CliCommands()) {
         out << "  " << command.usage << '\n';
     }
     out << '\n'
-        << kNotes
-        << "cpz5-cli --help shows this text, cpz5-cli COMMAND --help the help of one\n"
-           "command, cpz5-cli --version the program's version.\n";
+        << CTranslation::Tr("CliMain", kNotes)
+        << CTranslation::Tr("CliMain",
+                            "cpz5-cli --help shows this text, cpz5-cli COMMAND --help the help of "
+                            "one\ncommand, cpz5-cli --version the program's version.\n");
 }
 
 void PrintCommandHelp(const SCliCommand& command) {
-    std::cout << "Usage: " << command.usage << '\n';
+    std::cout << Usage(command.usage) << '\n';
     for (const SCommandHelp& help : kCommandHelp) {
         if (help.name == command.name) {
-            std::cout << help.text << '\n';
+            std::cout << CTranslation::Tr("CliMain", help.text) << '\n';
         }
     }
-    std::cout << '\n' << kNotes;
+    std::cout << '\n' << CTranslation::Tr("CliMain", kNotes);
 }
 
 bool IsHelp(const std::string& argument) {
@@ -124,7 +143,8 @@ int main(int argc, char** argv) {
     }
     const SCliCommand* command = FindCliCommand(arguments.front());
     if (command == nullptr) {
-        CCliSession::Report("unknown command " + arguments.front());
+        CCliSession::Report(CTranslation::Args(CTranslation::Tr("CliMain", "unknown command %1"),
+                                               {arguments.front()}));
         PrintUsage(std::cerr);
         return CliExit::kUsage;
     }

@@ -1,11 +1,13 @@
 #include "RadioOptions.h"
 
 #include "model/Z5Versions.h"
+#include "platform/Translation.h"
 #include "radio/RadioProtocol.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <functional>
+#include <span>
 #include <string_view>
 
 namespace {
@@ -114,77 +116,146 @@ bool SRadioOptions::Parse(const std::vector<std::string>& arguments, SRadioOptio
             option = candidate.name == name ? &candidate : option;
         }
         if (option == nullptr) {
-            error = "unknown argument " + argument;
+            error = CTranslation::Args(CTranslation::Tr("RadioOptions", "unknown argument %1"),
+                                       {argument});
             return false;
         }
         if (!value && i + 1 == arguments.size()) {
-            error = name + " needs a value";
+            error =
+                CTranslation::Args(CTranslation::Tr("RadioOptions", "%1 needs a value"), {name});
             return false;
         }
         std::string text = value ? *value : arguments[++i];
         if (!option->handler(text, options)) {
-            error = "bad value for " + name + ": " + text;
+            error = CTranslation::Args(CTranslation::Tr("RadioOptions", "bad value for %1: %2"),
+                                       {name, text});
             return false;
         }
     }
     return true;
 }
 
+namespace {
+
+// A line of the help: an option (or a fault) as written on the command line
+// and what it does, in the reader's language. An explanation of several
+// lines is indented below its first.
+struct SHelpRow {
+    const char* name;
+    const char* text;
+};
+
+constexpr SHelpRow kOptionHelp[] = {
+    {"--market GEN|SEA|USA|EUR",
+     QT_TRANSLATE_NOOP("RadioOptions",
+                       "market version (option byte bits 0-1; default GEN);\n"
+                       "the memory starts as that version's factory image;\n"
+                       "--version VERSION is its old name")},
+    {"--options BYTE", QT_TRANSLATE_NOOP("RadioOptions",
+                                         "the option byte (0 to 0x7F; decimal, 0x.. hex or\n"
+                                         "0.. octal): bits 0-1 version, bit 2 receive range\n"
+                                         "extension, bit 3 scrambler, bit 4 ANI, bits 5-6\n"
+                                         "further options; --market overrides bits 0-1")},
+    {"--image FILE", QT_TRANSLATE_NOOP("RadioOptions", "start from this clone file instead")},
+    {"--save FILE", QT_TRANSLATE_NOOP("RadioOptions",
+                                      "write the memory to this clone file after every\n"
+                                      "completed write")},
+    {"--baud N", QT_TRANSLATE_NOOP("RadioOptions",
+                                   "pace every byte the radio sends, echoes too, as a\n"
+                                   "line of N baud would (N / 10 bytes a second);\n"
+                                   "without it the pseudo-terminal runs at full speed")},
+    {"--frame-size N", QT_TRANSLATE_NOOP("RadioOptions",
+                                         "data bytes in each frame of a read (1 to 122,\n"
+                                         "default 16; the last frame takes what is left)")},
+    {"--fault FAULT", QT_TRANSLATE_NOOP("RadioOptions", "misbehave (default none):")},
+};
+
+constexpr SHelpRow kFaultHelp[] = {
+    {"none", QT_TRANSLATE_NOOP("RadioOptions", "the radio and its cable work")},
+    {"silent", QT_TRANSLATE_NOOP("RadioOptions",
+                                 "the radio is off and the cable dead: nothing comes back,\n"
+                                 "not even the echo")},
+    {"no-echo",
+     QT_TRANSLATE_NOOP("RadioOptions", "the cable returns no echo; the radio still answers")},
+    {"bad-checksum",
+     QT_TRANSLATE_NOOP("RadioOptions",
+                       "in a read, the sixth data frame (address 0x0050) carries a\n"
+                       "checksum one too high")},
+    {"write-nak", QT_TRANSLATE_NOOP("RadioOptions",
+                                    "every write is refused: the write result is 0x01 and the\n"
+                                    "memory stays as it was")},
+    {"noise", QT_TRANSLATE_NOOP("RadioOptions",
+                                "junk bytes (below 0xF0, no 0xFE) and a stray 0xFD before\n"
+                                "every frame the radio sends, and a stray 0xFD after every\n"
+                                "frame it echoes; a correct receiver survives them")},
+    {"lost-and-repeated",
+     QT_TRANSLATE_NOOP("RadioOptions",
+                       "in a read, the sixth data frame is never sent and\n"
+                       "the seventh comes twice: as many frames as a good read,\n"
+                       "but part of the memory missing")},
+    {"ack-every-frame", QT_TRANSLATE_NOOP("RadioOptions",
+                                          "in a write, every data frame stored is answered with\n"
+                                          "the write result 0x00, not only the end frame")},
+    {"refuse-early", QT_TRANSLATE_NOOP("RadioOptions",
+                                       "in a write, the third data frame is refused at once with\n"
+                                       "the write result 0x01; the memory stays as it was")},
+    {"stall-after=K", QT_TRANSLATE_NOOP("RadioOptions",
+                                        "after K data frames of a read or write the radio stops\n"
+                                        "answering until the next request (the echo goes on)")},
+    {"wrong-byte=A", QT_TRANSLATE_NOOP("RadioOptions",
+                                       "a write is accepted but the byte at address A (decimal or\n"
+                                       "0x.. hex, up to 0x79F) is stored with its lowest bit\n"
+                                       "flipped")},
+};
+
+constexpr SHelpRow kLastOptionHelp[] = {
+    {"--help", QT_TRANSLATE_NOOP("RadioOptions", "show this text")},
+    {"--version", QT_TRANSLATE_NOOP("RadioOptions", "on its own: show the program's version")},
+};
+
+// The rows with their names from column indent and their explanations from
+// column column (at least two spaces after a long name).
+void AppendRows(std::string& help, std::span<const SHelpRow> rows, std::size_t indent,
+                std::size_t column) {
+    for (const SHelpRow& row : rows) {
+        const std::string name = std::string(indent, ' ') + row.name;
+        help += name + std::string(name.size() + 2 > column ? 2 : column - name.size(), ' ');
+        for (const char c : CTranslation::Tr("RadioOptions", row.text)) {
+            help += c;
+            help += c == '\n' ? std::string(column, ' ') : std::string();
+        }
+        help += '\n';
+    }
+}
+
+}  // namespace
+
 std::string SRadioOptions::Usage() {
-    return R"(Usage: cpz5-radio [OPTION]...
-A virtual QM-Z5 hand-held on a pseudo-terminal. The first line of output is
-"PTY <path>": open that path as the serial port (for example with
-CPZ5_COM1=<path>). The radio runs until it is interrupted (Ctrl-C, SIGTERM).
-
-  --market GEN|SEA|USA|EUR   market version (option byte bits 0-1; default GEN);
-                             the memory starts as that version's factory image;
-                             --version VERSION is its old name
-  --options BYTE             the option byte (0 to 0x7F; decimal, 0x.. hex or
-                             0.. octal): bits 0-1 version, bit 2 receive range
-                             extension, bit 3 scrambler, bit 4 ANI, bits 5-6
-                             further options; --market overrides bits 0-1
-  --image FILE               start from this clone file instead
-  --save FILE                write the memory to this clone file after every
-                             completed write
-  --baud N                   pace every byte the radio sends, echoes too, as a
-                             line of N baud would (N / 10 bytes a second);
-                             without it the pseudo-terminal runs at full speed
-  --frame-size N             data bytes in each frame of a read (1 to 122,
-                             default 16; the last frame takes what is left)
-  --fault FAULT              misbehave (default none):
-      none           the radio and its cable work
-      silent         the radio is off and the cable dead: nothing comes back,
-                     not even the echo
-      no-echo        the cable returns no echo; the radio still answers
-      bad-checksum   in a read, the sixth data frame (address 0x0050) carries a
-                     checksum one too high
-      write-nak      every write is refused: the write result is 0x01 and the
-                     memory stays as it was
-      noise          junk bytes (below 0xF0, no 0xFE) and a stray 0xFD before
-                     every frame the radio sends, and a stray 0xFD after every
-                     frame it echoes; a correct receiver survives them
-      lost-and-repeated  in a read, the sixth data frame is never sent and
-                     the seventh comes twice: as many frames as a good read,
-                     but part of the memory missing
-      ack-every-frame  in a write, every data frame stored is answered with
-                     the write result 0x00, not only the end frame
-      refuse-early   in a write, the third data frame is refused at once with
-                     the write result 0x01; the memory stays as it was
-      stall-after=K  after K data frames of a read or write the radio stops
-                     answering until the next request (the echo goes on)
-      wrong-byte=A   a write is accepted but the byte at address A (decimal or
-                     0x.. hex, up to 0x79F) is stored with its lowest bit
-                     flipped
-  --help                     show this text
-  --version                  on its own: show the program's version
-
-The radio echoes every byte it receives (the cable is one wire), answers the
-model information request (model 0x2468, revision 1, 22 identity bytes), sends
-its memory (0x000 to 0x79F, 16 bytes a frame unless --frame-size) on a read request and stores a
-write after checking every frame. A bad write frame is answered at once with
-the write result 0x01.
-
-Exit status: 0 after an interruption, 1 when the pseudo-terminal or a clone
-file cannot be used, 64 for a usage error.
-)";
+    std::string help = CTranslation::Args(CTranslation::Tr("RadioOptions", "Usage: %1"),
+                                          {"cpz5-radio [OPTION]..."});
+    help += '\n';
+    help += CTranslation::Tr(
+        "RadioOptions",
+        "A virtual QM-Z5 hand-held on a pseudo-terminal. The first line of output is\n"
+        "\"PTY <path>\": open that path as the serial port (for example with\n"
+        "CPZ5_COM1=<path>). The radio runs until it is interrupted (Ctrl-C, SIGTERM).\n");
+    help += '\n';
+    AppendRows(help, kOptionHelp, 2, 29);
+    AppendRows(help, kFaultHelp, 6, 21);
+    AppendRows(help, kLastOptionHelp, 2, 29);
+    help += '\n';
+    help += CTranslation::Tr(
+        "RadioOptions",
+        "The radio echoes every byte it receives (the cable is one wire), answers the\n"
+        "model information request (model 0x2468, revision 1, 22 identity bytes), sends\n"
+        "its memory (0x000 to 0x79F, 16 bytes a frame unless --frame-size) on a read request and "
+        "stores a\n"
+        "write after checking every frame. A bad write frame is answered at once with\n"
+        "the write result 0x01.\n");
+    help += '\n';
+    help +=
+        CTranslation::Tr("RadioOptions",
+                         "Exit status: 0 after an interruption, 1 when the pseudo-terminal or a "
+                         "clone\nfile cannot be used, 64 for a usage error.\n");
+    return help;
 }

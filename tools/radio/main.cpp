@@ -12,6 +12,7 @@
 #include "model/ImageBuffer.h"
 #include "platform/ExitStatus.h"
 #include "platform/FileCleanup.h"
+#include "platform/Translation.h"
 #ifdef CPZ5_TRANSLATIONS
 #include "platform/QtTranslationFiles.h"
 #endif
@@ -80,7 +81,10 @@ int main(int argc, char** argv) {
     SRadioOptions options;
     std::string error;
     if (!SRadioOptions::Parse(arguments, options, error)) {
-        return Complain(error + " (--help shows the options)", ExitStatus::kUsage);
+        return Complain(
+            CTranslation::Args(CTranslation::Tr("RadioMain", "%1 (--help shows the options)"),
+                               {error}),
+            ExitStatus::kUsage);
     }
     if (options.help) {
         std::cout << SRadioOptions::Usage();
