@@ -17,6 +17,7 @@
 #include <QToolBar>
 
 #include "GuiTestSupport.h"
+#include "Mnemonics.h"
 #include "app/CloneStatusBar.h"
 #include "app/CommandLineInfo.h"
 #include "app/HelpWindow.h"
@@ -118,30 +119,11 @@ TEST_F(MainWindowTest, KeysReachTheirCommands) {
     }
 }
 
-// The letter after "&" in a menu text, lower case; "" when there is none.
-QString MnemonicOf(const QString& text) {
-    const QKeySequence key = QKeySequence::mnemonic(text);
-    return key.isEmpty() ? QString() : key.toString().remove("Alt+").toLower();
-}
-
 // Every item of a menu (and of its submenus, each on its own) has a
 // mnemonic that no other item of the same menu has.
 void ExpectOwnMnemonics(const QList<QAction*>& items, const std::string& menu) {
-    QMap<QString, QString> taken;
-    for (const QAction* action : items) {
-        if (action->isSeparator() || !action->isVisible()) {
-            continue;
-        }
-        const std::string text = action->text().toStdString();
-        const QString letter = MnemonicOf(action->text());
-        EXPECT_FALSE(letter.isEmpty()) << menu << ": " << text << " has no mnemonic";
-        EXPECT_FALSE(taken.contains(letter))
-            << menu << ": " << text << " and " << taken.value(letter).toStdString() << " share Alt+"
-            << letter.toStdString();
-        taken.insert(letter, action->text());
-        if (action->menu() != nullptr) {
-            ExpectOwnMnemonics(action->menu()->actions(), text);
-        }
+    for (const std::string& fault : guitest::MenuMnemonicFaults(items, menu)) {
+        ADD_FAILURE() << fault;
     }
 }
 

@@ -4,7 +4,8 @@
 #                                is missing
 #   make_program_home            a home of its own in $work (removed at the
 #                                end, with the program in $program ended),
-#                                in which the radio counts as set up (USA)
+#                                in which the radio counts as set up (USA),
+#                                the program in English
 
 require_tools() {
     local check=$1
@@ -28,6 +29,8 @@ make_program_home() {
     program=""
     trap cleanup EXIT
     export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run TMPDIR=$work/tmp
+    # The checks find the program's windows by their English titles and names.
+    export LANGUAGE= LC_ALL=C.UTF-8
     mkdir -p "$XDG_CONFIG_HOME/Brel" "$TMPDIR"
     mkdir -m 0700 "$XDG_RUNTIME_DIR"
     printf '[Model]\nSetup=1\nModelVer=2\n' >"$XDG_CONFIG_HOME/Brel/CP-Z5.conf"

@@ -263,13 +263,29 @@ void CManualPictures::Save(const SPicture& picture, const QImage& image) {
 }
 
 void CManualPictures::Save(const SPicture& picture, QWidget& window) {
+    Inspect(QString::fromLatin1(picture.file), window);
     Save(picture, m_picture->Take(window));
+}
+
+void CManualPictures::Inspect(const QString& what, QWidget& window) {
+    if (m_inspect) {
+        m_inspect(what, window);
+    }
+}
+
+std::function<void(QWidget&)> CManualPictures::Inspected(const QString& what,
+                                                         std::function<void(QWidget&)> handler) {
+    return [this, what, handler = std::move(handler)](QWidget& window) {
+        Inspect(what, window);
+        handler(window);
+    };
 }
 
 void CManualPictures::RunAndTake(int command, const SPicture& picture, QSize size) {
     bool taken = false;
     m_modals->Expect(QString::fromLatin1(picture.file), [&](QWidget& window) {
         Settle();
+        Inspect(QString::fromLatin1(picture.file), window);
         Save(picture, m_picture->Take(window, size));
         taken = true;
         CModalCatcher::Close(window);
@@ -337,13 +353,14 @@ void CManualPictures::TakeFindBar(const SPicture& picture) {
 // The print selection comes first; OK there shows the preview, its footers
 // dated as the last read of the history window.
 void CManualPictures::TakePrintPreview(const SPicture& picture) {
-    m_modals->Expect(QStringLiteral("the print selection"), [this](QWidget& window) {
-        PressOk(window);
-        CPrintJob& job = m_program->PrintDialog()->Job();
-        SPrintOptions options = job.Options();
-        options.date = kPrintDate;
-        job.SetOptions(options);
-    });
+    const QString selection = QStringLiteral("the print selection");
+    m_modals->Expect(selection, Inspected(selection, [this](QWidget& window) {
+                         PressOk(window);
+                         CPrintJob& job = m_program->PrintDialog()->Job();
+                         SPrintOptions options = job.Options();
+                         options.date = kPrintDate;
+                         job.SetOptions(options);
+                     }));
     RunAndTake(picture.command, picture);
 }
 
@@ -402,7 +419,8 @@ void CManualPictures::TakeTransfer(const SPicture& picture) {
     watch.start(CModalCatcher::kPollMs);
     // The data just read counts as changed: the program asks before a read
     // replaces it.
-    m_modals->Expect(QStringLiteral("the question before the read"), Agree);
+    const QString question = QStringLiteral("the question before the read");
+    m_modals->Expect(question, Inspected(question, Agree));
     Frame().RunCommand(picture.command);
     watch.stop();
     CPortName::Bind(kPort, m_radio->SlavePath());

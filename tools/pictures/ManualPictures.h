@@ -16,6 +16,7 @@
 #include <QSize>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -60,12 +61,24 @@ class CManualPictures {
     // were made).
     QStringList Run();
 
+    // Shown every window of the pictures, and every question the program
+    // asks on the way, just before it is drawn or answered, with the name
+    // of its picture (or of the question): the window tests look at the
+    // program's windows there. The inspector may resize the window if it
+    // puts it back.
+    using Inspector = std::function<void(const QString& what, QWidget& window)>;
+    void SetInspector(Inspector inspector) { m_inspect = std::move(inspector); }
+
   private:
     bool Start();
     bool PrepareOutput();
     bool ReadTheRadio();
     void Save(const SPicture& picture, const QImage& image);
     void Save(const SPicture& picture, QWidget& window);
+    void Inspect(const QString& what, QWidget& window);
+    // handler, after the inspector has seen the window.
+    std::function<void(QWidget&)> Inspected(const QString& what,
+                                            std::function<void(QWidget&)> handler);
     // Runs command and takes the picture of the window it opens (the first
     // modal window), which is then closed; size: the window's size in the
     // picture, when valid.
@@ -94,4 +107,5 @@ class CManualPictures {
     std::unique_ptr<CVirtualRadio> m_radio;
     std::unique_ptr<CZ5App> m_program;
     QStringList m_failures;
+    Inspector m_inspect;
 };
