@@ -127,11 +127,15 @@ int CListSheet::ScaledWidth(int width) const {
     return static_cast<int>(width * m_widthScale + 0.5);
 }
 
+// A column the user never sized is as wide as its default or its title in
+// the user's language, whichever is wider; a width the user chose stays.
 int CListSheet::StoredColumnWidth(int column) const {
     const ListColumnDef& def = m_def.columns[column];
-    const int stored = m_settings.GetInt(m_def.registrySection, WidthValueName(column),
-                                         ScaledWidth(def.defaultWidth));
-    return std::min(std::max(stored, ScaledWidth(def.minWidth)), ScaledWidth(def.maxWidth));
+    const int title = horizontalHeader()->sectionSizeHint(column);
+    const int fallback = std::max(ScaledWidth(def.defaultWidth), title);
+    const int stored = m_settings.GetInt(m_def.registrySection, WidthValueName(column), fallback);
+    return std::min(std::max(stored, ScaledWidth(def.minWidth)),
+                    std::max(ScaledWidth(def.maxWidth), title));
 }
 
 void CListSheet::SaveColumnWidth(int column, int width) {
