@@ -483,10 +483,6 @@ bool Drain(SPort& port) {
     return true;
 }
 
-std::string Cut(const std::string& text, std::size_t width) {
-    return CTerminalText::Cut(text, width);
-}
-
 // One line of progress per port on a terminal, drawn over the lines drawn
 // before: the whole picture in one write and only when it changed, no line
 // as wide as the terminal (nothing wraps), never more lines than the
@@ -547,23 +543,23 @@ class CProgressLines {
         const std::size_t shown = ports.size() <= rows ? ports.size() : rows - 1;
         std::vector<std::string> lines;
         for (std::size_t i = 0; i < shown; ++i) {
-            lines.push_back(Cut(LineOf(ports[i], nameWidth, bar), width));
+            lines.push_back(CTerminalText::Cut(LineOf(ports[i], nameWidth, bar), width));
         }
         if (shown < ports.size()) {
             const auto done =
                 std::count_if(ports.begin() + static_cast<std::ptrdiff_t>(shown), ports.end(),
                               [](const SPort& port) { return port.fd < 0; });
-            lines.push_back(
-                Cut(CTranslation::Args(
-                        CTranslation::Tr("FleetTransfer", "... and %1 more ports, %2 of them done"),
-                        {std::to_string(ports.size() - shown), std::to_string(done)}),
-                    width));
+            lines.push_back(CTerminalText::Cut(
+                CTranslation::Args(
+                    CTranslation::Tr("FleetTransfer", "... and %1 more ports, %2 of them done"),
+                    {std::to_string(ports.size() - shown), std::to_string(done)}),
+                width));
         }
         return lines;
     }
 
     static std::string LineOf(const SPort& port, std::size_t nameWidth, std::size_t bar) {
-        const std::string name = Cut(port.name, nameWidth);
+        const std::string name = CTerminalText::Cut(port.name, nameWidth);
         const int percent = std::clamp(port.percent, 0, 100);
         const std::size_t filled = static_cast<std::size_t>(percent) * bar / 100;
         char number[8];
