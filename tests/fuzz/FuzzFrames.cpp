@@ -149,7 +149,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     engine.SetReadImageSize(imageSize);
     switch (data[0] % 3) {
         case 0:
+            // The two lines a read writes before its first frame.
             files.file.OpenForWrite();
+            files.file.WriteLine("24680001");
+            files.file.WriteLine("#");
             engine.BeginRun(CCloneRsEngine::kJobRead, false);
             FeedInChunks(engine, data + 2, size - 2);
             CheckReadFile(files.file, engine, imageSize);
