@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -12,14 +13,10 @@
 // on-disk store does.
 class CMemorySettingsStore : public CSettingsStore {
   public:
-    int GetInt(const std::string& section, const std::string& name,
-               int defaultValue) const override;
-    void SetInt(const std::string& section, const std::string& name, int value) override;
-    std::string GetString(const std::string& section, const std::string& name,
-                          const std::string& defaultValue) const override;
-    void SetString(const std::string& section, const std::string& name,
-                   const std::string& value) override;
-    bool Contains(const std::string& section, const std::string& name) const override;
+    std::optional<std::string> Text(const std::string& section,
+                                    const std::string& name) const override;
+    void SetText(const std::string& section, const std::string& name,
+                 const std::string& text) override;
 
     // Removes every value.
     void Clear() { m_values.clear(); }

@@ -8,7 +8,6 @@
 #include <QVariant>
 #include <cstdlib>
 
-#include "platform/SettingsText.h"
 #include "platform/TextFile.h"
 #include "platform/Translation.h"
 
@@ -75,49 +74,25 @@ CQtSettingsStore::CQtSettingsStore(const std::string& path) : m_path(path) {
 
 CQtSettingsStore::~CQtSettingsStore() = default;
 
-int CQtSettingsStore::GetInt(const std::string& section, const std::string& name,
-                             int defaultValue) const {
+std::optional<std::string> CQtSettingsStore::Text(const std::string& section,
+                                                  const std::string& name) const {
     if (m_settings == nullptr) {
-        return m_memory.GetInt(section, name, defaultValue);
+        return m_memory.Text(section, name);
     }
     QVariant value = m_settings->value(Key(section, name));
     if (!value.isValid()) {
-        return defaultValue;
+        return std::nullopt;
     }
-    return ParseSettingsInt(TextOf(value).toStdString(), defaultValue);
+    return TextOf(value).toStdString();
 }
 
-void CQtSettingsStore::SetInt(const std::string& section, const std::string& name, int value) {
+void CQtSettingsStore::SetText(const std::string& section, const std::string& name,
+                               const std::string& text) {
     if (m_settings == nullptr) {
-        m_memory.SetInt(section, name, value);
+        m_memory.SetText(section, name, text);
         return;
     }
-    m_settings->setValue(Key(section, name), value);
-}
-
-std::string CQtSettingsStore::GetString(const std::string& section, const std::string& name,
-                                        const std::string& defaultValue) const {
-    if (m_settings == nullptr) {
-        return m_memory.GetString(section, name, defaultValue);
-    }
-    QVariant value = m_settings->value(Key(section, name));
-    return value.isValid() ? TextOf(value).toStdString() : defaultValue;
-}
-
-void CQtSettingsStore::SetString(const std::string& section, const std::string& name,
-                                 const std::string& value) {
-    if (m_settings == nullptr) {
-        m_memory.SetString(section, name, value);
-        return;
-    }
-    m_settings->setValue(Key(section, name), QString::fromStdString(value));
-}
-
-bool CQtSettingsStore::Contains(const std::string& section, const std::string& name) const {
-    if (m_settings == nullptr) {
-        return m_memory.Contains(section, name);
-    }
-    return m_settings->contains(Key(section, name));
+    m_settings->setValue(Key(section, name), QString::fromStdString(text));
 }
 
 bool CQtSettingsStore::Sync() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/MemorySettingsStore.h"
@@ -27,14 +28,10 @@ class CQtSettingsStore : public CSettingsStore {
     explicit CQtSettingsStore(const std::string& path);
     ~CQtSettingsStore() override;
 
-    int GetInt(const std::string& section, const std::string& name,
-               int defaultValue) const override;
-    void SetInt(const std::string& section, const std::string& name, int value) override;
-    std::string GetString(const std::string& section, const std::string& name,
-                          const std::string& defaultValue) const override;
-    void SetString(const std::string& section, const std::string& name,
-                   const std::string& value) override;
-    bool Contains(const std::string& section, const std::string& name) const override;
+    std::optional<std::string> Text(const std::string& section,
+                                    const std::string& name) const override;
+    void SetText(const std::string& section, const std::string& name,
+                 const std::string& text) override;
 
     // Writes pending changes to the file; false when it could not be written
     // or is left alone.

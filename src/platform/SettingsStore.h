@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // The per-user settings of the program: integers and strings by section and
@@ -7,22 +8,28 @@
 // interface; the desktop program and the command-line tool hand in a store on
 // the user's configuration file, tests an in-memory one.
 //
-// Reads never fail: a value that is missing or cannot be read as the asked
-// type gives the caller's default. Writes are kept by the store; when they
-// reach the disk is the store's business.
+// Every value is kept as text, as in the configuration file; a store says
+// only how it reads and writes a text. Reads never fail: a value that is
+// missing or cannot be read as the asked type gives the caller's default.
+// Writes are kept by the store; when they reach the disk is the store's
+// business.
 class CSettingsStore {
   public:
     virtual ~CSettingsStore() = default;
 
-    virtual int GetInt(const std::string& section, const std::string& name,
-                       int defaultValue) const = 0;
-    virtual void SetInt(const std::string& section, const std::string& name, int value) = 0;
+    // The value as it is written; nothing when there is none.
+    virtual std::optional<std::string> Text(const std::string& section,
+                                            const std::string& name) const = 0;
+    virtual void SetText(const std::string& section, const std::string& name,
+                         const std::string& text) = 0;
 
-    virtual std::string GetString(const std::string& section, const std::string& name,
-                                  const std::string& defaultValue) const = 0;
-    virtual void SetString(const std::string& section, const std::string& name,
-                           const std::string& value) = 0;
+    int GetInt(const std::string& section, const std::string& name, int defaultValue) const;
+    void SetInt(const std::string& section, const std::string& name, int value);
+
+    std::string GetString(const std::string& section, const std::string& name,
+                          const std::string& defaultValue) const;
+    void SetString(const std::string& section, const std::string& name, const std::string& value);
 
     // True when the value exists (of any type).
-    virtual bool Contains(const std::string& section, const std::string& name) const = 0;
+    bool Contains(const std::string& section, const std::string& name) const;
 };

@@ -1,38 +1,21 @@
 #include "OverriddenSettings.h"
 
 void COverriddenSettings::Override(const std::string& section, const std::string& name, int value) {
-    m_overrides[{section, name}] = value;
+    m_overrides[{section, name}] = std::to_string(value);
 }
 
-int COverriddenSettings::GetInt(const std::string& section, const std::string& name,
-                                int defaultValue) const {
+std::optional<std::string> COverriddenSettings::Text(const std::string& section,
+                                                     const std::string& name) const {
     auto it = m_overrides.find({section, name});
-    return it != m_overrides.end() ? it->second : m_store.GetInt(section, name, defaultValue);
+    return it != m_overrides.end() ? it->second : m_store.Text(section, name);
 }
 
-void COverriddenSettings::SetInt(const std::string& section, const std::string& name, int value) {
+void COverriddenSettings::SetText(const std::string& section, const std::string& name,
+                                  const std::string& text) {
     auto it = m_overrides.find({section, name});
     if (it != m_overrides.end()) {
-        it->second = value;
+        it->second = text;
     } else {
-        m_store.SetInt(section, name, value);
+        m_store.SetText(section, name, text);
     }
-}
-
-std::string COverriddenSettings::GetString(const std::string& section, const std::string& name,
-                                           const std::string& defaultValue) const {
-    auto it = m_overrides.find({section, name});
-    return it != m_overrides.end() ? std::to_string(it->second)
-                                   : m_store.GetString(section, name, defaultValue);
-}
-
-void COverriddenSettings::SetString(const std::string& section, const std::string& name,
-                                    const std::string& value) {
-    if (m_overrides.count({section, name}) == 0) {
-        m_store.SetString(section, name, value);
-    }
-}
-
-bool COverriddenSettings::Contains(const std::string& section, const std::string& name) const {
-    return m_overrides.count({section, name}) != 0 || m_store.Contains(section, name);
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -17,18 +18,14 @@ class COverriddenSettings : public CSettingsStore {
 
     void Override(const std::string& section, const std::string& name, int value);
 
-    int GetInt(const std::string& section, const std::string& name,
-               int defaultValue) const override;
-    void SetInt(const std::string& section, const std::string& name, int value) override;
-    std::string GetString(const std::string& section, const std::string& name,
-                          const std::string& defaultValue) const override;
-    void SetString(const std::string& section, const std::string& name,
-                   const std::string& value) override;
-    bool Contains(const std::string& section, const std::string& name) const override;
+    std::optional<std::string> Text(const std::string& section,
+                                    const std::string& name) const override;
+    void SetText(const std::string& section, const std::string& name,
+                 const std::string& text) override;
 
   private:
     using Key = std::pair<std::string, std::string>;
 
     CSettingsStore& m_store;
-    std::map<Key, int> m_overrides;
+    std::map<Key, std::string> m_overrides;
 };

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/MemorySettingsStore.h"
@@ -15,14 +16,10 @@ class CReadOnlySettings : public CSettingsStore {
   public:
     explicit CReadOnlySettings(std::unique_ptr<CSettingsStore> store) : m_store(std::move(store)) {}
 
-    int GetInt(const std::string& section, const std::string& name,
-               int defaultValue) const override;
-    void SetInt(const std::string& section, const std::string& name, int value) override;
-    std::string GetString(const std::string& section, const std::string& name,
-                          const std::string& defaultValue) const override;
-    void SetString(const std::string& section, const std::string& name,
-                   const std::string& value) override;
-    bool Contains(const std::string& section, const std::string& name) const override;
+    std::optional<std::string> Text(const std::string& section,
+                                    const std::string& name) const override;
+    void SetText(const std::string& section, const std::string& name,
+                 const std::string& text) override;
 
   private:
     const std::unique_ptr<const CSettingsStore> m_store;
