@@ -18,6 +18,7 @@
 
 #include "clone/Z5DefaultDataManager.h"
 #include "model/ImageBuffer.h"
+#include "model/Z5MemoryMap.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/TempFile.h"
 #include "platform/TextFile.h"
@@ -100,8 +101,8 @@ int main(int argc, char** argv) {
     CTempFile tempFile("cl");
     CTextFile cloneFile(tempFile.Path());
     CCloneRsEngine engine(ui, &settings);
-    engine.SetModelCode(0x2468);
-    engine.SetRevision(1);
+    engine.SetModelCode(z5map::kModelCode);
+    engine.SetRevision(z5map::kRevision);
     engine.SetReadLineTotal(kDataLines);
     engine.SetCloneFile(&cloneFile);
 
