@@ -190,25 +190,9 @@ TEST_F(AccessibleNamesTest, TheMainWindowNamesItsPartsAndMenuItems) {
 
 // The dialogs of the View menu, every page of them, as the commands open them.
 TEST_F(AccessibleNamesTest, ViewDialogsNameEveryControl) {
-    for (const int command : {Cmd::CommonSetting, Cmd::DtmfAutodial, Cmd::PgrMemory}) {
-        bool checked = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            auto* pages = dialog->findChild<QTabWidget*>();
-            for (int page = 0; page < (pages != nullptr ? pages->count() : 1); ++page) {
-                if (pages != nullptr) {
-                    pages->setCurrentIndex(page);
-                }
-                ExpectAllNamed(*dialog,
-                               dialog->windowTitle() + QStringLiteral(" page %1").arg(page + 1));
-            }
-            checked = true;
-            dialog->reject();
-        });
-        frame.RunCommand(command);
-        EXPECT_TRUE(checked) << command;
-    }
+    VisitViewDialogPages(frame, [](QDialog& dialog, QTabWidget*, int page) {
+        ExpectAllNamed(dialog, dialog.windowTitle() + QStringLiteral(" page %1").arg(page + 1));
+    });
 }
 
 TEST_F(AccessibleNamesTest, OtherWindowsNameEveryControl) {

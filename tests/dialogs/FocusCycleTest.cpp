@@ -152,25 +152,12 @@ class FocusCycleTest : public CDialogTest {
 // Each page of the common settings, the DTMF and the PGR dialogs, as the
 // View menu opens them.
 TEST_F(FocusCycleTest, ViewDialogsCycle) {
-    for (const int command : {Cmd::CommonSetting, Cmd::DtmfAutodial, Cmd::PgrMemory}) {
-        bool walked = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            auto* pages = dialog->findChild<QTabWidget*>();
-            for (int page = 0; page < (pages != nullptr ? pages->count() : 1); ++page) {
-                if (pages != nullptr && page > 0) {
-                    pages->setCurrentIndex(page);
-                    pages->tabBar()->setFocus(Qt::TabFocusReason);
-                }
-                ExpectCycles(dialog, dialog->windowTitle() + " page " + QString::number(page));
-            }
-            walked = true;
-            dialog->reject();
-        });
-        frame.RunCommand(command);
-        EXPECT_TRUE(walked) << command;
-    }
+    VisitViewDialogPages(frame, [](QDialog& dialog, QTabWidget* pages, int page) {
+        if (pages != nullptr && page > 0) {
+            pages->tabBar()->setFocus(Qt::TabFocusReason);
+        }
+        ExpectCycles(&dialog, dialog.windowTitle() + " page " + QString::number(page));
+    });
 }
 
 TEST_F(FocusCycleTest, ChannelSetupPrintAndListDialogsCycle) {

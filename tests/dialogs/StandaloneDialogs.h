@@ -2,7 +2,12 @@
 // with a little data: the focus, naming and screenshot checks walk them all.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QApplication>
 #include <QDialog>
+#include <QTabWidget>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -11,7 +16,9 @@
 #include "app/AboutDlg.h"
 #include "app/CompareDlg.h"
 #include "app/HistoryDlg.h"
+#include "app/Z5MainFrame.h"
 #include "ui/CommPortSetupDlg.h"
+#include "ui/CommandIds.h"
 #include "ui/InformationDlg.h"
 #include "ui/SetFieldDlg.h"
 #include "ui/Z5ChEditDlg.h"
@@ -41,4 +48,28 @@ inline std::vector<DialogMaker> StandaloneDialogs() {
         },
         [] { return std::make_unique<CAboutDlg>(); },
     };
+}
+
+// Opens the dialogs of the View menu (common settings, DTMF, PGR) as their
+// commands do and hands each of their pages, shown, to visit.
+inline void VisitViewDialogPages(CZ5MainFrame& frame,
+                                 const std::function<void(QDialog&, QTabWidget*, int)>& visit) {
+    for (const int command : {Cmd::CommonSetting, Cmd::DtmfAutodial, Cmd::PgrMemory}) {
+        bool visited = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            auto* pages = dialog->findChild<QTabWidget*>();
+            for (int page = 0; page < (pages != nullptr ? pages->count() : 1); ++page) {
+                if (pages != nullptr) {
+                    pages->setCurrentIndex(page);
+                }
+                visit(*dialog, pages, page);
+            }
+            visited = true;
+            dialog->reject();
+        });
+        frame.RunCommand(command);
+        EXPECT_TRUE(visited) << command;
+    }
 }
