@@ -137,11 +137,9 @@ void ExpectAllNamed(QWidget& window, const QString& label) {
         << names.unnamed.join(QStringLiteral("\n  ")).toStdString();
 }
 
-class AccessibleNamesTest : public CDialogTest {
+class AccessibleNamesTest : public CAllUnitsDialogTest {
   protected:
     AccessibleNamesTest() {
-        model.scrambler = true;
-        model.ani = true;
         SetText("MCH.CH3.Clear", "OFF");
         SetText("MCH.CH3.FreqRx", "145.5");
     }

@@ -73,13 +73,7 @@ void ChangeEveryControl(CZ5CommonPropSheet& sheet) {
     QTest::keyClicks(comment, "Changed");
 }
 
-class CommonPropSheetTest : public CDialogTest {
-  protected:
-    CommonPropSheetTest() {
-        model.scrambler = true;
-        model.ani = true;
-    }
-};
+class CommonPropSheetTest : public CAllUnitsDialogTest {};
 
 TEST_F(CommonPropSheetTest, HasThePagesOfTheFittedUnits) {
     struct Case {

@@ -54,13 +54,7 @@ int ExpectListsOfferTheirLeafChoices(const QWidget& dialog) {
     return lists;
 }
 
-class DialogChoicesTest : public CDialogTest {
-  protected:
-    DialogChoicesTest() {
-        model.scrambler = true;
-        model.ani = true;
-    }
-};
+class DialogChoicesTest : public CAllUnitsDialogTest {};
 
 TEST_F(DialogChoicesTest, CommonSettingListsOfferTheirLeafChoices) {
     CZ5CommonPropSheet sheet(model, 0);

@@ -64,3 +64,12 @@ class CDialogTest : public ::testing::Test {
     CZ5Doc document{settings, ui};
     CFakeModelOptions model;
 };
+
+// With every option unit fitted, so that every page and list is there.
+class CAllUnitsDialogTest : public CDialogTest {
+  protected:
+    CAllUnitsDialogTest() {
+        model.scrambler = true;
+        model.ani = true;
+    }
+};

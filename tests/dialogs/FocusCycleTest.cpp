@@ -127,12 +127,10 @@ void ExpectCycles(QWidget* window, const QString& label) {
     }
 }
 
-class FocusCycleTest : public CDialogTest {
+class FocusCycleTest : public CAllUnitsDialogTest {
   protected:
     FocusCycleTest() {
         CDialogFocusOrder::Install();
-        model.scrambler = true;
-        model.ani = true;
         SetText("MCH.CH3.Clear", "OFF");
         SetText("MCH.CH3.FreqRx", "145.5");
     }

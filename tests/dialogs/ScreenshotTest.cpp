@@ -15,12 +15,10 @@ bool SavePicture(QWidget& window, const std::string& name) {
                               QString::fromStdString(name) + QStringLiteral(".png"));
 }
 
-class ScreenshotTest : public CDialogTest {};
+class ScreenshotTest : public CAllUnitsDialogTest {};
 
 TEST_F(ScreenshotTest, SavesEveryPageAndTheDtmfDialog) {
     model.version = 0;
-    model.scrambler = true;
-    model.ani = true;
     SetText("Common.CloneComment", "Field day 2026");
     CZ5CommonPropSheet sheet(model, 0);
     sheet.show();
