@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "model/RowLookup.h"
 #include "model/TranslationMark.h"
 #include "model/Z5MemoryMap.h"
 
@@ -122,21 +123,11 @@ std::string RecordTitle(const SAreaNames& names, int record) {
 }
 
 const SAreaNames* FindAreaNames(std::string_view area) {
-    for (const SAreaNames& names : kAreaNames) {
-        if (area == names.area.mapName) {
-            return &names;
-        }
-    }
-    return nullptr;
+    return FindRow(kAreaNames, area, [](const SAreaNames& names) { return names.area.mapName; });
 }
 
 const SLeafName* FindLeafName(const SAreaNames& area, std::string_view leaf) {
-    for (const SLeafName& name : area.leaves) {
-        if (leaf == name.leaf) {
-            return &name;
-        }
-    }
-    return nullptr;
+    return FindRow(area.leaves, leaf, &SLeafName::leaf);
 }
 
 std::vector<std::string_view> Segments(std::string_view path) {

@@ -9,6 +9,7 @@
 #include "model/LookupCheck.h"
 #include "model/Node.h"
 #include "model/NumNode.h"
+#include "model/RowLookup.h"
 #include "model/StringNode.h"
 #include "model/ValueList.h"
 #include "model/Z5FreqNode.h"
@@ -236,21 +237,11 @@ std::span<const std::string_view> AreasInCodecOrder() {
 }
 
 const AreaLayout* FindArea(std::string_view name) {
-    for (const AreaLayout& area : kAreas) {
-        if (name == area.name) {
-            return &area;
-        }
-    }
-    return nullptr;
+    return FindRow(kAreas, name, &AreaLayout::name);
 }
 
 const LeafRow* FindLeaf(const AreaLayout& area, std::string_view leaf) {
-    for (const LeafRow& row : area.leaves) {
-        if (leaf == row.leaf) {
-            return &row;
-        }
-    }
-    return nullptr;
+    return FindRow(area.leaves, leaf, &LeafRow::leaf);
 }
 
 const AreaLayout* Area(std::string_view name) {

@@ -2,24 +2,16 @@
 
 #include <iterator>
 
+#include "model/RowLookup.h"
+
 namespace z5version {
 
 const SVersion* Find(int number) {
-    for (const SVersion& version : kVersions) {
-        if (version.number == number) {
-            return &version;
-        }
-    }
-    return nullptr;
+    return FindRow(kVersions, number, &SVersion::number);
 }
 
 const SVersion* FindByName(std::string_view name) {
-    for (const SVersion& version : kVersions) {
-        if (name == version.name) {
-            return &version;
-        }
-    }
-    return nullptr;
+    return FindRow(kVersions, name, &SVersion::name);
 }
 
 const char* NameOf(int number) {
