@@ -42,7 +42,9 @@
 namespace {
 
 // The radio of the pictures: a USA version with the receive range
-// extension, the scrambler and ANI units (option byte bits 0-1, 2, 3-6).
+// extension and the scrambler unit (option byte bits 0-1, 2, 3-6). No radio
+// shows both the scrambler and the ANI pages: the scrambler needs bit 5 of
+// the option byte set, the ANI unit needs it clear.
 constexpr int kVersion = 2;
 constexpr const char* kVersionName = "USA";
 constexpr std::uint8_t kOptionByte = 0x7E;
